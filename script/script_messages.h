@@ -1,0 +1,22 @@
+#pragma once
+// The script compiler's message texts. They start as the engine's built-in English texts and are
+// replaced from the UI string table whenever that table is (re)loaded, so a translation reaches the
+// compiler's error messages too.
+#include <QString>
+#include <QStringList>
+
+namespace scMessages {
+
+// The 17 message names, in the order the string table copies them.
+const QStringList& Names();
+
+// The current text of a message; an unknown name yields an empty text.
+QString Text(const QString& name);
+
+// Replaces the text of a known message; an unknown name is ignored.
+void SetText(const QString& name, const QString& text);
+
+// Restores the built-in texts.
+void Reset();
+
+}  // namespace scMessages

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing Stroval needs.
+# Only missing packages are installed, so a second run costs a few dpkg queries.
+set -euo pipefail
+
+packages=(
+  # toolchain
+  g++ cmake ninja-build pkg-config
+  # libraries
+  qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libgl-dev
+  zlib1g-dev libjpeg62-turbo-dev libcups2-dev
+  # tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # fonts: metric twins of Arial/Times, a Traditional-Chinese Kai face and a Ming face
+  fontconfig fonts-liberation2 fonts-arphic-ukai fonts-cns11643-kai fonts-arphic-uming fonts-dejavu-core
+  # a virtual display for running the window where no display exists
+  xvfb xauth x11-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -112,6 +112,7 @@ std::shared_ptr<TrpXMLBackingStream> TrpXMLDocument::TempStream() {
   const QString dir = !FTempDir.isEmpty() && QDir(FTempDir).exists() ? FTempDir : QDir::tempPath();
   auto file = std::make_unique<QTemporaryFile>(QDir(dir).filePath(QStringLiteral("rpXXXXXX")));
   if (!file->open()) fail(QStringLiteral("Cannot create a temporary file in \"%1\"").arg(dir));
+  file->fileName();  // gives the file its "rp" name on disk (it may otherwise stay anonymous)
   FTempStream = std::make_shared<TrpXMLBackingStream>();
   FTempStream->device = std::move(file);
   return FTempStream;

@@ -1,0 +1,158 @@
+#include "report/res/resources.h"
+
+#include "report/res/resources_private.h"
+#include "report/res/startup_strings.h"
+#include "report/store/code_page.h"
+#include "report/store/xml_document.h"
+#include "report/store/xml_text.h"
+#include "script/script_messages.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+namespace {
+
+QString foldedName(const QString& name) { return name.toCaseFolded(); }
+
+// A value of an old-format (8-bit) table holds UTF-8 bytes that the reader decoded in the
+// system code page; turning it back into those bytes and reading them as UTF-8 recovers the text.
+QString decodeOldFormatValue(const QString& value) {
+  return QString::fromUtf8(rpUnicodeToCodePage(value, rpSystemCodePage()));
+}
+
+int codePageOf(const QString& attribute) {
+  bool ok = false;
+  const int value = attribute.trimmed().toInt(&ok);
+  if (!ok) {
+    throw TrpConvertError(QStringLiteral("'%1' is not a valid integer value").arg(attribute));
+  }
+  return value;
+}
+
+QString programFolder() {
+  // Without an application object there is no program file to be beside.
+  return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+}
+
+// "GERMAN.RPL" -> "German": lower-cased, first letter capitalised, first ".rpl" removed.
+QString languageName(const QString& fileName) {
+  QString name = fileName.toLower();
+  if (!name.isEmpty()) name[0] = name[0].toUpper();
+  const qsizetype extension = name.indexOf(QLatin1String(".rpl"));
+  if (extension >= 0) name.remove(extension, 4);
+  return name;
+}
+
+}  // namespace
+
+TrpResourceNotFound::TrpResourceNotFound(const QString& message)
+    : std::runtime_error(message.toStdString()) {}
+
+TrpConvertError::TrpConvertError(const QString& message) : std::runtime_error(message.toStdString()) {}
+
+TrpResources::TrpResources() : d(std::make_unique<Private>()) { BuildLanguagesList(); }
+
+TrpResources::~TrpResources() = default;
+
+// --- texts -----------------------------------------------------------------------------------
+
+QString TrpResources::Get(const QString& strName) const {
+  const auto it = d->names.constFind(foldedName(strName));
+  QString result = it != d->names.constEnd() ? d->values.at(*it) : strName;
+  if (result.startsWith(u'!')) result.remove(0, 1);
+  return result;
+}
+
+void TrpResources::Add(const QString& ref, const QString& str) {
+  const QString key = foldedName(ref);
+  const auto it = d->names.constFind(key);
+  if (it != d->names.constEnd()) {
+    d->values[*it] = str;
+    return;
+  }
+  d->names.insert(key, static_cast<int>(d->values.size()));
+  d->values.append(str);
+}
+
+void TrpResources::AddW(const QString& ref, const QString& str) { Add(ref, str); }
+
+void TrpResources::AddStrings(const QString& str) {
+  const QStringList lines = str.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+  for (const QString& line : lines) {
+    const qsizetype eq = line.indexOf(u'=');
+    if (eq <= 0 || eq == line.size() - 1) continue;  // no '=', empty name or empty text
+    Add(line.left(eq), line.mid(eq + 1));
+  }
+}
+
+void TrpResources::AddXML(const QByteArray& str) {
+  QByteArray bytes = str;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::ReadOnly);
+  LoadFromStream(&buffer);
+}
+
+void TrpResources::LoadFromFile(const QString& fileName) {
+  QFile file(fileName);
+  if (!file.exists() || !file.open(QIODevice::ReadOnly)) return;
+  LoadFromStream(&file);
+}
+
+void TrpResources::LoadFromStream(QIODevice* stream) {
+  TrpXMLDocument doc;
+  doc.LoadFromStream(stream);
+  const TrpXMLItem* root = doc.Root();
+  if (root->Name() == QLatin1String("Resources")) {
+    d->codePage = codePageOf(root->Prop(QStringLiteral("CodePage")));
+    for (int i = 0; i < root->Count(); ++i) {
+      const TrpXMLItem* item = root->Items(i);
+      if (item->Name() != QLatin1String("StrRes")) continue;
+      QString text = rpXMLToStr(item->Prop(QStringLiteral("Text")));
+      if (doc.OldVersion()) text = decodeOldFormatValue(text);
+      AddW(item->Prop(QStringLiteral("Name")), text);
+    }
+  }
+  UpdateFSResources();
+}
+
+void TrpResources::UpdateFSResources() const {
+  for (const QString& name : scMessages::Names()) scMessages::SetText(name, Get(name));
+}
+
+void TrpResources::Clear() {
+  d->names.clear();
+  d->values.clear();
+}
+
+int TrpResources::Count() const { return static_cast<int>(d->values.size()); }
+
+int TrpResources::CodePage() const { return d->codePage; }
+
+// --- languages -------------------------------------------------------------------------------
+
+void TrpResources::BuildLanguagesList() {
+  d->languages.clear();
+  const QString folder = programFolder();
+  if (folder.isEmpty()) return;
+  const QStringList files = QDir(folder).entryList({QStringLiteral("*.rpl")}, QDir::Files);
+  for (const QString& file : files) d->languages.append(languageName(file));
+  d->languages.sort(Qt::CaseInsensitive);
+}
+
+const QStringList& TrpResources::Languages() const { return d->languages; }
+
+// --- the singleton ---------------------------------------------------------------------------
+
+TrpResources* rpResources() {
+  static const std::unique_ptr<TrpResources> instance = [] {
+    auto resources = std::make_unique<TrpResources>();
+    resources->AddXML(rpStartupXML());
+    return resources;
+  }();
+  return instance.get();
+}
+
+QString rpGet(int id) { return rpResources()->Get(QString::number(id)); }

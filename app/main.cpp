@@ -1,0 +1,40 @@
+// Program start: the application object, the worksheet window, the message loop.
+#include <QApplication>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/font_substitutions.h"
+#include "app/screenshot.h"
+#include "app/worksheet_window.h"
+
+namespace {
+
+// When STROVAL_SCREENSHOT names a file, a picture of the window is saved there once the first
+// activation has built the grid (for machines without a screen to look at).
+void SaveScreenshotWhenReady(stroval::TForm19& window) {
+  const QString path = qEnvironmentVariable("STROVAL_SCREENSHOT");
+  if (path.isEmpty()) return;
+  QObject::connect(&window, &stroval::TForm19::GridBuilt, &window, [&window, path] {
+    // Let the new cells paint before grabbing.
+    QTimer::singleShot(200, &window, [&window, path] {
+      QString error;
+      if (stroval::SaveWindowGrab(&window, path, &error))
+        std::fprintf(stderr, "stroval: screenshot saved to %s\n", qPrintable(path));
+      else
+        std::fprintf(stderr, "stroval: cannot save screenshot %s: %s\n", qPrintable(path),
+                     qPrintable(error));
+    });
+  });
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  stroval::RegisterFontSubstitutions();
+  stroval::TForm19 window;
+  SaveScreenshotWhenReady(window);
+  window.show();
+  window.activateWindow();  // the main window starts active, so the grid is built at once
+  return application.exec();
+}

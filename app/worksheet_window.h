@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "app/dialogs.h"
+#include "app/owned_components.h"
+#include "app/word_grid.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace stroval {
+
+class Label;
+class PictureBox;
+
+// The worksheet window: an input bar (title, word, sample font, generate and print buttons), a
+// palette strip that receives one label per character of the word, and a white panel imitating
+// the printed sheet with its 8 x 4 grid of practice cells.
+//
+// The window owns every component it shows, including the cells and palette labels it makes at
+// run time inside its panels; it keeps them in creation order and frees them through that list.
+// Its Tag is 0 until the first activation has built the grid, then 1.
+class TForm19 : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Tag of each grid cell, and of each palette label made by the generate command.
+  static constexpr int kCellTag = 1237;
+  static constexpr int kPaletteLabelTag = 3389;
+  static constexpr int kClientWidth = 1109;
+  static constexpr int kClientHeight = 762;
+
+  // `dialogs` answers the font dialog and message boxes; nullptr means the system's own.
+  explicit TForm19(std::unique_ptr<Dialogs> dialogs = nullptr, QWidget* parent = nullptr);
+  ~TForm19() override;
+
+  // The components the window owns, by index, in the order they were made.
+  int ComponentCount() const { return components_.ComponentCount(); }
+  QObject* Components(int index) const { return components_.Components(index); }
+
+  // Event handlers; `Sender` is the control that raised the event.
+  void FormActivate(QObject* Sender);
+  void CfontClick(QObject* Sender);
+  void SchTitleChange(QObject* Sender);
+  void Button1Click(QObject* Sender);
+  bool paneWS_DragOver(QObject* Sender, QObject* Source);
+  void paneWS_DragDrop(QObject* Sender, QObject* Source);
+  void btnPrintClick(QObject* Sender);
+
+  // Stored components, in declaration order.
+  Panel* Panel1 = nullptr;
+  Label* Label1 = nullptr;
+  QLineEdit* SchTitle = nullptr;
+  Label* Label5 = nullptr;
+  QLineEdit* edtInput = nullptr;
+  Label* Label6 = nullptr;
+  Label* Cfont = nullptr;  // the sample-font box
+  QPushButton* Button1 = nullptr;  // generate
+  QPushButton* btnPrint = nullptr;
+  Panel* paneTEXT = nullptr;  // the palette strip
+  Panel* paneWorksheet = nullptr;
+  Label* txtSchTitle = nullptr;  // the worksheet's title line
+  Label* Label2 = nullptr;
+  Label* Label3 = nullptr;
+  Label* Label4 = nullptr;
+  PictureBox* Image1 = nullptr;
+
+  // The practice cells, [column 1..8, row 1..4]; empty until the first activation.
+  WordGrid paneWord;
+
+ signals:
+  // Emitted once, when the first activation has built the grid.
+  void GridBuilt();
+
+ protected:
+  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // Makes the window the owner of `widget`, already made with its parent, and places it.
+  void Adopt(QWidget* widget, const QString& name, const QRect& geometry);
+  void CreateStoredComponents();
+  void CreateInputBar();
+  void CreateWorksheetPanel();
+  void ConnectStoredHandlers();
+  void CreateGridCell(int column, int row);
+  void CreatePaletteLabel(int index, QChar unit);
+  void CentreOnScreen();
+
+  // Destroyed before the QWidget base: the owner frees its components, the last made first,
+  // before Qt would delete the remaining children by parent.
+  OwnedComponents components_;
+  std::unique_ptr<Dialogs> dialogs_;
+  bool centred_ = false;
+};
+
+}  // namespace stroval

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QStringList>
+
+#include "app/dialogs.h"
+
+// Dialogs answered by the test: the font dialog returns `answer` (or is cancelled), and message
+// boxes are recorded instead of shown.
+class FakeDialogs : public stroval::Dialogs {
+ public:
+  struct State {
+    bool confirmFont = false;
+    stroval::TextFont answer;
+    int fontDialogCalls = 0;
+    stroval::TextFont lastSeed;
+    QStringList messages;
+  };
+
+  explicit FakeDialogs(State* state) : state_(state) {}
+
+  bool ChooseFont(QWidget*, stroval::TextFont& font) override {
+    ++state_->fontDialogCalls;
+    state_->lastSeed = font;
+    if (!state_->confirmFont) return false;
+    font = state_->answer;
+    return true;
+  }
+  void ShowMessage(QWidget*, const QString& title, const QString& text, Icon) override {
+    state_->messages << title + QStringLiteral(": ") + text;
+  }
+
+ private:
+  State* state_;
+};

@@ -1,0 +1,3 @@
+#pragma once
+// Paper orientation as reports and printers use it.
+enum TPrinterOrientation { poPortrait, poLandscape };

@@ -97,7 +97,11 @@ void TrpResources::AddXML(const QByteArray& str) {
 
 void TrpResources::LoadFromFile(const QString& fileName) {
   QFile file(fileName);
-  if (!file.exists() || !file.open(QIODevice::ReadOnly)) return;
+  if (!file.exists()) return;
+  if (!file.open(QIODevice::ReadOnly)) {
+    // A language file that is there but unreadable is reported, not taken for an absent one.
+    throw std::runtime_error(QStringLiteral("Cannot open file \"%1\": %2").arg(fileName, file.errorString()).toStdString());
+  }
   LoadFromStream(&file);
 }
 

@@ -44,7 +44,8 @@ class TrpResources {
   void AddStrings(const QString& str);
   // A UTF-8 XML string table (root "Resources", children "StrRes" with Name and Text).
   void AddXML(const QByteArray& str);
-  void LoadFromFile(const QString& fileName);  // a missing file changes nothing
+  // A missing file changes nothing; a file that is there but cannot be opened raises.
+  void LoadFromFile(const QString& fileName);
   // Reads an XML string table; raises the XML reader's error for malformed input and
   // TrpConvertError for a CodePage that is not an integer. Refreshes the script messages.
   void LoadFromStream(QIODevice* stream);

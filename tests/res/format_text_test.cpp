@@ -12,6 +12,8 @@ struct FormatCase {
   const char* expected;
 };
 
+void PrintTo(const FormatCase& c, std::ostream* os) { *os << '"' << c.pattern << "\" -> \"" << c.expected << '"'; }
+
 class FormatFillsPlaceholders : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(FormatFillsPlaceholders, LeftToRight) {

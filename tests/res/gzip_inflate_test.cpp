@@ -63,6 +63,8 @@ struct BrokenCase {
   QByteArray (*make)();
 };
 
+void PrintTo(const BrokenCase& c, std::ostream* os) { *os << c.what; }
+
 class GzipRefuses : public ::testing::TestWithParam<BrokenCase> {};
 
 TEST_P(GzipRefuses, ABrokenBlobWithAReason) {

@@ -99,6 +99,10 @@ struct GreyCase {
   int level;
 };
 
+void PrintTo(const GreyCase& c, std::ostream* os) {
+  *os << "(" << c.red << ", " << c.green << ", " << c.blue << ") -> " << c.level;
+}
+
 class DisabledCopy : public ::testing::TestWithParam<GreyCase> {};
 
 // level = round(((red + green + blue) div 3) / 3) + 150, capped at 255
@@ -158,6 +162,8 @@ struct MissingList {
   const char* resource;
   const TrpImageList& (TrpResources::*get)();
 };
+
+void PrintTo(const MissingList& m, std::ostream* os) { *os << m.resource; }
 
 class AbsentPictures : public ::testing::TestWithParam<MissingList> {};
 

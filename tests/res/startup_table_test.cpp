@@ -53,6 +53,8 @@ struct Entry {
   const char* text;
 };
 
+void PrintTo(const Entry& e, std::ostream* os) { *os << e.id; }
+
 class StartupText : public ::testing::TestWithParam<Entry> {};
 
 TEST_P(StartupText, ReadsAsTheUserSeesIt) {

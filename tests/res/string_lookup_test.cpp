@@ -65,6 +65,8 @@ struct LineCase {
   const char* text;
 };
 
+void PrintTo(const LineCase& c, std::ostream* os) { *os << '"' << c.line << '"'; }
+
 class AddStringsLine : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(AddStringsLine, EntersNameBeforeFirstEqualsSign) {

@@ -97,6 +97,13 @@ TEST(XmlLoading, MissingFileChangesNothingAndRaisesNothing) {
   EXPECT_EQ(r.Count(), 1);
 }
 
+TEST(XmlLoading, PathThatCannotBeOpenedRaises) {
+  TrpResources r;
+  QTemporaryDir dir;  // a folder exists but is no file to read
+  EXPECT_THROW(r.LoadFromFile(dir.path()), std::runtime_error);
+  EXPECT_EQ(r.Count(), 0);
+}
+
 TEST(XmlLoading, LoadsALanguageFile) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("german.rpl"));

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 namespace {
 
@@ -19,8 +20,15 @@ QString foldedName(const QString& name) { return name.toCaseFolded(); }
 
 // A value of an old-format (8-bit) table holds UTF-8 bytes that the reader decoded in the
 // system code page; turning it back into those bytes and reading them as UTF-8 recovers the text.
+// A value that is not such bytes (a plain 8-bit text, or a character the code page cannot hold)
+// is kept as the reader gave it rather than turned into replacement characters.
 QString decodeOldFormatValue(const QString& value) {
-  return QString::fromUtf8(rpUnicodeToCodePage(value, rpSystemCodePage()));
+  const int codePage = rpSystemCodePage();
+  const QByteArray bytes = rpUnicodeToCodePage(value, codePage);
+  if (rpCodePageToUnicode(bytes, codePage) != value) return value;
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  const QString decoded = utf8.decode(bytes);
+  return utf8.hasError() ? value : decoded;
 }
 
 int codePageOf(const QString& attribute) {
@@ -30,11 +38,6 @@ int codePageOf(const QString& attribute) {
     throw TrpConvertError(QStringLiteral("'%1' is not a valid integer value").arg(attribute));
   }
   return value;
-}
-
-QString programFolder() {
-  // Without an application object there is no program file to be beside.
-  return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
 }
 
 // "GERMAN.RPL" -> "German": lower-cased, first letter capitalised, first ".rpl" removed.
@@ -47,6 +50,11 @@ QString languageName(const QString& fileName) {
 }
 
 }  // namespace
+
+QString rpProgramFolder() {
+  // Without an application object there is no program file to be beside.
+  return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+}
 
 TrpResourceNotFound::TrpResourceNotFound(const QString& message)
     : std::runtime_error(message.toStdString()) {}
@@ -80,7 +88,8 @@ void TrpResources::Add(const QString& ref, const QString& str) {
 void TrpResources::AddW(const QString& ref, const QString& str) { Add(ref, str); }
 
 void TrpResources::AddStrings(const QString& str) {
-  const QStringList lines = str.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+  static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+  const QStringList lines = str.split(lineBreak);
   for (const QString& line : lines) {
     const qsizetype eq = line.indexOf(u'=');
     if (eq <= 0 || eq == line.size() - 1) continue;  // no '=', empty name or empty text
@@ -139,7 +148,7 @@ int TrpResources::CodePage() const { return d->codePage; }
 
 void TrpResources::BuildLanguagesList() {
   d->languages.clear();
-  const QString folder = programFolder();
+  const QString folder = rpProgramFolder();
   if (folder.isEmpty()) return;
   const QStringList files = QDir(folder).entryList({QStringLiteral("*.rpl")}, QDir::Files);
   for (const QString& file : files) d->languages.append(languageName(file));

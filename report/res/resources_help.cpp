@@ -1,7 +1,6 @@
 #include "report/res/resources.h"
 #include "report/res/resources_private.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -47,10 +46,7 @@ QString helpPage(const QObject* sender) {
   return {};
 }
 
-QString helpFilePath(const QString& helpFile) {
-  const QString folder = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
-  return QDir(folder).filePath(helpFile);
-}
+QString helpFilePath(const QString& helpFile) { return QDir(rpProgramFolder()).filePath(helpFile); }
 
 }  // namespace
 

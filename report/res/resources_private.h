@@ -6,6 +6,10 @@
 #include <QHash>
 #include <QStringList>
 
+// The folder of the program file, where language and help files lie; empty while no application
+// object exists.
+QString rpProgramFolder();
+
 struct TrpResources::Private {
   // Identifier, case-folded, to the index of its text in `values`. An identifier keeps its
   // index when its text is replaced, so texts stay in order of first addition.

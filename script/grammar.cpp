@@ -1,0 +1,170 @@
+#include "script/grammar.h"
+
+#include "script/lexer.h"
+#include "script/script_error.h"
+#include "script/script_messages.h"
+
+namespace {
+
+struct BuiltIn {
+  const char* name;
+  GrammarKind kind;
+};
+
+constexpr BuiltIn kBuiltIns[] = {
+    {"char", GrammarKind::Char},           {"keyword", GrammarKind::Keyword},
+    {"ident", GrammarKind::Ident},         {"number", GrammarKind::Number},
+    {"string", GrammarKind::String},       {"frstring", GrammarKind::FRString},
+    {"eol", GrammarKind::Eol},             {"sequence", GrammarKind::Sequence},
+    {"switch", GrammarKind::Switch},       {"optionalswitch", GrammarKind::OptionalSwitch},
+    {"optional", GrammarKind::Optional},   {"loop", GrammarKind::Loop},
+    {"optionalloop", GrammarKind::OptionalLoop},
+};
+
+bool isBuiltIn(const QString& lowerName, GrammarKind& kind) {
+  for (const BuiltIn& b : kBuiltIns)
+    if (lowerName == QLatin1String(b.name)) {
+      kind = b.kind;
+      return true;
+    }
+  return false;
+}
+
+// Children of the language element that are not rules.
+bool isSection(const QString& lowerName) {
+  return lowerName == QLatin1String("parser") || lowerName == QLatin1String("types");
+}
+
+}  // namespace
+
+TscGrammar::TscGrammar(const QString& grammarText) {
+  FDocument.LoadFromString(grammarText);
+  const TscXMLItem* root = FDocument.Root();
+  int types = root->Find(QStringLiteral("types"));
+  FTypes = types >= 0 ? root->Items(types) : &FEmptyTypes;
+
+  int parser = root->Find(QStringLiteral("parser"));
+  if (parser >= 0) {
+    int declare = root->Items(parser)->Find(QStringLiteral("declarevars"));
+    if (declare >= 0 && root->Items(parser)->Items(declare)->Prop(QStringLiteral("text")) == QLatin1String("0"))
+      FNeedDeclareVars = false;
+  }
+
+  // Rules first, so that references resolve whatever the order of definition.
+  std::vector<std::pair<const TscXMLItem*, GrammarElement*>> defs;
+  for (int i = 0; i < root->Count(); ++i) {
+    const TscXMLItem* item = root->Items(i);
+    QString lower = item->Name().toLower();
+    if (isSection(lower)) continue;
+    FPool.push_back(std::make_unique<GrammarElement>());
+    GrammarElement* rule = FPool.back().get();
+    rule->kind = GrammarKind::Rule;
+    rule->name = item->Name();
+    FRules.emplace_back(lower, rule);
+    defs.emplace_back(item, rule);
+  }
+  for (auto& [item, rule] : defs) {
+    for (int i = 0; i < item->Count(); ++i) rule->children.push_back(build(*item->Items(i)));
+    rule->node = item->Prop(QStringLiteral("node"));
+    rule->usesNode = rule->node.compare(QLatin1String("uses"), Qt::CaseInsensitive) == 0;
+    rule->exprNode = rule->node.compare(QLatin1String("expr"), Qt::CaseInsensitive) == 0;
+  }
+  FProgram = findRule(QStringLiteral("program"));
+}
+
+TscGrammar::~TscGrammar() = default;
+
+QString TscGrammar::ErrorText(const QString& id) const {
+  const TscXMLItem* root = FDocument.Root();
+  int parser = root->Find(QStringLiteral("parser"));
+  if (parser < 0) return QString();
+  int errors = root->Items(parser)->Find(QStringLiteral("errors"));
+  if (errors < 0) return QString();
+  const TscXMLItem* list = root->Items(parser)->Items(errors);
+  int i = list->Find(id);
+  return i < 0 ? QString() : list->Items(i)->Prop(QStringLiteral("text"));
+}
+
+QString TscGrammar::Name() const { return FDocument.Root()->Prop(QStringLiteral("text")); }
+
+const GrammarElement* TscGrammar::findRule(const QString& name) const {
+  QString lower = name.toLower();
+  for (const auto& [ruleName, rule] : FRules)
+    if (ruleName == lower) return rule;
+  return nullptr;
+}
+
+const GrammarElement* TscGrammar::Program() const {
+  if (!FProgram) throw ScriptError(scMessages::Text(QStringLiteral("SInvalidLanguage")));
+  return FProgram;
+}
+
+const GrammarElement* TscGrammar::build(const TscXMLItem& item) {
+  FPool.push_back(std::make_unique<GrammarElement>());
+  GrammarElement* e = FPool.back().get();
+  e->name = item.Name();
+  QString lower = item.Name().toLower();
+  if (!isBuiltIn(lower, e->kind)) {
+    e->rule = findRule(lower);
+    e->kind = e->rule ? GrammarKind::Reference : GrammarKind::Undefined;
+  }
+  e->hasText = item.PropExists(QStringLiteral("text"));
+  e->text = item.Prop(QStringLiteral("text"));
+  if (e->kind == GrammarKind::Char || e->kind == GrammarKind::Keyword) e->text = e->text.toLower();
+  e->node = item.Prop(QStringLiteral("node"));
+  e->usesNode = e->node.compare(QLatin1String("uses"), Qt::CaseInsensitive) == 0;
+  e->exprNode = e->node.compare(QLatin1String("expr"), Qt::CaseInsensitive) == 0;
+  e->add = item.Prop(QStringLiteral("add"));
+  e->hasAddText = item.PropExists(QStringLiteral("addtext"));
+  e->addText = item.Prop(QStringLiteral("addtext"));
+  QString err = item.Prop(QStringLiteral("err"));
+  // An id that the errors section does not define records nothing.
+  e->errorText = err.isEmpty() ? QString() : ErrorText(err);
+  e->hasError = !e->errorText.isEmpty();
+  e->term = item.Prop(QStringLiteral("term")) == QLatin1String("1");
+  QString skip = item.Prop(QStringLiteral("skip"));
+  e->skipSpaces = skip != QLatin1String("0");
+  e->discardErrors = skip == QLatin1String("1");
+  for (int i = 0; i < item.Count(); ++i) e->children.push_back(build(*item.Items(i)));
+  return e;
+}
+
+void TscGrammar::ConfigureLexer(TscParser& parser, bool extendedCharset) const {
+  parser.Clear();
+  const TscXMLItem* root = FDocument.Root();
+  int section = root->Find(QStringLiteral("parser"));
+  if (section >= 0) {
+    const TscXMLItem* settings = root->Items(section);
+    for (int i = 0; i < settings->Count(); ++i) {
+      const TscXMLItem* s = settings->Items(i);
+      QString name = s->Name().toLower();
+      QString text = s->Prop(QStringLiteral("text"));
+      if (name == QLatin1String("keywords")) {
+        for (int k = 0; k < s->Count(); ++k) parser.AddKeyword(s->Items(k)->Name());
+      } else if (name == QLatin1String("commentline1")) {
+        parser.SetCommentLine1(text);
+      } else if (name == QLatin1String("commentline2")) {
+        parser.SetCommentLine2(text);
+      } else if (name == QLatin1String("commentblock1")) {
+        parser.SetCommentBlock1(text);
+      } else if (name == QLatin1String("commentblock2")) {
+        parser.SetCommentBlock2(text);
+      } else if (name == QLatin1String("stringquotes")) {
+        parser.SetStringQuotes(text);
+      } else if (name == QLatin1String("hexsequence")) {
+        parser.SetHexSequence(text);
+      } else if (name == QLatin1String("specstrchar")) {
+        if (text == QLatin1String("1")) parser.SetSpecStrChar(true);
+      } else if (name == QLatin1String("casesensitive")) {
+        if (text == QLatin1String("1")) parser.SetCaseSensitive(true);
+      } else if (name == QLatin1String("skipeol")) {
+        if (text == QLatin1String("0")) parser.SetSkipEOL(false);
+      } else if (name == QLatin1String("skipchar")) {
+        parser.SetSkipChar(text);
+      } else if (name == QLatin1String("identchars")) {
+        parser.ConstructCharset(text);
+      }
+    }
+  }
+  if (extendedCharset) parser.AddIdentChars(128, 255);
+}

@@ -1,0 +1,146 @@
+#pragma once
+// ScriptValue: the one value type of the script engine, shared by the report subsystem for report
+// variables, data-set values, aggregates and expression results.
+//
+// A value is one of: empty (never assigned), Null, Boolean, 32-bit integer, 64-bit integer, double,
+// date-time (a double day number, see day_number.h), string, object reference, variant array.
+// Numbers, Booleans and object references live inline: copying them never allocates. Strings share
+// QString's reference-counted buffer; arrays share one reference-counted block and are copied on
+// the first write, so a value behaves like a value everywhere.
+//
+// An object reference is its own kind. Integers are never turned into objects, so only a value that
+// was made from an object pointer is ever used as one. The script constant nil is the integer 0, and
+// an object reference compares equal to it exactly when it points nowhere.
+//
+// Failed conversions and invalid operations raise ScriptError.
+#include <QString>
+
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
+
+// The base of every host object that a script value can refer to. Values never own objects.
+class ScriptObject {
+ public:
+  virtual ~ScriptObject();
+};
+
+enum class ValueKind : std::uint8_t {
+  Empty, Null, Boolean, Integer, Int64, Double, Date, String, Object, Array
+};
+
+// Variant type codes as the script functions VarType and VarArrayCreate use them.
+namespace VarTypeCode {
+constexpr int varEmpty = 0, varNull = 1, varSmallint = 2, varInteger = 3, varSingle = 4,
+              varDouble = 5, varCurrency = 6, varDate = 7, varOleStr = 8, varDispatch = 9,
+              varError = 10, varBoolean = 11, varVariant = 12, varUnknown = 13, varShortInt = 16,
+              varByte = 17, varWord = 18, varLongWord = 19, varInt64 = 20, varStrArg = 72,
+              varString = 256, varAny = 257, varTypeMask = 4095, varArray = 8192, varByRef = 16384;
+}
+
+struct ArrayBound {
+  int low = 0;
+  int high = -1;  // high < low: the dimension is empty
+};
+
+class ScriptValue {
+ public:
+  ScriptValue() noexcept : FKind(ValueKind::Empty) { FData.l = 0; }
+  ScriptValue(bool b) noexcept : FKind(ValueKind::Boolean) { FData.l = 0; FData.b = b; }
+  ScriptValue(int i) noexcept : FKind(ValueKind::Integer) { FData.l = 0; FData.i = i; }
+  ScriptValue(std::int64_t l) noexcept : FKind(ValueKind::Int64) { FData.l = l; }
+  ScriptValue(long long l) noexcept : ScriptValue(static_cast<std::int64_t>(l)) {}
+  ScriptValue(double d) noexcept : FKind(ValueKind::Double) { FData.d = d; }
+  ScriptValue(const QString& s);
+  ScriptValue(const char* s);     // UTF-8
+  ScriptValue(ScriptObject* o) noexcept : FKind(ValueKind::Object) { FData.o = o; }
+  ScriptValue(const ScriptValue& other);
+  ScriptValue(ScriptValue&& other) noexcept;
+  ScriptValue& operator=(const ScriptValue& other);
+  ScriptValue& operator=(ScriptValue&& other) noexcept;
+  ~ScriptValue();
+
+  static ScriptValue Null();
+  static ScriptValue DateTime(double dayNumber);
+  static ScriptValue Integer64(std::int64_t v) { return ScriptValue(v); }
+  // The narrowest integer kind holding v: Integer when it fits 32 bits, else Int64.
+  static ScriptValue FromInteger(std::int64_t v);
+  // A variant array with the given bounds, every element empty. elementType is a VarTypeCode.
+  static ScriptValue CreateArray(const std::vector<ArrayBound>& bounds,
+                                 int elementType = VarTypeCode::varVariant);
+  // A one-dimensional array 0..n-1 of the given values.
+  static ScriptValue ArrayOf(std::initializer_list<ScriptValue> items);
+
+  // --- kind ---
+  ValueKind Kind() const { return FKind; }
+  int VarType() const;  // the VarTypeCode of the kind (arrays: varArray | element type)
+  QString KindName() const;
+  bool IsEmpty() const { return FKind == ValueKind::Empty; }
+  bool IsNull() const { return FKind == ValueKind::Null; }
+  bool IsEmptyOrNull() const { return IsEmpty() || IsNull(); }
+  bool IsBoolean() const { return FKind == ValueKind::Boolean; }
+  bool IsString() const { return FKind == ValueKind::String; }
+  bool IsObject() const { return FKind == ValueKind::Object; }
+  bool IsArray() const { return FKind == ValueKind::Array; }
+  bool IsDate() const { return FKind == ValueKind::Date; }
+  bool IsInteger() const { return FKind == ValueKind::Integer || FKind == ValueKind::Int64; }
+  bool IsNumeric() const;  // integer, double or date
+
+  // --- conversions (raise ScriptError when the value has no such form) ---
+  bool ToBool() const;            // empty: false; strings "True"/"False" or numbers
+  int ToInt32() const;            // doubles round half to even; out of range raises
+  std::int64_t ToInt64() const;
+  double ToDouble() const;        // dates give their day number
+  QString ToString() const;       // Null raises; Booleans give "True"/"False"
+  QString ToText() const;         // as ToString, but Null gives the empty text
+  ScriptObject* ToObject() const; // only an object reference converts; others raise
+  double ToDateTime() const { return ToDouble(); }
+
+  // The same value converted to a kind, as a typed variable's assignment converts it.
+  ScriptValue ConvertedTo(ValueKind kind) const;
+
+  // --- arrays ---
+  int ArrayDimCount() const;                 // 0 for non-arrays
+  ArrayBound ArrayBounds(int dim) const;     // dim is 0-based
+  int ArrayElementType() const;
+  int ArrayLength() const;                   // element count of the first dimension
+  ScriptValue ArrayGet(const std::vector<int>& indices) const;
+  void ArraySet(const std::vector<int>& indices, const ScriptValue& value);
+  // Changes the high bound of a one-dimensional array, keeping the elements that remain.
+  void ArraySetHigh(int high);
+
+  // Identity: same kind and same content, with no conversion (Null equals Null; arrays element by
+  // element). Used by tests and by containers; the script's "=" is Equals in value_ops.h.
+  bool operator==(const ScriptValue& other) const;
+  bool operator!=(const ScriptValue& other) const { return !(*this == other); }
+
+ private:
+  struct ArrayData;
+  friend struct ScriptValueAccess;
+
+  void release() noexcept;
+  void copyFrom(const ScriptValue& other);
+  ArrayData* detachedArray();
+  const QString& str() const { return *reinterpret_cast<const QString*>(FData.s); }
+  std::size_t flatIndex(const std::vector<int>& indices) const;
+
+  union {
+    bool b;
+    std::int32_t i;
+    std::int64_t l;
+    double d;
+    ScriptObject* o;
+    ArrayData* a;
+    alignas(QString) unsigned char s[sizeof(QString)];
+  } FData;
+  ValueKind FKind;
+};
+
+// Text of a double as the script shows it: up to 15 significant digits, "." as the decimal point,
+// exponent form "1E20" for very large and very small numbers.
+QString FloatToText(double d);
+
+// Parses a number the way a string operand converts: optional sign, decimal digits, or "$" and
+// hexadecimal digits, or a decimal fraction with an optional exponent. Leading and trailing blanks
+// are ignored. Integers become Integer or Int64, everything else Double. false if not a number.
+bool TextToNumber(const QString& text, ScriptValue& result);

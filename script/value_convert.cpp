@@ -1,0 +1,196 @@
+// Conversions of script values between kinds.
+#include <QLocale>
+#include <QRegularExpression>
+
+#include <cmath>
+#include <limits>
+
+#include "script/day_number.h"
+#include "script/script_error.h"
+#include "script/value.h"
+
+namespace {
+
+[[noreturn]] void cannotConvert(const ScriptValue& v, const char* target) {
+  throw ScriptError(QStringLiteral("Cannot convert a value of type %1 to %2")
+                        .arg(v.KindName(), QString::fromLatin1(target)));
+}
+
+[[noreturn]] void outOfRange(const char* target) {
+  throw ScriptError(QStringLiteral("Value out of range for %1").arg(QString::fromLatin1(target)));
+}
+
+// Doubles become integers by rounding half to even, as variant conversion does everywhere.
+std::int64_t roundToInt64(double d, const char* target) {
+  double r = std::nearbyint(d);
+  if (!std::isfinite(r) || r < -9223372036854775808.0 || r >= 9223372036854775808.0)
+    outOfRange(target);
+  return static_cast<std::int64_t>(r);
+}
+
+ScriptValue parsedNumber(const ScriptValue& v, const char* target) {
+  ScriptValue n;
+  if (!TextToNumber(v.ToString(), n)) cannotConvert(v, target);
+  return n;
+}
+
+QString dateTimeText(double days) {
+  QLocale locale = QLocale::system();
+  QDateTime dt = DayNumber::ToDateTime(days);
+  if (!dt.isValid()) return FloatToText(days);
+  bool hasTime = std::trunc(days) != days;
+  if (!hasTime) return locale.toString(dt.date(), QLocale::ShortFormat);
+  if (std::trunc(days) == 0) return locale.toString(dt.time(), QLocale::LongFormat);
+  return locale.toString(dt.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+         locale.toString(dt.time(), QLocale::LongFormat);
+}
+
+}  // namespace
+
+QString FloatToText(double d) {
+  if (std::isnan(d)) return QStringLiteral("NAN");
+  if (std::isinf(d)) return d > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+  if (d == 0) return QStringLiteral("0");
+  QString s = QString::number(d, 'g', 15);
+  int e = s.indexOf(QLatin1Char('e'));
+  if (e < 0) return s;
+  // "1e+20" -> "1E20", "1.5e-07" -> "1.5E-7"
+  QString mantissa = s.left(e);
+  QString exponent = s.mid(e + 1);
+  bool negative = exponent.startsWith(QLatin1Char('-'));
+  if (exponent.startsWith(QLatin1Char('+')) || negative) exponent.remove(0, 1);
+  while (exponent.size() > 1 && exponent.startsWith(QLatin1Char('0'))) exponent.remove(0, 1);
+  return mantissa + QLatin1Char('E') + (negative ? QStringLiteral("-") : QString()) + exponent;
+}
+
+bool TextToNumber(const QString& text, ScriptValue& result) {
+  static const QRegularExpression kInteger(QStringLiteral("^[+-]?[0-9]+$"));
+  static const QRegularExpression kHex(QStringLiteral("^([+-]?)\\$([0-9A-Fa-f]+)$"));
+  static const QRegularExpression kReal(
+      QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([Ee][+-]?[0-9]+)?$"));
+  QString t = text.trimmed();
+  if (kInteger.match(t).hasMatch()) {
+    bool ok = false;
+    qlonglong v = t.toLongLong(&ok);
+    if (ok) {
+      result = ScriptValue::FromInteger(v);
+      return true;
+    }
+    // Too long for 64 bits: falls through to a double.
+  }
+  if (auto m = kHex.match(t); m.hasMatch()) {
+    bool ok = false;
+    qulonglong v = m.captured(2).toULongLong(&ok, 16);
+    if (!ok) return false;
+    std::int64_t s = static_cast<std::int64_t>(v);
+    result = ScriptValue::FromInteger(m.captured(1) == QLatin1String("-") ? -s : s);
+    return true;
+  }
+  // The locale's decimal separator is accepted as well as ".".
+  QString dp = QLocale::system().decimalPoint();
+  if (dp != QLatin1String(".")) t.replace(dp, QStringLiteral("."));
+  if (!kReal.match(t).hasMatch()) return false;
+  bool ok = false;
+  double d = t.toDouble(&ok);
+  if (!ok || !std::isfinite(d)) return false;
+  result = ScriptValue(d);
+  return true;
+}
+
+bool ScriptValue::ToBool() const {
+  switch (FKind) {
+    case ValueKind::Empty: return false;
+    case ValueKind::Boolean: return FData.b;
+    case ValueKind::Integer: return FData.i != 0;
+    case ValueKind::Int64: return FData.l != 0;
+    case ValueKind::Double:
+    case ValueKind::Date: return FData.d != 0;
+    case ValueKind::String: {
+      QString t = str().trimmed();
+      if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) return true;
+      if (t.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0) return false;
+      return parsedNumber(*this, "Boolean").ToBool();
+    }
+    default: cannotConvert(*this, "Boolean");
+  }
+}
+
+std::int64_t ScriptValue::ToInt64() const {
+  switch (FKind) {
+    case ValueKind::Empty: return 0;
+    case ValueKind::Boolean: return FData.b ? -1 : 0;
+    case ValueKind::Integer: return FData.i;
+    case ValueKind::Int64: return FData.l;
+    case ValueKind::Double:
+    case ValueKind::Date: return roundToInt64(FData.d, "Int64");
+    case ValueKind::String: return parsedNumber(*this, "Int64").ToInt64();
+    default: cannotConvert(*this, "Int64");
+  }
+}
+
+int ScriptValue::ToInt32() const {
+  if (FKind == ValueKind::Integer) return FData.i;
+  std::int64_t v;
+  if (FKind == ValueKind::String) {
+    v = parsedNumber(*this, "Integer").ToInt64();
+  } else if (FKind == ValueKind::Double || FKind == ValueKind::Date) {
+    v = roundToInt64(FData.d, "Integer");
+  } else if (FKind == ValueKind::Empty || FKind == ValueKind::Boolean || FKind == ValueKind::Int64) {
+    v = ToInt64();
+  } else {
+    cannotConvert(*this, "Integer");
+  }
+  if (v < INT32_MIN || v > INT32_MAX) outOfRange("Integer");
+  return static_cast<int>(v);
+}
+
+double ScriptValue::ToDouble() const {
+  switch (FKind) {
+    case ValueKind::Empty: return 0;
+    case ValueKind::Boolean: return FData.b ? -1 : 0;
+    case ValueKind::Integer: return FData.i;
+    case ValueKind::Int64: return static_cast<double>(FData.l);
+    case ValueKind::Double:
+    case ValueKind::Date: return FData.d;
+    case ValueKind::String: return parsedNumber(*this, "Double").ToDouble();
+    default: cannotConvert(*this, "Double");
+  }
+}
+
+QString ScriptValue::ToString() const {
+  switch (FKind) {
+    case ValueKind::Empty: return QString();
+    case ValueKind::Boolean: return FData.b ? QStringLiteral("True") : QStringLiteral("False");
+    case ValueKind::Integer: return QString::number(FData.i);
+    case ValueKind::Int64: return QString::number(FData.l);
+    case ValueKind::Double: return FloatToText(FData.d);
+    case ValueKind::Date: return dateTimeText(FData.d);
+    case ValueKind::String: return str();
+    default: cannotConvert(*this, "String");
+  }
+}
+
+QString ScriptValue::ToText() const { return FKind == ValueKind::Null ? QString() : ToString(); }
+
+ScriptObject* ScriptValue::ToObject() const {
+  if (FKind != ValueKind::Object) cannotConvert(*this, "Object");
+  return FData.o;
+}
+
+ScriptValue ScriptValue::ConvertedTo(ValueKind kind) const {
+  switch (kind) {
+    case ValueKind::Empty: return ScriptValue();
+    case ValueKind::Null: return Null();
+    case ValueKind::Boolean: return ScriptValue(ToBool());
+    case ValueKind::Integer: return ScriptValue(ToInt32());
+    case ValueKind::Int64: return ScriptValue(ToInt64());
+    case ValueKind::Double: return ScriptValue(ToDouble());
+    case ValueKind::Date: return DateTime(ToDouble());
+    case ValueKind::String: return ScriptValue(ToString());
+    case ValueKind::Object: return ScriptValue(ToObject());
+    case ValueKind::Array:
+      if (FKind != ValueKind::Array) cannotConvert(*this, "Array");
+      return *this;
+  }
+  return *this;
+}

@@ -169,7 +169,7 @@ const char* scPascalGrammar() {
     <ident add="node"/>
     <optionalloop>
       <switch>
-        <sequence><char text="."/><keyword add="node" err="err1"/></sequence>
+        <sequence><char text="."/><keyword add="node"/></sequence>
         <sequence><char text="[" add="node"/><exprlist err="err2"/><char text="]" err="err8"/></sequence>
         <sequence><char text="("/><exprlist err="err2"/><char text=")" err="err7"/></sequence>
       </switch>

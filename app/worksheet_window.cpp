@@ -75,7 +75,6 @@ void TForm19::FormActivate(QObject*) {
   sample.font.setPointSize(kSampleFontPoints);
   SetFont(Cfont, sample);
   Cfont->SetCaption(kSampleCaption);
-  Cfont->update();
 
   for (int column = 1; column <= WordGrid::kColumns; ++column)
     for (int row = 1; row <= WordGrid::kRows; ++row) CreateGridCell(column, row);

@@ -65,6 +65,14 @@ TEST_F(CellFillingTest, FillingFollowsPositionsOnScreenNotGridIndexes) {
   EXPECT_TRUE(seventh->Caption().isEmpty());
 }
 
+TEST_F(CellFillingTest, CharacterReachesTheCellsAsTyped) {
+  // No 8-bit code page stands between the word box and the cells: nothing becomes "?".
+  Generate(QStringLiteral("あ한"));
+  Drop(1, 1, 1);
+  Drop(2, 5, 1);
+  EXPECT_EQ(Row(1), QStringLiteral("あ|あ|あ|あ|한|한|한|한"));
+}
+
 TEST_F(CellFillingTest, DragOverAcceptsOnlyPaletteLabels) {
   stroval::Panel* cell = Window().paneWord(3, 3);
   stroval::Panel otherPanel;

@@ -1,0 +1,57 @@
+#pragma once
+// The description of one report class: its name, its parent class, how to create an object of it,
+// its published properties in publishing order (the parent's first) and its difference record
+// (diff_entry.h). One static TrpClassInfo per class, returned by the class's StaticClassInfo().
+#include <QString>
+#include <QAnyStringView>
+
+#include <initializer_list>
+#include <span>
+#include <vector>
+
+#include "report/model/diff_entry.h"
+#include "report/model/property_descriptor.h"
+
+class TrpComponent;
+
+// Creates an object of the class with the given owner (see TrpComponent's constructor).
+using TrpFactory = TrpComponent* (*)(TrpComponent* owner);
+
+struct TrpClassInfo {
+  // `properties` are the class's own entries in publishing order: new properties (published or
+  // public only) and rpPublish entries that publish an ancestor's property at this position.
+  // `diff` holds the attributes the class appends to its parent's difference record.
+  TrpClassInfo(const char* className, const TrpClassInfo* parent, TrpFactory factory,
+               std::initializer_list<TrpPropertyDescriptor> properties,
+               std::initializer_list<TrpDiffEntry> diff = {});
+  TrpClassInfo(const TrpClassInfo&) = delete;
+  TrpClassInfo& operator=(const TrpClassInfo&) = delete;
+
+  const char* ClassName() const { return FClassName; }
+  const TrpClassInfo* Parent() const { return FParent; }
+  TrpFactory Factory() const { return FFactory; }  // null for abstract classes
+
+  // Published properties, the parent's first, in publishing order.
+  std::span<const TrpPropertyDescriptor> Properties() const { return FPublished; }
+  // Every property the class knows, published or public only.
+  std::span<const TrpPropertyDescriptor> AllProperties() const { return FAll; }
+  // The difference record, the parent's attributes first.
+  std::span<const TrpDiffEntry> DiffEntries() const { return FDiff; }
+
+  // A published property by name, ignoring case; none when absent.
+  const TrpPropertyDescriptor* FindProperty(QAnyStringView name) const;
+  // A property by name among all the class knows (used for dotted paths and differences).
+  const TrpPropertyDescriptor* FindAnyProperty(QAnyStringView name) const;
+
+  // True when this class is `className` or descends from it (case-insensitive).
+  bool InheritsFrom(QAnyStringView className) const;
+  bool InheritsFrom(const TrpClassInfo& other) const;
+
+ private:
+  const char* FClassName;
+  const TrpClassInfo* FParent;
+  TrpFactory FFactory;
+  std::vector<TrpPropertyDescriptor> FPublished;
+  std::vector<TrpPropertyDescriptor> FAll;
+  std::vector<TrpDiffEntry> FDiff;
+};

@@ -1,0 +1,10 @@
+#include "report/model/duplex_mode.h"
+
+namespace {
+constexpr TrpEnumValue kDuplexModes[] = {{"dmNone", dmNone},
+                                         {"dmVertical", dmVertical},
+                                         {"dmHorizontal", dmHorizontal},
+                                         {"dmSimplex", dmSimplex}};
+}  // namespace
+
+const TrpEnumType rpDuplexModeType{"TrpDuplexMode", kDuplexModes};

@@ -1,0 +1,81 @@
+#include "report/model/property_access.h"
+
+#include <cmath>
+
+#include "report/model/class_info.h"
+#include "report/model/persistent.h"
+#include "report/model/property_value.h"
+
+QVariant TrpPropertyRef::Value() const { return Property->Get(*Object); }
+
+TrpPropertyRef rpFindPropertyPath(TrpPersistent& object, QStringView path, bool publishedOnly) {
+  TrpPersistent* target = &object;
+  for (;;) {
+    const qsizetype dot = path.indexOf(u'.');
+    const QStringView segment = dot < 0 ? path : path.left(dot);
+    const TrpClassInfo& info = target->ClassInfo();
+    const TrpPropertyDescriptor* property =
+        publishedOnly ? info.FindProperty(segment) : info.FindAnyProperty(segment);
+    if (!property) return {};
+    if (dot < 0) return {target, property};
+    if (property->Kind != TrpPropertyKind::Object) return {};
+    target = property->Object(*target);
+    if (!target) return {};
+    path = path.mid(dot + 1);
+  }
+}
+
+TrpPropertyRef rpFindPropertyPath(const TrpPersistent& object, QStringView path,
+                                  bool publishedOnly) {
+  // Resolution only reads; the ref is used read-only by callers that hold a const object.
+  return rpFindPropertyPath(const_cast<TrpPersistent&>(object), path, publishedOnly);
+}
+
+bool rpSameValue(TrpPropertyKind kind, const QVariant& a, const QVariant& b, Extended tolerance) {
+  switch (kind) {
+    case TrpPropertyKind::Float:
+      return std::fabs(rpVariantToFloat(a) - rpVariantToFloat(b)) <= tolerance;
+    case TrpPropertyKind::Integer:
+    case TrpPropertyKind::Color:
+    case TrpPropertyKind::Enumeration:
+    case TrpPropertyKind::Set:
+      return rpVariantToInt(a) == rpVariantToInt(b);
+    case TrpPropertyKind::Boolean:
+      return rpFromVariant<bool>(a) == rpFromVariant<bool>(b);
+    case TrpPropertyKind::String:
+      return a.toString() == b.toString();
+    case TrpPropertyKind::Strings:
+      return a.toStringList() == b.toStringList();
+    case TrpPropertyKind::Object:
+    case TrpPropertyKind::Reference:
+      return rpVariantToObject(a) == rpVariantToObject(b);
+    case TrpPropertyKind::Picture:
+      return a.value<QImage>() == b.value<QImage>();
+  }
+  return false;
+}
+
+bool rpIsDefaultValue(const TrpPersistent& object, const TrpPropertyDescriptor& property) {
+  if (!property.HasDefault()) return false;
+  return rpSameValue(property.Kind, property.Get(object), property.Default);
+}
+
+void rpCopyProperties(const TrpPersistent& source, TrpPersistent& target,
+                      const TrpReferenceResolver& resolve) {
+  for (const TrpPropertyDescriptor& from : source.ClassInfo().Properties()) {
+    if (!from.IsStored(source)) continue;
+    const TrpPropertyDescriptor* to = target.ClassInfo().FindProperty(QLatin1String(from.Name));
+    if (!to || to->Kind != from.Kind) continue;
+    if (from.Kind == TrpPropertyKind::Object) {
+      TrpPersistent* sourceSub = from.Object(source);
+      TrpPersistent* targetSub = to->Object(target);
+      if (sourceSub && targetSub) targetSub->Assign(*sourceSub);
+      continue;
+    }
+    if (to->IsReadOnly()) continue;
+    QVariant value = from.Get(source);
+    if (from.Kind == TrpPropertyKind::Reference && resolve)
+      value = rpToVariant(resolve(rpVariantToObject(value)));
+    to->Set(target, value);
+  }
+}

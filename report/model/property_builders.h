@@ -1,0 +1,169 @@
+#pragma once
+// Builders for class tables: each turns a getter and a setter member function into a property
+// descriptor, so that a class's table reads as a list of its properties:
+//
+//   rpInteger<&TrpComponent::Tag, &TrpComponent::SetTag>("Tag", 0),
+//   rpFloat<&TrpComponent::Left, &TrpComponent::SetLeft>("Left").PublicOnly(),
+//   rpObject<&TrpComponent::Font, &TrpComponent::SetFont>("Font"),
+//
+// The last argument, where given, is the declared default. A setter of nullptr makes the property
+// read-only. Getters are const member functions; an Object getter returns the sub-object by
+// pointer or reference.
+#include <type_traits>
+
+#include "report/model/persistent.h"
+#include "report/model/property_descriptor.h"
+#include "report/model/property_value.h"
+
+namespace rp_detail {
+
+template <class M>
+struct Getter;
+template <class C, class R>
+struct Getter<R (C::*)() const> {
+  using Class = C;
+  using Result = std::remove_cvref_t<R>;
+};
+
+template <class M>
+struct Setter;
+template <class C, class A>
+struct Setter<void (C::*)(A)> {
+  using Class = C;
+  using Arg = std::remove_cvref_t<A>;
+};
+
+template <auto Get>
+QVariant get(const TrpPersistent& object) {
+  using G = Getter<decltype(Get)>;
+  const auto& self = static_cast<const typename G::Class&>(object);
+  if constexpr (std::is_base_of_v<TrpPersistent, typename G::Result>)
+    return rpToVariant(&(self.*Get)());  // a sub-object returned by reference
+  else
+    return rpToVariant((self.*Get)());
+}
+
+template <auto Set>
+void set(TrpPersistent& object, const QVariant& value) {
+  using S = Setter<decltype(Set)>;
+  auto& self = static_cast<typename S::Class&>(object);
+  using A = typename S::Arg;
+  if constexpr (std::is_base_of_v<TrpPersistent, A>) {
+    // A sub-object passed by reference: hand over the object the variant holds, if it fits.
+    if (const A* source = dynamic_cast<const A*>(rpVariantToObject(value))) (self.*Set)(*source);
+  } else {
+    (self.*Set)(rpFromVariant<A>(value));
+  }
+}
+
+template <auto Get>
+TrpPersistent* sub(const TrpPersistent& object) {
+  using G = Getter<decltype(Get)>;
+  const auto& self = static_cast<const typename G::Class&>(object);
+  if constexpr (std::is_pointer_v<typename G::Result>) {
+    using Pointee = std::remove_cv_t<std::remove_pointer_t<typename G::Result>>;
+    return const_cast<Pointee*>((self.*Get)());
+  } else {
+    return const_cast<typename G::Result*>(&(self.*Get)());
+  }
+}
+
+template <auto Get, auto Set>
+TrpPropertyDescriptor make(const char* name, TrpPropertyKind kind) {
+  TrpPropertyDescriptor d;
+  d.Name = name;
+  d.Kind = kind;
+  d.Get = &get<Get>;
+  if constexpr (!std::is_same_v<decltype(Set), std::nullptr_t>) d.Set = &set<Set>;
+  return d;
+}
+
+template <auto Get>
+using ResultOf = typename Getter<decltype(Get)>::Result;
+
+}  // namespace rp_detail
+
+template <auto Get, auto Set = nullptr>
+TrpPropertyDescriptor rpInteger(const char* name) {
+  return rp_detail::make<Get, Set>(name, TrpPropertyKind::Integer);
+}
+template <auto Get, auto Set = nullptr>
+TrpPropertyDescriptor rpInteger(const char* name, rp_detail::ResultOf<Get> def) {
+  return rpInteger<Get, Set>(name).WithDefault(rpToVariant(def));
+}
+
+template <auto Get, auto Set = nullptr>
+TrpPropertyDescriptor rpFloat(const char* name) {
+  return rp_detail::make<Get, Set>(name, TrpPropertyKind::Float);
+}
+
+template <auto Get, auto Set = nullptr>
+TrpPropertyDescriptor rpBoolean(const char* name) {
+  return rp_detail::make<Get, Set>(name, TrpPropertyKind::Boolean);
+}
+template <auto Get, auto Set = nullptr>
+TrpPropertyDescriptor rpBoolean(const char* name, bool def) {
+  return rpBoolean<Get, Set>(name).WithDefault(def);
+}
+
+// Texts and text lists default to empty: an empty one is not written.
+template <auto Get, auto Set = nullptr>
+TrpPropertyDescriptor rpString(const char* name) {
+  return rp_detail::make<Get, Set>(name, TrpPropertyKind::String).WithDefault(QString());
+}
+template <auto Get, auto Set = nullptr>
+TrpPropertyDescriptor rpStrings(const char* name) {
+  return rp_detail::make<Get, Set>(name, TrpPropertyKind::Strings).WithDefault(QStringList());
+}
+
+template <auto Get, auto Set = nullptr>
+TrpPropertyDescriptor rpEnum(const char* name, const TrpEnumType& type) {
+  TrpPropertyDescriptor d = rp_detail::make<Get, Set>(name, TrpPropertyKind::Enumeration);
+  d.Enum = &type;
+  return d;
+}
+template <auto Get, auto Set = nullptr>
+TrpPropertyDescriptor rpEnum(const char* name, const TrpEnumType& type,
+                             rp_detail::ResultOf<Get> def) {
+  return rpEnum<Get, Set>(name, type).WithDefault(rpToVariant(def));
+}
+
+template <auto Get, auto Set = nullptr>
+TrpPropertyDescriptor rpSet(const char* name, const TrpEnumType& type) {
+  TrpPropertyDescriptor d = rp_detail::make<Get, Set>(name, TrpPropertyKind::Set);
+  d.Enum = &type;
+  return d;
+}
+template <auto Get, auto Set = nullptr>
+TrpPropertyDescriptor rpSet(const char* name, const TrpEnumType& type,
+                            rp_detail::ResultOf<Get> def) {
+  return rpSet<Get, Set>(name, type).WithDefault(rpToVariant(def));
+}
+
+template <auto Get, auto Set = nullptr>
+TrpPropertyDescriptor rpColor(const char* name) {
+  return rp_detail::make<Get, Set>(name, TrpPropertyKind::Color);
+}
+template <auto Get, auto Set = nullptr>
+TrpPropertyDescriptor rpColor(const char* name, rp_detail::ResultOf<Get> def) {
+  return rpColor<Get, Set>(name).WithDefault(rpToVariant(def));
+}
+
+// An owned sub-object: written as its own properties under the prefix "Name.".
+template <auto Get, auto Set = nullptr>
+TrpPropertyDescriptor rpObject(const char* name) {
+  TrpPropertyDescriptor d = rp_detail::make<Get, Set>(name, TrpPropertyKind::Object);
+  d.Object = &rp_detail::sub<Get>;
+  return d;
+}
+
+// Another report object, written by name and resolved by name when read.
+template <auto Get, auto Set = nullptr>
+TrpPropertyDescriptor rpReference(const char* name) {
+  return rp_detail::make<Get, Set>(name, TrpPropertyKind::Reference);
+}
+
+template <auto Get, auto Set = nullptr>
+TrpPropertyDescriptor rpPicture(const char* name) {
+  return rp_detail::make<Get, Set>(name, TrpPropertyKind::Picture);
+}

@@ -70,6 +70,7 @@ struct TrpDeviceItem {
 struct TrpPrinterEntry {
   QString Name;
   QString Ports;
+  bool operator==(const TrpPrinterEntry&) const = default;
 };
 
 // One open printer. Document calls come in the order BeginDoc, (ResetDC, BeginPage, drawing on

@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/font_substitutions.h"
+#include "report/engine/font_substitutions.h"
 #include "app/screenshot.h"
 #include "app/worksheet_window.h"
 

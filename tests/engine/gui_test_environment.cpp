@@ -1,4 +1,6 @@
 // Every test of this program runs inside one QGuiApplication (fonts need it).
+#include "report/engine/font_substitutions.h"
+
 #include <QGuiApplication>
 
 #include <gtest/gtest.h>
@@ -14,6 +16,7 @@ class GuiEnvironment : public ::testing::Environment {
     static char name[] = "engine_tests";
     static char* argv[] = {name, nullptr};
     application_ = std::make_unique<QGuiApplication>(argc, argv);
+    stroval::RegisterFontSubstitutions();
   }
   void TearDown() override { application_.reset(); }
 

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
-#include "app/font_substitutions.h"
+#include "report/engine/font_substitutions.h"
 #include "qstring_printer.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/font_substitutions.h"
+#include "report/engine/font_substitutions.h"
 
 #include <QFont>
 #include <QStringList>

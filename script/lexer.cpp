@@ -135,10 +135,18 @@ bool TscParser::skipContinuation() {
   return true;
 }
 
+// A line comment opener at the position. An opener that is a word ("rem") must stand as a whole
+// word, so that a name like "remark" is not read as the start of a comment.
+bool TscParser::isLineComment(const QString& opener) const {
+  if (!startsWithAt(FPosition, opener)) return false;
+  return !isIdentChar(opener.back()) || !isIdentChar(at(FPosition + opener.size())) ||
+         FPosition + opener.size() > FSize;
+}
+
 // One comment at the position, if any; true when something was skipped.
 bool TscParser::skipComment() {
   if (FPosition >= FSize) return false;
-  bool line = startsWithAt(FPosition, FCommentLine1) || startsWithAt(FPosition, FCommentLine2);
+  bool line = isLineComment(FCommentLine1) || isLineComment(FCommentLine2);
   if (line) {
     // With significant line ends, a comment after code stops before the CR so that the grammar
     // still sees the line end; a comment on a line of its own disappears with its line end.

@@ -72,6 +72,7 @@ class TscParser {
   bool isIdentChar(QChar c) const;
   bool skipContinuation();
   bool skipComment();
+  bool isLineComment(const QString& opener) const;
   QString ident();
   bool readCodePart(int& p, QString& out) const;
   int readQuotedPart(int p, QString& out) const;

@@ -18,10 +18,12 @@ QByteArray iconvName(int codePage) {
   }
 }
 
-// Runs iconv over the whole input; an unconvertible sequence is replaced by `replacement` (in the
-// target encoding) and skipped by `skip` input bytes, so conversion never stops half way.
+// Runs iconv over the whole input; an unconvertible sequence of `skip` input bytes is replaced by
+// what `replacement` makes of its first byte (in the target encoding), so conversion never stops
+// half way.
+template <class Replacement>
 QByteArray convert(const QByteArray& input, const QByteArray& from, const QByteArray& to,
-                   const QByteArray& replacement, size_t skip) {
+                   Replacement replacement, size_t skip) {
   iconv_t cd = iconv_open(to.constData(), from.constData());
   if (cd == reinterpret_cast<iconv_t>(-1)) return {};
   QByteArray output;
@@ -36,7 +38,7 @@ QByteArray convert(const QByteArray& input, const QByteArray& from, const QByteA
     if (result != static_cast<size_t>(-1)) break;
     if (errno == E2BIG) continue;
     // EILSEQ or EINVAL: replace the offending unit and go on.
-    output.append(replacement);
+    output.append(replacement(static_cast<unsigned char>(*in)));
     const size_t step = std::min(skip, inLeft);
     in += step;
     inLeft -= step;
@@ -63,8 +65,12 @@ int rpSystemCodePage() {
 
 QString rpCodePageToUnicode(const QByteArray& bytes, int codePage) {
   if (bytes.isEmpty()) return {};
-  const QByteArray utf16 =
-      convert(bytes, iconvName(codePage), "UTF-16LE", QByteArray("\xFD\xFF", 2), 1);
+  // Bytes that code page 1252 leaves undefined stand for the control characters of the same number,
+  // as desktop systems decode them; elsewhere an invalid byte becomes U+FFFD.
+  const auto replacement = [codePage](unsigned char byte) {
+    return codePage == 1252 ? QByteArray(1, static_cast<char>(byte)) + '\0' : QByteArray("\xFD\xFF", 2);
+  };
+  const QByteArray utf16 = convert(bytes, iconvName(codePage), "UTF-16LE", replacement, 1);
   if (utf16.isEmpty()) return QString::fromLatin1(bytes);  // unknown code page: keep the bytes
   return QString(reinterpret_cast<const QChar*>(utf16.constData()), utf16.size() / 2);
 }
@@ -72,5 +78,5 @@ QString rpCodePageToUnicode(const QByteArray& bytes, int codePage) {
 QByteArray rpUnicodeToCodePage(const QString& text, int codePage) {
   if (text.isEmpty()) return {};
   const QByteArray utf16(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
-  return convert(utf16, "UTF-16LE", iconvName(codePage), "?", 2);
+  return convert(utf16, "UTF-16LE", iconvName(codePage), [](unsigned char) { return QByteArray("?"); }, 2);
 }

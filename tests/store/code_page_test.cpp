@@ -21,4 +21,8 @@ TEST(CodePage, InvalidBytesBecomeReplacementCharactersAndDecodingGoesOn) {
   EXPECT_TRUE(text.contains(QChar(0xFFFD)));
 }
 
+TEST(CodePage, UndefinedWesternBytesKeepTheirNumber) {
+  EXPECT_EQ(rpCodePageToUnicode(QByteArray("a\x81" "b"), 1252), QString::fromUtf16(u"a\u0081b"));
+}
+
 }  // namespace

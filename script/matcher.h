@@ -30,7 +30,7 @@ class TscIncludeHandler {
 class TscMatcher {
  public:
   // Deeper nesting of grammar elements than this is a compile error, not a stack overflow.
-  static constexpr int kMaxDepth = 4000;
+  static constexpr int kMaxDepth = 3000;
   static QString NestingMessage();
 
   TscMatcher(const TscGrammar& grammar, TscParser& parser, TscIncludeHandler* includes,

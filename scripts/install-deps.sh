@@ -11,6 +11,8 @@ packages=(
   zlib1g-dev libjpeg62-turbo-dev libcups2-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
+  # a private spooler with a PDF queue for the printing tests, and tools to read its output
+  cups printer-driver-cups-pdf poppler-utils
   # fonts: metric twins of Arial/Times, a Traditional-Chinese Kai face and a Ming face
   fontconfig fonts-liberation2 fonts-arphic-ukai fonts-cns11643-kai fonts-arphic-uming fonts-dejavu-core
   # a virtual display for running the window where no display exists

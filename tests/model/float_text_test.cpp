@@ -8,6 +8,8 @@ struct FloatTextCase {
   const char* Text;
 };
 
+void PrintTo(const FloatTextCase& c, std::ostream* os) { *os << c.Text; }
+
 class FloatTexts : public ::testing::TestWithParam<FloatTextCase> {};
 
 TEST_P(FloatTexts, FloatIsWrittenAsShortestGeneralText) {

@@ -119,6 +119,8 @@ struct SilentCase {
   bool Silent;
 };
 
+void PrintTo(const SilentCase& c, std::ostream* os) { *os << int(c.Mode); }
+
 class SilentModeView : public ::testing::TestWithParam<SilentCase> {};
 
 TEST_P(SilentModeView, SilentModeIsTrueExactlyForSimSilent) {

@@ -21,6 +21,7 @@ class TrpCustomPrinter {
   TrpCustomPrinter(const TrpCustomPrinter&) = delete;
   TrpCustomPrinter& operator=(const TrpCustomPrinter&) = delete;
 
+  // The base printer does nothing and fails nothing; real and virtual printers override.
   virtual void Init() {}
   virtual void Abort() {}
   virtual bool BeginDoc() { return true; }
@@ -31,20 +32,15 @@ class TrpCustomPrinter {
   virtual bool EndDoc() { return true; }
   virtual bool EndPage() { return true; }
   virtual bool EndRAWDoc() { return true; }
-  virtual bool WriteRAWDoc(const QByteArray& Buffer) { (void)Buffer; return true; }
+  virtual bool WriteRAWDoc(const QByteArray& /*Buffer*/) { return true; }
   // Page geometry for layout, without printing.
-  virtual void SetViewParams(int APaperSize, Extended APaperWidth, Extended APaperHeight,
-                             TPrinterOrientation AOrientation) {
-    (void)APaperSize, (void)APaperWidth, (void)APaperHeight, (void)AOrientation;
-  }
+  virtual void SetViewParams(int /*APaperSize*/, Extended /*APaperWidth*/,
+                             Extended /*APaperHeight*/, TPrinterOrientation /*AOrientation*/) {}
   // Paper, orientation, source, duplex (the report's dmNone 0 .. dmSimplex 3) and copies of the
   // next printed page.
-  virtual void SetPrintParams(int APaperSize, Extended APaperWidth, Extended APaperHeight,
-                              TPrinterOrientation AOrientation, int ABin, int ADuplex,
-                              int ACopies) {
-    (void)APaperSize, (void)APaperWidth, (void)APaperHeight, (void)AOrientation, (void)ABin,
-        (void)ADuplex, (void)ACopies;
-  }
+  virtual void SetPrintParams(int /*APaperSize*/, Extended /*APaperWidth*/,
+                              Extended /*APaperHeight*/, TPrinterOrientation /*AOrientation*/,
+                              int /*ABin*/, int /*ADuplex*/, int /*ACopies*/) {}
   virtual void PropertiesDlg() = 0;
 
   // Position of the first paper source / paper with this number, or -1.

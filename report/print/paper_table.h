@@ -13,10 +13,10 @@ constexpr int rpCustomPaper = 256;
 constexpr int rpA4Paper = 9;
 
 struct TrpPaperInfo {
-  int Number;       // platform paper number
-  int Width;        // tenths of a millimetre, portrait
-  int Height;       // tenths of a millimetre, portrait
-  const char* Name; // display name of the paper (the table itself carries numbers and sizes)
+  int Number;        // platform paper number
+  int Width;         // tenths of a millimetre, portrait
+  int Height;        // tenths of a millimetre, portrait
+  const char* Name;  // display name of the paper (the table itself carries numbers and sizes)
 };
 
 // The 66 rows of the table, in paper-number order (1 to 47, 50 to 68).

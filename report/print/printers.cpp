@@ -29,11 +29,11 @@ void TrpPrinters::AddPrinter(std::unique_ptr<TrpCustomPrinter> printer) {
 // A printer known by name only is listed once; one with ports is listed once per port.
 void TrpPrinters::FillPrinters() {
   Clear();
-  const QList<TrpPrinterEntry> entries = FBackend ? FBackend->EnumPrinters() : QList<TrpPrinterEntry>{};
+  const QList<TrpPrinterEntry> entries =
+      FBackend ? FBackend->EnumPrinters() : QList<TrpPrinterEntry>{};
   for (const TrpPrinterEntry& entry : entries) {
     const QStringList ports = entry.Ports.split(QLatin1Char(','), Qt::SkipEmptyParts);
-    if (ports.isEmpty())
-      AddPrinter(std::make_unique<TrpPrinter>(entry.Name, QString(), FBackend));
+    if (ports.isEmpty()) AddPrinter(std::make_unique<TrpPrinter>(entry.Name, QString(), FBackend));
     for (const QString& port : ports)
       AddPrinter(std::make_unique<TrpPrinter>(entry.Name, port.trimmed(), FBackend));
   }

@@ -35,24 +35,31 @@ struct SourceRow {
 
 int DuplexFromQt(QPrinter::DuplexMode mode) {
   switch (mode) {
-    case QPrinter::DuplexLongSide: return rpDuplexVertical;
-    case QPrinter::DuplexShortSide: return rpDuplexHorizontal;
-    default: return rpDuplexSimplex;
+    case QPrinter::DuplexLongSide:
+      return rpDuplexVertical;
+    case QPrinter::DuplexShortSide:
+      return rpDuplexHorizontal;
+    default:
+      return rpDuplexSimplex;
   }
 }
 
 const char* SidesKeyword(int duplex) {
   switch (duplex) {
-    case rpDuplexVertical: return "two-sided-long-edge";
-    case rpDuplexHorizontal: return "two-sided-short-edge";
-    default: return "one-sided";
+    case rpDuplexVertical:
+      return "two-sided-long-edge";
+    case rpDuplexHorizontal:
+      return "two-sided-short-edge";
+    default:
+      return "one-sided";
   }
 }
 
 class QtPrinterDevice : public TrpPrinterDevice {
  public:
   explicit QtPrinterDevice(const QPrinterInfo& info)
-      : FName(info.printerName()), FProbe(std::make_unique<QPrinter>(info, QPrinter::HighResolution)) {
+      : FName(info.printerName()),
+        FProbe(std::make_unique<QPrinter>(info, QPrinter::HighResolution)) {
     LoadPapers(info);
     LoadSources();
     FSettings = DefaultSettings(info);
@@ -72,8 +79,8 @@ class QtPrinterDevice : public TrpPrinterDevice {
     if (dpi <= 0 || !layout.isValid()) return caps;
     const QRect full = layout.fullRectPixels(dpi);
     const QRect paint = layout.paintRectPixels(dpi);
-    caps = {dpi, dpi, full.width(), full.height(), paint.x(), paint.y(), paint.width(),
-            paint.height()};
+    caps = {dpi,       dpi,       full.width(),  full.height(),
+            paint.x(), paint.y(), paint.width(), paint.height()};
     return caps;
   }
 
@@ -125,7 +132,8 @@ class QtPrinterDevice : public TrpPrinterDevice {
       FPainter = std::make_unique<QPainter>();
       if (!FPainter->begin(FJob.get())) {
         FPainter.reset();
-        return Failed(QStringLiteral("Cannot write the document to %1").arg(FJob->outputFileName()));
+        return Failed(
+            QStringLiteral("Cannot write the document to %1").arg(FJob->outputFileName()));
       }
     } else if (!FJob->newPage()) {
       return Failed(QStringLiteral("Cannot start a new page"));
@@ -151,8 +159,10 @@ class QtPrinterDevice : public TrpPrinterDevice {
       if (FInPage) EndPage();
       ok = FPainter->end();
       FPainter.reset();
-      if (!ok) Failed(QStringLiteral("Cannot write the document to %1").arg(FJob->outputFileName()));
-      else if (FUserFile.isEmpty()) ok = Submit(FJob->outputFileName());
+      if (!ok)
+        Failed(QStringLiteral("Cannot write the document to %1").arg(FJob->outputFileName()));
+      else if (FUserFile.isEmpty())
+        ok = Submit(FJob->outputFileName());
     }
     FJob.reset();
     FTemp.reset();
@@ -221,13 +231,33 @@ class QtPrinterDevice : public TrpPrinterDevice {
     return false;
   }
 
+  // A platform number goes to the paper that is that number's own size (Letter rather than its
+  // twin ANSI A), else to the first paper that has it; the remaining papers, and papers without
+  // a number, are numbered from 257 up. The driver's custom entry (256) is not a paper.
   void LoadPapers(const QPrinterInfo& info) {
+    const QList<QPageSize> sizes = info.supportedPageSizes();
+    QList<int> own(sizes.size(), 0);
+    // Sizes are matched by key first ("Letter"), then by identity (ANSI A is Letter's twin).
+    const auto claim = [&](auto isOwnSize) {
+      for (qsizetype i = 0; i < sizes.size(); ++i) {
+        const int id = sizes[i].windowsId();
+        if (id > 0 && id != rpCustomPaper && own[i] == 0 && !own.contains(id) &&
+            isOwnSize(sizes[i], QPageSize::id(id)))
+          own[i] = id;
+      }
+    };
+    claim([](const QPageSize& size, QPageSize::PageSizeId id) {
+      return size.key() == QPageSize::key(id);
+    });
+    claim([](const QPageSize& size, QPageSize::PageSizeId id) { return size.id() == id; });
     int nextDriverPaper = kFirstDriverPaper;
-    for (const QPageSize& size : info.supportedPageSizes()) {
-      int number = size.windowsId();
-      if (number == rpCustomPaper) continue;
-      if (number <= 0 || NumberTaken(number)) number = nextDriverPaper++;
-      FPapers.append({number, size});
+    for (qsizetype i = 0; i < sizes.size(); ++i) {
+      const int id = sizes[i].windowsId();
+      if (id == rpCustomPaper) continue;
+      int number = own[i];
+      if (number == 0 && id > 0 && !own.contains(id) && !NumberTaken(id)) number = id;
+      if (number == 0) number = nextDriverPaper++;
+      FPapers.append({number, sizes[i]});
     }
   }
 
@@ -305,12 +335,11 @@ class QtPrinterDevice : public TrpPrinterDevice {
       options.append(qMakePair(QByteArray(name), value));
     };
     add("copies", QByteArray::number(std::max(s.Copies, 1)));
-    add("multiple-document-handling", s.Collate ? "separate-documents-collated-copies"
-                                                : "separate-documents-uncollated-copies");
+    add("multiple-document-handling",
+        s.Collate ? "separate-documents-collated-copies" : "separate-documents-uncollated-copies");
     add("sides", SidesKeyword(s.Duplex));
     const QString source = SourceKeyword(s.DefaultSource);
-    if (s.DefaultSource != rpAutoSource && !source.isEmpty())
-      add("media-source", source.toUtf8());
+    if (s.DefaultSource != rpAutoSource && !source.isEmpty()) add("media-source", source.toUtf8());
     const QPageSize size = PageSizeFor(s);
     if (size.isValid()) add("media", size.key().toUtf8());
     return options;
@@ -323,7 +352,8 @@ class QtPrinterDevice : public TrpPrinterDevice {
     if (!job.Start(FName, FTitle, CUPS_FORMAT_PDF, JobOptions())) return Failed(job.Error());
     while (!file.atEnd()) {
       const QByteArray chunk = file.read(kChunk);
-      if (chunk.isEmpty() && file.error() != QFileDevice::NoError) return Failed(file.errorString());
+      if (chunk.isEmpty() && file.error() != QFileDevice::NoError)
+        return Failed(file.errorString());
       if (!job.Write(chunk)) return Failed(job.Error());
     }
     return job.Finish() || Failed(job.Error());

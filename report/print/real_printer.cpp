@@ -77,8 +77,7 @@ bool TrpPrinter::UpdateDeviceCaps() {
   FLeftMargin = rpRound(PixelsToMm(caps.OffsetX, caps.DpiX));
   FTopMargin = rpRound(PixelsToMm(caps.OffsetY, caps.DpiY));
   FRightMargin = FPaperWidth - rpRound(PixelsToMm(caps.PrintableWidth, caps.DpiX)) - FLeftMargin;
-  FBottomMargin =
-      FPaperHeight - rpRound(PixelsToMm(caps.PrintableHeight, caps.DpiY)) - FTopMargin;
+  FBottomMargin = FPaperHeight - rpRound(PixelsToMm(caps.PrintableHeight, caps.DpiY)) - FTopMargin;
   return true;
 }
 
@@ -137,7 +136,8 @@ void TrpPrinter::SetPrintParams(int APaperSize, Extended APaperWidth, Extended A
   FMode.Fields |= dfPaperSize | dfOrientation | dfCopies | dfDefaultSource | dfCollate;
   if (PaperIndex(APaperSize) < 0) APaperSize = rpCustomPaper;
   if (APaperSize == rpCustomPaper) {
-    // The record holds a custom size in portrait terms: length is the long edge of a landscape page.
+    // The record holds a custom size in portrait terms: length is the long edge of a landscape
+    // page.
     const bool landscape = AOrientation == poLandscape;
     FMode.PaperLength = static_cast<int>(rpRound(10 * (landscape ? APaperWidth : APaperHeight)));
     FMode.PaperWidth = static_cast<int>(rpRound(10 * (landscape ? APaperHeight : APaperWidth)));

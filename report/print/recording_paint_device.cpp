@@ -34,9 +34,8 @@ class TrpRecordingPaintDevice::Engine : public QPaintEngine {
   using QPaintEngine::drawRects;
 
   void drawTextItem(const QPointF& p, const QTextItem& item) override {
-    TrpDrawRecord r = Make(drText,
-                           QRectF(p.x(), p.y() - item.ascent(), item.width(),
-                                  item.ascent() + item.descent()));
+    TrpDrawRecord r = Make(
+        drText, QRectF(p.x(), p.y() - item.ascent(), item.width(), item.ascent() + item.descent()));
     r.Text = item.text();
     r.FontFamily = item.font().family();
     r.FontPointSize = item.font().pointSizeF();
@@ -49,12 +48,9 @@ class TrpRecordingPaintDevice::Engine : public QPaintEngine {
   }
   void drawLines(const QLineF* lines, int count) override {
     for (int i = 0; i < count; ++i)
-      FRecords->append(
-          Make(drLine, QRectF(lines[i].p1(), lines[i].p2()).normalized()));
+      FRecords->append(Make(drLine, QRectF(lines[i].p1(), lines[i].p2()).normalized()));
   }
-  void drawEllipse(const QRectF& rect) override {
-    FRecords->append(Make(drEllipse, rect));
-  }
+  void drawEllipse(const QRectF& rect) override { FRecords->append(Make(drEllipse, rect)); }
   void drawPolygon(const QPointF* points, int count, PolygonDrawMode) override {
     QPolygonF polygon;
     for (int i = 0; i < count; ++i) polygon.append(points[i]);
@@ -98,18 +94,28 @@ QList<TrpDrawRecord> TrpRecordingPaintDevice::TakeRecords() { return std::exchan
 
 int TrpRecordingPaintDevice::metric(PaintDeviceMetric metric) const {
   switch (metric) {
-    case PdmWidth: return FPixels.width();
-    case PdmHeight: return FPixels.height();
-    case PdmWidthMM: return static_cast<int>(std::lround(FPixels.width() * 25.4 / FDpiX));
-    case PdmHeightMM: return static_cast<int>(std::lround(FPixels.height() * 25.4 / FDpiY));
-    case PdmNumColors: return 0x7fffffff;
-    case PdmDepth: return 32;
+    case PdmWidth:
+      return FPixels.width();
+    case PdmHeight:
+      return FPixels.height();
+    case PdmWidthMM:
+      return static_cast<int>(std::lround(FPixels.width() * 25.4 / FDpiX));
+    case PdmHeightMM:
+      return static_cast<int>(std::lround(FPixels.height() * 25.4 / FDpiY));
+    case PdmNumColors:
+      return 0x7fffffff;
+    case PdmDepth:
+      return 32;
     case PdmDpiX:
-    case PdmPhysicalDpiX: return FDpiX;
+    case PdmPhysicalDpiX:
+      return FDpiX;
     case PdmDpiY:
-    case PdmPhysicalDpiY: return FDpiY;
-    case PdmDevicePixelRatio: return 1;
-    case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
+    case PdmPhysicalDpiY:
+      return FDpiY;
+    case PdmDevicePixelRatio:
+      return 1;
+    case PdmDevicePixelRatioScaled:
+      return static_cast<int>(devicePixelRatioFScale());
   }
   return QPaintDevice::metric(metric);
 }

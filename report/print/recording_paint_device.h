@@ -15,12 +15,12 @@ enum TrpDrawKind { drText, drRect, drLine, drEllipse, drPolygon, drPath, drPixma
 
 struct TrpDrawRecord {
   TrpDrawKind Kind = drRect;
-  QRectF Bounds;          // device pixels, after the painter's transform
-  QString Text;           // drText only
-  QString FontFamily;     // drText only
+  QRectF Bounds;       // device pixels, after the painter's transform
+  QString Text;        // drText only
+  QString FontFamily;  // drText only
   qreal FontPointSize = 0;
-  qreal TextWidth = 0;    // advance of the text in device pixels, before the transform
-  qreal TextHeight = 0;   // ascent + descent in device pixels, before the transform
+  qreal TextWidth = 0;   // advance of the text in device pixels, before the transform
+  qreal TextHeight = 0;  // ascent + descent in device pixels, before the transform
   QColor Pen;
   QColor Brush;
 };

@@ -30,7 +30,8 @@ class RecordingDevice : public TrpPrinterDevice {
                 const TrpDeviceSettings& settings) override {
     if (FPrinter->FailBeginDoc) return Failed("The printer refused the document");
     FSettings = settings;
-    FPrinter->Documents.append({title, fileName, settings, false, {}, {}, TrpRecordedDocument::dsOpen});
+    FPrinter->Documents.append(
+        {title, fileName, settings, false, {}, {}, TrpRecordedDocument::dsOpen});
     FDocument = FPrinter->Documents.size() - 1;
     return true;
   }
@@ -126,10 +127,8 @@ TrpDeviceCaps rpRecordingCaps(const TrpRecordingPrinter& printer,
   caps.PhysicalHeight = MmToPixels(height, caps.DpiY);
   caps.OffsetX = MmToPixels(printer.MarginLeft, caps.DpiX);
   caps.OffsetY = MmToPixels(printer.MarginTop, caps.DpiY);
-  caps.PrintableWidth =
-      MmToPixels(width - printer.MarginLeft - printer.MarginRight, caps.DpiX);
-  caps.PrintableHeight =
-      MmToPixels(height - printer.MarginTop - printer.MarginBottom, caps.DpiY);
+  caps.PrintableWidth = MmToPixels(width - printer.MarginLeft - printer.MarginRight, caps.DpiX);
+  caps.PrintableHeight = MmToPixels(height - printer.MarginTop - printer.MarginBottom, caps.DpiY);
   return caps;
 }
 
@@ -141,8 +140,8 @@ TrpRecordingPrinter& TrpRecordingPrinterBackend::AddPrinter(const QString& name,
   auto printer = std::make_shared<TrpRecordingPrinter>();
   printer->Name = name;
   printer->Ports = ports;
-  printer->Papers = {{9, QStringLiteral("A4")}, {1, QStringLiteral("Letter")},
-                     {8, QStringLiteral("A3")}};
+  printer->Papers = {
+      {9, QStringLiteral("A4")}, {1, QStringLiteral("Letter")}, {8, QStringLiteral("A3")}};
   printer->Bins = {{rpAutoSource, QStringLiteral("Automatically Select")}};
   FPrinters.append(printer);
   return *printer;

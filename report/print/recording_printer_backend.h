@@ -28,17 +28,17 @@ struct TrpRecordedDocument {
 // One made-up printer: its description and its recordings.
 struct TrpRecordingPrinter {
   QString Name;
-  QString Ports;                  // comma-separated; empty: known by name only
-  TrpDeviceSettings Settings;     // the printer's own settings, handed out on open
-  QList<TrpDeviceItem> Papers;    // in driver order; sizes come from the standard table
+  QString Ports;                // comma-separated; empty: known by name only
+  TrpDeviceSettings Settings;   // the printer's own settings, handed out on open
+  QList<TrpDeviceItem> Papers;  // in driver order; sizes come from the standard table
   QList<TrpDeviceItem> Bins;
   int DpiX = 600;
   int DpiY = 600;
   Extended MarginLeft = 4, MarginTop = 4, MarginRight = 4, MarginBottom = 4;  // mm
-  bool CanOpen = true;            // false: its settings cannot be read
+  bool CanOpen = true;  // false: its settings cannot be read
   bool FailBeginDoc = false;
   bool FailBeginPage = false;
-  bool FailEndDoc = false;        // the spooler rejects the finished document
+  bool FailEndDoc = false;  // the spooler rejects the finished document
   // The properties dialog: changes the settings and returns whether the user confirmed.
   std::function<bool(TrpDeviceSettings&)> PropertiesDialog;
 

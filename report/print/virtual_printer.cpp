@@ -23,8 +23,8 @@ void TrpVirtualPrinter::Init() {
   FInitialized = true;
 }
 
-void TrpVirtualPrinter::SetViewParams(int APaperSize, Extended APaperWidth,
-                                      Extended APaperHeight, TPrinterOrientation AOrientation) {
+void TrpVirtualPrinter::SetViewParams(int APaperSize, Extended APaperWidth, Extended APaperHeight,
+                                      TPrinterOrientation AOrientation) {
   Extended width = APaperWidth;
   Extended height = APaperHeight;
   if (APaperSize == rpCustomPaper || !rpGetPaperDimensions(APaperSize, width, height)) {
@@ -41,10 +41,9 @@ void TrpVirtualPrinter::SetViewParams(int APaperSize, Extended APaperWidth,
   FLeftMargin = FTopMargin = FRightMargin = FBottomMargin = kVirtualMargin;
 }
 
-void TrpVirtualPrinter::SetPrintParams(int APaperSize, Extended APaperWidth,
-                                       Extended APaperHeight, TPrinterOrientation AOrientation,
-                                       int ABin, int ADuplex, int ACopies) {
-  (void)ADuplex, (void)ACopies;
+void TrpVirtualPrinter::SetPrintParams(int APaperSize, Extended APaperWidth, Extended APaperHeight,
+                                       TPrinterOrientation AOrientation, int ABin,
+                                       int /*ADuplex*/, int /*ACopies*/) {
   SetViewParams(APaperSize, APaperWidth, APaperHeight, AOrientation);
   FBin = ABin;
 }

@@ -40,8 +40,14 @@ class CupsPrinting : public PrinterFixture {
     ASSERT_TRUE(StartError().isEmpty()) << qPrintable(StartError());
   }
 
-  static QString& Skip() { static QString s; return s; }
-  static QString& StartError() { static QString s; return s; }
+  static QString& Skip() {
+    static QString s;
+    return s;
+  }
+  static QString& StartError() {
+    static QString s;
+    return s;
+  }
   static std::unique_ptr<PrivateCupsServer>& Server() {
     static std::unique_ptr<PrivateCupsServer> server;
     return server;
@@ -88,7 +94,16 @@ TEST_F(CupsPrinting, TheQueueHasAResolutionPapersAndSources) {
   const TrpTaggedStrings& papers = printer->Papers();
   EXPECT_EQ(papers.Tag(0), 256);
   EXPECT_GT(printer->PaperIndex(9), 0);
-  for (int i = 1; i < papers.Count(); ++i) EXPECT_NE(papers.Tag(i), 256) << i;
+  QList<int> numbers;
+  for (int i = 1; i < papers.Count(); ++i) {
+    EXPECT_NE(papers.Tag(i), 256) << i;
+    EXPECT_FALSE(numbers.contains(papers.Tag(i))) << "paper number listed twice: " << papers.Tag(i);
+    numbers.append(papers.Tag(i));
+  }
+  if (printer->PaperIndex(1) > 0) {
+    EXPECT_TRUE(printer->Papers().Name(printer->PaperIndex(1)).contains(QStringLiteral("Letter")))
+        << qPrintable(printer->Papers().Name(printer->PaperIndex(1)));
+  }
   EXPECT_EQ(printer->Bins().Tag(0), 7);
   printer->SetViewParams(9, 0, 0, poPortrait);
   EXPECT_EQ(printer->PaperWidth(), 210);
@@ -112,7 +127,8 @@ TEST_F(CupsPrinting, ADocumentReachesTheQueue) {
   EXPECT_TRUE(pdf.read(5).startsWith("%PDF"));
   const QString info = RunTool("pdfinfo", {output});
   if (!info.isEmpty()) {
-    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\b")))) << qPrintable(info);
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\b"))))
+        << qPrintable(info);
   }
 }
 

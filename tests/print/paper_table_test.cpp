@@ -23,15 +23,15 @@ TEST_P(KnownPaper, GivesPortraitMillimetres) {
 }
 
 INSTANTIATE_TEST_SUITE_P(PaperTable, KnownPaper,
-                         ::testing::Values(PaperCase{9, 210, 297},          // A4
-                                           PaperCase{1, 215.9L, 279.4L},    // Letter
-                                           PaperCase{8, 297, 420},          // A3
-                                           PaperCase{11, 148, 210},         // A5
-                                           PaperCase{4, 431.8L, 279.4L},    // wider than high
-                                           PaperCase{35, 176, 125},         // wider than high
-                                           PaperCase{47, 220, 220},         // last before the gap
-                                           PaperCase{50, 235.5L, 304.8L},   // first after it
-                                           PaperCase{68, 322, 445}));       // last row
+                         ::testing::Values(PaperCase{9, 210, 297},         // A4
+                                           PaperCase{1, 215.9L, 279.4L},   // Letter
+                                           PaperCase{8, 297, 420},         // A3
+                                           PaperCase{11, 148, 210},        // A5
+                                           PaperCase{4, 431.8L, 279.4L},   // wider than high
+                                           PaperCase{35, 176, 125},        // wider than high
+                                           PaperCase{47, 220, 220},        // last before the gap
+                                           PaperCase{50, 235.5L, 304.8L},  // first after it
+                                           PaperCase{68, 322, 445}));      // last row
 
 class UnknownPaper : public ::testing::TestWithParam<int> {};
 

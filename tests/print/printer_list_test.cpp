@@ -88,7 +88,8 @@ struct FallbackCase {
 
 void PrintTo(const FallbackCase& c, std::ostream* os) { *os << c.What << " (" << c.Index << ")"; }
 
-class OutOfRangeIndex : public PrinterFixture, public ::testing::WithParamInterface<FallbackCase> {};
+class OutOfRangeIndex : public PrinterFixture,
+                        public ::testing::WithParamInterface<FallbackCase> {};
 
 // Selecting a position that names no printer falls back to the default printer instead of
 // leaving the list without a current printer.

@@ -92,7 +92,8 @@ bool PrivateCupsServer::Start() {
                                   QFileDevice::ExeOwner | QFileDevice::ReadGroup |
                                   QFileDevice::ExeGroup | QFileDevice::ReadOther |
                                   QFileDevice::ExeOther);
-  Run(QStringLiteral("chgrp"), {QStringLiteral("-R"), QStringLiteral("lp"), root + QStringLiteral("/spool")});
+  Run(QStringLiteral("chgrp"),
+      {QStringLiteral("-R"), QStringLiteral("lp"), root + QStringLiteral("/spool")});
   Run(QStringLiteral("chmod"), {QStringLiteral("1770"), root + QStringLiteral("/spool"),
                                 root + QStringLiteral("/spool/tmp")});
   const QString conf = QStringLiteral(
@@ -114,9 +115,10 @@ bool PrivateCupsServer::Start() {
 
   FScheduler = std::make_unique<QProcess>();
   FScheduler->setProcessChannelMode(QProcess::MergedChannels);
-  FScheduler->start(Program("cupsd"),
-                    {QStringLiteral("-f"), QStringLiteral("-c"), FDir.filePath(QStringLiteral("cupsd.conf")),
-                     QStringLiteral("-s"), FDir.filePath(QStringLiteral("cups-files.conf"))});
+  FScheduler->start(
+      Program("cupsd"),
+      {QStringLiteral("-f"), QStringLiteral("-c"), FDir.filePath(QStringLiteral("cupsd.conf")),
+       QStringLiteral("-s"), FDir.filePath(QStringLiteral("cups-files.conf"))});
   if (!FScheduler->waitForStarted(10000))
     return (FError = QStringLiteral("cupsd did not start")), false;
 
@@ -127,12 +129,14 @@ bool PrivateCupsServer::Start() {
   wait.start();
   while (!QFileInfo::exists(socket) && wait.elapsed() < 15000) QThread::msleep(50);
   if (!QFileInfo::exists(socket)) {
-    FError = QStringLiteral("cupsd did not listen: ") + QString::fromLocal8Bit(FScheduler->readAll());
+    FError =
+        QStringLiteral("cupsd did not listen: ") + QString::fromLocal8Bit(FScheduler->readAll());
     return false;
   }
   FCreatedOutputDir = !QFileInfo::exists(FOutputDir);
-  return Run(Program("lpadmin"), {QStringLiteral("-p"), FQueue, QStringLiteral("-E"), QStringLiteral("-v"),
-                                  QStringLiteral("cups-pdf:/"), QStringLiteral("-P"), kPpd}) &&
+  return Run(Program("lpadmin"),
+             {QStringLiteral("-p"), FQueue, QStringLiteral("-E"), QStringLiteral("-v"),
+              QStringLiteral("cups-pdf:/"), QStringLiteral("-P"), kPpd}) &&
          Run(Program("lpadmin"), {QStringLiteral("-d"), FQueue});
 }
 
@@ -142,7 +146,8 @@ bool PrivateCupsServer::WaitUntilIdle(int seconds) {
   const QByteArray queue = FQueue.toUtf8();
   while (wait.elapsed() < seconds * 1000) {
     cups_job_t* jobs = nullptr;
-    const int active = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.constData(), 0, CUPS_WHICHJOBS_ACTIVE);
+    const int active =
+        cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.constData(), 0, CUPS_WHICHJOBS_ACTIVE);
     cupsFreeJobs(active, jobs);
     if (active == 0) return true;
     QThread::msleep(100);
@@ -152,7 +157,8 @@ bool PrivateCupsServer::WaitUntilIdle(int seconds) {
 
 // cups-pdf names the file after the job title, with unsafe characters replaced.
 QString PrivateCupsServer::OutputOf(const QString& title) const {
-  const QStringList found = QDir(FOutputDir).entryList({title + QStringLiteral("*.pdf")}, QDir::Files);
+  const QStringList found =
+      QDir(FOutputDir).entryList({title + QStringLiteral("*.pdf")}, QDir::Files);
   return found.isEmpty() ? QString() : QDir(FOutputDir).filePath(found.first());
 }
 

@@ -10,7 +10,8 @@ namespace {
 
 TEST(QtPrinterBackend, CannotOpenAQueueThatDoesNotExist) {
   TrpQtPrinterBackend backend;
-  const QString name = QStringLiteral("stroval-missing-") + QUuid::createUuid().toString(QUuid::Id128);
+  const QString name =
+      QStringLiteral("stroval-missing-") + QUuid::createUuid().toString(QUuid::Id128);
   EXPECT_EQ(backend.Open(name), nullptr);
   EXPECT_FALSE(backend.EnumPrinters().contains(TrpPrinterEntry{name, QString()}));
 }
@@ -47,7 +48,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SourceCase{{"auto", "top", "bottom", "manual"}, {7, 1, 2, 4}},
                       SourceCase{{"tray-1", "auto", "tray-2"}, {256, 7, 257}},
                       SourceCase{{"large-capacity", "envelope", "middle"}, {11, 5, 3}},
-                      SourceCase{{"tray-1", "tray-1"}, {256}},
-                      SourceCase{{}, {}}));
+                      SourceCase{{"tray-1", "tray-1"}, {256}}, SourceCase{{}, {}}));
 
 }  // namespace

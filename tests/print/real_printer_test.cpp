@@ -169,8 +169,7 @@ void PrintTo(const CustomSizeCase& c, std::ostream* os) {
       << (c.Orientation == poLandscape ? " landscape" : " portrait");
 }
 
-class CustomPrintSize : public RealPrinter,
-                        public ::testing::WithParamInterface<CustomSizeCase> {};
+class CustomPrintSize : public RealPrinter, public ::testing::WithParamInterface<CustomSizeCase> {};
 
 TEST_P(CustomPrintSize, GoesIntoTheRecordInPortraitTenthsOfAMillimetre) {
   const CustomSizeCase& c = GetParam();
@@ -239,11 +238,11 @@ TEST_P(DuplexSent, InThePlatformsNumbering) {
 }
 
 INSTANTIATE_TEST_SUITE_P(RealPrinter, DuplexSent,
-                         ::testing::Values(DuplexCase{0, 3},    // dmNone: the printer's default
-                                           DuplexCase{1, 2},    // dmVertical
-                                           DuplexCase{2, 3},    // dmHorizontal
-                                           DuplexCase{3, 1},    // dmSimplex
-                                           DuplexCase{7, 3},    // not a mode: as dmNone
+                         ::testing::Values(DuplexCase{0, 3},  // dmNone: the printer's default
+                                           DuplexCase{1, 2},  // dmVertical
+                                           DuplexCase{2, 3},  // dmHorizontal
+                                           DuplexCase{3, 1},  // dmSimplex
+                                           DuplexCase{7, 3},  // not a mode: as dmNone
                                            DuplexCase{-1, 3}));
 
 TEST_F(RealPrinter, TheDefaultSourceIsThePrintersOwn) {

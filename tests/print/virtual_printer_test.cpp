@@ -77,15 +77,14 @@ TEST_P(VirtualView, TakesTableSizesOrTheRequestedCustomSize) {
   EXPECT_EQ(Printer.Orientation(), c.Orientation);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    VirtualPrinter, VirtualView,
-    ::testing::Values(ViewCase{9, 0, 0, poPortrait, 9, 210, 297},
-                      ViewCase{8, 0, 0, poPortrait, 8, 297, 420},
-                      ViewCase{1, 0, 0, poLandscape, 1, 279.4L, 215.9L},
-                      ViewCase{256, 100, 150, poPortrait, 256, 100, 150},
-                      ViewCase{256, 150, 100, poLandscape, 256, 150, 100},
-                      ViewCase{48, 120, 80, poPortrait, 256, 120, 80},
-                      ViewCase{0, 99, 77, poPortrait, 256, 99, 77}));
+INSTANTIATE_TEST_SUITE_P(VirtualPrinter, VirtualView,
+                         ::testing::Values(ViewCase{9, 0, 0, poPortrait, 9, 210, 297},
+                                           ViewCase{8, 0, 0, poPortrait, 8, 297, 420},
+                                           ViewCase{1, 0, 0, poLandscape, 1, 279.4L, 215.9L},
+                                           ViewCase{256, 100, 150, poPortrait, 256, 100, 150},
+                                           ViewCase{256, 150, 100, poLandscape, 256, 150, 100},
+                                           ViewCase{48, 120, 80, poPortrait, 256, 120, 80},
+                                           ViewCase{0, 99, 77, poPortrait, 256, 99, 77}));
 
 TEST_F(VirtualPrinter, PrintParamsSetTheGeometryAndTheSource) {
   Printer.SetPrintParams(11, 0, 0, poPortrait, 3, 1, 2);

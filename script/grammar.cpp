@@ -30,6 +30,27 @@ bool isBuiltIn(const QString& lowerName, GrammarKind& kind) {
   return false;
 }
 
+// The lexer settings of a parser section. Switches change only on the exact value that turns the
+// default around ("1" for escapes and case, "0" for line ends).
+struct LexerSetting {
+  const char* name;
+  void (*apply)(TscParser& parser, const QString& text);
+};
+
+const LexerSetting kLexerSettings[] = {
+    {"commentline1", [](TscParser& p, const QString& t) { p.SetCommentLine1(t); }},
+    {"commentline2", [](TscParser& p, const QString& t) { p.SetCommentLine2(t); }},
+    {"commentblock1", [](TscParser& p, const QString& t) { p.SetCommentBlock1(t); }},
+    {"commentblock2", [](TscParser& p, const QString& t) { p.SetCommentBlock2(t); }},
+    {"stringquotes", [](TscParser& p, const QString& t) { p.SetStringQuotes(t); }},
+    {"hexsequence", [](TscParser& p, const QString& t) { p.SetHexSequence(t); }},
+    {"specstrchar", [](TscParser& p, const QString& t) { if (t == QLatin1String("1")) p.SetSpecStrChar(true); }},
+    {"casesensitive", [](TscParser& p, const QString& t) { if (t == QLatin1String("1")) p.SetCaseSensitive(true); }},
+    {"skipeol", [](TscParser& p, const QString& t) { if (t == QLatin1String("0")) p.SetSkipEOL(false); }},
+    {"skipchar", [](TscParser& p, const QString& t) { p.SetSkipChar(t); }},
+    {"identchars", [](TscParser& p, const QString& t) { p.ConstructCharset(t); }},
+};
+
 // Children of the language element that are not rules.
 bool isSection(const QString& lowerName) {
   return lowerName == QLatin1String("parser") || lowerName == QLatin1String("types");
@@ -133,38 +154,15 @@ void TscGrammar::ConfigureLexer(TscParser& parser, bool extendedCharset) const {
   parser.Clear();
   const TscXMLItem* root = FDocument.Root();
   int section = root->Find(QStringLiteral("parser"));
-  if (section >= 0) {
-    const TscXMLItem* settings = root->Items(section);
-    for (int i = 0; i < settings->Count(); ++i) {
-      const TscXMLItem* s = settings->Items(i);
-      QString name = s->Name().toLower();
-      QString text = s->Prop(QStringLiteral("text"));
-      if (name == QLatin1String("keywords")) {
-        for (int k = 0; k < s->Count(); ++k) parser.AddKeyword(s->Items(k)->Name());
-      } else if (name == QLatin1String("commentline1")) {
-        parser.SetCommentLine1(text);
-      } else if (name == QLatin1String("commentline2")) {
-        parser.SetCommentLine2(text);
-      } else if (name == QLatin1String("commentblock1")) {
-        parser.SetCommentBlock1(text);
-      } else if (name == QLatin1String("commentblock2")) {
-        parser.SetCommentBlock2(text);
-      } else if (name == QLatin1String("stringquotes")) {
-        parser.SetStringQuotes(text);
-      } else if (name == QLatin1String("hexsequence")) {
-        parser.SetHexSequence(text);
-      } else if (name == QLatin1String("specstrchar")) {
-        if (text == QLatin1String("1")) parser.SetSpecStrChar(true);
-      } else if (name == QLatin1String("casesensitive")) {
-        if (text == QLatin1String("1")) parser.SetCaseSensitive(true);
-      } else if (name == QLatin1String("skipeol")) {
-        if (text == QLatin1String("0")) parser.SetSkipEOL(false);
-      } else if (name == QLatin1String("skipchar")) {
-        parser.SetSkipChar(text);
-      } else if (name == QLatin1String("identchars")) {
-        parser.ConstructCharset(text);
-      }
+  for (int i = 0; section >= 0 && i < root->Items(section)->Count(); ++i) {
+    const TscXMLItem* s = root->Items(section)->Items(i);
+    QString name = s->Name().toLower();
+    if (name == QLatin1String("keywords")) {
+      for (int k = 0; k < s->Count(); ++k) parser.AddKeyword(s->Items(k)->Name());
+      continue;
     }
+    for (const LexerSetting& setting : kLexerSettings)
+      if (name == QLatin1String(setting.name)) setting.apply(parser, s->Prop(QStringLiteral("text")));
   }
   if (extendedCharset) parser.AddIdentChars(128, 255);
 }

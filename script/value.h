@@ -54,6 +54,8 @@ class ScriptValue {
   ScriptValue(const QString& s);
   ScriptValue(const char* s);     // UTF-8
   ScriptValue(ScriptObject* o) noexcept : FKind(ValueKind::Object) { FData.o = o; }
+  // Any other pointer would silently become a Boolean; refuse it at compile time.
+  ScriptValue(const void*) = delete;
   ScriptValue(const ScriptValue& other);
   ScriptValue(ScriptValue&& other) noexcept;
   ScriptValue& operator=(const ScriptValue& other);
@@ -91,7 +93,8 @@ class ScriptValue {
   int ToInt32() const;            // doubles round half to even; out of range raises
   std::int64_t ToInt64() const;
   double ToDouble() const;        // dates give their day number
-  QString ToString() const;       // Null raises; Booleans give "True"/"False"
+  QString ToString() const;       // Null raises; Booleans give "True"/"False"; dates the
+                                  // locale's short date and/or HH:mm:ss
   QString ToText() const;         // as ToString, but Null gives the empty text
   ScriptObject* ToObject() const; // only an object reference converts; others raise
   double ToDateTime() const { return ToDouble(); }

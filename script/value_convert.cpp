@@ -34,15 +34,16 @@ ScriptValue parsedNumber(const ScriptValue& v, const char* target) {
   return n;
 }
 
+// A date-time as text: the locale's short date, then the time of day as hours, minutes and
+// seconds; a whole day number shows only the date, a number below one day only the time.
 QString dateTimeText(double days) {
-  QLocale locale = QLocale::system();
   QDateTime dt = DayNumber::ToDateTime(days);
   if (!dt.isValid()) return FloatToText(days);
-  bool hasTime = std::trunc(days) != days;
-  if (!hasTime) return locale.toString(dt.date(), QLocale::ShortFormat);
-  if (std::trunc(days) == 0) return locale.toString(dt.time(), QLocale::LongFormat);
-  return locale.toString(dt.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-         locale.toString(dt.time(), QLocale::LongFormat);
+  QString date = QLocale::system().toString(dt.date(), QLocale::ShortFormat);
+  QString time = dt.time().toString(QStringLiteral("HH:mm:ss"));
+  if (std::trunc(days) == days) return date;
+  if (std::trunc(days) == 0) return time;
+  return date + QLatin1Char(' ') + time;
 }
 
 }  // namespace

@@ -391,9 +391,11 @@ TEST(DayNumbers, OutOfRangeIsInvalid) {
   EXPECT_FALSE(DayNumber::ToDate(std::numeric_limits<double>::quiet_NaN()).isValid());
 }
 
-TEST(DayNumbers, DateValueTextUsesLocaleShortDate) {
-  QString expected = QLocale::system().toString(QDate(2000, 1, 1), QLocale::ShortFormat);
-  EXPECT_EQ(V::DateTime(36526).ToString(), expected);
+TEST(DayNumbers, DateValueTextShowsDateAndTimeParts) {
+  QString date = QLocale::system().toString(QDate(2000, 1, 1), QLocale::ShortFormat);
+  EXPECT_EQ(V::DateTime(36526).ToString(), date);
+  EXPECT_EQ(V::DateTime(36526.25).ToString(), date + QStringLiteral(" 06:00:00"));
+  EXPECT_EQ(V::DateTime(0.75).ToString(), QStringLiteral("18:00:00"));
 }
 
 }  // namespace

@@ -1,0 +1,56 @@
+#pragma once
+// A script procedure or function: its parameters, its local script (locals, "Result", nested
+// procedures, the body) and the call.
+//
+// Locals live in the procedure's local script, one set per procedure. A recursive call saves the
+// values of the whole set before the inner call and restores them afterwards, so every level sees
+// its own values. Calls nest at most kMaxCallDepth deep per thread; a deeper call is a script error
+// rather than a stack overflow of the host.
+#include <memory>
+#include <vector>
+
+#include "script/variables.h"
+
+class TscScript;
+
+class TscProcVariable : public TscCustomVariable {
+ public:
+  static constexpr int kMaxCallDepth = 1000;
+
+  // A function (isFunc) owns a variable "Result" of its result type in the local script.
+  TscProcVariable(const QString& name, TscVarType typ, const QString& typeName, TscScript* parent,
+                  bool isFunc);
+  ~TscProcVariable() override;
+
+  // Runs the body with the parameters as they are set; the value is "Result" (Null for a
+  // procedure).
+  ScriptValue GetValue() override;
+  void SetValue(const ScriptValue&) override {}
+
+  // Sets the parameters from args (parameters without an argument get their default value), runs
+  // the body and returns its value. paramsOut, when given, receives every parameter's final value,
+  // taken before a recursive caller's frame is restored.
+  ScriptValue Invoke(const ScriptValue* args, int count,
+                     std::vector<ScriptValue>* paramsOut = nullptr);
+
+  TscScript* Program() const { return FProgram; }
+  TscCustomVariable* ResultVariable() const { return FRefItem; }
+  TscParamItem* AddParameter(const QString& name, TscVarType typ, const QString& typeName,
+                             bool isVarParam, bool isOptional = false,
+                             const ScriptValue& defValue = ScriptValue::Null());
+
+  bool FIsFunc;
+  bool FExecuting = false;
+  TscScript* FProgram;  // owned
+
+ private:
+  const std::vector<TscCustomVariable*>& frame();
+  ScriptValue run();
+
+  std::vector<TscCustomVariable*> FFrame;  // the local script's variables and parameters
+  int FFrameVersion = -1;
+  std::vector<ScriptValue> FSaved;  // frames of the callers of a recursive call, stacked
+};
+
+// The current nesting depth of script calls on this thread (for tests and diagnostics).
+int scCallDepth();

@@ -1,0 +1,201 @@
+#pragma once
+// TscScript: a compiled script program together with its name space.
+//
+// The name space is a list of (name, item) entries, names compared without regard to case. An
+// entry added under a name already present comes before the earlier ones, so lookups find the
+// latest. Lookups fall back to the parent script. Procedures have local scripts whose parent is
+// the script that declared them.
+//
+// Run flags: FTerminated stops every statement list at its next statement, FExitCalled ends the
+// current procedure (or the main program), FBreakCalled and FContinueCalled end the current loop
+// body. Every procedure entry and every finally part saves, clears and restores them, so a flag
+// never leaks out of the place that set it.
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "script/value.h"
+#include "script/var_type.h"
+#include "script/variables.h"
+
+class QIODevice;
+class TscClassVariable;
+class TscCustomEvent;
+class TscHostClass;
+class TscHostObject;
+class TscILParser;
+class TscMethodHelper;
+class TscProcVariable;
+class TscRTTIModule;
+class TscScript;
+class TscStatement;
+
+// Handlers of registered functions and methods (see TscMethodHelper).
+using TscCallMethod = std::function<ScriptValue(TscHostObject* instance, const TscHostClass* classRef,
+                                                const QString& methodName,
+                                                std::vector<ScriptValue>& args)>;
+using TscCallMethodNew = std::function<ScriptValue(TscHostObject* instance,
+                                                   const TscHostClass* classRef,
+                                                   const QString& methodName,
+                                                   TscMethodHelper& caller)>;
+
+// Called before statements run, with the statement's unit and line:column position.
+using TscRunLineEvent =
+    std::function<void(TscScript& script, const QString& unitName, const QString& position)>;
+
+// The second phase of the compiler: builds the program tree of `script` from the intermediate
+// form held by `parser`. It raises ScriptCompileError (message, position, unit) on an error.
+using TscCompilerPhase2 = std::function<void(TscScript& script, TscILParser& parser)>;
+
+// A registration module: created on a script by AddRTTI, registering names in its constructor.
+class TscRTTIModule {
+ public:
+  explicit TscRTTIModule(TscScript* script) : FScript(script) {}
+  virtual ~TscRTTIModule() = default;
+  TscScript* FScript;
+};
+using TscRTTIModuleFactory = TscRTTIModule* (*)(TscScript* script);
+
+// The process-wide list of registration modules, in registration order.
+void scAddRTTIModule(TscRTTIModuleFactory factory);
+void scRemoveRTTIModule(TscRTTIModuleFactory factory);
+
+class TscScript {
+ public:
+  explicit TscScript(TscScript* parent = nullptr);
+  TscScript(const TscScript&) = delete;
+  TscScript& operator=(const TscScript&) = delete;
+  ~TscScript();
+
+  // --- name space ---
+  // Adds item under name (empty for unnamed items). owned: the script frees the item.
+  void Add(const QString& name, TscCustomVariable* item, bool owned = true);
+  int Count() const { return static_cast<int>(FItems.size()); }
+  TscCustomVariable* Items(int index) const { return FItems[std::size_t(index)].item; }
+  void Remove(TscCustomVariable* item);  // without freeing
+  TscCustomVariable* Find(const QString& name) const;
+  TscCustomVariable* FindLocal(const QString& name) const;
+  TscClassVariable* FindClass(const QString& name) const;
+  void Clear();
+  void ClearItems(const void* owner);
+  void RemoveItems(const void* owner);
+  // Grows whenever an item is added or removed (procedures rebuild their frame lists from it).
+  int Version() const { return FVersion; }
+
+  // --- registration ---
+  void AddType(const QString& name, TscVarType typ);
+  TscClassVariable* AddClass(const TscHostClass* hostClass, const QString& ancestor);
+  void AddConst(const QString& name, const QString& typeName, const ScriptValue& value);
+  void AddVariable(const QString& name, const QString& typeName, const ScriptValue& value);
+  void AddObject(const QString& name, TscHostObject* object);
+  void AddEnum(const QString& typeName, const QString& names);
+  void AddEnumSet(const QString& typeName, const QString& names);
+  TscMethodHelper* AddMethod(const QString& syntax, TscCallMethod handler,
+                             const QString& category = QString(),
+                             const QString& description = QString());
+  TscMethodHelper* AddMethod(const QString& syntax, TscCallMethodNew handler,
+                             const QString& category = QString(),
+                             const QString& description = QString());
+  void AddComponent(TscHostObject* component);
+  void AddForm(TscHostObject* form) { AddComponent(form); }
+  void AddRTTI();
+  void ClearRTTI();
+  bool HasRTTI() const { return FRTTIAdded; }
+  // The type code and type name that a type name stands for: a registered type, else a
+  // registered class, else Variant (known = false).
+  TscVarType TypeOf(const QString& typeName, QString* resolvedName = nullptr,
+                    bool* known = nullptr) const;
+  // A variable of the kind its type calls for (a string variable for Char and String).
+  static TscCustomVariable* CreateVariable(const QString& name, TscVarType typ,
+                                           const QString& typeName);
+  void AddEvent(TscCustomEvent* event);  // owned, lives as long as the script
+
+  // --- compiling and running ---
+  bool Compile();
+  void Execute();
+  bool Run();
+  bool GetILCode(QIODevice& stream);
+  bool SetILCode(QIODevice& stream);
+  static void SetCompilerPhase2(TscCompilerPhase2 phase2);
+  static bool HasCompilerPhase2();
+
+  ScriptValue CallFunction(const QString& name, const ScriptValue& args, bool global = false);
+  ScriptValue CallFunction1(const QString& name, ScriptValue& args, bool global = false);
+  ScriptValue CallFunction2(TscProcVariable* proc, const ScriptValue& args);
+  ScriptValue Evaluate(const QString& expression);
+
+  ScriptValue Variable(const QString& name) const;
+  void SetVariable(const QString& name, const ScriptValue& value);
+
+  const QStringList& Lines() const { return FLines; }
+  void SetLines(const QStringList& lines) { FLines = lines; }
+  const QString& SyntaxType() const { return FSyntaxType; }
+  void SetSyntaxType(const QString& syntax) { FSyntaxType = syntax; }
+
+  void Terminate();
+  void AddCodeLine(const QString& unitName, const QString& position);
+  bool IsExecutableLine(int line, const QString& unitName = QString()) const;
+
+  // Calls the line hook of the nearest script (this one or a parent) that has one.
+  void RunLine(const QString& unitName, const QString& position);
+
+  TscScript* Parent() const { return FParent; }
+  void SetParent(TscScript* parent) { FParent = parent; }
+  TscStatement* Statement() const { return FStatement.get(); }
+  // The nearest script, this one or a parent, that is a main program.
+  TscScript* MainProgram();
+
+  // --- state (public fields, as the compiler and the bindings fill them) ---
+  TscScript* FParent;
+  TscScript* FProgRunning = nullptr;
+  QStringList FLines;
+  QString FSyntaxType = QStringLiteral("PascalScript");
+  QStringList FIncludePath{QString()};
+  QStringList FMacros;
+  QMap<QString, QList<int>> FUnitLines;
+  std::unique_ptr<TscStatement> FStatement;
+  QString FErrorMsg, FErrorPos, FErrorUnit;
+  bool FExtendedCharset = false;
+  bool FUseClassLateBinding = false;
+  bool FEvaluteRiseError = false;
+  bool FIsRunning = false;
+  bool FMainProg = true;
+  bool FTerminated = false;
+  bool FExitCalled = false;
+  bool FBreakCalled = false;
+  bool FContinueCalled = false;
+  bool FRTTIAdded = false;
+  bool FQuietLines = false;  // the line hook is not called for this script's own statements
+  const void* FAddedBy = nullptr;
+  std::function<void(TscScript&, const QString& unitName, QString& unitText)> FOnGetUnit;
+  std::function<void(TscScript&, const QString& unitName, QString& ilText)> FOnGetILUnit;
+  TscGetVarValueEvent FOnGetVarValue;
+  TscRunLineEvent FOnRunLine;
+
+ private:
+  struct Entry {
+    QString key;  // upper-cased name
+    TscCustomVariable* item;
+    bool owned;
+  };
+  std::vector<Entry>::const_iterator lowerBound(const QString& key) const;
+  void freeEntry(std::size_t index);
+  void addNamed(const QString& name, const QString& typeName, const ScriptValue& value,
+                bool readOnly);
+  void addEnumValues(const QString& typeName, const QString& names, bool asSet);
+  TscMethodHelper* addMethod(const QString& syntax, const QString& category,
+                             const QString& description);
+  void runPhase2(TscILParser& parser);
+
+  std::vector<Entry> FItems;
+  std::vector<std::unique_ptr<TscRTTIModule>> FModules;
+  std::vector<std::unique_ptr<TscCustomEvent>> FEvents;
+  int FVersion = 0;
+};
+
+// The marker stamped (as FAddedBy) on every item a registration module adds.
+const void* scModuleMarker();

@@ -1,0 +1,203 @@
+#pragma once
+// Statements. A statement is also a statement list: its items are its body, run in order while
+// the program is not terminated, stopping after an item that set the break, continue or exit flag.
+// Loops call the line hook at every round, so a host can cancel even an empty endless loop.
+#include <QString>
+
+#include <memory>
+
+#include "script/variables.h"
+
+class TscCustomExpression;
+class TscDesignator;
+class TscExpression;
+class TscScript;
+class TscSetExpression;
+
+class TscStatement : public TscItemList {
+ public:
+  TscStatement(TscScript* program, const QString& sourcePos = {}, const QString& unitName = {});
+  // Runs the items.
+  virtual void Execute();
+  void Add(TscStatement* statement) { AddItem(statement); }  // takes ownership
+  TscStatement* Statement(int index) const { return static_cast<TscStatement*>(Item(index)); }
+
+  TscScript* FProgram;
+  QString FSourcePos;
+  QString FUnitName;
+
+ protected:
+  void RunLine();
+  void ExecuteList();
+  bool Terminated() const;
+  // The body stopped the loop (break or exit, or termination); continue is cleared.
+  bool LoopStopped();
+};
+
+class TscAssignmentStmt : public TscStatement {
+ public:
+  using TscStatement::TscStatement;
+  void Execute() override;
+  // Takes ownership of both; a plain variable target and a single-operand expression are then
+  // used directly (FVar, FExpr).
+  void SetParts(TscDesignator* designator, TscCustomVariable* expression);
+
+  std::unique_ptr<TscDesignator> FDesignator;
+  std::unique_ptr<TscCustomVariable> FExpression;
+  TscCustomVariable* FVar = nullptr;   // the target
+  TscCustomVariable* FExpr = nullptr;  // the value
+
+ protected:
+  // The target's new value from its old one and the expression's value.
+  virtual ScriptValue Combine(const ScriptValue& old, const ScriptValue& value);
+  virtual bool Compound() const { return false; }
+};
+
+class TscAssignPlusStmt : public TscAssignmentStmt {
+ public:
+  using TscAssignmentStmt::TscAssignmentStmt;
+ protected:
+  ScriptValue Combine(const ScriptValue& old, const ScriptValue& value) override;
+  bool Compound() const override { return true; }
+};
+class TscAssignMinusStmt : public TscAssignmentStmt {
+ public:
+  using TscAssignmentStmt::TscAssignmentStmt;
+ protected:
+  ScriptValue Combine(const ScriptValue& old, const ScriptValue& value) override;
+  bool Compound() const override { return true; }
+};
+class TscAssignMulStmt : public TscAssignmentStmt {
+ public:
+  using TscAssignmentStmt::TscAssignmentStmt;
+ protected:
+  ScriptValue Combine(const ScriptValue& old, const ScriptValue& value) override;
+  bool Compound() const override { return true; }
+};
+class TscAssignDivStmt : public TscAssignmentStmt {
+ public:
+  using TscAssignmentStmt::TscAssignmentStmt;
+ protected:
+  ScriptValue Combine(const ScriptValue& old, const ScriptValue& value) override;
+  bool Compound() const override { return true; }
+};
+
+// The assignment the compiler makes for  target := expression  with a written modifier ('+',
+// '-', '*', '/' or a null QChar for none). Without one the expression may optimise itself into a
+// compound assignment (a := a + x runs as a += x).
+TscAssignmentStmt* scCreateAssignment(TscScript* program, TscDesignator* target,
+                                      TscExpression* expression, QChar modifier = QChar(),
+                                      const QString& sourcePos = {}, const QString& unitName = {});
+
+// A designator run for its effect; with FModificator "+" or "-" an increment or decrement by 1.
+class TscCallStmt : public TscStatement {
+ public:
+  using TscStatement::TscStatement;
+  void Execute() override;
+  std::unique_ptr<TscDesignator> FDesignator;
+  QString FModificator;
+};
+
+class TscIfStmt : public TscStatement {
+ public:
+  TscIfStmt(TscScript* program, const QString& sourcePos = {}, const QString& unitName = {});
+  void Execute() override;
+  std::unique_ptr<TscCustomVariable> FCondition;
+  std::unique_ptr<TscStatement> FElseStmt;
+};
+
+// One branch of a case statement: a set to test and its statements (the items).
+class TscCaseSelector : public TscStatement {
+ public:
+  using TscStatement::TscStatement;
+  std::unique_ptr<TscSetExpression> FSetExpression;
+};
+
+// Items are the case selectors.
+class TscCaseStmt : public TscStatement {
+ public:
+  TscCaseStmt(TscScript* program, const QString& sourcePos = {}, const QString& unitName = {});
+  void Execute() override;
+  std::unique_ptr<TscCustomVariable> FCondition;
+  std::unique_ptr<TscStatement> FElseStmt;
+};
+
+class TscRepeatStmt : public TscStatement {
+ public:
+  using TscStatement::TscStatement;
+  void Execute() override;
+  std::unique_ptr<TscCustomVariable> FCondition;
+  bool FInverseCondition = false;  // loop while the condition is true
+};
+
+class TscWhileStmt : public TscStatement {
+ public:
+  using TscStatement::TscStatement;
+  void Execute() override;
+  std::unique_ptr<TscCustomVariable> FCondition;
+};
+
+// for v := a to b (downto). The count is fixed before the first round and counted in 64 bits.
+class TscForStmt : public TscStatement {
+ public:
+  using TscStatement::TscStatement;
+  void Execute() override;
+  TscCustomVariable* FVariable = nullptr;
+  std::unique_ptr<TscCustomVariable> FBeginValue;
+  std::unique_ptr<TscCustomVariable> FEndValue;
+  bool FDown = false;
+};
+
+// For v = a To b Step s. A step of 0 is a run-time error (it would never end).
+class TscVbForStmt : public TscStatement {
+ public:
+  using TscStatement::TscStatement;
+  void Execute() override;
+  TscCustomVariable* FVariable = nullptr;
+  std::unique_ptr<TscCustomVariable> FBeginValue;
+  std::unique_ptr<TscCustomVariable> FEndValue;
+  std::unique_ptr<TscCustomVariable> FStep;  // null: 1
+};
+
+class TscCppForStmt : public TscStatement {
+ public:
+  TscCppForStmt(TscScript* program, const QString& sourcePos = {}, const QString& unitName = {});
+  void Execute() override;
+  std::unique_ptr<TscStatement> FFirstStmt;
+  std::unique_ptr<TscCustomVariable> FExpression;
+  std::unique_ptr<TscStatement> FSecondStmt;
+};
+
+// try ... finally / try ... except: the items are the protected part.
+class TscTryStmt : public TscStatement {
+ public:
+  TscTryStmt(TscScript* program, const QString& sourcePos = {}, const QString& unitName = {});
+  void Execute() override;
+  bool FIsExcept = false;
+  std::unique_ptr<TscStatement> FExceptStmt;  // the handler or the finally part
+};
+
+class TscBreakStmt : public TscStatement {
+ public:
+  using TscStatement::TscStatement;
+  void Execute() override;
+};
+class TscContinueStmt : public TscStatement {
+ public:
+  using TscStatement::TscStatement;
+  void Execute() override;
+};
+class TscExitStmt : public TscStatement {
+ public:
+  using TscStatement::TscStatement;
+  void Execute() override;
+};
+
+// Entry of a with statement: stores the designator's value in its hidden variable.
+class TscWithStmt : public TscStatement {
+ public:
+  using TscStatement::TscStatement;
+  void Execute() override;
+  std::unique_ptr<TscDesignator> FDesignator;
+  TscCustomVariable* FVariable = nullptr;
+};

@@ -1,0 +1,82 @@
+// Named values: the item list, the common variable and the typed variable kinds.
+#include "script/variables.h"
+
+TscItemList::~TscItemList() { TscItemList::Clear(); }
+
+void TscItemList::Clear() {
+  // Items are taken out first, so an item's destructor never sees a half-cleared list.
+  std::vector<TscItemList*> items;
+  items.swap(FItems);
+  for (TscItemList* item : items) delete item;
+}
+
+TscCustomVariable::TscCustomVariable(const QString& name, TscVarType typ, const QString& typeName)
+    : FName(name), FUppercaseName(name.toUpper()), FTyp(typ), FTypeName(typeName) {}
+
+ScriptValue TscCustomVariable::GetValue() { return FValue; }
+
+void TscCustomVariable::SetValue(const ScriptValue& value) {
+  if (!FIsReadOnly) FValue = value;
+}
+
+int TscCustomVariable::GetNumberOfRequiredParams() const {
+  int n = 0;
+  for (int i = 0; i < Count(); ++i)
+    if (!Param(i)->FIsOptional) ++n;
+  return n;
+}
+
+ScriptValue TscVariable::hooked(const ScriptValue& stored) const {
+  ScriptValue result = ScriptValue::Null();
+  FOnGetVarValue(FName, FTyp, result, stored);
+  return result.IsNull() ? stored : result;
+}
+
+ScriptValue TscVariable::GetValue() {
+  if (FOnGetVarValue) return hooked(FValue);
+  return FValue;
+}
+
+void TscVariable::SetValue(const ScriptValue& value) {
+  if (FIsReadOnly) return;
+  switch (FTyp) {
+    case fvtInt:
+      FValue = value.Kind() == ValueKind::Integer ? value : ScriptValue(value.ToInt32());
+      break;
+    case fvtBool:
+      FValue = ScriptValue(value.ToBool());
+      break;
+    case fvtFloat:
+      // A date-time stays a date-time; every other number becomes a double.
+      FValue = value.IsDate() || value.Kind() == ValueKind::Double ? value
+                                                                    : ScriptValue(value.ToDouble());
+      break;
+    case fvtString:
+      FValue = ScriptValue(value.ToString());
+      break;
+    case fvtInt64:
+      FValue = ScriptValue(value.ToInt64());
+      break;
+    default:
+      FValue = value;
+  }
+}
+
+TscStringVariable::TscStringVariable(const QString& name, TscVarType typ, const QString& typeName)
+    : TscVariable(name, typ, typeName) {
+  FValue = ScriptValue(QString());
+}
+
+ScriptValue TscStringVariable::GetValue() {
+  if (FOnGetVarValue) return hooked(FValue);
+  return FValue;
+}
+
+void TscStringVariable::SetValue(const ScriptValue& value) {
+  if (FIsReadOnly) return;
+  FValue = value.IsString() ? value : ScriptValue(value.ToText());
+}
+
+TscParamItem::TscParamItem(const QString& name, TscVarType typ, const QString& typeName,
+                           bool isOptional, bool isVarParam)
+    : TscCustomVariable(name, typ, typeName), FIsVarParam(isVarParam), FIsOptional(isOptional) {}

@@ -1,0 +1,115 @@
+#pragma once
+// Named values of the script engine: the base of every item that has a value (variables,
+// constants, parameters, procedures, helpers, designators, expressions), and the plain variable
+// kinds. Procedures are in procedure.h, members of classes in helpers.h.
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+#include "script/value.h"
+#include "script/var_type.h"
+
+class TscScript;
+
+// An owned list of items. Clear frees and removes them; freeing the list clears it.
+class TscItemList {
+ public:
+  TscItemList() = default;
+  TscItemList(const TscItemList&) = delete;
+  TscItemList& operator=(const TscItemList&) = delete;
+  virtual ~TscItemList();
+  virtual void Clear();
+
+  int Count() const { return static_cast<int>(FItems.size()); }
+  TscItemList* Item(int index) const { return FItems[static_cast<std::size_t>(index)]; }
+  void AddItem(TscItemList* item) { FItems.push_back(item); }  // takes ownership
+
+ protected:
+  std::vector<TscItemList*> FItems;
+};
+
+// The value hook of a script's variables: may replace the value being returned.
+using TscGetVarValueEvent = std::function<void(const QString& name, TscVarType typ,
+                                               ScriptValue& result, const ScriptValue& stored)>;
+
+class TscParamItem;
+
+// A named value. Its items are its parameters (TscParamItem).
+class TscCustomVariable : public TscItemList {
+ public:
+  TscCustomVariable(const QString& name, TscVarType typ, const QString& typeName);
+
+  virtual ScriptValue GetValue();
+  virtual void SetValue(const ScriptValue& value);  // nothing when read-only
+
+  const QString& Name() const { return FName; }
+  const QString& UppercaseName() const { return FUppercaseName; }
+  TscVarType Typ() const { return FTyp; }
+  const QString& TypeName() const { return FTypeName; }
+  void SetType(TscVarType typ, const QString& typeName) { FTyp = typ; FTypeName = typeName; }
+  QString FullTypeName() const { return scTypeToString(FTyp, FTypeName); }
+
+  TscParamItem* Param(int index) const;
+  void AddParam(TscParamItem* param);  // takes ownership
+  int GetNumberOfRequiredParams() const;
+
+  // The stored value itself, for in-place changes of arrays and for saving frames.
+  ScriptValue& StoredValue() { return FValue; }
+
+  QString FName;
+  QString FUppercaseName;
+  TscVarType FTyp;
+  QString FTypeName;
+  ScriptValue FValue = ScriptValue::Null();
+  bool FIsReadOnly = false;
+  bool FIsMacro = false;
+  bool FNeedResult = true;
+  TscCustomVariable* FRefItem = nullptr;  // not owned
+  QString FSourcePos;
+  QString FSourceUnit;
+  const void* FAddedBy = nullptr;
+  TscGetVarValueEvent FOnGetVarValue;
+};
+
+// A typed variable: assignment converts the value to the declared type.
+class TscVariable : public TscCustomVariable {
+ public:
+  using TscCustomVariable::TscCustomVariable;
+  ScriptValue GetValue() override;
+  void SetValue(const ScriptValue& value) override;
+
+ protected:
+  ScriptValue hooked(const ScriptValue& stored) const;
+};
+
+// A Char or String variable: keeps its value as text (a String value in FValue, never another
+// kind, so that saving and restoring a procedure's frame is a plain copy).
+class TscStringVariable : public TscVariable {
+ public:
+  TscStringVariable(const QString& name, TscVarType typ, const QString& typeName);
+  ScriptValue GetValue() override;
+  void SetValue(const ScriptValue& value) override;
+};
+
+// A registered type name.
+class TscTypeVariable : public TscCustomVariable {
+ public:
+  using TscCustomVariable::TscCustomVariable;
+};
+
+// A formal parameter.
+class TscParamItem : public TscCustomVariable {
+ public:
+  TscParamItem(const QString& name, TscVarType typ, const QString& typeName, bool isOptional,
+               bool isVarParam);
+
+  bool FIsVarParam;
+  bool FIsOptional;
+  ScriptValue FDefValue = ScriptValue::Null();
+};
+
+inline TscParamItem* TscCustomVariable::Param(int index) const {
+  return static_cast<TscParamItem*>(Item(index));
+}
+inline void TscCustomVariable::AddParam(TscParamItem* param) { AddItem(param); }

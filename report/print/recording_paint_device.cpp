@@ -88,6 +88,8 @@ TrpRecordingPaintDevice::TrpRecordingPaintDevice(QSize pixels, int dpiX, int dpi
 
 TrpRecordingPaintDevice::~TrpRecordingPaintDevice() = default;
 
+int TrpRecordingPaintDevice::devType() const { return QInternal::Printer; }
+
 QPaintEngine* TrpRecordingPaintDevice::paintEngine() const { return FEngine.get(); }
 
 QList<TrpDrawRecord> TrpRecordingPaintDevice::TakeRecords() { return std::exchange(FRecords, {}); }

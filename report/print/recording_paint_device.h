@@ -30,6 +30,9 @@ class TrpRecordingPaintDevice : public QPaintDevice {
   TrpRecordingPaintDevice(QSize pixels, int dpiX, int dpiY);
   ~TrpRecordingPaintDevice() override;
 
+  // Reports itself as a printer, as QPrinter does, so that drawing code which asks whether it
+  // draws for paper gets the same answer here as on a real printer.
+  int devType() const override;
   QPaintEngine* paintEngine() const override;
   const QList<TrpDrawRecord>& Records() const { return FRecords; }
   QList<TrpDrawRecord> TakeRecords();

@@ -84,6 +84,7 @@ TEST_F(PrinterDocument, TheCanvasHasAPainterOnlyInsideAPage) {
   QPainter* painter = Printer->Canvas()->Painter();
   EXPECT_NE(painter, nullptr);
   EXPECT_TRUE(Printer->Canvas()->Owns(painter));
+  EXPECT_EQ(painter->device()->devType(), QInternal::Printer);
   Printer->EndPage();
   EXPECT_EQ(Printer->Canvas()->Painter(), nullptr);
   Printer->EndDoc();

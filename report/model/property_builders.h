@@ -25,6 +25,9 @@ struct Getter<R (C::*)() const> {
   using Result = std::remove_cvref_t<R>;
 };
 
+template <class C, class R>
+struct Getter<R (C::*)() const noexcept> : Getter<R (C::*)() const> {};
+
 template <class M>
 struct Setter;
 template <class C, class A>
@@ -32,6 +35,8 @@ struct Setter<void (C::*)(A)> {
   using Class = C;
   using Arg = std::remove_cvref_t<A>;
 };
+template <class C, class A>
+struct Setter<void (C::*)(A) noexcept> : Setter<void (C::*)(A)> {};
 
 template <auto Get>
 QVariant get(const TrpPersistent& object) {

@@ -113,6 +113,17 @@ TEST(Descriptors, DottedPathsReachSubObjects) {
   EXPECT_FALSE(memo.ParentFont());
 }
 
+TEST(Descriptors, SettingASubObjectPropertyAssignsTheWholeObject) {
+  TestBand band(nullptr);
+  auto* memo = new TestMemo(&band);
+  TrpFont font;
+  font.SetName("Tahoma");
+  memo->ClassInfo().FindProperty("Font")->Set(*memo, rpToVariant(&font));
+  EXPECT_EQ(memo->Font()->Name(), "Tahoma");
+  EXPECT_FALSE(memo->ParentFont());
+  EXPECT_EQ(rpVariantToObject(memo->ClassInfo().FindProperty("Font")->Get(*memo)), memo->Font());
+}
+
 TEST(Descriptors, UnknownOrNonObjectSegmentsResolveToNothing) {
   TestMemo memo(nullptr);
   EXPECT_FALSE(rpFindPropertyPath(memo, u"Font.Weight"));

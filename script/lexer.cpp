@@ -183,15 +183,21 @@ void TscParser::SkipSpaces() {
   FLastPosition = FPosition;
 }
 
+// Token readers skip white space and comments first unless told not to.
+void TscParser::skipBeforeToken() {
+  if (FSkipSpace) SkipSpaces();
+  else FLastPosition = FPosition;
+}
+
 bool TscParser::GetEOL() {
-  SkipSpaces();
+  skipBeforeToken();
   if (!isLineEnd(at(FPosition)) || FPosition > FSize) return false;
   while (FPosition <= FSize && isLineEnd(at(FPosition))) ++FPosition;
   return true;
 }
 
 QString TscParser::ident() {
-  SkipSpaces();
+  skipBeforeToken();
   QChar first = at(FPosition);
   if (FPosition > FSize || isDigit(first) || !isIdentChar(first)) return QString();
   while (FPosition <= FSize && isIdentChar(at(FPosition))) ++FPosition;
@@ -282,7 +288,7 @@ int TscParser::readQuotedPart(int p, QString& out) const {
 }
 
 QString TscParser::GetString() {
-  SkipSpaces();
+  skipBeforeToken();
   const QChar quote = FStringQuotes.isEmpty() ? QChar('\'') : FStringQuotes[0];
   QString content;
   bool any = false;
@@ -300,7 +306,7 @@ QString TscParser::GetString() {
 }
 
 QString TscParser::GetNumber() {
-  SkipSpaces();
+  skipBeforeToken();
   int p = FPosition;
   if (startsWithAt(p, FHexSequence) && hexValue(at(p + FHexSequence.size())) >= 0) {
     p += FHexSequence.size();

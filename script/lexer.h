@@ -70,6 +70,7 @@ class TscParser {
   bool startsWithAt(int p, const QString& s) const;
   bool isWhite(QChar c) const;
   bool isIdentChar(QChar c) const;
+  void skipBeforeToken();
   bool skipContinuation();
   bool skipComment();
   bool isLineComment(const QString& opener) const;

@@ -52,7 +52,7 @@ void TscVariable::SetValue(const ScriptValue& value) {
                                                                     : ScriptValue(value.ToDouble());
       break;
     case fvtString:
-      FValue = ScriptValue(value.ToString());
+      FValue = ScriptValue(value.ToText());
       break;
     case fvtInt64:
       FValue = ScriptValue(value.ToInt64());

@@ -212,6 +212,15 @@ TEST(Settings, ClearRestoresDefaults) {
   EXPECT_EQ(lexer->GetIdent(), QStringLiteral("y"));
 }
 
+TEST(Settings, ReadersNeedNotSkipWhiteSpace) {
+  TscParser lexer;
+  lexer.SetSkipSpace(false);
+  lexer.SetText(QStringLiteral(" x"));
+  EXPECT_EQ(lexer.GetIdent(), QString());
+  lexer.SetPosition(2);
+  EXPECT_EQ(lexer.GetIdent(), QStringLiteral("x"));
+}
+
 TEST(Settings, IdentifierCharacterSetCanBeReplaced) {
   TscParser lexer;
   lexer.ConstructCharset(QStringLiteral("abc"));

@@ -1,0 +1,161 @@
+// Calls of script procedures and functions.
+#include "script/procedure.h"
+
+#include "script/script.h"
+#include "script/script_error.h"
+#include "script/statements.h"
+
+namespace {
+
+thread_local int tCallDepth = 0;
+
+// Counts one level of script calls for as long as it lives.
+class DepthGuard {
+ public:
+  DepthGuard() {
+    if (tCallDepth >= TscProcVariable::kMaxCallDepth)
+      throw ScriptError(QStringLiteral("Stack overflow: script calls nested more than %1 deep")
+                            .arg(TscProcVariable::kMaxCallDepth));
+    ++tCallDepth;
+  }
+  ~DepthGuard() { --tCallDepth; }
+  DepthGuard(const DepthGuard&) = delete;
+  DepthGuard& operator=(const DepthGuard&) = delete;
+};
+
+// The run flags of one script, saved at a procedure's entry and put back when it returns.
+// Termination is never undone: a terminated script stays terminated for the caller.
+class FlagsGuard {
+ public:
+  explicit FlagsGuard(TscScript* s)
+      : FScript(s), FRunning(s->FIsRunning), FExit(s->FExitCalled), FBreak(s->FBreakCalled),
+        FContinue(s->FContinueCalled), FTerminated(s->FTerminated) {
+    s->FExitCalled = s->FBreakCalled = s->FContinueCalled = s->FTerminated = false;
+    s->FIsRunning = true;
+  }
+  ~FlagsGuard() {
+    FScript->FTerminated = FTerminated || FScript->FTerminated;
+    FScript->FIsRunning = FRunning;
+    FScript->FExitCalled = FExit;
+    FScript->FBreakCalled = FBreak;
+    FScript->FContinueCalled = FContinue;
+  }
+  FlagsGuard(const FlagsGuard&) = delete;
+  FlagsGuard& operator=(const FlagsGuard&) = delete;
+
+ private:
+  TscScript* FScript;
+  bool FRunning, FExit, FBreak, FContinue, FTerminated;
+};
+
+}  // namespace
+
+int scCallDepth() { return tCallDepth; }
+
+TscProcVariable::TscProcVariable(const QString& name, TscVarType typ, const QString& typeName,
+                                 TscScript* parent, bool isFunc)
+    : TscCustomVariable(name, typ, typeName), FIsFunc(isFunc), FProgram(new TscScript(parent)) {
+  FIsReadOnly = true;
+  FProgram->FMainProg = false;
+  if (parent) FProgram->FUseClassLateBinding = parent->FUseClassLateBinding;
+  if (isFunc) {
+    TscCustomVariable* result = TscScript::CreateVariable(QStringLiteral("Result"), typ, typeName);
+    FProgram->Add(QStringLiteral("Result"), result);
+    FRefItem = result;
+  }
+}
+
+TscProcVariable::~TscProcVariable() {
+  // The parameters are registered in the local script without being owned by it.
+  delete FProgram;
+}
+
+TscParamItem* TscProcVariable::AddParameter(const QString& name, TscVarType typ,
+                                            const QString& typeName, bool isVarParam,
+                                            bool isOptional, const ScriptValue& defValue) {
+  auto* p = new TscParamItem(name, typ, typeName, isOptional, isVarParam);
+  p->FDefValue = defValue;
+  AddParam(p);
+  FProgram->Add(name, p, false);
+  return p;
+}
+
+const std::vector<TscCustomVariable*>& TscProcVariable::frame() {
+  if (FFrameVersion != FProgram->Version()) {
+    FFrame.clear();
+    for (int i = 0; i < FProgram->Count(); ++i) {
+      TscCustomVariable* v = FProgram->Items(i);
+      if (dynamic_cast<TscVariable*>(v) || dynamic_cast<TscParamItem*>(v)) FFrame.push_back(v);
+    }
+    FFrameVersion = FProgram->Version();
+  }
+  return FFrame;
+}
+
+ScriptValue TscProcVariable::Invoke(const ScriptValue* args, int count,
+                                    std::vector<ScriptValue>* paramsOut) {
+  DepthGuard depth;
+  // A recursive call: the caller's locals are pushed and put back when this call ends, whatever
+  // happens. The frame list is taken once, so pushing and popping always match.
+  const bool recursive = FExecuting;
+  const std::size_t mark = FSaved.size();
+  const std::vector<TscCustomVariable*>* saved = nullptr;
+  if (recursive) {
+    saved = &frame();
+    for (TscCustomVariable* v : *saved) FSaved.push_back(v->StoredValue());
+  }
+  struct Restore {
+    TscProcVariable* self;
+    const std::vector<TscCustomVariable*>* vars;
+    std::size_t mark;
+    ~Restore() {
+      if (!vars) return;
+      for (std::size_t i = 0; i < vars->size(); ++i)
+        (*vars)[i]->StoredValue() = std::move(self->FSaved[mark + i]);
+      self->FSaved.resize(mark);
+    }
+  } restore{this, saved, mark};
+
+  const int n = Count();
+  for (int i = 0; i < n; ++i) {
+    TscParamItem* p = Param(i);
+    p->SetValue(i < count ? args[i] : p->FDefValue);
+  }
+  ScriptValue result = run();
+  if (paramsOut) {
+    paramsOut->resize(std::size_t(n));
+    for (int i = 0; i < n; ++i) (*paramsOut)[std::size_t(i)] = Param(i)->StoredValue();
+  }
+  return result;
+}
+
+ScriptValue TscProcVariable::GetValue() {
+  DepthGuard depth;
+  return run();
+}
+
+ScriptValue TscProcVariable::run() {
+  struct Executing {
+    TscProcVariable* self;
+    bool was;
+    ~Executing() { self->FExecuting = was; }
+  } executing{this, FExecuting};
+  FExecuting = true;
+  if (FIsFunc && FRefItem) FRefItem->StoredValue() = ScriptValue();
+
+  TscScript* main = FProgram->Parent() ? FProgram->Parent()->MainProgram() : nullptr;
+  struct Running {
+    TscScript* main;
+    TscScript* was;
+    ~Running() {
+      if (main) main->FProgRunning = was;
+    }
+  } running{main, main ? main->FProgRunning : nullptr};
+  if (main) main->FProgRunning = FProgram;
+
+  {
+    FlagsGuard flags(FProgram);
+    if (FProgram->Statement()) FProgram->Statement()->Execute();
+  }
+  return FIsFunc && FRefItem ? FRefItem->GetValue() : ScriptValue::Null();
+}

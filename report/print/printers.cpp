@@ -6,6 +6,8 @@
 #include "report/print/virtual_printer.h"
 #include "report/res/resources.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 TrpPrinters::TrpPrinters(std::shared_ptr<TrpPrinterBackend> ABackend)
@@ -83,14 +85,26 @@ std::shared_ptr<TrpPrinterBackend> CurrentBackend() {
   return InstalledBackend();
 }
 
+// Open printers hold Qt print devices, which must go before the application object does; a list
+// made without an application is freed at program end.
+void FreeProcessPrinters() { ProcessPrinters().reset(); }
+
 }  // namespace
 
 TrpPrinters* rpPrinters() {
-  if (!ProcessPrinters()) ProcessPrinters() = std::make_unique<TrpPrinters>(CurrentBackend());
+  if (!ProcessPrinters()) {
+    ProcessPrinters() = std::make_unique<TrpPrinters>(CurrentBackend());
+    static bool freedWithApplication = false;
+    if (!freedWithApplication && QCoreApplication::instance()) {
+      qAddPostRoutine(FreeProcessPrinters);
+      freedWithApplication = true;
+    }
+  }
   return ProcessPrinters().get();
 }
 
 void rpSetPrinterBackend(std::shared_ptr<TrpPrinterBackend> ABackend) {
   InstalledBackend() = std::move(ABackend);
-  ProcessPrinters() = std::make_unique<TrpPrinters>(CurrentBackend());
+  ProcessPrinters().reset();
+  rpPrinters();
 }

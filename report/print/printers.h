@@ -49,5 +49,6 @@ class TrpPrinters {
 // system's printers unless rpSetPrinterBackend installed another).
 TrpPrinters* rpPrinters();
 // Installs the back end of the process-wide list and rebuilds the list from it; nullptr returns
-// to the system's printers. Used by tests and by hosts that bring their own printing.
+// to the system's printers. Printer pointers taken from the old list are no longer valid. Used by
+// tests and by hosts that bring their own printing.
 void rpSetPrinterBackend(std::shared_ptr<TrpPrinterBackend> ABackend);

@@ -1,6 +1,7 @@
 #include "report/print/virtual_printer.h"
 
 #include "report/print/paper_table.h"
+#include "report/print/printer_device.h"
 
 #include <utility>
 
@@ -18,6 +19,8 @@ void TrpVirtualPrinter::Init() {
   FDefOrientation = poPortrait;
   FDefPaperWidth = 210;
   FDefPaperHeight = 297;
+  FDefBin = rpAutoSource;
+  FDefDuplex = rpDuplexSimplex;
   SetViewParams(FDefPaper, FDefPaperWidth, FDefPaperHeight, FDefOrientation);
   FBin = FDuplex = -1;
   FInitialized = true;

@@ -21,6 +21,8 @@ TEST_F(VirtualPrinter, StartsOnPortraitA4At600Dpi) {
   EXPECT_EQ(Printer.DefPaperWidth(), 210);
   EXPECT_EQ(Printer.DefPaperHeight(), 297);
   EXPECT_EQ(Printer.Paper(), 9);
+  EXPECT_EQ(Printer.DefBin(), 7);
+  EXPECT_EQ(Printer.DefDuplex(), 1);
   EXPECT_EQ(Printer.Bin(), -1);
   EXPECT_EQ(Printer.Duplex(), -1);
 }

@@ -52,4 +52,12 @@ void PascalPhase1(benchmark::State& state) {
 }
 BENCHMARK(PascalPhase1)->Arg(100)->Arg(1000);
 
+void SelectGrammar(benchmark::State& state) {
+  for (auto _ : state) {
+    TscILParser parser;
+    parser.SelectLanguage(QStringLiteral("PascalScript"));
+  }
+}
+BENCHMARK(SelectGrammar);
+
 }  // namespace

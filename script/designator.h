@@ -13,6 +13,8 @@
 
 #include "script/variables.h"
 
+class TscCustomHelper;
+class TscProcVariable;
 class TscScript;
 class TscXMLItem;
 
@@ -29,6 +31,13 @@ class TscDesignatorItem : public TscItemList {
   TscCustomVariable* FRef;  // owned only when it is a nested designator (FFlag)
   bool FFlag;               // FRef is a nested designator
   QString FSourcePos;
+
+  // What the reference is, found once before the first use (see Prepare).
+  void Prepare();
+  bool FPrepared = false;
+  TscProcVariable* FProc = nullptr;
+  TscCustomHelper* FHelper = nullptr;
+  bool FHasVarParams = false;
 };
 
 class TscDesignator;
@@ -68,6 +77,7 @@ class TscDesignator : public TscCustomVariable {
   ScriptValue walk(const ScriptValue* assigned, bool needResult);
   ScriptValue stringChar();
   void setStringChar(const ScriptValue& value);
+  ScriptValue arrayElement(const ScriptValue* assigned);
   TscDesignator* resolved();
 
   std::unique_ptr<TscDesignator> FResolved;  // the late-bound designator, once compiled

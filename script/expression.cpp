@@ -1,6 +1,7 @@
 // Building, finishing and optimising expression trees.
 #include "script/expression.h"
 
+#include <typeinfo>
 #include <vector>
 
 #include "script/class_variable.h"

@@ -40,6 +40,8 @@ class TscILParser : private TscIncludeHandler {
   // holds the intermediate form; on failure ErrorMsg, ErrorPos (line:column) and ErrorUnit (the
   // included file the error lies in, empty for the main text) say why.
   bool MakeILScript(const QString& text);
+  // The same for a script's lines, joined with CR LF after every line.
+  bool MakeILScript(const QStringList& lines) { return MakeILScript(scJoinLines(lines)); }
 
   const QString& ErrorMsg() const { return FErrorMsg; }
   const QString& ErrorPos() const { return FErrorPos; }

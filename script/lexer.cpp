@@ -104,7 +104,9 @@ void TscParser::AddKeyword(const QString& word) {
 }
 
 bool TscParser::IsKeyWord(const QString& s) const {
-  return FCaseSensitive ? FKeywords.contains(s) : FKeywordsLower.contains(s.toLower());
+  if (s.isEmpty()) return false;
+  if (FKeywords.contains(s)) return true;
+  return !FCaseSensitive && FKeywordsLower.contains(s.toLower());
 }
 
 bool TscParser::startsWithAt(int p, const QString& s) const {
@@ -361,7 +363,7 @@ QString TscParser::XYPosition(int position) const {
   int line = static_cast<int>(it - FYList.begin());  // entries smaller than position
   if (line == 0) line = 1;                            // positions below 1 count as the first line
   int column = position - FYList[line - 1];
-  return QStringLiteral("%1:%2").arg(line).arg(column);
+  return QString::number(line) + QLatin1Char(':') + QString::number(column);
 }
 
 int TscParser::GetPlainPosition(const QPoint& xy) const {

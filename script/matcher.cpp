@@ -22,9 +22,28 @@ class DepthGuard {
   int& FDepth;
 };
 
+// Appends  name="value"  with the value encoded. Most values need no encoding; they are copied
+// as they stand without building a temporary.
+void appendAttr(QString& out, const char* name, const QString& value) {
+  out += QLatin1Char(' ');
+  out += QLatin1String(name);
+  out += QLatin1String("=\"");
+  bool plain = true;
+  for (QChar c : value) {
+    ushort u = c.unicode();
+    if (u == '"' || u == '&' || u == '<' || u == '>' || u == 10 || u == 13) {
+      plain = false;
+      break;
+    }
+  }
+  out += plain ? value : scStrToXML(value);
+  out += QLatin1Char('"');
+}
+
 QString attr(const char* name, const QString& value) {
-  return QLatin1Char(' ') + QLatin1String(name) + QLatin1String("=\"") + scStrToXML(value) +
-         QLatin1Char('"');
+  QString out;
+  appendAttr(out, name, value);
+  return out;
 }
 
 }  // namespace
@@ -235,12 +254,17 @@ QString TscMatcher::xyAfterSpaces(int position) {
 }
 
 void TscMatcher::wrap(const QString& node, bool isExpr, int l0, int p0) {
-  QString open = QLatin1Char('<') + node + attr("pos", xyAfterSpaces(p0));
-  if (isExpr) open += attr("pos1", FParser.GetXYPosition());
+  QString open;
+  open.reserve(node.size() + 32);
+  open += QLatin1Char('<');
+  open += node;
+  appendAttr(open, "pos", xyAfterSpaces(p0));
+  if (isExpr) appendAttr(open, "pos1", FParser.GetXYPosition());
   open += QLatin1Char('>');
   if (l0 < static_cast<int>(FOutput.size())) {
-    ILLine& first = FOutput[static_cast<std::size_t>(l0)];
-    first.text.prepend(open + QLatin1Char('\n'));
+    QString& first = FOutput[static_cast<std::size_t>(l0)].text;
+    open += QLatin1Char('\n');
+    first.prepend(open);
   } else {
     FOutput.push_back(ILLine{open, QString()});
   }
@@ -248,9 +272,13 @@ void TscMatcher::wrap(const QString& node, bool isExpr, int l0, int p0) {
 }
 
 void TscMatcher::writeLeaf(const QString& name, const QString& text) {
-  ILLine line{QLatin1Char('<') + name + attr("text", text) + attr("pos", FParser.GetXYPosition()) +
-                  QLatin1String("/>"),
-              QString()};
+  ILLine line;
+  line.text.reserve(name.size() + text.size() + 32);
+  line.text += QLatin1Char('<');
+  line.text += name;
+  appendAttr(line.text, "text", text);
+  appendAttr(line.text, "pos", FParser.GetXYPosition());
+  line.text += QLatin1String("/>");
   if (name.compare(QLatin1String("file"), Qt::CaseInsensitive) == 0) {
     QString file = text;
     if (file.startsWith(QLatin1Char('\'')) && file.endsWith(QLatin1Char('\'')) && file.size() >= 2)

@@ -15,7 +15,7 @@ Phase1Result RunPhase1(const QString& syntax, const QStringList& lines, TscCompi
   TscILParser parser(std::move(options));
   parser.SelectLanguage(syntax);
   Phase1Result r;
-  r.ok = parser.MakeILScript(scJoinLines(lines));
+  r.ok = parser.MakeILScript(lines);
   r.message = parser.ErrorMsg();
   r.position = parser.ErrorPos();
   r.unit = parser.ErrorUnit();

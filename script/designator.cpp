@@ -1,0 +1,277 @@
+// Evaluation of designators: the general walk over the items and the three shortcut kinds.
+#include "script/designator.h"
+
+#include <array>
+
+#include "script/expression.h"
+#include "script/helpers.h"
+#include "script/procedure.h"
+#include "script/script.h"
+#include "script/script_error.h"
+#include "script/xml.h"
+
+namespace {
+
+TscLateBinder& lateBinder() {
+  static TscLateBinder binder;
+  return binder;
+}
+
+bool isPlainVariable(const TscCustomVariable* v) {
+  return dynamic_cast<const TscVariable*>(v) || dynamic_cast<const TscParamItem*>(v);
+}
+
+// Argument values of one item. Up to eight live on the stack; a call never allocates for them.
+class Arguments {
+ public:
+  explicit Arguments(int count) : FCount(count) {
+    if (count > int(FLocal.size())) FHeap.resize(std::size_t(count));
+  }
+  ScriptValue* data() { return FHeap.empty() ? FLocal.data() : FHeap.data(); }
+  ScriptValue& operator[](int i) { return data()[i]; }
+  int count() const { return FCount; }
+
+ private:
+  int FCount;
+  std::array<ScriptValue, 8> FLocal;
+  std::vector<ScriptValue> FHeap;
+};
+
+void computeArguments(TscDesignatorItem* item, Arguments& args) {
+  const bool macro = item->FRef->FIsMacro;
+  for (int j = 0; j < args.count(); ++j) {
+    TscCustomVariable* arg = item->Argument(j);
+    if (macro) {
+      auto* e = dynamic_cast<TscExpression*>(arg);
+      args[j] = ScriptValue(e ? e->FSource : QString());
+    } else {
+      args[j] = arg->GetValue();
+    }
+  }
+}
+
+}  // namespace
+
+QString scReplaceChar(const QString& s, int index, const ScriptValue& by) {
+  if (index < 1 || index > s.size())
+    throw ScriptError(QStringLiteral("Character index %1 is outside the string (length %2)")
+                          .arg(index)
+                          .arg(s.size()));
+  QString text = by.ToText();
+  if (text.isEmpty()) throw ScriptError(QStringLiteral("A character is required"));
+  QString result = s;
+  result[index - 1] = text[0];
+  return result;
+}
+
+ScriptValue scCharAt(const QString& s, int index) {
+  if (index < 1 || index > s.size())
+    throw ScriptError(QStringLiteral("Character index %1 is outside the string (length %2)")
+                          .arg(index)
+                          .arg(s.size()));
+  return ScriptValue(QString(s[index - 1]));
+}
+
+// --- items ---
+
+TscDesignatorItem::TscDesignatorItem(TscCustomVariable* ref, bool nested, const QString& pos)
+    : FRef(ref), FFlag(nested), FSourcePos(pos) {}
+
+TscDesignatorItem::~TscDesignatorItem() {
+  if (FFlag) delete FRef;
+}
+
+void TscDesignatorItem::Prepare() {
+  FProc = dynamic_cast<TscProcVariable*>(FRef);
+  FHelper = dynamic_cast<TscCustomHelper*>(FRef);
+  FHasVarParams = false;
+  for (int j = 0; FRef && j < FRef->Count(); ++j)
+    FHasVarParams = FHasVarParams || FRef->Param(j)->FIsVarParam;
+  FPrepared = true;
+}
+
+// --- designators ---
+
+TscDesignator::TscDesignator(TscScript* program)
+    : TscCustomVariable(QString(), fvtVariant, QString()), FProgram(program) {}
+
+TscDesignator::~TscDesignator() = default;
+
+void TscDesignator::SetLateBinder(TscLateBinder binder) { lateBinder() = std::move(binder); }
+
+TscDesignatorItem* TscDesignator::AddDesignatorItem(TscCustomVariable* ref, const QString& pos,
+                                                    bool nested) {
+  auto* item = new TscDesignatorItem(ref, nested, pos);
+  AddItem(item);
+  return item;
+}
+
+void TscDesignator::Finish() {
+  FKind = dkOther;
+  FRef1 = FRef2 = nullptr;
+  const int n = Count();
+  if (n == 0) return;
+  for (int i = 0; i < n; ++i) DesignatorItem(i)->Prepare();
+  TscCustomVariable* last = DesignatorItem(n - 1)->FRef;
+  if (!last) return;
+  SetType(last->FTyp, last->FTypeName);
+  if (last->FTyp == fvtConstructor && n > 1 && DesignatorItem(n - 2)->FRef)
+    SetType(fvtClass, DesignatorItem(n - 2)->FRef->FName);
+  FIsReadOnly = last->FIsReadOnly;
+
+  TscCustomVariable* first = DesignatorItem(0)->FRef;
+  if (n == 1 && isPlainVariable(first) && DesignatorItem(0)->Count() == 0) {
+    FKind = dkVariable;
+    FRef1 = first;
+  } else if (n == 2 && isPlainVariable(first) && DesignatorItem(1)->Count() == 1 &&
+             (first->FTyp == fvtString || first->FTyp == fvtChar) &&
+             dynamic_cast<TscStringHelper*>(last)) {
+    FKind = dkStringArray;
+    FRef1 = first;
+  } else if (n == 2 && isPlainVariable(first) && first->FTyp == fvtArray &&
+             dynamic_cast<TscArrayHelper*>(last)) {
+    FKind = dkArray;
+    FRef1 = first;
+    FRef2 = last;
+  }
+}
+
+TscDesignator* TscDesignator::resolved() {
+  if (!FLateBindingXmlSource) return nullptr;
+  if (!FResolved) {
+    if (!lateBinder())
+      throw ScriptError(QStringLiteral("Late binding needs the script compiler"));
+    FResolved = lateBinder()(*this);
+    if (!FResolved) throw ScriptError(QStringLiteral("Late binding failed"));
+  }
+  return FResolved.get();
+}
+
+ScriptValue TscDesignator::Evaluate(bool needResult) {
+  switch (FKind) {
+    case dkVariable:
+      return FRef1->GetValue();
+    case dkStringArray:
+      return stringChar();
+    case dkArray:
+      return arrayElement(nullptr);
+    default:
+      break;
+  }
+  if (TscDesignator* late = resolved()) return late->Evaluate(needResult);
+  return walk(nullptr, needResult);
+}
+
+void TscDesignator::SetValue(const ScriptValue& value) {
+  switch (FKind) {
+    case dkVariable:
+      FRef1->SetValue(value);
+      return;
+    case dkStringArray:
+      setStringChar(value);
+      return;
+    case dkArray:
+      arrayElement(&value);
+      return;
+    default:
+      break;
+  }
+  if (TscDesignator* late = resolved()) return late->SetValue(value);
+  walk(&value, false);
+}
+
+ScriptValue TscDesignator::stringChar() {
+  int index = DesignatorItem(1)->Argument(0)->GetValue().ToInt32();
+  return scCharAt(FRef1->GetValue().ToText(), index);
+}
+
+void TscDesignator::setStringChar(const ScriptValue& value) {
+  int index = DesignatorItem(1)->Argument(0)->GetValue().ToInt32();
+  FRef1->SetValue(ScriptValue(scReplaceChar(FRef1->GetValue().ToText(), index, value)));
+}
+
+// The array helper reads and writes the array variable itself, so an element write changes the
+// array in place instead of copying it.
+ScriptValue TscDesignator::arrayElement(const ScriptValue* assigned) {
+  TscDesignatorItem* item = DesignatorItem(1);
+  Arguments args(item->Count());
+  computeArguments(item, args);
+  const int params = FRef2->Count();
+  for (int j = 0; j < params; ++j) {
+    TscParamItem* p = FRef2->Param(j);
+    p->SetValue(j < args.count() ? args[j] : p->FDefValue);
+  }
+  auto* helper = static_cast<TscCustomHelper*>(FRef2);
+  helper->FParentRef = FRef1;
+  helper->FParentValue = ScriptValue::Null();
+  helper->FProgram = FProgram;
+  if (assigned) {
+    FRef2->SetValue(*assigned);
+    return ScriptValue();
+  }
+  return FRef2->GetValue();
+}
+
+// The items in order with a running value V: a nested designator gives its value; a procedure
+// is called with the item's arguments; any other reference gets the arguments as its
+// parameters, a helper also the item before it and V, and then V becomes its value (or, for the
+// last item of an assignment, it receives the new value). By-reference parameters are written
+// back into their argument expressions after each item.
+ScriptValue TscDesignator::walk(const ScriptValue* assigned, bool needResult) {
+  ScriptValue v = ScriptValue::Null();
+  TscCustomVariable* previous = nullptr;
+  const int n = Count();
+  for (int i = 0; i < n; ++i) {
+    TscDesignatorItem* item = DesignatorItem(i);
+    if (!item->FPrepared) item->Prepare();
+    TscCustomVariable* ref = item->FRef;
+    const bool last = i == n - 1;
+    if (item->FFlag) {
+      if (last && assigned)
+        ref->SetValue(*assigned);
+      else
+        v = ref->GetValue();
+      previous = ref;
+      continue;
+    }
+    Arguments args(item->Count());
+    computeArguments(item, args);
+
+    if (item->FProc) {
+      if (!item->FHasVarParams) {
+        v = item->FProc->Invoke(args.data(), args.count());
+      } else {
+        // Written back only after the call has put the caller's locals back, so a recursive
+        // call cannot lose what it returns through a by-reference parameter.
+        std::vector<ScriptValue> params;
+        v = item->FProc->Invoke(args.data(), args.count(), &params);
+        for (int j = 0; j < args.count() && j < int(params.size()); ++j)
+          if (ref->Param(j)->FIsVarParam) item->Argument(j)->SetValue(params[std::size_t(j)]);
+      }
+      previous = ref;
+      continue;
+    }
+
+    const int params = ref->Count();
+    for (int j = 0; j < params; ++j) {
+      TscParamItem* p = ref->Param(j);
+      p->SetValue(j < args.count() ? args[j] : p->FDefValue);
+    }
+    if (TscCustomHelper* h = item->FHelper) {
+      h->FParentRef = previous;
+      h->FParentValue = std::move(v);  // not kept twice: an array written in place stays unshared
+      h->FProgram = FProgram;
+    }
+    if (last && assigned) {
+      ref->SetValue(*assigned);
+    } else {
+      ref->FNeedResult = !last || needResult;
+      v = ref->GetValue();
+    }
+    if (item->FHasVarParams)
+      for (int j = 0; j < args.count() && j < params; ++j)
+        if (ref->Param(j)->FIsVarParam) item->Argument(j)->SetValue(ref->Param(j)->GetValue());
+    previous = ref;
+  }
+  return v;
+}

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "report/model/class_info.h"
+#include "report/model/report_error.h"
 
 TrpCustomReport::TrpCustomReport() : TrpComponent(nullptr) {
   SetrpComponentStyle(rpComponentStyle() + TrpComponentStyle{csHandlesNestedProperties});
@@ -33,4 +34,8 @@ void TrpCustomReport::AddError(const QString& message) {
 
 void TrpCustomReport::AddErrors(const QStringList& messages) {
   for (const QString& m : messages) AddError(m);
+}
+
+ScriptValue TrpCustomReport::Calc(const QString& expression) {
+  throw TrpError(QStringLiteral("This report has no script to evaluate \"%1\"").arg(expression));
 }

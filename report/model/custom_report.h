@@ -5,6 +5,9 @@
 #include <QStringList>
 
 #include "report/model/component.h"
+#include "script/value.h"
+
+class TrpPictureView;
 
 class TrpCustomReport : public TrpComponent {
  public:
@@ -21,6 +24,21 @@ class TrpCustomReport : public TrpComponent {
   void AddErrors(const QStringList& messages);
   void ClearErrors() { FErrors.clear(); }
 
+  // Script services of the report component: evaluate an expression (raises when the report
+  // has no script), the syntax of its script, and the script variable "Self".
+  virtual ScriptValue Calc(const QString& expression);
+  virtual QString ScriptLanguage() const { return QStringLiteral("PascalScript"); }
+  virtual void SetSelfValue(TrpComponent* object) { FSelfValue = object; }
+  TrpComponent* GetSelfValue() const { return FSelfValue; }
+  // Hands a picture object whose picture changed to the prepared-pages store, which sets its
+  // ImageIndex. A report without a store keeps nothing.
+  virtual void AddPicture(TrpPictureView& view) { (void)view; }
+  void Notification(TrpComponent* removed) override {
+    if (removed == FSelfValue) FSelfValue = nullptr;
+    TrpComponent::Notification(removed);
+  }
+
  private:
   QStringList FErrors;
+  TrpComponent* FSelfValue = nullptr;
 };

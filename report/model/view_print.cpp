@@ -1,0 +1,86 @@
+// The print bracket of a view, its data expressions, its data binding and the legacy URL.
+#include "report/model/custom_report.h"
+#include "report/model/data_set.h"
+#include "report/model/expand_variables.h"
+#include "report/model/hyperlink.h"
+#include "report/model/view.h"
+
+namespace {
+
+// Pieces of `text` between separators; an empty separator leaves the text whole.
+QStringList pieces(const QString& text, const QString& separator) {
+  if (separator.isEmpty()) return {text};
+  return text.split(separator);
+}
+
+}  // namespace
+
+void TrpView::BeforePrint() {
+  TrpReportComponent::BeforePrint();
+  FTempTag = FTagStr;
+  FTempHyperlink = FHyperlink->Value();
+  if (TrpCustomReport* report = Report()) report->SetSelfValue(this);
+}
+
+void TrpView::AfterPrint() {
+  TrpReportComponent::AfterPrint();
+  FTagStr = FTempTag;
+  FHyperlink->SetValue(FTempHyperlink);
+}
+
+void TrpView::GetData() {
+  TrpReportComponent::GetData();
+  TrpCustomReport* report = Report();
+  if (!report) return;
+  const auto text = [report](const QString& expression) {
+    return report->Calc(expression).ToText();
+  };
+  if (FTagStr.contains(u'[')) FTagStr = rpExpandVariables(FTagStr, text);
+
+  const QString separator = FHyperlink->ValuesSeparator();
+  if (FHyperlink->Value().contains(u'[')) {
+    QStringList values = pieces(FHyperlink->Value(), separator);
+    for (QString& v : values) v = rpExpandVariables(v, text);
+    FHyperlink->SetValue(values.join(separator));
+  }
+  if (!FHyperlink->Expression().isEmpty()) {
+    QStringList values = pieces(FHyperlink->Expression(), separator);
+    for (QString& v : values) {
+      const ScriptValue value = report->Calc(v);
+      v = value.IsString() ? rpQuoteForScript(value.ToText(), report->ScriptLanguage())
+                           : value.ToText();
+    }
+    FHyperlink->SetValue(values.join(separator));
+  }
+}
+
+void TrpView::SetURL(const QString& value) {
+  if (value.isEmpty()) return;
+  if (value.startsWith(u'@')) {
+    FHyperlink->SetKind(hkPageNumber);
+    FHyperlink->SetValue(value.mid(1, 255));
+  } else if (value.startsWith(u'#')) {
+    FHyperlink->SetKind(hkAnchor);
+    FHyperlink->SetValue(value.mid(1, 255));
+  } else {
+    FHyperlink->SetKind(hkURL);
+    FHyperlink->SetValue(value);
+  }
+}
+
+TrpDataSet* TrpView::DataSet() const { return rpIsLiveDataSet(FDataSet) ? FDataSet : nullptr; }
+
+void TrpView::SetDataSet(TrpDataSet* value) {
+  FDataSet = value;
+  FDataSetName = value ? value->UserName() : QString();
+}
+
+void TrpView::SetDataSetName(const QString& value) {
+  FDataSetName = value;
+  FDataSet = rpFindDataSet(*this, DataSet(), value);
+}
+
+void TrpView::Notification(TrpComponent* removed) {
+  if (removed == FDataSet) FDataSet = nullptr;
+  TrpReportComponent::Notification(removed);
+}

@@ -194,7 +194,7 @@ std::vector<int> TscArrayHelper::indices(const ScriptValue& array) const {
   const int dims = array.ArrayDimCount();
   if (dims > Count())
     throw ScriptError(QStringLiteral("The array has %1 dimensions").arg(dims));
-  std::vector<int> at(std::size_t(dims));
+  std::vector<int> at(static_cast<std::size_t>(dims));
   for (int d = 0; d < dims; ++d) at[std::size_t(d)] = Param(d)->FValue.ToInt32();
   return at;
 }

@@ -27,10 +27,8 @@ ScriptValue defaultValue(TscParser& p, const TscScript* script, const QString& s
   QString token = p.GetNumber();
   if (!token.isEmpty()) {
     if (!TextToNumber(token, v)) invalid(syntax);
-    return negative ? ScriptValue::FromInteger(0).IsInteger() && v.IsInteger()
-                          ? ScriptValue::FromInteger(-v.ToInt64())
-                          : ScriptValue(-v.ToDouble())
-                    : v;
+    if (!negative) return v;
+    return v.IsInteger() ? ScriptValue::FromInteger(-v.ToInt64()) : ScriptValue(-v.ToDouble());
   }
   if (negative) invalid(syntax);
   token = p.GetString();
@@ -143,8 +141,6 @@ TscMethodHelper* scCreateMethodHelper(const QString& syntax, const TscScript* sc
     typeName = className;
   } else if (m.isFunc) {
     typ = script ? script->TypeOf(m.resultType, &typeName) : fvtVariant;
-    if (typ == fvtVariant && m.resultType.compare(QLatin1String("Variant"), Qt::CaseInsensitive))
-      typeName = m.resultType;
   }
   auto* helper = new TscMethodHelper(m.name, typ, typeName);
   helper->FSyntax = syntax;

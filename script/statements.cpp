@@ -1,0 +1,167 @@
+// Statement lists and the simple statements: assignments, calls, if, case, break, continue,
+// exit, with.
+#include "script/statements.h"
+
+#include "script/designator.h"
+#include "script/expression.h"
+#include "script/script.h"
+#include "script/script_error.h"
+#include "script/value_ops.h"
+
+TscStatement::TscStatement(TscScript* program, const QString& sourcePos, const QString& unitName)
+    : FProgram(program), FSourcePos(sourcePos), FUnitName(unitName) {}
+
+void TscStatement::RunLine() { FProgram->RunLine(FUnitName, FSourcePos); }
+
+bool TscStatement::Terminated() const { return FProgram->FTerminated; }
+
+void TscStatement::ExecuteList() {
+  TscScript* p = FProgram;
+  for (TscItemList* item : FItems) {
+    if (p->FTerminated) return;
+    static_cast<TscStatement*>(item)->Execute();
+    if (p->FBreakCalled || p->FContinueCalled || p->FExitCalled) return;
+  }
+}
+
+void TscStatement::Execute() { ExecuteList(); }
+
+bool TscStatement::LoopStopped() {
+  TscScript* p = FProgram;
+  if (p->FBreakCalled || p->FExitCalled || p->FTerminated) return true;
+  p->FContinueCalled = false;
+  return false;
+}
+
+// --- assignments ---
+
+void TscAssignmentStmt::SetParts(TscDesignator* designator, TscCustomVariable* expression) {
+  FDesignator.reset(designator);
+  FExpression.reset(expression);
+  FVar = designator && designator->FKind == dkVariable ? designator->FRef1 : designator;
+  FExpr = expression;
+  if (auto* e = dynamic_cast<TscExpression*>(expression))
+    if (TscCustomVariable* single = e->SingleItem()) FExpr = single;
+}
+
+void TscAssignmentStmt::Execute() {
+  RunLine();
+  if (Terminated()) return;
+  if (!Compound()) {
+    FVar->SetValue(FExpr->GetValue());
+    return;
+  }
+  // The target is read before the value, as in  a := a + x.
+  ScriptValue old = FVar->GetValue();
+  FVar->SetValue(Combine(old, FExpr->GetValue()));
+}
+
+ScriptValue TscAssignmentStmt::Combine(const ScriptValue&, const ScriptValue& value) {
+  return value;
+}
+
+namespace {
+bool bothInt(const ScriptValue& a, const ScriptValue& b) {
+  return a.Kind() == ValueKind::Integer && b.Kind() == ValueKind::Integer;
+}
+ScriptValue fromInt64(std::int64_t v) {
+  return v >= INT32_MIN && v <= INT32_MAX ? ScriptValue(static_cast<int>(v)) : ScriptValue(v);
+}
+}  // namespace
+
+ScriptValue TscAssignPlusStmt::Combine(const ScriptValue& old, const ScriptValue& value) {
+  if (bothInt(old, value)) return fromInt64(std::int64_t(old.ToInt32()) + value.ToInt32());
+  return ValueOps::Add(old, value);
+}
+
+ScriptValue TscAssignMinusStmt::Combine(const ScriptValue& old, const ScriptValue& value) {
+  if (bothInt(old, value)) return fromInt64(std::int64_t(old.ToInt32()) - value.ToInt32());
+  return ValueOps::Subtract(old, value);
+}
+
+ScriptValue TscAssignMulStmt::Combine(const ScriptValue& old, const ScriptValue& value) {
+  if (bothInt(old, value)) return fromInt64(std::int64_t(old.ToInt32()) * value.ToInt32());
+  return ValueOps::Multiply(old, value);
+}
+
+ScriptValue TscAssignDivStmt::Combine(const ScriptValue& old, const ScriptValue& value) {
+  if (value.IsNumeric() && value.ToDouble() == 0)
+    throw ScriptError(QStringLiteral("Floating point division by zero"));
+  return ValueOps::Divide(old, value);
+}
+
+TscAssignmentStmt* scCreateAssignment(TscScript* program, TscDesignator* target,
+                                      TscExpression* expression, QChar modifier,
+                                      const QString& sourcePos, const QString& unitName) {
+  if (modifier.isNull()) modifier = expression->Optimize(target);
+  TscAssignmentStmt* s;
+  switch (modifier.unicode()) {
+    case '+': s = new TscAssignPlusStmt(program, sourcePos, unitName); break;
+    case '-': s = new TscAssignMinusStmt(program, sourcePos, unitName); break;
+    case '*': s = new TscAssignMulStmt(program, sourcePos, unitName); break;
+    case '/': s = new TscAssignDivStmt(program, sourcePos, unitName); break;
+    default: s = new TscAssignmentStmt(program, sourcePos, unitName);
+  }
+  s->SetParts(target, expression);
+  return s;
+}
+
+// --- calls ---
+
+void TscCallStmt::Execute() {
+  RunLine();
+  if (Terminated()) return;
+  if (FModificator.isEmpty()) {
+    FDesignator->Evaluate(false);
+    return;
+  }
+  ScriptValue one(1);
+  ScriptValue v = FDesignator->GetValue();
+  FDesignator->SetValue(FModificator == QLatin1String("-") ? ValueOps::Subtract(v, one)
+                                                           : ValueOps::Add(v, one));
+}
+
+// --- branches ---
+
+TscIfStmt::TscIfStmt(TscScript* program, const QString& sourcePos, const QString& unitName)
+    : TscStatement(program, sourcePos, unitName),
+      FElseStmt(std::make_unique<TscStatement>(program, sourcePos, unitName)) {}
+
+void TscIfStmt::Execute() {
+  RunLine();
+  if (Terminated()) return;
+  if (FCondition->GetValue().ToBool())
+    ExecuteList();
+  else
+    FElseStmt->Execute();
+}
+
+TscCaseStmt::TscCaseStmt(TscScript* program, const QString& sourcePos, const QString& unitName)
+    : TscStatement(program, sourcePos, unitName),
+      FElseStmt(std::make_unique<TscStatement>(program, sourcePos, unitName)) {}
+
+void TscCaseStmt::Execute() {
+  RunLine();
+  if (Terminated()) return;
+  ScriptValue selector = FCondition->GetValue();
+  for (TscItemList* item : FItems) {
+    auto* branch = static_cast<TscCaseSelector*>(item);
+    if (branch->FSetExpression->Check(selector)) {
+      branch->Execute();
+      return;
+    }
+  }
+  FElseStmt->Execute();
+}
+
+// --- jumps ---
+
+void TscBreakStmt::Execute() { FProgram->FBreakCalled = true; }
+void TscContinueStmt::Execute() { FProgram->FContinueCalled = true; }
+
+void TscExitStmt::Execute() {
+  RunLine();
+  FProgram->FExitCalled = true;
+}
+
+void TscWithStmt::Execute() { FVariable->SetValue(FDesignator->GetValue()); }

@@ -184,7 +184,8 @@ std::size_t ScriptValue::flatIndex(const std::vector<int>& indices) const {
 }
 
 ScriptValue ScriptValue::ArrayGet(const std::vector<int>& indices) const {
-  return FData.a->items[flatIndex(indices)];
+  const std::size_t flat = flatIndex(indices);  // checks the kind before the block is touched
+  return FData.a->items[flat];
 }
 
 ScriptValue::ArrayData* ScriptValue::detachedArray() {

@@ -170,10 +170,43 @@ TEST(NestingLimit, DeeplyNestedBlocksAreCompileError) {
   EXPECT_EQ(r.message, TscMatcher::NestingMessage());
 }
 
+TEST(NestingLimit, LeftRecursiveGrammarIsCompileErrorNotCrash) {
+  scRegisterLanguage(QStringLiteral("LoopScript"),
+                     QStringLiteral("<?xml version=\"1.0\"?><language text=\"LoopScript\"><parser/>"
+                                    "<program><expr/></program><expr><expr/><char text=\"+\"/></expr>"
+                                    "</language>"));
+  TscILParser parser;
+  parser.SelectLanguage(QStringLiteral("LoopScript"));
+  EXPECT_FALSE(parser.MakeILScript(QStringLiteral("1+1\r\n")));
+  EXPECT_EQ(parser.ErrorMsg(), TscMatcher::NestingMessage());
+}
+
 TEST(NestingLimit, OrdinaryNestingCompiles) {
   QString source = QStringLiteral("begin x := %1 1 %2 end.")
                        .arg(QString(100, QLatin1Char('(')), QString(100, QLatin1Char(')')));
   EXPECT_TRUE(RunPhase1(QStringLiteral("PascalScript"), {source}).ok);
+}
+
+// Arbitrary text never crashes the matcher: it compiles, or fails with a message and a position.
+TEST(Robustness, ArbitraryTextGivesResultOrError) {
+  const QString alphabet = QStringLiteral("abIfbegin end.:=;,()[]<>\"'#$0x1_ \r\n{}/*\\&|!+-");
+  quint32 seed = 12345;
+  auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+  for (const char* syntax : {"PascalScript", "C++Script", "BasicScript", "JScript"}) {
+    for (int n = 0; n < 150; ++n) {
+      QString text;
+      const int length = int(next() % 60);
+      for (int i = 0; i < length; ++i) text += alphabet[int(next() % alphabet.size())];
+      TscILParser parser;
+      parser.SelectLanguage(QString::fromLatin1(syntax));
+      if (!parser.MakeILScript(text)) {
+        EXPECT_FALSE(parser.ErrorMsg().isEmpty()) << syntax << ": " << text.toStdString();
+        EXPECT_TRUE(parser.ErrorPos().contains(QLatin1Char(':'))) << syntax << ": " << text.toStdString();
+      } else {
+        EXPECT_EQ(parser.ILScript().Root()->Name(), QStringLiteral("program"));
+      }
+    }
+  }
 }
 
 // --- included files ---

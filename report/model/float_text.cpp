@@ -52,7 +52,8 @@ bool rpTryStrToFloat(const QString& text, Extended& result) {
   if (begin != end && *begin == '+') ++begin;  // from_chars takes no plus sign
   Extended v = 0;
   const auto parsed = std::from_chars(begin, end, v);
-  if (parsed.ec != std::errc() || parsed.ptr != end || begin == end) return false;
+  if (parsed.ec != std::errc() || parsed.ptr != end || begin == end || !std::isfinite(v))
+    return false;
   result = v;
   return true;
 }

@@ -13,5 +13,5 @@
 QString rpFloatToStr(Extended value);
 
 // Reads a float written by rpFloatToStr or typed by a user: blanks are ignored, "," counts as
-// the decimal separator. False (and `result` unchanged) when the text is not a number.
+// the decimal separator. False (and `result` unchanged) when the text is not a finite number.
 bool rpTryStrToFloat(const QString& text, Extended& result);

@@ -1,6 +1,7 @@
 #include "report/model/property_value.h"
 
 #include <cmath>
+#include <limits>
 
 #include "report/model/float_text.h"
 
@@ -20,11 +21,26 @@ TrpPersistent* rpVariantToObject(const QVariant& value) {
   return nullptr;
 }
 
+namespace {
+
+// Truncates towards zero, clamped to the int range (a float beyond it cannot be converted safely).
+int clampToInt(Extended v) {
+  if (std::isnan(v)) return 0;
+  if (v >= static_cast<Extended>(std::numeric_limits<int>::max()))
+    return std::numeric_limits<int>::max();
+  if (v <= static_cast<Extended>(std::numeric_limits<int>::min()))
+    return std::numeric_limits<int>::min();
+  return static_cast<int>(std::trunc(v));
+}
+
+}  // namespace
+
 int rpVariantToInt(const QVariant& value) {
-  if (value.metaType() == QMetaType::fromType<Extended>())
-    return static_cast<int>(std::trunc(value.value<Extended>()));
+  if (value.metaType() == QMetaType::fromType<Extended>()) return clampToInt(value.value<Extended>());
+  if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float)
+    return clampToInt(value.toDouble());
   bool ok = false;
   const int i = value.toInt(&ok);
   if (ok) return i;
-  return static_cast<int>(std::trunc(value.toDouble()));
+  return clampToInt(value.toDouble());
 }

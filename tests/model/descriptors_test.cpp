@@ -2,6 +2,8 @@
 // listing properties for scripts, setting values by dotted name).
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "report/model/float_text.h"
 #include "report/model/property_access.h"
 #include "report/model/property_value.h"
@@ -101,6 +103,17 @@ TEST(Descriptors, ValuesAreReadAndWrittenAsVariants) {
   EXPECT_EQ(memo.Restrictions(), (TrpRestrictions{rfDontModify, rfDontMove}));
   EXPECT_EQ(rpVariantToFloat(info.FindProperty("Left")->Get(memo)), 755.9012755875L);
   EXPECT_EQ(info.FindProperty("HAlign")->Get(memo).toInt(), 2);
+}
+
+TEST(Descriptors, IntegersFromOutOfRangeFloatsAreClamped) {
+  TestMemo memo(nullptr);
+  const TrpPropertyDescriptor* gap = memo.ClassInfo().FindProperty("GapX");
+  gap->Set(memo, rpToVariant(1e20L));
+  EXPECT_EQ(memo.GapX(), std::numeric_limits<int>::max());
+  gap->Set(memo, QVariant(-1e20));
+  EXPECT_EQ(memo.GapX(), std::numeric_limits<int>::min());
+  gap->Set(memo, rpToVariant(-7.9L));
+  EXPECT_EQ(memo.GapX(), -7);
 }
 
 TEST(Descriptors, DottedPathsReachSubObjects) {

@@ -48,5 +48,8 @@ TEST(FloatReading, NonNumbersAreRefusedAndLeaveTheResult) {
   EXPECT_FALSE(rpTryStrToFloat("abc", v));
   EXPECT_FALSE(rpTryStrToFloat("1.5x", v));
   EXPECT_FALSE(rpTryStrToFloat("１", v));
+  EXPECT_FALSE(rpTryStrToFloat("nan", v));
+  EXPECT_FALSE(rpTryStrToFloat("-inf", v));
+  EXPECT_FALSE(rpTryStrToFloat("1e99999", v));
   EXPECT_EQ(v, 7);
 }

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QIODevice>
 
+#include <memory>
 #include <utility>
 
 #include "script/script_error.h"
@@ -235,73 +236,99 @@ void TscXMLDocument::SaveToFile(const QString& fileName) const {
   SaveToStream(file);
 }
 
-void TscXMLDocument::LoadFromString(const QString& text) {
-  auto* root = new TscXMLItem;
-  bool haveRoot = false;
-  bool sawDeclaration = false;
-  std::vector<TscXMLItem*> open;  // elements whose closing tag is still to come
-  try {
+namespace {
+
+// Reads a document's text into a tree, one tag at a time, with an explicit stack of open
+// elements instead of recursion. Every malformed construct raises "Invalid file format".
+class XMLReader {
+ public:
+  XMLReader(const QString& text, TscXMLItem& root) : FText(text), FRoot(root) {}
+
+  void Read() {
     int i = 0;
-    const int n = text.size();
-    while ((i = text.indexOf(QLatin1Char('<'), i)) >= 0) {
-      if (QStringView(text).mid(i, 4) == QLatin1String("<!--")) {
-        int end = text.indexOf(QLatin1String("-->"), i + 4);
-        if (end < 0) invalidFormat();
-        i = end + 3;
-        continue;
-      }
-      if (!sawDeclaration) {
-        if (QStringView(text).mid(i + 1, 4).compare(QLatin1String("?xml"), Qt::CaseInsensitive) != 0)
-          invalidFormat();
-        int end = text.indexOf(QLatin1String("?>"), i);
-        if (end < 0) invalidFormat();
-        sawDeclaration = true;
-        i = end + 2;
-        continue;
-      }
-      // The tag ends at the first '>' outside double quotes.
-      int end = i + 1;
-      bool quoted = false;
-      for (; end < n; ++end) {
-        ushort c = text[end].unicode();
-        if (c == '"') quoted = !quoted;
-        else if (c == '>' && !quoted) break;
-      }
-      if (end >= n) invalidFormat();
-      QString tag = text.mid(i + 1, end - i - 1);
-      i = end + 1;
-      if (tag.startsWith(QLatin1Char('?'))) continue;  // further processing instructions
-      if (tag.startsWith(QLatin1Char('/'))) {
-        QString name = tag.mid(1).trimmed();
-        if (open.empty() || open.back()->Name().compare(name, Qt::CaseInsensitive) != 0)
-          invalidFormat();
-        open.pop_back();
-        continue;
-      }
-      bool empty = tag.endsWith(QLatin1Char('/'));
-      if (empty) tag.chop(1);
-      int nameEnd = 0;
-      while (nameEnd < tag.size() && !tag[nameEnd].isSpace()) ++nameEnd;
-      if (nameEnd == 0) invalidFormat();
-      TscXMLItem* item;
-      if (open.empty()) {
-        if (haveRoot) invalidFormat();  // a second top-level element
-        haveRoot = true;
-        item = root;
-        item->SetName(tag.left(nameEnd));
-      } else {
-        item = open.back()->Add(tag.left(nameEnd));
-      }
-      item->SetText(tag.mid(nameEnd));
-      if (!empty) open.push_back(item);
+    while ((i = FText.indexOf(QLatin1Char('<'), i)) >= 0) {
+      if (QStringView(FText).mid(i, 4) == QLatin1String("<!--")) i = skipPast(i + 4, "-->");
+      else if (!FSawDeclaration) i = readDeclaration(i);
+      else i = readTag(i);
     }
-    if (!haveRoot || !open.empty()) invalidFormat();
-  } catch (...) {
-    delete root;
-    throw;
+    if (!FHaveRoot || !FOpen.empty()) invalidFormat();
   }
+
+ private:
+  int skipPast(int from, const char* marker) const {
+    int end = FText.indexOf(QLatin1String(marker), from);
+    if (end < 0) invalidFormat();
+    return end + int(qstrlen(marker));
+  }
+
+  // The first tag must be the XML declaration.
+  int readDeclaration(int i) {
+    if (QStringView(FText).mid(i + 1, 4).compare(QLatin1String("?xml"), Qt::CaseInsensitive) != 0)
+      invalidFormat();
+    FSawDeclaration = true;
+    return skipPast(i, "?>");
+  }
+
+  // A tag ends at the first '>' outside double quotes.
+  int tagEnd(int i) const {
+    bool quoted = false;
+    for (int end = i + 1; end < FText.size(); ++end) {
+      ushort c = FText[end].unicode();
+      if (c == '"') quoted = !quoted;
+      else if (c == '>' && !quoted) return end;
+    }
+    invalidFormat();
+  }
+
+  int readTag(int i) {
+    int end = tagEnd(i);
+    QString tag = FText.mid(i + 1, end - i - 1);
+    if (tag.startsWith(QLatin1Char('/'))) closeElement(tag.mid(1).trimmed());
+    else if (!tag.startsWith(QLatin1Char('?'))) openElement(tag);  // '?': processing instruction
+    return end + 1;
+  }
+
+  void closeElement(const QString& name) {
+    if (FOpen.empty() || FOpen.back()->Name().compare(name, Qt::CaseInsensitive) != 0)
+      invalidFormat();
+    FOpen.pop_back();
+  }
+
+  // Name up to the first blank; the rest of the tag is the raw attribute text.
+  void openElement(QString tag) {
+    bool empty = tag.endsWith(QLatin1Char('/'));
+    if (empty) tag.chop(1);
+    int nameEnd = 0;
+    while (nameEnd < tag.size() && !tag[nameEnd].isSpace()) ++nameEnd;
+    if (nameEnd == 0) invalidFormat();
+    TscXMLItem* item;
+    if (FOpen.empty()) {
+      if (FHaveRoot) invalidFormat();  // a second top-level element
+      FHaveRoot = true;
+      item = &FRoot;
+      item->SetName(tag.left(nameEnd));
+    } else {
+      item = FOpen.back()->Add(tag.left(nameEnd));
+    }
+    item->SetText(tag.mid(nameEnd));
+    if (!empty) FOpen.push_back(item);
+  }
+
+  const QString& FText;
+  TscXMLItem& FRoot;
+  bool FHaveRoot = false;
+  bool FSawDeclaration = false;
+  std::vector<TscXMLItem*> FOpen;  // elements whose closing tag is still to come
+};
+
+}  // namespace
+
+// The document is replaced only when the whole text was read.
+void TscXMLDocument::LoadFromString(const QString& text) {
+  auto root = std::make_unique<TscXMLItem>();
+  XMLReader(text, *root).Read();
   delete FRoot;
-  FRoot = root;
+  FRoot = root.release();
 }
 
 void TscXMLDocument::LoadFromStream(QIODevice& device) { LoadFromUtf8(device.readAll()); }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "interp_builder.h"
+#include "script/helpers.h"
 #include "script/il_parser.h"
 #include "script/script_error.h"
 #include "script/xml.h"

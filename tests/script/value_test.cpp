@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <QPoint>
 
 #include <cstdint>
 #include <limits>
@@ -10,6 +11,7 @@
 #include "script/script_error.h"
 #include "script/value.h"
 #include "script/value_ops.h"
+#include "script/value_qvariant.h"
 
 namespace {
 
@@ -396,6 +398,45 @@ TEST(DayNumbers, DateValueTextShowsDateAndTimeParts) {
   EXPECT_EQ(V::DateTime(36526).ToString(), date);
   EXPECT_EQ(V::DateTime(36526.25).ToString(), date + QStringLiteral(" 06:00:00"));
   EXPECT_EQ(V::DateTime(0.75).ToString(), QStringLiteral("18:00:00"));
+}
+
+}  // namespace
+
+// --- Qt values ---
+
+namespace {
+
+TEST(QtValues, ConvertToScriptKinds) {
+  const struct { QVariant q; ScriptValue v; } cases[] = {
+      {QVariant(), V()},
+      {QVariant::fromValue(nullptr), V::Null()},
+      {QVariant(true), V(true)},
+      {QVariant(7), V(7)},
+      {QVariant(7u), V(7)},
+      {QVariant(qlonglong(1) << 40), V(std::int64_t(1) << 40)},
+      {QVariant(qulonglong(18446744073709551615ULL)), V(18446744073709551615.0)},
+      {QVariant(2.5), V(2.5)},
+      {QVariant(QStringLiteral("字")), V(QStringLiteral("字"))},
+      {QVariant(QByteArray("ab")), V("ab")},
+      {QVariant(QDate(2000, 1, 1)), V::DateTime(36526)},
+      {QVariant(QDateTime(QDate(2000, 1, 1), QTime(6, 0))), V::DateTime(36526.25)},
+      {QVariant(QVariantList{1, QStringLiteral("a")}), V::ArrayOf({V(1), V("a")})},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ScriptValueFromQVariant(c.q), c.v) << c.q.typeName();
+}
+
+TEST(QtValues, RoundTripThroughQVariant) {
+  const ScriptValue values[] = {V(), V::Null(), V(true), V(-3), V(std::int64_t(1) << 40), V(0.5),
+                                V("s"), V::DateTime(36526.25), V::ArrayOf({V(1), V::ArrayOf({V(2)})})};
+  for (const ScriptValue& v : values)
+    EXPECT_EQ(ScriptValueFromQVariant(ScriptValueToQVariant(v)), v) << Show(v);
+}
+
+TEST(QtValues, UnsupportedValuesRaise) {
+  TestObject o;
+  EXPECT_THROW(ScriptValueToQVariant(V(&o)), ScriptError);
+  EXPECT_THROW(ScriptValueToQVariant(V::CreateArray({{0, 1}, {0, 1}})), ScriptError);
+  EXPECT_THROW(ScriptValueFromQVariant(QVariant(QPoint(1, 2))), ScriptError);
 }
 
 }  // namespace

@@ -300,9 +300,10 @@ TEST_P(OptimizeTest, TurnsSelfAssignmentsIntoCompoundAssignments) {
   TscScript script;
   const OptimizeCase& t = GetParam();
   Var(script, "a", t.type, t.type == fvtString ? ScriptValue("s") : ScriptValue(6));
+  const ScriptValue other = t.type == fvtString ? ScriptValue("t") : ScriptValue(2);
   std::unique_ptr<TscExpression> e(
-      t.targetLeft ? Expr(script, {v("a"), op(t.spelling), c(2)})
-                   : Expr(script, {c(2), op(t.spelling), v("a")}));
+      t.targetLeft ? Expr(script, {v("a"), op(t.spelling), c(other)})
+                   : Expr(script, {c(other), op(t.spelling), v("a")}));
   std::unique_ptr<TscDesignator> target(Ref(script, "a"));
   QChar modifier = e->Optimize(target.get());
   EXPECT_EQ(modifier, t.modifier ? QChar(QLatin1Char(t.modifier)) : QChar());

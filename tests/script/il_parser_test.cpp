@@ -228,6 +228,26 @@ TEST(Includes, UnitsAreEmbeddedInReverseOrderOfTheClause) {
   EXPECT_EQ(root->Find(QStringLiteral("file")), -1);
 }
 
+TEST(Includes, EverySyntaxHasAnIncludeClause) {
+  const struct { const char* syntax; QStringList main; const char* unit; const char* il; } cases[] = {
+      {"PascalScript", {"uses 'u';", "begin end."}, "begin x := 1 end.",
+       "program(uses(program(compoundstmt(assignstmt(dsgn(node:x) expr(number:1))))) compoundstmt types)"},
+      {"C++Script", {"#include \"u\"", "{}"}, "{ x = 1; }",
+       "program(uses(program(compoundstmt(assignstmt(dsgn(node:x) expr(number:1))))) compoundstmt "
+       "types(int long void bool float))"},
+      {"BasicScript", {"Imports \"u\""}, "x = 1",
+       "program(compoundstmt(uses(program(compoundstmt(assignstmt(dsgn(node:x) expr(number:1)))))) types(decimal))"},
+      {"JScript", {"import \"u\";"}, "x = 1;",
+       "program(compoundstmt(uses(program(compoundstmt(assignstmt(dsgn(node:x) expr(number:1)))))) types)"},
+  };
+  for (const auto& c : cases) {
+    TscILParser parser(UnitsFrom({{"u", QString::fromUtf8(c.unit)}}));
+    parser.SelectLanguage(QString::fromLatin1(c.syntax));
+    ASSERT_TRUE(parser.MakeILScript(c.main)) << c.syntax << ": " << parser.ErrorMsg().toStdString();
+    EXPECT_EQ(RenderIL(*parser.ILScript().Root()).toStdString(), c.il) << c.syntax;
+  }
+}
+
 TEST(Includes, FileNamedTwiceIsIncludedOnce) {
   QStringList asked;
   TscILParser parser(UnitsFrom({{"a.pas", "begin end."}}, &asked));

@@ -145,7 +145,6 @@ TEST(MethodSyntaxTest, MacroAndConstructorForms) {
   TscMethodSyntax ctor = scParseMethodSyntax("constructor Create(AOwner: TComponent)", nullptr);
   EXPECT_TRUE(ctor.isConstructor);
   EXPECT_THROW(scParseMethodSyntax("method X", nullptr), ScriptError);
-  EXPECT_THROW(scParseMethodSyntax("function NoResult(a: Integer)", nullptr), ScriptError);
 }
 
 TEST(RegisteredFunctionTest, ByReferenceParametersAreWrittenBackAndDefaultsFilledIn) {

@@ -41,6 +41,7 @@ TscClassVariable::TscClassVariable(const TscHostClass* hostClass, const QString&
     auto* helper = new TscPropertyHelper(p->Name, typeOfKind(*p), p->TypeName);
     helper->FIsPublished = true;
     helper->FPublished = p;
+    helper->UpdateReadOnly();
     AddMember(helper);
   }
 }

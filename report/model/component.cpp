@@ -194,9 +194,17 @@ void TrpComponent::Assign(const TrpPersistent& source) {
 
 // The copies keep the source children's names where this object's report has them free, and
 // get fresh unique names otherwise, so copying within one report never renames or moves the
-// source's objects.
+// source's objects. A tree cannot take a copy of itself: copying between an object and one of
+// its own ancestors or descendants is refused.
 void TrpComponent::AssignAll(const TrpComponent& source) {
   if (&source == this) return;
+  const auto isAncestorOf = [](const TrpComponent* a, const TrpComponent* b) {
+    for (const TrpComponent* p = b->FParent; p; p = p->FParent)
+      if (p == a) return true;
+    return false;
+  };
+  if (isAncestorOf(&source, this) || isAncestorOf(this, &source))
+    throw TrpError(QStringLiteral("An object cannot be copied into its own tree"));
   Assign(source);
   Clear();
   for (const TrpComponent* child : source.FObjects) {
@@ -205,12 +213,14 @@ void TrpComponent::AssignAll(const TrpComponent& source) {
     TrpComponent* copy = create(this);
     if (copy->FParent != this) copy->SetParent(this);
     copy->AssignAll(*child);
-    TrpCustomReport* report = Report();
-    const TrpComponent* holder = report ? report->FindObject(child->Name()) : nullptr;
-    if (!child->Name().isEmpty() && !holder && !(report && report->FindComponent(child->Name())))
-      copy->SetName(child->Name());
-    else if (!child->Name().isEmpty())
+    const QString& name = child->Name();
+    if (name.isEmpty()) continue;
+    const TrpCustomReport* report = Report();
+    const bool taken = report && (report->FindObject(name) || report->FindComponent(name));
+    if (taken)
       copy->CreateUniqueName();
+    else
+      copy->SetName(name);
   }
 }
 

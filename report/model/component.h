@@ -140,7 +140,9 @@ class TrpComponent : public TrpPersistent {
   // From another report object: every stored published property, defaults included; not the
   // name, not the children (this object keeps its own). Other sources are ignored.
   void Assign(const TrpPersistent& source) override;
-  // Assign, and the children replaced by copies of the source's children (see the .cpp).
+  // Assign, and the children replaced by copies of the source's children: a copy keeps the
+  // source child's name when this object's report has it free, else gets a unique name. Raises
+  // TrpError when one object lies inside the other.
   void AssignAll(const TrpComponent& source);
   // The attributes in which this object differs from `other` (usually its template), as
   // ` name="value"` pairs in the order of the class's difference record.

@@ -1,6 +1,7 @@
 // Copying objects (Assign, AssignAll) and the difference record against a template (Diff).
 #include <gtest/gtest.h>
 
+#include "report/model/report_error.h"
 #include "test_classes.h"
 
 namespace {
@@ -126,6 +127,17 @@ TEST(AssignAll, CopiesWithinOneReportGetFreshNames) {
   ASSERT_EQ(copy->Objects().size(), 1);
   EXPECT_EQ(copy->Objects()[0]->Name(), "Memo2");
   EXPECT_EQ(memo->Parent(), band);
+}
+
+TEST(AssignAll, RefusesToCopyAnObjectIntoItsOwnTree) {
+  TestReport report;
+  auto* outer = new TestBand(&report);
+  auto* inner = new TestBand(outer);
+  new TestMemo(inner);
+  EXPECT_THROW(inner->AssignAll(*outer), TrpError);
+  EXPECT_THROW(outer->AssignAll(*inner), TrpError);
+  EXPECT_EQ(outer->Objects(), QList<TrpComponent*>{inner});
+  EXPECT_EQ(inner->Objects().size(), 1);
 }
 
 TEST_F(TwoMemos, DiffOfIdenticalObjectsIsEmpty) {

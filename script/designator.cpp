@@ -1,7 +1,7 @@
 // Evaluation of designators: the general walk over the items and the three shortcut kinds.
 #include "script/designator.h"
 
-#include <array>
+#include <new>
 
 #include "script/expression.h"
 #include "script/helpers.h"
@@ -21,19 +21,34 @@ bool isPlainVariable(const TscCustomVariable* v) {
   return dynamic_cast<const TscVariable*>(v) || dynamic_cast<const TscParamItem*>(v);
 }
 
-// Argument values of one item. Up to eight live on the stack; a call never allocates for them.
+// Argument values of one item. Up to eight live on the stack, and only as many as there are
+// arguments are constructed: a call neither allocates nor touches unused slots.
 class Arguments {
  public:
   explicit Arguments(int count) : FCount(count) {
-    if (count > int(FLocal.size())) FHeap.resize(std::size_t(count));
+    if (count > kLocal) {
+      FHeap.resize(std::size_t(count));
+      FData = FHeap.data();
+    } else {
+      FData = reinterpret_cast<ScriptValue*>(FLocal);
+      for (int i = 0; i < count; ++i) new (FData + i) ScriptValue();
+    }
   }
-  ScriptValue* data() { return FHeap.empty() ? FLocal.data() : FHeap.data(); }
-  ScriptValue& operator[](int i) { return data()[i]; }
+  ~Arguments() {
+    if (FHeap.empty())
+      for (int i = 0; i < FCount; ++i) FData[i].~ScriptValue();
+  }
+  Arguments(const Arguments&) = delete;
+  Arguments& operator=(const Arguments&) = delete;
+  ScriptValue* data() { return FData; }
+  ScriptValue& operator[](int i) { return FData[i]; }
   int count() const { return FCount; }
 
  private:
+  static constexpr int kLocal = 8;
   int FCount;
-  std::array<ScriptValue, 8> FLocal;
+  ScriptValue* FData;
+  alignas(ScriptValue) unsigned char FLocal[kLocal * sizeof(ScriptValue)];
   std::vector<ScriptValue> FHeap;
 };
 

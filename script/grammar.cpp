@@ -85,7 +85,7 @@ TscGrammar::TscGrammar(const QString& grammarText) {
     defs.emplace_back(item, rule);
   }
   for (auto& [item, rule] : defs) {
-    for (int i = 0; i < item->Count(); ++i) rule->children.push_back(build(*item->Items(i)));
+    for (int i = 0; i < item->Count(); ++i) rule->children.push_back(build(*item->Items(i), 1));
     rule->node = item->Prop(QStringLiteral("node"));
     rule->usesNode = rule->node.compare(QLatin1String("uses"), Qt::CaseInsensitive) == 0;
     rule->exprNode = rule->node.compare(QLatin1String("expr"), Qt::CaseInsensitive) == 0;
@@ -120,7 +120,11 @@ const GrammarElement* TscGrammar::Program() const {
   return FProgram;
 }
 
-const GrammarElement* TscGrammar::build(const TscXMLItem& item) {
+// Grammar elements nest only a few levels; a document nested deeper than this is no grammar.
+constexpr int kMaxGrammarDepth = 200;
+
+const GrammarElement* TscGrammar::build(const TscXMLItem& item, int depth) {
+  if (depth > kMaxGrammarDepth) throw ScriptError(scMessages::Text(QStringLiteral("SInvalidLanguage")));
   FPool.push_back(std::make_unique<GrammarElement>());
   GrammarElement* e = FPool.back().get();
   e->name = item.Name();
@@ -146,7 +150,7 @@ const GrammarElement* TscGrammar::build(const TscXMLItem& item) {
   QString skip = item.Prop(QStringLiteral("skip"));
   e->skipSpaces = skip != QLatin1String("0");
   e->discardErrors = skip == QLatin1String("1");
-  for (int i = 0; i < item.Count(); ++i) e->children.push_back(build(*item.Items(i)));
+  for (int i = 0; i < item.Count(); ++i) e->children.push_back(build(*item.Items(i), depth + 1));
   return e;
 }
 

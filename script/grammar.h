@@ -58,7 +58,7 @@ class TscGrammar {
   QString ErrorText(const QString& id) const;
 
  private:
-  const GrammarElement* build(const TscXMLItem& item);
+  const GrammarElement* build(const TscXMLItem& item, int depth);
   const GrammarElement* findRule(const QString& name) const;
 
   TscXMLDocument FDocument;

@@ -121,6 +121,7 @@ ScriptValue TscProcVariable::Invoke(const ScriptValue* args, int count,
     TscParamItem* p = Param(i);
     p->SetValue(i < count ? args[i] : p->FDefValue);
   }
+
   ScriptValue result = run();
   if (paramsOut) {
     paramsOut->resize(std::size_t(n));

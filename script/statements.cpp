@@ -40,20 +40,23 @@ void TscAssignmentStmt::SetParts(TscDesignator* designator, TscCustomVariable* e
   FExpression.reset(expression);
   FVar = designator && designator->FKind == dkVariable ? designator->FRef1 : designator;
   FExpr = expression;
-  if (auto* e = dynamic_cast<TscExpression*>(expression))
-    if (TscCustomVariable* single = e->SingleItem()) FExpr = single;
+  // The expression's own GetValue only reads its root: the root is read directly.
+  if (auto* e = dynamic_cast<TscExpression*>(expression)) {
+    TscCustomVariable* single = e->SingleItem();
+    FExpr = single ? single : e->Root();
+  }
 }
 
 void TscAssignmentStmt::Execute() {
   RunLine();
   if (Terminated()) return;
   if (!Compound()) {
-    FVar->SetValue(FExpr->GetValue());
+    FVar->TakeValue(FExpr->GetValue());
     return;
   }
   // The target is read before the value, as in  a := a + x.
   ScriptValue old = FVar->GetValue();
-  FVar->SetValue(Combine(old, FExpr->GetValue()));
+  FVar->TakeValue(Combine(old, FExpr->GetValue()));
 }
 
 ScriptValue TscAssignmentStmt::Combine(const ScriptValue&, const ScriptValue& value) {

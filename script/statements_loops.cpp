@@ -50,7 +50,7 @@ void TscForStmt::Execute() {
   const std::int64_t b = wide ? last.ToInt64() : last.ToInt32();
   if (FDown ? a < b : a > b) return;
   for (std::int64_t i = a;;) {
-    FVariable->SetValue(counterValue(i, wide));
+    FVariable->TakeValue(counterValue(i, wide));
     ExecuteList();
     if (LoopStopped() || i == b) break;
     i += FDown ? -1 : 1;

@@ -37,19 +37,24 @@ ScriptValue TscVariable::GetValue() {
   return FValue;
 }
 
-void TscVariable::SetValue(const ScriptValue& value) {
+void TscVariable::TakeValue(ScriptValue&& value) {
   if (FIsReadOnly) return;
   switch (FTyp) {
     case fvtInt:
-      FValue = value.Kind() == ValueKind::Integer ? value : ScriptValue(value.ToInt32());
+      if (value.Kind() == ValueKind::Integer)
+        FValue = std::move(value);
+      else
+        FValue = ScriptValue(value.ToInt32());
       break;
     case fvtBool:
       FValue = ScriptValue(value.ToBool());
       break;
     case fvtFloat:
       // A date-time stays a date-time; every other number becomes a double.
-      FValue = value.IsDate() || value.Kind() == ValueKind::Double ? value
-                                                                    : ScriptValue(value.ToDouble());
+      if (value.IsDate() || value.Kind() == ValueKind::Double)
+        FValue = std::move(value);
+      else
+        FValue = ScriptValue(value.ToDouble());
       break;
     case fvtString:
       FValue = ScriptValue(value.ToText());
@@ -58,7 +63,7 @@ void TscVariable::SetValue(const ScriptValue& value) {
       FValue = ScriptValue(value.ToInt64());
       break;
     default:
-      FValue = value;
+      FValue = std::move(value);
   }
 }
 
@@ -72,9 +77,12 @@ ScriptValue TscStringVariable::GetValue() {
   return FValue;
 }
 
-void TscStringVariable::SetValue(const ScriptValue& value) {
+void TscStringVariable::TakeValue(ScriptValue&& value) {
   if (FIsReadOnly) return;
-  FValue = value.IsString() ? value : ScriptValue(value.ToText());
+  if (value.IsString())
+    FValue = std::move(value);
+  else
+    FValue = ScriptValue(value.ToText());
 }
 
 TscParamItem::TscParamItem(const QString& name, TscVarType typ, const QString& typeName,

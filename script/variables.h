@@ -42,6 +42,8 @@ class TscCustomVariable : public TscItemList {
 
   virtual ScriptValue GetValue();
   virtual void SetValue(const ScriptValue& value);  // nothing when read-only
+  // SetValue for a value the caller no longer needs: it is moved, not copied, where it can be.
+  virtual void TakeValue(ScriptValue&& value) { SetValue(value); }
 
   const QString& Name() const { return FName; }
   const QString& UppercaseName() const { return FUppercaseName; }
@@ -77,7 +79,8 @@ class TscVariable : public TscCustomVariable {
  public:
   using TscCustomVariable::TscCustomVariable;
   ScriptValue GetValue() override;
-  void SetValue(const ScriptValue& value) override;
+  void SetValue(const ScriptValue& value) override { TakeValue(ScriptValue(value)); }
+  void TakeValue(ScriptValue&& value) override;
 
  protected:
   ScriptValue hooked(const ScriptValue& stored) const;
@@ -89,7 +92,8 @@ class TscStringVariable : public TscVariable {
  public:
   TscStringVariable(const QString& name, TscVarType typ, const QString& typeName);
   ScriptValue GetValue() override;
-  void SetValue(const ScriptValue& value) override;
+  void SetValue(const ScriptValue& value) override { TakeValue(ScriptValue(value)); }
+  void TakeValue(ScriptValue&& value) override;
 };
 
 // A registered type name.
@@ -103,6 +107,7 @@ class TscParamItem : public TscCustomVariable {
  public:
   TscParamItem(const QString& name, TscVarType typ, const QString& typeName, bool isOptional,
                bool isVarParam);
+  void TakeValue(ScriptValue&& value) override { FValue = std::move(value); }
 
   bool FIsVarParam;
   bool FIsOptional;

@@ -89,6 +89,21 @@ TEST(LanguageSelection, RuleNamingNothingIsInvalidDefinition) {
   EXPECT_EQ(parser.ErrorMsg(), QStringLiteral("Invalid language definition"));
 }
 
+TEST(LanguageSelection, AbsurdlyDeepGrammarIsInvalidDefinition) {
+  scRegisterLanguage(QStringLiteral("DeepScript"),
+                     QStringLiteral("<?xml version=\"1.0\"?><language><program>") +
+                         QStringLiteral("<sequence>").repeated(100000) +
+                         QStringLiteral("</sequence>").repeated(100000) +
+                         QStringLiteral("</program></language>"));
+  TscILParser parser;
+  try {
+    parser.SelectLanguage(QStringLiteral("DeepScript"));
+    FAIL() << "no error raised";
+  } catch (const ScriptError& e) {
+    EXPECT_EQ(e.Message(), QStringLiteral("Invalid language definition"));
+  }
+}
+
 TEST(LanguageSelection, FailureWithoutRecordedErrorIsStillFailure) {
   Phase1Result r = RunPhase1(QStringLiteral("BasicScript"), {"123"});
   EXPECT_FALSE(r.ok);

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include "report/engine/draw_text.h"
 #include "report/model/class_info.h"
 #include "report/model/report_error.h"
 
-TrpCustomReport::TrpCustomReport() : TrpComponent(nullptr) {
+TrpCustomReport::TrpCustomReport()
+    : TrpComponent(nullptr), FDrawText(std::make_unique<TrpDrawText>()) {
   SetrpComponentStyle(rpComponentStyle() + TrpComponentStyle{csHandlesNestedProperties});
 }
 

@@ -4,9 +4,12 @@
 // (TrpReport) derives from it.
 #include <QStringList>
 
+#include <memory>
+
 #include "report/model/component.h"
 #include "script/value.h"
 
+class TrpDrawText;
 class TrpPictureView;
 
 class TrpCustomReport : public TrpComponent {
@@ -33,6 +36,11 @@ class TrpCustomReport : public TrpComponent {
   // Hands a picture object whose picture changed to the prepared-pages store, which sets its
   // ImageIndex. A report without a store keeps nothing.
   virtual void AddPicture(TrpPictureView& view) { (void)view; }
+  // The script's local value: what the text object being prepared evaluated last.
+  virtual void SetLocalValue(const ScriptValue& value) { FLocalValue = value; }
+  const ScriptValue& LocalValue() const { return FLocalValue; }
+  // The report's own text layout machine; its text objects measure and draw with it.
+  TrpDrawText& DrawText() const { return *FDrawText; }
   void Notification(TrpComponent* removed) override {
     if (removed == FSelfValue) FSelfValue = nullptr;
     TrpComponent::Notification(removed);
@@ -41,4 +49,6 @@ class TrpCustomReport : public TrpComponent {
  private:
   QStringList FErrors;
   TrpComponent* FSelfValue = nullptr;
+  ScriptValue FLocalValue;
+  std::unique_ptr<TrpDrawText> FDrawText;
 };

@@ -270,7 +270,10 @@ ScriptValue TscDesignator::walk(const ScriptValue* assigned, bool needResult) {
     const int params = ref->Count();
     for (int j = 0; j < params; ++j) {
       TscParamItem* p = ref->Param(j);
-      p->SetValue(j < args.count() ? args[j] : p->FDefValue);
+      if (j < args.count())
+        p->TakeValue(std::move(args[j]));
+      else
+        p->SetValue(p->FDefValue);
     }
     if (TscCustomHelper* h = item->FHelper) {
       h->FParentRef = previous;

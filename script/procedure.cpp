@@ -92,7 +92,7 @@ const std::vector<TscCustomVariable*>& TscProcVariable::frame() {
   return FFrame;
 }
 
-ScriptValue TscProcVariable::Invoke(const ScriptValue* args, int count,
+ScriptValue TscProcVariable::Invoke(ScriptValue* args, int count,
                                     std::vector<ScriptValue>* paramsOut) {
   DepthGuard depth;
   // A recursive call: the caller's locals are pushed and put back when this call ends, whatever
@@ -119,9 +119,11 @@ ScriptValue TscProcVariable::Invoke(const ScriptValue* args, int count,
   const int n = Count();
   for (int i = 0; i < n; ++i) {
     TscParamItem* p = Param(i);
-    p->SetValue(i < count ? args[i] : p->FDefValue);
+    if (i < count)
+      p->TakeValue(std::move(args[i]));
+    else
+      p->SetValue(p->FDefValue);
   }
-
   ScriptValue result = run();
   if (paramsOut) {
     paramsOut->resize(std::size_t(n));

@@ -28,9 +28,10 @@ class TscProcVariable : public TscCustomVariable {
   void SetValue(const ScriptValue&) override {}
 
   // Sets the parameters from args (parameters without an argument get their default value), runs
-  // the body and returns its value. paramsOut, when given, receives every parameter's final value,
-  // taken before a recursive caller's frame is restored.
-  ScriptValue Invoke(const ScriptValue* args, int count,
+  // the body and returns its value. The argument values are moved into the parameters. paramsOut,
+  // when given, receives every parameter's final value, taken before a recursive caller's frame
+  // is restored.
+  ScriptValue Invoke(ScriptValue* args, int count,
                      std::vector<ScriptValue>* paramsOut = nullptr);
 
   TscScript* Program() const { return FProgram; }

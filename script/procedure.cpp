@@ -1,6 +1,8 @@
 // Calls of script procedures and functions.
 #include "script/procedure.h"
 
+#include <pthread.h>
+
 #include "script/script.h"
 #include "script/script_error.h"
 #include "script/statements.h"
@@ -8,14 +10,42 @@
 namespace {
 
 thread_local int tCallDepth = 0;
+thread_local const char* tStackLow = nullptr;
 
-// Counts one level of script calls for as long as it lives.
+// Stack kept free below the deepest script call, for the host code a call may still run.
+constexpr std::ptrdiff_t kStackReserve = 256 * 1024;
+
+// The lowest address of this thread's stack (stacks grow downwards here).
+const char* stackLow() {
+  if (!tStackLow) {
+    pthread_attr_t attributes;
+    void* address = nullptr;
+    std::size_t size = 0;
+    if (pthread_getattr_np(pthread_self(), &attributes) == 0) {
+      pthread_attr_getstack(&attributes, &address, &size);
+      pthread_attr_destroy(&attributes);
+    }
+    tStackLow = static_cast<const char*>(address);
+  }
+  return tStackLow;
+}
+
+bool stackNearlyFull() {
+  const char* low = stackLow();
+  char here = 0;
+  return low && &here - low < kStackReserve;
+}
+
+// Counts one level of script calls for as long as it lives. Besides the fixed limit, a thread
+// with a small stack stops calls before its stack runs out.
 class DepthGuard {
  public:
   DepthGuard() {
     if (tCallDepth >= TscProcVariable::kMaxCallDepth)
       throw ScriptError(QStringLiteral("Stack overflow: script calls nested more than %1 deep")
                             .arg(TscProcVariable::kMaxCallDepth));
+    if (stackNearlyFull())
+      throw ScriptError(QStringLiteral("Stack overflow: script calls nested too deeply"));
     ++tCallDepth;
   }
   ~DepthGuard() { --tCallDepth; }

@@ -2,6 +2,8 @@
 // termination, host calls of script functions and Evaluate.
 #include <gtest/gtest.h>
 
+#include <pthread.h>
+
 #include "interp_builder.h"
 #include "script/helpers.h"
 #include "script/il_parser.h"
@@ -291,6 +293,55 @@ TEST_F(ProcedureTest, CompileWithoutTheSecondPhaseReportsItAndKeepsPhaseOneError
   script.SetSyntaxType("NoSuchLanguage");
   EXPECT_FALSE(script.Compile());
   EXPECT_EQ(script.FErrorMsg, QStringLiteral("Language 'NoSuchLanguage' not found"));
+}
+
+}  // namespace
+
+namespace {
+
+// Runs fn on a thread with a small stack.
+void onSmallStack(void (*fn)(void*), void* arg) {
+  pthread_attr_t attributes;
+  pthread_attr_init(&attributes);
+  pthread_attr_setstacksize(&attributes, 768 * 1024);
+  struct Call {
+    void (*fn)(void*);
+    void* arg;
+  } call{fn, arg};
+  pthread_t thread;
+  pthread_create(
+      &thread, &attributes,
+      [](void* p) -> void* {
+        auto* c = static_cast<Call*>(p);
+        c->fn(c->arg);
+        return nullptr;
+      },
+      &call);
+  pthread_join(thread, nullptr);
+  pthread_attr_destroy(&attributes);
+}
+
+TEST(StackTest, DeepRecursionOnASmallStackIsAScriptError) {
+  TscScript script;
+  TscProcVariable* f = Function(script, "Down", fvtInt, {"n"});
+  TscScript& local = *f->Program();
+  Assign(*local.Statement(), local, "Result",
+         {d(Call(local, f, {Expr(local, {v("n"), op("+"), c(1)})}))});
+  struct Outcome {
+    TscScript* script;
+    QString message;
+  } outcome{&script, {}};
+  onSmallStack(
+      [](void* p) {
+        auto* o = static_cast<Outcome*>(p);
+        try {
+          o->script->CallFunction("Down", ScriptValue::ArrayOf({0}));
+        } catch (const ScriptError& e) {
+          o->message = e.Message();
+        }
+      },
+      &outcome);
+  EXPECT_TRUE(outcome.message.startsWith(QStringLiteral("Stack overflow"))) << outcome.message.toStdString();
 }
 
 }  // namespace

@@ -44,8 +44,14 @@ bool rpTryStrToFloat(const QString& text, Extended& result) {
   clean.reserve(text.size());
   for (QChar c : text) {
     if (c == u' ') continue;
-    if (c.unicode() > 0x7F) return false;
-    clean += (c == u',') ? '.' : static_cast<char>(c.unicode());
+    // Digits, sign, separator and exponent only: "inf" and "nan" are no report values.
+    if (c == u',' || c == u'.') {
+      clean += '.';
+    } else if ((c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'e' || c == u'E') {
+      clean += static_cast<char>(c.unicode());
+    } else {
+      return false;
+    }
   }
   const char* begin = clean.constData();
   const char* end = begin + clean.size();

@@ -73,6 +73,8 @@ struct TypeCase {
   ScriptValue right;
   TscVarType type;
 };
+void PrintTo(const TypeCase& c, std::ostream* os) { *os << c.name; }
+
 
 class ResultTypeTest : public ::testing::TestWithParam<TypeCase> {};
 
@@ -118,6 +120,8 @@ struct OperatorRuleCase {
   ScriptValue right;
   bool fits;
 };
+void PrintTo(const OperatorRuleCase& c, std::ostream* os) { *os << c.name; }
+
 
 class OperatorRuleTest : public ::testing::TestWithParam<OperatorRuleCase> {};
 
@@ -219,6 +223,8 @@ struct FaultCase {
   ScriptValue right;
   const char* message;
 };
+void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
+
 
 class ArithmeticFaultTest : public ::testing::TestWithParam<FaultCase> {};
 
@@ -293,6 +299,8 @@ struct OptimizeCase {
   const char* spelling;
   char modifier;     // 0: not optimised
 };
+void PrintTo(const OptimizeCase& c, std::ostream* os) { *os << c.name; }
+
 
 class OptimizeTest : public ::testing::TestWithParam<OptimizeCase> {};
 

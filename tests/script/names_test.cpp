@@ -359,6 +359,47 @@ TEST_F(HostObjectTest, MethodsAndIndexedPropertiesReachTheirHandlers) {
   EXPECT_EQ(calls, (std::vector<QString>{"GROW/TShape", "ITEMS.GET", "ITEMS.SET"}));
 }
 
+TEST_F(HostObjectTest, HandlersReadingArgumentsByIndexSeeTheAssignedValueLast) {
+  Shape shape;
+  script.AddObject("s", &shape);
+  std::vector<ScriptValue> seen;
+  TscMethodHelper* cell = shapeClass->AddMethod(
+      "function Cell(x, y: Integer): Integer",
+      TscCallMethodNew([&](TscHostObject*, const TscHostClass*, const QString& name,
+                           TscMethodHelper& caller) {
+        for (int i = 0; i <= caller.ArgumentCount(); ++i) seen.push_back(caller.Argument(i));
+        seen.push_back(ScriptValue(name));
+        return ScriptValue(0);
+      }));
+  cell->FIndexMethod = true;
+  cell->FIsReadOnly = false;
+  auto* d = new TscDesignator(&script);
+  d->AddDesignatorItem(script.Find("s"));
+  TscDesignatorItem* item = d->AddDesignatorItem(cell);
+  item->AddArgument(Expr(script, {c(1)}));
+  item->AddArgument(Expr(script, {c(2)}));
+  d->Finish();
+  std::unique_ptr<TscDesignator> owner(d);
+  d->SetValue(ScriptValue("v"));
+  EXPECT_EQ(seen, (std::vector<ScriptValue>{1, 2, "v", "CELL.SET"}));
+  EXPECT_TRUE(cell->FSetValue.IsEmpty());  // only during the call
+}
+
+TEST_F(HostObjectTest, PropertyHandlersReceiveNilAndTheUpperCaseName) {
+  QString seenName;
+  TscPropertyHelper* count = shapeClass->AddProperty(
+      "Count", "Integer", [&](TscHostObject* o, const TscHostClass*, const QString& name) {
+        seenName = name;
+        return ScriptValue(o ? 1 : 0);
+      });
+  EXPECT_TRUE(count->FIsReadOnly);
+  Var(script, "none", fvtVariant);
+  std::unique_ptr<TscDesignator> d(member("none", "Count"));
+  EXPECT_EQ(d->GetValue(), ScriptValue(0));
+  EXPECT_EQ(seenName, QStringLiteral("COUNT"));
+  d->SetValue(ScriptValue(5));  // read-only: nothing happens
+}
+
 TEST_F(HostObjectTest, ComponentsOfAFormBecomeMembers) {
   struct Form : TscHostObject {
     static const TscHostClass& Class() {

@@ -4,6 +4,10 @@
 
 #include <pthread.h>
 
+#include <QBuffer>
+
+#include <memory>
+
 #include "interp_builder.h"
 #include "script/helpers.h"
 #include "script/il_parser.h"
@@ -241,7 +245,7 @@ void evaluatePhase2(TscScript& script, TscILParser& parser) {
   auto* f = new TscProcVariable("scEvaluateFUNC", fvtVariant, QString(), &script, true);
   script.Add("scEvaluateFUNC", f);
   TscScript& local = *f->Program();
-  auto* e = new TscExpression(&local);
+  auto e = std::make_unique<TscExpression>(&local);
   TscXMLItem* operand = expr->Items(0);
   if (operand->Name() == QLatin1String("number")) {
     e->AddConst(ScriptValue(operand->Prop("text").toInt()));
@@ -258,7 +262,7 @@ void evaluatePhase2(TscScript& script, TscILParser& parser) {
   auto* result = new TscDesignator(&local);
   result->AddDesignatorItem(local.Find("Result"));
   result->Finish();
-  local.Statement()->Add(scCreateAssignment(&local, result, e));
+  local.Statement()->Add(scCreateAssignment(&local, result, e.release()));
 }
 
 TEST_F(ProcedureTest, EvaluateSeesTheLocalsOfTheRunningProcedure) {
@@ -283,6 +287,36 @@ TEST_F(ProcedureTest, EvaluateSeesTheLocalsOfTheRunningProcedure) {
   EXPECT_EQ(script.Evaluate("secret"), ScriptValue("Undeclared identifier: 'secret'"));
   EXPECT_TRUE(script.FEvaluteRiseError);
   TscScript::SetCompilerPhase2({});
+}
+
+TEST_F(ProcedureTest, IntermediateFormIsWrittenAndReadBackIntoTheSecondPhase) {
+  script.SetLines({"begin", "  x := 1;", "end."});
+  QBuffer il;
+  il.open(QIODevice::ReadWrite);
+  ASSERT_TRUE(script.GetILCode(il)) << script.FErrorMsg.toStdString();
+  EXPECT_TRUE(il.data().startsWith("<?xml"));
+  EXPECT_TRUE(il.data().contains("assignstmt"));
+  int phase2Calls = 0;
+  TscScript::SetCompilerPhase2([&](TscScript&, TscILParser& parser) {
+    ++phase2Calls;
+    EXPECT_EQ(parser.ILScript().Root()->Name(), QStringLiteral("program"));
+  });
+  il.seek(0);
+  EXPECT_TRUE(script.SetILCode(il));
+  EXPECT_EQ(phase2Calls, 1);
+  TscScript::SetCompilerPhase2([](TscScript&, TscILParser&) {
+    throw ScriptCompileError("Undeclared identifier: 'x'", "2:4");
+  });
+  il.seek(0);
+  EXPECT_FALSE(script.SetILCode(il));
+  EXPECT_EQ(script.FErrorMsg, QStringLiteral("Undeclared identifier: 'x'"));
+  EXPECT_EQ(script.FErrorPos, QStringLiteral("2:4"));
+  TscScript::SetCompilerPhase2({});
+  script.SetLines({"begin", "  x := ;", "end."});
+  QBuffer broken;
+  broken.open(QIODevice::ReadWrite);
+  EXPECT_FALSE(script.GetILCode(broken));
+  EXPECT_FALSE(script.FErrorMsg.isEmpty());
 }
 
 TEST_F(ProcedureTest, CompileWithoutTheSecondPhaseReportsItAndKeepsPhaseOneErrors) {

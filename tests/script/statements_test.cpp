@@ -135,6 +135,8 @@ struct VbForCase {
   ScriptValue from, to, step;
   int rounds;
 };
+void PrintTo(const VbForCase& c, std::ostream* os) { *os << c.name; }
+
 
 class VbForTest : public StatementTest, public ::testing::WithParamInterface<VbForCase> {};
 

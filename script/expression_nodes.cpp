@@ -115,8 +115,10 @@ class TMulNode : public TBinaryNode {
   }
 };
 
+}  // namespace
+
 // Whether a divisor is zero, for the kinds whose number is known without parsing errors.
-bool isZeroDivisor(const ScriptValue& b) {
+bool scIsZeroDivisor(const ScriptValue& b) {
   switch (b.Kind()) {
     case ValueKind::Empty:
     case ValueKind::Boolean:
@@ -134,13 +136,15 @@ bool isZeroDivisor(const ScriptValue& b) {
   }
 }
 
+namespace {
+
 class TDivFloatNode : public TBinaryNode {
  public:
   TDivFloatNode() : TBinaryNode(opDivFloat) {}
   ScriptValue GetValue() override {
     ScriptValue a = left();
     ScriptValue b = right();
-    if (isZeroDivisor(b)) throw ScriptError(QStringLiteral("Floating point division by zero"));
+    if (scIsZeroDivisor(b)) throw ScriptError(QStringLiteral("Floating point division by zero"));
     return ValueOps::Divide(a, b);
   }
 };

@@ -8,3 +8,6 @@ class TscClassVariable;
 bool scIsStrCatNode(const TscExpressionNode* node);
 // Sets the class an "is" node tests for (from its right operand).
 void scSetIsClass(TscOperatorNode* node, TscClassVariable* cls);
+
+// Whether a divisor counts as zero for real division ("Floating point division by zero").
+bool scIsZeroDivisor(const ScriptValue& divisor);

@@ -4,6 +4,7 @@
 
 #include "script/designator.h"
 #include "script/expression.h"
+#include "script/expression_nodes.h"
 #include "script/script.h"
 #include "script/script_error.h"
 #include "script/value_ops.h"
@@ -88,7 +89,7 @@ ScriptValue TscAssignMulStmt::Combine(const ScriptValue& old, const ScriptValue&
 }
 
 ScriptValue TscAssignDivStmt::Combine(const ScriptValue& old, const ScriptValue& value) {
-  if (value.IsNumeric() && value.ToDouble() == 0)
+  if (scIsZeroDivisor(value))
     throw ScriptError(QStringLiteral("Floating point division by zero"));
   return ValueOps::Divide(old, value);
 }

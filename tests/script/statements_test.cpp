@@ -310,6 +310,31 @@ TEST_F(StatementTest, CompoundAssignmentsConvertToTheTargetType) {
   EXPECT_EQ(value("t"), ScriptValue("abc"));
 }
 
+TEST_F(StatementTest, CompoundRealDivisionByZeroIsAnError) {
+  Var(script, "f", fvtFloat, 1);
+  Assign(body(), script, "f", {v("f"), op("/"), c(0)});
+  try {
+    script.Execute();
+    FAIL() << "no error";
+  } catch (const ScriptError& e) {
+    EXPECT_EQ(e.Message(), QStringLiteral("Floating point division by zero"));
+  }
+  EXPECT_EQ(value("f"), ScriptValue(1.0));
+}
+
+TEST_F(StatementTest, IntegerVariableRefusesARealOutOfItsRange) {
+  Var(script, "i", fvtInt, 3);
+  Var(script, "big", fvtVariant, 1e10);
+  Assign(body(), script, "i", {v("big")});
+  try {
+    script.Execute();
+    FAIL() << "no error";
+  } catch (const ScriptError& e) {
+    EXPECT_EQ(e.Message(), QStringLiteral("Value out of range for Integer"));
+  }
+  EXPECT_EQ(value("i"), ScriptValue(3));
+}
+
 TEST_F(StatementTest, WithEntryStoresTheDesignatorValue) {
   Var(script, "source", fvtVariant, 17);
   TscCustomVariable* hidden = Var(script, "_WithList_1", fvtVariant);

@@ -39,6 +39,9 @@ class TrpCustomReport : public TrpComponent {
   // The script's local value: what the text object being prepared evaluated last.
   virtual void SetLocalValue(const ScriptValue& value) { FLocalValue = value; }
   const ScriptValue& LocalValue() const { return FLocalValue; }
+  // The report's style named `name` (ignoring case), or none; text objects take their look from
+  // it. A report without styles has none.
+  virtual const TrpPersistent* FindStyle(const QString& name) const { (void)name; return nullptr; }
   // The report's own text layout machine; its text objects measure and draw with it.
   TrpDrawText& DrawText() const { return *FDrawText; }
   void Notification(TrpComponent* removed) override {

@@ -1,0 +1,71 @@
+#include "report/model/memo_highlight.h"
+
+#include "report/model/brush_fill.h"
+#include "report/model/class_info.h"
+#include "report/model/frame.h"
+#include "report/model/property_builders.h"
+#include "report/model/report_font.h"
+
+namespace {
+constexpr TColor kHighlightRed = 0x0000FF;
+}
+
+TrpHighlight::TrpHighlight()
+    : FFont(std::make_unique<TrpFont>()), FFrame(std::make_unique<TrpFrame>()), FFill(rpCreateFill(ftBrush)) {
+  FFont->SetColor(kHighlightRed);
+}
+
+TrpHighlight::~TrpHighlight() = default;
+
+const TrpClassInfo& TrpHighlight::StaticClassInfo() {
+  using C = TrpHighlight;
+  static const TrpClassInfo info(
+      "TrpHighlight", nullptr, nullptr,
+      {rpBoolean<&C::Active, &C::SetActive>("Active", false).NotStored(),
+       rpBoolean<&C::ApplyFont, &C::SetApplyFont>("ApplyFont", true),
+       rpBoolean<&C::ApplyFill, &C::SetApplyFill>("ApplyFill", true),
+       rpBoolean<&C::ApplyFrame, &C::SetApplyFrame>("ApplyFrame", false),
+       rpObject<&C::Font, &C::SetFont>("Font"),
+       rpColor<&C::Color, &C::SetColor>("Color").NotStored(),
+       rpString<&C::Condition, &C::SetCondition>("Condition"),
+       rpEnum<&C::FillType, &C::SetFillType>("FillType", rpFillTypeType, ftBrush),
+       rpObject<&C::Fill, &C::SetFill>("Fill"),
+       rpObject<&C::Frame, &C::SetFrame>("Frame"),
+       rpBoolean<&C::Visible, &C::SetVisible>("Visible", true)});
+  return info;
+}
+
+const TrpClassInfo& TrpHighlight::ClassInfo() const { return StaticClassInfo(); }
+
+void TrpHighlight::SetFont(const TrpFont& value) { FFont->Assign(value); }
+void TrpHighlight::SetFrame(const TrpFrame& value) { FFrame->Assign(value); }
+
+void TrpHighlight::SetFillType(TrpFillType value) {
+  if (value != FFill->FillType()) FFill = rpCreateFill(value);
+}
+
+void TrpHighlight::SetFill(const TrpCustomFill& value) {
+  if (&value == FFill.get()) return;
+  SetFillType(value.FillType());
+  FFill->Assign(value);
+}
+
+TColor TrpHighlight::Color() const {
+  const auto* brush = dynamic_cast<const TrpBrushFill*>(FFill.get());
+  return brush ? brush->BackColor() : clNone;
+}
+
+void TrpHighlight::SetColor(TColor value) {
+  if (auto* brush = dynamic_cast<TrpBrushFill*>(FFill.get())) brush->SetBackColor(value);
+}
+
+TrpHighlight* TrpHighlightCollection::Add() {
+  FItems.push_back(std::make_unique<TrpHighlight>());
+  return FItems.back().get();
+}
+
+void TrpHighlightCollection::Assign(const TrpHighlightCollection& other) {
+  if (&other == this) return;
+  FItems.clear();
+  for (const auto& item : other.FItems) Add()->Assign(*item);
+}

@@ -1,0 +1,129 @@
+// Text objects: construction, text access, references, and the prepared-copy record.
+#include "report/model/memo_view.h"
+
+#include "report/model/charset.h"
+#include "report/model/custom_report.h"
+#include "report/model/float_text.h"
+#include "report/model/memo_format.h"
+#include "report/model/memo_highlight.h"
+#include "report/model/memo_saved_look.h"
+#include "report/model/report_error.h"
+#include "report/res/resources.h"
+#include "report/store/xml_text.h"
+
+namespace {
+constexpr TrpEnumValue kHAligns[] = {{"haLeft", haLeft}, {"haRight", haRight}, {"haCenter", haCenter}, {"haBlock", haBlock}};
+constexpr TrpEnumValue kVAligns[] = {{"vaTop", vaTop}, {"vaBottom", vaBottom}, {"vaCenter", vaCenter}};
+}  // namespace
+
+const TrpEnumType rpHAlignType{"TrpHAlign", kHAligns};
+const TrpEnumType rpVAlignType{"TrpVAlign", kVAligns};
+
+// Text objects decide themselves what their record holds (csDefaultDiff off) and write their
+// formats and highlights as nested collections.
+TrpCustomMemoView::TrpCustomMemoView(TrpComponent* owner)
+    : TrpStretcheable(owner),
+      FFormats(std::make_unique<TrpFormatCollection>()),
+      FHighlights(std::make_unique<TrpHighlightCollection>()) {
+  SetParentFont(true);
+  SetrpComponentStyle(rpComponentStyle() - TrpComponentStyle{csDefaultDiff} +
+                      TrpComponentStyle{csHandlesNestedProperties});
+}
+
+
+TrpCustomMemoView::~TrpCustomMemoView() = default;
+
+QString TrpCustomMemoView::GetDescription() const { return rpResources()->Get(QStringLiteral("obText")); }
+QString TrpSysMemoView::GetDescription() const { return rpResources()->Get(QStringLiteral("obSysText")); }
+
+// ---------------------------------------------------------------- text
+
+QString TrpCustomMemoView::Text() const {
+  QString text;
+  for (const QString& line : FMemo) text += line + QLatin1String("\r\n");
+  return text;
+}
+
+void TrpCustomMemoView::SetText(const QString& value) {
+  FMemo.clear();
+  QString line;
+  for (qsizetype i = 0; i < value.size(); ++i) {
+    const QChar c = value[i];
+    if (c != u'\r' && c != u'\n') {
+      line += c;
+      continue;
+    }
+    FMemo << line;
+    line.clear();
+    if (c == u'\r' && i + 1 < value.size() && value[i + 1] == u'\n') ++i;
+  }
+  if (!line.isEmpty()) FMemo << line;
+}
+
+QByteArray TrpCustomMemoView::AnsiText() const { return rpUnicodeToCharset(Text(), Font()->Charset()); }
+
+void TrpCustomMemoView::SetAnsiText(const QByteArray& value) {
+  SetText(rpCharsetToUnicode(value, Font()->Charset()));
+}
+
+// ---------------------------------------------------------------- formats and highlights
+
+TrpFormat* TrpCustomMemoView::DisplayFormat() const {
+  if (FFormats->Count() == 0) FFormats->Add();
+  return FFormats->Items(0);
+}
+
+void TrpCustomMemoView::SetDisplayFormat(const TrpFormat& value) {
+  TrpFormat* first = DisplayFormat();
+  if (first != &value) first->Assign(value);
+}
+
+TrpHighlight* TrpCustomMemoView::Highlight() const {
+  if (FHighlights->Count() == 0) FHighlights->Add();
+  return FHighlights->Items(0);
+}
+
+void TrpCustomMemoView::SetHighlight(const TrpHighlight& value) {
+  TrpHighlight* first = Highlight();
+  if (first != &value) first->Assign(value);
+}
+
+// ---------------------------------------------------------------- references
+
+void TrpCustomMemoView::SetFlowTo(TrpCustomMemoView* value) {
+  if (value == this)
+    throw TrpError(QStringLiteral("%1 cannot flow its text into itself").arg(Name()));
+  FFlowTo = value;
+}
+
+void TrpCustomMemoView::Notification(TrpComponent* removed) {
+  if (removed == FFlowTo) FFlowTo = nullptr;
+  TrpStretcheable::Notification(removed);
+}
+
+// ---------------------------------------------------------------- prepared-copy record
+
+QString TrpCustomMemoView::Diff(const TrpComponent& other) const {
+  // The class record holds everything up to WordWrap, the text as "u" included.
+  QString result = TrpStretcheable::Diff(other);
+  if (FFormats->Count() == 1) {
+    const TrpFormat& mine = *FFormats->Items(0);
+    const auto* theirs = dynamic_cast<const TrpCustomMemoView*>(&other);
+    const TrpFormat* ref = theirs && theirs->Formats().Count() > 0 ? theirs->Formats().Items(0) : nullptr;
+    const TrpFormat defaults;
+    if (!ref) ref = &defaults;
+    if (mine.Kind() != ref->Kind())
+      result += QStringLiteral(" DisplayFormat.Kind=\"%1\"").arg(static_cast<int>(mine.Kind()));
+    if (mine.DecimalSeparator() != ref->DecimalSeparator())
+      result += QStringLiteral(" DisplayFormat.DecimalSeparator=\"%1\"").arg(rpStrToXML(mine.DecimalSeparator()));
+    if (mine.ThousandSeparator() != ref->ThousandSeparator())
+      result += QStringLiteral(" DisplayFormat.ThousandSeparator=\"%1\"").arg(rpStrToXML(mine.ThousandSeparator()));
+    if (mine.FormatStr() != ref->FormatStr())
+      result += QStringLiteral(" DisplayFormat.FormatStr=\"%1\"").arg(rpStrToXML(mine.FormatStr()));
+  }
+  if (FFirstParaBreak) result += QLatin1String(" FirstParaBreak=\"1\"");
+  if (FLastParaBreak) result += QLatin1String(" LastParaBreak=\"1\"");
+  FFirstParaBreak = FLastParaBreak;
+  FLastParaBreak = false;
+  return result;
+}

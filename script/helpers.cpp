@@ -116,14 +116,20 @@ ScriptValue TscMethodHelper::GetValue() {
   const QString name = FIndexMethod ? FUppercaseName + QStringLiteral(".GET") : FUppercaseName;
   if (FOnCall) {
     // A handler may call back into scripts that call this very method: the shared argument
-    // array is used only by the outermost call.
+    // array belongs to the outermost call, nested calls use their own.
     std::vector<ScriptValue> nested;
-    std::vector<ScriptValue>& args = FVarArray.empty() ? FVarArray : nested;
-    for (int j = 0; j < Count(); ++j) args.push_back(Param(j)->FValue);
-    struct Clear {
+    std::vector<ScriptValue>& args = FCalling ? nested : FVarArray;
+    struct Calling {
+      TscMethodHelper* self;
       std::vector<ScriptValue>& args;
-      ~Clear() { args.clear(); }
-    } clear{args};
+      bool was;
+      ~Calling() {
+        args.clear();
+        self->FCalling = was;
+      }
+    } calling{this, args, FCalling};
+    FCalling = true;
+    for (int j = 0; j < Count(); ++j) args.push_back(Param(j)->FValue);
     ScriptValue result = FOnCall(object, FClassRef, name, args);
     for (int j = 0; j < Count() && j < int(args.size()); ++j)
       if (Param(j)->FIsVarParam) Param(j)->SetValue(args[std::size_t(j)]);

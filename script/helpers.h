@@ -80,6 +80,9 @@ class TscMethodHelper : public TscCustomHelper {
   TscCallMethodNew FOnCallNew;
   std::vector<ScriptValue> FVarArray;
   ScriptValue FSetValue;
+
+ private:
+  bool FCalling = false;  // FVarArray is in use by a call
 };
 
 // An owned component of a form-like object; its value is the component.

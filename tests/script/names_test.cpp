@@ -169,6 +169,26 @@ TEST(RegisteredFunctionTest, ByReferenceParametersAreWrittenBackAndDefaultsFille
   EXPECT_EQ(script.Variable("n"), ScriptValue(16));
 }
 
+TEST(RegisteredFunctionTest, AHandlerCallingBackIntoTheSameFunctionKeepsItsArguments) {
+  TscScript script;
+  // function Twice(n: Integer): Integer -- for n > 0 also calls the script's Inner(n - 1),
+  // which calls Twice again, before reading its own argument.
+  TscProcVariable* inner = nullptr;
+  TscMethodHelper* twice = script.AddMethod(
+      "function Twice(n: Integer): Integer",
+      TscCallMethod([&](TscHostObject*, const TscHostClass*, const QString&,
+                        std::vector<ScriptValue>& args) {
+        int n = args[0].ToInt32();
+        if (n > 0) script.CallFunction2(inner, ScriptValue::ArrayOf({n - 1}));
+        return ScriptValue(args[0].ToInt32() * 2);
+      }));
+  inner = Function(script, "Inner", fvtInt, {"k"});
+  Assign(*inner->Program()->Statement(), *inner->Program(), "Result",
+         {d(Call(*inner->Program(), twice, {Expr(*inner->Program(), {v("k")})}))});
+  std::unique_ptr<TscDesignator> call(Call(script, twice, {Expr(script, {c(3)})}));
+  EXPECT_EQ(call->GetValue(), ScriptValue(6));
+}
+
 TEST(RegisteredFunctionTest, MacroFunctionsReceiveTheArgumentSource) {
   TscScript script;
   TscMethodHelper* quote = script.AddMethod(

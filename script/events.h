@@ -2,6 +2,8 @@
 // Event adapters: they turn a host event's arguments into the parameters of a script procedure
 // and call it. An event raised while its handler is already running does nothing. By-reference
 // arguments (key, action, can-close, sizes) are copied back to the host after the call.
+// DoEvent raises ScriptError when the handler fails; host code that calls it from a window-system
+// callback catches it there (an exception must not cross the window system's own code).
 #include <QChar>
 
 #include <vector>

@@ -52,7 +52,7 @@ std::vector<TscScript::Entry>::const_iterator TscScript::lowerBound(const QStrin
 
 void TscScript::Add(const QString& name, TscCustomVariable* item, bool owned) {
   if (!item) return;
-  if (!item->FAddedBy) item->FAddedBy = FAddedBy;
+  item->FAddedBy = FAddedBy;
   QString key = name.toUpper();
   // Before every entry of the same name, so that lookups find the latest.
   auto at = lowerBound(key);

@@ -1,0 +1,51 @@
+#pragma once
+// One object's published properties as the attribute text of a report-file element, and back.
+// This is a loop over the object's property descriptors; the object serializer (report/store)
+// builds whole documents from it, and objects with nested collections (text formats, highlights)
+// use it for their items.
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class TrpPersistent;
+class TrpXMLItem;
+struct TrpPropertyDescriptor;
+
+// A reference read from a file, assigned once every object of the document exists.
+struct TrpFixup {
+  TrpPersistent* Object = nullptr;
+  const TrpPropertyDescriptor* Property = nullptr;
+  QString Name;
+};
+
+// The attribute text of `object`: ` Prefix+Name="value"` for each stored published property that
+// differs from the ancestor (when given) or from its declared default, sub-objects with a dotted
+// prefix ("Font.Style"), text lists as "Name.Text", a text object's ` Text="..."`, and pictures
+// in ` PropData="..."` (hexadecimal). With `saveDefaults` every stored property is written.
+QString rpObjToXML(const TrpPersistent& object, const QString& prefix = {},
+                   const TrpPersistent* ancestor = nullptr, bool saveDefaults = false);
+
+// Applies an attribute text to `object`: dotted names walk into sub-objects, the compact record
+// names "l", "t", "w", "h", "u", "x" set geometry and text, references are queued in `fixups`.
+// A value that cannot be applied adds a message to `errors` and the next attribute is read.
+// In an `oldFormat` document, texts given as "u" are UTF-8 bytes.
+void rpXMLToObj(const QString& text, TrpPersistent& object, QStringList* errors = nullptr,
+                QList<TrpFixup>* fixups = nullptr, bool oldFormat = false);
+
+// A collection written as a child element `name` of `parent` with one "item" element per item.
+void rpWriteCollection(const QList<const TrpPersistent*>& items, const QString& name,
+                       TrpXMLItem& parent);
+// Reads the items of a collection element: `add` appends a new item and returns it.
+template <class AddItem>
+void rpReadCollection(const TrpXMLItem& element, AddItem add, QStringList* errors = nullptr);
+
+// --- implementation of the template
+#include "report/store/xml_document.h"
+
+template <class AddItem>
+void rpReadCollection(const TrpXMLItem& element, AddItem add, QStringList* errors) {
+  for (int i = 0; i < element.Count(); ++i) {
+    TrpPersistent* item = add();
+    if (item) rpXMLToObj(element.Items(i)->Text(), *item, errors);
+  }
+}

@@ -8,6 +8,7 @@
 #include "script/host_class.h"
 #include "script/method_syntax.h"
 #include "script/procedure.h"
+#include "script/script_error.h"
 #include "script/statements.h"
 
 namespace {
@@ -38,9 +39,15 @@ TscScript::TscScript(TscScript* parent) : FParent(parent) {
 }
 
 TscScript::~TscScript() {
-  Clear();
-  ClearRTTI();
+  clearItems();
+  FModules.clear();
   FEvents.clear();
+}
+
+void TscScript::clearItems() {
+  for (std::size_t i = FItems.size(); i-- > 0;)
+    if (i < FItems.size()) freeEntry(i);
+  FStatement->Clear();
 }
 
 // --- name space ---
@@ -92,12 +99,21 @@ void TscScript::freeEntry(std::size_t index) {
   if (e.owned) delete e.item;
 }
 
+// Freeing items or statements while they run would leave the running code pointing at freed
+// memory; a script is cleared only while it is not running.
+void TscScript::checkNotRunning() const {
+  if (FIsRunning)
+    throw ScriptError(QStringLiteral("A running script cannot be cleared"));
+}
+
 void TscScript::RemoveItems(const void* owner) {
+  checkNotRunning();
   for (std::size_t i = FItems.size(); i-- > 0;)
     if (i < FItems.size() && FItems[i].item->FAddedBy == owner) freeEntry(i);
 }
 
 void TscScript::Clear() {
+  checkNotRunning();
   for (std::size_t i = FItems.size(); i-- > 0;)
     if (i < FItems.size() && FItems[i].item->FAddedBy != scModuleMarker()) freeEntry(i);
   FStatement->Clear();

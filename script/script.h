@@ -80,6 +80,7 @@ class TscScript {
   TscCustomVariable* Find(const QString& name) const;
   TscCustomVariable* FindLocal(const QString& name) const;
   TscClassVariable* FindClass(const QString& name) const;
+  // These free items and statements: they raise ScriptError while the script runs.
   void Clear();
   void ClearItems(const void* owner);
   void RemoveItems(const void* owner);
@@ -184,6 +185,8 @@ class TscScript {
   };
   std::vector<Entry>::const_iterator lowerBound(const QString& key) const;
   void freeEntry(std::size_t index);
+  void checkNotRunning() const;
+  void clearItems();  // every item, module items too
   void addNamed(const QString& name, const QString& typeName, const ScriptValue& value,
                 bool readOnly);
   void addEnumValues(const QString& typeName, const QString& names, bool asSet);

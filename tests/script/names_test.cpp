@@ -82,6 +82,25 @@ TEST_F(NameSpaceTest, ClearAndRemoveItemsFreeByOwner) {
   EXPECT_TRUE(script.FErrorMsg.isEmpty());
 }
 
+TEST_F(NameSpaceTest, ARunningScriptCannotBeCleared) {
+  QString message;
+  TscMethodHelper* clearAll = script.AddMethod(
+      "procedure ClearAll", TscCallMethod([&](TscHostObject*, const TscHostClass*, const QString&,
+                                              std::vector<ScriptValue>&) {
+        try {
+          script.Clear();
+        } catch (const ScriptError& e) {
+          message = e.Message();
+        }
+        return ScriptValue();
+      }));
+  CallStmt(*script.Statement(), script, Call(script, clearAll));
+  script.Execute();
+  EXPECT_EQ(message, QStringLiteral("A running script cannot be cleared"));
+  script.Clear();  // afterwards it can
+  EXPECT_EQ(script.Statement()->Count(), 0);
+}
+
 TscRTTIModule* testModule(TscScript* script) {
   auto* module = new TscRTTIModule(script);
   script->AddConst("ModuleConst", "Integer", 5);

@@ -29,6 +29,7 @@ class TrpCustomMemoView : public TrpStretcheable {
  public:
   explicit TrpCustomMemoView(TrpComponent* owner);
   ~TrpCustomMemoView() override;
+  static TrpComponent* Create(TrpComponent* owner) { return new TrpCustomMemoView(owner); }
 
   static const TrpClassInfo& StaticClassInfo();
   const TrpClassInfo& ClassInfo() const override;
@@ -162,6 +163,10 @@ class TrpCustomMemoView : public TrpStretcheable {
   QString Diff(const TrpComponent& other) const override;
   bool DiffSkipsWidth() const override { return FAutoWidth; }
   void Notification(TrpComponent* removed) override;
+  // The "Formats" and "Highlights" elements, written only when a list holds more than one entry
+  // (one entry goes into DisplayFormat / Highlight instead); memo_collections.cpp.
+  void WriteNestedProperties(TrpXMLItem& item, const TrpComponent* ancestor) const override;
+  bool ReadNestedProperty(TrpXMLItem& item) override;
   // Applies the named style once the whole report, styles included, has been read.
   void Loaded() override;
 

@@ -39,7 +39,7 @@ bool always(const TrpComponent&, const TrpComponent&, bool) { return true; }
 
 const TrpClassInfo& TrpCustomMemoView::StaticClassInfo() {
   static const TrpClassInfo info(
-      "TrpCustomMemoView", &TrpStretcheable::StaticClassInfo(), nullptr,
+      "TrpCustomMemoView", &TrpStretcheable::StaticClassInfo(), &Create,
       {
           rpBoolean<&C::FirstParaBreak, &C::SetFirstParaBreak>("FirstParaBreak", false).PublicOnly(),
           rpBoolean<&C::LastParaBreak, &C::SetLastParaBreak>("LastParaBreak", false).PublicOnly(),

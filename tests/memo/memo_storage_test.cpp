@@ -10,7 +10,10 @@
 #include "report/model/memo_format.h"
 #include "report/model/memo_highlight.h"
 #include "report/model/property_access.h"
+#include "report/store/xml_document.h"
 #include "report/store/xml_text.h"
+#include "report/model/class_registry.h"
+#include "report/model/memo_classes.h"
 
 namespace {
 
@@ -243,6 +246,71 @@ TEST_F(MemoRecord, ParagraphFlagsMoveOnToTheNextPart) {
   EXPECT_FALSE(copy->LastParaBreak());
   EXPECT_TRUE(copy->Diff(*source).endsWith(QLatin1String(" FirstParaBreak=\"1\"")));
   EXPECT_FALSE(copy->FirstParaBreak());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MemoCollections, SeveralFormatsAndHighlightsTravelAsNestedElements) {
+  CalcTableReport report;
+  auto* memo = new TrpMemoView(&report);
+  memo->DisplayFormat()->SetKind(fkNumeric);
+  memo->DisplayFormat()->SetFormatStr(QStringLiteral("%2.2f"));
+  TrpFormat* second = memo->Formats().Add();
+  second->SetKind(fkBoolean);
+  second->SetFormatStr(QStringLiteral("\"Yes\",<No>"));
+  memo->Highlight()->SetCondition(QStringLiteral("Value > 0"));
+  TrpHighlight* other = memo->Highlights().Add();
+  other->SetCondition(QStringLiteral("Value < 0"));
+  other->Font()->SetSize(14);
+  other->SetApplyFrame(true);
+
+  TrpXMLItem element;
+  memo->WriteNestedProperties(element, nullptr);
+  ASSERT_EQ(element.Count(), 2);
+  EXPECT_EQ(element.Items(0)->Name(), QStringLiteral("Formats"));
+  EXPECT_EQ(element.Items(0)->Count(), 2);
+
+  auto* copy = new TrpMemoView(&report);
+  for (int i = 0; i < element.Count(); ++i) EXPECT_TRUE(copy->ReadNestedProperty(*element.Items(i)));
+  ASSERT_EQ(copy->Formats().Count(), 2);
+  EXPECT_EQ(copy->Formats().Items(0)->FormatStr(), QStringLiteral("%2.2f"));
+  EXPECT_EQ(copy->Formats().Items(1)->Kind(), fkBoolean);
+  EXPECT_EQ(copy->Formats().Items(1)->FormatStr(), QStringLiteral("\"Yes\",<No>"));
+  ASSERT_EQ(copy->Highlights().Count(), 2);
+  EXPECT_EQ(copy->Highlights().Items(1)->Condition(), QStringLiteral("Value < 0"));
+  EXPECT_EQ(copy->Highlights().Items(1)->Font()->Size(), 14);
+  EXPECT_EQ(copy->Highlights().Items(1)->Font()->Color(), 0x0000FF);
+  EXPECT_TRUE(copy->Highlights().Items(1)->ApplyFrame());
+}
+
+TEST(MemoCollections, OneEntryIsNotNested) {
+  TrpMemoView memo(nullptr);
+  memo.DisplayFormat()->SetKind(fkNumeric);
+  memo.Highlight()->SetCondition(QStringLiteral("x"));
+  TrpXMLItem element;
+  memo.WriteNestedProperties(element, nullptr);
+  EXPECT_EQ(element.Count(), 0);
+}
+
+TEST(MemoCollections, OtherElementsAreLeftToTheSerializer) {
+  TrpMemoView memo(nullptr);
+  TrpXMLItem child;
+  child.SetName(QStringLiteral("TrpMemoView"));
+  EXPECT_FALSE(memo.ReadNestedProperty(child));
+}
+
+TEST(MemoClasses, AreRegisteredByName) {
+  rpRegisterMemoClasses();
+  CalcTableReport report;
+  for (const char* name : {"TrpMemoView", "TrpSysMemoView", "TrpCustomMemoView"}) {
+    TrpComponent* object = rpCreateObject(QLatin1String(name), &report);
+    ASSERT_NE(object, nullptr) << name;
+    EXPECT_EQ(object->ClassName(), QLatin1String(name));
+    EXPECT_NE(dynamic_cast<TrpCustomMemoView*>(object), nullptr);
+  }
+  EXPECT_NE(rpFindClass(QStringLiteral("trphighlight")), nullptr);
 }
 
 }  // namespace

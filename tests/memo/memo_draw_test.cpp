@@ -26,12 +26,13 @@ QString textOf(const QList<CapturedGlyph>& glyphs) {
   return text;
 }
 
-QList<CapturedGlyph> draw(TrpCustomMemoView& memo, Extended scale) {
+QList<CapturedGlyph> draw(TrpCustomMemoView& memo, Extended scale, QList<CapturedLine>* lines = nullptr) {
   TextCaptureDevice device;
   {
     QPainter painter(&device);
     memo.Draw(painter, scale, scale, 0, 0);
   }
+  if (lines) *lines = device.Lines();
   return device.Glyphs();
 }
 
@@ -173,6 +174,38 @@ TEST(MemoDraw, RotatedOrTopAlignedTextStartsAtTheTextArea) {
   EXPECT_EQ(memo->TextRect().left(), 100 + 4);  // x + round(2 x GapX)
   EXPECT_EQ(memo->TextRect().top(), 80 + 2);
   EXPECT_EQ(glyphs[0].Position.x(), 104);
+}
+
+TEST(MemoDraw, UnderlinesRuleEveryTextLineInTheFrameColour) {
+  CalcTableReport report;
+  auto* memo = new TrpMemoView(&report);
+  memo->SetBounds(0, 0, 200, 50);
+  memo->SetMemo({QStringLiteral("a"), QStringLiteral("b")});
+  memo->SetUnderlines(true);
+  QList<CapturedLine> lines;
+  draw(*memo, 1, &lines);
+  // Step 15.28; the first rule at 15.28 + (GapY - LineSpacing + 1) = 15.28, then 30.56 and 45.84,
+  // all above the bottom (50).
+  ASSERT_EQ(lines.size(), 3);
+  EXPECT_EQ(lines[0].Line.y1(), 15);
+  EXPECT_EQ(lines[1].Line.y1(), 31);
+  EXPECT_EQ(lines[2].Line.y1(), 46);
+  EXPECT_EQ(lines[0].Line.x1(), 0);
+  EXPECT_EQ(lines[0].Line.x2(), 200);
+  memo->SetRotation(90);  // rotated text has no rules
+  draw(*memo, 1, &lines);
+  EXPECT_TRUE(lines.isEmpty());
+}
+
+TEST(MemoDraw, AMaskIsDrawnInBlack) {
+  CalcTableReport report;
+  auto* memo = new TrpMemoView(&report);
+  memo->SetBounds(0, 0, 200, 30);
+  memo->SetMemo({QStringLiteral("x")});
+  memo->Font()->SetColor(0x0000FF);
+  EXPECT_EQ(draw(*memo, 1).first().Color, QColor(Qt::red));
+  memo->SetDrawAsMask(true);
+  EXPECT_EQ(draw(*memo, 1).first().Color, QColor(Qt::black));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #pragma once
 // A screen-like paint device that keeps, for every character drawn, its position in device
 // pixels: the pen position on the baseline after the painter's transform.
+#include <QColor>
+#include <QLineF>
 #include <QList>
 #include <QPaintDevice>
 #include <QPointF>
@@ -11,6 +13,12 @@
 struct CapturedGlyph {
   QString Text;
   QPointF Position;  // baseline origin in device pixels
+  QColor Color;      // the pen it was drawn with
+};
+
+struct CapturedLine {
+  QLineF Line;  // device pixels
+  qreal Width = 0;
 };
 
 class TextCaptureDevice : public QPaintDevice {
@@ -19,7 +27,7 @@ class TextCaptureDevice : public QPaintDevice {
   ~TextCaptureDevice() override;
   QPaintEngine* paintEngine() const override;
   const QList<CapturedGlyph>& Glyphs() const { return FGlyphs; }
-  void Clear() { FGlyphs.clear(); }
+  const QList<CapturedLine>& Lines() const { return FLines; }
 
  protected:
   int metric(PaintDeviceMetric metric) const override;
@@ -28,5 +36,6 @@ class TextCaptureDevice : public QPaintDevice {
   class Engine;
   int FWidth, FHeight;
   QList<CapturedGlyph> FGlyphs;
+  QList<CapturedLine> FLines;
   std::unique_ptr<Engine> FEngine;
 };

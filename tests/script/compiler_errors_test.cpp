@@ -87,6 +87,9 @@ INSTANTIATE_TEST_SUITE_P(Pascal, CompileError, testing::Values(
                      "Class TObject does not have a default property", "2:9"},
     CompileErrorCase{"AddressOfExpression", kPascal, {"var x: Variant;", "begin x := @x.y end."},
                      "Variable required", "2:13"},
+    CompileErrorCase{"DefaultOfWrongType", kPascal,
+                     {"procedure P(a: Integer = 'x');", "begin end;", "begin end."},
+                     "Incompatible types: 'Integer', 'String'", "1:29"},
     CompileErrorCase{"ErrorInsideProcedureBody", kPascal,
                      {"procedure P;", "begin", "  y := 1", "end;", "begin end."},
                      "Undeclared identifier: 'y'", "3:4"}
@@ -220,7 +223,31 @@ TEST(Classes, WithOverVariantBindsLate) {
   delete r.counter;
 }
 
+TEST(Classes, ClassLateBindingReachesComponentsOfTheObjectAtRunTime) {
+  Counted r{CompiledScript{}, new TestCounter};
+  TscScript& script = *(r.c.script = std::make_unique<TscScript>());
+  script.AddRTTI();
+  RegisterCounterClass(script);
+  script.AddObject(QStringLiteral("Counter"), r.counter);
+  script.FUseClassLateBinding = true;
+  script.SetLines({"var c: TCounter;", "begin c := Counter; c.Child.Value := 3 end."});
+  ASSERT_TRUE(script.Compile()) << script.FErrorMsg.toStdString();
+  script.Execute();
+  EXPECT_EQ(r.counter->FChild->FValue, 3);
+  delete r.counter;
+}
+
 // --- the compiled tree ---
+
+TEST(CompiledTree, StatementsReportTheirPositionsToTheLineHook) {
+  CompiledScript c = CompileScript(kPascal, {"var i: Integer;", "begin", "  i := 1;",
+                                            "  if i = 1 then", "    i := 2", "end."});
+  ASSERT_TRUE(c.ok);
+  QStringList seen;
+  c.script->FOnRunLine = [&seen](TscScript&, const QString&, const QString& pos) { seen << pos; };
+  c.script->Execute();
+  EXPECT_EQ(seen.join(QLatin1Char(' ')), QStringLiteral("3:3 4:3 5:5"));
+}
 
 TEST(CompiledTree, StatementsRecordTheirExecutableLines) {
   CompiledScript c = CompileScript(kPascal, {"var i: Integer;", "begin", "  i := 1;", "",

@@ -17,6 +17,13 @@ TscILCompiler::TscILCompiler(TscScript* program, bool needDeclareVars,
     : FProgram(program), FNeedDeclareVars(needDeclareVars), FGrammarTypes(grammarTypes),
       FSource(source) {}
 
+TscILCompiler::Nesting::Nesting(TscILCompiler* c) : FCompiler(c) {
+  if (++c->FDepth > kMaxDepth) {
+    --c->FDepth;
+    c->fail(QStringLiteral("Program is nested too deeply"));
+  }
+}
+
 // --- errors and positions ---
 
 void TscILCompiler::fail(const QString& message) const {

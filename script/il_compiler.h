@@ -28,6 +28,10 @@ enum TscEmitOp { emNone, emCreate, emFree };
 
 class TscILCompiler {
  public:
+  // Deeper nesting of elements is refused: a hand-written intermediate form must not exhaust the
+  // stack. Forms that phase 1 writes stay far below it.
+  static constexpr int kMaxDepth = 1500;
+
   // program: the script compiled into; it also records the executable lines. source: the lexer
   // holding the main text, for the source texts of expressions (null when not at hand).
   TscILCompiler(TscScript* program, bool needDeclareVars, const TscXMLItem* grammarTypes,
@@ -46,6 +50,18 @@ class TscILCompiler {
   struct DsgnState;
   struct WithEntry {
     TscCustomVariable* variable;  // the hidden variable holding the with-object
+  };
+
+  // Counts one level of nesting for as long as it lives.
+  class Nesting {
+   public:
+    explicit Nesting(TscILCompiler* c);
+    ~Nesting() { --FCompiler->FDepth; }
+    Nesting(const Nesting&) = delete;
+    Nesting& operator=(const Nesting&) = delete;
+
+   private:
+    TscILCompiler* FCompiler;
   };
 
   // --- errors and positions (il_compiler.cpp) ---
@@ -100,7 +116,8 @@ class TscILCompiler {
 
   TscScript* FProgram;
   bool FNeedDeclareVars;
-  bool FRunTime = false;  // binding late while the script runs
+  bool FRunTime = false;
+  int FDepth = 0;  // binding late while the script runs
   const TscXMLItem* FGrammarTypes;
   const TscXMLItem* FProgRoot = nullptr;
   const TscParser* FSource;

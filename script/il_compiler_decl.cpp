@@ -55,6 +55,7 @@ TscGetVarValueEvent valueHook(const TscScript* s) {
 // Procedures and functions are declared before any statement is compiled, so a call may stand
 // before the declaration in the text.
 void TscILCompiler::compileProgram(const TscXMLItem& e, TscScript* s, TscStatement* list) {
+  Nesting level(this);
   const TscXMLItem* outer = FProgRoot;
   if (named(e, "program")) FProgRoot = &e;
   declareProcedures(e, s);
@@ -63,6 +64,7 @@ void TscILCompiler::compileProgram(const TscXMLItem& e, TscScript* s, TscStateme
 }
 
 void TscILCompiler::declareProcedures(const TscXMLItem& e, TscScript* s) {
+  Nesting level(this);
   for (int i = 0; i < e.Count(); ++i) {
     const TscXMLItem& c = *e.Items(i);
     if (named(c, "procedure") || named(c, "function"))

@@ -60,6 +60,7 @@ const QString kOpenIndex = QStringLiteral("[");
 }  // namespace
 
 TscDesignator* TscILCompiler::DoDesignator(const TscXMLItem& e, TscScript* s, TscEmitOp emitOp) {
+  Nesting level(this);
   DsgnState st;
   st.s = s;
   st.source = &e;

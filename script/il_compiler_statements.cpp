@@ -52,6 +52,7 @@ int plainPosition(const TscParser& source, const QString& xy) {
 // --- expressions ---
 
 TscExpression* TscILCompiler::DoExpression(const TscXMLItem& e, TscScript* s) {
+  Nesting level(this);
   takePos(e);
   auto x = std::make_unique<TscExpression>(s);
   addExprChildren(x.get(), e, s);
@@ -67,6 +68,7 @@ TscExpression* TscILCompiler::DoExpression(const TscXMLItem& e, TscScript* s) {
 // The operator stream: a nested expr contributes its children to the same stream. An operator
 // left dangling at the end (its operand missing) is dropped; a closing bracket never is.
 void TscILCompiler::addExprChildren(TscExpression* x, const TscXMLItem& e, TscScript* s) {
+  Nesting level(this);
   for (int i = 0; i < e.Count(); ++i) {
     const TscXMLItem& c = *e.Items(i);
     takePos(c);
@@ -127,6 +129,7 @@ TscStatement* TscILCompiler::stamp(TscStatement* statement, const TscXMLItem& e)
 }
 
 void TscILCompiler::DoStmt(const TscXMLItem& e, TscScript* s, TscStatement* list) {
+  Nesting level(this);
   takePos(e);
   const QString n = e.Name().toLower();
   if (n == QLatin1String("assignstmt")) compileAssign(e, s, list);

@@ -55,6 +55,28 @@ TEST(HandWrittenForm, ArrayWithoutDimensionHoldsOneElement) {
   EXPECT_EQ(a.ArrayGet({0}).ToInt32(), 5);
 }
 
+TEST(HandWrittenForm, NestingTooDeepIsRefusedNotOverflowed) {
+  const int depth = 100000;
+  QString program = QStringLiteral("<program>");
+  for (int i = 0; i < depth; ++i) program += QStringLiteral("<compoundstmt>");
+  for (int i = 0; i < depth; ++i) program += QStringLiteral("</compoundstmt>");
+  program += QStringLiteral("</program>");
+  FromIL il(program);
+  EXPECT_FALSE(il.ok);
+  EXPECT_EQ(il.script.FErrorMsg, QStringLiteral("Program is nested too deeply"));
+}
+
+TEST(DeepSource, TwoHundredNestedBracketsCompile) {
+  TscScript script;
+  script.AddRTTI();
+  script.SetLines({QStringLiteral("var x: Integer; begin x := ") + QString(200, QLatin1Char('(')) +
+                   QStringLiteral("1 + 1") + QString(200, QLatin1Char(')')) +
+                   QStringLiteral(" end.")});
+  ASSERT_TRUE(script.Compile()) << script.FErrorMsg.toStdString();
+  script.Execute();
+  EXPECT_EQ(script.Variable(QStringLiteral("x")).ToInt32(), 2);
+}
+
 TEST(ExpressionSource, MacroFunctionReceivesTheArgumentsText) {
   TscScript script;
   script.AddRTTI();

@@ -176,7 +176,14 @@ void TrpShapeView::DrawShape() {
     canvas.setBrush(QBrush(rpToQColor(frame.Color() == clNone ? clBlack : frame.Color()),
                            rpQtBrushStyle(BrushStyle())));
   }
+  // The brush pattern lies over the colour with a transparent background; the outline is
+  // drawn opaque, so the gaps of a dashed outline show white as on paper.
+  canvas.setPen(Qt::NoPen);
+  canvas.drawPath(outline);
+  canvas.setBrush(Qt::NoBrush);
   canvas.setPen(pen);
+  canvas.setBackgroundMode(Qt::OpaqueMode);
+  canvas.setBackground(Qt::white);
   canvas.drawPath(outline);
   canvas.restore();
 }

@@ -107,6 +107,24 @@ TEST_F(Shape, HatchIsLaidOverTheColour) {
   EXPECT_GT(red, 0);
 }
 
+TEST_F(Shape, DashedOutlineShowsWhiteInItsGaps) {
+  shape->SetColor(clNone);
+  shape->Frame()->SetStyle(fsDash);
+  QImage image = rpBlankImage(70, 70);
+  image.fill(QColor(0, 255, 0));
+  QPainter painter(&image);
+  shape->Draw(painter, 1, 1, 0, 0);
+  painter.end();
+  int red = 0, white = 0;
+  for (int x = 10; x <= 50; ++x) {
+    red += rpPixel(image, x, 10) == kRed;
+    white += rpPixel(image, x, 10) == clWhite;
+  }
+  EXPECT_GT(red, 0);
+  EXPECT_GT(white, 0);
+  EXPECT_EQ(rpPixel(image, 30, 30), kGreen);  // no brush: the canvas shows through
+}
+
 TEST_F(Shape, NoOutlineForFrameColourNone) {
   shape->Frame()->SetColor(clNone);
   const QImage image = Render();

@@ -116,6 +116,8 @@ TscDesignator* TscILCompiler::DoDesignator(const TscXMLItem& e, TscScript* s, Ts
 // else (where the syntax allows undeclared names) a new Variant variable.
 void TscILCompiler::firstItem(DsgnState& st, const QString& name, const QString& pos,
                               TscEmitOp emitOp) {
+  // Unnamed items (element helpers) are never reachable by a name.
+  if (name.isEmpty()) failNamed("SIdUndeclared", name);
   if (fromWith(st, name, pos)) return;
   TscCustomVariable* v = st.s->Find(name);
   if (!v) {

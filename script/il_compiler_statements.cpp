@@ -229,6 +229,8 @@ void TscILCompiler::compileCase(const TscXMLItem& e, TscScript* s, TscStatement*
 TscCustomVariable* TscILCompiler::loopVariable(const TscXMLItem& ident, TscScript* s) {
   takePos(ident);
   const QString name = ident.Prop(kText);
+  if (!named(ident, "ident") || name.isEmpty())
+    fail(scMessages::Text(QStringLiteral("SForError")));
   TscCustomVariable* v = s->Find(name);
   if (!v) {
     if (FNeedDeclareVars) failNamed("SIdUndeclared", name);

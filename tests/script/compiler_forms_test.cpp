@@ -41,6 +41,20 @@ TEST(HandWrittenForm, ErrorsCarryTheElementPosition) {
   EXPECT_EQ(il.script.FErrorPos, QStringLiteral("7:3"));
 }
 
+TEST(HandWrittenForm, NamelessPartsNeverReachUnnamedItems) {
+  // The array declaration registers an unnamed element helper; a nameless node must not find it.
+  const QString declaration = QStringLiteral("<var><ident text=\"a\"/><array/></var>");
+  FromIL call(QStringLiteral("<program>") + declaration +
+              QStringLiteral("<callstmt><dsgn><node pos=\"1:2\"/></dsgn></callstmt></program>"));
+  EXPECT_FALSE(call.ok);
+  EXPECT_EQ(call.script.FErrorMsg, QStringLiteral("Undeclared identifier: ''"));
+  FromIL loop(QStringLiteral("<program>") + declaration +
+              QStringLiteral("<forstmt><ident/><expr><number text=\"1\"/></expr>"
+                             "<expr><number text=\"2\"/></expr></forstmt></program>"));
+  EXPECT_FALSE(loop.ok);
+  EXPECT_EQ(loop.script.FErrorMsg, QStringLiteral("For loop variable must be numeric variable"));
+}
+
 TEST(HandWrittenForm, ArrayWithoutDimensionHoldsOneElement) {
   FromIL il(QStringLiteral(
       "<program><var><ident text=\"a\" pos=\"1:1\"/><array/></var>"

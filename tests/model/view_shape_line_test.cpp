@@ -4,6 +4,8 @@
 
 #include "report/model/class_registry.h"
 #include "report/model/frame.h"
+#include "report/model/glass_fill.h"
+#include "report/model/gradient_fill.h"
 #include "report/model/line_arrow.h"
 #include "report/model/line_view.h"
 #include "report/model/shape_view.h"
@@ -153,6 +155,22 @@ TEST(ShapeView, IsRecordedByDifferenceAndAppendsItsShape) {
   EXPECT_EQ(a.Diff(b), " Shape=\"2\"");
 }
 
+TEST(ShapeView, AssignCopiesFillKindFillFrameAndShape) {
+  ViewTestReport report;
+  TrpShapeView source(&report), copy(&report);
+  source.SetShape(skDiamond);
+  source.SetFillType(ftGlass);
+  static_cast<TrpGlassFill*>(source.Fill())->SetColor(clWhite);
+  source.Frame()->SetTyp({ftBottom});
+  source.Frame()->SetStyle(fsDot);
+  copy.Assign(source);
+  EXPECT_EQ(copy.Shape(), skDiamond);
+  ASSERT_EQ(copy.FillType(), ftGlass);
+  EXPECT_EQ(static_cast<TrpGlassFill*>(copy.Fill())->Color(), clWhite);
+  EXPECT_EQ(copy.Frame()->Typ(), TrpFrameTypes{ftBottom});
+  EXPECT_EQ(copy.Frame()->BottomLine()->Style(), fsDot);
+}
+
 // --- lines ---------------------------------------------------------------------------------------
 
 TEST(LineView, NarrowTallLineBecomesVerticalWithWidthZero) {
@@ -213,6 +231,18 @@ TEST(LineView, SolidArrowFillsItsHeadInTheFrameColour) {
   EXPECT_EQ(rpPixel(image, 12, 95), kBlue);
   EXPECT_EQ(rpPixel(image, 8, 95), kBlue);
   EXPECT_EQ(rpPixel(image, 16, 95), clWhite);
+}
+
+TEST(LineView, AssignCopiesTheArrowAreaColourAndArrows) {
+  ViewTestReport report;
+  TrpLineView source(&report), copy(&report);
+  source.SetColor(kRed);
+  source.SetArrowStart(true);
+  source.SetArrowLength(30);
+  copy.Assign(source);
+  EXPECT_EQ(copy.Color(), kRed);
+  EXPECT_TRUE(copy.ArrowStart());
+  EXPECT_EQ(copy.ArrowLength(), 30);
 }
 
 struct FlagCase {

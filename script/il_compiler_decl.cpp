@@ -169,8 +169,7 @@ void TscILCompiler::compileVar(const TscXMLItem& e, TscScript* s, TscStatement* 
       std::unique_ptr<TscDesignator> owner(target);
       std::unique_ptr<TscExpression> x(DoExpression(*part.Items(0), s));
       checkAssignable(v, x.get());
-      list->Add(scCreateAssignment(s, owner.release(), x.release(), QChar(),
-                                   ident.Prop(QStringLiteral("pos")), FUnitName));
+      list->Add(stamp(scCreateAssignment(s, owner.release(), x.release()), ident));
     }
   }
 }

@@ -197,6 +197,17 @@ TEST(Classes, NewCreatesAndDeleteFrees) {
   EXPECT_EQ(TestCounter::Living(), before);
 }
 
+TEST(Classes, BasicSetNewAndFree) {
+  const int before = TestCounter::Living();
+  Counted r = withCounter(kBasic, {"Set o = New TCounter", "o.Value = 6", "v = o.Value",
+                                   "o.Free"});
+  ASSERT_TRUE(r.c.ok) << r.c.script->FErrorMsg.toStdString();
+  r.c.script->Execute();
+  EXPECT_EQ(r.c.script->Variable(QStringLiteral("v")).ToInt32(), 6);
+  delete r.counter;
+  EXPECT_EQ(TestCounter::Living(), before);
+}
+
 TEST(Classes, VariantMembersAreBoundWhenFirstRun) {
   Counted r = withCounter(kPascal, {"var o: Variant; v: Integer;",
                                     "procedure SetIt(x: Variant); begin x.Value := 11 end;",

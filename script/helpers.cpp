@@ -209,7 +209,9 @@ ScriptValue TscArrayHelper::GetValue() {
   ScriptValue array = FParentValue.IsArray() || !FParentRef ? FParentValue : FParentRef->GetValue();
   if (!array.IsArray()) throw ScriptError(scMessages::Text(QStringLiteral("SArrayRequired")));
   const int dims = array.ArrayDimCount();
-  if (dims < 1 || dims > 3) return ScriptValue::Null();
+  // The shared helper reads arrays of up to three dimensions; a declared array's own helper has
+  // one index per dimension and reads every element it can write.
+  if (dims < 1 || dims > Count()) return ScriptValue::Null();
   return array.ArrayGet(indices(array));
 }
 

@@ -293,6 +293,17 @@ TEST(CompiledTree, IntermediateFormCompilesAlone) {
   EXPECT_EQ(second.Variable(QStringLiteral("r")).ToInt32(), 42);
 }
 
+TEST(CompiledTree, ClearedScriptCompilesAgain) {
+  CompiledScript c = CompileScript(kPascal, {"var s: String; r: String;",
+                                            "procedure P; begin r := s[2] end;",
+                                            "begin s := 'xy'; P end."});
+  ASSERT_TRUE(c.ok);
+  c.script->Clear();
+  ASSERT_TRUE(c.script->Compile()) << c.script->FErrorMsg.toStdString();
+  c.script->Execute();
+  EXPECT_EQ(c.script->Variable(QStringLiteral("r")).ToText(), QStringLiteral("y"));
+}
+
 TEST(CompiledTree, UnknownSyntaxIsReported) {
   CompiledScript c = CompileScript(QStringLiteral("Cobol"), {"x"});
   EXPECT_FALSE(c.ok);

@@ -7,6 +7,8 @@
 #include "report/engine/font_substitutions.h"
 
 int main(int argc, char** argv) {
+  // Test discovery lists the tests without the tests' environment: never ask for a display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   stroval::RegisterFontSubstitutions();
   ::testing::InitGoogleTest(&argc, argv);

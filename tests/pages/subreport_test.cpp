@@ -66,14 +66,6 @@ TEST_F(SubreportTest, FreeingTheSubreportClearsThePage) {
   EXPECT_FALSE(shown->IsSubReport());
 }
 
-TEST_F(SubreportTest, FreeingTheReportInEitherOrderIsSafe) {
-  auto report = std::make_unique<TrpCustomReport>();
-  auto* sub = new TrpSubreport(new TrpReportPage(report.get()));
-  sub->SetPage(new TrpReportPage(report.get()));
-  report.reset();  // no use of a freed link on the way
-  SUCCEED();
-}
-
 TEST_F(SubreportTest, DrawingShowsTheNameOverTheBox) {
   auto* sub = new TrpSubreport(Page);
   sub->SetName(QStringLiteral("Sub1"));

@@ -183,7 +183,7 @@ class TrpCustomMemoView : public TrpStretcheable {
   void GetDataFromField();
   void ApplyHighlights();
   void RestoreLook();
-  void DrawUnderlines(QPainter& canvas, Extended scaleX, Extended scaleY);
+  void DrawUnderlines(QPainter& canvas, Extended scaleY);
 
   QStringList FMemo;
   std::unique_ptr<TrpFormatCollection> FFormats;

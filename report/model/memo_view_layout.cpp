@@ -214,13 +214,12 @@ void TrpCustomMemoView::Draw(QPainter& canvas, Extended scaleX, Extended scaleY,
 
   DrawBackground();
   DrawFrame();
-  if (FUnderlines && FRotation == 0) DrawUnderlines(canvas, scaleX, scaleY);
+  if (FUnderlines && FRotation == 0) DrawUnderlines(canvas, scaleY);
   machine.DrawText(&canvas, FHAlign, FVAlign);
   machine.MonoFont = false;
 }
 
-void TrpCustomMemoView::DrawUnderlines(QPainter& canvas, Extended scaleX, Extended scaleY) {
-  (void)scaleX;
+void TrpCustomMemoView::DrawUnderlines(QPainter& canvas, Extended scaleY) {
   const TrpDrawText& machine = Machine();
   QPen pen(rpToQColor(Frame()->Color()));
   pen.setWidth(FFrameWidth);

@@ -88,6 +88,15 @@ void TrpCustomMemoView::SetHighlight(const TrpHighlight& value) {
   if (first != &value) first->Assign(value);
 }
 
+void TrpCustomMemoView::Assign(const TrpPersistent& source) {
+  TrpStretcheable::Assign(source);
+  const auto* memo = dynamic_cast<const TrpCustomMemoView*>(&source);
+  if (!memo || memo == this) return;
+  FMemo = memo->FMemo;
+  FFormats->Assign(*memo->FFormats);
+  FHighlights->Assign(*memo->FHighlights);
+}
+
 // ---------------------------------------------------------------- references
 
 void TrpCustomMemoView::SetFlowTo(TrpCustomMemoView* value) {

@@ -157,6 +157,10 @@ class TrpCustomMemoView : public TrpStretcheable {
   // The font as the text layout machine takes it.
   TrpTextFont TextFont() const;
 
+  // The published properties (TrpComponent::Assign), and from another text object also the
+  // text and every format and highlight, which the property list does not carry.
+  void Assign(const TrpPersistent& source) override;
+
   // --- records ---------------------------------------------------------------------------------
   // The attributes of this prepared copy against `other`. A split text's paragraph flags move
   // on: the next part starts with this part's LastParaBreak.

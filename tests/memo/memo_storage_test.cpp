@@ -314,3 +314,30 @@ TEST(MemoClasses, AreRegisteredByName) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MemoAssign, CopiesTheTextFormatsAndHighlightsWithTheProperties) {
+  CalcTableReport report;
+  auto* source = new TrpMemoView(&report);
+  source->SetMemo({QStringLiteral("first"), QStringLiteral("second")});
+  source->SetGapX(5);
+  source->SetHAlign(haCenter);
+  source->DisplayFormat()->SetKind(fkNumeric);
+  source->Formats().Add()->SetFormatStr(QStringLiteral("%d"));
+  source->Highlight()->SetCondition(QStringLiteral("a"));
+  source->Highlights().Add()->SetCondition(QStringLiteral("b"));
+  auto* copy = new TrpMemoView(&report);
+  copy->Assign(*source);
+  EXPECT_EQ(copy->Memo(), source->Memo());
+  EXPECT_EQ(copy->GapX(), 5);
+  EXPECT_EQ(copy->HAlign(), haCenter);
+  ASSERT_EQ(copy->Formats().Count(), 2);
+  EXPECT_EQ(copy->Formats().Items(0)->Kind(), fkNumeric);
+  EXPECT_EQ(copy->Formats().Items(1)->FormatStr(), QStringLiteral("%d"));
+  ASSERT_EQ(copy->Highlights().Count(), 2);
+  EXPECT_EQ(copy->Highlights().Items(1)->Condition(), QStringLiteral("b"));
+  EXPECT_NE(copy->Formats().Items(0), source->Formats().Items(0));  // copies, not shared
+}
+
+}  // namespace

@@ -1,11 +1,16 @@
 // Subreports draw text and the string table looks beside the program file for language files:
-// the tests run inside a GUI application (the offscreen platform under CTest).
+// the tests run inside a GUI application, with the font substitutions the program registers.
 #include <QGuiApplication>
 
 #include <gtest/gtest.h>
 
+#include "report/engine/font_substitutions.h"
+
 int main(int argc, char** argv) {
+  // Test discovery lists the tests without the tests' environment: never ask for a display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
+  stroval::RegisterFontSubstitutions();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

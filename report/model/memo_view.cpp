@@ -60,6 +60,11 @@ void TrpCustomMemoView::SetText(const QString& value) {
   if (!line.isEmpty()) FMemo << line;
 }
 
+void TrpCustomMemoView::SetTextLines(const QString& value) {
+  SetText(value);
+  if (value.endsWith(u'\r') || value.endsWith(u'\n')) FMemo << QString();
+}
+
 QByteArray TrpCustomMemoView::AnsiText() const { return rpUnicodeToCharset(Text(), Font()->Charset()); }
 
 void TrpCustomMemoView::SetAnsiText(const QByteArray& value) {

@@ -63,7 +63,7 @@ const TrpClassInfo& TrpCustomMemoView::StaticClassInfo() {
           rpFloat<&C::LineSpacing, &C::SetLineSpacing>("LineSpacing").StoredIf(&lineSpacingStored).PublicOnly(),
           // The text is written after all properties as "Text" by the serializer, not as Memo.
           rpStrings<&C::Memo, &C::SetMemo>("Memo").NotStored().PublicOnly(),
-          rpString<&C::Text, &C::SetText>("Text").NotStored().PublicOnly(),
+          rpString<&C::Text, &C::SetTextLines>("Text").NotStored().PublicOnly(),
           rpFloat<&C::ParagraphGap, &C::SetParagraphGap>("ParagraphGap")
               .StoredIf(&paragraphGapStored)
               .PublicOnly(),

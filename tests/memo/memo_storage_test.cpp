@@ -14,6 +14,7 @@
 #include "report/store/xml_text.h"
 #include "report/model/class_registry.h"
 #include "report/model/memo_classes.h"
+#include "report/model/object_attributes.h"
 
 namespace {
 
@@ -338,6 +339,45 @@ TEST(MemoAssign, CopiesTheTextFormatsAndHighlightsWithTheProperties) {
   ASSERT_EQ(copy->Highlights().Count(), 2);
   EXPECT_EQ(copy->Highlights().Items(1)->Condition(), QStringLiteral("b"));
   EXPECT_NE(copy->Formats().Items(0), source->Formats().Items(0));  // copies, not shared
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MemoFileText, WritesChangedPropertiesAndTheTextLastAndReadsThemBack) {
+  CalcTableReport report;
+  auto* memo = new TrpMemoView(&report);
+  memo->SetBounds(5, 9, 731, 40);
+  memo->SetGapX(3);
+  memo->SetHAlign(haCenter);
+  memo->SetMemo({QStringLiteral("Orlavo"), QString()});
+  const QString text = rpObjToXML(*memo);
+  EXPECT_TRUE(text.contains(QLatin1String(" GapX=\"3\""))) << text.toStdString();
+  EXPECT_FALSE(text.contains(QLatin1String("GapY")));
+  EXPECT_TRUE(text.contains(QLatin1String(" HAlign=\"haCenter\"")));
+  EXPECT_FALSE(text.contains(QLatin1String("Font.")));  // ParentFont
+  EXPECT_FALSE(text.contains(QLatin1String("Memo.")));
+  EXPECT_TRUE(text.endsWith(QLatin1String(" Text=\"Orlavo&#13;&#10;\""))) << text.toStdString();
+
+  auto* back = new TrpMemoView(&report);
+  rpXMLToObj(text, *back);
+  EXPECT_EQ(back->Memo(), memo->Memo());
+  EXPECT_EQ(back->GapX(), 3);
+  EXPECT_EQ(back->HAlign(), haCenter);
+  EXPECT_EQ(back->Width(), 731);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MemoFileText, RecordTextReadsBackLineForLine) {
+  for (const QStringList& lines : {QStringList{}, QStringList{"one"}, QStringList{"a", "", "b"}, QStringList{"x", ""}}) {
+    TrpMemoView memo(nullptr);
+    memo.SetTextLines(lines.join(QLatin1String("\r\n")));
+    EXPECT_EQ(memo.Memo(), lines);
+  }
 }
 
 }  // namespace

@@ -3,10 +3,13 @@
 #include <QList>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 namespace {
+
+constexpr int kMaxDecimals = 64;
 
 bool isQuote(QChar c) { return c == u'\'' || c == u'"'; }
 
@@ -78,6 +81,9 @@ Picture analyse(const QString& s) {
     }
   }
   if (firstZero >= 0) p.forcedInt = p.intPlaceholders - firstZero;
+  // A double has no more digits than this; placeholders beyond it stay empty.
+  p.maxDecimals = std::min(p.maxDecimals, kMaxDecimals);
+  p.minDecimals = std::min(p.minDecimals, kMaxDecimals);
   return p;
 }
 
@@ -137,7 +143,7 @@ QString render(const QString& s, const Picture& p, const QString& integerDigits,
       else if (firstDigit >= 0) emitInteger(firstDigit, firstDigit + 1);
       ++intIndex;
     } else if ((c == u'0' || c == u'#') && afterPoint) {
-      if (fracIndex < fractionShown) out += fractionDigits[fracIndex];
+      if (fracIndex < fractionShown && fracIndex < fractionDigits.size()) out += fractionDigits[fracIndex];
       ++fracIndex;
     } else if (c == u'.' && !afterPoint) {
       afterPoint = true;

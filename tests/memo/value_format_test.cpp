@@ -160,3 +160,15 @@ INSTANTIATE_TEST_SUITE_P(
                       InlineCase{"x#n0.0", "x#n0.0", std::nullopt, "", ""}));  // no blank before "#"
 
 }  // namespace
+
+namespace {
+
+TEST(NumericFormat, AHugePictureIsBoundedNotOverrun) {
+  if (rpSystemDecimalSeparator() != u'.') GTEST_SKIP();
+  const QString picture = QStringLiteral("0.") + QString(500, u'0');
+  const QString shown = rpFormatValue(ScriptValue(1e300), *makeFormat(fkNumeric, picture.toUtf8().constData()));
+  EXPECT_TRUE(shown.startsWith(QLatin1String("1000000000")));
+  EXPECT_EQ(shown.size() - shown.indexOf(u'.') - 1, 64);
+}
+
+}  // namespace

@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <cstdint>
+
 #include "report/model/float_text.h"
 #include "report/model/property_value.h"
 
@@ -19,6 +21,23 @@ QStringList splitLines(const QString& text) {
   if (text.isEmpty()) return {};
   static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
   return text.split(lineBreak);
+}
+
+// Values a file may hold for an enumeration: the type's own; any number when the type is unknown.
+bool isEnumValue(const TrpPropertyDescriptor& property, int value) {
+  if (!property.Enum) return true;
+  for (const TrpEnumValue& v : property.Enum->Values)
+    if (v.Value == value) return true;
+  return false;
+}
+
+// A set's mask may hold only the bits of the type's values.
+bool isSetMask(const TrpPropertyDescriptor& property, int mask) {
+  if (!property.Enum) return true;
+  std::uint64_t allowed = 0;
+  for (const TrpEnumValue& v : property.Enum->Values)
+    if (v.Value >= 0 && v.Value < 32) allowed |= std::uint64_t{1} << v.Value;
+  return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(mask)) & ~allowed) == 0;
 }
 
 }  // namespace
@@ -55,11 +74,16 @@ std::optional<QVariant> rpPropertyFromText(const TrpPropertyDescriptor& property
   switch (property.Kind) {
     case TrpPropertyKind::Integer:
     case TrpPropertyKind::Color:
-    case TrpPropertyKind::Set:
       if (const auto v = decimal(text)) return QVariant(*v);
       return std::nullopt;
+    case TrpPropertyKind::Set:
+      if (const auto v = decimal(text); v && isSetMask(property, *v)) return QVariant(*v);
+      return std::nullopt;
     case TrpPropertyKind::Enumeration:
-      if (const auto v = decimal(text)) return QVariant(*v);
+      if (const auto v = decimal(text)) {
+        if (isEnumValue(property, *v)) return QVariant(*v);
+        return std::nullopt;
+      }
       if (property.Enum)
         if (const auto v = property.Enum->ValueOf(text.trimmed())) return QVariant(*v);
       return std::nullopt;

@@ -17,6 +17,7 @@ QString rpPropertyText(const TrpPropertyDescriptor& property, const QVariant& va
 // The value `text` stands for: integers, colours and sets from decimal; enumerations from a
 // number or, if not numeric, from the identifier (any case); Booleans from "True"/"False" or a
 // number; floats with "." or ","; text lists split at line breaks. Nothing when the text cannot be
-// read as the property's kind.
+// read as the property's kind, when a number names no value of the enumeration, or when a set's
+// mask holds a bit that is none of the set's elements.
 std::optional<QVariant> rpPropertyFromText(const TrpPropertyDescriptor& property,
                                            const QString& text);

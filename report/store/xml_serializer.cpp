@@ -6,6 +6,7 @@
 #include "report/model/custom_report.h"
 #include "report/model/object_streamer.h"
 #include "report/model/property_descriptor.h"
+#include "report/model/report_error.h"
 #include "report/res/resources.h"
 #include "report/store/xml_document.h"
 #include "report/store/xml_text.h"
@@ -123,6 +124,9 @@ void TrpXMLSerializer::FixupReferences(TrpComponent* scope) {
     if (!scope || f.Name.isEmpty() || f.Name == QLatin1String("nil")) continue;
     TrpComponent* target = scope->FindObject(f.Name);
     if (!target) target = scope->FindComponent(f.Name);
+    // A dotted name points into another window or module, none of which exist here: the
+    // reference stays unassigned and the missing owner is listed, and reading goes on.
+    if (!target && f.Name.contains(u'.')) AddError(QStringLiteral("Missing ") + f.Name.section(u'.', 0, -2));
     if (target && f.Property->Set) f.Property->Set(*f.Object, QVariant::fromValue<TrpPersistent*>(target));
   }
   FFixups.clear();
@@ -144,6 +148,14 @@ void TrpXMLSerializer::ReadRootComponent(TrpComponent& root, const TrpXMLItem* i
     doc.LoadFromStream(FStream);
     OldFormat = doc.OldVersion();
     item = doc.Root();
+    // A document of something else (another program's XML, a page where a report is expected)
+    // is refused as a whole rather than read into the wrong kind of object.
+    const QString rootName = item->Name();
+    if (rootName != QLatin1String("inherited") && !root.InheritsFrom(rootName.toUtf8().constData()))
+      throw TrpError(rootName.isEmpty()
+                         ? QStringLiteral("Invalid file format: the document is empty")
+                         : QStringLiteral("Invalid file format: the document holds \"%1\", not %2")
+                               .arg(rootName, root.ClassName()));
   }
   ReadItem(*item, nullptr, &root);
   FixupReferences(Owner ? Owner : scopeOf(&root));

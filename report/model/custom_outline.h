@@ -1,0 +1,34 @@
+#pragma once
+// TrpCustomOutline: the tree of headings of the prepared pages, as the engine and the preview see
+// it. The prepared-pages store implements it.
+#include <QString>
+
+class TrpCustomPreviewPages;
+
+class TrpCustomOutline {
+ public:
+  explicit TrpCustomOutline(TrpCustomPreviewPages& pages) : FPreviewPages(pages) {}
+  virtual ~TrpCustomOutline() = default;
+  TrpCustomOutline(const TrpCustomOutline&) = delete;
+  TrpCustomOutline& operator=(const TrpCustomOutline&) = delete;
+
+  // The number of items on the current level.
+  virtual int GetCount() const = 0;
+  // Adds an item pointing at the current page at `top` (report units) on the current level.
+  virtual void AddItem(const QString& text, int top) = 0;
+  // Makes the children of item `index` the current level.
+  virtual void LevelDown(int index) = 0;
+  virtual void LevelRoot() = 0;
+  virtual void LevelUp() = 0;
+  // Item `index` of the current level: its text, page number and position.
+  virtual void GetItem(int index, QString& text, int& page, int& top) const = 0;
+  // Moves the items from `from` on by `pageShift` pages (after pages were inserted).
+  virtual void ShiftItems(int from, int pageShift) = 0;
+  // The position of the last item, for CutObjects / PasteObjects of the engine.
+  virtual int GetCurPosition() const = 0;
+
+  TrpCustomPreviewPages& PreviewPages() const { return FPreviewPages; }
+
+ private:
+  TrpCustomPreviewPages& FPreviewPages;
+};

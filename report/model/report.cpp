@@ -1,0 +1,134 @@
+#include "report/model/report.h"
+
+#include "report/model/class_info.h"
+#include "report/model/data_set.h"
+#include "report/model/engine_options.h"
+#include "report/model/preview_options.h"
+#include "report/model/print_options.h"
+#include "report/model/report_data_sets.h"
+#include "report/model/report_options.h"
+#include "report/model/report_private.h"
+#include "report/model/report_services.h"
+
+namespace {
+
+const QString kVersion = QStringLiteral("5.3.14");
+const QString kIniFile = QStringLiteral("\\Software\\Stroval");
+
+}  // namespace
+
+TrpReport::TrpReport()
+    : d(std::make_unique<TrpReportPrivate>()),
+      FEngineOptions(std::make_unique<TrpEngineOptions>()),
+      FPreviewOptions(std::make_unique<TrpPreviewOptions>()),
+      FPrintOptions(std::make_unique<TrpPrintOptions>()),
+      FReportOptions(std::make_unique<TrpReportOptions>()),
+      FDataSets(std::make_unique<TrpReportDataSets>()),
+      FIniFile(kIniFile) {
+  d->Timer.setInterval(50);
+  d->Timer.setSingleShot(false);
+  QObject::connect(&d->Timer, &QTimer::timeout, [this] { OnTimer(); });
+  const TrpReportServices& services = rpReportServices();
+  if (services.CreateEngine) d->Engine = services.CreateEngine(*this);
+  if (services.CreatePreviewPages) SetPreviewPages(services.CreatePreviewPages(*this));
+  Clear();
+}
+
+TrpReport::~TrpReport() {
+  d->Timer.stop();
+  // Objects first, while the parts they may call still exist; then the windows and the parts.
+  TrpComponent::Clear();
+  while (!Components().isEmpty()) delete Components().last();
+  if (d->PreviewForm) {
+    TrpCustomPreviewForm* form = d->PreviewForm;
+    if (FPreview == &form->Preview()) FPreview = nullptr;
+    d->PreviewForm = nullptr;
+    form->Close();
+  }
+  if (FPreview) FPreview->UnInit(this);
+  FPreview = nullptr;
+  d->OwnPreviewForm.reset();
+  d->Progress.reset();
+  d->PreviewPages.reset();
+  d->Engine.reset();
+}
+
+void TrpReport::Clear() {
+  TrpComponent::Clear();
+  FDataSets->Clear();
+  FEngineOptions->Clear();
+  FPreviewOptions->Clear();
+  FPrintOptions->Clear();
+  FReportOptions->Clear();
+  FDataSet = nullptr;
+  FDataSetName.clear();
+  FDotMatrixReport = false;
+  FParentReport.clear();
+  FScriptLanguage = QStringLiteral("PascalScript");
+  FScriptText = {QStringLiteral("begin"), QString(), QStringLiteral("end.")};
+  FSysVariables = {QStringLiteral("Date"),       QStringLiteral("Time"),        QStringLiteral("Page"),
+                   QStringLiteral("Page#"),      QStringLiteral("TotalPages"),  QStringLiteral("TotalPages#"),
+                   QStringLiteral("Line"),       QStringLiteral("Line#"),       QStringLiteral("CopyName#")};
+  FOnRunDialogs.clear();
+  FOnStartReport.clear();
+  FOnStopReport.clear();
+}
+
+QString TrpReport::Version() const { return kVersion; }
+
+void TrpReport::SetDataSet(TrpDataSet* value) {
+  FDataSet = value;
+  FDataSetName = value ? value->UserName() : QString();
+}
+
+void TrpReport::SetTerminated(bool value) {
+  // The script is stopped by the script binding, which watches this flag on every line.
+  FTerminated = value;
+}
+
+TrpCustomEngine* TrpReport::Engine() const { return d->Engine.get(); }
+TrpCustomPreviewPages* TrpReport::PreviewPages() const { return d->PreviewPages.get(); }
+
+void TrpReport::SetPreviewPages(std::unique_ptr<TrpCustomPreviewPages> pages) {
+  d->PreviewPages = std::move(pages);
+  if (d->Engine) d->Engine->SetPreviewPages(d->PreviewPages.get());
+  if (d->PreviewPages) d->PreviewPages->SetEngine(d->Engine.get());
+}
+
+void TrpReport::SetPreview(TrpCustomPreview* preview) {
+  if (FPreview && FPreview != preview) {
+    FPreview->UnInit(this);
+    d->PreviewForm = nullptr;
+  }
+  FPreview = preview;
+  if (!FPreview) return;
+  FPreview->Init(this, PreviewPages());
+  if (TrpCustomPreviewForm* form = FPreview->PreviewForm()) d->PreviewForm = form;
+}
+
+TrpCustomPreviewForm* TrpReport::PreviewForm() const {
+  return d->OwnPreviewForm ? d->OwnPreviewForm.get() : d->PreviewForm;
+}
+
+void TrpReport::PreviewFormClosed(TrpCustomPreviewForm* form) {
+  if (d->PreviewForm != form) return;
+  d->PreviewForm = nullptr;
+  if (FPreview == &form->Preview()) FPreview = nullptr;
+  if (OnClosePreview) OnClosePreview();
+}
+
+void TrpReport::Notification(TrpComponent* removed) {
+  if (auto* dataSet = dynamic_cast<TrpDataSet*>(removed)) {
+    FDataSets->Forget(dataSet);
+    if (FDataSet == dataSet) FDataSet = nullptr;
+  }
+  TrpCustomReport::Notification(removed);
+}
+
+void TrpReport::DoBeforePrint(TrpComponent* object) {
+  if (OnBeforePrint) OnBeforePrint(object);
+}
+
+void TrpReport::DoAfterPrint(TrpComponent* object) {
+  if (OnAfterPrint) OnAfterPrint(object);
+}

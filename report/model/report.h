@@ -1,0 +1,191 @@
+#pragma once
+// TrpReport: the report component. It owns a report definition (its pages and their objects),
+// the option records and the data-set list, loads and saves report files, and prepares, shows
+// and prints the report through the engine, the prepared-pages store and the preview, which
+// higher layers supply (report_services.h).
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+#include "report/model/custom_preview.h"
+#include "report/model/custom_report.h"
+
+class QIODevice;
+class TrpCustomEngine;
+class TrpCustomExportFilter;
+class TrpCustomPreviewPages;
+class TrpDataSet;
+class TrpEngineOptions;
+class TrpPage;
+class TrpPreviewOptions;
+class TrpPrintOptions;
+class TrpReportDataSets;
+class TrpReportOptions;
+struct TrpReportPrivate;
+
+class TrpReport : public TrpCustomReport {
+ public:
+  TrpReport();
+  ~TrpReport() override;
+
+  static const TrpClassInfo& StaticClassInfo();
+  const TrpClassInfo& ClassInfo() const override;
+
+  // Frees the pages and objects and puts every property back as a new report has it, except
+  // what belongs to the hosting program (see the option records' Clear).
+  void Clear() override;
+
+  // --- published properties --------------------------------------------------------------------
+  // Always "5.3.14": the setter ignores what it is given.
+  QString Version() const;
+  void SetVersion(const QString& value) { (void)value; }
+  const QString& ParentReport() const { return FParentReport; }
+  void SetParentReport(const QString& value) { FParentReport = value; }
+  TrpDataSet* DataSet() const { return FDataSet; }
+  void SetDataSet(TrpDataSet* value);
+  const QString& DataSetName() const { return FDataSetName; }
+  void SetDataSetName(const QString& value) { FDataSetName = value; }
+  bool DotMatrixReport() const { return FDotMatrixReport; }
+  void SetDotMatrixReport(bool value) { FDotMatrixReport = value; }
+  TrpEngineOptions& EngineOptions() const { return *FEngineOptions; }
+  TrpPreviewOptions& PreviewOptions() const { return *FPreviewOptions; }
+  TrpPrintOptions& PrintOptions() const { return *FPrintOptions; }
+  TrpReportOptions& ReportOptions() const { return *FReportOptions; }
+  const QString& IniFile() const { return FIniFile; }
+  void SetIniFile(const QString& value) { FIniFile = value; }
+  bool OldStyleProgress() const { return FOldStyleProgress; }
+  void SetOldStyleProgress(bool value) { FOldStyleProgress = value; }
+  QString ScriptLanguage() const override { return FScriptLanguage; }
+  void SetScriptLanguage(const QString& value) { FScriptLanguage = value; }
+  const QStringList& ScriptText() const { return FScriptText; }
+  void SetScriptText(const QStringList& value) { FScriptText = value; }
+  bool ShowProgress() const { return FShowProgress; }
+  void SetShowProgress(bool value) { FShowProgress = value; }
+  bool StoreInDFM() const { return FStoreInDFM; }
+  void SetStoreInDFM(bool value) { FStoreInDFM = value; }
+  // Script procedures run at those moments.
+  const QString& OnRunDialogs() const { return FOnRunDialogs; }
+  void SetOnRunDialogs(const QString& value) { FOnRunDialogs = value; }
+  const QString& OnStartReport() const { return FOnStartReport; }
+  void SetOnStartReport(const QString& value) { FOnStartReport = value; }
+  const QString& OnStopReport() const { return FOnStopReport; }
+  void SetOnStopReport(const QString& value) { FOnStopReport = value; }
+  const QString& OnReportPrint() const { return FOnReportPrint; }
+  void SetOnReportPrint(const QString& value) { FOnReportPrint = value; }
+
+  // --- program callbacks -----------------------------------------------------------------------
+  std::function<void()> OnBeginDoc;   // before a preparation
+  std::function<void()> OnEndDoc;     // after a successful one
+  std::function<void()> OnPreview;    // the preview window exists, not yet shown
+  std::function<void()> OnClosePreview;
+  std::function<void(TrpComponent*)> OnBeforePrint;
+  std::function<void(TrpComponent*)> OnAfterPrint;
+  std::function<void(TrpReport*, TrpProgressType, int)> OnProgressStart;
+  std::function<void(TrpReport*, TrpProgressType, int)> OnProgress;
+  std::function<void(TrpReport*, TrpProgressType, int)> OnProgressStop;
+
+  // --- state -----------------------------------------------------------------------------------
+  TrpReportDataSets& DataSets() const { return *FDataSets; }
+  const QStringList& SysVariables() const { return FSysVariables; }
+  const QString& FileName() const { return FFileName; }
+  void SetFileName(const QString& value) { FFileName = value; }
+  bool Modified() const { return FModified; }
+  void SetModified(bool value) { FModified = value; }
+  bool Reloading() const { return FReloading; }
+  // Whether the last LoadFromStream read a definition (false after a fatal error or a rejected
+  // password).
+  bool StreamLoaded() const { return FStreamLoaded; }
+  bool Terminated() const { return FTerminated; }
+  void SetTerminated(bool value);
+
+  // --- parts from higher layers ----------------------------------------------------------------
+  TrpCustomEngine* Engine() const;
+  TrpCustomPreviewPages* PreviewPages() const;
+  // Replaces the store (the report takes it) and links the engine and the store to each other.
+  void SetPreviewPages(std::unique_ptr<TrpCustomPreviewPages> pages);
+  TrpCustomPreview* Preview() const { return FPreview; }
+  // Attaches a preview control placed elsewhere, or detaches one (none).
+  void SetPreview(TrpCustomPreview* preview);
+  TrpCustomPreviewForm* PreviewForm() const;
+  // A non-modal preview window tells the report it closed and is gone.
+  void PreviewFormClosed(TrpCustomPreviewForm* form);
+
+  // --- files -----------------------------------------------------------------------------------
+  // Clears the report and reads the file. Returns true when the file existed and was read as a
+  // report; a missing file raises TrpError when `exceptionIfNotFound`, else gives false. Errors
+  // met while reading are in Errors() and have gone through the common error handler.
+  bool LoadFromFile(const QString& fileName, bool exceptionIfNotFound = false);
+  // Writes to a temporary file beside `fileName` that replaces it only once completely written;
+  // raises TrpError when the file cannot be written, and the old file is then untouched.
+  void SaveToFile(const QString& fileName);
+  void LoadFromStream(QIODevice& stream) override;
+  void SaveToStream(QIODevice& stream, bool saveChildren = true, bool saveDefaultValues = false,
+                    bool streaming = false) const override;
+  // Gives the report a data page as its first page when it has none.
+  void CheckDataPage();
+  // The data-set list as the nested element "Datasets" (only when not empty).
+  void WriteNestedProperties(TrpXMLItem& item, const TrpComponent* ancestor) const override;
+  bool ReadNestedProperty(TrpXMLItem& item) override;
+
+  // --- running ---------------------------------------------------------------------------------
+  bool PrepareReport(bool clearLastReport = true);
+  // Prepares and shows the report in the preview; see ShowPreparedReport.
+  void ShowReport(bool clearLastReport = true);
+  void ShowPreparedReport();
+  // Prints the prepared pages; false without a store or when printing failed.
+  bool Print();
+  bool Export(TrpCustomExportFilter& filter);
+  // Runs the engine on `page` alone, without dialogs and without clearing.
+  bool PreparePage(TrpPage& page);
+  void DoBeforePrint(TrpComponent* object);
+  void DoAfterPrint(TrpComponent* object);
+
+  // --- progress --------------------------------------------------------------------------------
+  void InternalOnProgressStart(TrpProgressType kind);
+  void InternalOnProgress(TrpProgressType kind, int progress);
+  void InternalOnProgressStop(TrpProgressType kind);
+  void SetProgressMessage(const QString& text, bool hint = false);
+
+  // Reports the error list, after the UI string "clErrors", through the common error handler.
+  void ReportErrors();
+
+  void Notification(TrpComponent* removed) override;
+
+ private:
+  void SaveDefinition(QIODevice& copy);
+  void RestoreDefinition(QIODevice& copy);
+  bool RunPreparation();
+  bool CheckDataSets();
+  bool CheckPassword();
+  void OnTimer();
+
+  std::unique_ptr<TrpReportPrivate> d;
+  std::unique_ptr<TrpEngineOptions> FEngineOptions;
+  std::unique_ptr<TrpPreviewOptions> FPreviewOptions;
+  std::unique_ptr<TrpPrintOptions> FPrintOptions;
+  std::unique_ptr<TrpReportOptions> FReportOptions;
+  std::unique_ptr<TrpReportDataSets> FDataSets;
+  QString FParentReport;
+  TrpDataSet* FDataSet = nullptr;
+  QString FDataSetName;
+  bool FDotMatrixReport = false;
+  QString FIniFile;
+  bool FOldStyleProgress = false;
+  TrpCustomPreview* FPreview = nullptr;
+  QString FScriptLanguage;
+  QStringList FScriptText;
+  bool FShowProgress = true;
+  bool FStoreInDFM = true;
+  QString FOnRunDialogs;
+  QString FOnStartReport;
+  QString FOnStopReport;
+  QString FOnReportPrint;
+  QStringList FSysVariables;
+  QString FFileName;
+  bool FModified = false;
+  bool FReloading = false;
+  bool FStreamLoaded = false;
+  bool FTerminated = false;
+};

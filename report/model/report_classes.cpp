@@ -1,0 +1,15 @@
+#include "report/model/report_classes.h"
+
+#include "report/model/class_info.h"
+#include "report/model/class_registry.h"
+#include "report/model/memo_classes.h"
+#include "report/model/page_classes.h"
+#include "report/model/report.h"
+#include "report/model/view_classes.h"
+
+void rpRegisterReportClasses() {
+  rpRegisterClass(TrpReport::StaticClassInfo());
+  rpRegisterPageClasses();
+  rpRegisterViewClasses();
+  rpRegisterMemoClasses();
+}

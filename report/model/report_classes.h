@@ -1,0 +1,6 @@
+#pragma once
+// Start-up registration of every report class with the class registry, so that report files can
+// name them: the report, its pages and bands, and the objects that sit on them.
+
+// Registers TrpReport, the pages, bands and subreports, the visual objects and the text objects.
+void rpRegisterReportClasses();

@@ -1,0 +1,243 @@
+// Loading and saving report definitions: files, streams, the options a load keeps, passwords,
+// and the data page every loaded report has.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "report/model/class_info.h"
+#include "report/model/common_error_handler.h"
+#include "report/model/data_page.h"
+#include "report/model/engine_options.h"
+#include "report/model/object_attributes.h"
+#include "report/model/preview_options.h"
+#include "report/model/print_options.h"
+#include "report/model/report.h"
+#include "report/model/report_data_sets.h"
+#include "report/model/report_options.h"
+#include "report/model/report_password.h"
+#include "report/model/report_services.h"
+#include "report/res/resources.h"
+#include "report/store/xml_document.h"
+
+namespace {
+
+const QString kDatasets = QStringLiteral("Datasets");
+
+// What a load must not take from the file: the hosting program's settings. The engine and
+// preview options the file does decide (DoublePass, OutlineVisible, ...) are put back afterwards.
+struct ProgramSettings {
+  TrpEngineOptions Engine;
+  bool DestroyForms, EnableThreadSafe, UseGlobalDataSetList;
+  QThread* ReportThread;
+  TrpPreviewOptions Preview;
+  QString IniFile;
+  TrpCustomPreview* PreviewControl;
+  bool OldStyleProgress, ShowProgress, StoreInDFM;
+};
+
+void keep(const TrpReport& r, ProgramSettings& s) {
+  s.Engine.Assign(r.EngineOptions());
+  s.DestroyForms = r.EngineOptions().DestroyForms();
+  s.EnableThreadSafe = r.EngineOptions().EnableThreadSafe();
+  s.UseGlobalDataSetList = r.EngineOptions().UseGlobalDataSetList();
+  s.ReportThread = r.EngineOptions().ReportThread();
+  s.Preview.Assign(r.PreviewOptions());
+  s.IniFile = r.IniFile();
+  s.PreviewControl = r.Preview();
+  s.OldStyleProgress = r.OldStyleProgress();
+  s.ShowProgress = r.ShowProgress();
+  s.StoreInDFM = r.StoreInDFM();
+}
+
+void restoreEngineOptions(TrpEngineOptions& options, const ProgramSettings& s) {
+  const bool convertNulls = options.ConvertNulls();
+  const bool ignoreDevByZero = options.IgnoreDevByZero();
+  const bool doublePass = options.DoublePass();
+  options.Assign(s.Engine);
+  options.SetConvertNulls(convertNulls);
+  options.SetIgnoreDevByZero(ignoreDevByZero);
+  options.SetDoublePass(doublePass);
+  options.SetDestroyForms(s.DestroyForms);
+  options.SetEnableThreadSafe(s.EnableThreadSafe);
+  options.SetUseGlobalDataSetList(s.UseGlobalDataSetList);
+  options.SetReportThread(s.ReportThread);
+}
+
+void restorePreviewOptions(TrpPreviewOptions& options, const ProgramSettings& s) {
+  TrpPreviewOptions fromFile;
+  fromFile.Assign(options);
+  options.Assign(s.Preview);
+  options.SetOutlineVisible(fromFile.OutlineVisible());
+  options.SetOutlineWidth(fromFile.OutlineWidth());
+  options.SetOutlineExpand(fromFile.OutlineExpand());
+  options.SetPagesInCache(fromFile.PagesInCache());
+  options.SetThumbnailVisible(fromFile.ThumbnailVisible());
+}
+
+void restore(TrpReport& r, const ProgramSettings& s) {
+  restoreEngineOptions(r.EngineOptions(), s);
+  restorePreviewOptions(r.PreviewOptions(), s);
+  r.SetIniFile(s.IniFile);
+  if (r.Preview() != s.PreviewControl) r.SetPreview(s.PreviewControl);
+  r.SetOldStyleProgress(s.OldStyleProgress);
+  r.SetShowProgress(s.ShowProgress);
+  r.SetStoreInDFM(s.StoreInDFM);
+}
+
+QString errorMessage(const std::exception& e) {
+  if (const auto* rp = dynamic_cast<const TrpError*>(&e)) return rp->Message();
+  return QString::fromUtf8(e.what());
+}
+
+// The ancestor's path relative to the folder of the file being written, when it is absolute.
+QString relativeParent(const QString& parent, const QString& fileName) {
+  const bool driveLetter = parent.size() > 1 && parent[1] == u':';
+  if (!driveLetter && !QDir::isAbsolutePath(parent)) return parent;
+  return QFileInfo(fileName).absoluteDir().relativeFilePath(parent);
+}
+
+}  // namespace
+
+void TrpReport::ReportErrors() {
+  if (Errors().isEmpty()) return;
+  rpCommonErrorHandler(*FEngineOptions,
+                       rpResources()->Get(QStringLiteral("clErrors")) + QLatin1String("\r\n") +
+                           Errors().join(QLatin1String("\r\n")));
+}
+
+bool TrpReport::CheckPassword() {
+  const QString password = FReportOptions->Password();
+  if (password.isEmpty() || password == FReportOptions->PrevPassword() ||
+      password == FReportOptions->HiddenPassword())
+    return true;
+  const auto& ask = rpReportServices().AskPassword;
+  const std::optional<QString> entered = ask ? ask(*this) : std::nullopt;
+  if (entered && *entered == password) {
+    FReportOptions->SetPrevPassword(password);
+    return true;
+  }
+  AddError(QStringLiteral("Invalid password"));
+  ReportErrors();
+  return false;
+}
+
+void TrpReport::LoadFromStream(QIODevice& stream) {
+  ClearErrors();
+  FReportOptions->SetPassword(FReportOptions->HiddenPassword());
+  ProgramSettings kept;
+  keep(*this, kept);
+  FStreamLoaded = true;
+  try {
+    TrpComponent::LoadFromStream(stream);
+  } catch (const std::exception& e) {
+    FStreamLoaded = false;
+    AddError(errorMessage(e));
+    TrpComponent::Clear();  // nothing half-read stays
+  }
+  CheckDataPage();
+  restore(*this, kept);
+  FReportOptions->SetPassword(rpDecodePwd(FReportOptions->Password()));
+
+  if (FReportOptions->Info()) {
+    Clear();
+    return;
+  }
+  if (FReloading || FEngineOptions->EnableThreadSafe() || CheckPassword()) {
+    ReportErrors();
+    return;
+  }
+  // A report whose password was not given is emptied.
+  FStreamLoaded = false;
+  Clear();
+}
+
+void TrpReport::SaveToStream(QIODevice& stream, bool saveChildren, bool saveDefaultValues,
+                             bool streaming) const {
+  const QString password = FReportOptions->Password();
+  FReportOptions->SetPrevPassword(password);
+  FReportOptions->SetPassword(rpEncodePwd(password));
+  try {
+    TrpComponent::SaveToStream(stream, saveChildren, saveDefaultValues, streaming);
+  } catch (...) {
+    FReportOptions->SetPassword(password);
+    throw;
+  }
+  FReportOptions->SetPassword(password);
+}
+
+bool TrpReport::LoadFromFile(const QString& fileName, bool exceptionIfNotFound) {
+  Clear();
+  ClearErrors();
+  FFileName.clear();
+  FStreamLoaded = false;
+  const QFileInfo info(fileName);
+  if (!info.exists()) {
+    if (exceptionIfNotFound)
+      throw TrpError(QStringLiteral("Cannot open file \"%1\". The file does not exist").arg(fileName));
+    return false;
+  }
+  QFile file(fileName);
+  if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+    const QString reason = info.isFile() ? file.errorString() : QStringLiteral("It is not a file");
+    AddError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, reason));
+    ReportErrors();
+    return false;
+  }
+  FFileName = fileName;
+  LoadFromStream(file);
+  return FStreamLoaded;
+}
+
+void TrpReport::SaveToFile(const QString& fileName) {
+  if (!FParentReport.isEmpty()) FParentReport = relativeParent(FParentReport, fileName);
+  QSaveFile file(fileName);
+  if (!file.open(QIODevice::WriteOnly))
+    throw TrpError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
+  SaveToStream(file, true);
+  // Nothing replaces the old file unless every byte was written.
+  if (!file.commit())
+    throw TrpError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, file.errorString()));
+}
+
+void TrpReport::CheckDataPage() {
+  for (const TrpComponent* child : Objects())
+    if (child->InheritsFrom("TrpDataPage")) return;
+  const QList<TrpComponent*> pages = Objects();
+  auto* dataPage = new TrpDataPage(this);
+  if (FindObject(QStringLiteral("Data")) || FindComponent(QStringLiteral("Data")))
+    dataPage->CreateUniqueName();
+  else
+    dataPage->SetName(QStringLiteral("Data"));
+  // The tree has no insert: the other pages move behind the new one.
+  for (TrpComponent* page : pages) {
+    page->SetParent(nullptr);
+    page->SetParent(this);
+  }
+  int left = 60;
+  for (TrpComponent* component : Components()) {
+    const bool dataComponent =
+        component->InheritsFrom("TrpDialogComponent") || component->InheritsFrom("TrpDataSet");
+    if (!dataComponent || component->Parent() == dataPage) continue;
+    component->SetParent(dataPage);
+    component->SetLeft(left);
+    component->SetTop(20);
+    left += 64;
+  }
+}
+
+void TrpReport::WriteNestedProperties(TrpXMLItem& item, const TrpComponent* ancestor) const {
+  (void)ancestor;
+  if (FDataSets->IsEmpty()) return;
+  QList<const TrpPersistent*> items;
+  for (int i = 0; i < FDataSets->Count(); ++i) items.append(FDataSets->Items(i));
+  rpWriteCollection(items, kDatasets, item);
+}
+
+bool TrpReport::ReadNestedProperty(TrpXMLItem& item) {
+  if (item.Name() != kDatasets) return false;
+  QStringList errors;
+  rpReadCollection(item, [this] { return FDataSets->Add(); }, &errors);
+  AddErrors(errors);
+  return true;
+}

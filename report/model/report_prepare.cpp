@@ -1,0 +1,200 @@
+// Preparing a report: the data-set check, the definition saved before the run and read back
+// after it, the script, the engine, and one report of everything that went wrong.
+#include <QBuffer>
+#include <QDir>
+#include <QTemporaryFile>
+
+#include "report/model/custom_engine.h"
+#include "report/model/custom_preview_pages.h"
+#include "report/model/data_set.h"
+#include "report/model/engine_options.h"
+#include "report/model/preview_options.h"
+#include "report/model/print_options.h"
+#include "report/model/report_error.h"
+#include "report/model/report.h"
+#include "report/model/report_data_sets.h"
+#include "report/model/report_options.h"
+#include "report/model/report_private.h"
+#include "report/model/report_services.h"
+#include "report/res/format_text.h"
+#include "report/res/resources.h"
+#include "script/script_error.h"
+
+namespace {
+
+bool dataSetExists(const QString& name) {
+  for (const TrpDataSet* dataSet : rpGlobalDataSets())
+    if (dataSet->UserName().compare(name, Qt::CaseInsensitive) == 0) return true;
+  return false;
+}
+
+QString messageOf(const std::exception& e) {
+  if (const auto* rp = dynamic_cast<const TrpError*>(&e)) return rp->Message();
+  if (const auto* script = dynamic_cast<const ScriptError*>(&e)) return script->Message();
+  return QString::fromUtf8(e.what());
+}
+
+// Where the definition waits during a run: in memory, or in a temporary file when the engine
+// options ask for a file cache.
+class SavedDefinition {
+ public:
+  explicit SavedDefinition(const TrpEngineOptions& options) {
+    if (!options.UseFileCache()) {
+      FMemory.open(QIODevice::ReadWrite);
+      return;
+    }
+    const QString dir = options.TempDir().isEmpty() ? QDir::tempPath() : options.TempDir();
+    FFile = std::make_unique<QTemporaryFile>(QDir(dir).filePath(QStringLiteral("rpXXXXXX")));
+    if (!FFile->open()) throw TrpError(QStringLiteral("Cannot create a temporary file in \"%1\"").arg(dir));
+  }
+  QIODevice& Device() { return FFile ? static_cast<QIODevice&>(*FFile) : FMemory; }
+
+ private:
+  QBuffer FMemory;
+  std::unique_ptr<QTemporaryFile> FFile;  // removed when freed
+};
+
+}  // namespace
+
+bool TrpReport::CheckDataSets() {
+  const QString pattern = rpResources()->Get(QStringLiteral("clDSNotExist"));
+  for (int i = 0; i < FDataSets->Count(); ++i) {
+    const QString name = FDataSets->Items(i)->DataSetName();
+    if (!dataSetExists(name)) AddError(rpFormat(pattern, {name}));
+  }
+  return Errors().isEmpty();
+}
+
+void TrpReport::SaveDefinition(QIODevice& copy) {
+  SaveToStream(copy, true, false);
+}
+
+void TrpReport::RestoreDefinition(QIODevice& copy) {
+  const QStringList errors = Errors();
+  const QString password = FReportOptions->Password();
+  const int splicingLine = FPrintOptions->SplicingLine();
+  copy.seek(0);
+  FReloading = true;
+  try {
+    LoadFromStream(copy);
+  } catch (...) {
+    FReloading = false;
+    FReportOptions->SetPassword(password);
+    FPrintOptions->SetSplicingLine(splicingLine);
+    ClearErrors();
+    AddErrors(errors);
+    throw;
+  }
+  FReloading = false;
+  FReportOptions->SetPassword(password);
+  FPrintOptions->SetSplicingLine(splicingLine);
+  // The errors of the run are what the caller is told about.
+  ClearErrors();
+  AddErrors(errors);
+}
+
+bool TrpReport::RunPreparation() {
+  if (OnBeginDoc) OnBeginDoc();
+  if (const auto& prepare = rpReportServices().PrepareScript) prepare(*this);
+  if (FTerminated) return false;
+  if (!d->Engine) throw TrpError(QStringLiteral("The report engine is not available"));
+  const bool done = d->Engine->Run(true, false, nullptr);
+  if (!done) return false;
+  if (OnEndDoc) OnEndDoc();
+  return true;
+}
+
+bool TrpReport::PrepareReport(bool clearLastReport) {
+  if (clearLastReport && d->PreviewPages) d->PreviewPages->Clear();
+  if (FPreview) FPreview->Init(this, PreviewPages());
+  ClearErrors();
+  FTerminated = false;
+  bool result = false;
+  if (CheckDataSets()) {
+    std::unique_ptr<SavedDefinition> saved;
+    if (FEngineOptions->DestroyForms()) {
+      saved = std::make_unique<SavedDefinition>(*FEngineOptions);
+      // The password stays out of the copy; it is put back after the reload.
+      const QString password = FReportOptions->Password();
+      FReportOptions->SetPassword(QString());
+      SaveDefinition(saved->Device());
+      FReportOptions->SetPassword(password);
+    }
+    try {
+      result = RunPreparation();
+    } catch (const std::exception& e) {
+      AddError(messageOf(e));
+      result = false;
+    }
+    if (!result && PreviewForm()) PreviewForm()->Close();
+    if (saved) RestoreDefinition(saved->Device());
+  }
+  if (Errors().isEmpty()) return result;
+  ReportErrors();
+  return false;
+}
+
+bool TrpReport::PreparePage(TrpPage& page) {
+  if (!d->Engine) return false;
+  return d->Engine->Run(false, false, &page);
+}
+
+void TrpReport::OnTimer() {
+  d->Timer.stop();
+  PrepareReport(false);
+}
+
+void TrpReport::ShowReport(bool clearLastReport) {
+  if (d->Engine && d->Engine->Running()) return;
+  if (clearLastReport && d->PreviewPages) d->PreviewPages->Clear();
+  if (FOldStyleProgress) {
+    if (!PrepareReport(false)) return;
+  } else {
+    d->Timer.start();
+  }
+  ShowPreparedReport();
+}
+
+void TrpReport::ShowPreparedReport() {
+  if (d->PreviewForm) {
+    if (FPreview == &d->PreviewForm->Preview()) FPreview = nullptr;
+    d->PreviewForm = nullptr;
+  }
+  if (FPreview) {
+    // A control placed by the program: the program shows it.
+    FPreview->Init(this, PreviewPages());
+    return;
+  }
+  const auto& create = rpReportServices().CreatePreviewForm;
+  std::unique_ptr<TrpCustomPreviewForm> form = create ? create(*this) : nullptr;
+  if (!form) {
+    // No window to show the pages in: a preparation waiting for the window's loop runs now.
+    if (d->Timer.isActive()) OnTimer();
+    return;
+  }
+  FPreview = &form->Preview();
+  FPreview->Init(this, PreviewPages());
+  form->Init();
+  if (OnPreview) OnPreview();
+  if (FPreviewOptions->Modal()) {
+    d->OwnPreviewForm = std::move(form);
+    d->OwnPreviewForm->ShowModal();
+    d->Timer.stop();
+    FPreview->UnInit(this);
+    FPreview = nullptr;
+    d->OwnPreviewForm.reset();
+    if (OnClosePreview) OnClosePreview();
+    return;
+  }
+  // A non-modal window frees itself when closed and says so through PreviewFormClosed.
+  d->PreviewForm = form.release();
+  d->PreviewForm->Show();
+}
+
+bool TrpReport::Print() {
+  return d->PreviewPages && d->PreviewPages->Print();
+}
+
+bool TrpReport::Export(TrpCustomExportFilter& filter) {
+  return d->PreviewPages && d->PreviewPages->Export(filter);
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The parts of a report that live in higher layers — the engine, the prepared-pages store, the
+// preview and progress windows, the password dialog and the script binding. Those layers install
+// their makers here at start-up; a report asks for them when it is created or needs them. Where
+// nothing is installed the report works without that part and says so where it matters.
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class TrpCustomEngine;
+class TrpCustomPreviewForm;
+class TrpCustomPreviewPages;
+class TrpCustomProgress;
+class TrpReport;
+
+struct TrpReportServices {
+  std::function<std::unique_ptr<TrpCustomEngine>(TrpReport&)> CreateEngine;
+  std::function<std::unique_ptr<TrpCustomPreviewPages>(TrpReport&)> CreatePreviewPages;
+  // A new preview window showing `report`; the report owns it while it is modal.
+  std::function<std::unique_ptr<TrpCustomPreviewForm>(TrpReport&)> CreatePreviewForm;
+  std::function<std::unique_ptr<TrpCustomProgress>(TrpReport&)> CreateProgress;
+  // Asks the user for the password of a protected report: the text entered, or nothing when the
+  // user cancelled.
+  std::function<std::optional<QString>(TrpReport&)> AskPassword;
+  // Prepares the script's name space before a run; raises on a script error.
+  std::function<void(TrpReport&)> PrepareScript;
+};
+
+// The process-wide services; change them at start-up (tests put fakes in and take them out).
+TrpReportServices& rpReportServices();

@@ -1,0 +1,181 @@
+#include "tools/stroval-report/report_tool.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <functional>
+#include <map>
+
+#include "report/model/common_error_handler.h"
+#include "report/model/report.h"
+#include "report/model/report_classes.h"
+#include "report/model/report_error.h"
+#include "report/model/report_options.h"
+#include "report/store/xml_serializer.h"
+
+namespace {
+
+const char kUsage[] =
+    "Usage: stroval-report [--password TEXT] COMMAND ARGUMENTS\n"
+    "\n"
+    "Commands:\n"
+    "  check FILE      Load a report definition and list its errors.\n"
+    "                  Exits with 1 when there are any.\n"
+    "  resave IN OUT   Load a report definition and save it again as OUT.\n"
+    "                  A definition with errors is not saved unless --force is given,\n"
+    "                  since what could not be read would be lost.\n"
+    "  help            Show this text.\n"
+    "\n"
+    "Options:\n"
+    "  --password TEXT  The password of a protected report.\n"
+    "  --force          resave: save even when the definition had errors.\n"
+    "\n"
+    "Exit codes: 0 success, 1 errors in the report or a file problem, 2 wrong command line.\n";
+
+struct Options {
+  QString Password;
+  bool Force = false;
+  QStringList Words;  // the command and its arguments
+};
+
+struct Io {
+  QTextStream& Out;
+  QTextStream& Err;
+};
+
+// Splits options from words; an unknown option or a missing value is a usage error.
+bool parse(const QStringList& arguments, Options& options, QString& problem) {
+  for (int i = 0; i < arguments.size(); ++i) {
+    const QString& a = arguments[i];
+    if (a == QLatin1String("--password")) {
+      if (i + 1 >= arguments.size()) {
+        problem = QStringLiteral("--password needs a value");
+        return false;
+      }
+      options.Password = arguments[++i];
+    } else if (a.startsWith(QLatin1String("--password="))) {
+      options.Password = a.mid(11);
+    } else if (a == QLatin1String("--force")) {
+      options.Force = true;
+    } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+      options.Words = {QStringLiteral("help")};
+      return true;
+    } else if (a.startsWith(u'-') && a.size() > 1) {
+      problem = QStringLiteral("unknown option %1").arg(a);
+      return false;
+    } else {
+      options.Words.append(a);
+    }
+  }
+  return true;
+}
+
+// The tool lists a report's errors itself, on its own streams; the report's error box stays
+// quiet. (Switching the report to silent mode instead would write that mode into a resaved file.)
+class ErrorsListedByTheTool : public TrpErrorBox {
+ public:
+  void ShowError(const QString&, const QString&) override {}
+};
+
+// Loads `fileName` into `report`. False (with a message) when the file is missing or could not
+// be read as a report.
+bool load(TrpReport& report, const QString& fileName, const Options& options, Io& io) {
+  report.ReportOptions().SetHiddenPassword(options.Password);
+  if (!QFileInfo::exists(fileName)) {
+    io.Err << "stroval-report: " << fileName << ": no such file\n";
+    return false;
+  }
+  bool loaded = false;
+  try {
+    loaded = report.LoadFromFile(fileName);
+  } catch (const TrpError& e) {
+    report.AddError(e.Message());
+  } catch (const std::exception& e) {
+    report.AddError(QString::fromUtf8(e.what()));
+  }
+  if (!loaded) {
+    io.Err << "stroval-report: " << fileName << ": cannot be read as a report\n";
+    for (const QString& e : report.Errors()) io.Err << "  " << e << '\n';
+  }
+  return loaded;
+}
+
+void listErrors(const TrpReport& report, const QString& fileName, QTextStream& stream) {
+  for (const QString& e : report.Errors()) stream << fileName << ": " << e << '\n';
+}
+
+int check(const Options& options, Io& io) {
+  if (options.Words.size() != 2) {
+    io.Err << "stroval-report: check takes one file\n\n" << kUsage;
+    return rtUsage;
+  }
+  const QString fileName = options.Words[1];
+  TrpReport report;
+  if (!load(report, fileName, options, io)) return rtFailed;
+  if (report.Errors().isEmpty()) {
+    io.Out << fileName << ": no errors\n";
+    return rtOk;
+  }
+  listErrors(report, fileName, io.Out);
+  io.Out << fileName << ": " << report.Errors().size() << " error(s)\n";
+  return rtFailed;
+}
+
+int resave(const Options& options, Io& io) {
+  if (options.Words.size() != 3) {
+    io.Err << "stroval-report: resave takes an input and an output file\n\n" << kUsage;
+    return rtUsage;
+  }
+  const QString in = options.Words[1], out = options.Words[2];
+  TrpReport report;
+  if (!load(report, in, options, io)) return rtFailed;
+  if (!report.Errors().isEmpty()) {
+    listErrors(report, in, io.Err);
+    if (!options.Force) {
+      io.Err << "stroval-report: " << in << " has errors; not saved (use --force to save anyway)\n";
+      return rtFailed;
+    }
+  }
+  try {
+    report.SaveToFile(out);
+  } catch (const TrpError& e) {
+    io.Err << "stroval-report: " << e.Message() << '\n';
+    return rtFailed;
+  }
+  io.Out << in << ": saved as " << out << '\n';
+  return rtOk;
+}
+
+}  // namespace
+
+int rpRunReportTool(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+  Io io{out, err};
+  Options options;
+  QString problem;
+  if (!parse(arguments, options, problem)) {
+    err << "stroval-report: " << problem << "\n\n" << kUsage;
+    return rtUsage;
+  }
+  if (options.Words.isEmpty()) {
+    err << kUsage;
+    return rtUsage;
+  }
+  const std::map<QString, std::function<int(const Options&, Io&)>> commands{
+      {QStringLiteral("check"), check},
+      {QStringLiteral("resave"), resave},
+      {QStringLiteral("help"), [](const Options&, Io& io) { io.Out << kUsage; return int(rtOk); }},
+  };
+  const auto command = commands.find(options.Words.first());
+  if (command == commands.end()) {
+    err << "stroval-report: unknown command \"" << options.Words.first() << "\"\n\n" << kUsage;
+    return rtUsage;
+  }
+  return command->second(options, io);
+}
+
+void rpStartReportTool() {
+  static ErrorsListedByTheTool errorBox;
+  rpSetErrorBox(&errorBox);
+  rpRegisterReportClasses();
+  rpInstallXMLSerializer();
+}

@@ -10,13 +10,16 @@
 #include "script/procedure.h"
 #include "script/script_error.h"
 #include "script/statements.h"
+#include "script/system_module.h"
 
 namespace {
 
 const char kModuleMarker = 0;
 
+// The system module leads the list from program start, so every script that asks for modules
+// receives it, and first.
 std::vector<TscRTTIModuleFactory>& moduleList() {
-  static std::vector<TscRTTIModuleFactory> modules;
+  static std::vector<TscRTTIModuleFactory> modules{scCreateSysFunctions};
   return modules;
 }
 

@@ -41,7 +41,6 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"Color", 0x0000FF, "255"},
                       TextCase{"Restrictions", 5, "5"},
                       TextCase{"HAlign", int(haCenter), "haCenter"},
-                      TextCase{"HAlign", 9, "9"},
                       TextCase{"Visible", false, "False"},
                       TextCase{"AutoWidth", true, "True"},
                       TextCase{"Left", rpToVariant(5.000625L), "5.000625"},
@@ -53,6 +52,17 @@ TEST(PropertyTextReading, EnumerationsReadFromNumbersOrIdentifiersInAnyCase) {
   EXPECT_EQ(rpPropertyFromText(halign, "2"), QVariant(int(haCenter)));
   EXPECT_EQ(rpPropertyFromText(halign, "HACENTER"), QVariant(int(haCenter)));
   EXPECT_EQ(rpPropertyFromText(halign, "haMiddle"), std::nullopt);
+}
+
+TEST(PropertyTextReading, NumbersOutsideTheEnumerationOrSetAreRefused) {
+  const TrpPropertyDescriptor& halign = memoProperty("HAlign");
+  EXPECT_EQ(rpPropertyText(halign, 9), QStringLiteral("9"));  // written as it stands
+  EXPECT_EQ(rpPropertyFromText(halign, "9"), std::nullopt);
+  EXPECT_EQ(rpPropertyFromText(halign, "-1"), std::nullopt);
+  const TrpPropertyDescriptor& style = *TrpFont::StaticClassInfo().FindProperty("Style");
+  EXPECT_EQ(rpPropertyFromText(style, "15"), QVariant(15));
+  EXPECT_EQ(rpPropertyFromText(style, "16"), std::nullopt);
+  EXPECT_EQ(rpPropertyFromText(style, "-1"), std::nullopt);
 }
 
 TEST(PropertyTextReading, SetsReadFromTheirBitMask) {

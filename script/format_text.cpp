@@ -113,7 +113,9 @@ QString FormatReader::convert(const Directive& d, const ScriptValue& v) const {
     }
     case 'p': return QString::number(qulonglong(v.ToInt64()) & 0xFFFFFFFFULL, 16).toUpper().rightJustified(8, QLatin1Char('0'));
     case 's': {
-      const QString t = v.IsDate() || v.Kind() == ValueKind::Double ? (v.IsDate() ? v.ToText() : scFloatToStr(v.ToDouble(), L)) : v.ToText();
+      const QString t = v.IsDate() ? scFormatDateTime(QStringLiteral("c"), v.ToDouble(), L)
+                        : v.Kind() == ValueKind::Double ? scFloatToStr(v.ToDouble(), L)
+                                                        : v.ToText();
       return d.precision >= 0 ? t.left(d.precision) : t;
     }
     default: invalid(F);

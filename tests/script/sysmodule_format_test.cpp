@@ -87,6 +87,8 @@ TEST_F(SystemFormat, FormatDirectives) {
       {"Format('%s and %s', ['a', 'b'])", "a and b"},
       {"Format('%1:s %0:s %s', ['a', 'b'])", "b a b"},
       {"Format('%.2s', ['abcdef'])", "ab"},
+      {"Format('%s', [EncodeDate(2024, 3, 5)])", "05.03.2024"},
+      {"Format('%s', [2.5])", "2.5"},
       {"Format('%*d', [4, 7])", "   7"},
       {"Format('100%%', [0])", "100%"},
   });

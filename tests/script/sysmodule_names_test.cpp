@@ -1,7 +1,7 @@
 // The system module's type names, constants, helpers and exception variables.
 #include <gtest/gtest.h>
 
-#include "script/value_ops.h"
+#include "script/helpers.h"
 #include "sysmodule_support.h"
 
 namespace {
@@ -95,6 +95,20 @@ TEST_F(SystemNames, ADeclarationInsideAProcedureHidesARegisteredName) {
                                 "procedure P; var varNull: Integer; begin varNull := 5; r := varNull; end;",
                                 "begin P; r := r + varNull; end."});
   EXPECT_EQ(s->Variable(QStringLiteral("r")).ToInt32(), 6);
+}
+
+TEST_F(SystemNames, FunctionsCarryTheirCategories) {
+  const struct { const char* name; const char* category; } cases[] = {
+      {"Copy", "ctString"},      {"IntToStr", "ctConv"},    {"FormatFloat", "ctFormat"},
+      {"EncodeDate", "ctDate"},  {"Round", "ctMath"},       {"VarType", "ctOther"},
+      {"SetLength", "ctString"}, {"Format", "ctFormat"},    {"DaysInMonth", "ctDate"}};
+  TscScript script;
+  script.AddRTTI();
+  for (const auto& c : cases) {
+    auto* method = dynamic_cast<TscMethodHelper*>(script.Find(QString::fromLatin1(c.name)));
+    ASSERT_NE(method, nullptr) << c.name;
+    EXPECT_EQ(method->FCategory, QString::fromLatin1(c.category)) << c.name;
+  }
 }
 
 }  // namespace

@@ -206,7 +206,12 @@ std::vector<int> TscArrayHelper::indices(const ScriptValue& array) const {
 }
 
 ScriptValue TscArrayHelper::GetValue() {
-  ScriptValue array = FParentValue.IsArray() || !FParentRef ? FParentValue : FParentRef->GetValue();
+  // The shared helper may follow itself (v[1][2] on a Variant): then its value is all it has.
+  const bool useValue = FParentValue.IsArray() || !FParentRef || FParentRef == this;
+  ScriptValue array = useValue ? FParentValue : FParentRef->GetValue();
+  // A Variant holding a string is indexed by character, as a String variable is.
+  if (array.IsString() && Count() > 0 && (Count() < 2 || Param(1)->FValue.IsEmptyOrNull()))
+    return scCharAt(array.ToText(), Param(0)->FValue.ToInt32());
   if (!array.IsArray()) throw ScriptError(scMessages::Text(QStringLiteral("SArrayRequired")));
   const int dims = array.ArrayDimCount();
   // The shared helper reads arrays of up to three dimensions; a declared array's own helper has

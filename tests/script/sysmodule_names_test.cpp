@@ -74,6 +74,18 @@ TEST_F(SystemNames, StringAndArrayIndexingUseTheSharedHelpers) {
   EXPECT_EQ(s->Variable(QStringLiteral("c")).ToText(), QStringLiteral("c"));
 }
 
+TEST_F(SystemNames, AVariantElementHoldingAStringIsIndexedByCharacter) {
+  // The shared array helper follows itself here; it once recursed until the stack ran out.
+  auto s = RunProgram(kPascal, {"var a: Variant; c: String;",
+                                "begin a := VarArrayCreate([0, 2], varVariant); a[1] := 'abc';",
+                                "c := a[1][3]; end."});
+  EXPECT_EQ(s->Variable(QStringLiteral("c")).ToText(), QStringLiteral("c"));
+  EXPECT_FALSE(RuntimeError(kPascal, {"var a: Variant; c: String;",
+                                      "begin a := VarArrayCreate([0, 2], varVariant); a[1] := 5;",
+                                      "c := a[1][3]; end."})
+                   .isEmpty());
+}
+
 TEST_F(SystemNames, ExceptionVariablesCarryTheRaisedMessage) {
   auto s = RunProgram(kPascal, {"var m, k: String;",
                                 "begin try RaiseException('broken'); except m := ExceptionMessage;",

@@ -257,7 +257,22 @@ void rpXMLToObj(const QString& text, TrpPersistent& object, QStringList* errors,
   }
 }
 
-void rpWriteCollection(const QList<const TrpPersistent*>& items, const QString& name, TrpXMLItem& parent) {
+QString rpCollectionItemName(const TrpPersistent& item) {
+  const TrpPropertyDescriptor* p = item.ClassInfo().FindProperty("Name");
+  return p && p->Kind == TrpPropertyKind::String ? p->Get(item).toString() : QString();
+}
+
+void rpWriteCollection(const QList<const TrpPersistent*>& items, const QString& name, TrpXMLItem& parent,
+                       const QList<const TrpPersistent*>& ancestorItems) {
   TrpXMLItem* element = parent.Add(name);
-  for (const TrpPersistent* item : items) element->Add(QStringLiteral("item"))->SetText(rpObjToXML(*item).trimmed());
+  for (const TrpPersistent* item : items) {
+    const QString itemName = rpCollectionItemName(*item);
+    const TrpPersistent* ancestor = nullptr;
+    if (!itemName.isEmpty())
+      for (const TrpPersistent* candidate : ancestorItems)
+        if (rpCollectionItemName(*candidate).compare(itemName, Qt::CaseInsensitive) == 0) ancestor = candidate;
+    QString text = rpObjToXML(*item, {}, ancestor);
+    if (ancestor) text.prepend(attribute(QStringLiteral("InheritedName"), itemName));
+    element->Add(QStringLiteral("item"))->SetText(text.trimmed());
+  }
 }

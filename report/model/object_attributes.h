@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class TrpPersistent;
 class TrpXMLItem;
 struct TrpPropertyDescriptor;
@@ -33,19 +35,36 @@ void rpXMLToObj(const QString& text, TrpPersistent& object, QStringList* errors 
                 QList<TrpFixup>* fixups = nullptr, bool oldFormat = false);
 
 // A collection written as a child element `name` of `parent` with one "item" element per item.
+// With the items of the ancestor's collection (report inheritance), an item whose name an
+// ancestor item has begins with ` InheritedName="..."` and holds only what differs from it.
 void rpWriteCollection(const QList<const TrpPersistent*>& items, const QString& name,
-                       TrpXMLItem& parent);
-// Reads the items of a collection element: `add` appends a new item and returns it.
+                       TrpXMLItem& parent, const QList<const TrpPersistent*>& ancestorItems = {});
+// Reads the items of a collection element: `add` appends a new item and returns it. In an
+// inherited object `findInherited` gives the existing item of a name: an element with
+// InheritedName updates that item, or is skipped when there is none. Every other element adds
+// a new item.
 template <class AddItem>
-void rpReadCollection(const TrpXMLItem& element, AddItem add, QStringList* errors = nullptr);
+void rpReadCollection(const TrpXMLItem& element, AddItem add, QStringList* errors = nullptr,
+                      const std::function<TrpPersistent*(const QString&)>& findInherited = {});
+// The name of a collection item (its published "Name"), or empty.
+QString rpCollectionItemName(const TrpPersistent& item);
 
 // --- implementation of the template
 #include "report/store/xml_document.h"
 
 template <class AddItem>
-void rpReadCollection(const TrpXMLItem& element, AddItem add, QStringList* errors) {
+void rpReadCollection(const TrpXMLItem& element, AddItem add, QStringList* errors,
+                      const std::function<TrpPersistent*(const QString&)>& findInherited) {
   for (int i = 0; i < element.Count(); ++i) {
+    const TrpXMLItem& child = *element.Items(i);
+    if (findInherited) {
+      const QString inherited = child.Prop(QStringLiteral("InheritedName"));
+      if (!inherited.isEmpty()) {
+        if (TrpPersistent* existing = findInherited(inherited)) rpXMLToObj(child.Text(), *existing, errors);
+        continue;
+      }
+    }
     TrpPersistent* item = add();
-    if (item) rpXMLToObj(element.Items(i)->Text(), *item, errors);
+    if (item) rpXMLToObj(child.Text(), *item, errors);
   }
 }

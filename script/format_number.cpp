@@ -115,12 +115,15 @@ Digits digitsOf(double v, const Layout& l, const TscLocaleFormat& loc) {
   return d;
 }
 
-// Writes a section with the digits: the integer digits at the first integer placeholder, the
-// fraction at the point, the exponent at its letter; literals where they stand.
+// Writes a section with the digits: integer digits right-aligned to the integer placeholders
+// (the ones that do not fit at the first; all at the first when grouped), the fraction from the
+// point on, the exponent at its letter; literals where they stand.
 QString render(const QString& s, const Layout& l, const Digits& d, const TscLocaleFormat& loc) {
   QString out;
   bool intDone = false, inFrac = false;
-  int fracUsed = 0;
+  int fracUsed = 0, intUsed = 0;
+  const bool spread = !l.thousands && l.expAt < 0;
+  const int extra = int(d.intPart.size()) - l.intPlaces;
   QChar quote;
   for (int i = 0; i < s.size(); ++i) {
     const QChar c = s[i];
@@ -139,6 +142,11 @@ QString render(const QString& s, const Layout& l, const Digits& d, const TscLoca
       if (inFrac) {
         if (fracUsed < d.fracPart.size()) out += d.fracPart[fracUsed];
         ++fracUsed;
+      } else if (spread && !intDone) {
+        const int at = extra + intUsed++;
+        if (intUsed == 1 && extra > 0) out += d.intPart.left(extra);
+        if (at >= 0) out += d.intPart[at];
+        intDone = intUsed == l.intPlaces;
       } else if (!intDone) {
         out += d.intPart;
         intDone = true;

@@ -67,6 +67,10 @@ TEST_F(SystemFormat, NumberPictures) {
       {"FormatFloat('$#,##0.00', 1234.5)", "$1,234.50"},
       {"FormatFloat('#.##', 0.5)", ".5"},
       {"FormatFloat('', 2.5)", "2.5"},
+      {"FormatFloat('00-00', 1234)", "12-34"},
+      {"FormatFloat('0-0', 12345)", "1234-5"},
+      {"FormatFloat('#-##', 5)", "-5"},
+      {"FormatFloat('0.0 \"kg\"', 2.25 * 2)", "4.5 kg"},
   });
 }
 

@@ -139,6 +139,9 @@ TEST_F(SystemFormat, OtherSyntaxes) {
   expectAll(kCpp, {{"FormatFloat(\"0.0\", 2.25 * 2)", "4.5"}});
   expectAll(kBasic, {{"FormatDateTime(\"yyyy\", EncodeDate(1999, 1, 1))", "1999"}});
   expectAll(kJScript, {{"FormatFloat(\"000\", 42)", "042"}});
+  expectAll(kCpp, {{"Format(\"%d-%s\", [5, \"x\"])", "5-x"}});
+  expectAll(kJScript, {{"Format(\"%d-%s\", [5, \"x\"])", "5-x"}});
+  expectAll(kBasic, {{"Format(\"%d-%s\", [5, \"x\"])", "5-x"}});
 }
 
 }  // namespace

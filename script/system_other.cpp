@@ -16,7 +16,7 @@ namespace {
 using Args = std::vector<ScriptValue>;
 
 // The most elements VarArrayCreate builds (each is a 32-byte value).
-constexpr std::int64_t kMaxArrayElements = 64 * 1024 * 1024;
+constexpr std::int64_t kMaxArrayElements = 16 * 1024 * 1024;
 constexpr int kMaxArrayDims = 64;
 
 ScriptValue step(Args& a, int sign) {

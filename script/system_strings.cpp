@@ -9,8 +9,9 @@ namespace {
 
 using Args = std::vector<ScriptValue>;
 
-// The largest string SetLength builds (characters).
+// The largest string (characters) and array (elements, 32 bytes each) SetLength builds.
 constexpr int kMaxStringLength = 256 * 1024 * 1024;
+constexpr qint64 kMaxArrayElements = 16 * 1024 * 1024;
 
 QString text(const Args& a, std::size_t i) { return a[i].ToText(); }
 int integer(const Args& a, std::size_t i) { return a[i].ToInt32(); }
@@ -108,11 +109,11 @@ ScriptValue setLength(Args& a) {
     if (a[0].ArrayDimCount() != 1)
       throw ScriptError(QStringLiteral("SetLength: the array has more than one dimension"));
     const ArrayBound b = a[0].ArrayBounds(0);
-    if (qint64(l) - 1 - b.low + 1 > kMaxStringLength / 4)
+    if (qint64(l) - b.low > kMaxArrayElements)
       throw ScriptError(QStringLiteral("SetLength: length %1 is too large").arg(l));
     a[0].ArraySetHigh(std::max(l - 1, b.low - 1));
   } else if (a[0].IsEmptyOrNull()) {
-    if (l > kMaxStringLength / 4) throw ScriptError(QStringLiteral("SetLength: length %1 is too large").arg(l));
+    if (l > kMaxArrayElements) throw ScriptError(QStringLiteral("SetLength: length %1 is too large").arg(l));
     a[0] = ScriptValue::CreateArray({ArrayBound{0, l - 1}});
   } else {
     throw ScriptError(QStringLiteral("SetLength: the value is neither a string nor an array"));

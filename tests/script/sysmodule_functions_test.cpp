@@ -132,6 +132,8 @@ TEST_F(SystemFunctions, SizesAreChecked) {
       {"v := VarArrayCreate([0, 3], varVariant); SetLength(v, 2000000000);", "SetLength: length"},
       {"v := 5; SetLength(v, 2);", "SetLength: the value is neither"},
       {"v := VarArrayCreate([0, 2000000000], varVariant);", "VarArrayCreate: the array is too large"},
+      {"v := VarArrayCreate([1, 16777217], varVariant);", "VarArrayCreate: the array is too large"},
+      {"SetLength(v, 16777217);", "SetLength: length 16777217 is too large"},
       {"v := VarArrayCreate([0, 100000, 0, 100000], varVariant);", "VarArrayCreate: the array is too large"},
       {"v := VarArrayCreate([5, 3], varVariant);", "VarArrayCreate: high bound 3 is below"},
       {"v := VarArrayCreate([1, 2, 3], varVariant);", "VarArrayCreate: the bounds must be"},

@@ -13,6 +13,7 @@
 #include "report/model/custom_report.h"
 
 class QIODevice;
+class QSettings;
 class TrpCustomEngine;
 class TrpCustomExportFilter;
 class TrpCustomPreviewPages;
@@ -128,6 +129,15 @@ class TrpReport : public TrpCustomReport {
   // The data-set list as the nested element "Datasets" (only when not empty).
   void WriteNestedProperties(TrpXMLItem& item, const TrpComponent* ancestor) const override;
   bool ReadNestedProperty(TrpXMLItem& item) override;
+
+  // --- settings and printer ------------------------------------------------------------------
+  // The user's settings store that IniFile names: "\Software\Org\App" is a per-user store of
+  // the platform, anything else the path of an ini file.
+  std::unique_ptr<QSettings> GetIniFile() const;
+  // The program's folder (the current one in a designer), with a trailing separator.
+  QString GetApplicationFolder() const;
+  // Makes the printer PrintOptions.Printer names current, when the printer list has it.
+  void SelectPrinter();
 
   // --- running ---------------------------------------------------------------------------------
   bool PrepareReport(bool clearLastReport = true);

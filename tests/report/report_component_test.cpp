@@ -1,5 +1,10 @@
 // A new report, what Clear puts back, and the progress hooks.
+#include <QCoreApplication>
+#include <QSettings>
+
 #include "qstring_printer.h"
+#include "report/print/custom_printer.h"
+#include "report/print/printers.h"
 #include "report/model/engine_options.h"
 #include "report/model/print_options.h"
 #include "report/model/report_data_sets.h"
@@ -46,6 +51,35 @@ TEST_F(ReportComponent, ClearEmptiesTheDefinitionButKeepsTheProgramsSettings) {
   EXPECT_TRUE(report.ReportOptions().Password().isEmpty());
   EXPECT_EQ(report.ReportOptions().HiddenPassword(), QStringLiteral("given"));
   EXPECT_EQ(report.IniFile(), QStringLiteral("/tmp/x.ini"));
+}
+
+TEST_F(ReportComponent, IniFileNamesAPerUserStoreOrAnIniFile) {
+  TrpReport report;
+  const std::unique_ptr<QSettings> store = report.GetIniFile();
+  EXPECT_EQ(store->format(), QSettings::NativeFormat);
+  EXPECT_EQ(store->organizationName(), QStringLiteral("Stroval"));
+  report.SetIniFile(QStringLiteral("/tmp/stroval-report-test.ini"));
+  const std::unique_ptr<QSettings> file = report.GetIniFile();
+  EXPECT_EQ(file->format(), QSettings::IniFormat);
+  EXPECT_EQ(file->fileName(), QStringLiteral("/tmp/stroval-report-test.ini"));
+}
+
+TEST_F(ReportComponent, ApplicationFolderIsTheProgramsWithASeparator) {
+  TrpReport report;
+  EXPECT_EQ(report.GetApplicationFolder(), QCoreApplication::applicationDirPath() + u'/');
+}
+
+TEST_F(ReportComponent, SelectPrinterTakesTheNamedPrinterOrKeepsTheCurrentOne) {
+  TrpReport report;
+  TrpPrinters* printers = rpPrinters();
+  ASSERT_GT(printers->Count(), 0);
+  const int last = printers->Count() - 1;
+  report.PrintOptions().SetPrinter(printers->Items(last)->Name());
+  report.SelectPrinter();
+  EXPECT_EQ(printers->PrinterIndex(), last);
+  report.PrintOptions().SetPrinter(QStringLiteral("No such printer"));
+  report.SelectPrinter();
+  EXPECT_EQ(printers->PrinterIndex(), last);
 }
 
 // A progress window whose Cancel button the test presses.

@@ -138,6 +138,19 @@ TEST_F(ReportFile, LoadKeepsTheProgramsSettingsButTakesTheFilesOwn) {
   EXPECT_TRUE(report.PreviewOptions().OutlineVisible());
 }
 
+TEST_F(ReportFile, WithInfoOnlyTheDescriptionIsRead) {
+  TrpReport source;
+  BuildSample(source);
+  source.ReportOptions().SetAuthor(QStringLiteral("Teacher"));
+  source.ReportOptions().SetDescription({QStringLiteral("Practice sheet")});
+  TrpReport report;
+  report.ReportOptions().SetInfo(true);
+  Load(report, Save(source));
+  EXPECT_TRUE(report.Objects().isEmpty());
+  EXPECT_EQ(report.ReportOptions().Author(), QStringLiteral("Teacher"));
+  EXPECT_EQ(report.ReportOptions().Description(), QStringList{QStringLiteral("Practice sheet")});
+}
+
 TEST_F(ReportFile, VersionIsAlwaysTheComponentsOwn) {
   TrpReport report;
   report.SetVersion(QStringLiteral("1.0"));

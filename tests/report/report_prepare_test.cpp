@@ -1,5 +1,6 @@
 // Preparing and showing a report: the data-set check, the definition restored after a run, the
 // error list and its three silent modes, and the preview's timer.
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -227,6 +228,32 @@ TEST_F(Preparing, ShowReportPreparesInsideTheModalPreviewAndReturnsAfterIt) {
   EXPECT_EQ(Engine->Runs, 1);
   EXPECT_TRUE(preparedWhileShown);
   EXPECT_EQ(Report->PreviewForm(), nullptr);  // freed when it closed
+}
+
+TEST_F(Preparing, ANonModalPreviewReturnsAtOnceAndPreparesFromTheMessageLoop) {
+  FakePreviewForm* form = nullptr;
+  rpReportServices().CreatePreviewForm = [&](TrpReport&) {
+    auto f = std::make_unique<FakePreviewForm>();
+    form = f.get();
+    return std::unique_ptr<TrpCustomPreviewForm>(std::move(f));
+  };
+  bool closed = false;
+  Report->OnClosePreview = [&] { closed = true; };
+  Report->PreviewOptions().SetModal(false);
+  Report->ShowReport();
+  EXPECT_EQ(Engine->Runs, 0);
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(Report->PreviewForm(), form);
+  QElapsedTimer clock;
+  clock.start();
+  while (Engine->Runs == 0 && clock.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+  EXPECT_EQ(Engine->Runs, 1);
+  // The window frees itself when closed and tells the report.
+  std::unique_ptr<FakePreviewForm> owned(form);
+  Report->PreviewFormClosed(form);
+  EXPECT_EQ(Report->PreviewForm(), nullptr);
+  EXPECT_EQ(Report->Preview(), nullptr);
+  EXPECT_TRUE(closed);
 }
 
 TEST_F(Preparing, OldStyleProgressPreparesBeforeTheWindowAndStopsOnFailure) {

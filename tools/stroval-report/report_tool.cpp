@@ -12,6 +12,12 @@
 #include "report/model/report_error.h"
 #include "report/model/report_options.h"
 #include "report/store/xml_serializer.h"
+#include "script/compiler.h"
+#include "script/lexer.h"
+#include "script/script.h"
+#include "script/script_error.h"
+
+#include <QFile>
 
 namespace {
 
@@ -24,17 +30,24 @@ const char kUsage[] =
     "  resave IN OUT   Load a report definition and save it again as OUT.\n"
     "                  A definition with errors is not saved unless --force is given,\n"
     "                  since what could not be read would be lost.\n"
+    "  script FILE     Compile and run a script file. The syntax comes from --syntax,\n"
+    "                  else from the extension: .pas PascalScript, .cpp C++Script,\n"
+    "                  .bas BasicScript, .js JScript.\n"
     "  help            Show this text.\n"
     "\n"
     "Options:\n"
     "  --password TEXT  The password of a protected report.\n"
     "  --force          resave: save even when the definition had errors.\n"
+    "  --syntax NAME    script: the script's syntax.\n"
+    "  --print NAME...  script: print NAME=value for these global variables after the run.\n"
     "\n"
     "Exit codes: 0 success, 1 errors in the report or a file problem, 2 wrong command line.\n";
 
 struct Options {
   QString Password;
   bool Force = false;
+  QString Syntax;
+  QStringList PrintNames;
   QStringList Words;  // the command and its arguments
 };
 
@@ -57,6 +70,21 @@ bool parse(const QStringList& arguments, Options& options, QString& problem) {
       options.Password = a.mid(11);
     } else if (a == QLatin1String("--force")) {
       options.Force = true;
+    } else if (a == QLatin1String("--syntax")) {
+      if (i + 1 >= arguments.size()) {
+        problem = QStringLiteral("--syntax needs a value");
+        return false;
+      }
+      options.Syntax = arguments[++i];
+    } else if (a == QLatin1String("--print")) {
+      // Every following word up to the next option is a variable name.
+      const int first = i + 1;
+      while (i + 1 < arguments.size() && !arguments[i + 1].startsWith(QLatin1String("--")))
+        options.PrintNames.append(arguments[++i]);
+      if (i + 1 == first) {
+        problem = QStringLiteral("--print needs at least one name");
+        return false;
+      }
     } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
       options.Words = {QStringLiteral("help")};
       return true;
@@ -146,6 +174,55 @@ int resave(const Options& options, Io& io) {
   return rtOk;
 }
 
+// The syntax a script file's extension stands for, or an empty text.
+QString syntaxOfFile(const QString& fileName) {
+  static const std::map<QString, QString> kSyntaxes{
+      {QStringLiteral("pas"), QStringLiteral("PascalScript")},
+      {QStringLiteral("cpp"), QStringLiteral("C++Script")},
+      {QStringLiteral("bas"), QStringLiteral("BasicScript")},
+      {QStringLiteral("js"), QStringLiteral("JScript")},
+  };
+  const auto found = kSyntaxes.find(QFileInfo(fileName).suffix().toLower());
+  return found == kSyntaxes.end() ? QString() : found->second;
+}
+
+int runScript(const Options& options, Io& io) {
+  if (options.Words.size() != 2) {
+    io.Err << "stroval-report: script takes one file\n\n" << kUsage;
+    return rtUsage;
+  }
+  const QString fileName = options.Words[1];
+  const QString syntax = options.Syntax.isEmpty() ? syntaxOfFile(fileName) : options.Syntax;
+  if (syntax.isEmpty()) {
+    io.Err << "stroval-report: " << fileName << ": unknown script extension; name the syntax with --syntax\n";
+    return rtUsage;
+  }
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly)) {
+    io.Err << "stroval-report: " << fileName << ": " << file.errorString() << '\n';
+    return rtFailed;
+  }
+  TscScript script;
+  script.SetSyntaxType(syntax);
+  script.SetLines(scSplitLines(QString::fromUtf8(file.readAll())));
+  script.AddRTTI();
+  if (!script.Compile()) {
+    io.Err << fileName << ':' << script.FErrorPos << ": " << script.FErrorMsg << '\n';
+    return rtFailed;
+  }
+  try {
+    script.Execute();
+    for (const QString& name : options.PrintNames) io.Out << name << '=' << script.Variable(name).ToText() << '\n';
+  } catch (const ScriptError& e) {
+    io.Err << fileName << ": " << e.Message() << '\n';
+    return rtFailed;
+  } catch (const std::exception& e) {
+    io.Err << fileName << ": " << QString::fromUtf8(e.what()) << '\n';
+    return rtFailed;
+  }
+  return rtOk;
+}
+
 }  // namespace
 
 int rpRunReportTool(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -163,6 +240,7 @@ int rpRunReportTool(const QStringList& arguments, QTextStream& out, QTextStream&
   const std::map<QString, std::function<int(const Options&, Io&)>> commands{
       {QStringLiteral("check"), check},
       {QStringLiteral("resave"), resave},
+      {QStringLiteral("script"), runScript},
       {QStringLiteral("help"), [](const Options&, Io& io) { io.Out << kUsage; return int(rtOk); }},
   };
   const auto command = commands.find(options.Words.first());
@@ -178,4 +256,5 @@ void rpStartReportTool() {
   rpSetErrorBox(&errorBox);
   rpRegisterReportClasses();
   rpInstallXMLSerializer();
+  scInstallCompiler();
 }

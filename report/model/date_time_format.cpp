@@ -105,10 +105,10 @@ QString rpFormatDateTime(const QString& picture, const QDateTime& value) {
       continue;
     }
     bool matched = false;
-    for (const Specifier& spec : specifiers()) {
-      if (!matchesAt(pic, i, spec.text)) continue;
-      out += spec.write(state);
-      const QString text = QLatin1String(spec.text);
+    for (const Specifier& specifier : specifiers()) {
+      if (!matchesAt(pic, i, specifier.text)) continue;
+      out += specifier.write(state);
+      const QString text = QLatin1String(specifier.text);
       state.lastWasHour = text.startsWith(u'h');
       i += text.size();
       matched = true;

@@ -85,9 +85,9 @@ QString group(const QString& digits, QChar separator) {
 }
 
 // The C formatter runs only on a conversion built here from validated numbers.
-QString cFormat(const char* spec, int precision, double value) {
+QString cFormat(const char* conversion, int precision, double value) {
   char buffer[512];
-  std::snprintf(buffer, sizeof buffer, spec, precision, value);
+  std::snprintf(buffer, sizeof buffer, conversion, precision, value);
   return QString::fromLatin1(buffer);
 }
 

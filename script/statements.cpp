@@ -8,6 +8,7 @@
 #include "script/script.h"
 #include "script/script_error.h"
 #include "script/value_ops.h"
+#include "script/variables.h"
 
 TscStatement::TscStatement(TscScript* program, const QString& sourcePos, const QString& unitName)
     : FProgram(program), FSourcePos(sourcePos), FUnitName(unitName) {}
@@ -57,11 +58,27 @@ void TscAssignmentStmt::Execute() {
   }
   // The target is read before the value, as in  a := a + x.
   ScriptValue old = FVar->GetValue();
-  FVar->TakeValue(Combine(old, FExpr->GetValue()));
+  const ScriptValue value = FExpr->GetValue();
+  if (AppendInPlace(old, value)) return;
+  FVar->TakeValue(Combine(old, value));
 }
 
 ScriptValue TscAssignmentStmt::Combine(const ScriptValue&, const ScriptValue& value) {
   return value;
+}
+
+// s := s + text on a plain String variable appends to the variable's own buffer, so building a
+// text by appending costs linear time instead of copying the whole text at every step. Taken
+// only while the variable still holds the text read before the value was computed, so the
+// target is still read first.
+bool TscAssignPlusStmt::AppendInPlace(ScriptValue& old, const ScriptValue& value) {
+  auto* target = dynamic_cast<TscStringVariable*>(FVar);
+  if (!target || target->FIsReadOnly || target->FOnGetVarValue || !value.IsString()) return false;
+  ScriptValue& stored = target->StoredValue();
+  if (!stored.SharesStringWith(old)) return false;
+  old = ScriptValue();  // the variable's buffer is now its own
+  stored.AppendString(value.ToString());
+  return true;
 }
 
 namespace {

@@ -50,6 +50,8 @@ class TscAssignmentStmt : public TscStatement {
  protected:
   // The target's new value from its old one and the expression's value.
   virtual ScriptValue Combine(const ScriptValue& old, const ScriptValue& value);
+  // A compound assignment that can change the target in place does so and returns true.
+  virtual bool AppendInPlace(ScriptValue& old, const ScriptValue& value) { (void)old, (void)value; return false; }
   virtual bool Compound() const { return false; }
 };
 
@@ -58,6 +60,7 @@ class TscAssignPlusStmt : public TscAssignmentStmt {
   using TscAssignmentStmt::TscAssignmentStmt;
  protected:
   ScriptValue Combine(const ScriptValue& old, const ScriptValue& value) override;
+  bool AppendInPlace(ScriptValue& old, const ScriptValue& value) override;
   bool Compound() const override { return true; }
 };
 class TscAssignMinusStmt : public TscAssignmentStmt {

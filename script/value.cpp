@@ -248,3 +248,12 @@ bool ScriptValue::operator==(const ScriptValue& other) const {
   }
   return false;
 }
+
+bool ScriptValue::SharesStringWith(const ScriptValue& other) const {
+  return FKind == ValueKind::String && other.FKind == ValueKind::String && str().isSharedWith(other.str());
+}
+
+void ScriptValue::AppendString(const QString& text) {
+  if (FKind != ValueKind::String) throw ScriptError(QStringLiteral("Append to a value that is not a string"));
+  reinterpret_cast<QString*>(FData.s)->append(text);
+}

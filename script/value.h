@@ -112,6 +112,13 @@ class ScriptValue {
   // Changes the high bound of a one-dimensional array, keeping the elements that remain.
   void ArraySetHigh(int high);
 
+  // --- building strings ---
+  // Whether both values are strings sharing one text buffer.
+  bool SharesStringWith(const ScriptValue& other) const;
+  // Appends to this string's own buffer (amortised constant time while the buffer is not
+  // shared). Raises ScriptError when this value is not a string.
+  void AppendString(const QString& text);
+
   // Identity: same kind and same content, with no conversion (Null equals Null; arrays element by
   // element). Used by tests and by containers; the script's "=" is Equals in value_ops.h.
   bool operator==(const ScriptValue& other) const;

@@ -1,5 +1,5 @@
-// Subreports draw text and the string table looks beside the program file for language files:
-// the tests run inside a GUI application, with the font substitutions the program registers.
+// The main of the test programs that draw or measure: one QGuiApplication for every test, never
+// asking for a display, with the font substitutions the program registers at start-up.
 #include <QGuiApplication>
 
 #include <gtest/gtest.h>

@@ -26,6 +26,9 @@ struct TrpReportServices {
   std::function<std::optional<QString>(TrpReport&)> AskPassword;
   // Prepares the script's name space before a run; raises on a script error.
   std::function<void(TrpReport&)> PrepareScript;
+  // Prints prepared pages through the print job (dialog, ranges, copies, modes): true when the
+  // pages went to the printer. The store's Print asks for it.
+  std::function<bool(TrpCustomPreviewPages&)> PrintPreparedPages;
 };
 
 // The process-wide services; change them at start-up (tests put fakes in and take them out).

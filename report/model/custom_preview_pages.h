@@ -77,6 +77,20 @@ class TrpCustomPreviewPages {
   virtual bool Print() = 0;
   virtual bool Export(TrpCustomExportFilter& filter) = 0;
 
+  // --- printing --------------------------------------------------------------------------------
+  // Drops the pages rebuilt for drawing; the print job calls it after every printed page so that
+  // memory stays bounded however long the report is.
+  virtual void ClearPageCache() {}
+  // The page number (1-based) the preview shows; the print dialog's "Current page" prints it.
+  int CurPreviewPage() const { return FCurPreviewPage; }
+  void SetCurPreviewPage(int value) { FCurPreviewPage = value; }
+  // The copy being printed (0 when not printing) and the scale of a scaled print; text objects
+  // receive both when they are drawn.
+  int CopyNo() const { return FCopyNo; }
+  void SetCopyNo(int value) { FCopyNo = value; }
+  Extended PrintScale() const { return FPrintScale; }
+  void SetPrintScale(Extended value) { FPrintScale = value; }
+
   TrpReport& Report() const { return FReport; }
   TrpCustomEngine* Engine() const { return FEngine; }
   void SetEngine(TrpCustomEngine* value) { FEngine = value; }
@@ -86,4 +100,7 @@ class TrpCustomPreviewPages {
  private:
   TrpReport& FReport;
   TrpCustomEngine* FEngine = nullptr;
+  int FCurPreviewPage = 1;
+  int FCopyNo = 0;
+  Extended FPrintScale = 1;
 };

@@ -86,6 +86,11 @@ class TrpReport : public TrpCustomReport {
   std::function<void(TrpReport*, TrpProgressType, int)> OnProgressStart;
   std::function<void(TrpReport*, TrpProgressType, int)> OnProgress;
   std::function<void(TrpReport*, TrpProgressType, int)> OnProgressStop;
+  // Printing: before the first page, before each page (page index, copy number), and after the
+  // job, also after a failure.
+  std::function<void()> OnPrintReport;
+  std::function<void(int, int)> OnPrintPage;
+  std::function<void()> OnAfterPrintReport;
 
   // --- state -----------------------------------------------------------------------------------
   TrpReportDataSets& DataSets() const { return *FDataSets; }

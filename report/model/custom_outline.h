@@ -22,8 +22,10 @@ class TrpCustomOutline {
   virtual void LevelUp() = 0;
   // Item `index` of the current level: its text, page number and position.
   virtual void GetItem(int index, QString& text, int& page, int& top) const = 0;
-  // Moves the items from `from` on by `pageShift` pages (after pages were inserted).
-  virtual void ShiftItems(int from, int pageShift) = 0;
+  // After kept content moved to the next page: every item after `from` among the current
+  // level's items (with its subtree) moves to the next page, the first of them to `newTop` and
+  // the others by the same amount.
+  virtual void ShiftItems(int from, int newTop) = 0;
   // The position of the last item, for CutObjects / PasteObjects of the engine.
   virtual int GetCurPosition() const = 0;
 

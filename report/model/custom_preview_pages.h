@@ -19,6 +19,10 @@ class TrpPictureView;
 class TrpReport;
 class TrpReportPage;
 
+// What AddPage does when the current page is not the last: move onto the next existing page and
+// write over it (vertical bands spreading across pages), or append a new page.
+enum TrpAddPageAction { apWriteOver, apAdd };
+
 class TrpCustomPreviewPages {
  public:
   explicit TrpCustomPreviewPages(TrpReport& report) : FReport(report) {}
@@ -47,7 +51,19 @@ class TrpCustomPreviewPages {
   virtual void IncLogicalPageNumber() = 0;
   virtual void ResetLogicalPageNumber() = 0;
   virtual void PasteObjects(Extended x, Extended y) = 0;
-  virtual void ShiftAnchors(int from, int amount) = 0;
+  // After kept content moved to the next page: every anchor after index `from` moves to the next
+  // page, the first of them to `newTop` and the others by the same amount.
+  virtual void ShiftAnchors(int from, int newTop) = 0;
+  // Appends an anchor at the current page and the engine's current position.
+  virtual void AddAnchor(const QString& text) = 0;
+  // Makes the source page of `page` a custom paper (256) of `width` x `height` report units, in
+  // the page object and in its stored description (endless pages grow to their content).
+  virtual void UpdatePageDimensions(TrpReportPage& page, Extended width, Extended height) = 0;
+  // The last column used on the current page and its position (report units), kept with the
+  // page; `reset` forgets them.
+  virtual void UpdatePageLastColumn(int column, bool reset, Extended columnPosition) = 0;
+  // What UpdatePageLastColumn kept for the current page; false when nothing was kept.
+  virtual bool GetLastColumnPos(int& column, Extended& columnPosition) const = 0;
   virtual void AddPicture(TrpPictureView& picture) = 0;
   virtual bool BandExists(TrpBand& band) = 0;
   virtual int GetCurPosition() const = 0;
@@ -92,6 +108,15 @@ class TrpCustomPreviewPages {
   void SetPrintScale(Extended value) { FPrintScale = value; }
 
   TrpReport& Report() const { return FReport; }
+  // The page being written or read (-1 when empty); the engine moves it back to an earlier page
+  // when it continues there (PrintOnPreviousPage, vertical bands).
+  int CurPage() const { return FCurPage; }
+  void SetCurPage(int value) { FCurPage = value; }
+  // The first page of the current report when several reports are joined.
+  int FirstPage() const { return FFirstPage; }
+  void SetFirstPage(int value) { FFirstPage = value; }
+  TrpAddPageAction AddPageAction() const { return FAddPageAction; }
+  void SetAddPageAction(TrpAddPageAction value) { FAddPageAction = value; }
   TrpCustomEngine* Engine() const { return FEngine; }
   void SetEngine(TrpCustomEngine* value) { FEngine = value; }
   // The outline of the prepared pages, or none.
@@ -103,4 +128,7 @@ class TrpCustomPreviewPages {
   int FCurPreviewPage = 1;
   int FCopyNo = 0;
   Extended FPrintScale = 1;
+  int FCurPage = -1;
+  int FFirstPage = 0;
+  TrpAddPageAction FAddPageAction = apWriteOver;
 };

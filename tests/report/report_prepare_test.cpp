@@ -30,7 +30,7 @@ class FakeEngine : public TrpCustomEngine {
   Extended HeaderHeight() const override { return 0; }
   Extended FooterHeight() const override { return 0; }
   Extended FreeSpace() const override { return 0; }
-  ScriptValue GetAggregateValue(const QString&, TrpComponent*) override { return {}; }
+  ScriptValue GetAggregateValue(const QString&, const QString&, TrpBand*, int) override { return {}; }
   bool Run(bool runDialogs, bool clearLastReport, TrpPage* page) override {
     (void)runDialogs, (void)clearLastReport, (void)page;
     ++Runs;

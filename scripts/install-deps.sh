@@ -11,6 +11,8 @@ packages=(
   zlib1g-dev libjpeg62-turbo-dev libcups2-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
+  # the interpreters the script benchmark compares against (run as child processes)
+  lua5.4 python3
   # a private spooler with a PDF queue for the printing tests, and tools to read its output
   cups printer-driver-cups-pdf poppler-utils
   # fonts: metric twins of Arial/Times, a Traditional-Chinese Kai face and a Ming face

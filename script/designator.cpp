@@ -52,17 +52,25 @@ class Arguments {
   std::vector<ScriptValue> FHeap;
 };
 
+// What an argument's value is read from (see FArgumentSources).
+TscCustomVariable* argumentSource(TscCustomVariable* argument) {
+  auto* e = dynamic_cast<TscExpression*>(argument);
+  if (!e) return argument;
+  TscCustomVariable* single = e->SingleItem();
+  return single ? single : e->Root();
+}
+
 void computeArguments(TscDesignatorItem* item, Arguments& args) {
-  const bool macro = item->FRef->FIsMacro;
-  for (int j = 0; j < args.count(); ++j) {
-    TscCustomVariable* arg = item->Argument(j);
-    if (macro) {
-      auto* e = dynamic_cast<TscExpression*>(arg);
+  if (item->FRef->FIsMacro) {
+    // A macro function receives its arguments' source texts.
+    for (int j = 0; j < args.count(); ++j) {
+      auto* e = dynamic_cast<TscExpression*>(item->Argument(j));
       args[j] = ScriptValue(e ? e->FSource : QString());
-    } else {
-      args[j] = arg->GetValue();
     }
+    return;
   }
+  if (int(item->FArgumentSources.size()) != args.count()) item->Prepare();
+  for (int j = 0; j < args.count(); ++j) args[j] = item->FArgumentSources[std::size_t(j)]->ReadValue();
 }
 
 }  // namespace
@@ -102,6 +110,8 @@ void TscDesignatorItem::Prepare() {
   FHasVarParams = false;
   for (int j = 0; FRef && j < FRef->Count(); ++j)
     FHasVarParams = FHasVarParams || FRef->Param(j)->FIsVarParam;
+  FArgumentSources.clear();
+  for (int j = 0; j < Count(); ++j) FArgumentSources.push_back(argumentSource(Argument(j)));
   FPrepared = true;
 }
 
@@ -148,6 +158,10 @@ void TscDesignator::Finish() {
     FKind = dkArray;
     FRef1 = first;
     FRef2 = last;
+  } else if (n == 1 && DesignatorItem(0)->FProc && !DesignatorItem(0)->FHasVarParams &&
+             !first->FIsMacro) {
+    FKind = dkCall;
+    FRef1 = first;
   }
 }
 
@@ -170,6 +184,9 @@ ScriptValue TscDesignator::Evaluate(bool needResult) {
       return stringChar();
     case dkArray:
       return arrayElement(nullptr);
+    case dkCall:
+      if (!FLateBindingXmlSource) return call();
+      break;
     default:
       break;
   }
@@ -188,11 +205,18 @@ void TscDesignator::SetValue(const ScriptValue& value) {
     case dkArray:
       arrayElement(&value);
       return;
-    default:
+    default:  // dkCall too: an assignment to a call runs the general walk
       break;
   }
   if (TscDesignator* late = resolved()) return late->SetValue(value);
   walk(&value, false);
+}
+
+ScriptValue TscDesignator::call() {
+  TscDesignatorItem* item = DesignatorItem(0);
+  Arguments args(item->Count());
+  computeArguments(item, args);
+  return item->FProc->Invoke(args.data(), args.count());
 }
 
 ScriptValue TscDesignator::stringChar() {

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "script/variables.h"
 
@@ -18,7 +19,8 @@ class TscProcVariable;
 class TscScript;
 class TscXMLItem;
 
-enum TscDesignatorKind { dkOther, dkVariable, dkStringArray, dkArray };
+// dkCall: a call of a script procedure or function whose parameters are all by value.
+enum TscDesignatorKind { dkOther, dkVariable, dkStringArray, dkArray, dkCall };
 
 class TscDesignatorItem : public TscItemList {
  public:
@@ -38,6 +40,9 @@ class TscDesignatorItem : public TscItemList {
   TscProcVariable* FProc = nullptr;
   TscCustomHelper* FHelper = nullptr;
   bool FHasVarParams = false;
+  // What each argument's value is read from: an expression's root or single operand, so that
+  // computing an argument skips the expression's own layer.
+  std::vector<TscCustomVariable*> FArgumentSources;
 };
 
 class TscDesignator;
@@ -78,6 +83,7 @@ class TscDesignator : public TscCustomVariable {
   ScriptValue stringChar();
   void setStringChar(const ScriptValue& value);
   ScriptValue arrayElement(const ScriptValue* assigned);
+  ScriptValue call();
   TscDesignator* resolved();
 
   std::unique_ptr<TscDesignator> FResolved;  // the late-bound designator, once compiled

@@ -155,11 +155,15 @@ void TscExpressionNode::ReplaceChild(TscExpressionNode* child, TscExpressionNode
   if (child) child->FParent = nullptr;
 }
 
-TscOperandNode::TscOperandNode(const ScriptValue& value) { FValue = value; }
+TscOperandNode::TscOperandNode(const ScriptValue& value) {
+  FValue = value;
+  FPlainStorage = true;  // a constant is its stored value
+}
 
 TscDesignatorNode::TscDesignatorNode(TscDesignator* designator)
     : TscOperandNode(ScriptValue::Null()), FDesignator(designator),
       FVar(plainVariable(designator)) {
+  FPlainStorage = false;
   SetType(designator->FTyp, designator->FTypeName);
   FIsReadOnly = designator->FIsReadOnly;
 }
@@ -167,7 +171,7 @@ TscDesignatorNode::TscDesignatorNode(TscDesignator* designator)
 TscDesignatorNode::~TscDesignatorNode() { delete FDesignator; }
 
 ScriptValue TscDesignatorNode::GetValue() {
-  return FVar ? FVar->GetValue() : FDesignator->GetValue();
+  return FVar ? FVar->ReadValue() : FDesignator->Evaluate(true);
 }
 
 void TscDesignatorNode::SetValue(const ScriptValue& value) {
@@ -179,7 +183,9 @@ void TscDesignatorNode::SetValue(const ScriptValue& value) {
 }
 
 TscSetNode::TscSetNode(TscSetExpression* set) : TscOperandNode(ScriptValue::Null()),
-                                                FSetExpression(set) {}
+                                                FSetExpression(set) {
+  FPlainStorage = false;
+}
 TscSetNode::~TscSetNode() { delete FSetExpression; }
 ScriptValue TscSetNode::GetValue() { return FSetExpression->GetValue(); }
 

@@ -157,9 +157,12 @@ class TIntDivisionNode : public TBinaryNode {
     ScriptValue a = left();
     ScriptValue b = right();
     if (bothInt(a, b)) {
-      std::int64_t x = a.ToInt32(), y = b.ToInt32();
+      const int x = a.ToInt32(), y = b.ToInt32();
       if (y == 0) throw ScriptError(QStringLiteral("Division by zero"));
-      return fromInt64(Op == opDivInt ? x / y : x % y);
+      // 32-bit division is several times faster than 64-bit; only the lowest integer divided
+      // by -1 leaves 32 bits (and would trap), so -1 goes the wide way.
+      if (y == -1) return fromInt64(Op == opDivInt ? -std::int64_t(x) : 0);
+      return ScriptValue(Op == opDivInt ? x / y : x % y);
     }
     // The one quotient that no integer holds.
     if (Op == opDivInt && a.IsInteger() && b.IsInteger() && a.ToInt64() == INT64_MIN &&

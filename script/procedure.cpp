@@ -190,5 +190,8 @@ ScriptValue TscProcVariable::run() {
     FlagsGuard flags(FProgram);
     if (FProgram->Statement()) FProgram->Statement()->Execute();
   }
-  return FIsFunc && FRefItem ? FRefItem->GetValue() : ScriptValue::Null();
+  if (!FIsFunc || !FRefItem) return ScriptValue::Null();
+  // "Result" is cleared at the next entry anyway: its value is moved out rather than copied.
+  if (FRefItem->ReadsStorage()) return std::move(FRefItem->StoredValue());
+  return FRefItem->GetValue();
 }

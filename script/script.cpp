@@ -79,10 +79,39 @@ void TscScript::Remove(TscCustomVariable* item) {
   }
 }
 
+namespace {
+
+// Compares an upper-cased key with an ASCII name as if the name were upper-cased, without
+// making the upper-cased copy: lookups happen at every host call of a script function.
+int compareWithAsciiName(const QString& key, const QString& name) {
+  const qsizetype n = std::min(key.size(), name.size());
+  for (qsizetype i = 0; i < n; ++i) {
+    char16_t c = name[i].unicode();
+    if (c >= u'a' && c <= u'z') c = char16_t(c - (u'a' - u'A'));
+    const char16_t k = key[i].unicode();
+    if (k != c) return k < c ? -1 : 1;
+  }
+  return key.size() < name.size() ? -1 : key.size() > name.size() ? 1 : 0;
+}
+
+bool isAscii(const QString& text) {
+  for (QChar c : text)
+    if (c.unicode() >= 0x80) return false;
+  return true;
+}
+
+}  // namespace
+
 TscCustomVariable* TscScript::FindLocal(const QString& name) const {
-  QString key = name.toUpper();
-  auto at = lowerBound(key);
-  return at != FItems.end() && at->key == key ? at->item : nullptr;
+  if (!isAscii(name)) {
+    QString key = name.toUpper();
+    auto at = lowerBound(key);
+    return at != FItems.end() && at->key == key ? at->item : nullptr;
+  }
+  auto at = std::lower_bound(FItems.begin(), FItems.end(), name, [](const Entry& e, const QString& n) {
+    return compareWithAsciiName(e.key, n) < 0;
+  });
+  return at != FItems.end() && compareWithAsciiName(at->key, name) == 0 ? at->item : nullptr;
 }
 
 TscCustomVariable* TscScript::Find(const QString& name) const {

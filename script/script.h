@@ -194,7 +194,14 @@ class TscScript {
                              const QString& description);
   void runPhase2(TscILParser& parser);
 
+  TscProcVariable* findLocalProc(const QString& name);
+
   std::vector<Entry> FItems;
+  // The procedure CallFunction found last by name in this script, valid while FVersion stays
+  // FCallCacheVersion: a host calling one function many times looks it up once.
+  QString FCallCacheName;
+  TscProcVariable* FCallCacheProc = nullptr;
+  int FCallCacheVersion = -1;
   std::vector<std::unique_ptr<TscRTTIModule>> FModules;
   std::vector<std::unique_ptr<TscCustomEvent>> FEvents;
   int FVersion = 0;

@@ -199,8 +199,22 @@ ScriptValue TscScript::CallFunction2(TscProcVariable* proc, const ScriptValue& a
   return proc->Invoke(values.data(), int(values.size()));
 }
 
+TscProcVariable* TscScript::findLocalProc(const QString& name) {
+  if (FCallCacheVersion != FVersion || FCallCacheName != name) {
+    FCallCacheProc = dynamic_cast<TscProcVariable*>(FindLocal(name));
+    FCallCacheName = name;
+    FCallCacheVersion = FVersion;
+  }
+  return FCallCacheProc;
+}
+
 ScriptValue TscScript::CallFunction(const QString& name, const ScriptValue& args, bool global) {
-  auto* proc = dynamic_cast<TscProcVariable*>(global ? Find(name) : FindLocal(name));
+  TscProcVariable* proc = global ? dynamic_cast<TscProcVariable*>(Find(name)) : findLocalProc(name);
+  if (!proc) return ScriptValue::Null();
+  if (args.IsEmptyOrNull()) {
+    RunGuard running(MainProgram());
+    return proc->Invoke(nullptr, 0);
+  }
   return CallFunction2(proc, args);
 }
 

@@ -41,6 +41,7 @@ void TscAssignmentStmt::SetParts(TscDesignator* designator, TscCustomVariable* e
   FDesignator.reset(designator);
   FExpression.reset(expression);
   FVar = designator && designator->FKind == dkVariable ? designator->FRef1 : designator;
+  FStringTarget = dynamic_cast<TscStringVariable*>(FVar);
   FExpr = expression;
   // The expression's own GetValue only reads its root: the root is read directly.
   if (auto* e = dynamic_cast<TscExpression*>(expression)) {
@@ -53,12 +54,12 @@ void TscAssignmentStmt::Execute() {
   RunLine();
   if (Terminated()) return;
   if (!Compound()) {
-    FVar->TakeValue(FExpr->GetValue());
+    FVar->TakeValue(FExpr->ReadValue());
     return;
   }
   // The target is read before the value, as in  a := a + x.
-  ScriptValue old = FVar->GetValue();
-  const ScriptValue value = FExpr->GetValue();
+  ScriptValue old = FVar->ReadValue();
+  const ScriptValue value = FExpr->ReadValue();
   if (AppendInPlace(old, value)) return;
   FVar->TakeValue(Combine(old, value));
 }
@@ -72,12 +73,26 @@ ScriptValue TscAssignmentStmt::Combine(const ScriptValue&, const ScriptValue& va
 // only while the variable still holds the text read before the value was computed, so the
 // target is still read first.
 bool TscAssignPlusStmt::AppendInPlace(ScriptValue& old, const ScriptValue& value) {
-  auto* target = dynamic_cast<TscStringVariable*>(FVar);
+  TscStringVariable* target = FStringTarget;
   if (!target || target->FIsReadOnly || target->FOnGetVarValue || !value.IsString()) return false;
   ScriptValue& stored = target->StoredValue();
   if (!stored.SharesStringWith(old)) return false;
   old = ScriptValue();  // the variable's buffer is now its own
-  stored.AppendString(value.ToString());
+  stored.AppendString(value);
+  return true;
+}
+
+// s := s + x where x is a constant or a plain variable: reading x cannot change s, so the order
+// of the reads does not matter and x's text is appended straight from where it is stored,
+// without copying either text.
+bool TscAssignPlusStmt::appendStored() {
+  TscStringVariable* target = FStringTarget;
+  if (!target || target->FIsReadOnly || !target->ReadsStorage() || !FExpr->ReadsStorage())
+    return false;
+  ScriptValue& stored = target->StoredValue();
+  const ScriptValue& value = FExpr->StoredValue();
+  if (!stored.IsString() || !value.IsString()) return false;
+  stored.AppendString(value);
   return true;
 }
 
@@ -89,6 +104,19 @@ ScriptValue fromInt64(std::int64_t v) {
   return v >= INT32_MIN && v <= INT32_MAX ? ScriptValue(static_cast<int>(v)) : ScriptValue(v);
 }
 }  // namespace
+
+void TscAssignPlusStmt::Execute() {
+  RunLine();
+  if (Terminated() || appendStored()) return;
+  ScriptValue old = FVar->ReadValue();
+  const ScriptValue value = FExpr->ReadValue();
+  if (bothInt(old, value)) {
+    FVar->TakeValue(fromInt64(std::int64_t(old.ToInt32()) + value.ToInt32()));
+    return;
+  }
+  if (AppendInPlace(old, value)) return;
+  FVar->TakeValue(ValueOps::Add(old, value));
+}
 
 ScriptValue TscAssignPlusStmt::Combine(const ScriptValue& old, const ScriptValue& value) {
   if (bothInt(old, value)) return fromInt64(std::int64_t(old.ToInt32()) + value.ToInt32());

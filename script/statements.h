@@ -13,6 +13,7 @@ class TscDesignator;
 class TscExpression;
 class TscScript;
 class TscSetExpression;
+class TscStringVariable;
 
 class TscStatement : public TscItemList {
  public:
@@ -46,6 +47,7 @@ class TscAssignmentStmt : public TscStatement {
   std::unique_ptr<TscCustomVariable> FExpression;
   TscCustomVariable* FVar = nullptr;   // the target
   TscCustomVariable* FExpr = nullptr;  // the value
+  TscStringVariable* FStringTarget = nullptr;  // the target, when it is a String variable
 
  protected:
   // The target's new value from its old one and the expression's value.
@@ -55,13 +57,17 @@ class TscAssignmentStmt : public TscStatement {
   virtual bool Compound() const { return false; }
 };
 
+// target := target + value, with integer sums and text appends taken without a detour.
 class TscAssignPlusStmt : public TscAssignmentStmt {
  public:
   using TscAssignmentStmt::TscAssignmentStmt;
+  void Execute() override;
  protected:
   ScriptValue Combine(const ScriptValue& old, const ScriptValue& value) override;
   bool AppendInPlace(ScriptValue& old, const ScriptValue& value) override;
   bool Compound() const override { return true; }
+ private:
+  bool appendStored();
 };
 class TscAssignMinusStmt : public TscAssignmentStmt {
  public:

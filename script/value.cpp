@@ -24,38 +24,7 @@ ScriptValue::ScriptValue(const QString& s) : FKind(ValueKind::String) {
 
 ScriptValue::ScriptValue(const char* s) : ScriptValue(QString::fromUtf8(s)) {}
 
-ScriptValue::ScriptValue(const ScriptValue& other) : FKind(ValueKind::Empty) { copyFrom(other); }
-
-ScriptValue::ScriptValue(ScriptValue&& other) noexcept : FKind(other.FKind) {
-  if (FKind == ValueKind::String) {
-    new (FData.s) QString(std::move(*reinterpret_cast<QString*>(other.FData.s)));
-    reinterpret_cast<QString*>(other.FData.s)->~QString();
-  } else {
-    FData = other.FData;
-  }
-  other.FKind = ValueKind::Empty;
-  other.FData.l = 0;
-}
-
-ScriptValue& ScriptValue::operator=(const ScriptValue& other) {
-  if (this != &other) {
-    ScriptValue copy(other);
-    *this = std::move(copy);
-  }
-  return *this;
-}
-
-ScriptValue& ScriptValue::operator=(ScriptValue&& other) noexcept {
-  if (this != &other) {
-    release();
-    new (this) ScriptValue(std::move(other));
-  }
-  return *this;
-}
-
-ScriptValue::~ScriptValue() { release(); }
-
-void ScriptValue::release() noexcept {
+void ScriptValue::releaseHeap() noexcept {
   if (FKind == ValueKind::String) {
     reinterpret_cast<QString*>(FData.s)->~QString();
   } else if (FKind == ValueKind::Array) {
@@ -65,14 +34,19 @@ void ScriptValue::release() noexcept {
   FData.l = 0;
 }
 
-void ScriptValue::copyFrom(const ScriptValue& other) {
+// FKind is already other's kind.
+void ScriptValue::copyHeap(const ScriptValue& other) {
   if (other.FKind == ValueKind::String) {
     new (FData.s) QString(other.str());
   } else {
     FData = other.FData;
-    if (other.FKind == ValueKind::Array) FData.a->refs.fetch_add(1);
+    FData.a->refs.fetch_add(1);
   }
-  FKind = other.FKind;
+}
+
+void ScriptValue::assignHeap(const ScriptValue& other) {
+  ScriptValue copy(other);  // other may live inside what this value releases (an array element)
+  *this = std::move(copy);
 }
 
 ScriptValue ScriptValue::Null() {
@@ -256,4 +230,14 @@ bool ScriptValue::SharesStringWith(const ScriptValue& other) const {
 void ScriptValue::AppendString(const QString& text) {
   if (FKind != ValueKind::String) throw ScriptError(QStringLiteral("Append to a value that is not a string"));
   reinterpret_cast<QString*>(FData.s)->append(text);
+}
+
+void ScriptValue::AppendString(const ScriptValue& text) {
+  if (!text.IsString()) throw ScriptError(QStringLiteral("Append of a value that is not a string"));
+  if (&text == this) {
+    const QString copy = text.str();  // appending a text to itself reads what it changes
+    AppendString(copy);
+    return;
+  }
+  AppendString(text.str());
 }

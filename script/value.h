@@ -46,8 +46,10 @@ struct ArrayBound {
 class ScriptValue {
  public:
   ScriptValue() noexcept : FKind(ValueKind::Empty) { FData.l = 0; }
-  ScriptValue(bool b) noexcept : FKind(ValueKind::Boolean) { FData.l = 0; FData.b = b; }
-  ScriptValue(int i) noexcept : FKind(ValueKind::Integer) { FData.l = 0; FData.i = i; }
+  // Inline kinds are written and copied as one 8-byte word (see copyBits), so a value read
+  // right after it was written comes straight from the store, without a partial-store stall.
+  ScriptValue(bool b) noexcept : FKind(ValueKind::Boolean) { FData.l = b ? 1 : 0; }
+  ScriptValue(int i) noexcept : FKind(ValueKind::Integer) { FData.l = std::uint32_t(i); }
   ScriptValue(std::int64_t l) noexcept : FKind(ValueKind::Int64) { FData.l = l; }
   ScriptValue(long long l) noexcept : ScriptValue(static_cast<std::int64_t>(l)) {}
   ScriptValue(double d) noexcept : FKind(ValueKind::Double) { FData.d = d; }
@@ -56,11 +58,51 @@ class ScriptValue {
   ScriptValue(ScriptObject* o) noexcept : FKind(ValueKind::Object) { FData.o = o; }
   // Any other pointer would silently become a Boolean; refuse it at compile time.
   ScriptValue(const void*) = delete;
-  ScriptValue(const ScriptValue& other);
-  ScriptValue(ScriptValue&& other) noexcept;
-  ScriptValue& operator=(const ScriptValue& other);
-  ScriptValue& operator=(ScriptValue&& other) noexcept;
-  ~ScriptValue();
+  // Copying, moving and destroying are inline for the inline kinds, which is nearly every value
+  // an interpreted program handles; only strings and arrays take the out-of-line paths.
+  ScriptValue(const ScriptValue& other) : FKind(other.FKind) {
+    if (other.OnHeap())
+      copyHeap(other);
+    else
+      FData.l = other.FData.l;
+  }
+  // Moving relocates the bytes: a QString, like every implicitly shared Qt value, may be moved
+  // in memory bit by bit, and the source is left empty.
+  ScriptValue(ScriptValue&& other) noexcept : FKind(other.FKind) {
+    copyBits(other);
+    other.FKind = ValueKind::Empty;
+    other.FData.l = 0;
+  }
+  ScriptValue& operator=(const ScriptValue& other) {
+    if (!OnHeap() && !other.OnHeap()) {
+      FKind = other.FKind;
+      FData.l = other.FData.l;
+    } else if (this != &other) {
+      assignHeap(other);
+    }
+    return *this;
+  }
+  ScriptValue& operator=(ScriptValue&& other) noexcept {
+    if (&other == this) return *this;
+    if (OnHeap()) {
+      // other may live inside the value released here (an element of this array): it is
+      // taken out first.
+      ScriptValue taken(std::move(other));
+      releaseHeap();
+      copyBits(taken);
+      FKind = taken.FKind;
+      taken.FKind = ValueKind::Empty;
+      return *this;
+    }
+    copyBits(other);
+    FKind = other.FKind;
+    other.FKind = ValueKind::Empty;
+    other.FData.l = 0;
+    return *this;
+  }
+  ~ScriptValue() {
+    if (OnHeap()) releaseHeap();
+  }
 
   static ScriptValue Null();
   static ScriptValue DateTime(double dayNumber);
@@ -89,8 +131,10 @@ class ScriptValue {
   bool IsNumeric() const;  // integer, double or date
 
   // --- conversions (raise ScriptError when the value has no such form) ---
-  bool ToBool() const;            // empty: false; strings "True"/"False" or numbers
-  int ToInt32() const;            // doubles round half to even; out of range raises
+  // empty: false; strings "True"/"False" or numbers
+  bool ToBool() const { return FKind == ValueKind::Boolean ? FData.b : toBoolSlow(); }
+  // doubles round half to even; out of range raises
+  int ToInt32() const { return FKind == ValueKind::Integer ? FData.i : toInt32Slow(); }
   std::int64_t ToInt64() const;
   double ToDouble() const;        // dates give their day number
   QString ToString() const;       // Null raises; Booleans give "True"/"False"; dates the
@@ -118,6 +162,8 @@ class ScriptValue {
   // Appends to this string's own buffer (amortised constant time while the buffer is not
   // shared). Raises ScriptError when this value is not a string.
   void AppendString(const QString& text);
+  // The same with a string value's text, read where it is stored (text may be this value).
+  void AppendString(const ScriptValue& text);
 
   // Identity: same kind and same content, with no conversion (Null equals Null; arrays element by
   // element). Used by tests and by containers; the script's "=" is Equals in value_ops.h.
@@ -128,8 +174,20 @@ class ScriptValue {
   struct ArrayData;
   friend struct ScriptValueAccess;
 
-  void release() noexcept;
-  void copyFrom(const ScriptValue& other);
+  // Strings and arrays hold a reference-counted block; every other kind is plain bytes.
+  bool OnHeap() const { return FKind == ValueKind::String || FKind == ValueKind::Array; }
+  // The bytes of other's payload: all of them for a string or an array, else the one word.
+  void copyBits(const ScriptValue& other) {
+    if (other.OnHeap())
+      FData = other.FData;
+    else
+      FData.l = other.FData.l;
+  }
+  void releaseHeap() noexcept;
+  void copyHeap(const ScriptValue& other);
+  void assignHeap(const ScriptValue& other);
+  bool toBoolSlow() const;
+  int toInt32Slow() const;
   ArrayData* detachedArray();
   const QString& str() const { return *reinterpret_cast<const QString*>(FData.s); }
   std::size_t flatIndex(const std::vector<int>& indices) const;

@@ -98,7 +98,7 @@ bool TextToNumber(const QString& text, ScriptValue& result) {
   return true;
 }
 
-bool ScriptValue::ToBool() const {
+bool ScriptValue::toBoolSlow() const {
   switch (FKind) {
     case ValueKind::Empty: return false;
     case ValueKind::Boolean: return FData.b;
@@ -129,8 +129,7 @@ std::int64_t ScriptValue::ToInt64() const {
   }
 }
 
-int ScriptValue::ToInt32() const {
-  if (FKind == ValueKind::Integer) return FData.i;
+int ScriptValue::toInt32Slow() const {
   std::int64_t v;
   if (FKind == ValueKind::String) {
     v = parsedNumber(*this, "Integer").ToInt64();

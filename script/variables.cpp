@@ -26,6 +26,11 @@ int TscCustomVariable::GetNumberOfRequiredParams() const {
   return n;
 }
 
+TscVariable::TscVariable(const QString& name, TscVarType typ, const QString& typeName)
+    : TscCustomVariable(name, typ, typeName) {
+  FPlainStorage = true;
+}
+
 ScriptValue TscVariable::hooked(const ScriptValue& stored) const {
   ScriptValue result = ScriptValue::Null();
   FOnGetVarValue(FName, FTyp, result, stored);
@@ -87,4 +92,6 @@ void TscStringVariable::TakeValue(ScriptValue&& value) {
 
 TscParamItem::TscParamItem(const QString& name, TscVarType typ, const QString& typeName,
                            bool isOptional, bool isVarParam)
-    : TscCustomVariable(name, typ, typeName), FIsVarParam(isVarParam), FIsOptional(isOptional) {}
+    : TscCustomVariable(name, typ, typeName), FIsVarParam(isVarParam), FIsOptional(isOptional) {
+  FPlainStorage = true;
+}

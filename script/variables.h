@@ -59,6 +59,12 @@ class TscCustomVariable : public TscItemList {
   // The stored value itself, for in-place changes of arrays and for saving frames.
   ScriptValue& StoredValue() { return FValue; }
 
+  // GetValue without the virtual call where both are the same: a plain variable, parameter or
+  // constant without a value hook gives its stored value. The interpreter reads every operand
+  // this way.
+  bool ReadsStorage() const { return FPlainStorage && !FOnGetVarValue; }
+  ScriptValue ReadValue() { return ReadsStorage() ? FValue : GetValue(); }
+
   QString FName;
   QString FUppercaseName;
   TscVarType FTyp;
@@ -72,12 +78,17 @@ class TscCustomVariable : public TscItemList {
   QString FSourceUnit;
   const void* FAddedBy = nullptr;
   TscGetVarValueEvent FOnGetVarValue;
+
+ protected:
+  // Set by the classes whose GetValue is the stored value unless a value hook is set; a class
+  // derived from one of them that reads its value another way must clear it.
+  bool FPlainStorage = false;
 };
 
 // A typed variable: assignment converts the value to the declared type.
 class TscVariable : public TscCustomVariable {
  public:
-  using TscCustomVariable::TscCustomVariable;
+  TscVariable(const QString& name, TscVarType typ, const QString& typeName);
   ScriptValue GetValue() override;
   void SetValue(const ScriptValue& value) override { TakeValue(ScriptValue(value)); }
   void TakeValue(ScriptValue&& value) override;

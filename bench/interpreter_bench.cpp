@@ -6,6 +6,7 @@
 //   CachedEvaluate  1,000,000 evaluations of an expression compiled once, as the report's
 //                   expression cache does: a function "rpf1" in a private script whose parent
 //                   is the report's script, called by name without arguments
+// and, on their own, throw-away Evaluate calls (compiled anew each time) for the compile cost.
 // Our programs are compiled from PascalScript source text. Every time is CPU time around the
 // work alone (compiling and interpreter start-up excluded), so other load on the machine does
 // not count. The run ends with the ratios and whether the goals are met.
@@ -99,6 +100,17 @@ void runOursCached(benchmark::State& state, const CachedExpressionWorkload& w) {
     state.SkipWithError(("wrong result " + result.ToText()).toStdString().c_str());
 }
 
+// A throw-away Evaluate (no cache): the expression is compiled into a new script every time.
+// On a script without modules the system module is registered for each call.
+void throwAwayEvaluate(benchmark::State& state, bool withModules) {
+  scInstallCompiler();
+  TscScript script;
+  if (withModules) script.AddRTTI();
+  ScriptValue result;
+  for (auto _ : state) result = script.Evaluate(QStringLiteral("2 * (3 + 4)"));
+  if (result != ScriptValue(14)) state.SkipWithError(result.ToText().toStdString().c_str());
+}
+
 void add(const std::string& name, std::function<void(benchmark::State&)> body) {
   benchmark::RegisterBenchmark(name.c_str(), std::move(body))
       ->UseManualTime()
@@ -128,6 +140,10 @@ void registerAll() {
   add("CachedEvaluate/Python", [cached](benchmark::State& s) {
     runChild(s, QStringLiteral("python3"), cached.python, cached.expected);
   });
+  benchmark::RegisterBenchmark("ThrowAwayEvaluate/WithModules", throwAwayEvaluate, true)
+      ->Unit(benchmark::kMicrosecond);
+  benchmark::RegisterBenchmark("ThrowAwayEvaluate/WithoutModules", throwAwayEvaluate, false)
+      ->Unit(benchmark::kMicrosecond);
 }
 
 }  // namespace

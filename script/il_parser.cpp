@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "script/grammar.h"
+#include "script/grammar_cache.h"
 #include "script/languages.h"
 #include "script/script_error.h"
 
@@ -13,7 +14,7 @@ TscILParser::TscILParser(TscCompileOptions options) : FOptions(std::move(options
 TscILParser::~TscILParser() = default;
 
 void TscILParser::SelectLanguage(const QString& name) {
-  auto grammar = std::make_unique<TscGrammar>(scGetLanguage(name));
+  std::shared_ptr<const TscGrammar> grammar = scSharedGrammar(scGetLanguage(name));
   grammar->ConfigureLexer(FParser, FOptions.extendedCharset);
   FNeedDeclareVars = grammar->NeedDeclareVars();
   FGrammar = std::move(grammar);

@@ -62,7 +62,7 @@ class TscILParser : private TscIncludeHandler {
   void setError(const QString& message, const QString& position, const QString& unit);
 
   TscCompileOptions FOptions;
-  std::unique_ptr<TscGrammar> FGrammar;
+  std::shared_ptr<const TscGrammar> FGrammar;  // shared by every parser (grammar_cache.h)
   TscParser FParser;
   TscXMLDocument FILScript;
   QString FLangName;

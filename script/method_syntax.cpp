@@ -1,6 +1,10 @@
 // Reading the syntax texts of registered functions and methods.
 #include "script/method_syntax.h"
 
+#include <QHash>
+
+#include <mutex>
+
 #include "script/helpers.h"
 #include "script/lexer.h"
 #include "script/script.h"
@@ -13,7 +17,8 @@ namespace {
 }
 
 // "=" and a default: a number, a string, a negative number or a registered constant's name.
-ScriptValue defaultValue(TscParser& p, const TscScript* script, const QString& syntax) {
+ScriptValue defaultValue(TscParser& p, const TscScript* script, const QString& syntax,
+                         bool& namesConstant) {
   p.SkipSpaces();
   bool negative = false;
   int at = p.Position();
@@ -37,6 +42,7 @@ ScriptValue defaultValue(TscParser& p, const TscScript* script, const QString& s
   if (token.isEmpty()) invalid(syntax);
   TscCustomVariable* c = script ? script->Find(token) : nullptr;
   if (!c) throw ScriptError(QStringLiteral("Unknown constant in method syntax: %1").arg(token));
+  namesConstant = true;
   return c->GetValue();
 }
 
@@ -65,7 +71,7 @@ void readGroup(TscParser& p, TscMethodSyntax& m, const TscScript* script, const 
   p.SkipSpaces();
   at = p.Position();
   if (p.GetChar() == QLatin1String("="))
-    def = defaultValue(p, script, syntax);
+    def = defaultValue(p, script, syntax, m.namesConstants);
   else
     p.SetPosition(at);
   for (std::size_t i = 0; i < names.size(); ++i) {
@@ -131,9 +137,28 @@ TscMethodSyntax scParseMethodSyntax(const QString& syntax, const TscScript* scri
   return m;
 }
 
+TscMethodSyntax scCachedMethodSyntax(const QString& syntax, const TscScript* script) {
+  static std::mutex lock;
+  static QHash<QString, TscMethodSyntax> parsed;
+  {
+    std::lock_guard<std::mutex> guard(lock);
+    auto it = parsed.constFind(syntax);
+    if (it != parsed.constEnd()) return *it;
+  }
+  TscMethodSyntax m = scParseMethodSyntax(syntax, script);
+  if (!m.namesConstants) {
+    std::lock_guard<std::mutex> guard(lock);
+    // Registered syntax texts are a fixed set in practice; the bound guards against a host
+    // that makes new ones without end.
+    if (parsed.size() >= 16384) parsed.clear();
+    parsed.insert(syntax, m);
+  }
+  return m;
+}
+
 TscMethodHelper* scCreateMethodHelper(const QString& syntax, const TscScript* script,
                                       const QString& className) {
-  TscMethodSyntax m = scParseMethodSyntax(syntax, script);
+  TscMethodSyntax m = scCachedMethodSyntax(syntax, script);
   TscVarType typ = fvtVariant;
   QString typeName;
   if (m.isConstructor) {

@@ -1,0 +1,10 @@
+#include "report/store/install_preview_pages.h"
+
+#include "report/model/report_services.h"
+#include "report/store/preview_pages.h"
+
+void rpInstallPreviewPages() {
+  rpReportServices().CreatePreviewPages = [](TrpReport& report) -> std::unique_ptr<TrpCustomPreviewPages> {
+    return std::make_unique<TrpPreviewPages>(report);
+  };
+}

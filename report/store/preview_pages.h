@@ -1,0 +1,194 @@
+#pragma once
+// TrpPreviewPages: the prepared pages of a report. A page is held as one XML element whose
+// children are compact records: an object copied from a template is recorded under its alias
+// (dictionary) with only the attributes in which it differs from its source object; other objects
+// under their class name with their full attribute text. Pages are rebuilt into objects on demand
+// and kept in a small cache; with the file cache on, page elements move out to a temporary file
+// ("rp" prefix) when memory use passes EngineOptions.MaxMemSize. The store saves and loads itself
+// as the prepared-report file (root "preparedreport").
+#include <QHash>
+#include <Qt>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "report/model/custom_preview_pages.h"
+#include "report/store/page_cache.h"
+#include "report/store/picture_cache.h"
+#include "report/store/preview_dictionary.h"
+#include "report/store/xml_document.h"
+
+class QUrl;
+class TrpOutline;
+class TrpView;
+struct TrpClassInfo;
+
+// The mouse events the preview hands to ObjectOver.
+enum TrpPreviewMouseEvent { meMove, meDown, meUp, meClick, meDoubleClick };
+
+class TrpPreviewPages : public TrpCustomPreviewPages {
+ public:
+  explicit TrpPreviewPages(TrpReport& report);
+  ~TrpPreviewPages() override;
+
+  // --- the pages -------------------------------------------------------------------------------
+  int GetCount() const override;
+  // The page stays owned by the store; the pointer stays valid while the page is cached and, once
+  // dropped from the cache, until control returns to the event loop (see TrpPageCache). Callers
+  // that keep a page longer take GetPageShared.
+  TrpReportPage* GetPage(int index) override;
+  // Page `index` rebuilt from its records (or from the cache); none for an index out of range.
+  std::shared_ptr<TrpReportPage> GetPageShared(int index);
+  QSizeF GetPageSize(int index) override;
+  void Clear() override;
+  void Initialize() override;
+  void ClearPageCache() override;
+
+  // --- building ----------------------------------------------------------------------------------
+  void AddObject(TrpComponent& object) override;
+  void AddPage(TrpReportPage& page) override;
+  void AddSourcePage(TrpReportPage& page) override;
+  void AddToSourcePage(TrpComponent& object) override;
+  void BeginPass() override;
+  void ClearFirstPassPages() override;
+  void CutObjects(int position) override;
+  void Finish() override;
+  void IncLogicalPageNumber() override;
+  void ResetLogicalPageNumber() override;
+  void PasteObjects(Extended x, Extended y) override;
+  void ShiftAnchors(int from, int newTop) override;
+  void AddAnchor(const QString& text) override;
+  void UpdatePageDimensions(TrpReportPage& page, Extended width, Extended height) override;
+  void UpdatePageLastColumn(int column, bool reset, Extended columnPosition) override;
+  bool GetLastColumnPos(int& column, Extended& columnPosition) const override;
+  void AddPicture(TrpPictureView& picture) override;
+  bool BandExists(TrpBand& band) override;
+  int GetCurPosition() const override;
+  int GetAnchorCurPosition() const override;
+  Extended GetLastY(Extended columnPosition = 0) const override;
+  int GetLogicalPageNo() const override;
+  int GetLogicalTotalPages() const override;
+
+  // --- anchors ---------------------------------------------------------------------------------
+  // The index of the last anchor named `text` (ignoring case), or -1.
+  int FindAnchor(const QString& text) const;
+  // The 1-based page of anchor `text`; 1 when there is none.
+  int GetAnchorPage(const QString& text) const;
+  // The position (report units) of anchor `text`; 0 when there is none.
+  int GetAnchorTop(const QString& text) const;
+
+  // --- editing ---------------------------------------------------------------------------------
+  void AddEmptyPage(int index) override;
+  void DeletePage(int index) override;
+  void ModifyPage(int index, TrpReportPage& page) override;
+  void AddFrom(TrpReport& report) override;
+
+  // --- drawing and the mouse -------------------------------------------------------------------
+  void DrawPage(int index, QPainter& canvas, Extended scaleX, Extended scaleY, Extended offsetX,
+                Extended offsetY) override;
+  TrpComponent* ObjectOver(int index, Extended x, Extended y, Extended scale, Extended offsetX,
+                           Extended offsetY) override;
+  // The preview's mouse event at (x, y): mouse enter / leave / move / up / click notifications to
+  // the object under the pointer, the cursor to show over it, and the action of its hyperlink on a
+  // click. Returns the object under the pointer.
+  TrpView* ObjectOver(int index, Extended x, Extended y, TrpPreviewMouseEvent event, Extended scale,
+                      Extended offsetX, Extended offsetY, Qt::CursorShape& cursor);
+  // Where a hyperlink of kind anchor or page number leads: a 0-based page and a position in
+  // report units. The preview installs it.
+  std::function<void(int page, int top)> OnNavigate;
+  // Opens a URL with the system's handler; replaceable (tests). Only http, https and mailto
+  // addresses ever reach it.
+  std::function<void(const QUrl&)> OpenURL;
+
+  // --- files -----------------------------------------------------------------------------------
+  // A damaged document raises TrpError ("Invalid file format" and what was wrong) and leaves the
+  // store empty.
+  void LoadFromStream(QIODevice& stream, bool allowPartialLoading = false) override;
+  void SaveToStream(QIODevice& stream) override;
+  bool LoadFromFile(const QString& fileName, bool exceptionIfNotFound = false) override;
+  // Writes through a temporary file that replaces `fileName` only once complete; false when the
+  // file cannot be written (the old one is then untouched).
+  bool SaveToFile(const QString& fileName) override;
+  bool Print() override;
+  bool Export(TrpCustomExportFilter& filter) override;
+
+  TrpCustomOutline* Outline() const override;
+
+  // --- parts, for the preview and the tests ----------------------------------------------------
+  TrpXMLDocument& XMLDocument() const { return FDoc; }
+  const TrpDictionary& Dictionary() const { return FDictionary; }
+  TrpPictureCache& PictureCache() { return FPictureCache; }
+  int SourcePageCount() const { return static_cast<int>(FSourcePages.size()); }
+  TrpReportPage* SourcePage(int index) const { return FSourcePages.at(index).get(); }
+  // The stored description of a source object: its class name and full attribute text.
+  QString SourceDescription(const TrpComponent* object) const { return FDescriptions.value(object); }
+  // The record element of page `index`, read back from the temporary file first if it was
+  // unloaded; none for an index out of range.
+  TrpXMLItem* PageItem(int index) const;
+  // Bottom of the last page of a report merged by AddFrom.
+  Extended LastY() const { return FLastY; }
+  int CachedPageCount() const { return FPageCache.Count(); }
+
+ private:
+  TrpXMLItem* PagesElement() const;
+  TrpXMLItem* Element(const QString& name, bool create) const;
+  TrpXMLItem* CurPageItem() const { return PageItem(CurPage()); }
+  bool LastPassOfTwo() const;
+  bool EngineRunning() const;
+  bool UseFileCache() const;
+
+  // source pages (preview_pages_source.cpp)
+  int SourceIndexOf(const TrpReportPage& page) const;
+  void CopySourceObject(TrpComponent& object, TrpComponent& parentCopy, int pageIndex);
+  void RegisterSourceObject(TrpComponent& object, TrpComponent& copy, int pageIndex);
+  void SetDescription(const TrpComponent& copy);
+
+  // records (preview_pages_records.cpp)
+  void AddRecord(TrpXMLItem& parent, TrpComponent& object, bool fullPage);
+  QString RecordText(TrpComponent& object, const TrpComponent* source, bool fullPage) const;
+  const TrpClassInfo* RecordClass(const TrpXMLItem& record) const;
+  Extended RecordValue(const TrpXMLItem& record, const char* shortName, const char* longName) const;
+  Extended LowestBand(const TrpXMLItem& page, Extended columnPosition) const;
+  void UnloadPagesBehind();
+
+  // building pages (preview_pages_build.cpp)
+  std::shared_ptr<TrpReportPage> BuildPage(int index);
+  void BuildRecord(const TrpXMLItem& record, TrpComponent& parent);
+  void DropCachedPage();
+
+  // files (preview_pages_file.cpp)
+  void WriteReportElement();
+  void WriteSourcePages();
+  void WriteDictionary();
+  void ReadDocument();
+  void ReadReportElement();
+  void ReadSourcePages();
+  void ReadDictionary();
+  void CheckPages() const;
+  void CheckPlaces(const QString& element) const;
+
+  // mouse (preview_pages_mouse.cpp)
+  TrpView* HitTest(TrpReportPage& page, int index, Extended x, Extended y, Extended scale,
+                   Extended offsetX, Extended offsetY) const;
+  void FollowHyperlink(TrpView& view);
+
+  mutable TrpXMLDocument FDoc;
+  std::unique_ptr<TrpOutline> FOutline;
+  std::vector<std::unique_ptr<TrpReportPage>> FSourcePages;
+  QHash<const TrpComponent*, QString> FDescriptions;
+  TrpDictionary FDictionary;
+  TrpPictureCache FPictureCache;
+  TrpPageCache FPageCache;
+  int FFirstPageIndex = -1;
+  int FFirstObjectIndex = 0;
+  int FFirstOutlineIndex = 0;
+  int FLogicalPageN = 0;
+  qint64 FXMLSize = 0;
+  Extended FLastY = 0;
+  // The object under the mouse and the page it lies on (kept alive with it).
+  TrpView* FLastObjectOver = nullptr;
+  std::shared_ptr<TrpReportPage> FLastObjectOverPage;
+};

@@ -3,6 +3,7 @@
 #include "report/model/class_info.h"
 #include "report/model/data_set.h"
 #include "report/model/property_builders.h"
+#include "report/model/user_data_set.h"
 
 namespace {
 
@@ -19,6 +20,18 @@ const TrpClassInfo& dataKind(const char* name) {
 }
 
 }  // namespace
+
+TrpDataBand::TrpDataBand(TrpComponent* owner)
+    : TrpBand(owner), FVirtualDataSet(std::make_unique<TrpUserDataSet>(nullptr)) {
+  FVirtualDataSet->SetRangeEnd(reCount);
+}
+
+TrpDataBand::~TrpDataBand() = default;
+
+void TrpDataBand::SetRowCount(int value) {
+  FRowCount = value;
+  FVirtualDataSet->SetRangeEndCount(value);
+}
 
 const TrpClassInfo& TrpDataBand::StaticClassInfo() {
   using C = TrpDataBand;

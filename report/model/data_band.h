@@ -2,13 +2,17 @@
 // TrpDataBand: the band printed once per record of its data set (or RowCount times without
 // one), optionally in columns across the page. The six data kinds of the band table derive
 // from it and add nothing.
+#include <memory>
+
 #include "report/model/band_kinds.h"
 
 class TrpDataSet;
+class TrpUserDataSet;
 
 class TrpDataBand : public TrpBand {
  public:
-  explicit TrpDataBand(TrpComponent* owner) : TrpBand(owner) {}
+  explicit TrpDataBand(TrpComponent* owner);
+  ~TrpDataBand() override;
   static const TrpClassInfo& StaticClassInfo();
   const TrpClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
@@ -34,9 +38,11 @@ class TrpDataBand : public TrpBand {
   void SetDataSetName(const QString& value);
   const QString& Filter() const { return FFilter; }
   void SetFilter(const QString& value) { FFilter = value; }
-  // Records printed when the band has no data set.
+  // Records printed when the band has no data set: the band's own data set yields that many.
   int RowCount() const { return FRowCount; }
-  void SetRowCount(int value) { FRowCount = value; }
+  void SetRowCount(int value);
+  // The band's own data set, whose range ends after RowCount records.
+  TrpUserDataSet& VirtualDataSet() const { return *FVirtualDataSet; }
   const QString& OnMasterDetail() const { return FOnMasterDetail; }
   void SetOnMasterDetail(const QString& value) { FOnMasterDetail = value; }
 
@@ -72,6 +78,7 @@ class TrpDataBand : public TrpBand {
   bool FPrintIfDetailEmpty = false;
   int FRowCount = 0;
   QString FOnMasterDetail;
+  std::unique_ptr<TrpUserDataSet> FVirtualDataSet;
 };
 
 class TrpMasterData : public TrpDataBand {

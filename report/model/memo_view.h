@@ -146,6 +146,8 @@ class TrpCustomMemoView : public TrpStretcheable {
   virtual Extended CalcWidth();
   void InitPart() override;
   Extended DrawPart() override;
+  // The text still to be placed by later DrawPart calls; empty once everything was placed.
+  const QString& PartText() const { return FPartText; }
   // The text as the machine breaks it (lines joined by CR LF), or without tags.
   QString WrapText(bool wrapWords);
   void BeginDraw(QPainter& canvas, Extended scaleX, Extended scaleY, Extended offsetX,

@@ -165,7 +165,7 @@ constexpr TrpStartupString kStrings[] = {
     {"enUnconnHeader", "Header band is not connected to a data band"},
     {"enUnconnGroup", "Group header is not connected to a data band"},
     {"enUnconnGFooter", "Group footer is not connected to a group header"},
-    {"enBandPos", "Band is placed incorrectly"},
+    {"enBandPos", "Incorrect band position:"},
     {"dbNotConn", "Data set is not connected to data"},
     {"dbFldNotFound", "Field not found:"},
     {"clDSNotIncl", "(dataset is not included in Report.DataSets)"},

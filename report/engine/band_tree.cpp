@@ -1,0 +1,173 @@
+#include "report/engine/band_tree.h"
+
+#include <algorithm>
+
+#include "report/model/band_kinds.h"
+#include "report/model/data_band.h"
+#include "report/model/group_header.h"
+#include "report/model/report_page.h"
+#include "report/model/view.h"
+
+namespace {
+
+constexpr Extended kTolerance = 0.0001;
+
+enum BandKind { kHeader = 4, kFooter = 5, kFirstData = 6, kLastData = 11, kGroupHeader = 12,
+                kGroupFooter = 13 };
+
+bool isTreeKind(int kind) { return kind >= kHeader && kind <= kGroupFooter; }
+
+// MasterData is level 1, DetailData 2, ... Data6 6.
+int dataLevel(const TrpBand& band) { return band.BandNumber() - kFirstData + 1; }
+
+void clearLinks(TrpBand& band) {
+  band.FSubBands.clear();
+  band.FHeader = band.FFooter = band.FGroup = nullptr;
+  band.FLineN = band.FLineThrough = 0;
+}
+
+// Connects the bands of one page, walked top to bottom.
+class TreeBuilder {
+ public:
+  TreeBuilder(TrpReportPage& page, TrpPageBands& out) : FPage(page), FOut(out) {}
+
+  void Add(TrpBand& band) {
+    switch (const int kind = band.BandNumber()) {
+      case kHeader: FHeaders.push_back(&band); break;
+      case kGroupHeader: FGroups.push_back(static_cast<TrpGroupHeader*>(&band)); break;
+      case kFooter: AddFooter(band); break;
+      case kGroupFooter: AddGroupFooter(band); break;
+      default:
+        if (kind >= kFirstData && kind <= kLastData) AddData(static_cast<TrpDataBand&>(band));
+    }
+  }
+
+  // Headers and groups still waiting for a data band are misplaced.
+  void Finish() {
+    for (TrpBand* band : FHeaders) FErrors << band->Name();
+    for (TrpBand* band : FGroups) FErrors << band->Name();
+  }
+
+  const QStringList& Errors() const { return FErrors; }
+
+ private:
+  void AddData(TrpDataBand& band) {
+    const int level = dataLevel(band);
+    TrpDataNode* parent = nullptr;
+    if (level > 1) {
+      parent = LastAtLevel(level - 1);
+      if (!parent) {
+        FErrors << band.Name();
+        return;
+      }
+    }
+    auto node = std::make_unique<TrpDataNode>();
+    node->Band = &band;
+    if (!FHeaders.empty()) {
+      node->Header = FHeaders.back();
+      FHeaders.pop_back();
+      band.FHeader = node->Header;
+    }
+    for (TrpGroupHeader* group : FGroups) {
+      TrpGroupLevel level;
+      level.Header = group;
+      node->Groups.push_back(level);
+    }
+    LinkGroups(*node);
+    FGroups.clear();
+    FSeen.push_back(node.get());
+    if (parent) {
+      parent->Band->FSubBands << &band;
+      parent->Details.push_back(std::move(node));
+    } else {
+      FPage.SubBands() << &band;
+      FOut.Masters.push_back(std::move(node));
+    }
+  }
+
+  // The data band points at its outermost group, each group at the next inner one.
+  static void LinkGroups(TrpDataNode& node) {
+    TrpBand* previous = node.Band;
+    for (TrpGroupLevel& level : node.Groups) {
+      previous->FGroup = level.Header;
+      previous = level.Header;
+    }
+  }
+
+  void AddFooter(TrpBand& band) {
+    for (auto it = FSeen.rbegin(); it != FSeen.rend(); ++it) {
+      if ((*it)->Footer) continue;
+      (*it)->Footer = &band;
+      (*it)->Band->FFooter = &band;
+      return;
+    }
+    FErrors << band.Name();
+  }
+
+  // A group footer closes the innermost group still without one, of the nearest data band.
+  void AddGroupFooter(TrpBand& band) {
+    for (auto it = FSeen.rbegin(); it != FSeen.rend(); ++it) {
+      for (auto level = (*it)->Groups.rbegin(); level != (*it)->Groups.rend(); ++level) {
+        if (level->Footer) continue;
+        level->Footer = &band;
+        level->Header->FFooter = &band;
+        return;
+      }
+    }
+    FErrors << band.Name();
+  }
+
+  TrpDataNode* LastAtLevel(int level) const {
+    for (auto it = FSeen.rbegin(); it != FSeen.rend(); ++it)
+      if (dataLevel(*(*it)->Band) == level) return *it;
+    return nullptr;
+  }
+
+  TrpReportPage& FPage;
+  TrpPageBands& FOut;
+  std::vector<TrpBand*> FHeaders;
+  std::vector<TrpGroupHeader*> FGroups;
+  std::vector<TrpDataNode*> FSeen;
+  QStringList FErrors;
+};
+
+}  // namespace
+
+void rpBuildShiftTree(TrpBand& band) {
+  QList<TrpView*> views;
+  for (TrpComponent* child : band.Objects())
+    if (auto* view = dynamic_cast<TrpView*>(child)) views << view;
+  for (TrpView* above : views) {
+    QList<TrpComponent*>& below = above->ShiftChildren();
+    below.clear();
+    const Extended bottom = above->Top() + above->Height();
+    for (TrpView* other : views) {
+      if (other == above || other->Top() < bottom - kTolerance) continue;
+      const bool overlaps = other->Left() < above->Left() + above->Width() - kTolerance &&
+                            other->Left() + other->Width() > above->Left() + kTolerance;
+      if (overlaps) below << other;
+    }
+  }
+}
+
+QStringList rpBuildBandTree(TrpReportPage& page, TrpPageBands& out) {
+  page.AlignChildren();
+  page.SubBands().clear();
+  QList<TrpBand*> treeBands;
+  for (TrpComponent* child : page.Objects()) {
+    auto* band = dynamic_cast<TrpBand*>(child);
+    if (!band) {
+      out.Loose << child;
+      continue;
+    }
+    clearLinks(*band);
+    rpBuildShiftTree(*band);
+    if (isTreeKind(band->BandNumber())) treeBands << band;
+  }
+  std::stable_sort(treeBands.begin(), treeBands.end(),
+                   [](const TrpBand* a, const TrpBand* b) { return a->Top() < b->Top(); });
+  TreeBuilder builder(page, out);
+  for (TrpBand* band : treeBands) builder.Add(*band);
+  builder.Finish();
+  return builder.Errors();
+}

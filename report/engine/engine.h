@@ -1,0 +1,154 @@
+#pragma once
+// TrpEngine: the band layout engine. It walks each printable page of a report definition, shows
+// its bands in a fixed order at a running vertical position, lets every object evaluate its data,
+// stretches objects and bands to their content, moves to a new column or page when a band does
+// not fit, keeps blocks of bands together, splits bands that cannot fit anywhere, and makes pages
+// of endless height exactly as tall as what was placed on them. It writes only through the
+// store's abstract interface (TrpCustomPreviewPages).
+#include <QHash>
+#include <QList>
+
+#include <memory>
+
+#include "report/engine/band_tree.h"
+#include "report/model/custom_engine.h"
+
+class TrpCustomMemoView;
+class TrpDataSet;
+class TrpCustomOutline;
+class TrpNullBand;
+class TrpReportPage;
+class TrpStretcheable;
+
+class TrpEngine : public TrpCustomEngine {
+ public:
+  explicit TrpEngine(TrpReport& report);
+  ~TrpEngine() override;
+
+  // --- TrpCustomEngine -------------------------------------------------------------------------
+  bool Run(bool runDialogs, bool clearLastReport = false, TrpPage* page = nullptr) override;
+  Extended GetPageHeight() const override;
+  void EndPage() override;
+  void BreakAllKeep() override;
+  void NewColumn() override;
+  void NewPage() override;
+  void ShowBand(TrpBand& band) override;
+  void ShowBand(const TrpClassInfo& bandClass) override;
+  Extended HeaderHeight() const override;
+  Extended FooterHeight() const override;
+  Extended FreeSpace() const override;
+  ScriptValue GetAggregateValue(const QString& name, const QString& expression, TrpBand* band,
+                                int flags) override;
+
+  // The report's EngineOptions.DoublePass.
+  bool GetDoublePass() const;
+  // Shows the band of the current page named `name`, if there is one.
+  void ShowBandByName(const QString& name);
+  // Ends the run at the next check of every loop.
+  void StopReport();
+
+ private:
+  struct HeaderItem {
+    TrpBand* Band;
+    Extended Left;
+    bool AddedWhileKeeping;
+  };
+
+  // --- run and pages (engine_run.cpp) ----------------------------------------------------------
+  bool Initialize(TrpPage* only);
+  void RunPass();
+  void RunReportPages();
+  void RunPage(TrpReportPage& page);
+  void ShowPage(TrpReportPage& page);
+  bool PageHasRecords(const TrpPageBands& bands);
+  void Finalize();
+  void ProcessMessages();
+  bool Terminated() const;
+  QList<TrpReportPage*> ReportPages() const;
+
+  // --- page flow (engine_pages.cpp) ------------------------------------------------------------
+  void InitPage();
+  void AddPage();
+  void ShowHeaderList(bool forColumn);
+  void ShowLooseObjects();
+  void FinishLastPage();
+  void StoreEndlessPage();
+  void AddPageOutline();
+  TrpBand* FindPageBand(const TrpClassInfo& kind) const;
+  Extended ChainHeight(TrpBand* band) const;
+  Extended ColumnPosition(int column) const;
+
+  // --- showing a band (engine_show_band.cpp) ---------------------------------------------------
+  void DoShow(TrpBand& band);
+  bool MakeRoomFor(TrpBand& band);
+  void Place(TrpBand& band);
+  void Stretch(TrpBand& band);
+  void Unstretch(TrpBand& band);
+  void ShiftObjects(TrpBand& band, const QHash<TrpComponent*, Extended>& growth);
+  bool ResetSuppressed(TrpBand& band);
+  bool IsMultiColumn(const TrpBand& band) const;
+  bool IsFirstRow(const TrpBand& band) const;
+
+  // --- splitting (engine_split.cpp) ------------------------------------------------------------
+  void DrawSplit(TrpBand& band);
+
+  // --- data (engine_data_loop.cpp) -------------------------------------------------------------
+  void RunDataBand(TrpDataNode& node);
+  void ShowRow(TrpDataNode& node, int line);
+  bool Passes(TrpDataNode& node);
+  bool HasRows(TrpDataNode& node);
+  bool HasDetailRows(TrpDataNode& node);
+  TrpDataSet* DataOf(TrpDataNode& node) const;
+  void StartRows(TrpDataNode& node);
+  void FinishRows(TrpDataNode& node, int lastRowPosition, Extended lastRowTop);
+  void OpenGroups(TrpDataNode& node, size_t from, bool first);
+  void TestGroups(TrpDataNode& node, TrpDataSet& data, int& line);
+  void CloseGroups(TrpDataNode& node, size_t from);
+  void NextColumnOfRow(TrpDataNode& node);
+  void CloseColumns(TrpDataNode& node);
+  void AddToHeaderList(TrpBand& band);
+  void RemoveFromHeaderList(TrpBand* band);
+  ScriptValue Evaluate(const QString& expression);
+  bool AddBandOutline(TrpBand& band);
+
+  // --- keeping (engine_keep.cpp) ---------------------------------------------------------------
+  void StartKeep(TrpBand& band, int position = -1, Extended top = -1);
+  void EndKeep(TrpBand& band);
+  bool KeptBlockFitsEmptyPage() const;
+  void CutKeptBlock();
+  void PasteKeptBlock(bool toNewPage);
+
+  TrpCustomPreviewPages& Store() const;
+  TrpCustomOutline* Outline() const;
+
+  QHash<TrpReportPage*, std::shared_ptr<TrpPageBands>> FBands;
+  TrpReportPage* FPage = nullptr;
+  TrpPageBands* FPageBands = nullptr;
+  TrpPage* FOnlyPage = nullptr;
+  QList<HeaderItem> FHeaderList;
+  Extended FFirstColumnY = 0;
+  Extended FPageCurX = 0;
+  Extended FPrevFooterHeight = 0;
+  // Height of the band that asked for a new column or page, for the keep's fit test.
+  Extended FPendingHeight = 0;
+
+  bool FKeeping = false;
+  TrpBand* FKeepBand = nullptr;
+  Extended FKeepCurY = 0;
+  int FKeepPosition = 0;
+  int FKeepOutline = -1;
+  int FKeepAnchor = -1;
+  bool FKeepCut = false;
+
+  bool FIsFirstPage = true;
+  bool FIsLastPage = false;
+  bool FIsFirstBand = true;
+  bool FTitlePrinted = false;
+  bool FCallFromAddPage = false;
+  bool FCallFromPHeader = false;
+  bool FFirstReportPage = true;
+  bool FDontShowHeaders = false;
+  TrpBand* FStartNewPageBand = nullptr;
+  TrpBand* FLastBandOnPage = nullptr;
+  int FPagesShown = 0;
+};

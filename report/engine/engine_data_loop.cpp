@@ -1,0 +1,253 @@
+// The data loop: the rows of a data band with its filter, header, groups, detail bands, footers,
+// columns and outline entries.
+#include <climits>
+
+#include "report/engine/engine.h"
+#include "report/model/custom_outline.h"
+#include "report/model/custom_preview_pages.h"
+#include "report/model/data_band.h"
+#include "report/model/data_set.h"
+#include "report/model/group_header.h"
+#include "report/model/memo_view.h"
+#include "report/model/report.h"
+#include "report/model/report_error.h"
+#include "report/model/report_page.h"
+#include "report/model/user_data_set.h"
+#include "script/value_ops.h"
+
+namespace {
+
+constexpr Extended kTolerance = 0.0001;
+
+bool headerReprints(const TrpBand& header) {
+  if (const auto* h = dynamic_cast<const TrpHeader*>(&header)) return h->ReprintOnNewPage();
+  return false;
+}
+
+// Group values compare as the script's "=" does; values it cannot compare count as changed.
+bool sameValue(const ScriptValue& a, const ScriptValue& b) {
+  try {
+    return ValueOps::Equals(a, b);
+  } catch (...) {
+    return false;
+  }
+}
+
+}  // namespace
+
+ScriptValue TrpEngine::Evaluate(const QString& expression) {
+  if (expression.trimmed().isEmpty()) return {};
+  return Report().Calc(expression);
+}
+
+ScriptValue TrpEngine::GetAggregateValue(const QString& name, const QString& expression,
+                                         TrpBand* band, int flags) {
+  (void)name, (void)expression, (void)band, (void)flags;
+  throw TrpError(QStringLiteral("Aggregates are not available: the report has no aggregate list"));
+}
+
+// A data band with a data set of its own uses it; one with RowCount only, its own user data set.
+TrpDataSet* TrpEngine::DataOf(TrpDataNode& node) const {
+  if (TrpDataSet* data = node.Band->DataSet()) return data;
+  return node.Band->RowCount() > 0 ? &node.Band->VirtualDataSet() : nullptr;
+}
+
+bool TrpEngine::Passes(TrpDataNode& node) {
+  const QString& filter = node.Band->Filter();
+  if (!filter.trimmed().isEmpty() && !Evaluate(filter).ToBool()) return false;
+  if (!node.Band->PrintIfDetailEmpty() && !node.Details.empty() && !HasDetailRows(node))
+    return false;
+  return true;
+}
+
+bool TrpEngine::HasRows(TrpDataNode& node) {
+  TrpDataSet* data = DataOf(node);
+  if (!data) return false;
+  for (data->First(); !data->Eof(); data->Next())
+    if (Passes(node)) return true;
+  return false;
+}
+
+bool TrpEngine::HasDetailRows(TrpDataNode& node) {
+  for (const auto& detail : node.Details)
+    if (HasRows(*detail)) return true;
+  return false;
+}
+
+bool TrpEngine::AddBandOutline(TrpBand& band) {
+  TrpCustomOutline* outline = Outline();
+  if (!outline || band.OutlineText().isEmpty()) return false;
+  const Extended top = CurY() - band.FStretchedHeight;
+  // The new item becomes the current one: what follows nests under it until LevelUp.
+  outline->AddItem(Evaluate(band.OutlineText()).ToText(), static_cast<int>(rpRound(top)));
+  return true;
+}
+
+void TrpEngine::RunDataBand(TrpDataNode& node) {
+  TrpDataBand& band = *node.Band;
+  TrpDataSet* data = DataOf(node);
+  if (!data) return;
+  for (TrpComponent* child : band.Objects())
+    if (auto* memo = dynamic_cast<TrpCustomMemoView*>(child)) memo->ResetSuppressToNull();
+  if (IsMultiColumn(band)) band.SetCurColumn(1);
+  const bool master = FPageBands && !FPageBands->Masters.empty() &&
+                      std::any_of(FPageBands->Masters.begin(), FPageBands->Masters.end(),
+                                  [&](const auto& m) { return m.get() == &node; });
+  const int limit = band.DataSet() && band.RowCount() > 0 ? band.RowCount() : INT_MAX;
+  int line = 1, shown = 0, lastRowPosition = 0;
+  Extended lastRowTop = 0;
+  for (data->First(); !data->Eof() && !Terminated() && shown < limit; data->Next()) {
+    if (!Passes(node)) continue;
+    if (shown == 0) StartRows(node);
+    else TestGroups(node, *data, line);
+    lastRowPosition = Store().GetCurPosition();
+    lastRowTop = CurY();
+    ShowRow(node, line);
+    if (shown == 0 && node.Header && band.KeepHeader()) EndKeep(*node.Header);
+    ++line;
+    ++shown;
+    for (TrpGroupLevel& level : node.Groups) ++level.Rows;
+    if (master) ProcessMessages();
+  }
+  if (shown > 0) FinishRows(node, lastRowPosition, lastRowTop);
+}
+
+// Before the first row: the header (kept with the first row when KeepHeader), the keep of the
+// whole block, the groups.
+void TrpEngine::StartRows(TrpDataNode& node) {
+  TrpDataBand& band = *node.Band;
+  if (node.Header) {
+    if (band.KeepHeader()) StartKeep(*node.Header);
+    node.Header->FLineN = 1;
+    ShowBand(*node.Header);
+    if (headerReprints(*node.Header)) AddToHeaderList(*node.Header);
+  }
+  if (band.KeepTogether()) {
+    // A keep begun for the header goes on as the whole block's.
+    if (FKeeping && FKeepBand == node.Header) FKeepBand = &band;
+    StartKeep(band);
+  }
+  OpenGroups(node, 0, true);
+}
+
+// After the last row: open columns and groups close, the header leaves the header list, the
+// footer follows (kept with the last row when KeepFooter).
+void TrpEngine::FinishRows(TrpDataNode& node, int lastRowPosition, Extended lastRowTop) {
+  TrpDataBand& band = *node.Band;
+  CloseColumns(node);
+  CloseGroups(node, 0);
+  RemoveFromHeaderList(node.Header);
+  if (node.Footer && !band.FooterAfterEach()) {
+    const bool keepFooter = band.KeepFooter() && !FKeeping;
+    if (keepFooter) StartKeep(band, lastRowPosition, lastRowTop);
+    ShowBand(*node.Footer);
+    if (keepFooter) EndKeep(band);
+  }
+  EndKeep(band);
+}
+
+void TrpEngine::ShowRow(TrpDataNode& node, int line) {
+  TrpDataBand& band = *node.Band;
+  SetCurLine(line);
+  SetCurLineThrough(CurLineThrough() + 1);
+  band.FLineN = line;
+  band.FLineThrough = CurLineThrough();
+  if (!IsMultiColumn(band) || band.CurColumn() <= 1) {
+    node.RowTop = CurY();
+    node.RowPosition = Store().GetCurPosition();
+  }
+  ShowBand(band);
+  const bool outlined = AddBandOutline(band);
+  for (const auto& detail : node.Details) {
+    if (Terminated()) break;
+    RunDataBand(*detail);
+  }
+  SetCurLine(line);
+  if (outlined) Outline()->LevelUp();
+  if (band.FooterAfterEach() && node.Footer) ShowBand(*node.Footer);
+  if (IsMultiColumn(band)) NextColumnOfRow(node);
+}
+
+// After each row of a band in columns: the next column of the same row starts at the row's top;
+// after the last column the row ends at its lowest bottom, or moves whole to the next column or
+// page when that bottom runs into the footer area.
+void TrpEngine::NextColumnOfRow(TrpDataNode& node) {
+  TrpDataBand& band = *node.Band;
+  band.FMaxY = std::max(band.FMaxY, CurY());
+  if (band.CurColumn() < band.Columns()) {
+    SetCurY(node.RowTop);
+  } else {
+    const Extended footer = FPrevFooterHeight != 0 ? FPrevFooterHeight : FooterHeight();
+    const bool room = FPage->EndlessHeight() || GetPageHeight() - footer - band.FMaxY > -kTolerance;
+    if (room) {
+      SetCurY(band.FMaxY);
+    } else {
+      const Extended rowHeight = band.FMaxY - node.RowTop;
+      SetCurY(node.RowTop);
+      if (FKeeping) {
+        NewColumn();
+      } else {
+        Store().CutObjects(node.RowPosition);
+        NewColumn();
+        Store().PasteObjects(CurX(), CurY());
+        SetCurY(CurY() + rowHeight);
+      }
+    }
+  }
+  band.SetCurColumn(band.CurColumn() + 1);
+}
+
+void TrpEngine::CloseColumns(TrpDataNode& node) {
+  TrpDataBand& band = *node.Band;
+  if (!IsMultiColumn(band) || band.CurColumn() == 1) return;
+  SetCurY(std::max(CurY(), band.FMaxY));
+  band.SetCurColumn(1);
+}
+
+void TrpEngine::OpenGroups(TrpDataNode& node, size_t from, bool first) {
+  for (size_t i = from; i < node.Groups.size() && !Terminated(); ++i) {
+    TrpGroupLevel& level = node.Groups[i];
+    TrpGroupHeader& header = *level.Header;
+    level.Occurrence = first ? 1 : level.Occurrence + 1;
+    header.FLineN = level.Occurrence;
+    level.Value = Evaluate(header.Condition());
+    level.Rows = 0;
+    if (header.KeepTogether()) StartKeep(header);
+    ShowBand(header);
+    level.Outlined = AddBandOutline(header);
+    if (header.ReprintOnNewPage()) AddToHeaderList(header);
+  }
+}
+
+// A later row: at the first level whose condition changed, the groups from there on close (with
+// the previous row current for their footers) and open again, and row numbers restart.
+void TrpEngine::TestGroups(TrpDataNode& node, TrpDataSet& data, int& line) {
+  for (size_t i = 0; i < node.Groups.size(); ++i) {
+    TrpGroupLevel& level = node.Groups[i];
+    if (sameValue(Evaluate(level.Header->Condition()), level.Value)) continue;
+    CloseColumns(node);
+    try {
+      data.Prior();
+    } catch (...) {
+      // A data set that cannot step back shows the footers on the current row.
+    }
+    CloseGroups(node, i);
+    data.Next();
+    OpenGroups(node, i, false);
+    line = 1;
+    return;
+  }
+}
+
+void TrpEngine::CloseGroups(TrpDataNode& node, size_t from) {
+  for (size_t i = node.Groups.size(); i-- > from;) {
+    TrpGroupLevel& level = node.Groups[i];
+    auto* footer = dynamic_cast<TrpGroupFooter*>(level.Footer);
+    const bool hidden = footer && footer->HideIfSingleDataRecord() && level.Rows == 1;
+    if (footer && !hidden) ShowBand(*footer);
+    RemoveFromHeaderList(level.Header);
+    EndKeep(*level.Header);
+    if (level.Outlined) Outline()->LevelUp();
+    level.Outlined = false;
+  }
+}

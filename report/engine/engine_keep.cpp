@@ -1,0 +1,60 @@
+// Keeping a block of bands together: the block's records are cut from a page that cannot hold it
+// and pasted at the top of the next column or page, with its outline entries and anchors.
+#include <cmath>
+
+#include "report/engine/engine.h"
+#include "report/model/custom_outline.h"
+#include "report/model/custom_preview_pages.h"
+#include "report/model/report_units.h"
+
+void TrpEngine::StartKeep(TrpBand& band, int position, Extended top) {
+  if (FKeeping || FIsFirstBand) return;
+  FKeeping = true;
+  FKeepBand = &band;
+  FKeepCurY = top >= 0 ? top : CurY();
+  FKeepPosition = position >= 0 ? position : Store().GetCurPosition();
+  TrpCustomOutline* outline = Outline();
+  FKeepOutline = outline ? outline->GetCurPosition() : -1;
+  FKeepAnchor = Store().GetAnchorCurPosition();
+  FKeepCut = false;
+}
+
+void TrpEngine::EndKeep(TrpBand& band) {
+  if (FKeeping && FKeepBand == &band) FKeeping = false;
+}
+
+void TrpEngine::BreakAllKeep() { FKeeping = false; }
+
+// Whether the kept block and the band waiting for room fit together into an empty column.
+bool TrpEngine::KeptBlockFitsEmptyPage() const {
+  const Extended block = CurY() - FKeepCurY + FPendingHeight;
+  return block <= PageHeight() - HeaderHeight() - FooterHeight() + 0.0001;
+}
+
+void TrpEngine::CutKeptBlock() {
+  Store().CutObjects(FKeepPosition);
+  FKeepCut = true;
+  // The block's height comes back with it when it is pasted.
+  SetCurY(FKeepCurY);
+}
+
+// On a new page the block's outline entries and anchors move with it; in a new column of the
+// same page they keep their page.
+void TrpEngine::PasteKeptBlock(bool toNewPage) {
+  if (!FKeepCut) return;
+  const Extended top = CurY();
+  Store().PasteObjects(CurX(), top);
+  if (toNewPage) {
+    // The block moved from FKeepCurY to `top`; an entry keeps its place within the block.
+    if (TrpCustomOutline* outline = Outline(); outline && FKeepOutline + 1 < outline->GetCount()) {
+      QString text;
+      int page = 0, itemTop = 0;
+      outline->GetItem(FKeepOutline + 1, text, page, itemTop);
+      outline->ShiftItems(FKeepOutline, static_cast<int>(rpRound(top + itemTop - FKeepCurY)));
+    }
+    Store().ShiftAnchors(FKeepAnchor, static_cast<int>(rpRound(top)));
+  }
+  SetCurY(Store().GetLastY(FPageCurX));
+  FKeepCut = false;
+  FKeeping = false;
+}

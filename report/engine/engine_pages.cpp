@@ -1,0 +1,277 @@
+// The page flow of the engine: starting, adding, ending pages and columns, the header list shown
+// at the top of each new page or column, and the page heights the fit tests use.
+#include <memory>
+
+#include "report/engine/engine.h"
+#include "report/model/band_kinds.h"
+#include "report/model/class_info.h"
+#include "report/model/custom_outline.h"
+#include "report/model/custom_preview_pages.h"
+#include "report/model/report.h"
+#include "report/model/report_page.h"
+#include "report/model/report_units.h"
+
+namespace {
+
+// An endless page gives this much room: no band ever asks for a new page there.
+constexpr Extended kEndlessSpace = 1000000;
+
+bool isKind(const TrpBand* band, const TrpClassInfo& kind) {
+  return band && band->ClassInfo().InheritsFrom(kind);
+}
+
+}  // namespace
+
+TrpBand* TrpEngine::FindPageBand(const TrpClassInfo& kind) const {
+  return FPage ? dynamic_cast<TrpBand*>(FPage->FindBand(kind)) : nullptr;
+}
+
+// A band with its chain of child bands.
+Extended TrpEngine::ChainHeight(TrpBand* band) const {
+  Extended height = 0;
+  for (TrpBand* b = band; b; b = b->Child()) height += b->Height();
+  return height;
+}
+
+Extended TrpEngine::HeaderHeight() const {
+  return ChainHeight(FindPageBand(TrpColumnHeader::StaticClassInfo())) +
+         ChainHeight(FindPageBand(TrpPageHeader::StaticClassInfo()));
+}
+
+Extended TrpEngine::FooterHeight() const {
+  Extended height = 0;
+  if (TrpBand* band = FindPageBand(TrpColumnFooter::StaticClassInfo())) height += band->Height();
+  if (TrpBand* band = FindPageBand(TrpPageFooter::StaticClassInfo())) height += band->Height();
+  return height;
+}
+
+Extended TrpEngine::GetPageHeight() const {
+  if (FPage && FPage->EndlessHeight()) return FooterHeight() + CurY();
+  return PageHeight();
+}
+
+Extended TrpEngine::FreeSpace() const {
+  if (FPage && FPage->EndlessHeight()) return kEndlessSpace;
+  const Extended footer = FPrevFooterHeight != 0 ? FPrevFooterHeight : FooterHeight();
+  return GetPageHeight() - footer - CurY();
+}
+
+// Column offsets are kept in millimetres as text; a page without them divides its width.
+Extended TrpEngine::ColumnPosition(int column) const {
+  const QStringList& positions = FPage->ColumnPositions();
+  if (column >= 1 && column <= positions.size()) return positions[column - 1].toDouble() * rp01cm;
+  return (column - 1) * FPage->ColumnWidth() * rp01cm;
+}
+
+void TrpEngine::ShowBand(const TrpClassInfo& bandClass) {
+  if (TrpBand* band = FindPageBand(bandClass)) ShowBand(*band);
+}
+
+void TrpEngine::ShowBandByName(const QString& name) {
+  if (!FPage) return;
+  if (auto* band = dynamic_cast<TrpBand*>(FPage->FindObject(name))) ShowBand(*band);
+}
+
+void TrpEngine::InitPage() {
+  FHeaderList.clear();
+  TrpBand* title = FTitlePrinted ? nullptr : FindPageBand(TrpReportTitle::StaticClassInfo());
+  TrpBand* header = FindPageBand(TrpPageHeader::StaticClassInfo());
+  const QList<TrpBand*> order = FPage->TitleBeforeHeader() ? QList<TrpBand*>{title, header}
+                                                           : QList<TrpBand*>{header, title};
+  for (TrpBand* band : order)
+    if (band) FHeaderList << HeaderItem{band, 0, false};
+  SetPageHeight(FPage->PrintableHeight() * rp01cm);
+  SetPageWidth(FPage->PrintableWidth() * rp01cm);
+  SetCurX(0);
+  SetCurY(0);
+  SetCurColumn(1);
+  FPageCurX = 0;
+  FIsFirstPage = true;
+  FIsLastPage = false;
+  if (TrpCustomOutline* outline = Outline()) outline->LevelRoot();
+  if (FPage->ResetPageNumbers()) Store().ResetLogicalPageNumber();
+  if (FPage->PrintOnPreviousPage() && Store().GetCount() > 0) {
+    // Continue below the lowest band of the last page.
+    Store().SetCurPage(Store().GetCount() - 1);
+    int column = 1;
+    Extended position = 0;
+    if (Store().GetLastColumnPos(column, position)) SetCurColumn(column), SetCurX(position);
+    SetCurY(Store().GetLastY(CurX()));
+    FFirstColumnY = CurY();
+    if (title && FPage->ShowTitleOnPreviousPage()) ShowBand(*title);
+    RemoveFromHeaderList(title);
+  } else {
+    AddPage();
+  }
+  ShowBand(TrpColumnHeader::StaticClassInfo());
+  AddPageOutline();
+}
+
+// The page's loose objects go out through a temporary null band that stays at the top-left corner
+// of the printable area, so each object keeps its own position there; CurY is left as it was.
+void TrpEngine::ShowLooseObjects() {
+  const QList<TrpComponent*> loose = FPageBands->Loose;
+  if (loose.isEmpty()) return;
+  auto nullBand = std::unique_ptr<TrpNullBand>(new TrpNullBand(FPage));
+  nullBand->SetBounds(0, 0, PageWidth(), GetPageHeight());
+  for (TrpComponent* object : loose) object->SetParent(nullBand.get());
+  nullBand->AlignChildren();
+  const Extended y = CurY();
+  try {
+    ShowBand(*nullBand);
+  } catch (...) {
+    for (TrpComponent* object : loose) object->SetParent(FPage);
+    throw;
+  }
+  SetCurY(y);
+  // Back on the page before the band goes, which would free them with it.
+  for (TrpComponent* object : loose) object->SetParent(FPage);
+}
+
+void TrpEngine::AddPageOutline() {
+  TrpCustomOutline* outline = Outline();
+  if (!outline || FPage->OutlineText().isEmpty()) return;
+  outline->LevelRoot();
+  outline->AddItem(Evaluate(FPage->OutlineText()).ToText(), 0);
+}
+
+void TrpEngine::AddPage() {
+  FPrevFooterHeight = 0;
+  Store().AddPage(*FPage);
+  ++FPagesShown;
+  SetCurY(0);
+  FFirstColumnY = 0;
+  auto* overlay = static_cast<TrpOverlay*>(FindPageBand(TrpOverlay::StaticClassInfo()));
+  if (overlay && !overlay->PrintOnTop()) {
+    ShowBand(*overlay);
+    SetCurY(0);
+  }
+  ShowHeaderList(false);
+  FStartNewPageBand = nullptr;
+}
+
+// Shows the header list at the top of a new page, or (forColumn) of a new column, where the page
+// header, the title and the band last shown are not repeated.
+void TrpEngine::ShowHeaderList(bool forColumn) {
+  const bool wasFromAddPage = FCallFromAddPage;
+  // A band re-shown at the top of a page is not recorded twice there; in a new column it is.
+  FCallFromAddPage = !forColumn;
+  const Extended columnX = CurX();
+  const QList<HeaderItem> items = FHeaderList;
+  for (const HeaderItem& item : items) {
+    TrpBand* band = item.Band;
+    const bool pageHeader = isKind(band, TrpPageHeader::StaticClassInfo());
+    const bool title = isKind(band, TrpReportTitle::StaticClassInfo());
+    if (band == FStartNewPageBand) continue;
+    if (FKeeping && item.AddedWhileKeeping) continue;
+    if (forColumn && (pageHeader || title || band == FLastBandOnPage)) continue;
+    if (FDontShowHeaders && !pageHeader && !title) continue;
+    if (pageHeader && FIsFirstPage && !static_cast<TrpPageHeader*>(band)->PrintOnFirstPage()) {
+      if (band->PrintChildIfInvisible() && band->Child()) ShowBand(*band->Child());
+      continue;
+    }
+    SetCurX(columnX + item.Left);
+    FCallFromPHeader = pageHeader;
+    ShowBand(*band);
+    FCallFromPHeader = false;
+    if (pageHeader || title) FFirstColumnY = CurY();
+    if (title) {
+      FTitlePrinted = true;
+      RemoveFromHeaderList(band);
+    }
+  }
+  SetCurX(columnX);
+  FCallFromAddPage = wasFromAddPage;
+}
+
+void TrpEngine::RemoveFromHeaderList(TrpBand* band) {
+  for (qsizetype i = FHeaderList.size() - 1; i >= 0; --i)
+    if (FHeaderList[i].Band == band) FHeaderList.removeAt(i);
+}
+
+void TrpEngine::AddToHeaderList(TrpBand& band) {
+  FHeaderList << HeaderItem{&band, CurX() - FPageCurX, FKeeping};
+}
+
+void TrpEngine::NewPage() {
+  if (FKeeping && !KeptBlockFitsEmptyPage()) EndKeep(*FKeepBand);
+  if (FKeeping) CutKeptBlock();
+  FLastBandOnPage = CurBand();
+  EndPage();
+  if (FPage->EndlessHeight()) StoreEndlessPage();
+  AddPage();
+  if (FKeeping) PasteKeptBlock(true);
+  AddPageOutline();
+}
+
+// A finished page of endless height keeps its own height: it is stored in full with it.
+void TrpEngine::StoreEndlessPage() {
+  const int index = Store().CurPage();
+  TrpReportPage* page = Store().GetPage(index);
+  if (!page) return;
+  const Extended width = PageWidth() / rp01cm + FPage->LeftMargin() + FPage->RightMargin();
+  const Extended height =
+      (FooterHeight() + CurY()) / rp01cm + FPage->TopMargin() + FPage->BottomMargin();
+  page->SetSizeAndDimensions(256, width, height);
+  Store().ModifyPage(index, *page);
+}
+
+void TrpEngine::NewColumn() {
+  const int columns = FPage->Columns();
+  if (columns <= 1 || CurColumn() >= columns) {
+    NewPage();
+    return;
+  }
+  if (FKeeping) CutKeptBlock();
+  ShowBand(TrpColumnFooter::StaticClassInfo());
+  SetCurColumn(CurColumn() + 1);
+  FPageCurX = ColumnPosition(CurColumn());
+  SetCurX(FPageCurX);
+  SetCurY(FFirstColumnY);
+  FLastBandOnPage = CurBand();
+  ShowHeaderList(true);
+  if (FKeeping) PasteKeptBlock(false);
+}
+
+void TrpEngine::EndPage() {
+  SetCurX(FPageCurX);
+  ShowBand(TrpColumnFooter::StaticClassInfo());
+  if (FPage->Columns() > 1) Store().UpdatePageLastColumn(CurColumn(), false, FPageCurX);
+  if (!FIsLastPage) {
+    SetCurColumn(1);
+    FPageCurX = 0;
+  }
+  SetCurX(0);
+  auto* footer = static_cast<TrpPageFooter*>(FindPageBand(TrpPageFooter::StaticClassInfo()));
+  const bool footerWanted = footer && (!FIsFirstPage || footer->PrintOnFirstPage()) &&
+                            (!FIsLastPage || footer->PrintOnLastPage());
+  if (footerWanted && !Store().BandExists(*footer)) {
+    SetCurY(GetPageHeight() - footer->Height());
+    ShowBand(*footer);
+    if (FIsLastPage) FPrevFooterHeight = footer->Height();
+  }
+  auto* overlay = static_cast<TrpOverlay*>(FindPageBand(TrpOverlay::StaticClassInfo()));
+  if (overlay && overlay->PrintOnTop()) {
+    const Extended y = CurY();
+    SetCurY(0);
+    ShowBand(*overlay);
+    SetCurY(y);
+  }
+  FIsFirstPage = false;
+}
+
+// The end of a page run: the summary, the page's final size when it is endless, the page end.
+void TrpEngine::FinishLastPage() {
+  ShowBand(TrpReportSummary::StaticClassInfo());
+  FIsLastPage = true;
+  if (FPage->EndlessHeight() || FPage->EndlessWidth()) {
+    const Extended height = FPage->EndlessHeight()
+                                ? GetPageHeight() + (FPage->TopMargin() + FPage->BottomMargin()) * rp01cm
+                                : FPage->PaperHeight() * rp01cm;
+    const Extended width =
+        (FPage->LeftMargin() + FPage->RightMargin()) * rp01cm + PageWidth();
+    if (FPage->EndlessHeight()) SetPageHeight(GetPageHeight());
+    Store().UpdatePageDimensions(*FPage, width, height);
+  }
+  EndPage();
+}

@@ -1,0 +1,192 @@
+// A run of the engine: definition checks, data sets, source pages, one or two passes over the
+// report pages, and the page runs.
+#include <QCoreApplication>
+#include <QDateTime>
+
+#include "report/engine/engine.h"
+#include "report/model/custom_outline.h"
+#include "report/model/custom_preview_pages.h"
+#include "report/model/data_band.h"
+#include "report/model/data_set.h"
+#include "report/model/engine_options.h"
+#include "report/model/report.h"
+#include "report/model/report_data_sets.h"
+#include "report/model/report_page.h"
+#include "report/res/resources.h"
+
+namespace {
+
+// Every data set a band of the tree names, master first.
+void collectBandDataSets(const TrpDataNode& node, QList<const TrpDataSet*>& out) {
+  if (const TrpDataSet* data = node.Band->DataSet()) out << data;
+  for (const auto& detail : node.Details) collectBandDataSets(*detail, out);
+}
+
+QStringList dataSetConflicts(const TrpReport& report, const TrpReportPage& page,
+                             const TrpPageBands& bands) {
+  QStringList messages;
+  const TrpDataSet* reportData = report.DataSet();
+  const TrpDataSet* pageData = page.DataSet();
+  QList<const TrpDataSet*> bandData;
+  for (const auto& master : bands.Masters) collectBandDataSets(*master, bandData);
+  if (reportData && reportData == pageData)
+    messages << QStringLiteral("Cannot use the same dataset for Report.DataSet and Page.DataSet");
+  if (reportData && bandData.contains(reportData))
+    messages << QStringLiteral("Cannot use the same dataset for Report.DataSet and Band.DataSet");
+  if (pageData && bandData.contains(pageData))
+    messages << QStringLiteral("Cannot use the same dataset for Page.DataSet and Band.DataSet");
+  return messages;
+}
+
+}  // namespace
+
+TrpEngine::TrpEngine(TrpReport& report) : TrpCustomEngine(report) {}
+
+TrpEngine::~TrpEngine() = default;
+
+TrpCustomPreviewPages& TrpEngine::Store() const { return *PreviewPages(); }
+
+TrpCustomOutline* TrpEngine::Outline() const { return PreviewPages()->Outline(); }
+
+bool TrpEngine::GetDoublePass() const { return Report().EngineOptions().DoublePass(); }
+
+void TrpEngine::StopReport() { Report().SetTerminated(true); }
+
+bool TrpEngine::Terminated() const { return Report().Terminated(); }
+
+QList<TrpReportPage*> TrpEngine::ReportPages() const {
+  QList<TrpReportPage*> pages;
+  for (TrpComponent* child : Report().Objects()) {
+    auto* page = dynamic_cast<TrpReportPage*>(child);
+    if (!page) continue;
+    if (FOnlyPage && page != FOnlyPage) continue;
+    pages << page;
+  }
+  return pages;
+}
+
+// Window messages are processed between band trees, so a progress window's Cancel reaches the
+// report; a report prepared on another thread must not touch the event loop.
+void TrpEngine::ProcessMessages() {
+  if (Report().EngineOptions().EnableThreadSafe()) return;
+  QCoreApplication::processEvents();
+}
+
+bool TrpEngine::Initialize(TrpPage* only) {
+  FOnlyPage = only;
+  Store().Initialize();
+  Store().SetAddPageAction(apAdd);
+  SetStart(QDateTime::currentDateTime());
+  SetRunning(true);
+  FBands.clear();
+  const QString misplaced = rpResources()->Get(QStringLiteral("enBandPos"));
+  for (TrpReportPage* page : ReportPages()) {
+    auto bands = std::make_shared<TrpPageBands>();
+    for (const QString& name : rpBuildBandTree(*page, *bands))
+      Report().AddError(misplaced + QLatin1Char(' ') + name);
+    Report().AddErrors(dataSetConflicts(Report(), *page, *bands));
+    FBands.insert(page, bands);
+  }
+  return Report().Errors().isEmpty();
+}
+
+bool TrpEngine::Run(bool runDialogs, bool clearLastReport, TrpPage* page) {
+  (void)runDialogs;  // this system has no dialog pages to run
+  if (clearLastReport) Store().Clear();
+  if (!Initialize(page)) {
+    SetRunning(false);
+    return false;
+  }
+  TrpReportDataSets& dataSets = Report().DataSets();
+  for (int i = 0; i < dataSets.Count(); ++i)
+    if (TrpDataSet* data = dataSets.Items(i)->DataSet()) data->Initialize();
+  try {
+    for (TrpReportPage* source : ReportPages()) Store().AddSourcePage(*source);
+    RunPass();
+  } catch (...) {
+    Finalize();
+    throw;
+  }
+  Finalize();
+  return !Terminated();
+}
+
+void TrpEngine::RunPass() {
+  SetFinalPass(!GetDoublePass());
+  SetTotalPages(0);
+  Store().BeginPass();
+  RunReportPages();
+  if (!GetDoublePass() || Terminated()) return;
+  // The first pass only counted the pages; the final one writes them again knowing the total.
+  SetTotalPages(Store().GetCount());
+  Store().SetCurPage(Store().GetCount() - 1);
+  Store().ClearFirstPassPages();
+  SetFinalPass(true);
+  RunReportPages();
+}
+
+void TrpEngine::Finalize() {
+  TrpReportDataSets& dataSets = Report().DataSets();
+  for (int i = 0; i < dataSets.Count(); ++i)
+    if (TrpDataSet* data = dataSets.Items(i)->DataSet()) data->Finalize();
+  Store().Finish();
+  SetCurBand(nullptr);
+  SetRunning(false);
+}
+
+void TrpEngine::RunReportPages() {
+  FFirstReportPage = true;
+  FTitlePrinted = false;
+  SetCurLineThrough(0);
+  TrpDataSet* reportData = Report().DataSet();
+  if (!reportData) {
+    for (TrpReportPage* page : ReportPages()) {
+      if (Terminated()) return;
+      if (page->Visible() && !page->IsSubReport()) RunPage(*page);
+    }
+    return;
+  }
+  reportData->First();
+  while (!reportData->Eof() && !Terminated()) {
+    for (TrpReportPage* page : ReportPages())
+      if (page->Visible() && !page->IsSubReport() && !Terminated()) RunPage(*page);
+    reportData->Next();
+  }
+}
+
+void TrpEngine::RunPage(TrpReportPage& page) {
+  FIsFirstBand = true;
+  Report().DoBeforePrint(&page);
+  if (TrpDataSet* data = page.DataSet()) {
+    data->First();
+    while (!data->Eof() && !Terminated()) {
+      ShowPage(page);
+      data->Next();
+    }
+  } else {
+    for (int i = 0; i < page.PageCount() && !Terminated(); ++i) ShowPage(page);
+  }
+  Report().DoAfterPrint(&page);
+}
+
+bool TrpEngine::PageHasRecords(const TrpPageBands& bands) {
+  for (const auto& master : bands.Masters)
+    if (HasRows(*master)) return true;
+  return false;
+}
+
+void TrpEngine::ShowPage(TrpReportPage& page) {
+  FPage = &page;
+  FPageBands = FBands.value(&page).get();
+  const bool alwaysShown = page.PrintIfEmpty() && Report().EngineOptions().PrintIfEmpty();
+  if (!alwaysShown && !PageHasRecords(*FPageBands)) return;
+  InitPage();
+  ShowLooseObjects();
+  for (const auto& master : FPageBands->Masters) {
+    if (Terminated()) break;
+    RunDataBand(*master);
+    ProcessMessages();
+  }
+  FinishLastPage();
+  FFirstReportPage = false;
+}

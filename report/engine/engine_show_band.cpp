@@ -1,0 +1,209 @@
+// Showing one band: its page break, the stretching of its objects along the shift tree, the fit
+// test against the free space, its placement and recording in the store.
+#include <algorithm>
+
+#include "report/engine/engine.h"
+#include "report/model/band_kinds.h"
+#include "report/model/class_info.h"
+#include "report/model/custom_preview_pages.h"
+#include "report/model/data_band.h"
+#include "report/model/group_header.h"
+#include "report/model/memo_view.h"
+#include "report/model/report.h"
+#include "report/model/stretcheable.h"
+
+namespace {
+
+// Fit tests and overlaps tolerate this much (report units).
+constexpr Extended kTolerance = 0.0001;
+
+bool isNullBand(const TrpBand& band) { return band.InheritsFrom("TrpNullBand"); }
+bool isKind(const TrpBand& band, const TrpClassInfo& kind) { return band.ClassInfo().InheritsFrom(kind); }
+
+// Bands that need no room: overlays lie over the page, the null band stays where its objects
+// are, and page and column footers go into the footer area the free space already leaves out
+// (tested like other bands they would never fit and ask for new pages forever).
+bool needsNoRoom(const TrpBand& band) {
+  return isNullBand(band) || isKind(band, TrpOverlay::StaticClassInfo()) ||
+         isKind(band, TrpPageFooter::StaticClassInfo()) ||
+         isKind(band, TrpColumnFooter::StaticClassInfo());
+}
+
+// The objects of a band that take part in one output (the band's fill object does not: it is
+// sized to the band when the band is placed).
+QList<TrpReportComponent*> printedObjects(const TrpBand& band) {
+  QList<TrpReportComponent*> objects;
+  for (TrpComponent* child : band.Objects()) {
+    if (child == band.FillMemo()) continue;
+    if (auto* object = dynamic_cast<TrpReportComponent*>(child)) objects << object;
+  }
+  return objects;
+}
+
+}  // namespace
+
+bool TrpEngine::IsMultiColumn(const TrpBand& band) const {
+  const auto* data = dynamic_cast<const TrpDataBand*>(&band);
+  return data && data->Columns() > 1;
+}
+
+// The first row of a data band and the first opening of a group header never break the page
+// for StartNewPage: they start the block anyway.
+bool TrpEngine::IsFirstRow(const TrpBand& band) const {
+  const bool rowKind = dynamic_cast<const TrpDataBand*>(&band) ||
+                       dynamic_cast<const TrpGroupHeader*>(&band);
+  return rowKind && band.FLineN <= 1;
+}
+
+void TrpEngine::ShowBand(TrpBand& band) {
+  const bool keepChild = band.KeepChild() && band.Child();
+  if (keepChild) StartKeep(band);
+  DoShow(band);
+  if (band.Child() && !IsMultiColumn(band) && (band.Visible() || band.PrintChildIfInvisible()))
+    ShowBand(*band.Child());
+  if (keepChild) EndKeep(band);
+}
+
+void TrpEngine::DoShow(TrpBand& band) {
+  if (band.StartNewPage() && !FCallFromAddPage && !IsFirstRow(band)) {
+    FStartNewPageBand = &band;
+    NewPage();
+    auto* group = dynamic_cast<TrpGroupHeader*>(&band);
+    if (group && group->ResetPageNumbers()) Store().ResetLogicalPageNumber();
+  }
+  Stretch(band);
+  const bool tested = band.Visible() && !needsNoRoom(band) && !IsMultiColumn(band);
+  if (tested && !MakeRoomFor(band)) {
+    Unstretch(band);
+    return;
+  }
+  Place(band);
+  Unstretch(band);
+}
+
+// Makes room for a band that does not fit: a new column or page, or the band is split there.
+// Returns false when the band was split (and so is already output).
+bool TrpEngine::MakeRoomFor(TrpBand& band) {
+  if (band.Height() <= FreeSpace() + kTolerance) return true;
+  if (band.AllowSplit() && !FKeeping) {
+    DrawSplit(band);
+    return false;
+  }
+  // A band that cannot fit even into the empty column of a new page, below its headers, is split
+  // rather than moved on to new pages forever.
+  const Extended emptyColumn = GetPageHeight() - FooterHeight() - HeaderHeight();
+  const bool atColumnTop = CurY() <= FFirstColumnY + kTolerance;
+  if (band.Height() > emptyColumn + kTolerance) {
+    if (!atColumnTop && !IsFirstRow(band)) NewColumn();
+    if (FKeeping) EndKeep(*FKeepBand);
+    DrawSplit(band);
+    return false;
+  }
+  if (!FKeeping && ResetSuppressed(band)) {
+    // Repeated values reappear at the top of the next column.
+    Unstretch(band);
+    Stretch(band);
+  }
+  const bool childOfPageHeader = FCallFromPHeader && band.InheritsFrom("TrpChild");
+  if (!childOfPageHeader) {
+    FPendingHeight = band.Height();
+    NewColumn();
+    FPendingHeight = 0;
+  }
+  return true;
+}
+
+void TrpEngine::Place(TrpBand& band) {
+  if (!isNullBand(band)) {
+    band.SetLeft(CurX() + (IsMultiColumn(band) ? band.Left() : 0));
+    band.SetTop(CurY());
+  }
+  band.CreateFillMemo();
+  if (!band.Visible()) return;
+  if (!(FCallFromAddPage && Store().BandExists(band))) Store().AddObject(band);
+  if (!isNullBand(band)) SetCurY(CurY() + band.Height());
+  FIsFirstBand = false;
+}
+
+void TrpEngine::Stretch(TrpBand& band) {
+  SetCurBand(&band);
+  band.BeforePrint();
+  Report().DoBeforePrint(&band);
+  QHash<TrpComponent*, Extended> growth;
+  const QList<TrpReportComponent*> objects = printedObjects(band);
+  for (TrpReportComponent* object : objects) {
+    object->BeforePrint();
+    if (band.Visible()) Report().DoBeforePrint(object);
+    if (!object->Visible()) continue;
+    object->GetData();
+    auto* stretcheable = dynamic_cast<TrpStretcheable*>(object);
+    if (!stretcheable || stretcheable->StretchMode() == smDontStretch) continue;
+    const Extended height = stretcheable->CalcHeight();
+    if (height > stretcheable->Height()) {
+      growth.insert(stretcheable, height - stretcheable->Height());
+      stretcheable->SetHeight(height);
+    }
+  }
+  ShiftObjects(band, growth);
+  if (band.Stretched()) {
+    Extended bottom = 0;
+    for (TrpReportComponent* object : objects)
+      if (object->Visible()) bottom = std::max(bottom, object->Top() + object->Height());
+    band.SetHeight(bottom);
+  }
+  for (TrpReportComponent* object : objects) {
+    auto* stretcheable = dynamic_cast<TrpStretcheable*>(object);
+    if (stretcheable && stretcheable->Visible() && stretcheable->StretchMode() == smMaxHeight)
+      stretcheable->SetHeight(band.Height() - stretcheable->Top());
+  }
+  band.FStretchedHeight = band.Height();
+}
+
+// Moves the objects below grown ones down along the shift tree, top to bottom, so an object's
+// shift is final before the objects below it take theirs.
+void TrpEngine::ShiftObjects(TrpBand& band, const QHash<TrpComponent*, Extended>& growth) {
+  if (growth.isEmpty()) return;
+  QList<TrpView*> views;
+  for (TrpComponent* child : band.Objects())
+    if (auto* view = dynamic_cast<TrpView*>(child); view && view->Visible()) views << view;
+  std::stable_sort(views.begin(), views.end(),
+                   [](const TrpView* a, const TrpView* b) { return a->Top() < b->Top(); });
+  QHash<TrpComponent*, Extended> shift;
+  for (TrpView* above : views) {
+    const Extended own = shift.value(above);
+    const Extended grown = growth.value(above);
+    if (own == 0 && grown == 0) continue;
+    const Extended originalTop = above->Top();
+    above->SetTop(originalTop + own);
+    const Extended newBottom = above->Top() + above->Height();
+    for (TrpComponent* child : above->ShiftChildren()) {
+      auto* below = dynamic_cast<TrpView*>(child);
+      if (!below) continue;
+      Extended amount = 0;
+      if (below->ShiftMode() == smAlways) amount = own + grown;
+      else if (below->ShiftMode() == smWhenOverlapped && newBottom > below->Top() + kTolerance)
+        amount = newBottom - below->Top();
+      if (amount > shift.value(below)) shift.insert(below, amount);
+    }
+  }
+}
+
+void TrpEngine::Unstretch(TrpBand& band) {
+  for (TrpReportComponent* object : printedObjects(band)) {
+    if (band.Visible()) Report().DoAfterPrint(object);
+    object->AfterPrint();
+  }
+  Report().DoAfterPrint(&band);
+  band.AfterPrint();
+}
+
+bool TrpEngine::ResetSuppressed(TrpBand& band) {
+  bool any = false;
+  for (TrpComponent* child : band.Objects()) {
+    auto* memo = dynamic_cast<TrpCustomMemoView*>(child);
+    if (!memo || !memo->SuppressRepeated()) continue;
+    memo->ResetSuppress();
+    any = true;
+  }
+  return any;
+}

@@ -52,14 +52,6 @@ class Arguments {
   std::vector<ScriptValue> FHeap;
 };
 
-// What an argument's value is read from (see FArgumentSources).
-TscCustomVariable* argumentSource(TscCustomVariable* argument) {
-  auto* e = dynamic_cast<TscExpression*>(argument);
-  if (!e) return argument;
-  TscCustomVariable* single = e->SingleItem();
-  return single ? single : e->Root();
-}
-
 void computeArguments(TscDesignatorItem* item, Arguments& args) {
   if (item->FRef->FIsMacro) {
     // A macro function receives its arguments' source texts.
@@ -111,7 +103,7 @@ void TscDesignatorItem::Prepare() {
   for (int j = 0; FRef && j < FRef->Count(); ++j)
     FHasVarParams = FHasVarParams || FRef->Param(j)->FIsVarParam;
   FArgumentSources.clear();
-  for (int j = 0; j < Count(); ++j) FArgumentSources.push_back(argumentSource(Argument(j)));
+  for (int j = 0; j < Count(); ++j) FArgumentSources.push_back(scValueSource(Argument(j)));
   FPrepared = true;
 }
 

@@ -158,12 +158,14 @@ void TscExpressionNode::ReplaceChild(TscExpressionNode* child, TscExpressionNode
 TscOperandNode::TscOperandNode(const ScriptValue& value) {
   FValue = value;
   FPlainStorage = true;  // a constant is its stored value
+  FStorage = this;
 }
 
 TscDesignatorNode::TscDesignatorNode(TscDesignator* designator)
     : TscOperandNode(ScriptValue::Null()), FDesignator(designator),
       FVar(plainVariable(designator)) {
   FPlainStorage = false;
+  FStorage = FVar;
   SetType(designator->FTyp, designator->FTypeName);
   FIsReadOnly = designator->FIsReadOnly;
 }
@@ -185,6 +187,7 @@ void TscDesignatorNode::SetValue(const ScriptValue& value) {
 TscSetNode::TscSetNode(TscSetExpression* set) : TscOperandNode(ScriptValue::Null()),
                                                 FSetExpression(set) {
   FPlainStorage = false;
+  FStorage = nullptr;
 }
 TscSetNode::~TscSetNode() { delete FSetExpression; }
 ScriptValue TscSetNode::GetValue() { return FSetExpression->GetValue(); }
@@ -315,4 +318,11 @@ TscCustomVariable* TscExpression::SingleItem() const {
   if (auto* d = dynamic_cast<TscDesignatorNode*>(FNode)) return d->FVar;
   if (FNode && typeid(*FNode) == typeid(TscOperandNode)) return FNode;
   return nullptr;
+}
+
+TscCustomVariable* scValueSource(TscCustomVariable* value) {
+  auto* e = dynamic_cast<TscExpression*>(value);
+  if (!e) return value;
+  TscCustomVariable* single = e->SingleItem();
+  return single ? single : e->Root();
 }

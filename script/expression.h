@@ -38,6 +38,14 @@ class TscExpressionNode : public TscCustomVariable {
   TscExpressionNode* FLeft = nullptr;
   TscExpressionNode* FRight = nullptr;
   TscExpressionNode* FParent = nullptr;
+  // The variable whose stored value this node gives, if any (a constant itself, a plain
+  // variable operand its variable): operators read it without calling the node.
+  TscCustomVariable* FStorage = nullptr;
+
+  // The node's value; read from FStorage where that gives the same.
+  ScriptValue Value() {
+    return FStorage && FStorage->ReadsStorage() ? FStorage->StoredValue() : GetValue();
+  }
 };
 
 // A constant.
@@ -131,6 +139,10 @@ class TscSetExpression : public TscCustomVariable {
     return static_cast<TscCustomVariable*>(Item(index));
   }
 };
+
+// What a value is read from: an expression's single operand or root node (skipping the
+// expression's own layer), anything else itself.
+TscCustomVariable* scValueSource(TscCustomVariable* value);
 
 // Membership in a variant array as "in" tests it: elements compared for equality, an element
 // followed by Null and a third element forming the inclusive range from the first to the third.

@@ -27,8 +27,8 @@ class TBinaryNode : public TscOperatorNode {
   using TscOperatorNode::TscOperatorNode;
 
  protected:
-  ScriptValue left() { return FLeft ? FLeft->GetValue() : ScriptValue::Null(); }
-  ScriptValue right() { return FRight ? FRight->GetValue() : ScriptValue::Null(); }
+  ScriptValue left() { return FLeft ? FLeft->Value() : ScriptValue::Null(); }
+  ScriptValue right() { return FRight ? FRight->Value() : ScriptValue::Null(); }
 };
 
 // --- brackets (removed while building; evaluate their child should one remain) ---

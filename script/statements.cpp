@@ -179,7 +179,12 @@ TscIfStmt::TscIfStmt(TscScript* program, const QString& sourcePos, const QString
 void TscIfStmt::Execute() {
   RunLine();
   if (Terminated()) return;
-  if (FCondition->GetValue().ToBool())
+  // The condition's source is found once (and again should the condition be replaced).
+  if (FConditionOf != FCondition.get()) {
+    FConditionSource = scValueSource(FCondition.get());
+    FConditionOf = FCondition.get();
+  }
+  if (FConditionSource->ReadValue().ToBool())
     ExecuteList();
   else
     FElseStmt->Execute();

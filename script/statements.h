@@ -113,6 +113,10 @@ class TscIfStmt : public TscStatement {
   void Execute() override;
   std::unique_ptr<TscCustomVariable> FCondition;
   std::unique_ptr<TscStatement> FElseStmt;
+
+ private:
+  TscCustomVariable* FConditionSource = nullptr;  // scValueSource of FConditionOf
+  const TscCustomVariable* FConditionOf = nullptr;
 };
 
 // One branch of a case statement: a set to test and its statements (the items).

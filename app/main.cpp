@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "report/engine/font_substitutions.h"
+#include "report/store/install_preview_pages.h"
 #include "app/screenshot.h"
 #include "app/worksheet_window.h"
 
@@ -32,6 +33,7 @@ void SaveScreenshotWhenReady(stroval::TForm19& window) {
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   stroval::RegisterFontSubstitutions();
+  rpInstallPreviewPages();
   stroval::TForm19 window;
   SaveScreenshotWhenReady(window);
   window.show();

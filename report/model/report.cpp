@@ -95,6 +95,10 @@ void TrpReport::SetPreviewPages(std::unique_ptr<TrpCustomPreviewPages> pages) {
   if (d->PreviewPages) d->PreviewPages->SetEngine(d->Engine.get());
 }
 
+void TrpReport::AddPicture(TrpPictureView& view) {
+  if (d->PreviewPages) d->PreviewPages->AddPicture(view);
+}
+
 void TrpReport::SetPreview(TrpCustomPreview* preview) {
   if (FPreview && FPreview != preview) {
     FPreview->UnInit(this);

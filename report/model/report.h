@@ -111,6 +111,8 @@ class TrpReport : public TrpCustomReport {
   TrpCustomPreviewPages* PreviewPages() const;
   // Replaces the store (the report takes it) and links the engine and the store to each other.
   void SetPreviewPages(std::unique_ptr<TrpCustomPreviewPages> pages);
+  // Hands a picture object whose picture changed to the store, which sets its ImageIndex.
+  void AddPicture(TrpPictureView& view) override;
   TrpCustomPreview* Preview() const { return FPreview; }
   // Attaches a preview control placed elsewhere, or detaches one (none).
   void SetPreview(TrpCustomPreview* preview);

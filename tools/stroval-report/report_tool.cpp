@@ -11,6 +11,7 @@
 #include "report/model/report_classes.h"
 #include "report/model/report_error.h"
 #include "report/model/report_options.h"
+#include "report/store/install_preview_pages.h"
 #include "report/store/xml_serializer.h"
 #include "script/compiler.h"
 #include "script/lexer.h"
@@ -256,5 +257,6 @@ void rpStartReportTool() {
   rpSetErrorBox(&errorBox);
   rpRegisterReportClasses();
   rpInstallXMLSerializer();
+  rpInstallPreviewPages();
   scInstallCompiler();
 }

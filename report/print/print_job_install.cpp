@@ -1,0 +1,11 @@
+#include "report/print/print_job_install.h"
+
+#include "report/model/report_services.h"
+#include "report/print/print_job.h"
+
+void rpInstallPrintJob() {
+  rpReportServices().PrintPreparedPages = [](TrpCustomPreviewPages& pages) {
+    TrpPrintJob job(pages);
+    return job.Print();
+  };
+}

@@ -1,0 +1,191 @@
+// The print job through a real spooler: a private CUPS scheduler with a cups-pdf queue. The
+// queue re-encodes fonts, so the PDF that arrives is checked as a picture (pdftoppm), not as
+// text. Skipped where that scheduler cannot run (not root, cups or cups-pdf missing).
+#include "fake_preview_pages.h"
+#include "printer_fixture.h"
+#include "private_cups_server.h"
+
+#include "report/model/print_options.h"
+#include "report/model/report.h"
+#include "report/model/report_options.h"
+#include "report/print/custom_printer.h"
+#include "report/print/print_dialog.h"
+#include "report/print/print_job.h"
+#include "report/print/printers.h"
+#include "report/print/qt_printer_backend.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace {
+
+QString RunTool(const char* tool, const QStringList& args) {
+  const QString program = QStandardPaths::findExecutable(QLatin1String(tool));
+  if (program.isEmpty()) return {};
+  QProcess process;
+  process.start(program, args);
+  process.waitForFinished(60000);
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// A grey picture read from a binary PGM file.
+struct GreyPicture {
+  int Width = 0, Height = 0;
+  QByteArray Pixels;
+  bool Load(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray data = file.readAll();
+    const QRegularExpression header(QStringLiteral("^P5\\s+(\\d+)\\s+(\\d+)\\s+(\\d+)\\s"));
+    const auto m = header.match(QString::fromLatin1(data.left(64)));
+    if (!m.hasMatch()) return false;
+    Width = m.captured(1).toInt();
+    Height = m.captured(2).toInt();
+    Pixels = data.mid(m.capturedLength());
+    return Pixels.size() >= Width * Height;
+  }
+  // The darkest and the mean grey of the rectangle of millimetres at `dpi`.
+  std::pair<int, double> Grey(QRectF mm, int dpi) const {
+    const QRect r(static_cast<int>(mm.left() * dpi / 25.4), static_cast<int>(mm.top() * dpi / 25.4),
+                  static_cast<int>(mm.width() * dpi / 25.4), static_cast<int>(mm.height() * dpi / 25.4));
+    int darkest = 255;
+    double sum = 0;
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom() && y < Height; ++y)
+      for (int x = r.left(); x <= r.right() && x < Width; ++x) {
+        const int g = static_cast<unsigned char>(Pixels[y * Width + x]);
+        darkest = std::min(darkest, g);
+        sum += g;
+        ++n;
+      }
+    return {darkest, n ? sum / n : 255};
+  }
+};
+
+// A sheet like the worksheet: a dark title block at the top, a row of eight cells of which the
+// first four are filled, all else empty (millimetres on an A4 page).
+const QRectF kTitle(30, 20, 150, 15);
+QRectF Cell(int i) { return QRectF(15 + i * 22.5, 60, 20, 20); }
+
+class SheetPages : public FakePreviewPages {
+ public:
+  using FakePreviewPages::FakePreviewPages;
+  void DrawPage(int index, QPainter& canvas, Extended scaleX, Extended scaleY, Extended offsetX,
+                Extended offsetY) override {
+    Draws.append({index, CopyNo(), scaleX, scaleY, offsetX, offsetY, PrintScale()});
+    auto device = [&](const QRectF& mm) {
+      return QRectF(static_cast<double>(offsetX + mm.left() * rp01cm * scaleX),
+                    static_cast<double>(offsetY + mm.top() * rp01cm * scaleY),
+                    static_cast<double>(mm.width() * rp01cm * scaleX),
+                    static_cast<double>(mm.height() * rp01cm * scaleY));
+    };
+    canvas.fillRect(device(kTitle), Qt::black);
+    for (int i = 0; i < 8; ++i) {
+      canvas.setPen(QPen(Qt::black, 0));
+      canvas.setBrush(i < 4 ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
+      canvas.drawRect(device(Cell(i)));
+    }
+  }
+};
+
+class CupsPrintJob : public PrinterFixture {
+ protected:
+  static void SetUpTestSuite() {
+    Skip() = PrivateCupsServer::Unavailable();
+    if (!Skip().isEmpty()) return;
+    Server() = std::make_unique<PrivateCupsServer>();
+    if (!Server()->Start()) StartError() = Server()->Error();
+  }
+  static void TearDownTestSuite() { Server().reset(); }
+
+  void SetUp() override {
+    if (!Skip().isEmpty()) GTEST_SKIP() << qPrintable(Skip());
+    ASSERT_TRUE(StartError().isEmpty()) << qPrintable(StartError());
+    rpSetPrinterBackend(std::make_shared<TrpQtPrinterBackend>());
+    FPrevious = rpSetPrintDialogRunner({});
+  }
+  void TearDown() override {
+    rpSetPrintDialogRunner(std::move(FPrevious));
+    rpSetPrinterBackend(nullptr);
+  }
+
+  static QString& Skip() {
+    static QString s;
+    return s;
+  }
+  static QString& StartError() {
+    static QString s;
+    return s;
+  }
+  static std::unique_ptr<PrivateCupsServer>& Server() {
+    static std::unique_ptr<PrivateCupsServer> server;
+    return server;
+  }
+
+ private:
+  TrpPrintDialogRunner FPrevious;
+};
+
+TEST_F(CupsPrintJob, ThePrinterListShowsTheQueueWithItsPapers) {
+  TrpReport report;
+  FakePreviewPages pages(report);
+  TrpPrintDialog dialog(report, &pages, dmNone);
+  const int item = dialog.PrintersCB->findText(Server()->Queue());
+  ASSERT_GE(item, 0);
+  dialog.PrintersCB->setCurrentIndex(item);
+  dialog.PrintersCBClick();
+  TrpCustomPrinter* printer = rpPrinters()->Printer();
+  ASSERT_NE(printer, nullptr);
+  ASSERT_TRUE(printer->Initialized());
+  const int a4 = printer->PaperIndex(9);
+  ASSERT_GT(a4, 0);
+  EXPECT_GE(dialog.PagPageSizeCB->findText(printer->Papers().Name(a4)), 1);
+  EXPECT_GT(dialog.PagPageSizeCB->count(), 2);
+}
+
+TEST_F(CupsPrintJob, ASheetPrintedToTheQueueArrivesWithInkWhereDrawnOnly) {
+  TrpReport report;
+  SheetPages pages(report);
+  pages.AddTestPage(9);
+  const QString title = Server()->NewTitle();
+  report.ReportOptions().SetName(title);
+  report.PrintOptions().SetShowDialog(false);
+  report.PrintOptions().SetPrinter(Server()->Queue());
+  TrpPrintJob job(pages);
+  ASSERT_TRUE(job.Print()) << qPrintable(ErrorBoxes.join('\n'));
+  ASSERT_TRUE(Server()->WaitUntilIdle(90));
+  const QString output = Server()->OutputOf(title);
+  ASSERT_FALSE(output.isEmpty()) << "cups-pdf wrote nothing for " << qPrintable(title);
+
+  const QString info = RunTool("pdfinfo", {output});
+  if (info.isEmpty()) GTEST_SKIP() << "poppler-utils are not installed";
+  EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\b")))) << qPrintable(info);
+  EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("595(\\.\\d+)? x 84[12]"))))
+      << qPrintable(info);
+
+  QTemporaryDir dir;
+  constexpr int kDpi = 50;
+  RunTool("pdftoppm", {QStringLiteral("-gray"), QStringLiteral("-r"), QString::number(kDpi),
+                       QStringLiteral("-singlefile"), output, dir.filePath(QStringLiteral("sheet"))});
+  GreyPicture picture;
+  ASSERT_TRUE(picture.Load(dir.filePath(QStringLiteral("sheet.pgm"))));
+  EXPECT_NEAR(picture.Width, 210 * kDpi / 25.4, 2);
+  const auto inside = [](QRectF r) { return r.adjusted(1.5, 1.5, -1.5, -1.5); };
+  EXPECT_LT(picture.Grey(inside(kTitle), kDpi).second, 64) << "the title block is inked";
+  for (int i = 0; i < 8; ++i) {
+    const auto [darkest, mean] = picture.Grey(inside(Cell(i)), kDpi);
+    if (i < 4)
+      EXPECT_LT(mean, 64) << "filled cell " << i;
+    else
+      EXPECT_GT(darkest, 200) << "empty cell " << i;
+  }
+  // Below the drawing the page is blank.
+  EXPECT_GT(picture.Grey(QRectF(20, 120, 170, 150), kDpi).first, 200);
+}
+
+}  // namespace

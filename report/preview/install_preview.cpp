@@ -1,0 +1,20 @@
+#include "report/preview/install_preview.h"
+
+#include "report/model/report.h"
+#include "report/model/report_services.h"
+#include "report/preview/preview.h"
+#include "report/preview/preview_form.h"
+#include "report/preview/progress_form.h"
+
+void rpInstallPreview() {
+  TrpReportServices& services = rpReportServices();
+  services.CreatePreviewForm = [](TrpReport&) -> std::unique_ptr<TrpCustomPreviewForm> {
+    return std::make_unique<TrpPreviewForm>();
+  };
+  services.CreateProgress = [](TrpReport&) -> std::unique_ptr<TrpCustomProgress> {
+    auto progress = std::make_unique<TrpProgress>();
+    // No bar, with the Cancel button: the report sets the message page by page.
+    progress->Execute(0, QString(), false, true);
+    return progress;
+  };
+}

@@ -1,0 +1,125 @@
+// The preview's commands on the store: print, save, open, add and delete pages, clear; each
+// refused while the engine runs, and each that locks the control unlocks it however it ends.
+#include <QFileInfo>
+#include <QScopeGuard>
+
+#include "report/model/custom_preview_pages.h"
+#include "report/model/report.h"
+#include "report/preview/preview.h"
+#include "report/preview/preview_dialogs.h"
+#include "report/preview/preview_workspace.h"
+#include "report/res/resources.h"
+
+namespace {
+
+QStringList preparedReportFilters() {
+  return {rpResources()->Get(QStringLiteral("clRPPfiles")) + QStringLiteral(" (*.rpp)")};
+}
+
+}  // namespace
+
+bool TrpPreview::Lock() {
+  FLocked = true;
+  FWorkspace->SetLocked(true);
+  FThumbnail->SetLocked(true);
+  return true;
+}
+
+void TrpPreview::Unlock() {
+  HideMessage();
+  FLocked = false;
+  FWorkspace->SetLocked(false);
+  FThumbnail->SetLocked(false);
+  UpdatePages();
+  FWorkspace->Repaint();
+  FThumbnail->Repaint();
+}
+
+void TrpPreview::Print() {
+  if (FRunning || !FPreviewPages) return;
+  const auto unlock = qScopeGuard([this] { Unlock(); });
+  FPreviewPages->SetCurPreviewPage(FPageNo);
+  FPreviewPages->Print();
+}
+
+void TrpPreview::SaveToFile() {
+  if (FRunning || !FPreviewPages) return;
+  int filterIndex = 0;
+  QString fileName = rpPreviewDialogs().GetSaveFileName(this, preparedReportFilters(), filterIndex);
+  if (fileName.isEmpty()) return;
+  FWorkspace->Repaint();
+  const QFileInfo info(fileName);
+  fileName = info.path() + u'/' + info.completeBaseName() + QStringLiteral(".rpp");
+  SaveToFile(fileName);
+}
+
+void TrpPreview::SaveToFile(const QString& fileName) {
+  if (FRunning || !FPreviewPages) return;
+  Lock();
+  const auto unlock = qScopeGuard([this] { Unlock(); });
+  ShowMessage(rpResources()->Get(QStringLiteral("clSaving")));
+  FPreviewPages->SaveToFile(fileName);
+}
+
+void TrpPreview::LoadFromFile() {
+  if (FRunning || !FPreviewPages) return;
+  const QString fileName = rpPreviewDialogs().GetOpenFileName(this, preparedReportFilters());
+  if (fileName.isEmpty()) return;
+  FWorkspace->Repaint();
+  LoadFromFile(fileName);
+}
+
+void TrpPreview::LoadFromFile(const QString& fileName) {
+  if (FRunning || !FPreviewPages) return;
+  Lock();
+  // Page 1 and the outline also after a failed load.
+  const auto restore = qScopeGuard([this] {
+    FPageNo = 1;
+    Unlock();
+    UpdateOutline();
+    SetPageNo(1);
+  });
+  ShowMessage(rpResources()->Get(QStringLiteral("clLoading")));
+  FPreviewPages->LoadFromFile(fileName);
+}
+
+void TrpPreview::AddPage() {
+  if (FRunning || !FPreviewPages) return;
+  FPreviewPages->AddEmptyPage(std::max(FPageNo, 1) - 1);
+  UpdatePages();
+  SetPageNo(FPageNo);
+}
+
+void TrpPreview::DeletePage() {
+  if (FRunning || !FPreviewPages || PageCount() == 0) return;
+  FPreviewPages->DeletePage(FPageNo - 1);
+  // Stepping back from the end: the page number never drops to 0 while pages remain.
+  if (FPageNo >= PageCount()) --FPageNo;
+  if (FPageNo < 1 && PageCount() > 0) FPageNo = 1;
+  UpdatePages();
+  SetPageNo(FPageNo);
+}
+
+void TrpPreview::Clear() {
+  if (FRunning || !FPreviewPages) return;
+  Lock();
+  {
+    const auto unlock = qScopeGuard([this] { Unlock(); });
+    FPreviewPages->Clear();
+  }
+  FWorkspace->ClearPageList();
+  FThumbnail->ClearPageList();
+  UpdateOutline();
+  SetPageNo(1);
+  FWorkspace->SetHorzRange(0);
+  FWorkspace->SetVertRange(0);
+  if (FThumbnail->isVisible()) {
+    FThumbnail->SetHorzRange(0);
+    FThumbnail->SetVertRange(0);
+  }
+  FWorkspace->Repaint();
+}
+
+void TrpPreview::Cancel() {
+  if (FRunning && FReport) FReport->SetTerminated(true);
+}

@@ -5,6 +5,7 @@
 
 #include "report/engine/font_substitutions.h"
 #include "report/store/install_preview_pages.h"
+#include "report/preview/install_preview.h"
 #include "app/screenshot.h"
 #include "app/worksheet_window.h"
 
@@ -34,6 +35,7 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   stroval::RegisterFontSubstitutions();
   rpInstallPreviewPages();
+  rpInstallPreview();
   stroval::TForm19 window;
   SaveScreenshotWhenReady(window);
   window.show();

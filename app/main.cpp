@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "report/engine/font_substitutions.h"
+#include "report/engine/install_engine.h"
 #include "report/store/install_preview_pages.h"
 #include "report/preview/install_preview.h"
 #include "app/screenshot.h"
@@ -34,6 +35,7 @@ void SaveScreenshotWhenReady(stroval::TForm19& window) {
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   stroval::RegisterFontSubstitutions();
+  rpInstallEngine();
   rpInstallPreviewPages();
   rpInstallPreview();
   stroval::TForm19 window;

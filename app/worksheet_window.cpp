@@ -4,11 +4,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <cstdio>
 
 #include "app/dialogs.h"
 #include "app/label.h"
 #include "app/tag.h"
 #include "app/text_font.h"
+#include "app/worksheet_report.h"
+#include "report/model/report.h"
 
 namespace stroval {
 
@@ -24,7 +27,19 @@ TForm19::TForm19(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs ? std::move(dialogs) : std::make_unique<QtDialogs>()) {
   SetTag(this, 0);
   CreateStoredComponents();
+  CreateReport();
   ConnectStoredHandlers();
+}
+
+void TForm19::CreateReport() {
+  report_ = std::make_unique<TrpReport>();
+  rpt = report_.get();
+  MEMOtemp.SetReport(rpt);
+  // The template is compiled into the program, so a failure here is a build defect; the window
+  // still opens, and preparing the incomplete report reports what is missing.
+  if (!LoadWorksheetTemplate(*rpt))
+    std::fprintf(stderr, "stroval: the worksheet report template is damaged: %s\n",
+                 qPrintable(rpt->Errors().join(QStringLiteral("; "))));
 }
 
 TForm19::~TForm19() = default;
@@ -104,13 +119,6 @@ void TForm19::CfontClick(QObject*) {
 
 void TForm19::SchTitleChange(QObject*) {
   txtSchTitle->SetCaption(SchTitle->text());
-}
-
-void TForm19::btnPrintClick(QObject*) {
-  // The worksheet report is not built yet; say so plainly instead of pretending to print.
-  dialogs_->ShowMessage(this, QStringLiteral("列印"),
-                        QStringLiteral("列印功能尚未提供。\nPrinting is not available yet."),
-                        Dialogs::Icon::Information);
 }
 
 }  // namespace stroval

@@ -4,11 +4,14 @@
 #include <memory>
 
 #include "app/dialogs.h"
+#include "app/memo_table.h"
 #include "app/owned_components.h"
 #include "app/word_grid.h"
 
 class QLineEdit;
 class QPushButton;
+class TrpComponent;
+class TrpReport;
 
 namespace stroval {
 
@@ -21,7 +24,9 @@ class PictureBox;
 //
 // The window owns every component it shows, including the cells and palette labels it makes at
 // run time inside its panels; it keeps them in creation order and frees them through that list.
-// Its Tag is 0 until the first activation has built the grid, then 1.
+// Its Tag is 0 until the first activation has built the grid, then 1. It also owns the report
+// component `rpt`, which holds the stored worksheet report template and is shown by the print
+// command.
 class TForm19 : public QWidget {
   Q_OBJECT
 
@@ -29,6 +34,8 @@ class TForm19 : public QWidget {
   // Tag of each grid cell, and of each palette label made by the generate command.
   static constexpr int kCellTag = 1237;
   static constexpr int kPaletteLabelTag = 3389;
+  // Tag of the text objects the print command adds to the report; the next one frees them.
+  static constexpr int kGeneratedMemoTag = 13777;
   static constexpr int kClientWidth = 1109;
   static constexpr int kClientHeight = 762;
 
@@ -66,9 +73,12 @@ class TForm19 : public QWidget {
   Label* Label3 = nullptr;
   Label* Label4 = nullptr;
   PictureBox* Image1 = nullptr;
+  TrpReport* rpt = nullptr;  // the worksheet report
 
   // The practice cells, [column 1..8, row 1..4]; empty until the first activation.
   WordGrid paneWord;
+  // The cell text objects of the latest print command, [column 1..8, row 1..4].
+  MemoTable MEMOtemp;
 
  signals:
   // Emitted once, when the first activation has built the grid.
@@ -88,11 +98,17 @@ class TForm19 : public QWidget {
   void CreateGridCell(int column, int row);
   void CreatePaletteLabel(int index, QChar unit);
   void CentreOnScreen();
+  void CreateReport();
+  // Steps of the print command.
+  void RemoveGeneratedMemos();
+  void CreateCellMemo(TrpComponent& page, int column, int row);
+  void CopyMemosLower(TrpComponent& page);
 
   // Destroyed before the QWidget base: the owner frees its components, the last made first,
   // before Qt would delete the remaining children by parent.
   OwnedComponents components_;
   std::unique_ptr<Dialogs> dialogs_;
+  std::unique_ptr<TrpReport> report_;
   bool centred_ = false;
 };
 

@@ -131,11 +131,4 @@ TEST_F(WindowTest, TitleLineShowsMarkupAsTyped) {
   EXPECT_EQ(Window().txtSchTitle->text(), QStringLiteral("<b>bold</b>"));
 }
 
-TEST_F(WindowTest, PrintButtonSaysPrintingIsNotAvailableYet) {
-  Activate();
-  Window().btnPrint->click();
-  ASSERT_EQ(dialogs_.messages.size(), 1);
-  EXPECT_TRUE(dialogs_.messages.front().contains(QStringLiteral("Printing is not available yet")));
-}
-
 }  // namespace

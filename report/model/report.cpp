@@ -9,6 +9,7 @@
 #include "report/model/report_options.h"
 #include "report/model/report_private.h"
 #include "report/model/report_services.h"
+#include "report/model/variables.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ TrpReport::TrpReport()
       FPrintOptions(std::make_unique<TrpPrintOptions>()),
       FReportOptions(std::make_unique<TrpReportOptions>()),
       FDataSets(std::make_unique<TrpReportDataSets>()),
+      FVariables(std::make_unique<TrpVariables>()),
       FIniFile(kIniFile) {
   d->Timer.setInterval(50);
   d->Timer.setSingleShot(false);
@@ -31,6 +33,7 @@ TrpReport::TrpReport()
   const TrpReportServices& services = rpReportServices();
   if (services.CreateEngine) d->Engine = services.CreateEngine(*this);
   if (services.CreatePreviewPages) SetPreviewPages(services.CreatePreviewPages(*this));
+  if (services.CreateReportScript) d->Script = services.CreateReportScript(*this);
   Clear();
 }
 
@@ -56,6 +59,7 @@ TrpReport::~TrpReport() {
 void TrpReport::Clear() {
   TrpComponent::Clear();
   FDataSets->Clear();
+  FVariables->Clear();
   FEngineOptions->Clear();
   FPreviewOptions->Clear();
   FPrintOptions->Clear();
@@ -110,6 +114,23 @@ void TrpReport::SetPreview(TrpCustomPreview* preview) {
   if (TrpCustomPreviewForm* form = FPreview->PreviewForm()) d->PreviewForm = form;
 }
 
+TrpCustomReportScript* TrpReport::ReportScript() const { return d->Script.get(); }
+
+ScriptValue TrpReport::Calc(const QString& expression) {
+  if (!d->Script) return TrpCustomReport::Calc(expression);
+  return d->Script->Calc(expression);
+}
+
+void TrpReport::SetLocalValue(const ScriptValue& value) {
+  TrpCustomReport::SetLocalValue(value);
+  if (d->Script) d->Script->SetLocalValue(value);
+}
+
+void TrpReport::SetSelfValue(TrpComponent* object) {
+  TrpCustomReport::SetSelfValue(object);
+  if (d->Script) d->Script->SetSelfValue(object);
+}
+
 TrpCustomPreviewForm* TrpReport::PreviewForm() const {
   return d->OwnPreviewForm ? d->OwnPreviewForm.get() : d->PreviewForm;
 }
@@ -126,6 +147,7 @@ void TrpReport::Notification(TrpComponent* removed) {
     FDataSets->Forget(dataSet);
     if (FDataSet == dataSet) FDataSet = nullptr;
   }
+  if (d->Script) d->Script->Notification(removed);
   TrpCustomReport::Notification(removed);
 }
 

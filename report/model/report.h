@@ -17,6 +17,7 @@ class QSettings;
 class TrpCustomEngine;
 class TrpCustomExportFilter;
 class TrpCustomPreviewPages;
+class TrpCustomReportScript;
 class TrpDataSet;
 class TrpEngineOptions;
 class TrpPage;
@@ -24,6 +25,7 @@ class TrpPreviewOptions;
 class TrpPrintOptions;
 class TrpReportDataSets;
 class TrpReportOptions;
+class TrpVariables;
 struct TrpReportPrivate;
 
 class TrpReport : public TrpCustomReport {
@@ -86,6 +88,11 @@ class TrpReport : public TrpCustomReport {
   std::function<void(TrpReport*, TrpProgressType, int)> OnProgressStart;
   std::function<void(TrpReport*, TrpProgressType, int)> OnProgress;
   std::function<void(TrpReport*, TrpProgressType, int)> OnProgressStop;
+  // Values of names the report does not define: set `value` to answer (left empty: no answer).
+  std::function<void(const QString& name, ScriptValue& value)> OnGetValue;
+  std::function<void(TrpReport* sender, const QString& name, ScriptValue& value)> OnNewGetValue;
+  // A program-supplied function (AddFunction) was called: its upper-case name and arguments.
+  std::function<ScriptValue(const QString& name, const ScriptValue& args)> OnUserFunction;
   // Printing: before the first page, before each page (page index, copy number), and after the
   // job, also after a failure.
   std::function<void()> OnPrintReport;
@@ -94,6 +101,8 @@ class TrpReport : public TrpCustomReport {
 
   // --- state -----------------------------------------------------------------------------------
   TrpReportDataSets& DataSets() const { return *FDataSets; }
+  // The report's variables, written into report files as the nested element "Variables".
+  TrpVariables& Variables() const { return *FVariables; }
   const QStringList& SysVariables() const { return FSysVariables; }
   const QString& FileName() const { return FFileName; }
   void SetFileName(const QString& value) { FFileName = value; }
@@ -117,6 +126,14 @@ class TrpReport : public TrpCustomReport {
   // Attaches a preview control placed elsewhere, or detaches one (none).
   void SetPreview(TrpCustomPreview* preview);
   TrpCustomPreviewForm* PreviewForm() const;
+  // The report's script binding, or none when no binding is installed.
+  TrpCustomReportScript* ReportScript() const;
+
+  // --- script ----------------------------------------------------------------------------------
+  // Evaluates through the script binding; without one, as the base report (raises).
+  ScriptValue Calc(const QString& expression) override;
+  void SetLocalValue(const ScriptValue& value) override;
+  void SetSelfValue(TrpComponent* object) override;
   // A non-modal preview window tells the report it closed and is gone.
   void PreviewFormClosed(TrpCustomPreviewForm* form);
 
@@ -133,7 +150,8 @@ class TrpReport : public TrpCustomReport {
                     bool streaming = false) const override;
   // Gives the report a data page as its first page when it has none.
   void CheckDataPage();
-  // The data-set list as the nested element "Datasets" (only when not empty).
+  // The data-set list and the variables as the nested elements "Datasets" and "Variables"
+  // (each only when not empty).
   void WriteNestedProperties(TrpXMLItem& item, const TrpComponent* ancestor) const override;
   bool ReadNestedProperty(TrpXMLItem& item) override;
 
@@ -184,6 +202,7 @@ class TrpReport : public TrpCustomReport {
   std::unique_ptr<TrpPrintOptions> FPrintOptions;
   std::unique_ptr<TrpReportOptions> FReportOptions;
   std::unique_ptr<TrpReportDataSets> FDataSets;
+  std::unique_ptr<TrpVariables> FVariables;
   QString FParentReport;
   TrpDataSet* FDataSet = nullptr;
   QString FDataSetName;

@@ -17,12 +17,14 @@
 #include "report/model/report_options.h"
 #include "report/model/report_password.h"
 #include "report/model/report_services.h"
+#include "report/model/variables.h"
 #include "report/res/resources.h"
 #include "report/store/xml_document.h"
 
 namespace {
 
 const QString kDatasets = QStringLiteral("Datasets");
+const QString kVariables = QStringLiteral("Variables");
 
 // What a load must not take from the file: the hosting program's settings. The engine and
 // preview options the file does decide (DoublePass, OutlineVisible, ...) are put back afterwards.
@@ -228,16 +230,27 @@ void TrpReport::CheckDataPage() {
 
 void TrpReport::WriteNestedProperties(TrpXMLItem& item, const TrpComponent* ancestor) const {
   (void)ancestor;
-  if (FDataSets->IsEmpty()) return;
-  QList<const TrpPersistent*> items;
-  for (int i = 0; i < FDataSets->Count(); ++i) items.append(FDataSets->Items(i));
-  rpWriteCollection(items, kDatasets, item);
+  if (!FDataSets->IsEmpty()) {
+    QList<const TrpPersistent*> items;
+    for (int i = 0; i < FDataSets->Count(); ++i) items.append(FDataSets->Items(i));
+    rpWriteCollection(items, kDatasets, item);
+  }
+  if (FVariables->Count() > 0) {
+    QList<const TrpPersistent*> items;
+    for (int i = 0; i < FVariables->Count(); ++i) items.append(FVariables->Items(i));
+    rpWriteCollection(items, kVariables, item);
+  }
 }
 
 bool TrpReport::ReadNestedProperty(TrpXMLItem& item) {
-  if (item.Name() != kDatasets) return false;
   QStringList errors;
-  rpReadCollection(item, [this] { return FDataSets->Add(); }, &errors);
+  if (item.Name() == kDatasets) {
+    rpReadCollection(item, [this] { return FDataSets->Add(); }, &errors);
+  } else if (item.Name() == kVariables) {
+    rpReadCollection(item, [this] { return FVariables->Add(); }, &errors);
+  } else {
+    return false;
+  }
   AddErrors(errors);
   return true;
 }

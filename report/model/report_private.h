@@ -8,6 +8,7 @@
 #include "report/model/custom_engine.h"
 #include "report/model/custom_preview.h"
 #include "report/model/custom_preview_pages.h"
+#include "report/model/custom_report_script.h"
 
 struct TrpReportPrivate {
   std::unique_ptr<TrpCustomEngine> Engine;
@@ -18,4 +19,6 @@ struct TrpReportPrivate {
   TrpCustomPreviewForm* PreviewForm = nullptr;
   std::unique_ptr<TrpCustomProgress> Progress;
   QTimer Timer;
+  // The report's script binding, or none when no binding is installed.
+  std::unique_ptr<TrpCustomReportScript> Script;
 };

@@ -13,6 +13,7 @@ class TrpCustomEngine;
 class TrpCustomPreviewForm;
 class TrpCustomPreviewPages;
 class TrpCustomProgress;
+class TrpCustomReportScript;
 class TrpReport;
 
 struct TrpReportServices {
@@ -24,6 +25,8 @@ struct TrpReportServices {
   // Asks the user for the password of a protected report: the text entered, or nothing when the
   // user cancelled.
   std::function<std::optional<QString>(TrpReport&)> AskPassword;
+  // The report's script binding, made once with the report.
+  std::function<std::unique_ptr<TrpCustomReportScript>(TrpReport&)> CreateReportScript;
   // Prepares the script's name space before a run; raises on a script error.
   std::function<void(TrpReport&)> PrepareScript;
   // Prints prepared pages through the print job (dialog, ranges, copies, modes): true when the

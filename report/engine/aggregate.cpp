@@ -1,0 +1,202 @@
+#include "report/engine/aggregate.h"
+
+#include "report/model/band.h"
+#include "report/model/custom_report.h"
+#include "script/value_ops.h"
+
+namespace {
+
+struct FunctionName {
+  const char* Name;
+  TrpAggregateFunction Function;
+};
+
+constexpr FunctionName kFunctions[] = {
+    {"SUM", agSum}, {"AVG", agAvg}, {"MIN", agMin}, {"MAX", agMax}, {"COUNT", agCount}};
+
+// A Boolean true counts as 1 (and false as 0), so that conditions can be summed.
+ScriptValue rowValue(const ScriptValue& value) {
+  if (value.IsBoolean()) return ScriptValue(value.ToBool() ? 1 : 0);
+  return value;
+}
+
+// Expressions written with different spacing around them are the same call.
+QString normalised(const QString& text) { return text.trimmed(); }
+
+}  // namespace
+
+bool rpAggregateFunctionOf(const QString& name, TrpAggregateFunction& function) {
+  for (const FunctionName& f : kFunctions)
+    if (name.compare(QLatin1String(f.Name), Qt::CaseInsensitive) == 0) {
+      function = f.Function;
+      return true;
+    }
+  return false;
+}
+
+// --- TrpAggregateItem -----------------------------------------------------------------------------
+
+bool TrpAggregateItem::Counts(const ScriptValue& value) const {
+  return Function != agAvg || !value.IsEmptyOrNull();
+}
+
+void TrpAggregateItem::Combine(ScriptValue& total, const ScriptValue& value) const {
+  if (value.IsEmptyOrNull()) return;
+  if (total.IsEmptyOrNull()) {
+    total = value;
+    return;
+  }
+  switch (Function) {
+    case agSum:
+    case agAvg: total = ValueOps::Add(total, value); break;
+    case agMin: if (ValueOps::Compare(value, total) < 0) total = value; break;
+    case agMax: if (ValueOps::Compare(value, total) > 0) total = value; break;
+    case agCount: break;
+  }
+}
+
+void TrpAggregateItem::AddToColumn(const ScriptValue& value, int vColumn) {
+  const auto size = static_cast<std::size_t>(vColumn) + 1;
+  if (FVValues.size() < size) {
+    FVValues.resize(size);
+    FVCounts.resize(size, 0);
+  }
+  if (Counts(value)) ++FVCounts[std::size_t(vColumn)];
+  Combine(FVValues[std::size_t(vColumn)], value);
+}
+
+void TrpAggregateItem::AddValue(const ScriptValue& raw, int vColumn) {
+  const ScriptValue value = rowValue(raw);
+  if (vColumn >= 1) {
+    AddToColumn(value, vColumn);
+    return;
+  }
+  if (FKeeping) {
+    if (Counts(value)) ++FKeepCount;
+    Combine(FKeepValue, value);
+    return;
+  }
+  FLastCount = FCount;
+  FLastValue = FValue;
+  if (Counts(value)) ++FCount;
+  Combine(FValue, value);
+}
+
+void TrpAggregateItem::DeleteValue() {
+  FCount = FLastCount;
+  FValue = FLastValue;
+}
+
+void TrpAggregateItem::Reset() {
+  if (DontReset && FCount > 0) return;
+  FCount = 0;
+  FValue = ScriptValue();
+  FVValues.clear();
+  FVCounts.clear();
+}
+
+void TrpAggregateItem::StartKeep() {
+  if (!IsPageFooter) return;
+  FKeeping = true;
+  FKeepCount = 0;
+  FKeepValue = ScriptValue();
+}
+
+void TrpAggregateItem::EndKeep() {
+  if (!FKeeping) return;
+  FKeeping = false;
+  FCount += FKeepCount;
+  Combine(FValue, FKeepValue);
+  FKeepCount = 0;
+  FKeepValue = ScriptValue();
+}
+
+void TrpAggregateItem::ClearValues() {
+  FCount = FLastCount = FKeepCount = 0;
+  FValue = FLastValue = FKeepValue = ScriptValue();
+  FKeeping = false;
+  FVValues.clear();
+  FVCounts.clear();
+}
+
+ScriptValue TrpAggregateItem::Value(int vColumn) const {
+  int count = FCount;
+  ScriptValue value = FValue;
+  if (vColumn >= 1) {
+    const auto i = static_cast<std::size_t>(vColumn);
+    count = i < FVCounts.size() ? FVCounts[i] : 0;
+    value = i < FVValues.size() ? FVValues[i] : ScriptValue();
+  }
+  if (Function == agCount) return ScriptValue(count);
+  if (value.IsEmptyOrNull()) return ScriptValue(0);
+  if (Function == agAvg) return count == 0 ? ScriptValue(0) : ValueOps::Divide(value, ScriptValue(count));
+  return value;
+}
+
+// --- TrpAggregateList -----------------------------------------------------------------------------
+
+bool TrpAggregateList::Shown(const TrpBand& band) const { return band.Visible(); }
+
+void TrpAggregateList::AddValue(TrpBand& band, int vColumn) {
+  for (const auto& item : FItems) {
+    if (item->Band != &band) continue;
+    if (!Shown(band) && !item->CountInvisibleBands) continue;
+    // COUNT counts rows without evaluating anything.
+    const ScriptValue value =
+        item->Function == agCount ? ScriptValue() : FReport.Calc(item->Expression);
+    item->AddValue(value, vColumn);
+  }
+}
+
+void TrpAggregateList::DeleteValue(TrpBand& band) {
+  for (const auto& item : FItems)
+    if (item->Band == &band) item->DeleteValue();
+}
+
+void TrpAggregateList::Reset(TrpBand& parentBand) {
+  for (const auto& item : FItems)
+    if (item->ParentBand == &parentBand) item->Reset();
+}
+
+void TrpAggregateList::StartKeep() {
+  for (const auto& item : FItems) item->StartKeep();
+}
+
+void TrpAggregateList::EndKeep() {
+  for (const auto& item : FItems) item->EndKeep();
+}
+
+void TrpAggregateList::ClearValues() {
+  for (const auto& item : FItems) item->ClearValues();
+}
+
+ScriptValue TrpAggregateList::GetValue(TrpBand* parentBand, const QString& callText, int vColumn) const {
+  const QString call = normalised(callText);
+  for (const auto& item : FItems)
+    if (item->ParentBand == parentBand && item->CallText.compare(call, Qt::CaseInsensitive) == 0)
+      return item->Value(vColumn);
+  return ScriptValue();
+}
+
+TrpAggregateItem* TrpAggregateList::Find(TrpBand* parentBand, TrpAggregateFunction function,
+                                         const QString& expression, TrpBand* band, int flags) const {
+  const QString wanted = normalised(expression);
+  const bool dontReset = (flags & rpAggregateDontReset) != 0;
+  const bool countInvisible = (flags & rpAggregateCountInvisible) != 0;
+  for (const auto& item : FItems) {
+    if (item->ParentBand != parentBand || item->Function != function) continue;
+    if (band && item->Band != band) continue;
+    if (item->DontReset != dontReset || item->CountInvisibleBands != countInvisible) continue;
+    if (function != agCount && item->Expression.compare(wanted, Qt::CaseInsensitive) != 0) continue;
+    return item.get();
+  }
+  return nullptr;
+}
+
+ScriptValue TrpAggregateList::GetValue(TrpBand* parentBand, int vColumn, const QString& name,
+                                       const QString& expression, TrpBand* band, int flags) const {
+  TrpAggregateFunction function;
+  if (!rpAggregateFunctionOf(name, function)) return ScriptValue();
+  const TrpAggregateItem* item = Find(parentBand, function, expression, band, flags);
+  return item ? item->Value(vColumn) : ScriptValue();
+}

@@ -1,0 +1,80 @@
+#pragma once
+// TrpReportScript: the binding between a report and its script. It owns the report's TscScript
+// and expression cache, prepares the script's name space before each run (the report's objects,
+// "Report", "Value", "Self", and the functions "Get", "Set", "IIF", "SUM", "AVG", "MIN", "MAX",
+// "COUNT"), evaluates expressions and resolves plain names (system variables, report variables,
+// global variables, script variables).
+//
+// The report's script text is handed to the script but never compiled or run; object events
+// therefore have nothing to dispatch to.
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+#include "report/engine/expression_cache.h"
+#include "report/engine/script_objects.h"
+#include "report/model/custom_report_script.h"
+
+class TscCustomVariable;
+
+class TrpReportScript : public TrpCustomReportScript {
+ public:
+  explicit TrpReportScript(TrpReport& report);
+  ~TrpReportScript() override;
+
+  TscScript& Script() override { return *FScript; }
+  bool PrepareScript(TrpReport& activeReport) override;
+  ScriptValue Calc(const QString& expression, TscScript* script = nullptr,
+                   bool scriptCaller = false) override;
+  bool DoGetValue(const QString& name, ScriptValue& value) override;
+  ScriptValue GetLocalValue() const override;
+  void SetLocalValue(const ScriptValue& value) override;
+  TrpComponent* GetSelfValue() const override;
+  void SetSelfValue(TrpComponent* object) override;
+  bool GetCaseSensitive() const override { return FExpressionCache.CaseSensitive(); }
+  void SetCaseSensitive(bool value) override { FExpressionCache.SetCaseSensitive(value); }
+  void AddFunction(const QString& syntax, const QString& category = QString(),
+                   const QString& description = QString()) override;
+  void Notification(TrpComponent* removed) override;
+
+  // --- the handlers of the report's script functions --------------------------------------------
+  // "Get": a name, or an aggregate call written as text.
+  ScriptValue GetScriptValue(const QString& name);
+  // "Set": the report variable `name` takes `value`.
+  void SetScriptValue(const QString& name, const ScriptValue& value);
+  // "IIF" and the aggregates, with their arguments as source texts.
+  ScriptValue CallMethod(const QString& name, const std::vector<ScriptValue>& args);
+  // A program-supplied function: the report's OnUserFunction answers.
+  ScriptValue DoUserFunction(const QString& name, const std::vector<ScriptValue>& args);
+
+  TrpExpressionCache& ExpressionCache() { return FExpressionCache; }
+  TrpScriptObjects& Objects() { return FObjects; }
+
+ private:
+  bool SystemVariable(const QString& name, ScriptValue& value) const;
+  bool ReportVariable(const QString& name, ScriptValue& value);
+  bool ScriptVariable(const QString& name, ScriptValue& value) const;
+  void RegisterObjects(TrpReport& activeReport);
+  void RegisterFunctions();
+  ScriptValue Aggregate(const QString& name, const QString& expression, const ScriptValue& bandArg,
+                        const ScriptValue& flagsArg);
+  // The text of a macro argument; an omitted optional argument arrives as its default value.
+  static QString ArgumentText(const std::vector<ScriptValue>& args, std::size_t index);
+
+  TrpReport& FReport;
+  std::unique_ptr<TscScript> FScript;
+  TrpExpressionCache FExpressionCache;
+  TrpScriptObjects FObjects;
+  TscScript* FSaveParentScript = nullptr;
+  bool FParentSaved = false;
+  TscCustomVariable* FLocalVariable = nullptr;
+  TscCustomVariable* FSelfVariable = nullptr;
+  ScriptValue FLocalValue;
+  TrpComponent* FSelfValue = nullptr;
+  int FVariableDepth = 0;  // report variables referring to each other
+};
+
+// Installs the report-script binding: every report made afterwards gets a TrpReportScript, and
+// PrepareReport prepares its name space. Programs call it once at start-up, after the compiler.
+void rpInstallReportScript();

@@ -1,0 +1,93 @@
+// Resolving a plain name for an expression: system variables, the program's callbacks, report
+// variables, global variables and the script's own variables, in that order.
+#include "report/engine/report_script.h"
+#include "report/model/custom_engine.h"
+#include "report/model/custom_preview_pages.h"
+#include "report/model/report.h"
+#include "report/model/variables.h"
+#include "script/day_number.h"
+#include "script/script.h"
+#include "script/script_error.h"
+#include "script/variables.h"
+
+namespace {
+
+// Report variables may refer to one another; deeper than this they refer to themselves.
+constexpr int kMaxVariableDepth = 64;
+
+enum SystemVariableIndex { svDate, svTime, svPage, svPageNo, svTotalPages, svTotalPagesNo, svLine,
+                           svLineNo, svCopyName };
+
+}  // namespace
+
+bool TrpReportScript::SystemVariable(const QString& name, ScriptValue& value) const {
+  const QStringList& names = FReport.SysVariables();
+  int index = 0;
+  while (index < names.size() && names[index].compare(name, Qt::CaseInsensitive) != 0) ++index;
+  if (index == names.size()) return false;
+  const TrpCustomEngine* engine = FReport.Engine();
+  const TrpCustomPreviewPages* pages = FReport.PreviewPages();
+  switch (index) {
+    case svDate: value = ScriptValue::DateTime(engine ? DayNumber::FromDate(engine->StartDate()) : 0); break;
+    case svTime: value = ScriptValue::DateTime(engine ? DayNumber::FromTime(engine->StartTime()) : 0); break;
+    case svPage: value = ScriptValue(pages ? pages->GetLogicalPageNo() : 0); break;
+    case svPageNo: value = ScriptValue(pages ? pages->CurPage() + 1 : 0); break;
+    case svTotalPages: value = ScriptValue(pages ? pages->GetLogicalTotalPages() : 0); break;
+    case svTotalPagesNo: value = ScriptValue(engine ? engine->TotalPages() : 0); break;
+    case svLine: value = ScriptValue(engine ? engine->CurLine() : 0); break;
+    case svLineNo: value = ScriptValue(engine ? engine->CurLineThrough() : 0); break;
+    case svCopyName: value = rpGlobalVariables().Variables(QStringLiteral("CopyName0")); break;
+    default: return false;
+  }
+  return true;
+}
+
+bool TrpReportScript::ReportVariable(const QString& name, ScriptValue& value) {
+  const TrpVariables& variables = FReport.Variables();
+  const int index = variables.IndexOf(name);
+  if (index < 0 || variables.Items(index)->IsCategory()) return false;
+  value = variables.Items(index)->Value();
+  // A one-line text is an expression of its own.
+  if (!value.IsString()) return true;
+  const QString text = value.ToText();
+  if (text.isEmpty() || text.contains(u'\n') || text.contains(u'\r')) return true;
+  if (FVariableDepth >= kMaxVariableDepth)
+    throw ScriptError(QStringLiteral("The report variable \"%1\" refers to itself").arg(name));
+  ++FVariableDepth;
+  try {
+    value = Calc(text);
+  } catch (...) {
+    --FVariableDepth;
+    throw;
+  }
+  --FVariableDepth;
+  return true;
+}
+
+bool TrpReportScript::ScriptVariable(const QString& name, ScriptValue& value) const {
+  // Plain variables and constants only: no procedures, functions, classes or types.
+  auto* variable = dynamic_cast<TscVariable*>(FScript->FindLocal(name));
+  if (!variable) return false;
+  value = variable->GetValue();
+  return true;
+}
+
+bool TrpReportScript::DoGetValue(const QString& name, ScriptValue& value) {
+  if (SystemVariable(name, value)) return true;
+  if (FReport.OnGetValue || FReport.OnNewGetValue) {
+    ScriptValue answer;
+    if (FReport.OnGetValue) FReport.OnGetValue(name, answer);
+    if (answer.IsEmpty() && FReport.OnNewGetValue) FReport.OnNewGetValue(&FReport, name, answer);
+    if (!answer.IsEmpty()) {
+      value = answer;
+      return true;
+    }
+  }
+  if (ReportVariable(name, value)) return true;
+  const int global = rpGlobalVariables().IndexOf(name);
+  if (global >= 0) {
+    value = rpGlobalVariables().Items(global)->Value();
+    return true;
+  }
+  return ScriptVariable(name, value);
+}

@@ -1,0 +1,216 @@
+#include "report/model/variables.h"
+
+#include <QBuffer>
+#include <QFile>
+
+#include <algorithm>
+
+#include "report/model/class_info.h"
+#include "report/model/object_attributes.h"
+#include "report/model/property_builders.h"
+#include "report/model/report_error.h"
+#include "report/store/xml_document.h"
+#include "script/script_error.h"
+
+namespace {
+
+const QString kRoot = QStringLiteral("variables");
+const QString kItem = QStringLiteral("item");
+
+}  // namespace
+
+// --- TrpVariable ----------------------------------------------------------------------------------
+
+const TrpClassInfo& TrpVariable::StaticClassInfo() {
+  using C = TrpVariable;
+  static const TrpClassInfo info(
+      "TrpVariable", nullptr, nullptr,
+      {rpString<&C::InheritedName, &C::SetInheritedName>("InheritedName").NotStored(),
+       rpString<&C::Name, &C::SetName>("Name"),
+       rpString<&C::ValueText, &C::SetValueText>("Value")});
+  return info;
+}
+
+const TrpClassInfo& TrpVariable::ClassInfo() const { return StaticClassInfo(); }
+
+QString TrpVariable::ValueText() const {
+  // Objects and arrays have no text form; a file keeps nothing of them.
+  try {
+    return FValue.ToText();
+  } catch (const ScriptError&) {
+    return QString();
+  }
+}
+
+// --- TrpVariableCollection ------------------------------------------------------------------------
+
+QString TrpVariableCollection::NextInheritedName() const {
+  for (int n = 1;; ++n) {
+    const QString name = QStringLiteral("TrpVariable%1").arg(n);
+    const bool used = std::any_of(FItems.begin(), FItems.end(), [&](const auto& item) {
+      return item->InheritedName().compare(name, Qt::CaseInsensitive) == 0;
+    });
+    if (!used) return name;
+  }
+}
+
+TrpVariable* TrpVariableCollection::Add() { return Insert(Count()); }
+
+TrpVariable* TrpVariableCollection::Insert(int index) {
+  auto item = std::make_unique<TrpVariable>();
+  item->SetInheritedName(NextInheritedName());
+  index = std::clamp(index, 0, Count());
+  return FItems.insert(FItems.begin() + index, std::move(item))->get();
+}
+
+void TrpVariableCollection::Delete(int index) {
+  if (index < 0 || index >= Count()) return;
+  FItems.erase(FItems.begin() + index);
+}
+
+int TrpVariableCollection::IndexOf(const QString& name) const {
+  for (int i = 0; i < Count(); ++i)
+    if (FItems[std::size_t(i)]->Name().compare(name, Qt::CaseInsensitive) == 0) return i;
+  return -1;
+}
+
+ScriptValue TrpVariableCollection::Variables(const QString& name) const {
+  const int i = IndexOf(name);
+  return i < 0 ? ScriptValue() : Items(i)->Value();
+}
+
+void TrpVariableCollection::SetVariables(const QString& name, const ScriptValue& value) {
+  const int i = IndexOf(name);
+  TrpVariable* item = i < 0 ? Add() : Items(i);
+  if (i < 0) item->SetName(name);
+  item->SetValue(value);
+}
+
+TrpVariable* TrpVariableCollection::FindByName(const QString& name) const {
+  for (const auto& item : FItems)
+    if (item->InheritedName() == name) return item.get();
+  return nullptr;
+}
+
+// --- TrpVariables: categories ---------------------------------------------------------------------
+
+int TrpVariables::CategoryIndex(const QString& name) const {
+  if (name.isEmpty()) return -1;
+  for (int i = 0; i < Count(); ++i)
+    if (Items(i)->IsCategory() && Items(i)->Name().mid(1).compare(name, Qt::CaseInsensitive) == 0)
+      return i;
+  return -1;
+}
+
+int TrpVariables::CategoryEnd(int header) const {
+  int i = header + 1;
+  while (i < Count() && !Items(i)->IsCategory()) ++i;
+  return i;
+}
+
+void TrpVariables::GetCategoriesList(QStringList& list, bool clearList) const {
+  if (clearList) list.clear();
+  for (int i = 0; i < Count(); ++i)
+    if (Items(i)->IsCategory()) list.append(Items(i)->Name().mid(1));
+}
+
+void TrpVariables::GetVariablesList(const QString& category, QStringList& list) const {
+  list.clear();
+  const int header = CategoryIndex(category);
+  if (header < 0 && !category.isEmpty()) return;
+  const int end = CategoryEnd(header);
+  for (int i = header + 1; i < end; ++i) list.append(Items(i)->Name());
+}
+
+void TrpVariables::DeleteCategory(const QString& name) {
+  const int header = CategoryIndex(name);
+  if (header < 0) return;
+  const int end = CategoryEnd(header);
+  for (int i = end - 1; i >= header; --i) Delete(i);
+}
+
+void TrpVariables::DeleteVariable(const QString& name) {
+  for (int i = 0; i < Count(); ++i)
+    if (!Items(i)->IsCategory() && Items(i)->Name().compare(name, Qt::CaseInsensitive) == 0) {
+      Delete(i);
+      return;
+    }
+}
+
+void TrpVariables::AddVariable(const QString& category, const QString& name, const ScriptValue& value) {
+  const int existing = IndexOf(name);
+  if (existing >= 0) {
+    Items(existing)->SetValue(value);
+    return;
+  }
+  const int header = CategoryIndex(category);
+  if (header < 0 && !category.isEmpty()) return;
+  TrpVariable* item = Insert(CategoryEnd(header));
+  item->SetName(name);
+  item->SetValue(value);
+}
+
+void TrpVariables::Assign(const TrpVariables& source) {
+  Clear();
+  for (int i = 0; i < source.Count(); ++i) {
+    TrpVariable* item = Add();
+    item->SetName(source.Items(i)->Name());
+    item->SetValue(source.Items(i)->Value());
+    item->SetInherited(source.Items(i)->Inherited());
+  }
+}
+
+// --- TrpVariables: files --------------------------------------------------------------------------
+
+void TrpVariables::LoadFromXMLItem(const TrpXMLItem& item, bool oldFormat, QStringList* errors) {
+  Clear();
+  for (int i = 0; i < item.Count(); ++i) {
+    const TrpXMLItem& child = *item.Items(i);
+    if (child.Name().compare(kItem, Qt::CaseInsensitive) != 0) continue;
+    rpXMLToObj(child.Text(), *Add(), errors, nullptr, oldFormat);
+  }
+}
+
+void TrpVariables::SaveToXMLItem(TrpXMLItem& item) const {
+  for (int i = 0; i < Count(); ++i) {
+    TrpXMLItem* child = item.Add(kItem);
+    child->SetText(rpObjToXML(*Items(i)).trimmed());
+  }
+}
+
+void TrpVariables::LoadFromStream(QIODevice& stream) {
+  TrpXMLDocument document;
+  document.LoadFromStream(&stream);
+  TrpXMLItem& root = *document.Root();
+  if (root.Name().compare(kRoot, Qt::CaseInsensitive) != 0) return;
+  LoadFromXMLItem(root, document.OldVersion());
+}
+
+void TrpVariables::SaveToStream(QIODevice& stream) const {
+  TrpXMLDocument document;
+  document.SetAutoIndent(true);
+  document.Root()->SetName(kRoot);
+  SaveToXMLItem(*document.Root());
+  document.SaveToStream(&stream);
+}
+
+void TrpVariables::LoadFromFile(const QString& fileName) {
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly))
+    throw TrpError(QStringLiteral("Cannot open file \"%1\"").arg(fileName));
+  LoadFromStream(file);
+}
+
+void TrpVariables::SaveToFile(const QString& fileName) const {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  SaveToStream(buffer);
+  QFile file(fileName);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(buffer.data()) != buffer.size())
+    throw TrpError(QStringLiteral("Cannot write file \"%1\"").arg(fileName));
+}
+
+TrpVariables& rpGlobalVariables() {
+  static TrpVariables variables;
+  return variables;
+}

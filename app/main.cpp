@@ -9,6 +9,7 @@
 #include "report/preview/install_preview.h"
 #include "app/screenshot.h"
 #include "app/worksheet_window.h"
+#include "report/print/print_job_install.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ void SaveScreenshotWhenReady(stroval::TForm19& window) {
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   stroval::RegisterFontSubstitutions();
+  rpInstallPrintJob();
   rpInstallEngine();
   rpInstallPreviewPages();
   rpInstallPreview();

@@ -11,12 +11,14 @@
 #include "report/model/report_classes.h"
 #include "report/model/report_error.h"
 #include "report/model/report_options.h"
+#include "report/print/print_job_install.h"
 #include "report/store/install_preview_pages.h"
 #include "report/store/xml_serializer.h"
 #include "script/compiler.h"
 #include "script/lexer.h"
 #include "script/script.h"
 #include "script/script_error.h"
+#include "tools/stroval-report/print_command.h"
 
 #include <QFile>
 
@@ -34,6 +36,12 @@ const char kUsage[] =
     "  script FILE     Compile and run a script file. The syntax comes from --syntax,\n"
     "                  else from the extension: .pas PascalScript, .cpp C++Script,\n"
     "                  .bas BasicScript, .js JScript.\n"
+    "  print FILE      Print a prepared report (.rpp) or a report definition, which is\n"
+    "                  prepared first: --printer NAME, --pages RANGE (\"1,3-5,8-\"),\n"
+    "                  --copies N (1..1000), --mode default|split|join|scale,\n"
+    "                  --sheet PAPER (the sheet of the other modes: a name or number).\n"
+    "  pdf FILE -o OUT.pdf\n"
+    "                  The same, printed to a PDF file.\n"
     "  help            Show this text.\n"
     "\n"
     "Options:\n"
@@ -227,6 +235,7 @@ int runScript(const Options& options, Io& io) {
 }  // namespace
 
 int rpRunReportTool(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+  if (const auto printed = rpRunPrintCommand(arguments, out, err)) return *printed;
   Io io{out, err};
   Options options;
   QString problem;
@@ -257,6 +266,7 @@ void rpStartReportTool() {
   rpSetErrorBox(&errorBox);
   rpRegisterReportClasses();
   rpInstallXMLSerializer();
+  rpInstallPrintJob();
   rpInstallPreviewPages();
   scInstallCompiler();
 }

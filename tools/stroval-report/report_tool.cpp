@@ -11,6 +11,7 @@
 #include "report/model/report_classes.h"
 #include "report/model/report_error.h"
 #include "report/model/report_options.h"
+#include "report/engine/install_engine.h"
 #include "report/print/print_job_install.h"
 #include "report/store/install_preview_pages.h"
 #include "report/store/xml_serializer.h"
@@ -18,6 +19,8 @@
 #include "script/lexer.h"
 #include "script/script.h"
 #include "script/script_error.h"
+#include "tools/stroval-report/prepare_command.h"
+#include "tools/stroval-report/render_command.h"
 #include "tools/stroval-report/print_command.h"
 
 #include <QFile>
@@ -42,6 +45,11 @@ const char kUsage[] =
     "                  --sheet PAPER (the sheet of the other modes: a name or number).\n"
     "  pdf FILE -o OUT.pdf\n"
     "                  The same, printed to a PDF file.\n"
+    "  prepare REPORT -o OUT.rpp\n"
+    "                  Prepare a report definition and save the prepared report.\n"
+    "  render FILE --png DIR [--zoom Z]\n"
+    "                  Draw every page of a prepared report (or of a definition,\n"
+    "                  prepared first) into DIR/page-001.png, ... at Z pixels per unit.\n"
     "  help            Show this text.\n"
     "\n"
     "Options:\n"
@@ -235,6 +243,8 @@ int runScript(const Options& options, Io& io) {
 }  // namespace
 
 int rpRunReportTool(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+  if (const auto prepared = rpRunPrepareCommand(arguments, out, err)) return *prepared;
+  if (const auto rendered = rpRunRenderCommand(arguments, out, err)) return *rendered;
   if (const auto printed = rpRunPrintCommand(arguments, out, err)) return *printed;
   Io io{out, err};
   Options options;
@@ -266,6 +276,7 @@ void rpStartReportTool() {
   rpSetErrorBox(&errorBox);
   rpRegisterReportClasses();
   rpInstallXMLSerializer();
+  rpInstallEngine();
   rpInstallPrintJob();
   rpInstallPreviewPages();
   scInstallCompiler();

@@ -1,0 +1,86 @@
+// stroval-report prepare and render, run in-process on a report file written by the test.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include "qstring_printer.h"
+#include "report/model/band_kinds.h"
+#include "report/model/data_band.h"
+#include "report/model/memo_view.h"
+#include "report/model/report.h"
+#include "report/model/report_page.h"
+#include "report/model/report_services.h"
+#include "tools/stroval-report/report_tool.h"
+
+namespace {
+
+class ReportToolEngine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    rpStartReportTool();
+    ASSERT_TRUE(Dir.isValid());
+    TrpReport report;
+    auto* page = new TrpReportPage(&report);
+    page->SetName(QStringLiteral("Page1"));
+    auto* data = new TrpMasterData(page);
+    data->SetName(QStringLiteral("Rows"));
+    data->SetHeight(100);
+    data->SetRowCount(25);
+    auto* memo = new TrpMemoView(data);
+    memo->SetName(QStringLiteral("Text"));
+    memo->SetBounds(0, 0, 200, 40);
+    memo->SetText(QStringLiteral("row"));
+    Definition = Dir.filePath(QStringLiteral("rows.xml"));
+    report.SaveToFile(Definition);
+  }
+  void TearDown() override { rpReportServices() = TrpReportServices{}; }
+
+  int Tool(const QStringList& arguments) {
+    Out.clear();
+    Err.clear();
+    QTextStream out(&Out), err(&Err);
+    return rpRunReportTool(arguments, out, err);
+  }
+
+  QTemporaryDir Dir;
+  QString Definition;
+  QString Out, Err;
+};
+
+TEST_F(ReportToolEngine, PrepareSavesThePreparedReport) {
+  const QString rpp = Dir.filePath(QStringLiteral("rows.rpp"));
+  ASSERT_EQ(Tool({"prepare", Definition, "-o", rpp}), 0) << Err.toStdString();
+  EXPECT_TRUE(Out.contains(QStringLiteral("3 page(s)"))) << Out.toStdString();
+  QFile file(rpp);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.readAll().contains("<preparedreport>"));
+}
+
+TEST_F(ReportToolEngine, PrepareReportsAMissingFileAndAMissingOutput) {
+  EXPECT_EQ(Tool({"prepare", Dir.filePath("none.xml"), "-o", Dir.filePath("x.rpp")}), 1);
+  EXPECT_TRUE(Err.contains(QStringLiteral("no such file")));
+  EXPECT_EQ(Tool({"prepare", Definition}), 2);
+}
+
+TEST_F(ReportToolEngine, RenderDrawsEveryPageOfAPreparedReport) {
+  const QString rpp = Dir.filePath(QStringLiteral("rows.rpp"));
+  ASSERT_EQ(Tool({"prepare", Definition, "-o", rpp}), 0) << Err.toStdString();
+  const QString png = Dir.filePath(QStringLiteral("png"));
+  ASSERT_EQ(Tool({"render", rpp, "--png", png, "--zoom", "0.5"}), 0) << Err.toStdString();
+  const QStringList files = QDir(png).entryList({"*.png"}, QDir::Files, QDir::Name);
+  EXPECT_EQ(files, (QStringList{"page-001.png", "page-002.png", "page-003.png"}));
+  const QImage first(QDir(png).filePath(files.value(0)));
+  EXPECT_EQ(first.size(), QSize(397, 562));  // 794 x 1123 units at half size, rounded up
+}
+
+TEST_F(ReportToolEngine, RenderPreparesADefinitionFirst) {
+  const QString png = Dir.filePath(QStringLiteral("direct"));
+  ASSERT_EQ(Tool({"render", Definition, "--png", png}), 0) << Err.toStdString();
+  EXPECT_EQ(QDir(png).entryList({"*.png"}, QDir::Files).size(), 3);
+  EXPECT_EQ(Tool({"render", Definition, "--png", png, "--zoom", "0"}), 2);
+}
+
+}  // namespace

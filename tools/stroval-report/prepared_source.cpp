@@ -1,0 +1,82 @@
+#include "tools/stroval-report/prepared_source.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include "report/model/custom_preview_pages.h"
+#include "report/model/engine_options.h"
+#include "report/model/report.h"
+#include "report/model/report_error.h"
+#include "report/model/report_options.h"
+
+namespace {
+
+void listErrors(const TrpReport& report, const QString& fileName, QTextStream& err) {
+  for (const QString& e : report.Errors()) err << fileName << ": " << e << '\n';
+}
+
+// A prepared report names its root element at the start of the file.
+bool isPreparedReport(const QString& fileName) {
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  return file.read(512).contains("<preparedreport");
+}
+
+}  // namespace
+
+bool rpLoadDefinition(TrpReport& report, const QString& fileName, const QString& password,
+                      QTextStream& err) {
+  if (!QFileInfo::exists(fileName)) {
+    err << "stroval-report: " << fileName << ": no such file\n";
+    return false;
+  }
+  // The tool lists errors itself; a load keeps the program's silent mode.
+  report.EngineOptions().SetNewSilentMode(simSilent);
+  report.ReportOptions().SetHiddenPassword(password);
+  bool loaded = false;
+  try {
+    loaded = report.LoadFromFile(fileName);
+  } catch (const std::exception& e) {
+    report.AddError(QString::fromUtf8(e.what()));
+  }
+  if (!loaded || !report.Errors().isEmpty()) {
+    err << "stroval-report: " << fileName << ": cannot be read as a report\n";
+    listErrors(report, fileName, err);
+    return false;
+  }
+  return true;
+}
+
+bool rpPrepareDefinition(TrpReport& report, const QString& fileName, QTextStream& err) {
+  bool prepared = false;
+  try {
+    prepared = report.PrepareReport();
+  } catch (const TrpError& e) {
+    report.AddError(e.Message());
+  }
+  if (prepared && report.PreviewPages()) return true;
+  err << "stroval-report: " << fileName << ": the report could not be prepared\n";
+  listErrors(report, fileName, err);
+  return false;
+}
+
+bool rpOpenPreparedPages(TrpReport& report, const QString& fileName, const QString& password,
+                         QTextStream& err) {
+  if (!QFileInfo::exists(fileName)) {
+    err << "stroval-report: " << fileName << ": no such file\n";
+    return false;
+  }
+  if (!isPreparedReport(fileName))
+    return rpLoadDefinition(report, fileName, password, err) &&
+           rpPrepareDefinition(report, fileName, err);
+  TrpCustomPreviewPages* store = report.PreviewPages();
+  try {
+    if (store && store->LoadFromFile(fileName, true)) return true;
+  } catch (const std::exception& e) {
+    err << "stroval-report: " << fileName << ": " << QString::fromUtf8(e.what()) << '\n';
+    return false;
+  }
+  err << "stroval-report: " << fileName << ": cannot be read as a prepared report\n";
+  return false;
+}

@@ -4,6 +4,15 @@
 #include "fake_preview_pages.h"
 #include "printer_fixture.h"
 #include "private_cups_server.h"
+#include "worksheet_report_builder.h"
+
+#include "report/engine/install_engine.h"
+#include "report/model/engine_options.h"
+#include "report/model/report_classes.h"
+#include "report/model/report_services.h"
+#include "report/print/print_job_install.h"
+#include "report/store/install_preview_pages.h"
+#include "report/store/xml_serializer.h"
 
 #include "report/model/print_options.h"
 #include "report/model/report.h"
@@ -186,6 +195,62 @@ TEST_F(CupsPrintJob, ASheetPrintedToTheQueueArrivesWithInkWhereDrawnOnly) {
   }
   // Below the drawing the page is blank.
   EXPECT_GT(picture.Grey(QRectF(20, 120, 170, 150), kDpi).first, 200);
+}
+
+// A rectangle of report units, relative to the worksheet's printable corner, in millimetres of
+// the sheet.
+QRectF SheetMm(double left, double top, double width, double height) {
+  const double m = WorksheetGeometry::Margin, u = static_cast<double>(rp01cm);
+  return QRectF(m + left / u, m + top / u, width / u, height / u);
+}
+
+TEST_F(CupsPrintJob, TheWorksheetReachesTheQueueWithInkOnTitleAndFilledCellsOnly) {
+  rpRegisterReportClasses();
+  rpInstallXMLSerializer();
+  rpInstallPreviewPages();
+  rpInstallEngine();
+  rpInstallPrintJob();
+  auto report = std::make_unique<TrpReport>();
+  report->EngineOptions().SetNewSilentMode(simSilent);
+  BuildWorksheetReport(*report);
+  ASSERT_TRUE(report->PrepareReport()) << qPrintable(report->Errors().join('\n'));
+  const QString title = Server()->NewTitle();
+  report->ReportOptions().SetName(title);
+  report->PrintOptions().SetShowDialog(false);
+  report->PrintOptions().SetPrinter(Server()->Queue());
+  const bool printed = report->Print();
+  report.reset();
+  rpReportServices() = TrpReportServices{};
+  ASSERT_TRUE(printed) << qPrintable(ErrorBoxes.join('\n'));
+  ASSERT_TRUE(Server()->WaitUntilIdle(90));
+  const QString output = Server()->OutputOf(title);
+  ASSERT_FALSE(output.isEmpty()) << "cups-pdf wrote nothing for " << qPrintable(title);
+
+  const QString info = RunTool("pdfinfo", {output});
+  if (info.isEmpty()) GTEST_SKIP() << "poppler-utils are not installed";
+  EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\b")))) << qPrintable(info);
+  QTemporaryDir dir;
+  constexpr int kDpi = 100;
+  RunTool("pdftoppm", {QStringLiteral("-gray"), QStringLiteral("-r"), QString::number(kDpi),
+                       QStringLiteral("-singlefile"), output, dir.filePath(QStringLiteral("sheet"))});
+  GreyPicture picture;
+  ASSERT_TRUE(picture.Load(dir.filePath(QStringLiteral("sheet.pgm"))));
+  for (const double shift : {0.0, WorksheetGeometry::CopyShift}) {
+    SCOPED_TRACE(shift);
+    EXPECT_LT(picture.Grey(SheetMm(5, 9 + shift, 120, 20), kDpi).first, 128) << "title";
+    EXPECT_LT(picture.Grey(SheetMm(5, 49 + shift, 40, 20), kDpi).first, 128) << "caption";
+    for (int column = 1; column <= 2; ++column)
+      for (int row = 1; row <= 4; ++row)
+        EXPECT_LT(picture.Grey(SheetMm(WorksheetGeometry::CellLeft(column),
+                                       WorksheetGeometry::CellTop(row) + shift, 16, 18),
+                               kDpi).first,
+                  128)
+            << "filled cell " << column << "," << row;
+    // Columns 3 to 8 are empty.
+    EXPECT_GT(picture.Grey(SheetMm(WorksheetGeometry::CellLeft(3) - 2, 95 + shift, 560, 380), kDpi)
+                  .first,
+              200);
+  }
 }
 
 }  // namespace

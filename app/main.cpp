@@ -5,6 +5,7 @@
 
 #include "report/engine/font_substitutions.h"
 #include "report/engine/install_engine.h"
+#include "report/engine/report_script.h"
 #include "report/store/install_preview_pages.h"
 #include "report/preview/install_preview.h"
 #include "app/screenshot.h"
@@ -38,6 +39,7 @@ int main(int argc, char* argv[]) {
   stroval::RegisterFontSubstitutions();
   rpInstallPrintJob();
   rpInstallEngine();
+  rpInstallReportScript();
   rpInstallPreviewPages();
   rpInstallPreview();
   stroval::TForm19 window;

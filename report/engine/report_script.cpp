@@ -20,7 +20,7 @@ const QString kDivisionByZero = QStringLiteral("Floating point division by zero"
 
 TrpReportScript::TrpReportScript(TrpReport& report)
     : FReport(report), FScript(std::make_unique<TscScript>()), FExpressionCache(FScript.get()),
-      FObjects(*FScript) {
+      FObjects(*FScript), FEngineObject(report), FOutlineObject(report) {
   FScript->FExtendedCharset = true;
   FScript->AddRTTI();
 }
@@ -67,6 +67,10 @@ void TrpReportScript::RegisterObjects(TrpReport& activeReport) {
     if (!object->Name().isEmpty()) FScript->AddObject(object->Name(), FObjects.Wrap(object));
   }
   FScript->AddObject(QStringLiteral("Report"), FObjects.Wrap(&FReport));
+  TrpEngineScriptObject::RegisterClass(*FScript);
+  FScript->AddObject(QStringLiteral("Engine"), &FEngineObject);
+  TrpOutlineScriptObject::RegisterClass(*FScript);
+  FScript->AddObject(QStringLiteral("Outline"), &FOutlineObject);
   // "Self" is typed TrpView; the class is known once the report has a view.
   for (TrpComponent* object : FReport.AllObjects())
     if (dynamic_cast<TrpView*>(object)) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "report/engine/expression_cache.h"
+#include "report/engine/run_script_objects.h"
 #include "report/engine/script_objects.h"
 #include "report/model/custom_report_script.h"
 
@@ -52,6 +53,7 @@ class TrpReportScript : public TrpCustomReportScript {
   TrpScriptObjects& Objects() { return FObjects; }
 
  private:
+  bool DataSetField(const QString& name, ScriptValue& value) const;
   bool SystemVariable(const QString& name, ScriptValue& value) const;
   bool ReportVariable(const QString& name, ScriptValue& value);
   bool ScriptVariable(const QString& name, ScriptValue& value) const;
@@ -66,6 +68,8 @@ class TrpReportScript : public TrpCustomReportScript {
   std::unique_ptr<TscScript> FScript;
   TrpExpressionCache FExpressionCache;
   TrpScriptObjects FObjects;
+  TrpEngineScriptObject FEngineObject;
+  TrpOutlineScriptObject FOutlineObject;
   TscScript* FSaveParentScript = nullptr;
   bool FParentSaved = false;
   TscCustomVariable* FLocalVariable = nullptr;

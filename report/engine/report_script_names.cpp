@@ -3,7 +3,9 @@
 #include "report/engine/report_script.h"
 #include "report/model/custom_engine.h"
 #include "report/model/custom_preview_pages.h"
+#include "report/model/data_set.h"
 #include "report/model/report.h"
+#include "report/model/report_data_sets.h"
 #include "report/model/variables.h"
 #include "script/day_number.h"
 #include "script/script.h"
@@ -18,7 +20,32 @@ constexpr int kMaxVariableDepth = 64;
 enum SystemVariableIndex { svDate, svTime, svPage, svPageNo, svTotalPages, svTotalPagesNo, svLine,
                            svLineNo, svCopyName };
 
+// Splits `alias."field"` into its parts; false for any other form.
+bool splitFieldReference(const QString& name, QString& alias, QString& field) {
+  const qsizetype dot = name.indexOf(QLatin1String(".\""));
+  if (dot <= 0 || !name.endsWith(u'"') || name.size() < dot + 3) return false;
+  alias = name.left(dot).trimmed();
+  field = name.mid(dot + 2, name.size() - dot - 3);
+  return !alias.isEmpty();
+}
+
 }  // namespace
+
+bool TrpReportScript::DataSetField(const QString& name, ScriptValue& value) const {
+  QString alias, field;
+  if (!splitFieldReference(name, alias, field)) return false;
+  const TrpReportDataSets& dataSets = FReport.DataSets();
+  for (int i = 0; i < dataSets.Count(); ++i) {
+    const TrpReportDataSet& entry = *dataSets.Items(i);
+    if (entry.DataSetName().compare(alias, Qt::CaseInsensitive) != 0) continue;
+    TrpDataSet* dataSet = entry.DataSet();
+    if (!dataSet || !rpIsLiveDataSet(dataSet)) dataSet = rpFindDataSet(FReport, nullptr, alias);
+    if (!dataSet) return false;
+    value = dataSet->GetValue(field);
+    return true;
+  }
+  return false;
+}
 
 bool TrpReportScript::SystemVariable(const QString& name, ScriptValue& value) const {
   const QStringList& names = FReport.SysVariables();
@@ -73,6 +100,7 @@ bool TrpReportScript::ScriptVariable(const QString& name, ScriptValue& value) co
 }
 
 bool TrpReportScript::DoGetValue(const QString& name, ScriptValue& value) {
+  if (DataSetField(name, value)) return true;
   if (SystemVariable(name, value)) return true;
   if (FReport.OnGetValue || FReport.OnNewGetValue) {
     ScriptValue answer;

@@ -9,6 +9,8 @@
 #include "report/engine/report_script.h"
 #include "report/model/band_kinds.h"
 #include "report/model/data_band.h"
+#include "report/model/data_set.h"
+#include "report/model/report_data_sets.h"
 #include "report/model/engine_options.h"
 #include "report/model/memo_view.h"
 #include "report/model/report_classes.h"
@@ -59,6 +61,16 @@ class ReportScript : public ::testing::Test {
   TrpReportPage* page = nullptr;
   TrpMasterData* data = nullptr;
   TrpMemoView* memo = nullptr;
+};
+
+// A data set whose current record has the field "Name".
+class NameDataSet : public TrpDataSet {
+ public:
+  using TrpDataSet::TrpDataSet;
+  ScriptValue GetValue(const QString& field) override {
+    return field.compare(QLatin1String("Name"), Qt::CaseInsensitive) == 0 ? ScriptValue(QStringLiteral("Ann"))
+                                                                          : ScriptValue::Null();
+  }
 };
 
 struct SystemVariableCase {
@@ -273,4 +285,19 @@ TEST_F(ReportScript, FreedObjectsLeaveTheScript) {
   delete memo;
   EXPECT_EQ(binding().GetSelfValue(), nullptr);
   EXPECT_ANY_THROW(report->Calc(QStringLiteral("Memo1.Left")));
+}
+
+TEST_F(ReportScript, DataSetFieldsAreReadFromTheCurrentRecord) {
+  auto* dataSet = new NameDataSet(report.get());
+  dataSet->SetUserName(QStringLiteral("Customers"));
+  report->DataSets().Add()->SetDataSetName(QStringLiteral("Customers"));
+  EXPECT_EQ(calc(QStringLiteral("Customers.\"Name\"")), ScriptValue(QStringLiteral("Ann")));
+  EXPECT_EQ(calc(QStringLiteral("<Customers.\"Name\"> + '!'")), ScriptValue(QStringLiteral("Ann!")));
+  EXPECT_TRUE(calc(QStringLiteral("<Other.\"Name\">")).IsNull());
+}
+
+TEST_F(ReportScript, EngineIsReachableByName) {
+  EXPECT_EQ(calc(QStringLiteral("Engine.CurLine")), ScriptValue(3));
+  EXPECT_EQ(calc(QStringLiteral("Engine.TotalPages + 1")), ScriptValue(6));
+  EXPECT_EQ(calc(QStringLiteral("Engine.FreeSpace")), ScriptValue(0.0));
 }

@@ -10,6 +10,7 @@
 #include "report/model/report.h"
 #include "report/model/report_classes.h"
 #include "report/model/report_error.h"
+#include "report/engine/report_script.h"
 #include "report/model/report_options.h"
 #include "report/engine/install_engine.h"
 #include "report/print/print_job_install.h"
@@ -280,4 +281,5 @@ void rpStartReportTool() {
   rpInstallPrintJob();
   rpInstallPreviewPages();
   scInstallCompiler();
+  rpInstallReportScript();
 }

@@ -338,6 +338,23 @@ TEST_F(PrintJob, APagesPaperChangeSetsThePrinterUpAgain) {
   EXPECT_EQ(Laser->Resets.size(), 2 + 1);
 }
 
+TEST_F(PrintJob, ReportsPrintingProgressWithEachPageNumber) {
+  Pages.AddTestPages(3);
+  Report.PrintOptions().SetPageNumbers(QStringLiteral("3,1"));
+  QStringList steps;
+  Report.OnProgressStart = [&steps](TrpReport*, TrpProgressType kind, int) {
+    steps.append(QStringLiteral("start %1").arg(kind == ptPrinting));
+  };
+  Report.OnProgress = [&steps](TrpReport*, TrpProgressType, int page) {
+    steps.append(QString::number(page));
+  };
+  Report.OnProgressStop = [&steps](TrpReport*, TrpProgressType, int) {
+    steps.append(QStringLiteral("stop"));
+  };
+  ASSERT_TRUE(Print());
+  EXPECT_EQ(steps, (QStringList{"start 1", "3", "1", "stop"}));
+}
+
 TEST_F(PrintJob, TheInstalledJobPrintsTheStoresPages) {
   const auto previous = rpReportServices().PrintPreparedPages;
   rpInstallPrintJob();

@@ -1,0 +1,170 @@
+// ShowReport through the real engine and prepared-pages store: the preview window opens modal and
+// maximised, the report is prepared inside it, and the page appears at page width with the sheet
+// drawn twice, the copy 532 units x zoom lower.
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "report/engine/install_engine.h"
+#include "report/model/common_error_handler.h"
+#include "report/model/engine_options.h"
+#include "report/model/preview_options.h"
+#include "report/model/report_classes.h"
+#include "report/model/report_services.h"
+#include "report/preview/install_preview.h"
+#include "report/preview/preview.h"
+#include "report/preview/preview_form.h"
+#include "report/preview/preview_workspace.h"
+#include "report/store/install_preview_pages.h"
+#include "report/store/xml_serializer.h"
+#include "worksheet_definition.h"
+
+namespace {
+
+// What the test saw of the window once the page was there.
+struct Seen {
+  bool Window = false;
+  bool Maximised = false;
+  QString Caption;
+  QString Status;
+  QString PageBox;
+  QString OfLabel;
+  QString ZoomText;
+  long double Zoom = 0;
+  long double PageWidthZoom = 0;
+  QRect Page;
+  QImage Image;
+  // The view scrolled down as far as it goes (a maximised window is shorter than the page).
+  QImage Scrolled;
+  int ScrolledBy = 0;
+};
+
+bool isInk(QColor c) {
+  return c.red() + c.green() + c.blue() < 3 * 160;
+}
+
+int inkIn(const QImage& image, QRect area) {
+  area = area.intersected(image.rect());
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) count += isInk(image.pixelColor(x, y));
+  return count;
+}
+
+// A rectangle of report units on the prepared page, in workspace pixels.
+QRect onScreen(const Seen& seen, Extended left, Extended top, Extended width, Extended height) {
+  const Extended margin = worksheet::kMargin * rp01cm;
+  const auto px = [&](Extended v) { return static_cast<int>(rpRound(v * seen.Zoom)); };
+  return QRect(seen.Page.left() + px(margin + left), seen.Page.top() + px(margin + top), px(width), px(height));
+}
+
+class ShowReport : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    rpRegisterReportClasses();
+    rpInstallXMLSerializer();
+    rpInstallPreviewPages();
+    rpInstallEngine();
+    rpInstallPreview();
+    Report = std::make_unique<TrpReport>();
+    Report->EngineOptions().SetNewSilentMode(simSilent);
+    Report->PreviewOptions().SetZoomMode(zmPageWidth);
+    worksheet::Build(*Report);
+  }
+  void TearDown() override {
+    Report.reset();
+    rpReportServices() = TrpReportServices{};
+  }
+
+  // Watches the modal window until the prepared page is laid out and painted, notes what it
+  // shows, and closes it.
+  Seen ShowAndLook() {
+    Seen seen;
+    QTimer poll;
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      auto* form = qobject_cast<TrpPreviewForm*>(QApplication::activeModalWidget());
+      if (!form) return;
+      TrpPreview& preview = *form->PreviewControl();
+      const bool ready = preview.PageCount() == 1 && !preview.Running() && preview.Workspace()->PageList().Count() == 1;
+      if (!ready && clock.elapsed() < 20000) return;
+      seen.Window = true;
+      seen.Maximised = form->windowState() & Qt::WindowMaximized;
+      seen.Caption = form->windowTitle();
+      seen.Status = form->StatusText(0);
+      seen.PageBox = form->PageE->text();
+      seen.OfLabel = form->OfNL->text();
+      seen.ZoomText = form->ZoomCB->currentText();
+      seen.Zoom = preview.Zoom();
+      const int sb = preview.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+      seen.PageWidthZoom = (preview.Workspace()->width() - sb - 26) / 794.0L;
+      seen.Page = preview.Workspace()->ScreenBounds(0);
+      TrpPreviewWorkspace& ws = *preview.Workspace();
+      seen.Image = ws.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+      const int before = ws.VertPosition();
+      ws.SetVertPosition(before + int(rpRound(worksheet::kCopyShift * seen.Zoom)));
+      seen.ScrolledBy = ws.VertPosition() - before;
+      seen.Scrolled = ws.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+      form->close();
+    });
+    poll.start(20);
+    Report->ShowReport();
+    return seen;
+  }
+
+  std::unique_ptr<TrpReport> Report;
+};
+
+}  // namespace
+
+TEST_F(ShowReport, OpensTheMaximisedWindowAtPageWidthOnPageOneOfOne) {
+  const Seen seen = ShowAndLook();
+  ASSERT_TRUE(seen.Window);
+  EXPECT_TRUE(seen.Maximised);
+  EXPECT_EQ(seen.Caption.toStdString(), "Preview");
+  EXPECT_EQ(seen.Status.toStdString(), "Page 1 of 1");
+  EXPECT_EQ(seen.PageBox.toStdString(), "1");
+  EXPECT_EQ(seen.OfLabel.toStdString(), "of 1");
+  EXPECT_NEAR(double(seen.Zoom), double(seen.PageWidthZoom), 1e-12);
+  EXPECT_EQ(seen.ZoomText.toStdString(), QString::number(rpRound(seen.Zoom * 100)).toStdString() + "%");
+  EXPECT_EQ(Report->Preview(), nullptr) << "the window is gone";
+}
+
+TEST_F(ShowReport, DrawsTheSheetTwiceTheCopy532UnitsTimesZoomLower) {
+  const Seen seen = ShowAndLook();
+  ASSERT_TRUE(seen.Window);
+  ASSERT_FALSE(seen.Image.isNull());
+  const QString keep = qEnvironmentVariable("STROVAL_PREVIEW_SCREENSHOT");
+  if (!keep.isEmpty()) seen.Image.save(keep);
+  // A white sheet: a corner of the page away from any object.
+  EXPECT_EQ(seen.Image.pixelColor(seen.Page.left() + 3, seen.Page.top() + 3), QColor(Qt::white));
+  const struct {
+    const char* What;
+    QRect Area;
+  } parts[] = {
+      {"title", onScreen(seen, 5, 9, 731, 40)},
+      {"class caption", onScreen(seen, 5, 49, 95, 40)},
+      {"first cell", onScreen(seen, 0, 100, 93, 90)},
+  };
+  // On the scrolled view the copy stands 532 units x zoom below the original, less the scroll.
+  const int copyShift = int(rpRound(worksheet::kCopyShift * seen.Zoom)) - seen.ScrolledBy;
+  ASSERT_GT(seen.ScrolledBy, 0);
+  if (!keep.isEmpty()) seen.Scrolled.save(QString(keep).replace(QStringLiteral(".png"), QStringLiteral("-copy.png")));
+  for (const auto& part : parts) {
+    const int first = inkIn(seen.Image, part.Area);
+    const int copy = inkIn(seen.Scrolled, part.Area.translated(0, copyShift));
+    EXPECT_GT(first, 20) << part.What;
+    EXPECT_GT(copy, 20) << part.What << " (copy)";
+    EXPECT_NEAR(copy, first, first / 5 + 5) << part.What;
+  }
+  // The empty eighth column has no ink in either half.
+  EXPECT_EQ(inkIn(seen.Image, onScreen(seen, 7 * 93 + 10, 110, 60, 60)), 0);
+  EXPECT_EQ(inkIn(seen.Scrolled, onScreen(seen, 7 * 93 + 10, 110, 60, 60).translated(0, copyShift)), 0);
+}

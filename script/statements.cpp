@@ -13,7 +13,12 @@
 TscStatement::TscStatement(TscScript* program, const QString& sourcePos, const QString& unitName)
     : FProgram(program), FSourcePos(sourcePos), FUnitName(unitName) {}
 
-void TscStatement::RunLine() { FProgram->RunLine(FUnitName, FSourcePos); }
+void TscStatement::RunLine() {
+  const TscScript* p = FProgram;
+  // The common case, a main program without a line hook, needs no walk up the parents.
+  if (!p->FParent && !p->FOnRunLine) return;
+  FProgram->RunLine(FUnitName, FSourcePos);
+}
 
 bool TscStatement::Terminated() const { return FProgram->FTerminated; }
 
@@ -111,7 +116,11 @@ void TscAssignPlusStmt::Execute() {
   ScriptValue old = FVar->ReadValue();
   const ScriptValue value = FExpr->ReadValue();
   if (bothInt(old, value)) {
-    FVar->TakeValue(fromInt64(std::int64_t(old.ToInt32()) + value.ToInt32()));
+    const std::int64_t sum = std::int64_t(old.ToInt32()) + value.ToInt32();
+    if (sum >= INT32_MIN && sum <= INT32_MAX)
+      FVar->TakeInteger(int(sum));
+    else
+      FVar->TakeValue(ScriptValue(sum));
     return;
   }
   if (AppendInPlace(old, value)) return;

@@ -7,14 +7,6 @@
 #include "script/statements.h"
 #include "script/value_ops.h"
 
-namespace {
-
-ScriptValue counterValue(std::int64_t i, bool wide) {
-  return wide ? ScriptValue(i) : ScriptValue(static_cast<int>(i));
-}
-
-}  // namespace
-
 void TscWhileStmt::Execute() {
   RunLine();
   while (!Terminated() && FCondition->GetValue().ToBool()) {
@@ -50,7 +42,10 @@ void TscForStmt::Execute() {
   const std::int64_t b = wide ? last.ToInt64() : last.ToInt32();
   if (FDown ? a < b : a > b) return;
   for (std::int64_t i = a;;) {
-    FVariable->TakeValue(counterValue(i, wide));
+    if (wide)
+      FVariable->TakeValue(ScriptValue(i));
+    else
+      FVariable->TakeInteger(int(i));
     ExecuteList();
     if (LoopStopped() || i == b) break;
     i += FDown ? -1 : 1;

@@ -64,6 +64,14 @@ class TscCustomVariable : public TscItemList {
   // this way.
   bool ReadsStorage() const { return FPlainStorage && !FOnGetVarValue; }
   ScriptValue ReadValue() { return ReadsStorage() ? FValue : GetValue(); }
+  // The same for writing: TakeValue of an Integer into a writable plain Integer variable or
+  // parameter stores it as it is, so the interpreter stores it directly.
+  void TakeInteger(int value) {
+    if (FPlainStorage && !FIsReadOnly && FTyp == fvtInt)
+      FValue = ScriptValue(value);
+    else
+      TakeValue(ScriptValue(value));
+  }
 
   QString FName;
   QString FUppercaseName;

@@ -72,8 +72,8 @@ void TrpPrintJob::PrintTiles(int index, const PageSettings& page, const Sheet& s
   const Extended t = MmToPixelsY(FPrinter->TopMargin()), bm = MmToPixelsY(FPrinter->BottomMargin());
   const Extended sx = MmToPixelsX(FSplicingLine), sy = MmToPixelsY(FSplicingLine);
   // The page's size in printer pixels bounds the clip of the last tiles.
-  const int pageRight = static_cast<int>(rpRound(page.Width * rp01cm * r.x() / 96));
-  const Extended pageBottom = rpRound(page.Height * rp01cm * r.y() / 96);
+  const int right = static_cast<int>(rpRound(page.Width * rp01cm * r.x() / 96 - rm - 1));
+  const int bottom = static_cast<int>(rpRound(page.Height * rp01cm * r.y() / 96 - bm - 1));
 
   Extended advanceY = t;
   for (int row = 0; row < down; ++row) {
@@ -85,9 +85,7 @@ void TrpPrintJob::PrintTiles(int index, const PageSettings& page, const Sheet& s
         painter->save();
         const int left = static_cast<int>(rpRound(l + (column > 0 ? sx : 0)));
         const int top = static_cast<int>(rpRound(t + (row > 0 ? sy : 0)));
-        painter->setClipRect(QRect(QPoint(left, top),
-                                   QPoint(static_cast<int>(pageRight - rm - 1),
-                                          static_cast<int>(pageBottom - bm - 1))));
+        painter->setClipRect(QRect(QPoint(left, top), QPoint(right, bottom)));
       }
       DrawPage(index, r.x() / 96, r.y() / 96, -advanceX, -advanceY);
       if (painter) painter->restore();

@@ -75,6 +75,7 @@ void TrpPreviewPages::CopySourceObject(TrpComponent& object, TrpComponent& paren
   }
   TrpComponent* copy = createLike(object, &parentCopy);
   copy->Assign(object);
+  copy->SetrpComponentStyle(object.rpComponentStyle());  // how its records are written
   copy->SetName(object.Name());
   copy->SetOriginalComponent(&object);
   if (auto* memo = dynamic_cast<TrpCustomMemoView*>(copy)) {
@@ -102,6 +103,7 @@ void TrpPreviewPages::AddToSourcePage(TrpComponent& object) {
     if (TrpComponent* parentCopy = FDictionary.GetObject(owner->AliasName())) parent = parentCopy;
   TrpComponent* copy = createLike(object, parent);
   copy->Assign(object);
+  copy->SetrpComponentStyle(object.rpComponentStyle());
   const QString base = object.BaseName().isEmpty() ? QStringLiteral("Object") : object.BaseName();
   int number = 1;
   while (page.FindObject(base + QString::number(number))) ++number;

@@ -9,7 +9,8 @@
 // and, on their own, throw-away Evaluate calls (compiled anew each time) for the compile cost.
 // Our programs are compiled from PascalScript source text. Every time is CPU time around the
 // work alone (compiling and interpreter start-up excluded), so other load on the machine does
-// not count. The run ends with the ratios and whether the goals are met.
+// not count. The run ends with the ratios and whether the goals are met; with
+// --benchmark_repetitions=N the ratios use each benchmark's fastest repetition.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>

@@ -28,7 +28,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
   // Colours only on a terminal.
   RatioReporter();
   void ReportRuns(const std::vector<Run>& runs) override;
-  // Seconds per iteration of a benchmark that ran, if it did.
+  // Seconds per iteration of a benchmark that ran, if it did (the least of its repetitions).
   std::optional<double> Seconds(const std::string& name) const;
   // Prints the ratio table; returns whether every goal whose times exist was met.
   bool PrintSummary(const std::vector<RatioGoal>& goals,

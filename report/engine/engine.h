@@ -13,6 +13,7 @@
 #include "report/engine/band_tree.h"
 #include "report/model/custom_engine.h"
 
+class TrpAggregateList;
 class TrpCustomMemoView;
 class TrpDataSet;
 class TrpCustomOutline;
@@ -121,6 +122,9 @@ class TrpEngine : public TrpCustomEngine {
   TrpCustomPreviewPages& Store() const;
   TrpCustomOutline* Outline() const;
 
+  void EndAllKeeping();
+
+  std::unique_ptr<TrpAggregateList> FAggregates;
   QHash<TrpReportPage*, std::shared_ptr<TrpPageBands>> FBands;
   TrpReportPage* FPage = nullptr;
   TrpPageBands* FPageBands = nullptr;

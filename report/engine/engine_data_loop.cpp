@@ -2,6 +2,7 @@
 // columns and outline entries.
 #include <climits>
 
+#include "report/engine/aggregate.h"
 #include "report/engine/engine.h"
 #include "report/model/custom_outline.h"
 #include "report/model/custom_preview_pages.h"
@@ -42,8 +43,7 @@ ScriptValue TrpEngine::Evaluate(const QString& expression) {
 
 ScriptValue TrpEngine::GetAggregateValue(const QString& name, const QString& expression,
                                          TrpBand* band, int flags) {
-  (void)name, (void)expression, (void)band, (void)flags;
-  throw TrpError(QStringLiteral("Aggregates are not available: the report has no aggregate list"));
+  return FAggregates->GetValue(CurBand(), CurVColumn(), name, expression, band, flags);
 }
 
 // A data band with a data set of its own uses it; one with RowCount only, its own user data set.
@@ -245,6 +245,7 @@ void TrpEngine::CloseGroups(TrpDataNode& node, size_t from) {
     auto* footer = dynamic_cast<TrpGroupFooter*>(level.Footer);
     const bool hidden = footer && footer->HideIfSingleDataRecord() && level.Rows == 1;
     if (footer && !hidden) ShowBand(*footer);
+    if (hidden) FAggregates->Reset(*footer);
     RemoveFromHeaderList(level.Header);
     EndKeep(*level.Header);
     if (level.Outlined) Outline()->LevelUp();

@@ -2,6 +2,7 @@
 // and pasted at the top of the next column or page, with its outline entries and anchors.
 #include <cmath>
 
+#include "report/engine/aggregate.h"
 #include "report/engine/engine.h"
 #include "report/model/custom_outline.h"
 #include "report/model/custom_preview_pages.h"
@@ -17,13 +18,22 @@ void TrpEngine::StartKeep(TrpBand& band, int position, Extended top) {
   FKeepOutline = outline ? outline->GetCurPosition() : -1;
   FKeepAnchor = Store().GetAnchorCurPosition();
   FKeepCut = false;
+  FAggregates->StartKeep();
 }
 
 void TrpEngine::EndKeep(TrpBand& band) {
-  if (FKeeping && FKeepBand == &band) FKeeping = false;
+  if (FKeeping && FKeepBand == &band) EndAllKeeping();
 }
 
-void TrpEngine::BreakAllKeep() { FKeeping = false; }
+void TrpEngine::BreakAllKeep() {
+  if (FKeeping) EndAllKeeping();
+}
+
+// The kept rows' page-footer totals join the running ones again.
+void TrpEngine::EndAllKeeping() {
+  FKeeping = false;
+  FAggregates->EndKeep();
+}
 
 // Whether the kept block and the band waiting for room fit together into an empty column.
 bool TrpEngine::KeptBlockFitsEmptyPage() const {
@@ -56,5 +66,5 @@ void TrpEngine::PasteKeptBlock(bool toNewPage) {
   }
   SetCurY(Store().GetLastY(FPageCurX));
   FKeepCut = false;
-  FKeeping = false;
+  EndAllKeeping();
 }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 
+#include "report/engine/aggregate.h"
 #include "report/engine/engine.h"
 #include "report/model/custom_outline.h"
 #include "report/model/custom_preview_pages.h"
@@ -40,7 +41,8 @@ QStringList dataSetConflicts(const TrpReport& report, const TrpReportPage& page,
 
 }  // namespace
 
-TrpEngine::TrpEngine(TrpReport& report) : TrpCustomEngine(report) {}
+TrpEngine::TrpEngine(TrpReport& report)
+    : TrpCustomEngine(report), FAggregates(std::make_unique<TrpAggregateList>(report)) {}
 
 TrpEngine::~TrpEngine() = default;
 
@@ -79,6 +81,7 @@ bool TrpEngine::Initialize(TrpPage* only) {
   SetStart(QDateTime::currentDateTime());
   SetRunning(true);
   FBands.clear();
+  FAggregates->Clear();
   const QString misplaced = rpResources()->Get(QStringLiteral("enBandPos"));
   for (TrpReportPage* page : ReportPages()) {
     auto bands = std::make_shared<TrpPageBands>();
@@ -101,7 +104,10 @@ bool TrpEngine::Run(bool runDialogs, bool clearLastReport, TrpPage* page) {
   for (int i = 0; i < dataSets.Count(); ++i)
     if (TrpDataSet* data = dataSets.Items(i)->DataSet()) data->Initialize();
   try {
-    for (TrpReportPage* source : ReportPages()) Store().AddSourcePage(*source);
+    for (TrpReportPage* source : ReportPages()) {
+      Store().AddSourcePage(*source);
+      FAggregates->AddItems(*source);
+    }
     RunPass();
   } catch (...) {
     Finalize();
@@ -121,6 +127,7 @@ void TrpEngine::RunPass() {
   SetTotalPages(Store().GetCount());
   Store().SetCurPage(Store().GetCount() - 1);
   Store().ClearFirstPassPages();
+  FAggregates->ClearValues();
   SetFinalPass(true);
   RunReportPages();
 }

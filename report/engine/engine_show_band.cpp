@@ -2,6 +2,7 @@
 // test against the free space, its placement and recording in the store.
 #include <algorithm>
 
+#include "report/engine/aggregate.h"
 #include "report/engine/engine.h"
 #include "report/model/band_kinds.h"
 #include "report/model/class_info.h"
@@ -62,6 +63,7 @@ void TrpEngine::ShowBand(TrpBand& band) {
   if (band.Child() && !IsMultiColumn(band) && (band.Visible() || band.PrintChildIfInvisible()))
     ShowBand(*band.Child());
   if (keepChild) EndKeep(band);
+  if (dynamic_cast<TrpDataBand*>(&band)) FAggregates->AddValue(band, CurVColumn());
 }
 
 void TrpEngine::DoShow(TrpBand& band) {
@@ -73,12 +75,10 @@ void TrpEngine::DoShow(TrpBand& band) {
   }
   Stretch(band);
   const bool tested = band.Visible() && !needsNoRoom(band) && !IsMultiColumn(band);
-  if (tested && !MakeRoomFor(band)) {
-    Unstretch(band);
-    return;
-  }
-  Place(band);
+  if (!tested || MakeRoomFor(band)) Place(band);
   Unstretch(band);
+  // Totals shown by this band start again.
+  FAggregates->Reset(band);
 }
 
 // Makes room for a band that does not fit: a new column or page, or the band is split there.

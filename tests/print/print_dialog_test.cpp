@@ -4,6 +4,7 @@
 
 #include "report/print/custom_printer.h"
 #include "report/print/print_dialog.h"
+#include "report/print/print_dialog_pictures.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,7 +14,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QPainter>
+#include <QStyleOptionViewItem>
 #include <QTest>
+
+#include "report/res/image_list.h"
+#include "report/res/resources.h"
 
 namespace {
 
@@ -223,6 +229,38 @@ TEST_F(PrintDialog, TheCollatePictureFollowsTheCheckBox) {
   const QImage uncollated = d->CopiesPB->grab().toImage();
   EXPECT_EQ(collated.size(), QSize(92, 53));
   EXPECT_NE(collated, uncollated);
+}
+
+TEST(PrintDialogPictures, EveryModeHasItsOwnPictureOfItsSize) {
+  QList<QImage> pictures;
+  for (TrpPrintMode mode : {pmDefault, pmSplit, pmJoin, pmScale}) {
+    const QImage picture = rpPrintModePicture(mode);
+    EXPECT_EQ(picture.size(), QSize(64, 32));
+    EXPECT_EQ(picture.pixelColor(0, 0).alpha(), 0) << "the ground is transparent";
+    EXPECT_FALSE(pictures.contains(picture));
+    pictures.append(picture);
+  }
+  EXPECT_EQ(rpCollatePicture(true).size(), QSize(92, 53));
+  EXPECT_NE(rpCollatePicture(true), rpCollatePicture(false));
+}
+
+TEST_F(PrintDialog, PrinterItemsShowThePrinterPictureBeforeTheName) {
+  auto d = Open();
+  QImage item(200, 16, QImage::Format_ARGB32);
+  item.fill(Qt::white);
+  QPainter painter(&item);
+  QStyleOptionViewItem option;
+  option.rect = QRect(0, 0, 200, 16);
+  option.palette = d->palette();
+  d->PrintersCB->itemDelegate()->paint(&painter, option, d->PrintersCB->model()->index(0, 0));
+  painter.end();
+  const QImage icon = rpResources()->GetPreviewButtonImages().Image(2);
+  ASSERT_FALSE(icon.isNull());
+  bool iconDrawn = false;
+  for (int y = 0; y < 16 && !iconDrawn; ++y)
+    for (int x = 2; x < 18 && !iconDrawn; ++x) iconDrawn = item.pixelColor(x, y) != Qt::white;
+  EXPECT_TRUE(iconDrawn);
+  EXPECT_EQ(d->PrintersCB->itemDelegate()->sizeHint(option, d->PrintersCB->model()->index(0, 0)).height(), 16);
 }
 
 TEST_F(PrintDialog, TheRangeEditChoosesPagesWhenEntered) {

@@ -2,12 +2,14 @@
 
 #include "report/engine/aggregate.h"
 #include "report/model/band.h"
+#include "report/model/class_info.h"
 #include "report/model/custom_engine.h"
 #include "report/model/engine_options.h"
 #include "report/model/report.h"
 #include "report/model/variables.h"
 #include "report/model/view.h"
 #include "report/res/resources.h"
+#include "script/class_variable.h"
 #include "script/script.h"
 #include "script/script_error.h"
 
@@ -20,7 +22,8 @@ const QString kDivisionByZero = QStringLiteral("Floating point division by zero"
 
 TrpReportScript::TrpReportScript(TrpReport& report)
     : FReport(report), FScript(std::make_unique<TscScript>()), FExpressionCache(FScript.get()),
-      FObjects(*FScript), FEngineObject(report), FOutlineObject(report) {
+      FObjects(*FScript), FEngineObject(report), FOutlineObject(report),
+      FVariablesObject(report.Variables()), FGlobalVariablesObject(rpGlobalVariables()) {
   FScript->FExtendedCharset = true;
   FScript->AddRTTI();
 }
@@ -47,6 +50,7 @@ bool TrpReportScript::PrepareScript(TrpReport& activeReport) {
   FScript->FMainProg = true;
   FScript->SetParent(FSaveParentScript);
   RegisterObjects(activeReport);
+  RegisterVariables();
   RegisterFunctions();
   FLocalVariable = FScript->FindLocal(QStringLiteral("Value"));
   FSelfVariable = FScript->FindLocal(QStringLiteral("Self"));
@@ -80,6 +84,18 @@ void TrpReportScript::RegisterObjects(TrpReport& activeReport) {
   FScript->AddVariable(QStringLiteral("Value"), QStringLiteral("Variant"), ScriptValue::Null());
   FScript->AddVariable(QStringLiteral("Self"), QStringLiteral("TrpView"),
                        ScriptValue(static_cast<ScriptObject*>(nullptr)));
+}
+
+// "rpGlobalVariables" and the report's "Variables" property, both lists by name.
+void TrpReportScript::RegisterVariables() {
+  TrpVariablesScriptObject::RegisterClass(*FScript);
+  FScript->AddObject(QStringLiteral("rpGlobalVariables"), &FGlobalVariablesObject);
+  TscClassVariable* report = FScript->FindClass(QString::fromLatin1(FReport.ClassInfo().ClassName()));
+  if (!report || report->FindMember(QStringLiteral("Variables"))) return;
+  report->AddProperty(QStringLiteral("Variables"), QStringLiteral("TrpVariables"),
+                      [this](TscHostObject*, const TscHostClass*, const QString&) {
+                        return ScriptValue(static_cast<ScriptObject*>(&FVariablesObject));
+                      });
 }
 
 void TrpReportScript::RegisterFunctions() {

@@ -15,6 +15,7 @@
 #include "report/engine/expression_cache.h"
 #include "report/engine/run_script_objects.h"
 #include "report/engine/script_objects.h"
+#include "report/engine/variables_script_object.h"
 #include "report/model/custom_report_script.h"
 
 class TscCustomVariable;
@@ -59,6 +60,7 @@ class TrpReportScript : public TrpCustomReportScript {
   bool ScriptVariable(const QString& name, ScriptValue& value) const;
   void RegisterObjects(TrpReport& activeReport);
   void RegisterFunctions();
+  void RegisterVariables();
   ScriptValue Aggregate(const QString& name, const QString& expression, const ScriptValue& bandArg,
                         const ScriptValue& flagsArg);
   // The text of a macro argument; an omitted optional argument arrives as its default value.
@@ -70,6 +72,8 @@ class TrpReportScript : public TrpCustomReportScript {
   TrpScriptObjects FObjects;
   TrpEngineScriptObject FEngineObject;
   TrpOutlineScriptObject FOutlineObject;
+  TrpVariablesScriptObject FVariablesObject;
+  TrpVariablesScriptObject FGlobalVariablesObject;
   TscScript* FSaveParentScript = nullptr;
   bool FParentSaved = false;
   TscCustomVariable* FLocalVariable = nullptr;

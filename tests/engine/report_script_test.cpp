@@ -301,3 +301,19 @@ TEST_F(ReportScript, EngineIsReachableByName) {
   EXPECT_EQ(calc(QStringLiteral("Engine.TotalPages + 1")), ScriptValue(6));
   EXPECT_EQ(calc(QStringLiteral("Engine.FreeSpace")), ScriptValue(0.0));
 }
+
+TEST_F(ReportScript, VariableListsAreReachableByName) {
+  report->Variables().SetVariables(QStringLiteral("A"), ScriptValue(7));
+  rpGlobalVariables().SetVariables(QStringLiteral("G"), ScriptValue(QStringLiteral("global")));
+  EXPECT_EQ(calc(QStringLiteral("Report.Variables['a'] + 1")), ScriptValue(8));
+  EXPECT_EQ(calc(QStringLiteral("rpGlobalVariables['G']")), ScriptValue(QStringLiteral("global")));
+}
+
+TEST_F(ReportScript, ScriptsWriteReportVariablesThroughTheList) {
+  binding().PrepareScript(*report);
+  TscScript& script = binding().Script();
+  script.SetLines({QStringLiteral("begin Report.Variables['B'] := 5; end.")});
+  ASSERT_TRUE(script.Compile()) << script.FErrorMsg.toStdString();
+  script.Execute();
+  EXPECT_EQ(report->Variables().Variables(QStringLiteral("B")), ScriptValue(5));
+}

@@ -3,6 +3,8 @@
 
 #include <pthread.h>
 
+#include <new>
+
 #include "script/script.h"
 #include "script/script_error.h"
 #include "script/statements.h"
@@ -122,29 +124,51 @@ const std::vector<TscCustomVariable*>& TscProcVariable::frame() {
   return FFrame;
 }
 
+namespace {
+
+// The caller's locals during a recursive call: moved aside (up to eight on the C++ stack, so a
+// call allocates nothing) and put back when the inner call ends, whatever happens. The values
+// stay in the variables too, as copies, since a local keeps its value until assigned.
+class SavedFrame {
+ public:
+  explicit SavedFrame(const std::vector<TscCustomVariable*>* vars) : FVars(vars) {
+    if (!vars) return;
+    const std::size_t n = vars->size();
+    if (n > kLocal) {
+      FHeap.reserve(n);
+      for (TscCustomVariable* v : *vars) FHeap.push_back(v->StoredValue());
+      return;
+    }
+    auto* local = reinterpret_cast<ScriptValue*>(FLocal);
+    for (std::size_t i = 0; i < n; ++i) new (local + i) ScriptValue((*vars)[i]->StoredValue());
+  }
+  ~SavedFrame() {
+    if (!FVars) return;
+    const std::size_t n = FVars->size();
+    ScriptValue* saved = n > kLocal ? FHeap.data() : reinterpret_cast<ScriptValue*>(FLocal);
+    for (std::size_t i = 0; i < n; ++i) {
+      (*FVars)[i]->StoredValue() = std::move(saved[i]);
+      if (n <= kLocal) saved[i].~ScriptValue();
+    }
+  }
+  SavedFrame(const SavedFrame&) = delete;
+  SavedFrame& operator=(const SavedFrame&) = delete;
+
+ private:
+  static constexpr std::size_t kLocal = 8;
+  const std::vector<TscCustomVariable*>* FVars;
+  alignas(ScriptValue) unsigned char FLocal[kLocal * sizeof(ScriptValue)];
+  std::vector<ScriptValue> FHeap;
+};
+
+}  // namespace
+
 ScriptValue TscProcVariable::Invoke(ScriptValue* args, int count,
                                     std::vector<ScriptValue>* paramsOut) {
   DepthGuard depth;
-  // A recursive call: the caller's locals are pushed and put back when this call ends, whatever
-  // happens. The frame list is taken once, so pushing and popping always match.
-  const bool recursive = FExecuting;
-  const std::size_t mark = FSaved.size();
-  const std::vector<TscCustomVariable*>* saved = nullptr;
-  if (recursive) {
-    saved = &frame();
-    for (TscCustomVariable* v : *saved) FSaved.push_back(v->StoredValue());
-  }
-  struct Restore {
-    TscProcVariable* self;
-    const std::vector<TscCustomVariable*>* vars;
-    std::size_t mark;
-    ~Restore() {
-      if (!vars) return;
-      for (std::size_t i = 0; i < vars->size(); ++i)
-        (*vars)[i]->StoredValue() = std::move(self->FSaved[mark + i]);
-      self->FSaved.resize(mark);
-    }
-  } restore{this, saved, mark};
+  // A recursive call: the caller's locals are put back when this call ends. The frame list is
+  // taken once, so saving and restoring always match.
+  SavedFrame saved(FExecuting ? &frame() : nullptr);
 
   const int n = Count();
   for (int i = 0; i < n; ++i) {

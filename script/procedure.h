@@ -50,7 +50,6 @@ class TscProcVariable : public TscCustomVariable {
 
   std::vector<TscCustomVariable*> FFrame;  // the local script's variables and parameters
   int FFrameVersion = -1;
-  std::vector<ScriptValue> FSaved;  // frames of the callers of a recursive call, stacked
 };
 
 // The current nesting depth of script calls on this thread (for tests and diagnostics).

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QSaveFile>
 
 #include <algorithm>
 
@@ -205,8 +206,9 @@ void TrpVariables::SaveToFile(const QString& fileName) const {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   SaveToStream(buffer);
-  QFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(buffer.data()) != buffer.size())
+  // Written beside the target and renamed over it once complete: a failed write keeps the old file.
+  QSaveFile file(fileName);
+  if (!file.open(QIODevice::WriteOnly) || file.write(buffer.data()) != buffer.size() || !file.commit())
     throw TrpError(QStringLiteral("Cannot write file \"%1\"").arg(fileName));
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "report/model/report_error.h"
 #include "report/model/variables.h"
 #include "report/store/xml_document.h"
 
@@ -158,4 +159,13 @@ TEST(Variables, ArrayLooksUpByTheKeysText) {
   a.SetVariables(ScriptValue(1), ScriptValue(QStringLiteral("one")));
   EXPECT_EQ(a.Variables(ScriptValue(QStringLiteral("1"))), ScriptValue(QStringLiteral("one")));
   EXPECT_TRUE(a.Variables(ScriptValue(2)).IsEmpty());
+}
+
+TEST(Variables, MissingOrUnwritableFilesRaiseAndLeaveTheListAlone) {
+  QTemporaryDir dir;
+  TrpVariables v;
+  v.SetVariables(QStringLiteral("Kept"), ScriptValue(1));
+  EXPECT_THROW(v.LoadFromFile(dir.filePath(QStringLiteral("missing.xml"))), TrpError);
+  EXPECT_EQ(v.Count(), 1);
+  EXPECT_THROW(v.SaveToFile(dir.filePath(QStringLiteral("no/such/folder/vars.xml"))), TrpError);
 }

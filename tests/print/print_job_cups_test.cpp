@@ -13,6 +13,9 @@
 #include "report/print/print_job_install.h"
 #include "report/store/install_preview_pages.h"
 #include "report/store/xml_serializer.h"
+#include "tools/stroval-report/report_tool.h"
+
+#include <QTextStream>
 
 #include "report/model/print_options.h"
 #include "report/model/report.h"
@@ -251,6 +254,41 @@ TEST_F(CupsPrintJob, TheWorksheetReachesTheQueueWithInkOnTitleAndFilledCellsOnly
                   .first,
               200);
   }
+}
+
+TEST_F(CupsPrintJob, ThePrintCommandPreparesADefinitionAndPrintsItToTheQueue) {
+  rpRegisterReportClasses();
+  rpInstallXMLSerializer();
+  rpInstallPreviewPages();
+  rpInstallEngine();
+  rpInstallPrintJob();
+  QTemporaryDir dir;
+  const QString definition = dir.filePath(QStringLiteral("worksheet.xml"));
+  const QString title = Server()->NewTitle();
+  {
+    TrpReport report;
+    BuildWorksheetReport(report);
+    report.ReportOptions().SetName(title);
+    report.SaveToFile(definition);
+  }
+  QString outText, errText;
+  QTextStream out(&outText), err(&errText);
+  const int code = rpRunReportTool({QStringLiteral("print"), definition, QStringLiteral("--printer"),
+                                    Server()->Queue(), QStringLiteral("--copies"), QStringLiteral("2")},
+                                   out, err);
+  out.flush();
+  err.flush();
+  rpReportServices() = TrpReportServices{};
+  ASSERT_EQ(code, rtOk) << qPrintable(errText);
+  EXPECT_TRUE(outText.contains(QStringLiteral("2 page(s) printed to ") + Server()->Queue()))
+      << qPrintable(outText);
+  ASSERT_TRUE(Server()->WaitUntilIdle(90));
+  const QString output = Server()->OutputOf(title);
+  ASSERT_FALSE(output.isEmpty()) << "cups-pdf wrote nothing for " << qPrintable(title);
+  const QString info = RunTool("pdfinfo", {output});
+  if (info.isEmpty()) GTEST_SKIP() << "poppler-utils are not installed";
+  // Collated copies are printed by the job: both arrive in the one document.
+  EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\b")))) << qPrintable(info);
 }
 
 }  // namespace

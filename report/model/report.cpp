@@ -67,7 +67,7 @@ void TrpReport::Clear() {
   FDataSet = nullptr;
   FDataSetName.clear();
   FDotMatrixReport = false;
-  FParentReport.clear();
+  RemoveAncestor();
   FScriptLanguage = QStringLiteral("PascalScript");
   FScriptText = {QStringLiteral("begin"), QString(), QStringLiteral("end.")};
   FSysVariables = {QStringLiteral("Date"),       QStringLiteral("Time"),        QStringLiteral("Page"),

@@ -45,7 +45,17 @@ class TrpReport : public TrpCustomReport {
   QString Version() const;
   void SetVersion(const QString& value) { (void)value; }
   const QString& ParentReport() const { return FParentReport; }
-  void SetParentReport(const QString& value) { FParentReport = value; }
+  // Frees the ancestor loaded before and its inherited objects; then, for a non-empty name,
+  // loads the ancestor report (beside this report's file, else in the application folder,
+  // unless OnLoadTemplate loads it), takes copies of its objects, marked inherited, and its
+  // report properties but the program's settings and the password. Raises TrpError when the
+  // ancestor cannot be loaded; the name is kept (report_inheritance.cpp).
+  void SetParentReport(const QString& value);
+  // The loaded ancestor report, or none.
+  TrpReport* ParentReportObject() const { return FParentReportObject.get(); }
+  // What `object` is written against: the ancestor report for the report itself, the ancestor's
+  // object of the same name for an inherited object, none for everything else.
+  const TrpComponent* AncestorOf(const TrpComponent& object) const;
   TrpDataSet* DataSet() const { return FDataSet; }
   void SetDataSet(TrpDataSet* value);
   const QString& DataSetName() const { return FDataSetName; }
@@ -93,6 +103,8 @@ class TrpReport : public TrpCustomReport {
   std::function<void(TrpReport* sender, const QString& name, ScriptValue& value)> OnNewGetValue;
   // A program-supplied function (AddFunction) was called: its upper-case name and arguments.
   std::function<ScriptValue(const QString& name, const ScriptValue& args)> OnUserFunction;
+  // Loads the ancestor report `name` into `ancestor` instead of from a file; true when it did.
+  std::function<bool(TrpReport& ancestor, const QString& name)> OnLoadTemplate;
   // Printing: before the first page, before each page (page index, copy number), and after the
   // job, also after a failure.
   std::function<void()> OnPrintReport;
@@ -195,6 +207,11 @@ class TrpReport : public TrpCustomReport {
   bool CheckDataSets();
   bool CheckPassword();
   void OnTimer();
+  QString ResolveParentReport(const QString& name) const;
+  std::unique_ptr<TrpReport> LoadAncestor(const QString& name);
+  void RemoveAncestor();
+  void InheritFrom(const TrpReport& ancestor);
+  void CopyReportProperties(const TrpReport& ancestor);
 
   std::unique_ptr<TrpReportPrivate> d;
   std::unique_ptr<TrpEngineOptions> FEngineOptions;
@@ -204,6 +221,10 @@ class TrpReport : public TrpCustomReport {
   std::unique_ptr<TrpReportDataSets> FDataSets;
   std::unique_ptr<TrpVariables> FVariables;
   QString FParentReport;
+  std::unique_ptr<TrpReport> FParentReportObject;
+  // While the definition is read back after a run, the ancestor it had waits here for reuse.
+  std::unique_ptr<TrpReport> FSpareAncestor;
+  QString FSpareAncestorName;
   TrpDataSet* FDataSet = nullptr;
   QString FDataSetName;
   bool FDotMatrixReport = false;

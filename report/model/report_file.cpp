@@ -1,5 +1,6 @@
 // Loading and saving report definitions: files, streams, the options a load keeps, passwords,
 // and the data page every loaded report has.
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,6 +8,8 @@
 
 #include "report/model/class_info.h"
 #include "report/model/common_error_handler.h"
+#include "report/model/custom_compressor.h"
+#include "report/model/custom_crypter.h"
 #include "report/model/data_page.h"
 #include "report/model/engine_options.h"
 #include "report/model/object_attributes.h"
@@ -92,6 +95,59 @@ QString errorMessage(const std::exception& e) {
   return QString::fromUtf8(e.what());
 }
 
+bool isInvalidFormat(const std::exception& e) {
+  return errorMessage(e).startsWith(QLatin1String("Invalid file format"));
+}
+
+// Puts `bytes` into `buffer` for reading from the start.
+QIODevice* readable(QBuffer& buffer, const QByteArray& bytes) {
+  buffer.close();
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  return &buffer;
+}
+
+// What the serializer is to read: the stream itself, or what the registered compressor and
+// crypter made of it when they recognised their form. None when one of them found its form
+// damaged; that is reported, and nothing is read.
+QIODevice* unpackStream(TrpReport& report, QIODevice& stream, QBuffer& unpacked, bool& decrypted) {
+  QIODevice* source = &stream;
+  if (const TrpCompressorClass& maker = rpCompressorClass()) {
+    const qint64 start = stream.pos();
+    try {
+      QByteArray bytes;
+      if (maker()->Decompress(stream, bytes))
+        source = readable(unpacked, bytes);
+      else
+        stream.seek(start);
+    } catch (const std::exception&) {
+      report.AddError(rpResources()->Get(QStringLiteral("clDecompressError")));
+      report.ReportErrors();
+      return nullptr;
+    }
+  }
+  TrpReportOptions& options = report.ReportOptions();
+  options.SetPassword(options.HiddenPassword());
+  if (const TrpCrypterClass& maker = rpCrypterClass()) {
+    const qint64 start = source->pos();
+    try {
+      // The key is the password's UTF-8 form, as written: an 8-bit code page would turn
+      // characters outside it into "?" and let different passwords open the same file.
+      QByteArray bytes;
+      decrypted = maker()->Decrypt(*source, bytes, options.Password().toUtf8());
+      if (decrypted)
+        source = readable(unpacked, bytes);
+      else
+        source->seek(start);
+    } catch (const std::exception&) {
+      report.AddError(rpResources()->Get(QStringLiteral("clDecryptError")));
+      report.ReportErrors();
+      return nullptr;
+    }
+  }
+  return source;
+}
+
 // The ancestor's path relative to the folder of the file being written, when it is absolute.
 QString relativeParent(const QString& parent, const QString& fileName) {
   const bool driveLetter = parent.size() > 1 && parent[1] == u':';
@@ -126,26 +182,32 @@ bool TrpReport::CheckPassword() {
 
 void TrpReport::LoadFromStream(QIODevice& stream) {
   ClearErrors();
-  FReportOptions->SetPassword(FReportOptions->HiddenPassword());
+  QBuffer unpacked;
+  bool decrypted = false;
+  QIODevice* source = unpackStream(*this, stream, unpacked, decrypted);
+  if (!source) return;  // damaged beyond reading; already reported
   ProgramSettings kept;
   keep(*this, kept);
   FStreamLoaded = true;
   try {
-    TrpComponent::LoadFromStream(stream);
+    TrpComponent::LoadFromStream(*source);
   } catch (const std::exception& e) {
     FStreamLoaded = false;
-    AddError(errorMessage(e));
+    // Data decrypted with a wrong password reads as something that is no XML.
+    AddError(decrypted && isInvalidFormat(e) ? QStringLiteral("Invalid password") : errorMessage(e));
     TrpComponent::Clear();  // nothing half-read stays
   }
+  FSpareAncestor.reset();  // an ancestor kept for a reload that did not ask for it
   CheckDataPage();
   restore(*this, kept);
-  FReportOptions->SetPassword(rpDecodePwd(FReportOptions->Password()));
+  // Inside encrypted data the password is stored as it is; in a plain file it is encoded.
+  if (!decrypted) FReportOptions->SetPassword(rpDecodePwd(FReportOptions->Password()));
 
   if (FReportOptions->Info()) {
     Clear();
     return;
   }
-  if (FReloading || FEngineOptions->EnableThreadSafe() || CheckPassword()) {
+  if (FReloading || FEngineOptions->EnableThreadSafe() || decrypted || CheckPassword()) {
     ReportErrors();
     return;
   }
@@ -157,15 +219,29 @@ void TrpReport::LoadFromStream(QIODevice& stream) {
 void TrpReport::SaveToStream(QIODevice& stream, bool saveChildren, bool saveDefaultValues,
                              bool streaming) const {
   const QString password = FReportOptions->Password();
+  static const TrpCompressorClass noCompressor;
+  static const TrpCrypterClass noCrypter;
+  const TrpCompressorClass& compressor = FReportOptions->Compressed() ? rpCompressorClass() : noCompressor;
+  const TrpCrypterClass& crypter = password.isEmpty() ? noCrypter : rpCrypterClass();
   FReportOptions->SetPrevPassword(password);
-  FReportOptions->SetPassword(rpEncodePwd(password));
+  if (!crypter) FReportOptions->SetPassword(rpEncodePwd(password));
+  QBuffer plain;
+  plain.open(QIODevice::WriteOnly);
+  QIODevice& target = compressor || crypter ? static_cast<QIODevice&>(plain) : stream;
   try {
-    TrpComponent::SaveToStream(stream, saveChildren, saveDefaultValues, streaming);
+    TrpComponent::SaveToStream(target, saveChildren, saveDefaultValues, streaming);
   } catch (...) {
     FReportOptions->SetPassword(password);
     throw;
   }
   FReportOptions->SetPassword(password);
+  if (!compressor && !crypter) return;
+  QByteArray bytes = plain.data();
+  // The same key form as reading uses: UTF-8, so that every password character counts.
+  if (crypter) bytes = crypter()->Crypt(bytes, password.toUtf8());
+  if (compressor) bytes = compressor()->Compress(bytes);
+  if (stream.write(bytes) != bytes.size())
+    throw TrpError(QStringLiteral("Cannot write the report. %1").arg(stream.errorString()));
 }
 
 bool TrpReport::LoadFromFile(const QString& fileName, bool exceptionIfNotFound) {

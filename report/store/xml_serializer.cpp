@@ -6,6 +6,7 @@
 #include "report/model/custom_report.h"
 #include "report/model/object_streamer.h"
 #include "report/model/property_descriptor.h"
+#include "report/model/report.h"
 #include "report/model/report_error.h"
 #include "report/res/resources.h"
 #include "report/store/xml_document.h"
@@ -212,6 +213,12 @@ class XMLObjectStreamer : public TrpObjectStreamer {
                      bool streaming) override {
     TrpXMLSerializer serializer(&stream);
     serializer.SerializeDefaultValues = saveDefaultValues;
+    // A report that inherits from an ancestor report writes its inherited objects as their
+    // differences from the ancestor's.
+    serializer.OnGetAncestor = [](const TrpComponent& o) -> TrpComponent* {
+      const auto* report = dynamic_cast<const TrpReport*>(o.Report());
+      return report ? const_cast<TrpComponent*>(report->AncestorOf(o)) : nullptr;
+    };
     serializer.WriteRootComponent(object, saveChildren, streaming);
   }
   QStringList LoadComponent(TrpComponent& object, QIODevice& stream) override {

@@ -323,6 +323,9 @@ TEST_F(ReportFiles, SavingIntoAMissingFolderRaises) {
 }
 
 TEST_F(ReportFiles, AnAbsoluteAncestorPathBecomesRelativeToTheSavedFile) {
+  ASSERT_TRUE(QDir(Dir.path()).mkpath(QStringLiteral("base")));
+  TrpReport parent;
+  parent.SaveToFile(PathOf("base/parent.xml"));
   TrpReport report;
   report.SetParentReport(PathOf("base/parent.xml"));
   report.SaveToFile(PathOf("child.xml"));

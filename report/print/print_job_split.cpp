@@ -45,8 +45,11 @@ bool TrpPrintJob::PrintSplitPage(int entry) {
 
   const TPrinterOrientation orientation =
       layout.Rotated ? turned(sheet.Orientation) : sheet.Orientation;
+  // Set up again when the sheet turns, and also when the source or the duplex mode changes:
+  // otherwise the first page's source would hold for every later page.
   const bool paperChanged = FSheetFromPage && page.Paper != FLast.Paper;
-  if (!FDocStarted || orientation != FLast.Orientation || paperChanged)
+  if (!FDocStarted || orientation != FLast.Orientation || paperChanged || bin != FLast.Bin ||
+      duplex != FLast.Duplex)
     FPrinter->SetPrintParams(sheet.Paper, sheet.Width, sheet.Height, orientation, bin, duplex,
                              copies);
   StartDocument();
@@ -57,6 +60,7 @@ bool TrpPrintJob::PrintSplitPage(int entry) {
 
   FReport.InternalOnProgress(ptPrinting, index + 1);
   FLast.Paper = page.Paper;
+  FLast.Bin = bin;
   FLast.Orientation = orientation;
   FLast.Duplex = duplex;
   AfterPage();

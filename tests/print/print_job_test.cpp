@@ -189,6 +189,32 @@ TEST_F(PrintJob, SplitModePrintsAnA3PageAsTwoTilesOnLandscapeA4) {
   EXPECT_NEAR(static_cast<double>(Pages.Draws[1].OffsetX), 0, 1e-9);
 }
 
+TEST_F(PrintJob, SplitModeTakesTheFirstSourceForTheStoresFirstPageOnly) {
+  for (int i = 0; i < 2; ++i) {
+    TrpReportPage& page = Pages.AddTestPage(8);
+    page.SetBin(3);
+    page.SetBinOtherPages(4);
+  }
+  Report.PrintOptions().SetPrintMode(pmSplit);
+  Report.PrintOptions().SetPrintOnSheet(9);
+  Report.PrintOptions().SetPageNumbers(QStringLiteral("2,1"));
+  ASSERT_TRUE(Print());
+  QList<int> sources;
+  for (const TrpRecordedPage& page : Document().Pages) sources.append(page.Settings.DefaultSource);
+  // Page 2's three tiles from the other pages' source, then page 1's from the first one.
+  EXPECT_EQ(sources, (QList<int>{4, 4, 4, 3, 3, 3}));
+}
+
+TEST_F(PrintJob, JoinModeIgnoresOddEvenAndReverse) {
+  for (int i = 0; i < 3; ++i) Pages.AddTestPage(11);
+  Report.PrintOptions().SetPrintMode(pmJoin);
+  Report.PrintOptions().SetPrintOnSheet(9);
+  Report.PrintOptions().SetPrintPages(ppEven);
+  Report.PrintOptions().SetReverse(true);
+  ASSERT_TRUE(Print());
+  EXPECT_EQ(Sheets(), (QStringList{"p1c1 p2c1", "p3c1"}));
+}
+
 // Without a sheet chosen (PrintOnSheet 0, as a new report has it) every page is its own sheet.
 struct NoSheetCase {
   TrpPrintMode Mode;

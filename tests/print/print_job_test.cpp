@@ -300,6 +300,15 @@ TEST_F(PrintJob, WithoutPhysicalPrintersNothingIsPrinted) {
   EXPECT_EQ(ErrorBoxes, QStringList{"Error: No printers installed on your system"});
 }
 
+TEST_F(PrintJob, APrinterThatCannotBeOpenedPrintsNothing) {
+  Laser->CanOpen = false;
+  Pages.AddTestPages(1);
+  EXPECT_FALSE(Print());
+  EXPECT_TRUE(Laser->Documents.isEmpty());
+  EXPECT_TRUE(ErrorBoxes.contains(QStringLiteral("Error: Printer selected is not valid")))
+      << qPrintable(ErrorBoxes.join('\n'));
+}
+
 TEST_F(PrintJob, ACancelledDialogPrintsNothingAndLeavesTheOptions) {
   Pages.AddTestPages(2);
   Report.PrintOptions().SetShowDialog(true);

@@ -6,7 +6,9 @@
 
 #include "report/model/custom_engine.h"
 #include "report/model/picture_view.h"
+#include "report/model/report_services.h"
 #include "report/model/shape_view.h"
+#include "report/store/install_preview_pages.h"
 
 namespace {
 
@@ -156,4 +158,12 @@ TEST_F(PageRecordsTest, RunningEngineBypassesTheCache) {
   EXPECT_EQ(Pages->ObjectOver(0, 50, 50, 1, 0, 0), nullptr);  // no hit testing while preparing
   engine.SetRunning(false);
   Pages->SetEngine(nullptr);
+}
+
+TEST(PreviewPagesInstall, NewReportsGetThePreparedPagesStore) {
+  const auto saved = rpReportServices().CreatePreviewPages;
+  rpInstallPreviewPages();
+  TrpReport report;
+  EXPECT_NE(dynamic_cast<TrpPreviewPages*>(report.PreviewPages()), nullptr);
+  rpReportServices().CreatePreviewPages = saved;
 }

@@ -119,6 +119,7 @@ void TrpPreviewWorkspace::paintEvent(QPaintEvent* event) {
   QPainter canvas(viewport());
   canvas.setClipRegion(event->region());
   DrawPages(canvas, false);
+  emit Painted(FPagesDrawn);
 }
 
 bool TrpPreviewWorkspace::IsVisible(const QRect& bounds, const QRegion& exposed) const {

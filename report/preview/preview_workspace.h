@@ -75,6 +75,8 @@ class TrpPreviewWorkspace : public TrpScrollWin {
 
  signals:
   void DoubleClicked();
+  // A paint has finished; `pagesDrawn` pages had their contents drawn.
+  void Painted(int pagesDrawn);
 
  protected:
   void OnHScrollChange() override;

@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QStyleOptionViewItem>
 #include <QTest>
+#include <QTimer>
 
 #include "report/res/image_list.h"
 #include "report/res/resources.h"
@@ -229,6 +230,34 @@ TEST_F(PrintDialog, TheCollatePictureFollowsTheCheckBox) {
   const QImage uncollated = d->CopiesPB->grab().toImage();
   EXPECT_EQ(collated.size(), QSize(92, 53));
   EXPECT_NE(collated, uncollated);
+}
+
+// The modal dialog, answered by a timer the moment it is shown.
+TEST_F(PrintDialog, ShownModallyItReturnsTheChoicesOnOk) {
+  QTimer::singleShot(0, [] {
+    auto* d = qobject_cast<TrpPrintDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(d, nullptr);
+    d->DuplexCB->setCurrentIndex(dmVertical);
+    d->CopiesE->setValue(3);
+    d->OkB->click();
+  });
+  TrpDuplexMode duplex = dmNone;
+  EXPECT_TRUE(rpShowPrintDialog(Report, Pages, duplex));
+  EXPECT_EQ(duplex, dmVertical);
+  EXPECT_EQ(Report.PrintOptions().Copies(), 3);
+}
+
+TEST_F(PrintDialog, ShownModallyCancelLeavesEverything) {
+  QTimer::singleShot(0, [] {
+    auto* d = qobject_cast<TrpPrintDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(d, nullptr);
+    d->CopiesE->setValue(3);
+    d->CancelB->click();
+  });
+  TrpDuplexMode duplex = dmHorizontal;
+  EXPECT_FALSE(rpShowPrintDialog(Report, Pages, duplex));
+  EXPECT_EQ(duplex, dmHorizontal);
+  EXPECT_EQ(Report.PrintOptions().Copies(), 1);
 }
 
 TEST(PrintDialogPictures, EveryModeHasItsOwnPictureOfItsSize) {

@@ -1,0 +1,150 @@
+// The worksheet end to end through the real widgets: a title and a word typed, the palette
+// generated, labels dropped on cells, "列印" pressed; the preview window opens maximised at page
+// width on page 1 of 1 and shows the sheet twice, the dropped characters in both halves.
+#include <QApplication>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "app/drag_source_mime.h"
+#include "app/label.h"
+#include "app/panel.h"
+#include "app/tag.h"
+#include "app/worksheet_window.h"
+#include "report/engine/install_engine.h"
+#include "report/engine/report_script.h"
+#include "report/model/report_services.h"
+#include "report/preview/install_preview.h"
+#include "report/preview/preview.h"
+#include "report/preview/preview_form.h"
+#include "report/preview/preview_workspace.h"
+#include "report/print/print_job_install.h"
+#include "report/store/install_preview_pages.h"
+
+namespace {
+
+void drop(stroval::Label* label, stroval::Panel* cell) {
+  stroval::DragSourceMime data(label);
+  const QPoint at(50, 50);
+  QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(cell, &enter);
+  QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(cell, &move);
+  QDropEvent event(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(cell, &event);
+}
+
+int inkRows(const QImage& image, QRect area) {
+  area = area.intersected(image.rect());
+  int rows = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    bool ink = false;
+    for (int x = area.left(); x <= area.right() && !ink; ++x) {
+      const QColor c = image.pixelColor(x, y);
+      ink = c.red() + c.green() + c.blue() < 3 * 160;
+    }
+    rows += ink;
+  }
+  return rows;
+}
+
+}  // namespace
+
+TEST(WorksheetEndToEnd, PrintOpensThePreviewWithTheSheetTwice) {
+  rpInstallPrintJob();
+  rpInstallEngine();
+  rpInstallReportScript();
+  rpInstallPreviewPages();
+  rpInstallPreview();
+  stroval::TForm19 window;
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  window.SchTitle->setText(QStringLiteral("Orlavo School"));
+  window.edtInput->setText(QStringLiteral("永字"));
+  QTest::mouseClick(window.Button1, Qt::LeftButton);
+  std::vector<stroval::Label*> labels;
+  for (int i = 0; i < window.ComponentCount(); ++i)
+    if (stroval::Tag(window.Components(i)) == stroval::TForm19::kPaletteLabelTag)
+      labels.push_back(qobject_cast<stroval::Label*>(window.Components(i)));
+  ASSERT_EQ(labels.size(), 2u);
+  drop(labels[0], window.paneWord(1, 1));
+  drop(labels[1], window.paneWord(5, 3));
+
+  struct {
+    bool Window = false, Maximised = false;
+    QString Caption, Status, PageBox, OfLabel;
+    long double Zoom = 0, PageWidthZoom = 0;
+    QRect Page;
+    QImage Image;
+    QImage Scrolled;  // scrolled down as far as the view goes
+    int ScrolledBy = 0;
+  } seen;
+  QTimer poll;
+  QElapsedTimer clock;
+  clock.start();
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* form = qobject_cast<TrpPreviewForm*>(QApplication::activeModalWidget());
+    if (!form) return;
+    TrpPreview& preview = *form->PreviewControl();
+    if ((preview.PageCount() != 1 || preview.Running()) && clock.elapsed() < 20000) return;
+    seen.Window = true;
+    seen.Maximised = form->windowState() & Qt::WindowMaximized;
+    seen.Caption = form->windowTitle();
+    seen.Status = form->StatusText(0);
+    seen.PageBox = form->PageE->text();
+    seen.OfLabel = form->OfNL->text();
+    seen.Zoom = preview.Zoom();
+    const int sb = preview.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    seen.PageWidthZoom = (preview.Workspace()->width() - sb - 26) / 794.0L;
+    seen.Page = preview.Workspace()->ScreenBounds(0);
+    TrpPreviewWorkspace& ws = *preview.Workspace();
+    seen.Image = ws.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int before = ws.VertPosition();
+    ws.SetVertPosition(before + 100000);
+    seen.ScrolledBy = ws.VertPosition() - before;
+    seen.Scrolled = ws.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    form->close();
+  });
+  poll.start(20);
+  QTest::mouseClick(window.btnPrint, Qt::LeftButton);
+  rpReportServices() = TrpReportServices{};
+
+  ASSERT_TRUE(seen.Window);
+  const QString keep = qEnvironmentVariable("STROVAL_PREVIEW_E2E_SCREENSHOT");
+  if (!keep.isEmpty()) seen.Image.save(keep);
+  EXPECT_TRUE(seen.Maximised);
+  EXPECT_EQ(seen.Caption.toStdString(), "Preview");
+  EXPECT_EQ(seen.Status.toStdString(), "Page 1 of 1");
+  EXPECT_EQ(seen.PageBox.toStdString(), "1");
+  EXPECT_EQ(seen.OfLabel.toStdString(), "of 1");
+  EXPECT_NEAR(double(seen.Zoom), double(seen.PageWidthZoom), 1e-12);
+  EXPECT_EQ(seen.Image.pixelColor(seen.Page.left() + 3, seen.Page.top() + 3), QColor(Qt::white));
+  // The title line carries ink, and so does the same band 532 units x zoom lower.
+  const int shift = int(rpRound(532 * seen.Zoom));
+  const auto band = [&](Extended top, Extended height) {
+    return QRect(seen.Page.left(), seen.Page.top() + int(rpRound(top * seen.Zoom)), seen.Page.width(),
+                 int(rpRound(height * seen.Zoom)));
+  };
+  const QRect title = band(20, 40);
+  const int first = inkRows(seen.Image, title);
+  EXPECT_GT(first, 5);
+  EXPECT_EQ(inkRows(seen.Image, title.translated(0, shift)), first);
+  // The dropped characters: the first cell row and the third, in both halves (the lower half seen
+  // after scrolling down).
+  ASSERT_GT(seen.ScrolledBy, 0);
+  for (Extended rowTop : {100.0L, 280.0L}) {
+    const QRect cells = band(rowTop + 10, 80);
+    const int ink = inkRows(seen.Image, cells);
+    EXPECT_GT(ink, 20) << double(rowTop);
+    EXPECT_EQ(inkRows(seen.Scrolled, cells.translated(0, shift - seen.ScrolledBy)), ink) << double(rowTop);
+  }
+}

@@ -10,6 +10,15 @@ bool sameName(const char* a, QAnyStringView b) {
   return QAnyStringView::compare(QLatin1String(a), b, Qt::CaseInsensitive) == 0;
 }
 
+// The key of the name indexes: property names are ASCII identifiers, folded to lower case
+// without Unicode's full case mapping, which made each lookup slow.
+QString nameKey(QAnyStringView name) {
+  QString key = name.toString();
+  for (QChar& c : key)
+    if (c >= u'A' && c <= u'Z') c = QChar(c.unicode() + (u'a' - u'A'));
+  return key;
+}
+
 // Index of the property `name` in `list`, or -1.
 qsizetype indexOf(const std::vector<TrpPropertyDescriptor>& list, QAnyStringView name) {
   const auto it = std::find_if(list.begin(), list.end(),
@@ -57,15 +66,19 @@ TrpClassInfo::TrpClassInfo(const char* className, const TrpClassInfo* parent, Tr
     if (d.Published) define(FPublished, d);
   }
   FDiff.insert(FDiff.end(), diff.begin(), diff.end());
+  for (qsizetype i = 0; i < static_cast<qsizetype>(FPublished.size()); ++i)
+    FPublishedIndex.insert(nameKey(QLatin1String(FPublished[static_cast<size_t>(i)].Name)), i);
+  for (qsizetype i = 0; i < static_cast<qsizetype>(FAll.size()); ++i)
+    FAllIndex.insert(nameKey(QLatin1String(FAll[static_cast<size_t>(i)].Name)), i);
 }
 
 const TrpPropertyDescriptor* TrpClassInfo::FindProperty(QAnyStringView name) const {
-  const qsizetype i = indexOf(FPublished, name);
+  const qsizetype i = FPublishedIndex.value(nameKey(name), -1);
   return i < 0 ? nullptr : &FPublished[static_cast<size_t>(i)];
 }
 
 const TrpPropertyDescriptor* TrpClassInfo::FindAnyProperty(QAnyStringView name) const {
-  const qsizetype i = indexOf(FAll, name);
+  const qsizetype i = FAllIndex.value(nameKey(name), -1);
   return i < 0 ? nullptr : &FAll[static_cast<size_t>(i)];
 }
 

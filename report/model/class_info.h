@@ -2,6 +2,7 @@
 // The description of one report class: its name, its parent class, how to create an object of it,
 // its published properties in publishing order (the parent's first) and its difference record
 // (diff_entry.h). One static TrpClassInfo per class, returned by the class's StaticClassInfo().
+#include <QHash>
 #include <QString>
 #include <QAnyStringView>
 
@@ -54,4 +55,8 @@ struct TrpClassInfo {
   std::vector<TrpPropertyDescriptor> FPublished;
   std::vector<TrpPropertyDescriptor> FAll;
   std::vector<TrpDiffEntry> FDiff;
+  // Positions in FPublished and FAll by lower-case name: differences and dotted paths look
+  // properties up by name for every recorded object, which a scan of the list made slow.
+  QHash<QString, qsizetype> FPublishedIndex;
+  QHash<QString, qsizetype> FAllIndex;
 };

@@ -101,6 +101,13 @@ double peakMemoryMiB() {
   return 0;
 }
 
+// With STROVAL_BENCH_SAVE=PREFIX the prepared pages go to PREFIX<rows>.rpp (outside the timing),
+// so a change meant to speed the store up can be checked to write the same bytes.
+void saveForComparison(TrpReport& report, int rows) {
+  const QString prefix = qEnvironmentVariable("STROVAL_BENCH_SAVE");
+  if (!prefix.isEmpty()) report.PreviewPages()->SaveToFile(prefix + QString::number(rows) + ".rpp");
+}
+
 void BM_PrepareListing(benchmark::State& state) {
   const int count = static_cast<int>(state.range(0));
   int pages = 0;
@@ -117,6 +124,7 @@ void BM_PrepareListing(benchmark::State& state) {
     }
     pages = report->PreviewPages()->GetCount();
     state.PauseTiming();
+    saveForComparison(*report, count);
     report.reset();
     state.ResumeTiming();
   }

@@ -20,6 +20,7 @@ class TrpCustomOutline;
 class TrpNullBand;
 class TrpReportPage;
 class TrpStretcheable;
+class TrpSubreport;
 
 class TrpEngine : public TrpCustomEngine {
  public:
@@ -90,6 +91,14 @@ class TrpEngine : public TrpCustomEngine {
   bool IsMultiColumn(const TrpBand& band) const;
   bool IsFirstRow(const TrpBand& band) const;
 
+  // --- subreports (engine_subreport.cpp, engine_print_on_parent.cpp) --------------------------
+  void ShowSubreports(TrpBand& band, Extended left, Extended top);
+  void RunSubreport(TrpSubreport& subreport, Extended left);
+  bool RevisitNextPage();
+  void PrintSubreportsOnParent(TrpBand& band);
+  void CopyToRedirection(TrpBand& band);
+  void RemoveAddedObjects(TrpBand& band);
+
   // --- splitting (engine_split.cpp) ------------------------------------------------------------
   void DrawSplit(TrpBand& band);
 
@@ -143,6 +152,7 @@ class TrpEngine : public TrpCustomEngine {
   int FKeepOutline = -1;
   int FKeepAnchor = -1;
   bool FKeepCut = false;
+  Extended FKeepHeight = 0;  // height of the cut block, which it takes up again when pasted
 
   bool FIsFirstPage = true;
   bool FIsLastPage = false;
@@ -155,4 +165,12 @@ class TrpEngine : public TrpCustomEngine {
   TrpBand* FStartNewPageBand = nullptr;
   TrpBand* FLastBandOnPage = nullptr;
   int FPagesShown = 0;
+
+  // Inside a subreport: its left relative to the column's left, which a new column or page
+  // keeps.
+  Extended FSubreportLeft = 0;
+  // While a PrintOnParent subreport runs, the bands it shows are copied here instead of going to
+  // the store; the copies then join the parent band for one output.
+  TrpNullBand* FRedirection = nullptr;
+  QHash<TrpBand*, QList<TrpComponent*>> FAddedObjects;
 };

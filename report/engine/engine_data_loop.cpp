@@ -178,7 +178,8 @@ void TrpEngine::NextColumnOfRow(TrpDataNode& node) {
     SetCurY(node.RowTop);
   } else {
     const Extended footer = FPrevFooterHeight != 0 ? FPrevFooterHeight : FooterHeight();
-    const bool room = FPage->EndlessHeight() || GetPageHeight() - footer - band.FMaxY > -kTolerance;
+    const bool room = FPage->EndlessHeight() || FRedirection ||
+                      GetPageHeight() - footer - band.FMaxY > -kTolerance;
     if (room) {
       SetCurY(band.FMaxY);
     } else {

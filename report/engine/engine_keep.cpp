@@ -44,6 +44,7 @@ bool TrpEngine::KeptBlockFitsEmptyPage() const {
 void TrpEngine::CutKeptBlock() {
   Store().CutObjects(FKeepPosition);
   FKeepCut = true;
+  FKeepHeight = CurY() - FKeepCurY;
   // The block's height comes back with it when it is pasted.
   SetCurY(FKeepCurY);
 }
@@ -64,7 +65,9 @@ void TrpEngine::PasteKeptBlock(bool toNewPage) {
     }
     Store().ShiftAnchors(FKeepAnchor, static_cast<int>(rpRound(top)));
   }
-  SetCurY(Store().GetLastY(FPageCurX));
+  // Not the page's lowest bottom: a page taken up again by a subreport side by side may hold
+  // lower output of its neighbour.
+  SetCurY(top + FKeepHeight);
   FKeepCut = false;
   EndAllKeeping();
 }

@@ -148,6 +148,8 @@ void TrpEngine::AddPage() {
   }
   ShowHeaderList(false);
   FStartNewPageBand = nullptr;
+  // A subreport goes on at its own left.
+  SetCurX(CurX() + FSubreportLeft);
 }
 
 // Shows the header list at the top of a new page, or (forColumn) of a new column, where the page
@@ -194,6 +196,7 @@ void TrpEngine::AddToHeaderList(TrpBand& band) {
 }
 
 void TrpEngine::NewPage() {
+  if (RevisitNextPage()) return;
   if (FKeeping && !KeptBlockFitsEmptyPage()) EndKeep(*FKeepBand);
   if (FKeeping) CutKeptBlock();
   FLastBandOnPage = CurBand();
@@ -230,6 +233,7 @@ void TrpEngine::NewColumn() {
   SetCurY(FFirstColumnY);
   FLastBandOnPage = CurBand();
   ShowHeaderList(true);
+  SetCurX(FPageCurX + FSubreportLeft);
   if (FKeeping) PasteKeptBlock(false);
 }
 

@@ -61,7 +61,8 @@ QList<TrpReportPage*> TrpEngine::ReportPages() const {
   for (TrpComponent* child : Report().Objects()) {
     auto* page = dynamic_cast<TrpReportPage*>(child);
     if (!page) continue;
-    if (FOnlyPage && page != FOnlyPage) continue;
+    // Subreport pages run inside the page that shows them, so they are always prepared.
+    if (FOnlyPage && page != FOnlyPage && !page->IsSubReport()) continue;
     pages << page;
   }
   return pages;

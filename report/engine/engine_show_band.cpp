@@ -67,18 +67,22 @@ void TrpEngine::ShowBand(TrpBand& band) {
 }
 
 void TrpEngine::DoShow(TrpBand& band) {
-  if (band.StartNewPage() && !FCallFromAddPage && !IsFirstRow(band)) {
+  // Output collected for a parent band never breaks pages: the parent band is tested instead.
+  if (band.StartNewPage() && !FCallFromAddPage && !IsFirstRow(band) && !FRedirection) {
     FStartNewPageBand = &band;
     NewPage();
     auto* group = dynamic_cast<TrpGroupHeader*>(&band);
     if (group && group->ResetPageNumbers()) Store().ResetLogicalPageNumber();
   }
   Stretch(band);
-  const bool tested = band.Visible() && !needsNoRoom(band) && !IsMultiColumn(band);
+  const bool tested = band.Visible() && !needsNoRoom(band) && !IsMultiColumn(band) && !FRedirection;
   if (!tested || MakeRoomFor(band)) Place(band);
+  // Unstretch gives the band its designed bounds back; subreports start from the placed ones.
+  const Extended placedLeft = band.Left(), placedTop = band.Top();
   Unstretch(band);
   // Totals shown by this band start again.
   FAggregates->Reset(band);
+  ShowSubreports(band, placedLeft, placedTop);
 }
 
 // Makes room for a band that does not fit: a new column or page, or the band is split there.
@@ -120,7 +124,8 @@ void TrpEngine::Place(TrpBand& band) {
   }
   band.CreateFillMemo();
   if (!band.Visible()) return;
-  if (!(FCallFromAddPage && Store().BandExists(band))) Store().AddObject(band);
+  if (FRedirection) CopyToRedirection(band);
+  else if (!(FCallFromAddPage && Store().BandExists(band))) Store().AddObject(band);
   if (!isNullBand(band)) SetCurY(CurY() + band.Height());
   FIsFirstBand = false;
 }
@@ -145,9 +150,10 @@ void TrpEngine::Stretch(TrpBand& band) {
     }
   }
   ShiftObjects(band, growth);
+  PrintSubreportsOnParent(band);
   if (band.Stretched()) {
     Extended bottom = 0;
-    for (TrpReportComponent* object : objects)
+    for (TrpReportComponent* object : printedObjects(band))
       if (object->Visible()) bottom = std::max(bottom, object->Top() + object->Height());
     band.SetHeight(bottom);
   }
@@ -189,6 +195,8 @@ void TrpEngine::ShiftObjects(TrpBand& band, const QHash<TrpComponent*, Extended>
 }
 
 void TrpEngine::Unstretch(TrpBand& band) {
+  // Objects added for this output only had no print steps of their own.
+  RemoveAddedObjects(band);
   for (TrpReportComponent* object : printedObjects(band)) {
     if (band.Visible()) Report().DoAfterPrint(object);
     object->AfterPrint();

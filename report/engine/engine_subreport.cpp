@@ -1,0 +1,116 @@
+// Subreports: a subreport object inside a band runs the band tree of its page at the object's
+// position once the band is output. Subreports side by side all start at the band's page and
+// column; output then goes on below the furthest point any of them reached.
+#include <algorithm>
+#include <tuple>
+
+#include "report/engine/engine.h"
+#include "report/model/band.h"
+#include "report/model/custom_preview_pages.h"
+#include "report/model/report.h"
+#include "report/model/report_page.h"
+#include "report/model/subreport.h"
+
+namespace {
+
+// Where output stands: page, column (with its left and the top of its band area) and height.
+struct OutputPoint {
+  int Page = 0;
+  int Column = 1;
+  Extended ColumnX = 0;
+  Extended FirstColumnY = 0;
+  Extended Y = 0;
+  bool Beyond(const OutputPoint& other) const {
+    return std::tie(Page, Column, Y) > std::tie(other.Page, other.Column, other.Y);
+  }
+};
+
+QList<TrpSubreport*> subreportsOf(const TrpBand& band) {
+  QList<TrpSubreport*> found;
+  for (TrpComponent* child : band.Objects()) {
+    auto* subreport = dynamic_cast<TrpSubreport*>(child);
+    if (subreport && subreport->Visible() && subreport->Page() && !subreport->PrintOnParent())
+      found << subreport;
+  }
+  return found;
+}
+
+}  // namespace
+
+void TrpEngine::ShowSubreports(TrpBand& band, Extended left, Extended top) {
+  if (!band.Visible()) return;
+  const QList<TrpSubreport*> subreports = subreportsOf(band);
+  if (subreports.isEmpty()) return;
+  auto here = [this] {
+    return OutputPoint{Store().CurPage(), CurColumn(), FPageCurX, FFirstColumnY, CurY()};
+  };
+  auto goTo = [this](const OutputPoint& point) {
+    Store().SetCurPage(point.Page);
+    SetCurColumn(point.Column);
+    FPageCurX = point.ColumnX;
+    FFirstColumnY = point.FirstColumnY;
+    SetCurX(FPageCurX + FSubreportLeft);
+    SetCurY(point.Y);
+  };
+  // The band's own bottom is the least that output goes on from.
+  const OutputPoint start = here();
+  OutputPoint furthest = start;
+  for (TrpSubreport* subreport : subreports) {
+    if (Terminated()) break;
+    goTo(start);
+    SetCurY(top + subreport->Top());
+    RunSubreport(*subreport, left + subreport->Left());
+    if (const OutputPoint reached = here(); reached.Beyond(furthest)) furthest = reached;
+  }
+  goTo(furthest);
+}
+
+// Runs the subreport's page as a band tree of the current page: the page flow (headers, footers,
+// free space) stays the parent page's, only the data bands and the left edge are the subreport's.
+void TrpEngine::RunSubreport(TrpSubreport& subreport, Extended left) {
+  TrpReportPage& page = *subreport.Page();
+  TrpPageBands* bands = FBands.value(&page).get();
+  // A page is shown by one subreport only and a shown page is never run on its own, so no
+  // chain of subreports can lead back to a page already running.
+  if (!bands) return;
+  TrpPageBands* const outerBands = FPageBands;
+  const Extended outerLeft = FSubreportLeft;
+  auto restore = [&] {
+    FPageBands = outerBands;
+    FSubreportLeft = outerLeft;
+  };
+  FPageBands = bands;
+  FSubreportLeft = left - FPageCurX;
+  SetCurX(left);
+  try {
+    Report().DoBeforePrint(&page);
+    for (const auto& master : bands->Masters) {
+      if (Terminated()) break;
+      RunDataBand(*master);
+    }
+    Report().DoAfterPrint(&page);
+  } catch (...) {
+    restore();
+    throw;
+  }
+  restore();
+}
+
+// A second subreport side by side reaches pages the first one already made: they are taken up
+// again below their headers (bands already there are not recorded twice) instead of new ones.
+bool TrpEngine::RevisitNextPage() {
+  if (Store().CurPage() + 1 >= Store().GetCount()) return false;
+  if (FKeeping && !KeptBlockFitsEmptyPage()) EndKeep(*FKeepBand);
+  if (FKeeping) CutKeptBlock();
+  Store().SetCurPage(Store().CurPage() + 1);
+  SetCurColumn(1);
+  FPageCurX = 0;
+  SetCurX(0);
+  SetCurY(0);
+  FFirstColumnY = 0;
+  ShowHeaderList(false);
+  FStartNewPageBand = nullptr;
+  SetCurX(FSubreportLeft);
+  if (FKeeping) PasteKeptBlock(true);
+  return true;
+}

@@ -7,70 +7,17 @@
 
 #include "qstring_printer.h"
 #include "report/engine/install_engine.h"
-#include "report/model/band_kinds.h"
 #include "report/model/custom_preview_pages.h"
 #include "report/model/engine_options.h"
-#include "report/model/memo_view.h"
 #include "report/model/report.h"
 #include "report/model/report_classes.h"
 #include "report/model/report_page.h"
 #include "report/model/report_services.h"
 #include "report/store/install_preview_pages.h"
 #include "report/store/xml_serializer.h"
+#include "worksheet_report.h"
 
 namespace {
-
-constexpr Extended kMargin = 5.000624999999999;
-
-TrpMemoView* addMemo(TrpComponent* parent, const QString& name, const QString& text,
-                     Extended left, Extended top, Extended width, Extended height) {
-  auto* memo = new TrpMemoView(parent);
-  memo->SetName(name);
-  memo->SetBounds(left, top, width, height);
-  memo->SetText(text);
-  return memo;
-}
-
-// The template of the worksheet window and what its print command adds: 32 cells on the page
-// and a copy of every text object 532 units lower.
-void buildWorksheet(TrpReport& report) {
-  auto* page = new TrpReportPage(&report);
-  page->SetName(QStringLiteral("Page1"));
-  page->SetTag(8765);
-  page->SetLeftMargin(kMargin);
-  page->SetRightMargin(kMargin);
-  page->SetTopMargin(kMargin);
-  page->SetBottomMargin(kMargin);
-  page->SetEndlessHeight(true);
-  auto* band = new TrpPageHeader(page);
-  band->SetName(QStringLiteral("PageBody"));
-  band->SetBounds(0, 16, 755.9012755875001, 1065);
-  addMemo(band, "Memo2", QStringLiteral("班別："), 5, 49, 95, 40);
-  addMemo(band, "Memo3", QStringLiteral("姓名："), 135, 49, 95, 40);
-  addMemo(band, "Memo4", QStringLiteral("日期："), 545, 49, 95, 40);
-  addMemo(band, "Memo1", QStringLiteral("Orlavo　Quilltrace"), 5, 9, 731, 40);
-  QList<TrpMemoView*> texts;
-  for (TrpComponent* child : band->Objects()) texts << static_cast<TrpMemoView*>(child);
-  for (int c = 1; c <= 8; ++c) {
-    for (int r = 1; r <= 4; ++r) {
-      auto* cell = new TrpMemoView(page);
-      cell->CreateUniqueName();
-      cell->SetAutoWidth(true);
-      cell->SetVAlign(vaCenter);
-      cell->SetText(c <= 2 ? QStringLiteral("永") : QString());
-      cell->SetBounds((c - 1) * 93, r * 90 + 10, cell->CalcWidth(), cell->CalcHeight());
-      cell->SetTag(13777);
-      texts << cell;
-    }
-  }
-  for (TrpMemoView* source : texts) {
-    auto* copy = new TrpMemoView(page);
-    copy->CreateUniqueName();
-    copy->Assign(*source);
-    copy->SetBounds(source->Left(), source->Top() + 532, source->Width(), source->Height());
-    copy->SetTag(13777);
-  }
-}
 
 class WorksheetPreparation : public ::testing::Test {
  protected:
@@ -81,7 +28,7 @@ class WorksheetPreparation : public ::testing::Test {
     rpInstallEngine();
     Report = std::make_unique<TrpReport>();
     Report->EngineOptions().SetNewSilentMode(simSilent);
-    buildWorksheet(*Report);
+    worksheet::Build(*Report);
   }
   void TearDown() override {
     Report.reset();

@@ -15,6 +15,7 @@
 #include "report/model/common_error_handler.h"
 #include "report/model/engine_options.h"
 #include "report/model/preview_options.h"
+#include "report/model/report.h"
 #include "report/model/report_classes.h"
 #include "report/model/report_services.h"
 #include "report/preview/install_preview.h"
@@ -23,7 +24,7 @@
 #include "report/preview/preview_workspace.h"
 #include "report/store/install_preview_pages.h"
 #include "report/store/xml_serializer.h"
-#include "worksheet_definition.h"
+#include "worksheet_report.h"
 
 namespace {
 
@@ -75,7 +76,7 @@ class ShowReport : public ::testing::Test {
     Report = std::make_unique<TrpReport>();
     Report->EngineOptions().SetNewSilentMode(simSilent);
     Report->PreviewOptions().SetZoomMode(zmPageWidth);
-    worksheet::Build(*Report);
+    worksheet::Build(*Report, worksheet::Fonts::Sheet);
   }
   void TearDown() override {
     Report.reset();

@@ -4,7 +4,7 @@
 #include "fake_preview_pages.h"
 #include "printer_fixture.h"
 #include "private_cups_server.h"
-#include "worksheet_report_builder.h"
+#include "worksheet_report.h"
 
 #include "report/engine/install_engine.h"
 #include "report/model/engine_options.h"
@@ -203,7 +203,7 @@ TEST_F(CupsPrintJob, ASheetPrintedToTheQueueArrivesWithInkWhereDrawnOnly) {
 // A rectangle of report units, relative to the worksheet's printable corner, in millimetres of
 // the sheet.
 QRectF SheetMm(double left, double top, double width, double height) {
-  const double m = WorksheetGeometry::Margin, u = static_cast<double>(rp01cm);
+  const double m = static_cast<double>(worksheet::kMargin), u = static_cast<double>(rp01cm);
   return QRectF(m + left / u, m + top / u, width / u, height / u);
 }
 
@@ -215,7 +215,7 @@ TEST_F(CupsPrintJob, TheWorksheetReachesTheQueueWithInkOnTitleAndFilledCellsOnly
   rpInstallPrintJob();
   auto report = std::make_unique<TrpReport>();
   report->EngineOptions().SetNewSilentMode(simSilent);
-  BuildWorksheetReport(*report);
+  worksheet::Build(*report);
   ASSERT_TRUE(report->PrepareReport()) << qPrintable(report->Errors().join('\n'));
   const QString title = Server()->NewTitle();
   report->ReportOptions().SetName(title);
@@ -238,19 +238,19 @@ TEST_F(CupsPrintJob, TheWorksheetReachesTheQueueWithInkOnTitleAndFilledCellsOnly
                        QStringLiteral("-singlefile"), output, dir.filePath(QStringLiteral("sheet"))});
   GreyPicture picture;
   ASSERT_TRUE(picture.Load(dir.filePath(QStringLiteral("sheet.pgm"))));
-  for (const double shift : {0.0, WorksheetGeometry::CopyShift}) {
+  for (const double shift : {0.0, static_cast<double>(worksheet::kCopyShift)}) {
     SCOPED_TRACE(shift);
     EXPECT_LT(picture.Grey(SheetMm(5, 9 + shift, 120, 20), kDpi).first, 128) << "title";
     EXPECT_LT(picture.Grey(SheetMm(5, 49 + shift, 40, 20), kDpi).first, 128) << "caption";
     for (int column = 1; column <= 2; ++column)
       for (int row = 1; row <= 4; ++row)
-        EXPECT_LT(picture.Grey(SheetMm(WorksheetGeometry::CellLeft(column),
-                                       WorksheetGeometry::CellTop(row) + shift, 16, 18),
+        EXPECT_LT(picture.Grey(SheetMm(worksheet::CellLeft(column),
+                                       worksheet::CellTop(row) + shift, 16, 18),
                                kDpi).first,
                   128)
             << "filled cell " << column << "," << row;
     // Columns 3 to 8 are empty.
-    EXPECT_GT(picture.Grey(SheetMm(WorksheetGeometry::CellLeft(3) - 2, 95 + shift, 560, 380), kDpi)
+    EXPECT_GT(picture.Grey(SheetMm(worksheet::CellLeft(3) - 2, 95 + shift, 560, 380), kDpi)
                   .first,
               200);
   }
@@ -267,7 +267,7 @@ TEST_F(CupsPrintJob, ThePrintCommandPreparesADefinitionAndPrintsItToTheQueue) {
   const QString title = Server()->NewTitle();
   {
     TrpReport report;
-    BuildWorksheetReport(report);
+    worksheet::Build(report);
     report.ReportOptions().SetName(title);
     report.SaveToFile(definition);
   }

@@ -2,7 +2,7 @@
 // prepared-pages store, whose Print hands the pages to the print job, on a recording printer and
 // through stroval-report's pdf command.
 #include "print_job_fixture.h"
-#include "worksheet_report_builder.h"
+#include "worksheet_report.h"
 
 #include "report/engine/install_engine.h"
 #include "report/model/engine_options.h"
@@ -32,7 +32,7 @@ class PrintWorksheet : public PrintJobFixture {
     FReport = std::make_unique<TrpReport>();
     FReport->EngineOptions().SetNewSilentMode(simSilent);
     FReport->PrintOptions().SetShowDialog(false);
-    BuildWorksheetReport(*FReport);
+    worksheet::Build(*FReport);
   }
   void TearDown() override {
     FReport.reset();

@@ -108,7 +108,9 @@ void TrpEngine::InitPage() {
 }
 
 // The page's loose objects go out through a temporary null band that stays at the top-left corner
-// of the printable area, so each object keeps its own position there; CurY is left as it was.
+// of the printable area, so each object keeps its own position there. The null band itself
+// leaves CurY as it was; a subreport lying on the page moves it below its own rows, so the
+// page's bands follow them instead of being drawn over them.
 void TrpEngine::ShowLooseObjects() {
   const QList<TrpComponent*> loose = FPageBands->Loose;
   if (loose.isEmpty()) return;
@@ -116,14 +118,12 @@ void TrpEngine::ShowLooseObjects() {
   nullBand->SetBounds(0, 0, PageWidth(), GetPageHeight());
   for (TrpComponent* object : loose) object->SetParent(nullBand.get());
   nullBand->AlignChildren();
-  const Extended y = CurY();
   try {
     ShowBand(*nullBand);
   } catch (...) {
     for (TrpComponent* object : loose) object->SetParent(FPage);
     throw;
   }
-  SetCurY(y);
   // Back on the page before the band goes, which would free them with it.
   for (TrpComponent* object : loose) object->SetParent(FPage);
 }

@@ -175,4 +175,20 @@ TEST_F(SubreportTest, APrintOnParentBandTooTallForThePageMovesWholeToTheNext) {
   EXPECT_EQ(parent[0].Children.size(), 4);
 }
 
+TEST_F(SubreportTest, ASubreportLyingOnThePageIsFollowedByThePageBands) {
+  TrpReportPage* page = AddPage();
+  TrpReportPage* shown = AddPage();
+  auto* subreport = new TrpSubreport(page);
+  subreport->SetBounds(40, 100, 200, 20);
+  subreport->SetPage(shown);
+  TrpMasterData* rows = AddShownRows(shown, 3, 30);
+  auto* data = AddBand<TrpMasterData>(page, 0, 20);
+  data->SetRowCount(1);
+  ASSERT_TRUE(Run());
+  const QList<FakeRecord> shownRows = RecordsNamed(0, rows->Name());
+  EXPECT_EQ(Tops(shownRows), (QList<double>{100, 130, 160}));
+  EXPECT_EQ(shownRows.value(0).Left, 40);
+  EXPECT_EQ(RecordsNamed(0, data->Name()).value(0).Top, 190);
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -10,12 +11,32 @@ bool sameName(const char* a, QAnyStringView b) {
   return QAnyStringView::compare(QLatin1String(a), b, Qt::CaseInsensitive) == 0;
 }
 
-// The key of the name indexes: property names are ASCII identifiers, folded to lower case
-// without Unicode's full case mapping, which made each lookup slow.
-QString nameKey(QAnyStringView name) {
-  QString key = name.toString();
-  for (QChar& c : key)
-    if (c >= u'A' && c <= u'Z') c = QChar(c.unicode() + (u'a' - u'A'));
+// Code units of the three views QAnyStringView may hold, as numbers.
+char32_t unitOf(QChar c) { return c.unicode(); }
+char32_t unitOf(QLatin1Char c) { return c.unicode(); }
+char32_t unitOf(char c) { return static_cast<unsigned char>(c); }
+
+// Property names are ASCII identifiers, so folding to lower case by ASCII is enough (and far
+// cheaper than Unicode's case mapping); any other unit sorts after every ASCII key.
+char32_t foldAscii(char32_t u) { return u >= U'A' && u <= U'Z' ? u + (U'a' - U'A') : u; }
+
+// Three-way comparison of `name`, folded, with a lower-case ASCII key; no copy of either.
+int compareFolded(QAnyStringView name, const QByteArray& key) {
+  return name.visit([&](auto view) {
+    const qsizetype n = std::min<qsizetype>(view.size(), key.size());
+    for (qsizetype i = 0; i < n; ++i) {
+      const char32_t a = foldAscii(unitOf(view[i]));
+      const char32_t b = static_cast<unsigned char>(key[i]);
+      if (a != b) return a < b ? -1 : 1;
+    }
+    return view.size() == key.size() ? 0 : (view.size() < key.size() ? -1 : 1);
+  });
+}
+
+QByteArray lowerKey(const char* name) {
+  QByteArray key(name);
+  for (char& c : key)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
   return key;
 }
 
@@ -66,19 +87,40 @@ TrpClassInfo::TrpClassInfo(const char* className, const TrpClassInfo* parent, Tr
     if (d.Published) define(FPublished, d);
   }
   FDiff.insert(FDiff.end(), diff.begin(), diff.end());
-  for (qsizetype i = 0; i < static_cast<qsizetype>(FPublished.size()); ++i)
-    FPublishedIndex.insert(nameKey(QLatin1String(FPublished[static_cast<size_t>(i)].Name)), i);
-  for (qsizetype i = 0; i < static_cast<qsizetype>(FAll.size()); ++i)
-    FAllIndex.insert(nameKey(QLatin1String(FAll[static_cast<size_t>(i)].Name)), i);
+  FPublishedIndex = BuildIndex(FPublished);
+  FAllIndex = BuildIndex(FAll);
+  // FAll is final now, so pointers into it stay valid.
+  FDiffProperties.reserve(FDiff.size());
+  for (const TrpDiffEntry& entry : FDiff) {
+    const char* dot = std::strchr(entry.Path, '.');
+    const qsizetype length = dot ? dot - entry.Path : qsizetype(std::strlen(entry.Path));
+    FDiffProperties.push_back(FindAnyProperty(QLatin1StringView(entry.Path, length)));
+  }
+}
+
+TrpClassInfo::NameIndex TrpClassInfo::BuildIndex(const std::vector<TrpPropertyDescriptor>& list) {
+  NameIndex index;
+  index.reserve(list.size());
+  for (size_t i = 0; i < list.size(); ++i) index.emplace_back(lowerKey(list[i].Name), qsizetype(i));
+  std::sort(index.begin(), index.end());
+  return index;
+}
+
+qsizetype TrpClassInfo::Lookup(const NameIndex& index, QAnyStringView name) {
+  const auto it = std::lower_bound(index.begin(), index.end(), name,
+                                   [](const auto& entry, QAnyStringView n) {
+                                     return compareFolded(n, entry.first) > 0;
+                                   });
+  return it != index.end() && compareFolded(name, it->first) == 0 ? it->second : -1;
 }
 
 const TrpPropertyDescriptor* TrpClassInfo::FindProperty(QAnyStringView name) const {
-  const qsizetype i = FPublishedIndex.value(nameKey(name), -1);
+  const qsizetype i = Lookup(FPublishedIndex, name);
   return i < 0 ? nullptr : &FPublished[static_cast<size_t>(i)];
 }
 
 const TrpPropertyDescriptor* TrpClassInfo::FindAnyProperty(QAnyStringView name) const {
-  const qsizetype i = FAllIndex.value(nameKey(name), -1);
+  const qsizetype i = Lookup(FAllIndex, name);
   return i < 0 ? nullptr : &FAll[static_cast<size_t>(i)];
 }
 

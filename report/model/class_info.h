@@ -2,12 +2,13 @@
 // The description of one report class: its name, its parent class, how to create an object of it,
 // its published properties in publishing order (the parent's first) and its difference record
 // (diff_entry.h). One static TrpClassInfo per class, returned by the class's StaticClassInfo().
-#include <QHash>
+#include <QByteArray>
 #include <QString>
 #include <QAnyStringView>
 
 #include <initializer_list>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "report/model/diff_entry.h"
@@ -38,6 +39,9 @@ struct TrpClassInfo {
   std::span<const TrpPropertyDescriptor> AllProperties() const { return FAll; }
   // The difference record, the parent's attributes first.
   std::span<const TrpDiffEntry> DiffEntries() const { return FDiff; }
+  // For each entry of DiffEntries(), the property its path starts with in this class (null when
+  // the class has none): resolved once here, since every recorded object walks the record.
+  std::span<const TrpPropertyDescriptor* const> DiffProperties() const { return FDiffProperties; }
 
   // A published property by name, ignoring case; none when absent.
   const TrpPropertyDescriptor* FindProperty(QAnyStringView name) const;
@@ -55,8 +59,13 @@ struct TrpClassInfo {
   std::vector<TrpPropertyDescriptor> FPublished;
   std::vector<TrpPropertyDescriptor> FAll;
   std::vector<TrpDiffEntry> FDiff;
-  // Positions in FPublished and FAll by lower-case name: differences and dotted paths look
-  // properties up by name for every recorded object, which a scan of the list made slow.
-  QHash<QString, qsizetype> FPublishedIndex;
-  QHash<QString, qsizetype> FAllIndex;
+  std::vector<const TrpPropertyDescriptor*> FDiffProperties;
+  // Lower-case name and position in FPublished or FAll, sorted by name: dotted paths and scripts
+  // look properties up by name often, so a lookup neither scans the list nor allocates a key.
+  using NameIndex = std::vector<std::pair<QByteArray, qsizetype>>;
+  NameIndex FPublishedIndex;
+  NameIndex FAllIndex;
+
+  static NameIndex BuildIndex(const std::vector<TrpPropertyDescriptor>& list);
+  static qsizetype Lookup(const NameIndex& index, QAnyStringView name);
 };

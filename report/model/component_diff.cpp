@@ -1,4 +1,6 @@
 // The difference record of an object against its template: one loop over the class's record.
+#include <charconv>
+
 #include "report/model/class_info.h"
 #include "report/model/component.h"
 #include "report/model/float_text.h"
@@ -8,45 +10,62 @@
 
 namespace {
 
-// The value as the prepared-pages store reads it back: numbers in decimal, Booleans as 1 or 0,
-// texts escaped for XML.
-QString recordText(TrpPropertyKind kind, const QVariant& value) {
+void appendInt(QString& out, int value) {
+  char digits[16];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  out += QLatin1StringView(digits, end - digits);
+}
+
+// Appends the value as the prepared-pages store reads it back: numbers in decimal, Booleans as 1
+// or 0, texts escaped for XML. Written straight into the record, as every recorded object passes
+// here.
+void appendRecordText(QString& out, TrpPropertyKind kind, const QVariant& value) {
   switch (kind) {
     case TrpPropertyKind::Float:
-      return rpFloatToStr(rpVariantToFloat(value));
+      out += rpFloatToStr(rpVariantToFloat(value));
+      return;
     case TrpPropertyKind::Boolean:
-      return rpFromVariant<bool>(value) ? QStringLiteral("1") : QStringLiteral("0");
+      out += rpFromVariant<bool>(value) ? u'1' : u'0';
+      return;
     case TrpPropertyKind::String:
-      return rpStrToXML(value.toString());
+      out += rpStrToXML(value.toString());
+      return;
     case TrpPropertyKind::Strings:
-      return rpStrToXML(value.toStringList().join(QLatin1String("\r\n")));
+      out += rpStrToXML(value.toStringList().join(QLatin1String("\r\n")));
+      return;
     case TrpPropertyKind::Integer:
     case TrpPropertyKind::Color:
     case TrpPropertyKind::Enumeration:
     case TrpPropertyKind::Set:
-      return QString::number(rpVariantToInt(value));
+      appendInt(out, rpVariantToInt(value));
+      return;
     case TrpPropertyKind::Reference:
     case TrpPropertyKind::Object:
     case TrpPropertyKind::Picture:
-      break;
+      return;
   }
-  return {};
 }
 
 }  // namespace
 
 QString TrpComponent::InternalDiff(const TrpComponent& other) const {
   QString result;
-  for (const TrpDiffEntry& entry : ClassInfo().DiffEntries()) {
-    const TrpPropertyRef mine = rpFindPropertyPath(*this, QString::fromLatin1(entry.Path), false);
-    const TrpPropertyRef theirs = rpFindPropertyPath(other, QString::fromLatin1(entry.Path), false);
+  const TrpClassInfo& cls = ClassInfo();
+  const std::span<const TrpDiffEntry> entries = cls.DiffEntries();
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const TrpDiffEntry& entry = entries[i];
+    const TrpPropertyRef mine = rpDiffProperty(*this, cls, i);
     if (!mine) continue;
+    const TrpPropertyRef theirs = rpDiffProperty(other, cls, i);
     const QVariant value = mine.Value();
     const bool differ = !theirs || !rpSameValue(mine.Property->Kind, value, theirs.Value(),
                                                 rpUnitTolerance);
     if (entry.Write ? !entry.Write(*this, other, differ) : !differ) continue;
-    result += u' ' + QLatin1String(entry.Attribute) + QLatin1String("=\"") +
-              recordText(mine.Property->Kind, value) + u'"';
+    result += u' ';
+    result += QLatin1StringView(entry.Attribute);
+    result += QLatin1StringView("=\"");
+    appendRecordText(result, mine.Property->Kind, value);
+    result += u'"';
   }
   return result;
 }

@@ -1,6 +1,7 @@
 #include "report/model/property_access.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "report/model/class_info.h"
 #include "report/model/persistent.h"
@@ -8,11 +9,15 @@
 
 QVariant TrpPropertyRef::Value() const { return Property->Get(*Object); }
 
-TrpPropertyRef rpFindPropertyPath(TrpPersistent& object, QStringView path, bool publishedOnly) {
+namespace {
+
+// One walk for both kinds of path text.
+template <typename View>
+TrpPropertyRef findPath(TrpPersistent& object, View path, bool publishedOnly) {
   TrpPersistent* target = &object;
   for (;;) {
     const qsizetype dot = path.indexOf(u'.');
-    const QStringView segment = dot < 0 ? path : path.left(dot);
+    const View segment = dot < 0 ? path : path.left(dot);
     const TrpClassInfo& info = target->ClassInfo();
     const TrpPropertyDescriptor* property =
         publishedOnly ? info.FindProperty(segment) : info.FindAnyProperty(segment);
@@ -23,6 +28,35 @@ TrpPropertyRef rpFindPropertyPath(TrpPersistent& object, QStringView path, bool 
     if (!target) return {};
     path = path.mid(dot + 1);
   }
+}
+
+}  // namespace
+
+TrpPropertyRef rpFindPropertyPath(TrpPersistent& object, QStringView path, bool publishedOnly) {
+  return findPath(object, path, publishedOnly);
+}
+
+TrpPropertyRef rpFindPropertyPath(TrpPersistent& object, QLatin1StringView path, bool publishedOnly) {
+  return findPath(object, path, publishedOnly);
+}
+
+TrpPropertyRef rpDiffProperty(const TrpPersistent& object, const TrpClassInfo& recordClass,
+                              size_t index) {
+  const char* path = recordClass.DiffEntries()[index].Path;
+  const char* dot = std::strchr(path, '.');
+  const qsizetype firstLength = dot ? dot - path : qsizetype(std::strlen(path));
+  const TrpClassInfo& cls = object.ClassInfo();
+  const TrpPropertyDescriptor* first =
+      &cls == &recordClass ? recordClass.DiffProperties()[index]
+                           : cls.FindAnyProperty(QLatin1StringView(path, firstLength));
+  // Resolution only reads; the ref is used read-only by the record writers.
+  auto* target = const_cast<TrpPersistent*>(&object);
+  if (!first) return {};
+  if (!dot) return {target, first};
+  if (first->Kind != TrpPropertyKind::Object) return {};
+  target = first->Object(*target);
+  if (!target) return {};
+  return findPath(*target, QLatin1StringView(dot + 1), false);
 }
 
 TrpPropertyRef rpFindPropertyPath(const TrpPersistent& object, QStringView path,

@@ -1,6 +1,7 @@
 #pragma once
 // Generic operations over property descriptors: finding a property by dotted path, comparing
 // values, testing for the declared default, and copying published properties between objects.
+#include <QLatin1StringView>
 #include <QStringView>
 #include <QVariant>
 
@@ -10,6 +11,7 @@
 #include "report/model/report_units.h"
 
 class TrpPersistent;
+struct TrpClassInfo;
 
 // A property together with the object that holds it.
 struct TrpPropertyRef {
@@ -27,6 +29,15 @@ struct TrpPropertyRef {
 TrpPropertyRef rpFindPropertyPath(TrpPersistent& object, QStringView path, bool publishedOnly = true);
 TrpPropertyRef rpFindPropertyPath(const TrpPersistent& object, QStringView path,
                                   bool publishedOnly = true);
+// The same for a Latin-1 path, such as a class's static tables hold (no conversion).
+TrpPropertyRef rpFindPropertyPath(TrpPersistent& object, QLatin1StringView path,
+                                  bool publishedOnly = true);
+
+// The property that entry `index` of `recordClass`'s difference record names on `object`. When
+// the object is of that class, the path's first step is the one the class resolved in advance;
+// otherwise the path is looked up by name. Public-only properties are found too.
+TrpPropertyRef rpDiffProperty(const TrpPersistent& object, const TrpClassInfo& recordClass,
+                              size_t index);
 
 // Whether two values of a property of `kind` are equal; floats count as equal within `tolerance`.
 bool rpSameValue(TrpPropertyKind kind, const QVariant& a, const QVariant& b, Extended tolerance = 0);

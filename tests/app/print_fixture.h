@@ -5,8 +5,8 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include "idle_engine.h"
 #include "report/model/common_error_handler.h"
-#include "report/model/custom_engine.h"
 #include "report/model/custom_preview.h"
 #include "report/model/memo_view.h"
 #include "report/model/report.h"
@@ -45,20 +45,9 @@ inline std::vector<MemoSnapshot> MemosOf(const TrpReport& report) {
   return memos;
 }
 
-class RecordingEngine : public TrpCustomEngine {
+class RecordingEngine : public IdleEngine {
  public:
-  using TrpCustomEngine::TrpCustomEngine;
-  Extended GetPageHeight() const override { return 0; }
-  void EndPage() override {}
-  void BreakAllKeep() override {}
-  void NewColumn() override {}
-  void NewPage() override {}
-  void ShowBand(TrpBand&) override {}
-  void ShowBand(const TrpClassInfo&) override {}
-  Extended HeaderHeight() const override { return 0; }
-  Extended FooterHeight() const override { return 0; }
-  Extended FreeSpace() const override { return 0; }
-  ScriptValue GetAggregateValue(const QString&, const QString&, TrpBand*, int) override { return {}; }
+  using IdleEngine::IdleEngine;
   bool Run(bool, bool, TrpPage*) override {
     Runs.push_back(MemosOf(Report()));
     if (OnRun) OnRun();

@@ -7,23 +7,13 @@
 
 #include <functional>
 
-#include "report/model/custom_engine.h"
+#include "idle_engine.h"
 #include "report/model/custom_preview_pages.h"
 #include "report/model/report.h"
 
-class BindingFakeEngine : public TrpCustomEngine {
+class BindingFakeEngine : public IdleEngine {
  public:
-  using TrpCustomEngine::TrpCustomEngine;
-  Extended GetPageHeight() const override { return 0; }
-  void EndPage() override {}
-  void BreakAllKeep() override {}
-  void NewColumn() override {}
-  void NewPage() override {}
-  void ShowBand(TrpBand&) override {}
-  void ShowBand(const TrpClassInfo&) override {}
-  Extended HeaderHeight() const override { return 0; }
-  Extended FooterHeight() const override { return 0; }
-  Extended FreeSpace() const override { return 0; }
+  using IdleEngine::IdleEngine;
   ScriptValue GetAggregateValue(const QString& name, const QString& expression, TrpBand* band,
                                 int flags) override {
     AggregateName = name;

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "qstring_printer.h"
-#include "report/model/custom_engine.h"
+#include "idle_engine.h"
 #include "report/model/engine_options.h"
 #include "report/model/report_error.h"
 #include "report/model/report_services.h"
@@ -13,20 +13,9 @@
 
 namespace {
 
-class EngineThatMovesMemo1 : public TrpCustomEngine {
+class EngineThatMovesMemo1 : public IdleEngine {
  public:
-  using TrpCustomEngine::TrpCustomEngine;
-  Extended GetPageHeight() const override { return 0; }
-  void EndPage() override {}
-  void BreakAllKeep() override {}
-  void NewColumn() override {}
-  void NewPage() override {}
-  void ShowBand(TrpBand&) override {}
-  void ShowBand(const TrpClassInfo&) override {}
-  Extended HeaderHeight() const override { return 0; }
-  Extended FooterHeight() const override { return 0; }
-  Extended FreeSpace() const override { return 0; }
-  ScriptValue GetAggregateValue(const QString&, const QString&, TrpBand*, int) override { return {}; }
+  using IdleEngine::IdleEngine;
   bool Run(bool, bool, TrpPage*) override {
     if (TrpComponent* memo = Report().FindObject(QStringLiteral("Memo1"))) memo->SetLeft(999);
     return true;

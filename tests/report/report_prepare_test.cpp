@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "qstring_printer.h"
-#include "report/model/custom_engine.h"
+#include "idle_engine.h"
 #include "report/model/data_set.h"
 #include "report/model/engine_options.h"
 #include "report/model/preview_options.h"
@@ -17,20 +17,9 @@
 namespace {
 
 // An engine that records its runs and does what the test tells it on each one.
-class FakeEngine : public TrpCustomEngine {
+class FakeEngine : public IdleEngine {
  public:
-  using TrpCustomEngine::TrpCustomEngine;
-  Extended GetPageHeight() const override { return 0; }
-  void EndPage() override {}
-  void BreakAllKeep() override {}
-  void NewColumn() override {}
-  void NewPage() override {}
-  void ShowBand(TrpBand&) override {}
-  void ShowBand(const TrpClassInfo&) override {}
-  Extended HeaderHeight() const override { return 0; }
-  Extended FooterHeight() const override { return 0; }
-  Extended FreeSpace() const override { return 0; }
-  ScriptValue GetAggregateValue(const QString&, const QString&, TrpBand*, int) override { return {}; }
+  using IdleEngine::IdleEngine;
   bool Run(bool runDialogs, bool clearLastReport, TrpPage* page) override {
     (void)runDialogs, (void)clearLastReport, (void)page;
     ++Runs;

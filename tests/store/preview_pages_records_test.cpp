@@ -4,7 +4,7 @@
 
 #include <QImage>
 
-#include "report/model/custom_engine.h"
+#include "idle_engine.h"
 #include "report/model/picture_view.h"
 #include "report/model/report_services.h"
 #include "report/model/shape_view.h"
@@ -13,23 +13,12 @@
 namespace {
 
 // The engine's state as the store reads it; no layout.
-class StateEngine : public TrpCustomEngine {
+class StateEngine : public IdleEngine {
  public:
-  using TrpCustomEngine::TrpCustomEngine;
+  using IdleEngine::IdleEngine;
   using TrpCustomEngine::SetFinalPass;
   using TrpCustomEngine::SetRunning;
   using TrpCustomEngine::SetTotalPages;
-  Extended GetPageHeight() const override { return 0; }
-  void EndPage() override {}
-  void BreakAllKeep() override {}
-  void NewColumn() override {}
-  void NewPage() override {}
-  void ShowBand(TrpBand&) override {}
-  void ShowBand(const TrpClassInfo&) override {}
-  Extended HeaderHeight() const override { return 0; }
-  Extended FooterHeight() const override { return 0; }
-  Extended FreeSpace() const override { return 0; }
-  ScriptValue GetAggregateValue(const QString&, const QString&, TrpBand*, int) override { return {}; }
   bool Run(bool, bool, TrpPage*) override { return false; }
 };
 

@@ -5,7 +5,7 @@
 #include <QFont>
 #include <QPainter>
 
-FakePreviewPages::FakePreviewPages(TrpReport& report) : TrpCustomPreviewPages(report) {}
+FakePreviewPages::FakePreviewPages(TrpReport& report) : IdlePreviewPages(report) {}
 
 FakePreviewPages::~FakePreviewPages() = default;  // the report owns the pages
 

@@ -1,0 +1,59 @@
+#pragma once
+// A prepared-pages store that holds nothing: no pages, every building call the engine makes does
+// nothing, and loading, saving, printing and exporting fail. Fakes for a test derive from it and
+// override only the calls that test watches.
+#include <QSizeF>
+
+#include "report/model/custom_preview_pages.h"
+
+class IdlePreviewPages : public TrpCustomPreviewPages {
+ public:
+  using TrpCustomPreviewPages::TrpCustomPreviewPages;
+
+  int GetCount() const override { return 0; }
+  TrpReportPage* GetPage(int) override { return nullptr; }
+  QSizeF GetPageSize(int) override { return {}; }
+  void Clear() override {}
+  void Initialize() override {}
+
+  // What the engine calls while it prepares the pages.
+  void AddObject(TrpComponent&) override {}
+  void AddPage(TrpReportPage&) override {}
+  void AddSourcePage(TrpReportPage&) override {}
+  void AddToSourcePage(TrpComponent&) override {}
+  void BeginPass() override {}
+  void ClearFirstPassPages() override {}
+  void CutObjects(int) override {}
+  void Finish() override {}
+  void IncLogicalPageNumber() override {}
+  void ResetLogicalPageNumber() override {}
+  void PasteObjects(Extended, Extended) override {}
+  void ShiftAnchors(int, int) override {}
+  void AddAnchor(const QString&) override {}
+  void UpdatePageDimensions(TrpReportPage&, Extended, Extended) override {}
+  void UpdatePageLastColumn(int, bool, Extended) override {}
+  bool GetLastColumnPos(int&, Extended&) const override { return false; }
+  void AddPicture(TrpPictureView&) override {}
+  bool BandExists(TrpBand&) override { return false; }
+  int GetCurPosition() const override { return 0; }
+  int GetAnchorCurPosition() const override { return 0; }
+  Extended GetLastY(Extended) const override { return 0; }
+  int GetLogicalPageNo() const override { return 0; }
+  int GetLogicalTotalPages() const override { return 0; }
+
+  // What the preview and the designer do to prepared pages.
+  void AddEmptyPage(int) override {}
+  void DeletePage(int) override {}
+  void ModifyPage(int, TrpReportPage&) override {}
+  void DrawPage(int, QPainter&, Extended, Extended, Extended, Extended) override {}
+  TrpComponent* ObjectOver(int, Extended, Extended, Extended, Extended, Extended) override { return nullptr; }
+  void AddFrom(TrpReport&) override {}
+
+  void LoadFromStream(QIODevice&, bool) override {}
+  void SaveToStream(QIODevice&) override {}
+  bool LoadFromFile(const QString&, bool) override { return false; }
+  bool SaveToFile(const QString&) override { return false; }
+  bool Print() override { return false; }
+  bool Export(TrpCustomExportFilter&) override { return false; }
+  TrpCustomOutline* Outline() const override { return nullptr; }
+};

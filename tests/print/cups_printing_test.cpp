@@ -4,8 +4,7 @@
 #include "report/print/printers.h"
 #include "report/print/qt_printer_backend.h"
 
-#include "printer_fixture.h"
-#include "private_cups_server.h"
+#include "cups_server_fixture.h"
 
 #include <QFile>
 #include <QPainter>
@@ -25,34 +24,8 @@ QString RunTool(const char* tool, const QStringList& args) {
   return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-class CupsPrinting : public PrinterFixture {
+class CupsPrinting : public CupsServerFixture {
  protected:
-  static void SetUpTestSuite() {
-    Skip() = PrivateCupsServer::Unavailable();
-    if (!Skip().isEmpty()) return;
-    Server() = std::make_unique<PrivateCupsServer>();
-    if (!Server()->Start()) StartError() = Server()->Error();
-  }
-  static void TearDownTestSuite() { Server().reset(); }
-
-  void SetUp() override {
-    if (!Skip().isEmpty()) GTEST_SKIP() << qPrintable(Skip());
-    ASSERT_TRUE(StartError().isEmpty()) << qPrintable(StartError());
-  }
-
-  static QString& Skip() {
-    static QString s;
-    return s;
-  }
-  static QString& StartError() {
-    static QString s;
-    return s;
-  }
-  static std::unique_ptr<PrivateCupsServer>& Server() {
-    static std::unique_ptr<PrivateCupsServer> server;
-    return server;
-  }
-
   std::unique_ptr<TrpPrinter> OpenQueue() {
     auto printer = std::make_unique<TrpPrinter>(Server()->Queue(), QString(), QtBackend);
     printer->Init();

@@ -2,8 +2,7 @@
 // queue re-encodes fonts, so the PDF that arrives is checked as a picture (pdftoppm), not as
 // text. Skipped where that scheduler cannot run (not root, cups or cups-pdf missing).
 #include "fake_preview_pages.h"
-#include "printer_fixture.h"
-#include "private_cups_server.h"
+#include "cups_server_fixture.h"
 #include "worksheet_report.h"
 
 #include "report/engine/install_engine.h"
@@ -105,38 +104,17 @@ class SheetPages : public FakePreviewPages {
   }
 };
 
-class CupsPrintJob : public PrinterFixture {
+class CupsPrintJob : public CupsServerFixture {
  protected:
-  static void SetUpTestSuite() {
-    Skip() = PrivateCupsServer::Unavailable();
-    if (!Skip().isEmpty()) return;
-    Server() = std::make_unique<PrivateCupsServer>();
-    if (!Server()->Start()) StartError() = Server()->Error();
-  }
-  static void TearDownTestSuite() { Server().reset(); }
-
   void SetUp() override {
-    if (!Skip().isEmpty()) GTEST_SKIP() << qPrintable(Skip());
-    ASSERT_TRUE(StartError().isEmpty()) << qPrintable(StartError());
+    CupsServerFixture::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
     rpSetPrinterBackend(std::make_shared<TrpQtPrinterBackend>());
     FPrevious = rpSetPrintDialogRunner({});
   }
   void TearDown() override {
     rpSetPrintDialogRunner(std::move(FPrevious));
     rpSetPrinterBackend(nullptr);
-  }
-
-  static QString& Skip() {
-    static QString s;
-    return s;
-  }
-  static QString& StartError() {
-    static QString s;
-    return s;
-  }
-  static std::unique_ptr<PrivateCupsServer>& Server() {
-    static std::unique_ptr<PrivateCupsServer> server;
-    return server;
   }
 
  private:

@@ -33,6 +33,18 @@ int compareFolded(QAnyStringView name, const QByteArray& key) {
   });
 }
 
+// FNV-1a over the folded units: the same for any case and any of the three views.
+size_t hashFolded(QAnyStringView name) {
+  return name.visit([](auto view) {
+    size_t h = 14695981039346656037ull;
+    for (qsizetype i = 0; i < view.size(); ++i) {
+      h ^= foldAscii(unitOf(view[i]));
+      h *= 1099511628211ull;
+    }
+    return h;
+  });
+}
+
 QByteArray lowerKey(const char* name) {
   QByteArray key(name);
   for (char& c : key)
@@ -90,28 +102,36 @@ TrpClassInfo::TrpClassInfo(const char* className, const TrpClassInfo* parent, Tr
   FPublishedIndex = BuildIndex(FPublished);
   FAllIndex = BuildIndex(FAll);
   // FAll is final now, so pointers into it stay valid.
-  FDiffProperties.reserve(FDiff.size());
+  FDiffSteps.reserve(FDiff.size());
   for (const TrpDiffEntry& entry : FDiff) {
+    DiffStep step;
     const char* dot = std::strchr(entry.Path, '.');
-    const qsizetype length = dot ? dot - entry.Path : qsizetype(std::strlen(entry.Path));
-    FDiffProperties.push_back(FindAnyProperty(QLatin1StringView(entry.Path, length)));
+    step.First = dot ? QLatin1StringView(entry.Path, dot - entry.Path) : QLatin1StringView(entry.Path);
+    if (dot) step.Rest = QLatin1StringView(dot + 1);
+    step.Property = FindAnyProperty(step.First);
+    FDiffSteps.push_back(step);
   }
 }
 
 TrpClassInfo::NameIndex TrpClassInfo::BuildIndex(const std::vector<TrpPropertyDescriptor>& list) {
   NameIndex index;
   index.reserve(list.size());
-  for (size_t i = 0; i < list.size(); ++i) index.emplace_back(lowerKey(list[i].Name), qsizetype(i));
-  std::sort(index.begin(), index.end());
+  for (size_t i = 0; i < list.size(); ++i) {
+    QByteArray key = lowerKey(list[i].Name);
+    index.push_back({hashFolded(QLatin1StringView(key)), std::move(key), qsizetype(i)});
+  }
+  std::sort(index.begin(), index.end(),
+            [](const NameEntry& a, const NameEntry& b) { return a.Hash < b.Hash; });
   return index;
 }
 
 qsizetype TrpClassInfo::Lookup(const NameIndex& index, QAnyStringView name) {
-  const auto it = std::lower_bound(index.begin(), index.end(), name,
-                                   [](const auto& entry, QAnyStringView n) {
-                                     return compareFolded(n, entry.first) > 0;
-                                   });
-  return it != index.end() && compareFolded(name, it->first) == 0 ? it->second : -1;
+  const size_t hash = hashFolded(name);
+  auto it = std::lower_bound(index.begin(), index.end(), hash,
+                             [](const NameEntry& entry, size_t h) { return entry.Hash < h; });
+  for (; it != index.end() && it->Hash == hash; ++it)
+    if (compareFolded(name, it->Key) == 0) return it->Position;
+  return -1;
 }
 
 const TrpPropertyDescriptor* TrpClassInfo::FindProperty(QAnyStringView name) const {

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QAnyStringView>
+#include <QLatin1StringView>
 
 #include <initializer_list>
 #include <span>
@@ -39,9 +40,14 @@ struct TrpClassInfo {
   std::span<const TrpPropertyDescriptor> AllProperties() const { return FAll; }
   // The difference record, the parent's attributes first.
   std::span<const TrpDiffEntry> DiffEntries() const { return FDiff; }
-  // For each entry of DiffEntries(), the property its path starts with in this class (null when
-  // the class has none): resolved once here, since every recorded object walks the record.
-  std::span<const TrpPropertyDescriptor* const> DiffProperties() const { return FDiffProperties; }
+  // For each entry of DiffEntries(), its path split at the first dot and the property the first
+  // step names in this class: resolved once here, since every recorded object walks the record.
+  struct DiffStep {
+    const TrpPropertyDescriptor* Property = nullptr;  // null when the class has none
+    QLatin1StringView First;                          // "Font" of "Font.Name"
+    QLatin1StringView Rest;                           // "Name"; empty for a one-step path
+  };
+  std::span<const DiffStep> DiffSteps() const { return FDiffSteps; }
 
   // A published property by name, ignoring case; none when absent.
   const TrpPropertyDescriptor* FindProperty(QAnyStringView name) const;
@@ -59,10 +65,16 @@ struct TrpClassInfo {
   std::vector<TrpPropertyDescriptor> FPublished;
   std::vector<TrpPropertyDescriptor> FAll;
   std::vector<TrpDiffEntry> FDiff;
-  std::vector<const TrpPropertyDescriptor*> FDiffProperties;
-  // Lower-case name and position in FPublished or FAll, sorted by name: dotted paths and scripts
-  // look properties up by name often, so a lookup neither scans the list nor allocates a key.
-  using NameIndex = std::vector<std::pair<QByteArray, qsizetype>>;
+  std::vector<DiffStep> FDiffSteps;
+  // Hash of the folded name, lower-case name and position in FPublished or FAll, sorted by hash:
+  // dotted paths (every sub-object attribute of every recorded object) and scripts look
+  // properties up by name often, so a lookup neither scans the list nor allocates a key.
+  struct NameEntry {
+    size_t Hash;
+    QByteArray Key;
+    qsizetype Position;
+  };
+  using NameIndex = std::vector<NameEntry>;
   NameIndex FPublishedIndex;
   NameIndex FAllIndex;
 

@@ -1,7 +1,6 @@
 #include "report/model/property_access.h"
 
 #include <cmath>
-#include <cstring>
 
 #include "report/model/class_info.h"
 #include "report/model/persistent.h"
@@ -42,21 +41,18 @@ TrpPropertyRef rpFindPropertyPath(TrpPersistent& object, QLatin1StringView path,
 
 TrpPropertyRef rpDiffProperty(const TrpPersistent& object, const TrpClassInfo& recordClass,
                               size_t index) {
-  const char* path = recordClass.DiffEntries()[index].Path;
-  const char* dot = std::strchr(path, '.');
-  const qsizetype firstLength = dot ? dot - path : qsizetype(std::strlen(path));
+  const TrpClassInfo::DiffStep& step = recordClass.DiffSteps()[index];
   const TrpClassInfo& cls = object.ClassInfo();
   const TrpPropertyDescriptor* first =
-      &cls == &recordClass ? recordClass.DiffProperties()[index]
-                           : cls.FindAnyProperty(QLatin1StringView(path, firstLength));
+      &cls == &recordClass ? step.Property : cls.FindAnyProperty(step.First);
   // Resolution only reads; the ref is used read-only by the record writers.
   auto* target = const_cast<TrpPersistent*>(&object);
   if (!first) return {};
-  if (!dot) return {target, first};
+  if (step.Rest.isEmpty()) return {target, first};
   if (first->Kind != TrpPropertyKind::Object) return {};
   target = first->Object(*target);
   if (!target) return {};
-  return findPath(*target, QLatin1StringView(dot + 1), false);
+  return findPath(*target, step.Rest, false);
 }
 
 TrpPropertyRef rpFindPropertyPath(const TrpPersistent& object, QStringView path,

@@ -36,6 +36,8 @@ int clampToInt(Extended v) {
 }  // namespace
 
 int rpVariantToInt(const QVariant& value) {
+  // Most values are ints already: difference records compare thousands of them per page.
+  if (value.metaType() == QMetaType::fromType<int>()) return *static_cast<const int*>(value.constData());
   if (value.metaType() == QMetaType::fromType<Extended>()) return clampToInt(value.value<Extended>());
   if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float)
     return clampToInt(value.toDouble());

@@ -201,3 +201,11 @@ TEST_F(TwoMemos, SubclassAttributesFollowTheBaseRecord) {
   target->SetAlign(baClient);
   EXPECT_EQ(target->Diff(*source), " Tag=\"1\" Align=\"6\" Color=\"1056816\"");
 }
+
+TEST_F(TwoMemos, DiffAgainstAnObjectOfAnotherClassComparesTheAttributesBothHave) {
+  // The band has no Color: the attribute counts as differing and is written.
+  band->SetBounds(0, 5, 100, 20);
+  target->SetBounds(0, 5, 100, 20);
+  target->SetColor(0x102030);
+  EXPECT_EQ(target->Diff(*band), " Align=\"0\" Color=\"1056816\"");
+}

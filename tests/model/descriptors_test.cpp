@@ -231,3 +231,16 @@ TEST(ReadOnlyProperties, HaveNoSetterAndAreSkippedWhenCopying) {
   EXPECT_EQ(b.Count(), 0);
   EXPECT_EQ(b.Step(), 3);
 }
+
+TEST(ClassTables, NamesAreFoundInAnyCaseThroughEveryKindOfStringView) {
+  const TrpClassInfo& info = TestMemo::StaticClassInfo();
+  const TrpPropertyDescriptor* gapX = info.FindProperty("GapX");
+  ASSERT_NE(gapX, nullptr);
+  EXPECT_EQ(info.FindProperty(QLatin1StringView("gapx")), gapX);
+  EXPECT_EQ(info.FindProperty(QStringView(u"GAPX")), gapX);
+  EXPECT_EQ(info.FindProperty(QUtf8StringView("gApX")), gapX);
+  EXPECT_EQ(info.FindProperty("GapXY"), nullptr);
+  EXPECT_EQ(info.FindProperty("Gap"), nullptr);
+  EXPECT_EQ(info.FindProperty(QStringView(u"GapX\u00e9")), nullptr);
+  EXPECT_EQ(info.FindProperty(""), nullptr);
+}

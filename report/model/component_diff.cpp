@@ -56,7 +56,7 @@ QString TrpComponent::InternalDiff(const TrpComponent& other) const {
     const TrpDiffEntry& entry = entries[i];
     const TrpPropertyRef mine = rpDiffProperty(*this, cls, i);
     if (!mine) continue;
-    const TrpPropertyRef theirs = rpDiffProperty(other, cls, i);
+    const TrpPropertyRef theirs = rpDiffProperty(other, cls, i, mine);
     const QVariant value = mine.Value();
     const bool differ = !theirs || !rpSameValue(mine.Property->Kind, value, theirs.Value(),
                                                 rpUnitTolerance);

@@ -40,7 +40,7 @@ TrpPropertyRef rpFindPropertyPath(TrpPersistent& object, QLatin1StringView path,
 }
 
 TrpPropertyRef rpDiffProperty(const TrpPersistent& object, const TrpClassInfo& recordClass,
-                              size_t index) {
+                              size_t index, const TrpPropertyRef& resolved) {
   const TrpClassInfo::DiffStep& step = recordClass.DiffSteps()[index];
   const TrpClassInfo& cls = object.ClassInfo();
   const TrpPropertyDescriptor* first =
@@ -52,6 +52,10 @@ TrpPropertyRef rpDiffProperty(const TrpPersistent& object, const TrpClassInfo& r
   if (first->Kind != TrpPropertyKind::Object) return {};
   target = first->Object(*target);
   if (!target) return {};
+  // The source's sub-object is mostly of the class the copy's was found in: no second lookup.
+  if (resolved && &resolved.Object->ClassInfo() == &target->ClassInfo() &&
+      step.Rest.indexOf(u'.') < 0)
+    return {target, resolved.Property};
   return findPath(*target, step.Rest, false);
 }
 

@@ -35,9 +35,11 @@ TrpPropertyRef rpFindPropertyPath(TrpPersistent& object, QLatin1StringView path,
 
 // The property that entry `index` of `recordClass`'s difference record names on `object`. When
 // the object is of that class, the path's first step is the one the class resolved in advance;
-// otherwise the path is looked up by name. Public-only properties are found too.
+// otherwise the path is looked up by name. Public-only properties are found too. `resolved`, the
+// same entry already resolved on another object, saves the lookup of the last step when that
+// step's object is of the same class.
 TrpPropertyRef rpDiffProperty(const TrpPersistent& object, const TrpClassInfo& recordClass,
-                              size_t index);
+                              size_t index, const TrpPropertyRef& resolved = {});
 
 // Whether two values of a property of `kind` are equal; floats count as equal within `tolerance`.
 bool rpSameValue(TrpPropertyKind kind, const QVariant& a, const QVariant& b, Extended tolerance = 0);

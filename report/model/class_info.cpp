@@ -108,6 +108,7 @@ TrpClassInfo::TrpClassInfo(const char* className, const TrpClassInfo* parent, Tr
     const char* dot = std::strchr(entry.Path, '.');
     step.First = dot ? QLatin1StringView(entry.Path, dot - entry.Path) : QLatin1StringView(entry.Path);
     if (dot) step.Rest = QLatin1StringView(dot + 1);
+    step.RestHash = NameHash(step.Rest);
     step.Property = FindAnyProperty(step.First);
     FDiffSteps.push_back(step);
   }
@@ -125,8 +126,9 @@ TrpClassInfo::NameIndex TrpClassInfo::BuildIndex(const std::vector<TrpPropertyDe
   return index;
 }
 
-qsizetype TrpClassInfo::Lookup(const NameIndex& index, QAnyStringView name) {
-  const size_t hash = hashFolded(name);
+size_t TrpClassInfo::NameHash(QAnyStringView name) { return hashFolded(name); }
+
+qsizetype TrpClassInfo::Lookup(const NameIndex& index, QAnyStringView name, size_t hash) {
   auto it = std::lower_bound(index.begin(), index.end(), hash,
                              [](const NameEntry& entry, size_t h) { return entry.Hash < h; });
   for (; it != index.end() && it->Hash == hash; ++it)
@@ -135,12 +137,16 @@ qsizetype TrpClassInfo::Lookup(const NameIndex& index, QAnyStringView name) {
 }
 
 const TrpPropertyDescriptor* TrpClassInfo::FindProperty(QAnyStringView name) const {
-  const qsizetype i = Lookup(FPublishedIndex, name);
+  const qsizetype i = Lookup(FPublishedIndex, name, hashFolded(name));
   return i < 0 ? nullptr : &FPublished[static_cast<size_t>(i)];
 }
 
 const TrpPropertyDescriptor* TrpClassInfo::FindAnyProperty(QAnyStringView name) const {
-  const qsizetype i = Lookup(FAllIndex, name);
+  return FindAnyProperty(name, hashFolded(name));
+}
+
+const TrpPropertyDescriptor* TrpClassInfo::FindAnyProperty(QAnyStringView name, size_t hash) const {
+  const qsizetype i = Lookup(FAllIndex, name, hash);
   return i < 0 ? nullptr : &FAll[static_cast<size_t>(i)];
 }
 

@@ -46,6 +46,7 @@ struct TrpClassInfo {
     const TrpPropertyDescriptor* Property = nullptr;  // null when the class has none
     QLatin1StringView First;                          // "Font" of "Font.Name"
     QLatin1StringView Rest;                           // "Name"; empty for a one-step path
+    size_t RestHash = 0;                              // NameHash(Rest)
   };
   std::span<const DiffStep> DiffSteps() const { return FDiffSteps; }
 
@@ -53,6 +54,10 @@ struct TrpClassInfo {
   const TrpPropertyDescriptor* FindProperty(QAnyStringView name) const;
   // A property by name among all the class knows (used for dotted paths and differences).
   const TrpPropertyDescriptor* FindAnyProperty(QAnyStringView name) const;
+  // The same with the name's NameHash computed in advance, for names kept in tables.
+  const TrpPropertyDescriptor* FindAnyProperty(QAnyStringView name, size_t hash) const;
+  // The hash the name indexes use: the same for a name in any case.
+  static size_t NameHash(QAnyStringView name);
 
   // True when this class is `className` or descends from it (case-insensitive).
   bool InheritsFrom(QAnyStringView className) const;
@@ -79,5 +84,5 @@ struct TrpClassInfo {
   NameIndex FAllIndex;
 
   static NameIndex BuildIndex(const std::vector<TrpPropertyDescriptor>& list);
-  static qsizetype Lookup(const NameIndex& index, QAnyStringView name);
+  static qsizetype Lookup(const NameIndex& index, QAnyStringView name, size_t hash);
 };

@@ -66,7 +66,7 @@ TrpPropertyRef rpDiffProperty(const TrpPersistent& object, const TrpClassInfo& r
   if (dotIn(step.Rest) >= 0) return findPath(*target, step.Rest, false);
   if (resolved && &resolved.Object->ClassInfo() == &target->ClassInfo())
     return {target, resolved.Property};
-  const TrpPropertyDescriptor* last = target->ClassInfo().FindAnyProperty(step.Rest);
+  const TrpPropertyDescriptor* last = target->ClassInfo().FindAnyProperty(step.Rest, step.RestHash);
   if (!last) return {};
   return {target, last};
 }

@@ -27,16 +27,25 @@ QString valueText(TrpPropertyKind kind, const QVariant& value) {
 
 QString rpComponentLevelDiff(const TrpComponent& object, const TrpComponent& source) {
   QString result;
-  for (const TrpDiffEntry& entry : TrpComponent::StaticClassInfo().DiffEntries()) {
-    const TrpPropertyRef mine = rpFindPropertyPath(object, QString::fromLatin1(entry.Path), false);
-    const TrpPropertyRef theirs = rpFindPropertyPath(source, QString::fromLatin1(entry.Path), false);
+  // The base record is the start of every class's record, so the object's own class resolves it
+  // in advance (rpDiffProperty), without a lookup by name.
+  const TrpClassInfo& cls = object.ClassInfo();
+  const std::span<const TrpDiffEntry> entries = TrpComponent::StaticClassInfo().DiffEntries();
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const TrpDiffEntry& entry = entries[i];
+    Q_ASSERT(cls.DiffEntries()[i].Path == entry.Path);
+    const TrpPropertyRef mine = rpDiffProperty(object, cls, i);
     if (!mine) continue;
+    const TrpPropertyRef theirs = rpDiffProperty(source, cls, i, mine);
     const QVariant value = mine.Value();
     const bool differ =
         !theirs || !rpSameValue(mine.Property->Kind, value, theirs.Value(), rpUnitTolerance);
     if (entry.Write ? !entry.Write(object, source, differ) : !differ) continue;
-    result += u' ' + QLatin1String(entry.Attribute) + QLatin1String("=\"") +
-              valueText(mine.Property->Kind, value) + u'"';
+    result += u' ';
+    result += QLatin1StringView(entry.Attribute);
+    result += QLatin1StringView("=\"");
+    result += valueText(mine.Property->Kind, value);
+    result += u'"';
   }
   return result;
 }

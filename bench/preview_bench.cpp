@@ -25,7 +25,7 @@
 #include "report/preview/preview_workspace.h"
 #include "report/store/install_preview_pages.h"
 #include "report/store/xml_serializer.h"
-#include "worksheet_definition.h"
+#include "worksheet_report.h"
 
 namespace {
 
@@ -67,7 +67,7 @@ void ShowReportToFirstPaintedPage(benchmark::State& state) {
     TrpReport report;
     report.EngineOptions().SetNewSilentMode(simSilent);
     report.PreviewOptions().SetZoomMode(zmPageWidth);
-    worksheet::Build(report);
+    worksheet::Build(report, worksheet::Fonts::Sheet);
     QElapsedTimer clock;
     double seconds = 0;
     report.OnPreview = [&] {

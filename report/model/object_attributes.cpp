@@ -56,7 +56,9 @@ bool isDefault(const TrpPropertyDescriptor& p, const TrpPersistent& object, cons
                const TrpPersistent* ancestor) {
   if (const TrpPropertyDescriptor* ap = ancestorProperty(ancestor, p.Name))
     return rpSameValue(p.Kind, value, ap->Get(*ancestor), kFileTolerance);
-  if (p.Kind == TrpPropertyKind::String) return value.toString().isEmpty();
+  // A text property without a declared default is left out when empty; one with a declared
+  // default (a hyperlink's ";" separator) when it holds that default.
+  if (p.Kind == TrpPropertyKind::String && !p.HasDefault()) return value.toString().isEmpty();
   return rpIsDefaultValue(object, p);
 }
 

@@ -7,6 +7,7 @@
 #include "memo_test_support.h"
 #include "report/model/class_info.h"
 #include "report/model/frame.h"
+#include "report/model/hyperlink.h"
 #include "report/model/memo_format.h"
 #include "report/model/memo_highlight.h"
 #include "report/model/property_access.h"
@@ -70,6 +71,12 @@ INSTANTIATE_TEST_SUITE_P(
                       StoredCase{"Font", [](TrpCustomMemoView& m) { m.Font()->SetSize(16); }},
                       StoredCase{"DisplayFormat", [](TrpCustomMemoView& m) { m.DisplayFormat()->SetKind(fkNumeric); }},
                       StoredCase{"Highlight", [](TrpCustomMemoView& m) { m.Highlight()->SetCondition("x > 1"); }}));
+
+TEST_F(MemoStorage, TheHyperlinkSeparatorIsWrittenOnlyWhenNotTheDefault) {
+  EXPECT_FALSE(rpObjToXML(*memo, QString(), nullptr, false).contains("ValuesSeparator"));
+  memo->Hyperlink()->SetValuesSeparator("|");
+  EXPECT_TRUE(rpObjToXML(*memo, QString(), nullptr, false).contains(R"(Hyperlink.ValuesSeparator="|")"));
+}
 
 TEST_F(MemoStorage, AnOwnFontClearsParentFont) {
   EXPECT_TRUE(memo->ParentFont());

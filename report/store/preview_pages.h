@@ -21,6 +21,7 @@
 #include "report/store/preview_dictionary.h"
 #include "report/store/xml_document.h"
 
+class QBuffer;
 class QUrl;
 class TrpOutline;
 class TrpView;
@@ -163,6 +164,9 @@ class TrpPreviewPages : public TrpCustomPreviewPages {
   void WriteReportElement();
   void WriteSourcePages();
   void WriteDictionary();
+  // Lets the registered compressor unpack `stream` into `output` (left closed when the data is
+  // not in its form). False, with the error reported, when the data is damaged.
+  bool Decompressed(QIODevice& stream, QBuffer& output);
   void ReadDocument();
   void ReadReportElement();
   void ReadSourcePages();

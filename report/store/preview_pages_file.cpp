@@ -4,11 +4,13 @@
 #include "report/store/preview_pages.h"
 
 #include "report/model/class_registry.h"
+#include "report/model/custom_compressor.h"
 #include "report/model/preview_options.h"
 #include "report/model/report.h"
 #include "report/model/report_error.h"
 #include "report/model/report_options.h"
 #include "report/model/report_page.h"
+#include "report/res/resources.h"
 #include "report/store/preview_outline.h"
 #include "report/store/xml_serializer.h"
 #include "report/store/xml_text.h"
@@ -96,7 +98,15 @@ void TrpPreviewPages::SaveToStream(QIODevice& stream) {
   TrpXMLItem* pictures = Element(kPictures, true);
   pictures->Clear();
   FPictureCache.SaveToXML(pictures);
-  FDoc.SaveToStream(&stream);
+  const TrpCompressorClass& compressor = rpCompressorClass();
+  if (compressor && Report().ReportOptions().Compressed()) {
+    QBuffer plain;
+    plain.open(QIODevice::WriteOnly);
+    FDoc.SaveToStream(&plain);
+    stream.write(compressor()->Compress(plain.data()));
+  } else {
+    FDoc.SaveToStream(&stream);
+  }
   // What was written for the file alone is not kept twice in memory.
   Element(kSourcePages, true)->Clear();
   Element(kDictionary, true)->Clear();
@@ -244,8 +254,37 @@ void guardedLoad(TrpPreviewPages& pages, Load load) {
 
 }  // namespace
 
+bool TrpPreviewPages::Decompressed(QIODevice& stream, QBuffer& output) {
+  const qint64 start = stream.pos();
+  try {
+    QByteArray bytes;
+    if (rpCompressorClass()()->Decompress(stream, bytes)) {
+      output.setData(bytes);
+      output.open(QIODevice::ReadOnly);
+    } else {
+      stream.seek(start);
+    }
+    return true;
+  } catch (const std::exception&) {
+    Report().AddError(rpResources()->Get(QStringLiteral("clDecompressError")));
+    Report().ReportErrors();
+    return false;
+  }
+}
+
 void TrpPreviewPages::LoadFromStream(QIODevice& stream, bool allowPartialLoading) {
   Clear();
+  if (rpCompressorClass()) {
+    // Compressed data is read whole, so pages are never read back lazily from it.
+    QBuffer unpacked;
+    if (!Decompressed(stream, unpacked)) return;
+    QIODevice& source = unpacked.isOpen() ? static_cast<QIODevice&>(unpacked) : stream;
+    guardedLoad(*this, [&] {
+      FDoc.LoadFromStream(&source, false);
+      ReadDocument();
+    });
+    return;
+  }
   guardedLoad(*this, [&] {
     if (allowPartialLoading) {
       // The document keeps what it reads pages from; the caller keeps its own stream.
@@ -264,6 +303,12 @@ bool TrpPreviewPages::LoadFromFile(const QString& fileName, bool exceptionIfNotF
   if (!QFileInfo::exists(fileName)) {
     if (exceptionIfNotFound) throw TrpError(QStringLiteral("Cannot open file \"%1\"").arg(fileName));
     return false;
+  }
+  if (rpCompressorClass()) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) throw TrpError(QStringLiteral("Cannot open file \"%1\"").arg(fileName));
+    LoadFromStream(file);
+    return true;
   }
   Clear();
   guardedLoad(*this, [&] {

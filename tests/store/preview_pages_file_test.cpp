@@ -2,10 +2,13 @@
 // asked; files are replaced only once complete.
 #include "preview_pages_fixture.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "report/model/custom_compressor.h"
 #include "report/model/report_error.h"
+#include "report/model/report_options.h"
 
 class PreparedFileTest : public PreviewPagesTest {
  protected:
@@ -109,4 +112,84 @@ TEST_F(PreparedFileTest, FileReportElementSetsOnlyItsFourSettings) {
   Load(*Pages, bytes);
   EXPECT_TRUE(Report->PreviewOptions().OutlineVisible());
   EXPECT_NE(Report->IniFile(), "/tmp/evil.ini");
+}
+
+namespace {
+
+// A compressor of the tests' own: a marker, then zlib data.
+class MarkedZlibCompressor : public TrpCustomCompressor {
+ public:
+  static inline const QByteArray kMarker = "ZLIB:";
+  bool Decompress(QIODevice& source, QByteArray& output) override {
+    if (source.peek(kMarker.size()) != kMarker) return false;
+    source.read(kMarker.size());
+    output = qUncompress(source.readAll());
+    if (output.isEmpty()) throw std::runtime_error("damaged");
+    return true;
+  }
+  QByteArray Compress(const QByteArray& data) override { return kMarker + qCompress(data); }
+};
+
+class CompressedFileTest : public PreparedFileTest {
+ protected:
+  void SetUp() override {
+    PreparedFileTest::SetUp();
+    rpSetCompressorClass([] { return std::make_unique<MarkedZlibCompressor>(); });
+  }
+  void TearDown() override {
+    rpSetCompressorClass({});
+    PreparedFileTest::TearDown();
+  }
+  // What the set-up wrote: three pages, the outline entry and the anchor.
+  static void ExpectTheSavedPages(TrpPreviewPages& pages) {
+    EXPECT_EQ(pages.GetCount(), 3);
+    EXPECT_EQ(pages.GetAnchorPage(QStringLiteral("here")), 3);
+    QString text;
+    int page = 0, top = 0;
+    pages.Outline()->GetItem(0, text, page, top);
+    EXPECT_EQ(text, "Chapter");
+    EXPECT_EQ(page, 2);
+    EXPECT_EQ(top, 10);
+    ASSERT_NE(pages.GetPage(2), nullptr);
+    QStringList texts;
+    for (TrpComponent* object : pages.GetPage(2)->AllObjects())
+      if (auto* memo = dynamic_cast<TrpMemoView*>(object)) texts << memo->Text().trimmed();
+    EXPECT_EQ(texts, QStringList({"page 2 row 0", "page 2 row 1"}));
+  }
+};
+
+}  // namespace
+
+TEST_F(CompressedFileTest, AReportAskingForCompressionIsSavedCompressedAndLoadsBack) {
+  Report->ReportOptions().SetCompressed(true);
+  const QByteArray packed = Save(*Pages);
+  EXPECT_TRUE(packed.startsWith(MarkedZlibCompressor::kMarker));
+  auto other = std::make_unique<TrpPreviewPages>(*Report);
+  QBuffer buffer;
+  buffer.setData(packed);
+  buffer.open(QIODevice::ReadOnly);
+  other->LoadFromStream(buffer, true);
+  ExpectTheSavedPages(*other);
+}
+
+TEST_F(CompressedFileTest, APlainFileStillLoadsWithACompressorRegistered) {
+  QTemporaryDir dir;
+  const QString name = dir.filePath(QStringLiteral("plain.rpp"));
+  QFile file(name);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(Good);
+  file.close();
+  auto other = std::make_unique<TrpPreviewPages>(*Report);
+  ASSERT_TRUE(other->LoadFromFile(name));
+  ExpectTheSavedPages(*other);
+}
+
+TEST_F(CompressedFileTest, DamagedCompressedDataIsReportedAndLoadsNothing) {
+  auto other = std::make_unique<TrpPreviewPages>(*Report);
+  QBuffer buffer;
+  buffer.setData(MarkedZlibCompressor::kMarker + QByteArray("not zlib at all"));
+  buffer.open(QIODevice::ReadOnly);
+  other->LoadFromStream(buffer);
+  EXPECT_EQ(other->GetCount(), 0);
+  EXPECT_TRUE(Report->Errors().contains(QStringLiteral("Stream decompress error")));
 }

@@ -124,16 +124,25 @@ QString TrpCustomMemoView::Diff(const TrpComponent& other) const {
     const TrpFormat& mine = *FFormats->Items(0);
     const auto* theirs = dynamic_cast<const TrpCustomMemoView*>(&other);
     const TrpFormat* ref = theirs && theirs->Formats().Count() > 0 ? theirs->Formats().Items(0) : nullptr;
-    const TrpFormat defaults;
+    // A format as created, only compared with: one for every call instead of one per record.
+    static const TrpFormat defaults;
     if (!ref) ref = &defaults;
-    if (mine.Kind() != ref->Kind())
-      result += QStringLiteral(" DisplayFormat.Kind=\"%1\"").arg(static_cast<int>(mine.Kind()));
+    const auto appendText = [&result](QLatin1String name, const QString& value) {
+      result += name;
+      result += rpStrToXML(value);
+      result += u'"';
+    };
+    if (mine.Kind() != ref->Kind()) {
+      result += QLatin1String(" DisplayFormat.Kind=\"");
+      result += QString::number(static_cast<int>(mine.Kind()));
+      result += u'"';
+    }
     if (mine.DecimalSeparator() != ref->DecimalSeparator())
-      result += QStringLiteral(" DisplayFormat.DecimalSeparator=\"%1\"").arg(rpStrToXML(mine.DecimalSeparator()));
+      appendText(QLatin1String(" DisplayFormat.DecimalSeparator=\""), mine.DecimalSeparator());
     if (mine.ThousandSeparator() != ref->ThousandSeparator())
-      result += QStringLiteral(" DisplayFormat.ThousandSeparator=\"%1\"").arg(rpStrToXML(mine.ThousandSeparator()));
+      appendText(QLatin1String(" DisplayFormat.ThousandSeparator=\""), mine.ThousandSeparator());
     if (mine.FormatStr() != ref->FormatStr())
-      result += QStringLiteral(" DisplayFormat.FormatStr=\"%1\"").arg(rpStrToXML(mine.FormatStr()));
+      appendText(QLatin1String(" DisplayFormat.FormatStr=\""), mine.FormatStr());
   }
   if (FFirstParaBreak) result += QLatin1String(" FirstParaBreak=\"1\"");
   if (FLastParaBreak) result += QLatin1String(" LastParaBreak=\"1\"");

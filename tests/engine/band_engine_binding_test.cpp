@@ -2,50 +2,23 @@
 // page numbers computed while the pages are prepared.
 #include <QBuffer>
 
-#include "band_engine_fixture.h"
-#include "report/engine/report_script.h"
-#include "report/model/report_classes.h"
-#include "report/model/report_data_sets.h"
-#include "report/store/install_preview_pages.h"
-#include "report/store/xml_serializer.h"
-#include "script/compiler.h"
+#include "real_services_fixture.h"
 
 namespace {
 
-class EngineWithBinding : public ::testing::Test {
+class EngineWithBinding : public EngineWithRealServices {
  protected:
   void SetUp() override {
-    rpRegisterReportClasses();
-    rpInstallXMLSerializer();
-    rpInstallPreviewPages();
-    rpInstallEngine();
-    rpInstallReportScript();
-    scInstallCompiler();
-    Report = std::make_unique<TrpReport>();
-    Report->EngineOptions().SetNewSilentMode(simSilent);
-    Rows.SetUserName(QStringLiteral("Rows"));
-    Report->DataSets().Add()->SetDataSetName(QStringLiteral("Rows"));
+    EngineWithRealServices::SetUp();
     Page = new TrpReportPage(Report.get());
     Page->SetName(QStringLiteral("Page1"));
   }
-  void TearDown() override {
-    Report.reset();
-    rpReportServices() = TrpReportServices{};
-  }
   template <class Band>
   Band* AddBand(const QString& name, Extended top, Extended height) {
-    auto* band = new Band(Page);
-    band->SetName(name);
-    band->SetTop(top);
-    band->SetHeight(height);
-    return band;
+    return EngineWithRealServices::AddBand<Band>(Page, name, top, height);
   }
   TrpMemoView* AddMemo(TrpComponent* band, const QString& name, const QString& text) {
-    auto* memo = new TrpMemoView(band);
-    memo->SetName(name);
-    memo->SetBounds(0, 0, 300, 20);
-    memo->SetText(text);
-    return memo;
+    return EngineWithRealServices::AddMemo(band, name, text, 300);
   }
   // The texts of the objects named `name` on prepared page `index`, in order.
   QStringList Texts(int index, const QString& name) {
@@ -56,8 +29,6 @@ class EngineWithBinding : public ::testing::Test {
     return texts;
   }
 
-  MemoryDataSet Rows;
-  std::unique_ptr<TrpReport> Report;
   TrpReportPage* Page = nullptr;
 };
 

@@ -1,36 +1,17 @@
 // Subreports end to end: the engine with the report's real script binding and prepared-pages
 // store, read back page by page.
-#include "band_engine_fixture.h"
-#include "report/engine/report_script.h"
-#include "report/model/report_classes.h"
-#include "report/model/report_data_sets.h"
+#include "real_services_fixture.h"
 #include "report/model/subreport.h"
-#include "report/store/install_preview_pages.h"
-#include "report/store/xml_serializer.h"
-#include "script/compiler.h"
 
 namespace {
 
-class SubreportWithStore : public ::testing::Test {
+class SubreportWithStore : public EngineWithRealServices {
  protected:
   void SetUp() override {
-    rpRegisterReportClasses();
-    rpInstallXMLSerializer();
-    rpInstallPreviewPages();
-    rpInstallEngine();
-    rpInstallReportScript();
-    scInstallCompiler();
-    Report = std::make_unique<TrpReport>();
-    Report->EngineOptions().SetNewSilentMode(simSilent);
+    EngineWithRealServices::SetUp();
     using Row = MemoryDataSet::Row;
     for (int i = 1; i <= 3; ++i) Rows.Rows.push_back(Row{{"amount", i * 10}});
-    Rows.SetUserName(QStringLiteral("Rows"));
-    Report->DataSets().Add()->SetDataSetName(QStringLiteral("Rows"));
     Page = NewPage(QStringLiteral("Page1"));
-  }
-  void TearDown() override {
-    Report.reset();
-    rpReportServices() = TrpReportServices{};
   }
   TrpReportPage* NewPage(const QString& name) {
     auto* page = new TrpReportPage(Report.get());
@@ -41,20 +22,8 @@ class SubreportWithStore : public ::testing::Test {
     page->SetBottomMargin(10);
     return page;
   }
-  template <class Band>
-  Band* AddBand(TrpReportPage* page, const QString& name, Extended top, Extended height) {
-    auto* band = new Band(page);
-    band->SetName(name);
-    band->SetTop(top);
-    band->SetHeight(height);
-    return band;
-  }
   TrpMemoView* AddMemo(TrpComponent* band, const QString& name, const QString& text) {
-    auto* memo = new TrpMemoView(band);
-    memo->SetName(name);
-    memo->SetBounds(0, 0, 200, 20);
-    memo->SetText(text);
-    return memo;
+    return EngineWithRealServices::AddMemo(band, name, text, 200);
   }
   TrpSubreport* AddSubreport(TrpBand* band, TrpReportPage* shown, Extended left, Extended top) {
     auto* subreport = new TrpSubreport(band);
@@ -75,8 +44,6 @@ class SubreportWithStore : public ::testing::Test {
     return found;
   }
 
-  MemoryDataSet Rows;
-  std::unique_ptr<TrpReport> Report;
   TrpReportPage* Page = nullptr;
 };
 

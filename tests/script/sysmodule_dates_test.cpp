@@ -12,19 +12,8 @@ class SystemDates : public ::testing::Test {
   void SetUp() override { PinSystemModuleEnvironment(); }
 };
 
-struct Case {
-  const char* expression;
-  const char* expected;
-};
-
-void expectAll(const QString& syntax, std::initializer_list<Case> cases) {
-  for (const Case& c : cases)
-    EXPECT_EQ(EvaluateIn(syntax, QString::fromUtf8(c.expression)).ToText(), QString::fromUtf8(c.expected))
-        << syntax.toStdString() << ": " << c.expression;
-}
-
 TEST_F(SystemDates, CalendarFunctions) {
-  expectAll(kPascal, {
+  ExpectAll(kPascal, {
       {"DaysInMonth(2024, 2)", "29"},  {"DaysInMonth(2023, 2)", "28"},
       {"DaysInMonth(1900, 2)", "28"},  {"DaysInMonth(2000, 2)", "29"},
       {"DaysInMonth(2023, 1)", "31"},  {"DaysInMonth(2023, 4)", "30"},
@@ -64,7 +53,7 @@ TEST_F(SystemDates, DecodeWritesTheParts) {
 }
 
 TEST_F(SystemDates, DateTextsFollowTheLocaleRecord) {
-  expectAll(kPascal, {
+  ExpectAll(kPascal, {
       {"DateToStr(EncodeDate(2024, 3, 5))", "05.03.2024"},
       {"TimeToStr(EncodeTime(13, 5, 9, 0))", "13:05:09"},
       {"DateTimeToStr(EncodeDate(2024, 3, 5) + EncodeTime(13, 5, 9, 0))", "05.03.2024 13:05:09"},
@@ -86,15 +75,15 @@ TEST_F(SystemDates, InvalidDateAndTimeTextsAreErrors) {
 }
 
 TEST_F(SystemDates, ClockFunctionsAgree) {
-  expectAll(kPascal, {{"(Now >= Date) and (Now - Date < 1)", "True"},
+  ExpectAll(kPascal, {{"(Now >= Date) and (Now - Date < 1)", "True"},
                       {"(Time >= 0) and (Time < 1)", "True"},
                       {"Date = Trunc(Date)", "True"}});
 }
 
 TEST_F(SystemDates, OtherSyntaxes) {
-  expectAll(kCpp, {{"DaysInMonth(2024, 2)", "29"}, {"DateToStr(EncodeDate(2001, 12, 31))", "31.12.2001"}});
-  expectAll(kBasic, {{"IsLeapYear(1996)", "True"}});
-  expectAll(kJScript, {{"DayOfWeek(EncodeDate(2024, 1, 7))", "1"}});
+  ExpectAll(kCpp, {{"DaysInMonth(2024, 2)", "29"}, {"DateToStr(EncodeDate(2001, 12, 31))", "31.12.2001"}});
+  ExpectAll(kBasic, {{"IsLeapYear(1996)", "True"}});
+  ExpectAll(kJScript, {{"DayOfWeek(EncodeDate(2024, 1, 7))", "1"}});
 }
 
 }  // namespace

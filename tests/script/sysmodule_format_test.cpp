@@ -13,20 +13,9 @@ class SystemFormat : public ::testing::Test {
   void SetUp() override { PinSystemModuleEnvironment(); }
 };
 
-struct Case {
-  const char* expression;
-  const char* expected;
-};
-
-void expectAll(const QString& syntax, std::initializer_list<Case> cases) {
-  for (const Case& c : cases)
-    EXPECT_EQ(EvaluateIn(syntax, QString::fromUtf8(c.expression)).ToText(), QString::fromUtf8(c.expected))
-        << syntax.toStdString() << ": " << c.expression;
-}
-
 TEST_F(SystemFormat, DateTimePictures) {
   const QString when = QStringLiteral("EncodeDate(2024, 3, 5) + EncodeTime(14, 7, 9, 45)");
-  const Case cases[] = {
+  const ExpressionCase cases[] = {
       {"yyyy-mm-dd hh:nn:ss.zzz", "2024-03-05 14:07:09.045"},
       {"d/m/yy", "5.3.24"},
       {"dddd, mmmm d", "Tuesday, March 5"},
@@ -44,7 +33,7 @@ TEST_F(SystemFormat, DateTimePictures) {
       {"\"Day\" d", "Day 5"},
       {"z", "45"},
   };
-  for (const Case& c : cases)
+  for (const ExpressionCase& c : cases)
     EXPECT_EQ(EvaluateIn(kPascal, QStringLiteral("FormatDateTime('%1', %2)")
                                       .arg(QString::fromLatin1(c.expression).replace(QLatin1Char('\''), QLatin1String("''")), when))
                   .ToText(),
@@ -53,7 +42,7 @@ TEST_F(SystemFormat, DateTimePictures) {
 }
 
 TEST_F(SystemFormat, NumberPictures) {
-  expectAll(kPascal, {
+  ExpectAll(kPascal, {
       {"FormatFloat('0.00', 3.14159)", "3.14"},
       {"FormatFloat('#,##0.00', 1234567.891)", "1,234,567.89"},
       {"FormatFloat('0.###', 2.5)", "2.5"},
@@ -75,7 +64,7 @@ TEST_F(SystemFormat, NumberPictures) {
 }
 
 TEST_F(SystemFormat, FormatDirectives) {
-  expectAll(kPascal, {
+  ExpectAll(kPascal, {
       {"Format('%d items', [5])", "5 items"},
       {"Format('%5d|%-5d|', [42, 42])", "   42|42   |"},
       {"Format('%.3d', [7])", "007"},
@@ -106,12 +95,12 @@ TEST_F(SystemFormat, BadDirectivesAreErrors) {
 
 TEST_F(SystemFormat, ScriptTextNeverReachesACFormatter) {
   // Texts that a C formatter would read as directives are plain characters here.
-  expectAll(kPascal, {{"Format('%s', ['%n%s%x'])", "%n%s%x"},
+  ExpectAll(kPascal, {{"Format('%s', ['%n%s%x'])", "%n%s%x"},
                       {"FormatFloat('\"%s\"0', 3)", "%s3"}});
 }
 
 TEST_F(SystemFormat, EditMasks) {
-  expectAll(kPascal, {
+  ExpectAll(kPascal, {
       {"FormatMaskText('(000) 000-0000;0;_', '5551234567')", "(555) 123-4567"},
       {"FormatMaskText('>LL-00;0;_', 'ab12')", "AB-12"},
       {"FormatMaskText('000-000;1;_', '123-4')", "123-4__"},
@@ -125,7 +114,7 @@ TEST_F(SystemFormat, AnotherLocaleRecordChangesSeparatorsAndNames) {
   f.ThousandSeparator = QLatin1Char('.');
   f.LongMonthNames[2] = QStringLiteral("März");
   scSetLocaleFormat(f);
-  expectAll(kPascal, {
+  ExpectAll(kPascal, {
       {"FloatToStr(2.5)", "2,5"},
       {"StrToFloat('2,5') = 2.5", "True"},
       {"ValidFloat('2.5')", "False"},
@@ -136,12 +125,12 @@ TEST_F(SystemFormat, AnotherLocaleRecordChangesSeparatorsAndNames) {
 }
 
 TEST_F(SystemFormat, OtherSyntaxes) {
-  expectAll(kCpp, {{"FormatFloat(\"0.0\", 2.25 * 2)", "4.5"}});
-  expectAll(kBasic, {{"FormatDateTime(\"yyyy\", EncodeDate(1999, 1, 1))", "1999"}});
-  expectAll(kJScript, {{"FormatFloat(\"000\", 42)", "042"}});
-  expectAll(kCpp, {{"Format(\"%d-%s\", [5, \"x\"])", "5-x"}});
-  expectAll(kJScript, {{"Format(\"%d-%s\", [5, \"x\"])", "5-x"}});
-  expectAll(kBasic, {{"Format(\"%d-%s\", [5, \"x\"])", "5-x"}});
+  ExpectAll(kCpp, {{"FormatFloat(\"0.0\", 2.25 * 2)", "4.5"}});
+  ExpectAll(kBasic, {{"FormatDateTime(\"yyyy\", EncodeDate(1999, 1, 1))", "1999"}});
+  ExpectAll(kJScript, {{"FormatFloat(\"000\", 42)", "042"}});
+  ExpectAll(kCpp, {{"Format(\"%d-%s\", [5, \"x\"])", "5-x"}});
+  ExpectAll(kJScript, {{"Format(\"%d-%s\", [5, \"x\"])", "5-x"}});
+  ExpectAll(kBasic, {{"Format(\"%d-%s\", [5, \"x\"])", "5-x"}});
 }
 
 }  // namespace

@@ -13,19 +13,8 @@ class SystemFunctions : public ::testing::Test {
   void SetUp() override { PinSystemModuleEnvironment(); }
 };
 
-struct Case {
-  const char* expression;
-  const char* expected;  // text of the result
-};
-
-void expectAll(const QString& syntax, std::initializer_list<Case> cases) {
-  for (const Case& c : cases)
-    EXPECT_EQ(EvaluateIn(syntax, QString::fromUtf8(c.expression)).ToText(), QString::fromUtf8(c.expected))
-        << syntax.toStdString() << ": " << c.expression;
-}
-
 TEST_F(SystemFunctions, StringFunctions) {
-  expectAll(kPascal, {
+  ExpectAll(kPascal, {
       {"Length('hello')", "5"},          {"Length(123)", "3"},
       {"Length('')", "0"},               {"Copy('abcdef', 2, 3)", "bcd"},
       {"Copy('abcdef', 5, 10)", "ef"},   {"Copy('abcdef', 0, 2)", "ab"},
@@ -44,7 +33,7 @@ TEST_F(SystemFunctions, StringFunctions) {
 }
 
 TEST_F(SystemFunctions, ConversionFunctions) {
-  expectAll(kPascal, {
+  ExpectAll(kPascal, {
       {"IntToStr(-42)", "-42"},             {"FloatToStr(2.5)", "2.5"},
       {"FloatToStr(1/3)", "0.333333333333333"},
       {"BoolToStr(True)", "-1"},            {"BoolToStr(False)", "0"},
@@ -68,7 +57,7 @@ TEST_F(SystemFunctions, TextThatIsNoNumberIsAnError) {
 }
 
 TEST_F(SystemFunctions, MathFunctions) {
-  expectAll(kPascal, {
+  ExpectAll(kPascal, {
       {"Round(2.5)", "2"},     {"Round(3.5)", "4"},      {"Round(-2.5)", "-2"},
       {"Round(2.6)", "3"},     {"Trunc(-2.7)", "-2"},    {"Trunc(2.7)", "2"},
       {"Int(2.7)", "2"},       {"Frac(2.75)", "0.75"},   {"Frac(-2.75)", "-0.75"},
@@ -85,9 +74,9 @@ TEST_F(SystemFunctions, InvalidFloatingPointOperationsAreErrors) {
 }
 
 TEST_F(SystemFunctions, OtherSyntaxesCallTheSameFunctions) {
-  expectAll(kCpp, {{"Copy(\"abcdef\", 2, 3)", "bcd"}, {"Round(3.5)", "4"}, {"IntToStr(7) + \"x\"", "7x"}});
-  expectAll(kBasic, {{"Uppercase(\"abc\")", "ABC"}, {"Pos(\"b\", \"abc\")", "2"}});
-  expectAll(kJScript, {{"Trunc(-2.7)", "-2"}, {"NameCase(\"a b\")", "A B"}});
+  ExpectAll(kCpp, {{"Copy(\"abcdef\", 2, 3)", "bcd"}, {"Round(3.5)", "4"}, {"IntToStr(7) + \"x\"", "7x"}});
+  ExpectAll(kBasic, {{"Uppercase(\"abc\")", "ABC"}, {"Pos(\"b\", \"abc\")", "2"}});
+  ExpectAll(kJScript, {{"Trunc(-2.7)", "-2"}, {"NameCase(\"a b\")", "A B"}});
 }
 
 TEST_F(SystemFunctions, ByReferenceProcedures) {
@@ -186,7 +175,7 @@ TEST_F(SystemFunctions, RandomStaysInTheUnitInterval) {
 }
 
 TEST_F(SystemFunctions, ExtractFilePathKeepsTheLastSeparator) {
-  expectAll(kPascal, {{"ExtractFilePath('/home/user/report.srp')", "/home/user/"},
+  ExpectAll(kPascal, {{"ExtractFilePath('/home/user/report.srp')", "/home/user/"},
                       {"ExtractFilePath('report.srp')", ""}});
 }
 

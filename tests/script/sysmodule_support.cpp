@@ -67,3 +67,9 @@ QString RuntimeError(const QString& syntax, const QStringList& lines) {
   }
   return QString();
 }
+
+void ExpectAll(const QString& syntax, std::initializer_list<ExpressionCase> cases) {
+  for (const ExpressionCase& c : cases)
+    EXPECT_EQ(EvaluateIn(syntax, QString::fromUtf8(c.expression)).ToText(), QString::fromUtf8(c.expected))
+        << syntax.toStdString() << ": " << c.expression;
+}

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
 #include <memory>
 #include <ostream>
 
@@ -28,6 +29,15 @@ QStringList TakeShownMessages();
 // The value of an expression in a script of the syntax (runtime errors propagate as ScriptError).
 // A compile error fails the test and gives its message.
 ScriptValue EvaluateIn(const QString& syntax, const QString& expression);
+
+// An expression and the text of its expected result.
+struct ExpressionCase {
+  const char* expression;
+  const char* expected;
+};
+
+// Evaluates every case in a script of the syntax and expects its result's text.
+void ExpectAll(const QString& syntax, std::initializer_list<ExpressionCase> cases);
 
 // Compiles and runs a program; returns the script (so tests read its variables). A compile error
 // fails the test. Runtime errors propagate.

@@ -6,17 +6,6 @@
 
 namespace {
 
-class CompilerEnvironment : public testing::Environment {
- public:
-  void SetUp() override { InstallTestCompiler(); }
-};
-const auto* const kEnvironment = testing::AddGlobalTestEnvironment(new CompilerEnvironment);
-
-const QString kPascal = QStringLiteral("PascalScript");
-const QString kCpp = QStringLiteral("C++Script");
-const QString kBasic = QStringLiteral("BasicScript");
-const QString kJScript = QStringLiteral("JScript");
-
 struct ProgramCase {
   const char* name;
   QString syntax;

@@ -1,5 +1,7 @@
 #include "compiler_support.h"
 
+#include <gtest/gtest.h>
+
 #include "script/class_variable.h"
 #include "script/compiler.h"
 #include "script/helpers.h"
@@ -105,3 +107,14 @@ CompiledScript CompileScript(const QString& syntax, const QStringList& lines, bo
   c.ok = c.script->Compile();
   return c;
 }
+
+namespace {
+
+// Every test of the compiler program runs with the compiler and the test module installed.
+class CompilerEnvironment : public testing::Environment {
+ public:
+  void SetUp() override { InstallTestCompiler(); }
+};
+const auto* const kEnvironment = testing::AddGlobalTestEnvironment(new CompilerEnvironment);
+
+}  // namespace

@@ -8,8 +8,10 @@
 
 #include "script/host_class.h"
 #include "script/script.h"
+#include "syntax_names.h"
 
 // Installs the compiler and registers the test module for the lifetime of the test program.
+// The compiler test program does this once before its tests through a test environment.
 void InstallTestCompiler();
 
 // A host object with an Integer property "Value", a method "Add(n)", a default property

@@ -7,8 +7,6 @@
 
 namespace {
 
-const QString kPascal = QStringLiteral("PascalScript");
-
 QString run(const QStringList& lines) {
   InstallTestCompiler();
   CompiledScript c = CompileScript(kPascal, lines);

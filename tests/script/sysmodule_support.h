@@ -10,14 +10,11 @@
 #include <ostream>
 
 #include "script/script.h"
+#include "syntax_names.h"
 
 // Readable QString values in test failures.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
-inline const QString kPascal = QStringLiteral("PascalScript");
-inline const QString kCpp = QStringLiteral("C++Script");
-inline const QString kBasic = QStringLiteral("BasicScript");
-inline const QString kJScript = QStringLiteral("JScript");
 
 // Installs the compiler, pins the locale record below and records message boxes. Decimal ".",
 // thousands ",", dates "dd.mm.yyyy" with ".", times "hh:nn:ss" with ":", English names.

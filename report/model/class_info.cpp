@@ -3,13 +3,9 @@
 #include <QtGlobal>
 
 #include <algorithm>
-#include <cstring>
+#include <atomic>
 
 namespace {
-
-bool sameName(const char* a, QAnyStringView b) {
-  return QAnyStringView::compare(QLatin1String(a), b, Qt::CaseInsensitive) == 0;
-}
 
 // Code units of the three views QAnyStringView may hold, as numbers.
 char32_t unitOf(QChar c) { return c.unicode(); }
@@ -19,6 +15,24 @@ char32_t unitOf(char c) { return static_cast<unsigned char>(c); }
 // Property names are ASCII identifiers, so folding to lower case by ASCII is enough (and far
 // cheaper than Unicode's case mapping); any other unit sorts after every ASCII key.
 char32_t foldAscii(char32_t u) { return u >= U'A' && u <= U'Z' ? u + (U'a' - U'A') : u; }
+
+// Whether the class name `a` (ASCII) equals `b` regardless of case. Class tests by name run for
+// every placed band and recorded object, so ASCII names are compared here directly; a name with
+// other units goes through Unicode case folding, under which some of them equal ASCII letters.
+bool sameName(const char* a, QAnyStringView b) {
+  enum { Differ, Same, NotAscii };
+  const int result = b.visit([a](auto view) {
+    const char* c = a;
+    for (qsizetype i = 0; i < view.size(); ++i, ++c) {
+      const char32_t u = unitOf(view[i]);
+      if (u >= 0x80) return NotAscii;
+      if (*c == 0 || foldAscii(u) != foldAscii(static_cast<unsigned char>(*c))) return Differ;
+    }
+    return *c == 0 ? Same : Differ;
+  });
+  if (result != NotAscii) return result == Same;
+  return QAnyStringView::compare(QLatin1String(a), b, Qt::CaseInsensitive) == 0;
+}
 
 // Three-way comparison of `name`, folded, with a lower-case ASCII key; no copy of either.
 int compareFolded(QAnyStringView name, const QByteArray& key) {
@@ -81,12 +95,17 @@ TrpPropertyDescriptor resolveInherited(const std::vector<TrpPropertyDescriptor>&
   return d;
 }
 
+std::uint32_t nextSerial() {
+  static std::atomic<std::uint32_t> last{0};
+  return last.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
 }  // namespace
 
 TrpClassInfo::TrpClassInfo(const char* className, const TrpClassInfo* parent, TrpFactory factory,
                            std::initializer_list<TrpPropertyDescriptor> properties,
                            std::initializer_list<TrpDiffEntry> diff)
-    : FClassName(className), FParent(parent), FFactory(factory) {
+    : FClassName(className), FParent(parent), FFactory(factory), FSerial(nextSerial()) {
   if (parent) {
     FPublished = parent->FPublished;
     FAll = parent->FAll;
@@ -102,16 +121,8 @@ TrpClassInfo::TrpClassInfo(const char* className, const TrpClassInfo* parent, Tr
   FPublishedIndex = BuildIndex(FPublished);
   FAllIndex = BuildIndex(FAll);
   // FAll is final now, so pointers into it stay valid.
-  FDiffSteps.reserve(FDiff.size());
-  for (const TrpDiffEntry& entry : FDiff) {
-    DiffStep step;
-    const char* dot = std::strchr(entry.Path, '.');
-    step.First = dot ? QLatin1StringView(entry.Path, dot - entry.Path) : QLatin1StringView(entry.Path);
-    if (dot) step.Rest = QLatin1StringView(dot + 1);
-    step.RestHash = NameHash(step.Rest);
-    step.Property = FindAnyProperty(step.First);
-    FDiffSteps.push_back(step);
-  }
+  FDiffPaths.reserve(FDiff.size());
+  for (const TrpDiffEntry& entry : FDiff) FDiffPaths.emplace_back(entry.Path, *this);
 }
 
 TrpClassInfo::NameIndex TrpClassInfo::BuildIndex(const std::vector<TrpPropertyDescriptor>& list) {

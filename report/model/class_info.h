@@ -7,12 +7,14 @@
 #include <QAnyStringView>
 #include <QLatin1StringView>
 
+#include <cstdint>
 #include <initializer_list>
 #include <span>
 #include <utility>
 #include <vector>
 
 #include "report/model/diff_entry.h"
+#include "report/model/diff_path.h"
 #include "report/model/property_descriptor.h"
 
 class TrpComponent;
@@ -40,15 +42,11 @@ struct TrpClassInfo {
   std::span<const TrpPropertyDescriptor> AllProperties() const { return FAll; }
   // The difference record, the parent's attributes first.
   std::span<const TrpDiffEntry> DiffEntries() const { return FDiff; }
-  // For each entry of DiffEntries(), its path split at the first dot and the property the first
-  // step names in this class: resolved once here, since every recorded object walks the record.
-  struct DiffStep {
-    const TrpPropertyDescriptor* Property = nullptr;  // null when the class has none
-    QLatin1StringView First;                          // "Font" of "Font.Name"
-    QLatin1StringView Rest;                           // "Name"; empty for a one-step path
-    size_t RestHash = 0;                              // NameHash(Rest)
-  };
-  std::span<const DiffStep> DiffSteps() const { return FDiffSteps; }
+  // For each entry of DiffEntries(), its property path, resolved in advance as far as the class
+  // can (diff_path.h): every recorded object walks the record.
+  std::span<const TrpDiffPath> DiffPaths() const { return FDiffPaths; }
+  // A number no other class of the process has, from 1: a key that outlives no class.
+  std::uint32_t Serial() const { return FSerial; }
 
   // A published property by name, ignoring case; none when absent.
   const TrpPropertyDescriptor* FindProperty(QAnyStringView name) const;
@@ -70,7 +68,8 @@ struct TrpClassInfo {
   std::vector<TrpPropertyDescriptor> FPublished;
   std::vector<TrpPropertyDescriptor> FAll;
   std::vector<TrpDiffEntry> FDiff;
-  std::vector<DiffStep> FDiffSteps;
+  std::vector<TrpDiffPath> FDiffPaths;
+  std::uint32_t FSerial;
   // Hash of the folded name, lower-case name and position in FPublished or FAll, sorted by hash:
   // dotted paths (every sub-object attribute of every recorded object) and scripts look
   // properties up by name often, so a lookup neither scans the list nor allocates a key.

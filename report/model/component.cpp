@@ -94,10 +94,15 @@ TrpComponent* TrpComponent::Page() const {
   return nullptr;
 }
 
+// Asked for every shown object: the class descriptions rule out the bands and pages on the way
+// up cheaply, the cast only confirms the report.
 TrpCustomReport* TrpComponent::Report() const {
-  for (const TrpComponent* c = this; c; c = c->FParent)
+  const TrpClassInfo& reportClass = TrpCustomReport::StaticClassInfo();
+  for (const TrpComponent* c = this; c; c = c->FParent) {
+    if (!c->ClassInfo().InheritsFrom(reportClass)) continue;
     if (auto* report = dynamic_cast<const TrpCustomReport*>(c))
       return const_cast<TrpCustomReport*>(report);
+  }
   return nullptr;
 }
 

@@ -148,6 +148,8 @@ class TrpComponent : public TrpPersistent {
   // ` name="value"` pairs in the order of the class's difference record.
   virtual QString Diff(const TrpComponent& other) const;
   QString InternalDiff(const TrpComponent& other) const;
+  // The same over the first `entryCount` entries of the class's record only.
+  QString InternalDiff(const TrpComponent& other, size_t entryCount) const;
   // The object's full attribute text (through the installed serializer), followed by its
   // difference from `other` when given.
   QString AllDiff(const TrpComponent* other) const;

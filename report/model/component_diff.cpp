@@ -49,22 +49,26 @@ void appendRecordText(QString& out, TrpPropertyKind kind, const QVariant& value)
 }  // namespace
 
 QString TrpComponent::InternalDiff(const TrpComponent& other) const {
+  return InternalDiff(other, ClassInfo().DiffEntries().size());
+}
+
+QString TrpComponent::InternalDiff(const TrpComponent& other, size_t entryCount) const {
   QString result;
   const TrpClassInfo& cls = ClassInfo();
-  const std::span<const TrpDiffEntry> entries = cls.DiffEntries();
+  const std::span<const TrpDiffEntry> entries = cls.DiffEntries().first(entryCount);
+  const std::span<const TrpDiffPath> paths = cls.DiffPaths();
+  TrpDiffPath::Walk myWalk(*this, cls), theirWalk(other, cls);
   for (size_t i = 0; i < entries.size(); ++i) {
     const TrpDiffEntry& entry = entries[i];
-    const TrpPropertyRef mine = rpDiffProperty(*this, cls, i);
+    const TrpPropertyRef mine = paths[i].Resolve(myWalk);
     if (!mine) continue;
-    const TrpPropertyRef theirs = rpDiffProperty(other, cls, i, mine);
-    const QVariant value = mine.Value();
-    const bool differ = !theirs || !rpSameValue(mine.Property->Kind, value, theirs.Value(),
-                                                rpUnitTolerance);
+    const TrpPropertyRef theirs = paths[i].Resolve(theirWalk);
+    const bool differ = !theirs || !rpSamePropertyValue(mine, theirs, rpUnitTolerance);
     if (entry.Write ? !entry.Write(*this, other, differ) : !differ) continue;
     result += u' ';
     result += QLatin1StringView(entry.Attribute);
     result += QLatin1StringView("=\"");
-    appendRecordText(result, mine.Property->Kind, value);
+    appendRecordText(result, mine.Property->Kind, mine.Value());
     result += u'"';
   }
   return result;

@@ -49,28 +49,6 @@ TrpPropertyRef rpFindPropertyPath(TrpPersistent& object, QLatin1StringView path,
   return findPath(object, path, publishedOnly);
 }
 
-TrpPropertyRef rpDiffProperty(const TrpPersistent& object, const TrpClassInfo& recordClass,
-                              size_t index, const TrpPropertyRef& resolved) {
-  const TrpClassInfo::DiffStep& step = recordClass.DiffSteps()[index];
-  const TrpClassInfo& cls = object.ClassInfo();
-  const TrpPropertyDescriptor* first =
-      &cls == &recordClass ? step.Property : cls.FindAnyProperty(step.First);
-  // Resolution only reads; the ref is used read-only by the record writers.
-  auto* target = const_cast<TrpPersistent*>(&object);
-  if (!first) return {};
-  if (step.Rest.isEmpty()) return {target, first};
-  if (first->Kind != TrpPropertyKind::Object) return {};
-  target = first->Object(*target);
-  if (!target) return {};
-  // The source's sub-object is mostly of the class the copy's was found in: no second lookup.
-  if (dotIn(step.Rest) >= 0) return findPath(*target, step.Rest, false);
-  if (resolved && &resolved.Object->ClassInfo() == &target->ClassInfo())
-    return {target, resolved.Property};
-  const TrpPropertyDescriptor* last = target->ClassInfo().FindAnyProperty(step.Rest, step.RestHash);
-  if (!last) return {};
-  return {target, last};
-}
-
 TrpPropertyRef rpFindPropertyPath(const TrpPersistent& object, QStringView path,
                                   bool publishedOnly) {
   // Resolution only reads; the ref is used read-only by callers that hold a const object.
@@ -99,6 +77,12 @@ bool rpSameValue(TrpPropertyKind kind, const QVariant& a, const QVariant& b, Ext
       return a.value<QImage>() == b.value<QImage>();
   }
   return false;
+}
+
+bool rpSamePropertyValue(const TrpPropertyRef& a, const TrpPropertyRef& b, Extended tolerance) {
+  const TrpSameTest same = a.Property->Same;
+  if (same && same == b.Property->Same) return same(*a.Object, *b.Object, tolerance);
+  return rpSameValue(a.Property->Kind, a.Value(), b.Value(), tolerance);
 }
 
 bool rpIsDefaultValue(const TrpPersistent& object, const TrpPropertyDescriptor& property) {

@@ -33,16 +33,13 @@ TrpPropertyRef rpFindPropertyPath(const TrpPersistent& object, QStringView path,
 TrpPropertyRef rpFindPropertyPath(TrpPersistent& object, QLatin1StringView path,
                                   bool publishedOnly = true);
 
-// The property that entry `index` of `recordClass`'s difference record names on `object`. When
-// the object is of that class, the path's first step is the one the class resolved in advance;
-// otherwise the path is looked up by name. Public-only properties are found too. `resolved`, the
-// same entry already resolved on another object, saves the lookup of the last step when that
-// step's object is of the same class.
-TrpPropertyRef rpDiffProperty(const TrpPersistent& object, const TrpClassInfo& recordClass,
-                              size_t index, const TrpPropertyRef& resolved = {});
-
 // Whether two values of a property of `kind` are equal; floats count as equal within `tolerance`.
 bool rpSameValue(TrpPropertyKind kind, const QVariant& a, const QVariant& b, Extended tolerance = 0);
+
+// rpSameValue of the two properties' values: read and compared as their getters return them when
+// both are the same property of a type that allows it, through QVariant otherwise. The kind is
+// `a`'s.
+bool rpSamePropertyValue(const TrpPropertyRef& a, const TrpPropertyRef& b, Extended tolerance = 0);
 
 // Whether the property holds its declared default. Never for properties without one.
 bool rpIsDefaultValue(const TrpPersistent& object, const TrpPropertyDescriptor& property);

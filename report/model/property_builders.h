@@ -9,6 +9,7 @@
 // The last argument, where given, is the declared default. A setter of nullptr makes the property
 // read-only. Getters are const member functions; an Object getter returns the sub-object by
 // pointer or reference.
+#include <cmath>
 #include <type_traits>
 
 #include "report/model/persistent.h"
@@ -73,24 +74,66 @@ TrpPersistent* sub(const TrpPersistent& object) {
   }
 }
 
-template <auto Get, auto Set>
-TrpPropertyDescriptor make(const char* name, TrpPropertyKind kind) {
-  TrpPropertyDescriptor d;
-  d.Name = name;
-  d.Kind = kind;
-  d.Get = &get<Get>;
-  if constexpr (!std::is_same_v<decltype(Set), std::nullptr_t>) d.Set = &set<Set>;
-  return d;
-}
-
 template <auto Get>
 using ResultOf = typename Getter<decltype(Get)>::Result;
+
+constexpr bool travelsAsInt(TrpPropertyKind kind) {
+  return kind == TrpPropertyKind::Integer || kind == TrpPropertyKind::Color ||
+         kind == TrpPropertyKind::Enumeration || kind == TrpPropertyKind::Set;
+}
+
+// Whether a T of a property of `Kind` compares directly with the result rpSameValue gives on its
+// rpToVariant form: floats as Extended, ordinals and sets as the int they travel as, Booleans,
+// texts and text lists as themselves.
+template <TrpPropertyKind Kind, class T>
+constexpr bool comparesTyped() {
+  if constexpr (Kind == TrpPropertyKind::Float) return std::is_floating_point_v<T>;
+  if constexpr (travelsAsInt(Kind))
+    return std::is_enum_v<T> || rpIsSet<T>::value || std::is_integral_v<T>;
+  if constexpr (Kind == TrpPropertyKind::Boolean) return std::is_same_v<T, bool>;
+  if constexpr (Kind == TrpPropertyKind::String) return std::is_same_v<T, QString>;
+  if constexpr (Kind == TrpPropertyKind::Strings) return std::is_same_v<T, QStringList>;
+  return false;
+}
+
+// The int rpToVariant carries an ordinal, a set or an integer as.
+template <class T>
+int asInt(const T& value) {
+  if constexpr (rpIsSet<T>::value)
+    return static_cast<int>(value.Mask());
+  else
+    return static_cast<int>(value);
+}
+
+template <auto Get, TrpPropertyKind Kind>
+bool same(const TrpPersistent& a, const TrpPersistent& b, Extended tolerance) {
+  using G = Getter<decltype(Get)>;
+  const auto& x = (static_cast<const typename G::Class&>(a).*Get)();
+  const auto& y = (static_cast<const typename G::Class&>(b).*Get)();
+  if constexpr (Kind == TrpPropertyKind::Float)
+    return std::fabs(static_cast<Extended>(x) - static_cast<Extended>(y)) <= tolerance;
+  else if constexpr (travelsAsInt(Kind))
+    return asInt(x) == asInt(y);
+  else
+    return x == y;
+}
+
+template <auto Get, auto Set, TrpPropertyKind Kind>
+TrpPropertyDescriptor make(const char* name) {
+  TrpPropertyDescriptor d;
+  d.Name = name;
+  d.Kind = Kind;
+  d.Get = &get<Get>;
+  if constexpr (!std::is_same_v<decltype(Set), std::nullptr_t>) d.Set = &set<Set>;
+  if constexpr (comparesTyped<Kind, ResultOf<Get>>()) d.Same = &same<Get, Kind>;
+  return d;
+}
 
 }  // namespace rp_detail
 
 template <auto Get, auto Set = nullptr>
 TrpPropertyDescriptor rpInteger(const char* name) {
-  return rp_detail::make<Get, Set>(name, TrpPropertyKind::Integer);
+  return rp_detail::make<Get, Set, TrpPropertyKind::Integer>(name);
 }
 template <auto Get, auto Set = nullptr>
 TrpPropertyDescriptor rpInteger(const char* name, rp_detail::ResultOf<Get> def) {
@@ -99,12 +142,12 @@ TrpPropertyDescriptor rpInteger(const char* name, rp_detail::ResultOf<Get> def) 
 
 template <auto Get, auto Set = nullptr>
 TrpPropertyDescriptor rpFloat(const char* name) {
-  return rp_detail::make<Get, Set>(name, TrpPropertyKind::Float);
+  return rp_detail::make<Get, Set, TrpPropertyKind::Float>(name);
 }
 
 template <auto Get, auto Set = nullptr>
 TrpPropertyDescriptor rpBoolean(const char* name) {
-  return rp_detail::make<Get, Set>(name, TrpPropertyKind::Boolean);
+  return rp_detail::make<Get, Set, TrpPropertyKind::Boolean>(name);
 }
 template <auto Get, auto Set = nullptr>
 TrpPropertyDescriptor rpBoolean(const char* name, bool def) {
@@ -114,16 +157,16 @@ TrpPropertyDescriptor rpBoolean(const char* name, bool def) {
 // Texts and text lists default to empty: an empty one is not written.
 template <auto Get, auto Set = nullptr>
 TrpPropertyDescriptor rpString(const char* name) {
-  return rp_detail::make<Get, Set>(name, TrpPropertyKind::String).WithDefault(QString());
+  return rp_detail::make<Get, Set, TrpPropertyKind::String>(name).WithDefault(QString());
 }
 template <auto Get, auto Set = nullptr>
 TrpPropertyDescriptor rpStrings(const char* name) {
-  return rp_detail::make<Get, Set>(name, TrpPropertyKind::Strings).WithDefault(QStringList());
+  return rp_detail::make<Get, Set, TrpPropertyKind::Strings>(name).WithDefault(QStringList());
 }
 
 template <auto Get, auto Set = nullptr>
 TrpPropertyDescriptor rpEnum(const char* name, const TrpEnumType& type) {
-  TrpPropertyDescriptor d = rp_detail::make<Get, Set>(name, TrpPropertyKind::Enumeration);
+  TrpPropertyDescriptor d = rp_detail::make<Get, Set, TrpPropertyKind::Enumeration>(name);
   d.Enum = &type;
   return d;
 }
@@ -135,7 +178,7 @@ TrpPropertyDescriptor rpEnum(const char* name, const TrpEnumType& type,
 
 template <auto Get, auto Set = nullptr>
 TrpPropertyDescriptor rpSet(const char* name, const TrpEnumType& type) {
-  TrpPropertyDescriptor d = rp_detail::make<Get, Set>(name, TrpPropertyKind::Set);
+  TrpPropertyDescriptor d = rp_detail::make<Get, Set, TrpPropertyKind::Set>(name);
   d.Enum = &type;
   return d;
 }
@@ -147,7 +190,7 @@ TrpPropertyDescriptor rpSet(const char* name, const TrpEnumType& type,
 
 template <auto Get, auto Set = nullptr>
 TrpPropertyDescriptor rpColor(const char* name) {
-  return rp_detail::make<Get, Set>(name, TrpPropertyKind::Color);
+  return rp_detail::make<Get, Set, TrpPropertyKind::Color>(name);
 }
 template <auto Get, auto Set = nullptr>
 TrpPropertyDescriptor rpColor(const char* name, rp_detail::ResultOf<Get> def) {
@@ -157,7 +200,7 @@ TrpPropertyDescriptor rpColor(const char* name, rp_detail::ResultOf<Get> def) {
 // An owned sub-object: written as its own properties under the prefix "Name.".
 template <auto Get, auto Set = nullptr>
 TrpPropertyDescriptor rpObject(const char* name) {
-  TrpPropertyDescriptor d = rp_detail::make<Get, Set>(name, TrpPropertyKind::Object);
+  TrpPropertyDescriptor d = rp_detail::make<Get, Set, TrpPropertyKind::Object>(name);
   d.Object = &rp_detail::sub<Get>;
   return d;
 }
@@ -165,10 +208,10 @@ TrpPropertyDescriptor rpObject(const char* name) {
 // Another report object, written by name and resolved by name when read.
 template <auto Get, auto Set = nullptr>
 TrpPropertyDescriptor rpReference(const char* name) {
-  return rp_detail::make<Get, Set>(name, TrpPropertyKind::Reference);
+  return rp_detail::make<Get, Set, TrpPropertyKind::Reference>(name);
 }
 
 template <auto Get, auto Set = nullptr>
 TrpPropertyDescriptor rpPicture(const char* name) {
-  return rp_detail::make<Get, Set>(name, TrpPropertyKind::Picture);
+  return rp_detail::make<Get, Set, TrpPropertyKind::Picture>(name);
 }

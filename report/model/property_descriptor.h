@@ -13,6 +13,8 @@
 #include <optional>
 #include <span>
 
+#include "report/model/report_units.h"
+
 class TrpPersistent;
 
 enum class TrpPropertyKind {
@@ -50,6 +52,8 @@ using TrpGetter = QVariant (*)(const TrpPersistent& object);
 using TrpSetter = void (*)(TrpPersistent& object, const QVariant& value);
 using TrpStoredTest = bool (*)(const TrpPersistent& object);
 using TrpSubObject = TrpPersistent* (*)(const TrpPersistent& object);
+// Whether two objects of the property's class hold the same value, floats within `tolerance`.
+using TrpSameTest = bool (*)(const TrpPersistent& a, const TrpPersistent& b, Extended tolerance);
 
 struct TrpPropertyDescriptor {
   const char* Name = nullptr;
@@ -62,6 +66,10 @@ struct TrpPropertyDescriptor {
   TrpStoredTest Stored = nullptr;  // null: always stored
   const TrpEnumType* Enum = nullptr;   // Enumeration and Set
   TrpSubObject Object = nullptr;       // Object: the sub-object itself
+  // The comparison of rpSameValue on the values as their getter returns them, without the QVariant
+  // round trip (difference records compare every attribute of every recorded object). Null for
+  // types that only compare as QVariant.
+  TrpSameTest Same = nullptr;
   bool Published = true;  // false: public only (reachable by name, not listed or written)
   bool Inherit = false;   // a class-table entry that publishes an ancestor's property by name
   bool OverridesDefault = false;  // an Inherit entry that declares its own default

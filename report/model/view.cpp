@@ -18,23 +18,27 @@ enum class LineAttr { Color, Style, Width };
 // A frame line's attribute is recorded when it differs from the other line's, or when the
 // frame's own value changed and the line keeps a value of its own (which the frame's value
 // would otherwise overwrite when the record is read back).
+template <LineAttr Attr, class Owner>
+auto lineAttr(const Owner& owner) {
+  if constexpr (Attr == LineAttr::Color)
+    return owner.Color();
+  else if constexpr (Attr == LineAttr::Style)
+    return owner.Style();
+  else
+    return owner.Width();
+}
+
+// A frame line's attribute is recorded when it differs from the other line's, or when the
+// frame's own value changed and the line keeps a value of its own (which the frame's value
+// would otherwise overwrite when the record is read back). The line is looked at first: it
+// mostly follows its frame, and then the other object need not be looked at.
 template <TrpFrameType Side, LineAttr Attr>
 bool lineRecorded(const TrpComponent& self, const TrpComponent& other, bool differ) {
   if (differ) return true;
-  const auto* mine = static_cast<const TrpView&>(self).Frame();
+  const TrpFrame* mine = static_cast<const TrpView&>(self).Frame();
+  if (lineAttr<Attr>(*mine->Line(Side)) == lineAttr<Attr>(*mine)) return false;
   const auto* o = dynamic_cast<const TrpView*>(&other);
-  if (!o) return false;
-  const TrpFrame* theirs = o->Frame();
-  const TrpFrameLine* line = mine->Line(Side);
-  switch (Attr) {
-    case LineAttr::Color:
-      return mine->Color() != theirs->Color() && line->Color() != mine->Color();
-    case LineAttr::Style:
-      return mine->Style() != theirs->Style() && line->Style() != mine->Style();
-    case LineAttr::Width:
-      return mine->Width() != theirs->Width() && line->Width() != mine->Width();
-  }
-  return false;
+  return o && lineAttr<Attr>(*mine) != lineAttr<Attr>(*o->Frame());
 }
 
 #define RP_LINE_DIFF(Name, Side)                                                              \

@@ -2,6 +2,7 @@
 // listing properties for scripts, setting values by dotted name).
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
 
 #include "report/model/float_text.h"
@@ -243,4 +244,61 @@ TEST(ClassTables, NamesAreFoundInAnyCaseThroughEveryKindOfStringView) {
   EXPECT_EQ(info.FindProperty("Gap"), nullptr);
   EXPECT_EQ(info.FindProperty(QStringView(u"GapX\u00e9")), nullptr);
   EXPECT_EQ(info.FindProperty(""), nullptr);
+}
+
+// Difference records compare values as their getters return them, without QVariant; the answer
+// must be the one the QVariant comparison gives, for each kind a record holds.
+TEST(Descriptors, DirectComparisonAgreesWithTheVariantComparison) {
+  struct Case {
+    const char* path;
+    std::function<void(TestMemo&)> change;
+    bool sameWithinUnitTolerance;
+  };
+  const Case cases[] = {
+      {"Left", [](TestMemo& m) { m.SetLeft(m.Left() + 0.00005L); }, true},
+      {"Left", [](TestMemo& m) { m.SetLeft(m.Left() + 0.0002L); }, false},
+      {"Visible", [](TestMemo& m) { m.SetVisible(false); }, false},
+      {"HAlign", [](TestMemo& m) { m.SetHAlign(haBlock); }, false},
+      {"Restrictions", [](TestMemo& m) { m.SetRestrictions({rfDontMove}); }, false},
+      {"Color", [](TestMemo& m) { m.SetColor(0x00FF00); }, false},
+      {"GapX", [](TestMemo& m) { m.SetGapX(-3); }, false},
+      {"Text", [](TestMemo& m) { m.SetText("練習"); }, false},
+      {"Font.Name", [](TestMemo& m) { m.Font()->SetName("Tahoma"); }, false},
+      {"Font.Style", [](TestMemo& m) { m.Font()->SetStyle({fsItalic}); }, false},
+      {"Text", [](TestMemo&) {}, true},
+  };
+  for (const Case& c : cases) {
+    TestMemo a(nullptr), b(nullptr);
+    c.change(b);
+    const TrpPropertyRef mine = rpFindPropertyPath(a, QLatin1String(c.path), false);
+    const TrpPropertyRef theirs = rpFindPropertyPath(b, QLatin1String(c.path), false);
+    ASSERT_TRUE(mine && theirs) << c.path;
+    EXPECT_NE(mine.Property->Same, nullptr) << c.path;
+    EXPECT_EQ(rpSamePropertyValue(mine, theirs, rpUnitTolerance), c.sameWithinUnitTolerance) << c.path;
+    for (const Extended tolerance : {Extended(0), rpUnitTolerance})
+      EXPECT_EQ(rpSamePropertyValue(mine, theirs, tolerance),
+                rpSameValue(mine.Property->Kind, mine.Value(), theirs.Value(), tolerance))
+          << c.path << " within " << static_cast<double>(tolerance);
+  }
+}
+
+TEST(Descriptors, ReferencesCompareThroughTheirVariants) {
+  TestMemo a(nullptr), b(nullptr), partner(nullptr);
+  b.SetPartner(&partner);
+  const TrpPropertyRef mine = rpFindPropertyPath(a, u"Partner");
+  const TrpPropertyRef theirs = rpFindPropertyPath(b, u"Partner");
+  EXPECT_EQ(mine.Property->Same, nullptr);
+  EXPECT_FALSE(rpSamePropertyValue(mine, theirs));
+  a.SetPartner(&partner);
+  EXPECT_TRUE(rpSamePropertyValue(mine, theirs));
+}
+
+TEST(ClassTables, ClassNamesMatchWholeAndInAnyCaseOnly) {
+  const TrpClassInfo& band = TestBand::StaticClassInfo();
+  EXPECT_TRUE(band.InheritsFrom("TRPBAND"));
+  EXPECT_TRUE(band.InheritsFrom(u"trpBand"));
+  EXPECT_FALSE(band.InheritsFrom("TrpBan"));
+  EXPECT_FALSE(band.InheritsFrom("TrpBands"));
+  EXPECT_FALSE(band.InheritsFrom(""));
+  EXPECT_FALSE(band.InheritsFrom(u"TrpBänd"));
 }

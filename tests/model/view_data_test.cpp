@@ -4,6 +4,8 @@
 
 #include <QMap>
 
+#include <thread>
+
 #include "report/model/data_set.h"
 #include "report/model/expand_variables.h"
 #include "report/model/frame.h"
@@ -263,6 +265,47 @@ TEST_F(DiffedViews, LineKeepingItsOwnColourIsRecordedWhenOnlyTheFrameColourChang
 TEST_F(DiffedViews, HyperlinkAttributesAreRecordedWhenDifferent) {
   view->SetURL("#top");
   EXPECT_EQ(view->Diff(*original), " Hyperlink.Kind=\"1\" Hyperlink.Value=\"top\"");
+}
+
+// Each sub-object attribute remembers the class it was last resolved in: a fill whose kind
+// changes between records must be read in its new class every time.
+TEST_F(DiffedViews, FillKindChangesBetweenRecordsAreFollowed) {
+  const QString gradientAgainstBrush =
+      " FillType=\"1\" Fill.StartColor=\"16777215\" Fill.EndColor=\"0\" Fill.GradientStyle=\"0\"";
+  view->SetFillType(ftGradient);
+  EXPECT_EQ(view->Diff(*original), gradientAgainstBrush);
+  view->SetFillType(ftBrush);
+  original->SetFillType(ftGradient);
+  EXPECT_EQ(view->Diff(*original), " FillType=\"0\" Fill.BackColor=\"536870911\" Fill.ForeColor=\"0\" Fill.Style=\"0\"");
+  original->SetFillType(ftBrush);
+  EXPECT_EQ(view->Diff(*original), QString());
+  view->SetFillType(ftGradient);
+  EXPECT_EQ(view->Diff(*original), gradientAgainstBrush);
+}
+
+// Reports prepared on several threads at once record the same objects' classes through the same
+// class tables: every thread must see its own fill's attributes, whatever the others resolve.
+TEST(DiffedViewsOnThreads, EachThreadRecordsItsOwnFillKind) {
+  constexpr int kRecords = 2000;
+  const auto recordMany = [](TrpFillType kind, QString* last, bool* allSame) {
+    ViewTestReport report;
+    TrpView* view = new TrpView(&report);
+    TrpView* original = new TrpView(&report);
+    view->SetFillType(kind);
+    *last = view->Diff(*original);
+    for (int i = 0; i < kRecords; ++i) *allSame = *allSame && view->Diff(*original) == *last;
+  };
+  QString gradient, glass;
+  bool gradientSame = true, glassSame = true;
+  std::thread first(recordMany, ftGradient, &gradient, &gradientSame);
+  std::thread second(recordMany, ftGlass, &glass, &glassSame);
+  first.join();
+  second.join();
+  EXPECT_TRUE(gradientSame);
+  EXPECT_TRUE(glassSame);
+  EXPECT_TRUE(gradient.contains(" Fill.StartColor=")) << gradient.toStdString();
+  EXPECT_TRUE(glass.startsWith(" FillType=\"2\"")) << glass.toStdString();
+  EXPECT_FALSE(glass.contains(" Fill.StartColor=")) << glass.toStdString();
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 // not fit, keeps blocks of bands together, splits bands that cannot fit anywhere, and makes pages
 // of endless height exactly as tall as what was placed on them. It writes only through the
 // store's abstract interface (TrpCustomPreviewPages).
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 
@@ -173,4 +174,6 @@ class TrpEngine : public TrpCustomEngine {
   // the store; the copies then join the parent band for one output.
   TrpNullBand* FRedirection = nullptr;
   QHash<TrpBand*, QList<TrpComponent*>> FAddedObjects;
+  // When window messages were last processed (ProcessMessages).
+  QElapsedTimer FMessageClock;
 };

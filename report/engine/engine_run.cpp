@@ -69,9 +69,15 @@ QList<TrpReportPage*> TrpEngine::ReportPages() const {
 }
 
 // Window messages are processed between band trees, so a progress window's Cancel reaches the
-// report; a report prepared on another thread must not touch the event loop.
+// report; a report prepared on another thread must not touch the event loop. Master rows ask
+// after every row, which is far more often than a window needs and cost more than short rows
+// themselves: messages are processed at most every kMessageIntervalMs (new pages process them
+// anyway, through the progress report).
 void TrpEngine::ProcessMessages() {
+  constexpr qint64 kMessageIntervalMs = 20;
   if (Report().EngineOptions().EnableThreadSafe()) return;
+  if (FMessageClock.isValid() && FMessageClock.elapsed() < kMessageIntervalMs) return;
+  FMessageClock.start();
   QCoreApplication::processEvents();
 }
 

@@ -1,5 +1,6 @@
 // The data loop: the rows of a data band with its filter, header, groups, detail bands, footers,
 // columns and outline entries.
+#include <algorithm>
 #include <climits>
 
 #include "report/engine/aggregate.h"
@@ -80,7 +81,13 @@ bool TrpEngine::AddBandOutline(TrpBand& band) {
   const Extended top = CurY() - band.FStretchedHeight;
   // The new item becomes the current one: what follows nests under it until LevelUp.
   outline->AddItem(Evaluate(band.OutlineText()).ToText(), static_cast<int>(rpRound(top)));
+  ++FOutlineDepth;
   return true;
+}
+
+void TrpEngine::LeaveBandOutline() {
+  Outline()->LevelUp();
+  FOutlineDepth = std::max(FOutlineDepth - 1, 0);
 }
 
 void TrpEngine::RunDataBand(TrpDataNode& node) {
@@ -123,9 +130,15 @@ void TrpEngine::StartRows(TrpDataNode& node) {
     if (headerReprints(*node.Header)) AddToHeaderList(*node.Header);
   }
   if (band.KeepTogether()) {
-    // A keep begun for the header goes on as the whole block's.
-    if (FKeeping && FKeepBand == node.Header) FKeepBand = &band;
-    StartKeep(band);
+    if (FKeeping && FKeepBand == node.Header) {
+      // A keep begun for the header goes on as the whole block's.
+      FKeepBand = &band;
+    } else if (!FKeeping) {
+      StartKeep(band);
+      // The header stays above the block; where the block moves, it opens it again there, unless
+      // the header list reprints it anyway.
+      if (FKeeping && node.Header && !headerReprints(*node.Header)) FKeptHeaderAbove = node.Header;
+    }
   }
   OpenGroups(node, 0, true);
 }
@@ -163,7 +176,7 @@ void TrpEngine::ShowRow(TrpDataNode& node, int line) {
     RunDataBand(*detail);
   }
   SetCurLine(line);
-  if (outlined) Outline()->LevelUp();
+  if (outlined) LeaveBandOutline();
   if (band.FooterAfterEach() && node.Footer) ShowBand(*node.Footer);
   if (IsMultiColumn(band)) NextColumnOfRow(node);
 }
@@ -249,7 +262,7 @@ void TrpEngine::CloseGroups(TrpDataNode& node, size_t from) {
     if (hidden) FAggregates->Reset(*footer);
     RemoveFromHeaderList(level.Header);
     EndKeep(*level.Header);
-    if (level.Outlined) Outline()->LevelUp();
+    if (level.Outlined) LeaveBandOutline();
     level.Outlined = false;
   }
 }

@@ -116,6 +116,7 @@ class TrpEngine : public TrpCustomEngine {
   void TestGroups(TrpDataNode& node, TrpDataSet& data, int& line);
   void CloseGroups(TrpDataNode& node, size_t from);
   void NextColumnOfRow(TrpDataNode& node);
+  void EndRowOfColumns(TrpDataNode& node);
   void CloseColumns(TrpDataNode& node);
   void AddToHeaderList(TrpBand& band);
   void RemoveFromHeaderList(TrpBand* band);

@@ -182,39 +182,50 @@ void TrpEngine::ShowRow(TrpDataNode& node, int line) {
 }
 
 // After each row of a band in columns: the next column of the same row starts at the row's top;
-// after the last column the row ends at its lowest bottom, or moves whole to the next column or
-// page when that bottom runs into the footer area.
+// after the last column the row ends.
 void TrpEngine::NextColumnOfRow(TrpDataNode& node) {
   TrpDataBand& band = *node.Band;
   band.FMaxY = std::max(band.FMaxY, CurY());
-  if (band.CurColumn() < band.Columns()) {
-    SetCurY(node.RowTop);
-  } else {
-    const Extended footer = FPrevFooterHeight != 0 ? FPrevFooterHeight : FooterHeight();
-    const bool room = FPage->EndlessHeight() || FRedirection ||
-                      GetPageHeight() - footer - band.FMaxY > -kTolerance;
-    if (room) {
-      SetCurY(band.FMaxY);
-    } else {
-      const Extended rowHeight = band.FMaxY - node.RowTop;
-      SetCurY(node.RowTop);
-      if (FKeeping) {
-        NewColumn();
-      } else {
-        Store().CutObjects(node.RowPosition);
-        NewColumn();
-        Store().PasteObjects(CurX(), CurY());
-        SetCurY(CurY() + rowHeight);
-      }
-    }
-  }
+  if (band.CurColumn() < band.Columns()) SetCurY(node.RowTop);
+  else EndRowOfColumns(node);
   band.SetCurColumn(band.CurColumn() + 1);
 }
 
+// A row of a band in columns ends at its lowest bottom, or moves whole to the next column or page
+// when that bottom runs into the footer area (the bands of a row are not tested one by one).
+// Inside a keep the row moves with the kept block, unless the block with it could not fit even
+// an empty page; then the keep is given up and the row moves alone.
+void TrpEngine::EndRowOfColumns(TrpDataNode& node) {
+  TrpDataBand& band = *node.Band;
+  const Extended footer = FPrevFooterHeight != 0 ? FPrevFooterHeight : FooterHeight();
+  const bool room = FPage->EndlessHeight() || FRedirection ||
+                    GetPageHeight() - footer - band.FMaxY > -kTolerance;
+  if (room) {
+    SetCurY(band.FMaxY);
+    return;
+  }
+  if (FKeeping) {
+    SetCurY(band.FMaxY);
+    if (KeptBlockFitsEmptyPage()) {
+      NewColumn();
+      return;
+    }
+    EndKeep(*FKeepBand);
+  }
+  const Extended rowHeight = band.FMaxY - node.RowTop;
+  SetCurY(node.RowTop);
+  Store().CutObjects(node.RowPosition);
+  NewColumn();
+  Store().PasteObjects(CurX(), CurY());
+  SetCurY(CurY() + rowHeight);
+}
+
+// An unfinished last row ends like a full one.
 void TrpEngine::CloseColumns(TrpDataNode& node) {
   TrpDataBand& band = *node.Band;
   if (!IsMultiColumn(band) || band.CurColumn() == 1) return;
-  SetCurY(std::max(CurY(), band.FMaxY));
+  band.FMaxY = std::max(band.FMaxY, CurY());
+  EndRowOfColumns(node);
   band.SetCurColumn(1);
 }
 

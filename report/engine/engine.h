@@ -68,6 +68,11 @@ class TrpEngine : public TrpCustomEngine {
   bool Terminated() const;
   QList<TrpReportPage*> ReportPages() const;
 
+  // --- the report's events, dialogs and manual builds (engine_events.cpp) ----------------------
+  bool RunDialogs();
+  bool RunManualBuild(TrpReportPage& page);
+  void RunStopEvent();
+
   // --- page flow (engine_pages.cpp) ------------------------------------------------------------
   void InitPage();
   void AddPage();

@@ -127,6 +127,15 @@ class TrpEngine : public TrpCustomEngine {
   ScriptValue Evaluate(const QString& expression);
   bool AddBandOutline(TrpBand& band);
 
+  // --- row numbers (engine_line_numbers.cpp) ---------------------------------------------------
+  void ResetLineNumbers();
+  void ResetLineNumbers(TrpDataNode& node);
+  void StartBandLine(TrpBand& band, int line);
+  void SetBandLine(const TrpBand& band);
+  void PushBandLine(const TrpBand& band);
+  void PopBandLine();
+  QString NestedLinePath() const;
+
   // --- keeping (engine_keep.cpp) ---------------------------------------------------------------
   void StartKeep(TrpBand& band, int position = -1, Extended top = -1);
   void EndKeep(TrpBand& band);
@@ -145,6 +154,8 @@ class TrpEngine : public TrpCustomEngine {
   TrpPageBands* FPageBands = nullptr;
   TrpPage* FOnlyPage = nullptr;
   QList<HeaderItem> FHeaderList;
+  // The rows enclosing the band being shown, outermost first, as "band name.row number".
+  QStringList FBandLines;
   Extended FFirstColumnY = 0;
   Extended FPageCurX = 0;
   Extended FPrevFooterHeight = 0;

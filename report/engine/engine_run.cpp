@@ -151,7 +151,7 @@ void TrpEngine::Finalize() {
 void TrpEngine::RunReportPages() {
   FFirstReportPage = true;
   FTitlePrinted = false;
-  SetCurLineThrough(0);
+  ResetLineNumbers();
   TrpDataSet* reportData = Report().DataSet();
   if (!reportData) {
     RunEachReportPage();

@@ -9,8 +9,7 @@ class ReportEvents : public EngineWithRealServices {
  protected:
   void SetUp() override {
     EngineWithRealServices::SetUp();
-    Page = new TrpReportPage(Report.get());
-    Page->SetName(QStringLiteral("Page1"));
+    Page = NewPage(QStringLiteral("Page1"));
     Data = AddBand<TrpMasterData>(Page, QStringLiteral("MasterData1"), 100, 20);
     Data->SetRowCount(2);
   }
@@ -21,12 +20,6 @@ class ReportEvents : public EngineWithRealServices {
             .split(u'\n'));
   }
   QString Trace() const { return Report->ReportScript()->Script().Variable(QStringLiteral("Trace")).ToText(); }
-  int Count(int pageIndex, const QString& name) const {
-    int count = 0;
-    for (TrpComponent* object : Report->PreviewPages()->GetPage(pageIndex)->AllObjects())
-      if (object->Name() == name) ++count;
-    return count;
-  }
   QString Errors() const { return Report->Errors().join(u'\n'); }
 
   TrpReportPage* Page = nullptr;
@@ -42,14 +35,10 @@ TEST_F(ReportEvents, StartAndStopRunOnceAroundThePages) {
   Report->SetOnStartReport(QStringLiteral("Start"));
   Report->SetOnStopReport(QStringLiteral("Stop"));
   AddMemo(Data, QStringLiteral("TraceMemo"), QStringLiteral("[Trace]"), 300);
-  ASSERT_TRUE(Report->PrepareReport()) << Errors().toStdString();
+  ASSERT_TRUE(Prepare());
   EXPECT_EQ(Trace(), QStringLiteral("start;stop;"));
   // The rows were prepared after the start event and before the stop event.
-  TrpReportPage* prepared = Report->PreviewPages()->GetPage(0);
-  QStringList texts;
-  for (TrpComponent* object : prepared->AllObjects())
-    if (object->Name() == QLatin1String("TraceMemo")) texts << static_cast<TrpMemoView*>(object)->Memo().join(u'\n');
-  EXPECT_EQ(texts, (QStringList{"start;", "start;"}));
+  EXPECT_EQ(Texts(0, QStringLiteral("TraceMemo")), (QStringList{"start;", "start;"}));
 }
 
 TEST_F(ReportEvents, TheStopEventRunsAlsoWhenThePagesFail) {
@@ -71,13 +60,13 @@ TEST_F(ReportEvents, AScriptThatDoesNotCompileStopsTheRunWithItsPosition) {
   // Listed once, although the stop event meets the same text again.
   EXPECT_EQ(Report->Errors().size(), 1);
   EXPECT_TRUE(Errors().startsWith(QStringLiteral("Script error at 1:"))) << Errors().toStdString();
-  EXPECT_EQ(Report->PreviewPages()->GetCount(), 0);
+  EXPECT_EQ(PageCount(), 0);
 }
 
 TEST_F(ReportEvents, WithoutEventsTheScriptTextIsNeverCompiled) {
   Report->SetScriptText({QStringLiteral("this is not a script")});
-  ASSERT_TRUE(Report->PrepareReport()) << Errors().toStdString();
-  EXPECT_EQ(Count(0, QStringLiteral("MasterData1")), 2);
+  ASSERT_TRUE(Prepare());
+  EXPECT_EQ(BandsNamed(0, QStringLiteral("MasterData1")).size(), 2);
 }
 
 TEST_F(ReportEvents, AManualBuildScriptShowsABandThreeTimesInsteadOfTheBandTree) {
@@ -88,8 +77,8 @@ TEST_F(ReportEvents, AManualBuildScriptShowsABandThreeTimesInsteadOfTheBandTree)
       "  for i := 1 to 3 do Engine.ShowBand(MasterData1);\n"
       "end;"));
   Page->SetOnManualBuild(QStringLiteral("Build"));
-  ASSERT_TRUE(Report->PrepareReport()) << Errors().toStdString();
-  EXPECT_EQ(Count(0, QStringLiteral("MasterData1")), 3);
+  ASSERT_TRUE(Prepare());
+  EXPECT_EQ(BandsNamed(0, QStringLiteral("MasterData1")).size(), 3);
 }
 
 TEST_F(ReportEvents, AManualBuildScriptStartsNewPagesAndAsksForFreeSpace) {
@@ -101,10 +90,10 @@ TEST_F(ReportEvents, AManualBuildScriptStartsNewPagesAndAsksForFreeSpace) {
       "  Engine.ShowBand(MasterData1);\n"
       "end;"));
   Page->SetOnManualBuild(QStringLiteral("Build"));
-  ASSERT_TRUE(Report->PrepareReport()) << Errors().toStdString();
-  ASSERT_EQ(Report->PreviewPages()->GetCount(), 2);
-  EXPECT_EQ(Count(0, QStringLiteral("MasterData1")), 1);
-  EXPECT_EQ(Count(1, QStringLiteral("MasterData1")), 1);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_EQ(BandsNamed(0, QStringLiteral("MasterData1")).size(), 1);
+  EXPECT_EQ(BandsNamed(1, QStringLiteral("MasterData1")).size(), 1);
 }
 
 TEST_F(ReportEvents, TheProgramsManualBuildTakesPrecedenceOverThePagesScript) {
@@ -115,9 +104,9 @@ TEST_F(ReportEvents, TheProgramsManualBuildTakesPrecedenceOverThePagesScript) {
     built << page.Name();
     Report->Engine()->ShowBand(*Data);
   };
-  ASSERT_TRUE(Report->PrepareReport()) << Errors().toStdString();
+  ASSERT_TRUE(Prepare());
   EXPECT_EQ(built, QStringList{QStringLiteral("Page1")});
-  EXPECT_EQ(Count(0, QStringLiteral("MasterData1")), 1);
+  EXPECT_EQ(BandsNamed(0, QStringLiteral("MasterData1")).size(), 1);
   EXPECT_TRUE(Trace().isEmpty());
 }
 

@@ -69,6 +69,11 @@ class TrpEngine : public TrpCustomEngine {
   bool Terminated() const;
   QList<TrpReportPage*> ReportPages() const;
 
+  // --- the report's events, dialogs and manual builds (engine_events.cpp) ----------------------
+  bool RunDialogs();
+  bool RunManualBuild(TrpReportPage& page);
+  void RunStopEvent();
+
   // --- page flow (engine_pages.cpp) ------------------------------------------------------------
   void InitPage();
   void AddPage();
@@ -124,6 +129,15 @@ class TrpEngine : public TrpCustomEngine {
   bool AddBandOutline(TrpBand& band);
   void LeaveBandOutline();
 
+  // --- row numbers (engine_line_numbers.cpp) ---------------------------------------------------
+  void ResetLineNumbers();
+  void ResetLineNumbers(TrpDataNode& node);
+  void StartBandLine(TrpBand& band, int line);
+  void SetBandLine(const TrpBand& band);
+  void PushBandLine(const TrpBand& band);
+  void PopBandLine();
+  QString NestedLinePath() const;
+
   // --- keeping (engine_keep.cpp) ---------------------------------------------------------------
   void StartKeep(TrpBand& band, int position = -1, Extended top = -1);
   void EndKeep(TrpBand& band);
@@ -143,6 +157,8 @@ class TrpEngine : public TrpCustomEngine {
   TrpPageBands* FPageBands = nullptr;
   TrpPage* FOnlyPage = nullptr;
   QList<HeaderItem> FHeaderList;
+  // The rows enclosing the band being shown, outermost first, as "band name.row number".
+  QStringList FBandLines;
   Extended FFirstColumnY = 0;
   Extended FPageCurX = 0;
   Extended FPrevFooterHeight = 0;

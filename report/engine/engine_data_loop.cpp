@@ -161,21 +161,20 @@ void TrpEngine::FinishRows(TrpDataNode& node, int lastRowPosition, Extended last
 
 void TrpEngine::ShowRow(TrpDataNode& node, int line) {
   TrpDataBand& band = *node.Band;
-  SetCurLine(line);
-  SetCurLineThrough(CurLineThrough() + 1);
-  band.FLineN = line;
-  band.FLineThrough = CurLineThrough();
+  StartBandLine(band, line);
   if (!IsMultiColumn(band) || band.CurColumn() <= 1) {
     node.RowTop = CurY();
     node.RowPosition = Store().GetCurPosition();
   }
   ShowBand(band);
   const bool outlined = AddBandOutline(band);
+  PushBandLine(band);
   for (const auto& detail : node.Details) {
     if (Terminated()) break;
     RunDataBand(*detail);
   }
-  SetCurLine(line);
+  PopBandLine();
+  SetBandLine(band);
   if (outlined) LeaveBandOutline();
   if (band.FooterAfterEach() && node.Footer) ShowBand(*node.Footer);
   if (IsMultiColumn(band)) NextColumnOfRow(node);
@@ -234,7 +233,7 @@ void TrpEngine::OpenGroups(TrpDataNode& node, size_t from, bool first) {
     TrpGroupLevel& level = node.Groups[i];
     TrpGroupHeader& header = *level.Header;
     level.Occurrence = first ? 1 : level.Occurrence + 1;
-    header.FLineN = level.Occurrence;
+    StartBandLine(header, level.Occurrence);
     level.Value = Evaluate(header.Condition());
     level.Rows = 0;
     if (header.KeepTogether()) StartKeep(header);

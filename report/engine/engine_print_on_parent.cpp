@@ -5,6 +5,7 @@
 
 #include "report/engine/engine.h"
 #include "report/model/band_kinds.h"
+#include "report/model/class_cast.h"
 #include "report/model/class_info.h"
 #include "report/model/stretcheable.h"
 #include "report/model/subreport.h"
@@ -14,7 +15,7 @@ namespace {
 QList<TrpSubreport*> onParentSubreportsOf(const TrpBand& band) {
   QList<TrpSubreport*> found;
   for (TrpComponent* child : band.Objects()) {
-    auto* subreport = dynamic_cast<TrpSubreport*>(child);
+    auto* subreport = rpClassCast<TrpSubreport>(child);
     if (subreport && subreport->Visible() && subreport->Page() && subreport->PrintOnParent())
       found << subreport;
   }

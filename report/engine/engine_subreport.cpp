@@ -6,6 +6,7 @@
 
 #include "report/engine/engine.h"
 #include "report/model/band.h"
+#include "report/model/class_cast.h"
 #include "report/model/custom_preview_pages.h"
 #include "report/model/report.h"
 #include "report/model/report_page.h"
@@ -28,7 +29,7 @@ struct OutputPoint {
 QList<TrpSubreport*> subreportsOf(const TrpBand& band) {
   QList<TrpSubreport*> found;
   for (TrpComponent* child : band.Objects()) {
-    auto* subreport = dynamic_cast<TrpSubreport*>(child);
+    auto* subreport = rpClassCast<TrpSubreport>(child);
     if (subreport && subreport->Visible() && subreport->Page() && !subreport->PrintOnParent())
       found << subreport;
   }

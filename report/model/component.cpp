@@ -2,6 +2,7 @@
 
 #include <QIODevice>
 
+#include "report/model/class_cast.h"
 #include "report/model/class_info.h"
 #include "report/model/custom_report.h"
 #include "report/model/float_text.h"
@@ -94,15 +95,10 @@ TrpComponent* TrpComponent::Page() const {
   return nullptr;
 }
 
-// Asked for every shown object: the class descriptions rule out the bands and pages on the way
-// up cheaply, the cast only confirms the report.
+// Asked for every shown object, past the band and the page on the way up.
 TrpCustomReport* TrpComponent::Report() const {
-  const TrpClassInfo& reportClass = TrpCustomReport::StaticClassInfo();
-  for (const TrpComponent* c = this; c; c = c->FParent) {
-    if (!c->ClassInfo().InheritsFrom(reportClass)) continue;
-    if (auto* report = dynamic_cast<const TrpCustomReport*>(c))
-      return const_cast<TrpCustomReport*>(report);
-  }
+  for (const TrpComponent* c = this; c; c = c->FParent)
+    if (auto* report = rpClassCast<const TrpCustomReport>(c)) return const_cast<TrpCustomReport*>(report);
   return nullptr;
 }
 

@@ -38,26 +38,33 @@ QString TrpSysMemoView::GetDescription() const { return rpResources()->Get(QStri
 
 // ---------------------------------------------------------------- text
 
+// Every shown text object reads and writes its text once or twice per output: one allocation for
+// the text, and lines taken whole.
 QString TrpCustomMemoView::Text() const {
+  qsizetype size = 0;
+  for (const QString& line : FMemo) size += line.size() + 2;
   QString text;
-  for (const QString& line : FMemo) text += line + QLatin1String("\r\n");
+  text.reserve(size);
+  for (const QString& line : FMemo) {
+    text += line;
+    text += QLatin1String("\r\n");
+  }
   return text;
 }
 
 void TrpCustomMemoView::SetText(const QString& value) {
   FMemo.clear();
-  QString line;
+  qsizetype start = 0;
   for (qsizetype i = 0; i < value.size(); ++i) {
     const QChar c = value[i];
-    if (c != u'\r' && c != u'\n') {
-      line += c;
-      continue;
-    }
-    FMemo << line;
-    line.clear();
+    if (c != u'\r' && c != u'\n') continue;
+    FMemo << value.sliced(start, i - start);
     if (c == u'\r' && i + 1 < value.size() && value[i + 1] == u'\n') ++i;
+    start = i + 1;
   }
-  if (!line.isEmpty()) FMemo << line;
+  // A text without a break is kept as it is, without a copy.
+  if (start == 0 && !value.isEmpty()) FMemo << value;
+  else if (start < value.size()) FMemo << value.sliced(start);
 }
 
 void TrpCustomMemoView::SetTextLines(const QString& value) {

@@ -122,11 +122,13 @@ class TrpEngine : public TrpCustomEngine {
   void TestGroups(TrpDataNode& node, TrpDataSet& data, int& line);
   void CloseGroups(TrpDataNode& node, size_t from);
   void NextColumnOfRow(TrpDataNode& node);
+  void EndRowOfColumns(TrpDataNode& node);
   void CloseColumns(TrpDataNode& node);
   void AddToHeaderList(TrpBand& band);
   void RemoveFromHeaderList(TrpBand* band);
   ScriptValue Evaluate(const QString& expression);
   bool AddBandOutline(TrpBand& band);
+  void LeaveBandOutline();
 
   // --- row numbers (engine_line_numbers.cpp) ---------------------------------------------------
   void ResetLineNumbers();
@@ -168,6 +170,7 @@ class TrpEngine : public TrpCustomEngine {
   bool KeptBlockFitsEmptyPage() const;
   void CutKeptBlock();
   void PasteKeptBlock(bool toNewPage);
+  void ShiftKeptOutline(Extended top);
 
   TrpCustomPreviewPages& Store() const;
   TrpCustomOutline* Outline() const;
@@ -196,9 +199,14 @@ class TrpEngine : public TrpCustomEngine {
   Extended FKeepCurY = 0;
   int FKeepPosition = 0;
   int FKeepOutline = -1;
+  int FKeepOutlineDepth = 0;  // the outline level the kept block's entries lie on
   int FKeepAnchor = -1;
   bool FKeepCut = false;
   Extended FKeepHeight = 0;  // height of the cut block, which it takes up again when pasted
+  // The header of a kept data band printed above the block, shown again above it where it moves.
+  TrpBand* FKeptHeaderAbove = nullptr;
+  // How deep the band outline entries the engine opened go below the root or the page's entry.
+  int FOutlineDepth = 0;
 
   bool FIsFirstPage = true;
   bool FIsLastPage = false;

@@ -51,9 +51,11 @@ class DrillDownClick : public ::testing::Test {
     data->SetName(QStringLiteral("Data"));
     data->SetBounds(0, 40, 100, 20);
     data->SetRowCount(4);
-    // Rows 1 and 2 form the first group, rows 3 and 4 the second.
-    Report->OnGetValue = [data](const QString& name, ScriptValue& value) {
-      if (name == QLatin1String("Grp")) value = ScriptValue(data->VirtualDataSet().RecNo() < 2 ? 1 : 2);
+    // Rows 1 and 2 form the first group, rows 3 and 4 the second. The band is looked up by name:
+    // each preparation reads the definition back, with new objects.
+    Report->OnGetValue = [report = Report.get()](const QString& name, ScriptValue& value) {
+      auto* rows = dynamic_cast<TrpDataBand*>(report->FindObject(QStringLiteral("Data")));
+      if (name == QLatin1String("Grp") && rows) value = ScriptValue(rows->VirtualDataSet().RecNo() < 2 ? 1 : 2);
     };
   }
   void TearDown() override {

@@ -9,6 +9,7 @@
 #include <QList>
 
 #include <memory>
+#include <vector>
 
 #include "report/engine/band_tree.h"
 #include "report/model/custom_engine.h"
@@ -121,6 +122,17 @@ class TrpEngine : public TrpCustomEngine {
   ScriptValue Evaluate(const QString& expression);
   bool AddBandOutline(TrpBand& band);
 
+  // --- vertical bands (engine_vertical.cpp) ---------------------------------------------------
+  void AttachVerticalObjects(TrpReportPage& page);
+  void DetachVerticalObjects();
+  void RecordBand(TrpBand& band);
+  void ShowVerticalBands(TrpBand& master, TrpVerticalBands& vertical);
+  void ShowVerticalBand(TrpBand& band);
+  void MakeVerticalRoomFor(const TrpBand& band);
+  void ShowVerticalHeaders(const TrpBand* except);
+  void CopyVerticalObjects(TrpBand& band);
+  void RecordVerticalParts(TrpBand& master);
+
   // --- keeping (engine_keep.cpp) ---------------------------------------------------------------
   void StartKeep(TrpBand& band, int position = -1, Extended top = -1);
   void EndKeep(TrpBand& band);
@@ -173,4 +185,14 @@ class TrpEngine : public TrpCustomEngine {
   // the store; the copies then join the parent band for one output.
   TrpNullBand* FRedirection = nullptr;
   QHash<TrpBand*, QList<TrpComponent*>> FAddedObjects;
+
+  // While a horizontal band shows its vertical bands: that band (the vertical master band), its
+  // page's vertical tree, the vertical headers re-shown at the left of every further page, the
+  // vertical page list (the number of copies at each page boundary) and the copies collected.
+  TrpBand* FVerticalMaster = nullptr;
+  TrpVerticalBands* FVertical = nullptr;
+  QList<TrpBand*> FVHeaderList;
+  QList<int> FVPageList;
+  std::vector<std::unique_ptr<TrpComponent>> FVCopies;
+  bool FShowingVHeaders = false;
 };

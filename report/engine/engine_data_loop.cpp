@@ -76,7 +76,8 @@ bool TrpEngine::HasDetailRows(TrpDataNode& node) {
 
 bool TrpEngine::AddBandOutline(TrpBand& band) {
   TrpCustomOutline* outline = Outline();
-  if (!outline || band.OutlineText().isEmpty()) return false;
+  // Vertical rows lie side by side on one horizontal band: they have no place in the outline.
+  if (!outline || band.OutlineText().isEmpty() || band.Vertical()) return false;
   const Extended top = CurY() - band.FStretchedHeight;
   // The new item becomes the current one: what follows nests under it until LevelUp.
   outline->AddItem(Evaluate(band.OutlineText()).ToText(), static_cast<int>(rpRound(top)));

@@ -61,6 +61,7 @@ class TrpEngine : public TrpCustomEngine {
   bool Initialize(TrpPage* only);
   void RunPass();
   void RunReportPages();
+  void RunEachReportPage();
   void RunPage(TrpReportPage& page);
   void ShowPage(TrpReportPage& page);
   bool PageHasRecords(const TrpPageBands& bands);

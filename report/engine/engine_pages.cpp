@@ -95,15 +95,19 @@ void TrpEngine::InitPage() {
     Store().SetCurPage(Store().GetCount() - 1);
     int column = 1;
     Extended position = 0;
-    if (Store().GetLastColumnPos(column, position)) SetCurColumn(column), SetCurX(position);
+    if (Store().GetLastColumnPos(column, position)) {
+      SetCurColumn(column);
+      FPageCurX = position;
+      SetCurX(position);
+    }
     SetCurY(Store().GetLastY(CurX()));
     FFirstColumnY = CurY();
     if (title && FPage->ShowTitleOnPreviousPage()) ShowBand(*title);
     RemoveFromHeaderList(title);
+    ShowBand(TrpColumnHeader::StaticClassInfo());
   } else {
     AddPage();
   }
-  ShowBand(TrpColumnHeader::StaticClassInfo());
   AddPageOutline();
 }
 
@@ -153,17 +157,26 @@ void TrpEngine::AddPage() {
 }
 
 // Shows the header list at the top of a new page, or (forColumn) of a new column, where the page
-// header, the title and the band last shown are not repeated.
+// header, the title and the band last shown are not repeated. Every column opens with the column
+// header, below the page's title and header and above the reprinted data and group headers.
 void TrpEngine::ShowHeaderList(bool forColumn) {
   const bool wasFromAddPage = FCallFromAddPage;
   // A band re-shown at the top of a page is not recorded twice there; in a new column it is.
   FCallFromAddPage = !forColumn;
   const Extended columnX = CurX();
+  bool columnHeaderShown = false;
+  auto showColumnHeader = [&] {
+    if (columnHeaderShown) return;
+    columnHeaderShown = true;
+    SetCurX(columnX);
+    ShowBand(TrpColumnHeader::StaticClassInfo());
+  };
   const QList<HeaderItem> items = FHeaderList;
   for (const HeaderItem& item : items) {
     TrpBand* band = item.Band;
     const bool pageHeader = isKind(band, TrpPageHeader::StaticClassInfo());
     const bool title = isKind(band, TrpReportTitle::StaticClassInfo());
+    if (!pageHeader && !title) showColumnHeader();
     if (band == FStartNewPageBand) continue;
     if (FKeeping && item.AddedWhileKeeping) continue;
     if (forColumn && (pageHeader || title || band == FLastBandOnPage)) continue;
@@ -182,6 +195,7 @@ void TrpEngine::ShowHeaderList(bool forColumn) {
       RemoveFromHeaderList(band);
     }
   }
+  showColumnHeader();
   SetCurX(columnX);
   FCallFromAddPage = wasFromAddPage;
 }

@@ -151,18 +151,19 @@ void TrpEngine::RunReportPages() {
   SetCurLineThrough(0);
   TrpDataSet* reportData = Report().DataSet();
   if (!reportData) {
-    for (TrpReportPage* page : ReportPages()) {
-      if (Terminated()) return;
-      if (page->Visible() && !page->IsSubReport()) RunPage(*page);
-    }
-    return;
+    RunEachReportPage();
+  } else {
+    for (reportData->First(); !reportData->Eof() && !Terminated(); reportData->Next())
+      RunEachReportPage();
   }
-  reportData->First();
-  while (!reportData->Eof() && !Terminated()) {
-    for (TrpReportPage* page : ReportPages())
-      if (page->Visible() && !page->IsSubReport() && !Terminated()) RunPage(*page);
-    reportData->Next();
-  }
+  // The last group of logical page numbers learns its page count, which the final pass of a
+  // double-pass report shows as TotalPages.
+  Store().ResetLogicalPageNumber();
+}
+
+void TrpEngine::RunEachReportPage() {
+  for (TrpReportPage* page : ReportPages())
+    if (page->Visible() && !page->IsSubReport() && !Terminated()) RunPage(*page);
 }
 
 void TrpEngine::RunPage(TrpReportPage& page) {

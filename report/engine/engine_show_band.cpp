@@ -74,9 +74,10 @@ void TrpEngine::DoShow(TrpBand& band) {
   // Output collected for a parent band never breaks pages: the parent band is tested instead.
   if (band.StartNewPage() && !FCallFromAddPage && !IsFirstRow(band) && !FRedirection) {
     FStartNewPageBand = &band;
-    NewPage();
+    // The numbering closes on the page being left, so the group's own first page is page 1.
     auto* group = dynamic_cast<TrpGroupHeader*>(&band);
     if (group && group->ResetPageNumbers()) Store().ResetLogicalPageNumber();
+    NewPage();
   }
   Stretch(band);
   const bool tested = band.Visible() && !needsNoRoom(band) && !IsMultiColumn(band) && !FRedirection;

@@ -21,14 +21,7 @@ class VerticalBands : public EngineWithRealServices {
  protected:
   void SetUp() override {
     EngineWithRealServices::SetUp();
-    Page = new TrpReportPage(Report.get());
-    Page->SetName(QStringLiteral("Page1"));
-    for (TrpReportPage* page : {Page}) {
-      page->SetLeftMargin(10);
-      page->SetRightMargin(10);
-      page->SetTopMargin(10);
-      page->SetBottomMargin(10);
-    }
+    Page = NewPage(QStringLiteral("Page1"));
   }
 
   template <class Band>
@@ -51,11 +44,6 @@ class VerticalBands : public EngineWithRealServices {
     return memo;
   }
 
-  bool Prepare() {
-    const bool done = Report->PrepareReport();
-    if (!done) ADD_FAILURE() << Report->Errors().join(QLatin1Char('\n')).toStdString();
-    return done;
-  }
   // The objects named `name` on prepared page `index`, in recording order.
   QList<Placed> Objects(int index, const QString& name) {
     QList<Placed> found;
@@ -69,12 +57,6 @@ class VerticalBands : public EngineWithRealServices {
     }
     return found;
   }
-  QStringList Texts(int index, const QString& name) {
-    QStringList texts;
-    for (const Placed& placed : Objects(index, name)) texts << placed.Text;
-    return texts;
-  }
-  int PageCount() const { return Report->PreviewPages()->GetCount(); }
 
   // Two master rows ("A", "B"), 30 high, crossed by a vertical data band 100 wide with
   // `columns` rows; each cell shows the master row's name and the vertical row number.

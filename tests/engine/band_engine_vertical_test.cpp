@@ -87,6 +87,14 @@ TEST_F(VerticalBands, ThreeColumnsCrossTwoRowsAtTheirRunningPositions) {
                                                {"B3", 210, 30}}));
 }
 
+TEST_F(VerticalBands, HorizontalRowNumbersGoOnAcrossTheVerticalRows) {
+  RowsAcrossColumns(3);
+  auto* rows = static_cast<TrpBand*>(Report->FindObject(QStringLiteral("RowBand")));
+  AddMemo(rows, "Number", QStringLiteral("[Line]/[Line#]"), 0, 10);
+  ASSERT_TRUE(Prepare());
+  EXPECT_EQ(Texts(0, "Number"), (QStringList{"1/1", "2/2"}));
+}
+
 TEST_F(VerticalBands, TheDefinitionGetsItsObjectsBackAfterTheRun) {
   // The definition is not read back after the run: the engine itself must put it back.
   Report->EngineOptions().SetDestroyForms(false);
@@ -163,6 +171,19 @@ TEST_F(VerticalBands, ANewPageForRowsStartsAfterThePagesOfOverflowingColumns) {
   EXPECT_EQ(Texts(1, "Cell").last(), "34:3");
   EXPECT_EQ(Objects(2, "Cell").first(), (Placed{"35:1", 0, 0}));
   EXPECT_EQ(Texts(3, "Cell"), (QStringList{"35:3", "36:3", "37:3", "38:3", "39:3", "40:3"}));
+}
+
+TEST_F(VerticalBands, AColumnWiderThanThePageStartsEachPartWithoutAnEmptyOne) {
+  using Row = MemoryDataSet::Row;
+  Rows.Rows = {Row{{"name", "A"}}};
+  auto* rows = AddBand<TrpMasterData>("RowBand", 100, 30);
+  rows->SetDataSet(&Rows);
+  AddVertical<TrpMasterData>("ColBand", 0, 800)->SetRowCount(2);
+  AddMemo(rows, "Cell", QStringLiteral("[Line]"), 0, 80);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_EQ(Objects(0, "Cell"), (QList<Placed>{{"1", 0, 0}}));
+  EXPECT_EQ(Objects(1, "Cell"), (QList<Placed>{{"2", 0, 0}}));
 }
 
 TEST_F(VerticalBands, FootersTotalEachVerticalColumnAndEachRow) {

@@ -70,6 +70,11 @@ class TrpEngine : public TrpCustomEngine {
   bool Terminated() const;
   QList<TrpReportPage*> ReportPages() const;
 
+  // --- the report's events, dialogs and manual builds (engine_events.cpp) ----------------------
+  bool RunDialogs();
+  bool RunManualBuild(TrpReportPage& page);
+  void RunStopEvent();
+
   // --- page flow (engine_pages.cpp) ------------------------------------------------------------
   void InitPage();
   void AddPage();
@@ -117,11 +122,22 @@ class TrpEngine : public TrpCustomEngine {
   void TestGroups(TrpDataNode& node, TrpDataSet& data, int& line);
   void CloseGroups(TrpDataNode& node, size_t from);
   void NextColumnOfRow(TrpDataNode& node);
+  void EndRowOfColumns(TrpDataNode& node);
   void CloseColumns(TrpDataNode& node);
   void AddToHeaderList(TrpBand& band);
   void RemoveFromHeaderList(TrpBand* band);
   ScriptValue Evaluate(const QString& expression);
   bool AddBandOutline(TrpBand& band);
+  void LeaveBandOutline();
+
+  // --- row numbers (engine_line_numbers.cpp) ---------------------------------------------------
+  void ResetLineNumbers();
+  void ResetLineNumbers(TrpDataNode& node);
+  void StartBandLine(TrpBand& band, int line);
+  void SetBandLine(const TrpBand& band);
+  void PushBandLine(const TrpBand& band);
+  void PopBandLine();
+  QString NestedLinePath() const;
 
   // --- vertical bands (engine_vertical.cpp) ---------------------------------------------------
   void AttachVerticalObjects(TrpReportPage& page);
@@ -140,6 +156,7 @@ class TrpEngine : public TrpCustomEngine {
   bool KeptBlockFitsEmptyPage() const;
   void CutKeptBlock();
   void PasteKeptBlock(bool toNewPage);
+  void ShiftKeptOutline(Extended top);
 
   TrpCustomPreviewPages& Store() const;
   TrpCustomOutline* Outline() const;
@@ -152,6 +169,8 @@ class TrpEngine : public TrpCustomEngine {
   TrpPageBands* FPageBands = nullptr;
   TrpPage* FOnlyPage = nullptr;
   QList<HeaderItem> FHeaderList;
+  // The rows enclosing the band being shown, outermost first, as "band name.row number".
+  QStringList FBandLines;
   Extended FFirstColumnY = 0;
   Extended FPageCurX = 0;
   Extended FPrevFooterHeight = 0;
@@ -163,9 +182,14 @@ class TrpEngine : public TrpCustomEngine {
   Extended FKeepCurY = 0;
   int FKeepPosition = 0;
   int FKeepOutline = -1;
+  int FKeepOutlineDepth = 0;  // the outline level the kept block's entries lie on
   int FKeepAnchor = -1;
   bool FKeepCut = false;
   Extended FKeepHeight = 0;  // height of the cut block, which it takes up again when pasted
+  // The header of a kept data band printed above the block, shown again above it where it moves.
+  TrpBand* FKeptHeaderAbove = nullptr;
+  // How deep the band outline entries the engine opened go below the root or the page's entry.
+  int FOutlineDepth = 0;
 
   bool FIsFirstPage = true;
   bool FIsLastPage = false;

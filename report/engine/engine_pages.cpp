@@ -89,6 +89,7 @@ void TrpEngine::InitPage() {
   FIsFirstPage = true;
   FIsLastPage = false;
   if (TrpCustomOutline* outline = Outline()) outline->LevelRoot();
+  FOutlineDepth = 0;
   if (FPage->ResetPageNumbers()) Store().ResetLogicalPageNumber();
   if (FPage->PrintOnPreviousPage() && Store().GetCount() > 0) {
     // Continue below the lowest band of the last page.
@@ -137,6 +138,8 @@ void TrpEngine::AddPageOutline() {
   if (!outline || FPage->OutlineText().isEmpty()) return;
   outline->LevelRoot();
   outline->AddItem(Evaluate(FPage->OutlineText()).ToText(), 0);
+  // Band entries nest under the page's from here.
+  FOutlineDepth = 0;
 }
 
 void TrpEngine::AddPage() {

@@ -95,7 +95,6 @@ bool TrpEngine::Initialize(TrpPage* only) {
 }
 
 bool TrpEngine::Run(bool runDialogs, bool clearLastReport, TrpPage* page) {
-  (void)runDialogs;  // this system has no dialog pages to run
   if (clearLastReport) Store().Clear();
   if (!Initialize(page)) {
     SetRunning(false);
@@ -104,20 +103,26 @@ bool TrpEngine::Run(bool runDialogs, bool clearLastReport, TrpPage* page) {
   TrpReportDataSets& dataSets = Report().DataSets();
   for (int i = 0; i < dataSets.Count(); ++i)
     if (TrpDataSet* data = dataSets.Items(i)->DataSet()) data->Initialize();
+  bool prepared = false;
   try {
-    for (TrpReportPage* source : ReportPages()) {
-      Store().AddSourcePage(*source);
-      // After the source page is registered, so that the objects keep their aliases.
-      AttachVerticalObjects(*source);
-      FAggregates->AddItems(*source);
+    Report().DoNotifyEvent(&Report(), Report().OnStartReport());
+    // A cancelled dialog ends the run before anything is prepared.
+    if (!runDialogs || RunDialogs()) {
+      for (TrpReportPage* source : ReportPages()) {
+        Store().AddSourcePage(*source);
+        // After the source page is registered, so that the objects keep their aliases.
+        AttachVerticalObjects(*source);
+        FAggregates->AddItems(*source);
+      }
+      RunPass();
+      prepared = true;
     }
-    RunPass();
   } catch (...) {
     Finalize();
     throw;
   }
   Finalize();
-  return !Terminated();
+  return prepared && !Terminated();
 }
 
 void TrpEngine::RunPass() {
@@ -136,6 +141,7 @@ void TrpEngine::RunPass() {
 }
 
 void TrpEngine::Finalize() {
+  RunStopEvent();
   TrpReportDataSets& dataSets = Report().DataSets();
   for (int i = 0; i < dataSets.Count(); ++i)
     if (TrpDataSet* data = dataSets.Items(i)->DataSet()) data->Finalize();
@@ -148,7 +154,7 @@ void TrpEngine::Finalize() {
 void TrpEngine::RunReportPages() {
   FFirstReportPage = true;
   FTitlePrinted = false;
-  SetCurLineThrough(0);
+  ResetLineNumbers();
   TrpDataSet* reportData = Report().DataSet();
   if (!reportData) {
     RunEachReportPage();
@@ -194,10 +200,12 @@ void TrpEngine::ShowPage(TrpReportPage& page) {
   if (!alwaysShown && !PageHasRecords(*FPageBands)) return;
   InitPage();
   ShowLooseObjects();
-  for (const auto& master : FPageBands->Masters) {
-    if (Terminated()) break;
-    RunDataBand(*master);
-    ProcessMessages();
+  if (!RunManualBuild(page)) {
+    for (const auto& master : FPageBands->Masters) {
+      if (Terminated()) break;
+      RunDataBand(*master);
+      ProcessMessages();
+    }
   }
   FinishLastPage();
   FFirstReportPage = false;

@@ -100,6 +100,34 @@ TEST_F(Columns, ARowOfADataBandInColumnsMovesWholeWhenItRunsIntoTheFooter) {
   EXPECT_EQ(BandsNamed(1, "Footer").size(), 1);
 }
 
+TEST_F(Columns, AKeptDataBandInColumnsMovesWithAllItsRowsAndTheFooterFollowsThem) {
+  AddRows(Page, "Filler", 25, 30);  // down to 750
+  auto* cells = AddRows(Page, "Cells", 9, 100);
+  cells->SetColumns(3);
+  cells->SetColumnWidth(200);
+  cells->SetKeepTogether(true);
+  AddBand<TrpFooter>(Page, "CellsFooter", 400, 20);
+  ASSERT_TRUE(Prepare());
+  // The third row would end at 1050: the three rows move to the next page together.
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_TRUE(BandsNamed(0, "Cells").isEmpty());
+  const QList<PreparedBand> moved = BandsNamed(1, "Cells");
+  ASSERT_EQ(moved.size(), 9);
+  for (int i = 0; i < 9; ++i) EXPECT_EQ(Place(moved[i].Left, moved[i].Top), Place(200 * (i % 3), 100 * (i / 3))) << i;
+  EXPECT_EQ(Places(1, "CellsFooter"), QStringList{Place(0, 300)});
+}
+
+TEST_F(Columns, AnUnfinishedLastRowOfADataBandInColumnsMovesOnWhenItDoesNotFit) {
+  auto* cells = AddRows(Page, "Cells", 31, 100);
+  cells->SetColumns(3);
+  cells->SetColumnWidth(200);
+  ASSERT_TRUE(Prepare());
+  // Ten full rows down to 1000; the eleventh holds one cell, which would end at 1100.
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_EQ(BandsNamed(0, "Cells").size(), 30);
+  EXPECT_EQ(Places(1, "Cells"), QStringList{Place(0, 0)});
+}
+
 TEST_F(Columns, APageContinuingOnThePreviousOneGoesOnInItsLastColumn) {
   Page->SetColumns(2);
   const Extended second = 95 * rp01cm;

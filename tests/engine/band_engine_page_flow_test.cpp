@@ -63,6 +63,36 @@ TEST_F(PageFlow, ATitleNotShownOnThePreviousPageLeavesItsRowsDirectlyBelow) {
   EXPECT_EQ(Tops(BandsNamed(0, "Rows2")), (QList<double>{300, 400}));
 }
 
+TEST_F(PageFlow, APageContinuingOnThePreviousOneStopsAboveThatPagesFooter) {
+  AddBand<TrpPageFooter>(Page, "Footer1", 900, 100);
+  AddRows(Page, "Rows1", 3, 100);
+  TrpReportPage* second = NewPage(QStringLiteral("Page2"));
+  second->SetPrintOnPreviousPage(true);
+  AddRows(second, "Rows2", 9, 100);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 2);
+  // From 300 down to 900, above the first page's footer at 946.9.
+  EXPECT_EQ(Tops(BandsNamed(0, "Rows2")), (QList<double>{300, 400, 500, 600, 700, 800}));
+  EXPECT_EQ(BandsNamed(0, "Footer1").size(), 1);
+  EXPECT_EQ(Tops(BandsNamed(1, "Rows2")), (QList<double>{0, 100, 200}));
+  EXPECT_TRUE(BandsNamed(1, "Footer1").isEmpty());
+}
+
+TEST_F(PageFlow, APageHeaderLeftOutOnTheFirstPageCanLeaveItsChild) {
+  auto* header = AddBand<TrpPageHeader>(Page, "Header", 0, 50);
+  header->SetPrintOnFirstPage(false);
+  header->SetPrintChildIfInvisible(true);
+  auto* child = AddBand<TrpChild>(Page, "HeaderChild", 60, 30);
+  header->SetChild(child);
+  AddRows(Page, "Rows", 12, 100);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_EQ(BandNames(0).mid(0, 2), (QStringList{"HeaderChild", "Rows"}));
+  EXPECT_EQ(Tops(Bands(0)).mid(0, 2), (QList<double>{0, 30}));
+  EXPECT_EQ(BandNames(1).mid(0, 3), (QStringList{"Header", "HeaderChild", "Rows"}));
+  EXPECT_EQ(Tops(Bands(1)).mid(0, 3), (QList<double>{0, 50, 80}));
+}
+
 TEST_F(PageFlow, AnOverlayGoesUnderThePageAtItsTopWithoutMovingTheBands) {
   AddBand<TrpPageHeader>(Page, "Header", 0, 50);
   AddBand<TrpOverlay>(Page, "Overlay", 500, 300);

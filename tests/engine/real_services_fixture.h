@@ -9,6 +9,7 @@
 #include "report/model/report_classes.h"
 #include "report/model/report_data_sets.h"
 #include "report/store/install_preview_pages.h"
+#include "report/store/preview_pages.h"
 #include "report/store/xml_serializer.h"
 #include "script/compiler.h"
 

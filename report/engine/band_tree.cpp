@@ -27,7 +27,7 @@ void clearLinks(TrpBand& band) {
   band.FHasVBands = false;
 }
 
-// Connects the bands of one page, walked top to bottom.
+// Connects the bands of one page, walked top to bottom (vertical bands: left to right).
 class TreeBuilder {
  public:
   // Master data bands go to `masters` and to `pageList` (the page's SubBands or VSubBands).

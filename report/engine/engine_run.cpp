@@ -155,6 +155,7 @@ void TrpEngine::RunReportPages() {
   FFirstReportPage = true;
   FTitlePrinted = false;
   ResetLineNumbers();
+  FCollapsedHeaders.clear();
   TrpDataSet* reportData = Report().DataSet();
   if (!reportData) {
     RunEachReportPage();

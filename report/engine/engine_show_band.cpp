@@ -45,7 +45,7 @@ QList<TrpReportComponent*> printedObjects(const TrpBand& band) {
 
 bool TrpEngine::IsMultiColumn(const TrpBand& band) const {
   const auto* data = dynamic_cast<const TrpDataBand*>(&band);
-  return data && data->Columns() > 1;
+  return data && data->Columns() > 1 && !band.Vertical();
 }
 
 // The first row of a data band and the first opening of a group header never break the page
@@ -57,6 +57,10 @@ bool TrpEngine::IsFirstRow(const TrpBand& band) const {
 }
 
 void TrpEngine::ShowBand(TrpBand& band) {
+  if (band.Vertical()) {
+    ShowVerticalBand(band);
+    return;
+  }
   if (FDrillHidden > 0) {
     SkipHiddenBand(band);
     return;
@@ -132,7 +136,7 @@ void TrpEngine::Place(TrpBand& band) {
   band.CreateFillMemo();
   if (!band.Visible()) return;
   if (FRedirection) CopyToRedirection(band);
-  else if (!(FCallFromAddPage && Store().BandExists(band))) Store().AddObject(band);
+  else if (!(FCallFromAddPage && Store().BandExists(band))) RecordBand(band);
   if (!isNullBand(band)) SetCurY(CurY() + band.Height());
   FIsFirstBand = false;
 }

@@ -100,7 +100,8 @@ void TrpEngine::DoShow(TrpBand& band) {
 // Returns false when the band was split (and so is already output).
 bool TrpEngine::MakeRoomFor(TrpBand& band) {
   if (band.Height() <= FreeSpace() + kTolerance) return true;
-  if (band.AllowSplit() && !FKeeping) {
+  // A band crossed by vertical bands goes whole to the next column: its parts would lose them.
+  if (band.AllowSplit() && !FKeeping && !band.FHasVBands) {
     DrawSplit(band);
     return false;
   }

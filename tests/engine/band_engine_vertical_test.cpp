@@ -186,6 +186,21 @@ TEST_F(VerticalBands, AColumnWiderThanThePageStartsEachPartWithoutAnEmptyOne) {
   EXPECT_EQ(Objects(1, "Cell"), (QList<Placed>{{"2", 0, 0}}));
 }
 
+TEST_F(VerticalBands, ARowAllowedToSplitMovesWholeWithItsColumns) {
+  using Row = MemoryDataSet::Row;
+  for (int i = 1; i <= 11; ++i) Rows.Rows.push_back(Row{{"name", QString::number(i)}});
+  auto* rows = AddBand<TrpMasterData>("RowBand", 100, 100);
+  rows->SetDataSet(&Rows);
+  rows->SetAllowSplit(true);
+  AddVertical<TrpMasterData>("ColBand", 0, 100)->SetRowCount(2);
+  AddMemo(rows, "Cell", QStringLiteral("[Rows.\"name\"]:[Line]"), 0, 80)->SetTop(80);
+  ASSERT_TRUE(Prepare());
+  // Ten rows of 100 fill 1046.9 units; the eleventh does not fit the 46.9 left.
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_EQ(Texts(0, "Cell").size(), 20);
+  EXPECT_EQ(Objects(1, "Cell"), (QList<Placed>{{"11:1", 0, 80}, {"11:2", 100, 80}}));
+}
+
 TEST_F(VerticalBands, FootersTotalEachVerticalColumnAndEachRow) {
   RowsAcrossColumns(2);
   auto* footer = AddBand<TrpFooter>("Totals", 200, 30);

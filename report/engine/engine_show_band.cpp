@@ -136,8 +136,7 @@ void TrpEngine::Place(TrpBand& band) {
   }
   band.CreateFillMemo();
   if (!band.Visible()) return;
-  if (FRedirection) CopyToRedirection(band);
-  else if (!(FCallFromAddPage && Store().BandExists(band))) RecordBand(band);
+  if (FRedirection || !(FCallFromAddPage && Store().BandExists(band))) RecordBand(band);
   if (!isNullBand(band)) SetCurY(CurY() + band.Height());
   FIsFirstBand = false;
 }

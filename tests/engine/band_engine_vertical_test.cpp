@@ -3,6 +3,7 @@
 #include <QBuffer>
 
 #include "real_services_fixture.h"
+#include "report/model/subreport.h"
 
 namespace {
 
@@ -239,6 +240,27 @@ TEST_F(VerticalBands, ADoublePassPreparesTheSameColumns) {
   ASSERT_EQ(PageCount(), 4);
   EXPECT_EQ(Texts(0, "Cell").mid(0, 2), (QStringList{"1/4", "2/4"}));
   EXPECT_EQ(Texts(3, "Cell").size(), 6);
+}
+
+TEST_F(VerticalBands, ASubreportPrintedOnItsParentBandBringsItsColumns) {
+  auto* parent = AddBand<TrpMasterData>("Parent", 500, 20);
+  parent->SetRowCount(1);
+  parent->SetStretched(true);
+  TrpReportPage* shown = NewPage(QStringLiteral("Page2"));
+  auto* subreport = new TrpSubreport(parent);
+  subreport->SetBounds(0, 10, 200, 20);
+  subreport->SetPage(shown);
+  subreport->SetPrintOnParent(true);
+  auto* rows = EngineWithRealServices::AddBand<TrpMasterData>(shown, "RowBand", 100, 30);
+  rows->SetRowCount(1);
+  auto* columns = EngineWithRealServices::AddBand<TrpMasterData>(shown, "ColBand", 0, 0);
+  columns->SetVertical(true);
+  columns->SetBounds(200, 0, 300, 0);
+  columns->SetRowCount(3);  // 900 across: more than the page, still one band
+  AddMemo(rows, "Cell", QStringLiteral("[Line]"), 210, 80);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 1);
+  EXPECT_EQ(Objects(0, "Cell"), (QList<Placed>{{"1", 10, 10}, {"2", 310, 10}, {"3", 610, 10}}));
 }
 
 TEST_F(VerticalBands, FootersTotalEachVerticalColumnAndEachRow) {

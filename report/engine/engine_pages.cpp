@@ -217,21 +217,24 @@ void TrpEngine::NewPage() {
   if (FKeeping && !KeptBlockFitsEmptyPage()) EndKeep(*FKeepBand);
   if (FKeeping) CutKeptBlock();
   FLastBandOnPage = CurBand();
+  // The footers EndPage places below the content move CurY on; the page ends at the content.
+  const Extended contentBottom = CurY();
   EndPage();
-  if (FPage->EndlessHeight()) StoreEndlessPage();
+  if (FPage->EndlessHeight()) StoreEndlessPage(contentBottom);
   AddPage();
   if (FKeeping) PasteKeptBlock(true);
   AddPageOutline();
 }
 
-// A finished page of endless height keeps its own height: it is stored in full with it.
-void TrpEngine::StoreEndlessPage() {
+// A finished page of endless height keeps its own height, its content and footers: it is stored
+// in full with it.
+void TrpEngine::StoreEndlessPage(Extended contentBottom) {
   const int index = Store().CurPage();
   TrpReportPage* page = Store().GetPage(index);
   if (!page) return;
   const Extended width = PageWidth() / rp01cm + FPage->LeftMargin() + FPage->RightMargin();
   const Extended height =
-      (FooterHeight() + CurY()) / rp01cm + FPage->TopMargin() + FPage->BottomMargin();
+      (FooterHeight() + contentBottom) / rp01cm + FPage->TopMargin() + FPage->BottomMargin();
   page->SetSizeAndDimensions(256, width, height);
   Store().ModifyPage(index, *page);
 }

@@ -177,6 +177,21 @@ TEST_F(PageFlow, TheSummaryOfAnEndlessPageMakesThePageTaller) {
   EXPECT_EQ(size.height(), std::nearbyint(static_cast<double>(560 + 20 * rp01cm)));
 }
 
+TEST_F(PageFlow, EveryPageOfAnEndlessReportIsAsTallAsItsContent) {
+  Page->SetEndlessHeight(true);
+  auto* rows = AddRows(Page, "Rows", 3, 100);
+  rows->SetStartNewPage(true);
+  AddBand<TrpPageFooter>(Page, "Footer", 600, 20);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 3);
+  // One row and the footer below it, and the margins of 10 mm above and below.
+  const double height = std::nearbyint(static_cast<double>(120 + 20 * rp01cm));
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(BandsNamed(i, "Footer").value(0).Top, 100) << i;
+    EXPECT_EQ(Report->PreviewPages()->GetPageSize(i).height(), height) << i;
+  }
+}
+
 // Page numbers restart with every group: "Page" counts within the group, "Page#" through the
 // report, and in a double pass "TotalPages" is the group's page count.
 class LogicalPageNumbers : public PageFlow {

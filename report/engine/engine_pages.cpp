@@ -259,6 +259,8 @@ void TrpEngine::NewColumn() {
 
 void TrpEngine::EndPage() {
   SetCurX(FPageCurX);
+  // Taken before the column footer moves CurY: an endless page ends below both footers.
+  const Extended pageHeight = GetPageHeight();
   ShowBand(TrpColumnFooter::StaticClassInfo());
   if (FPage->Columns() > 1) Store().UpdatePageLastColumn(CurColumn(), false, FPageCurX);
   if (!FIsLastPage) {
@@ -270,7 +272,7 @@ void TrpEngine::EndPage() {
   const bool footerWanted = footer && (!FIsFirstPage || footer->PrintOnFirstPage()) &&
                             (!FIsLastPage || footer->PrintOnLastPage());
   if (footerWanted && !Store().BandExists(*footer)) {
-    SetCurY(GetPageHeight() - footer->Height());
+    SetCurY(pageHeight - footer->Height());
     ShowBand(*footer);
     if (FIsLastPage) FPrevFooterHeight = footer->Height();
   }

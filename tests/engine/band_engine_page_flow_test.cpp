@@ -192,6 +192,19 @@ TEST_F(PageFlow, EveryPageOfAnEndlessReportIsAsTallAsItsContent) {
   }
 }
 
+TEST_F(PageFlow, OnAnEndlessPageThePageFooterFollowsTheColumnFooter) {
+  Page->SetEndlessHeight(true);
+  AddRows(Page, "Rows", 3, 100);
+  AddBand<TrpColumnFooter>(Page, "ColumnFooter", 500, 15);
+  AddBand<TrpPageFooter>(Page, "Footer", 600, 20);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 1);
+  EXPECT_EQ(BandsNamed(0, "ColumnFooter").value(0).Top, 300);
+  EXPECT_EQ(BandsNamed(0, "Footer").value(0).Top, 315);
+  EXPECT_EQ(Report->PreviewPages()->GetPageSize(0).height(),
+            std::nearbyint(static_cast<double>(335 + 20 * rp01cm)));
+}
+
 // Page numbers restart with every group: "Page" counts within the group, "Page#" through the
 // report, and in a double pass "TotalPages" is the group's page count.
 class LogicalPageNumbers : public PageFlow {

@@ -28,6 +28,9 @@ struct TrpGroupLevel {
   int Rows = 0;       // data rows shown in the open group
   int Occurrence = 0; // how often the header was opened in the current loop
   bool Outlined = false;  // the header added an outline level that its closing leaves
+  // A drill-down header whose open occurrence is folded: the bands below it are not shown.
+  bool Collapsed = false;
+  QString DesignedDrillName;  // the header's own DrillName, back when the group closes
 };
 
 struct TrpDataNode {

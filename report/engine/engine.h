@@ -7,6 +7,7 @@
 // store's abstract interface (TrpCustomPreviewPages).
 #include <QHash>
 #include <QList>
+#include <QSet>
 
 #include <memory>
 
@@ -138,6 +139,31 @@ class TrpEngine : public TrpCustomEngine {
   void PopBandLine();
   QString NestedLinePath() const;
 
+  // --- drill-down groups (engine_drill_down.cpp) -----------------------------------------------
+  // While one lives with `hidden`, every band asked for is left out (its totals still count).
+  class DrillHiding {
+   public:
+    DrillHiding(TrpEngine& engine, bool hidden) : FEngine(engine), FHidden(hidden) {
+      if (FHidden) ++FEngine.FDrillHidden;
+    }
+    ~DrillHiding() {
+      if (FHidden) --FEngine.FDrillHidden;
+    }
+    DrillHiding(const DrillHiding&) = delete;
+    DrillHiding& operator=(const DrillHiding&) = delete;
+
+   private:
+    TrpEngine& FEngine;
+    bool FHidden;
+  };
+  QString DrillKey(const TrpDataNode& node, size_t level) const;
+  void OpenDrillDown(TrpDataNode& node, size_t level);
+  void CloseDrillDown(TrpGroupLevel& level);
+  bool CollapsedAbove(const TrpDataNode& node, size_t level) const;
+  bool RowsCollapsed(const TrpDataNode& node) const;
+  bool HidesChild(const TrpBand& band) const;
+  void SkipHiddenBand(TrpBand& band);
+
   // --- keeping (engine_keep.cpp) ---------------------------------------------------------------
   void StartKeep(TrpBand& band, int position = -1, Extended top = -1);
   void EndKeep(TrpBand& band);
@@ -159,6 +185,9 @@ class TrpEngine : public TrpCustomEngine {
   QList<HeaderItem> FHeaderList;
   // The rows enclosing the band being shown, outermost first, as "band name.row number".
   QStringList FBandLines;
+  // Above 0 while the bands asked for lie under a collapsed drill-down group.
+  int FDrillHidden = 0;
+  QSet<const TrpBand*> FCollapsedHeaders;  // open group headers whose occurrence is folded
   Extended FFirstColumnY = 0;
   Extended FPageCurX = 0;
   Extended FPrevFooterHeight = 0;

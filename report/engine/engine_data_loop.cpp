@@ -77,7 +77,8 @@ bool TrpEngine::HasDetailRows(TrpDataNode& node) {
 
 bool TrpEngine::AddBandOutline(TrpBand& band) {
   TrpCustomOutline* outline = Outline();
-  if (!outline || band.OutlineText().isEmpty()) return false;
+  // A band left out under a collapsed group has nothing on the page to lead to.
+  if (!outline || band.OutlineText().isEmpty() || FDrillHidden > 0) return false;
   const Extended top = CurY() - band.FStretchedHeight;
   // The new item becomes the current one: what follows nests under it until LevelUp.
   outline->AddItem(Evaluate(band.OutlineText()).ToText(), static_cast<int>(rpRound(top)));
@@ -161,6 +162,7 @@ void TrpEngine::FinishRows(TrpDataNode& node, int lastRowPosition, Extended last
 
 void TrpEngine::ShowRow(TrpDataNode& node, int line) {
   TrpDataBand& band = *node.Band;
+  const DrillHiding hiding(*this, RowsCollapsed(node));
   StartBandLine(band, line);
   if (!IsMultiColumn(band) || band.CurColumn() <= 1) {
     node.RowTop = CurY();
@@ -177,7 +179,7 @@ void TrpEngine::ShowRow(TrpDataNode& node, int line) {
   SetBandLine(band);
   if (outlined) LeaveBandOutline();
   if (band.FooterAfterEach() && node.Footer) ShowBand(*node.Footer);
-  if (IsMultiColumn(band)) NextColumnOfRow(node);
+  if (IsMultiColumn(band) && FDrillHidden == 0) NextColumnOfRow(node);
 }
 
 // After each row of a band in columns: the next column of the same row starts at the row's top;
@@ -236,10 +238,12 @@ void TrpEngine::OpenGroups(TrpDataNode& node, size_t from, bool first) {
     StartBandLine(header, level.Occurrence);
     level.Value = Evaluate(header.Condition());
     level.Rows = 0;
+    OpenDrillDown(node, i);
+    const DrillHiding hiding(*this, CollapsedAbove(node, i));
     if (header.KeepTogether()) StartKeep(header);
     ShowBand(header);
     level.Outlined = AddBandOutline(header);
-    if (header.ReprintOnNewPage()) AddToHeaderList(header);
+    if (header.ReprintOnNewPage() && FDrillHidden == 0) AddToHeaderList(header);
   }
 }
 
@@ -267,12 +271,17 @@ void TrpEngine::CloseGroups(TrpDataNode& node, size_t from) {
   for (size_t i = node.Groups.size(); i-- > from;) {
     TrpGroupLevel& level = node.Groups[i];
     auto* footer = dynamic_cast<TrpGroupFooter*>(level.Footer);
-    const bool hidden = footer && footer->HideIfSingleDataRecord() && level.Rows == 1;
-    if (footer && !hidden) ShowBand(*footer);
-    if (hidden) FAggregates->Reset(*footer);
+    const bool single = footer && footer->HideIfSingleDataRecord() && level.Rows == 1;
+    {
+      const bool folded = level.Collapsed && !level.Header->ShowFooterIfDrillDown();
+      const DrillHiding hiding(*this, folded || CollapsedAbove(node, i));
+      if (footer && !single) ShowBand(*footer);
+    }
+    if (single) FAggregates->Reset(*footer);
     RemoveFromHeaderList(level.Header);
     EndKeep(*level.Header);
     if (level.Outlined) LeaveBandOutline();
     level.Outlined = false;
+    CloseDrillDown(level);
   }
 }

@@ -152,6 +152,7 @@ void TrpEngine::RunReportPages() {
   FFirstReportPage = true;
   FTitlePrinted = false;
   ResetLineNumbers();
+  FCollapsedHeaders.clear();
   TrpDataSet* reportData = Report().DataSet();
   if (!reportData) {
     RunEachReportPage();

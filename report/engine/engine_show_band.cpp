@@ -57,11 +57,17 @@ bool TrpEngine::IsFirstRow(const TrpBand& band) const {
 }
 
 void TrpEngine::ShowBand(TrpBand& band) {
+  if (FDrillHidden > 0) {
+    SkipHiddenBand(band);
+    return;
+  }
   const bool keepChild = band.KeepChild() && band.Child();
   if (keepChild) StartKeep(band);
   DoShow(band);
-  if (band.Child() && !IsMultiColumn(band) && (band.Visible() || band.PrintChildIfInvisible()))
+  if (band.Child() && !IsMultiColumn(band) && (band.Visible() || band.PrintChildIfInvisible())) {
+    const DrillHiding hiding(*this, HidesChild(band));
     ShowBand(*band.Child());
+  }
   if (keepChild) EndKeep(band);
   if (dynamic_cast<TrpDataBand*>(&band)) FAggregates->AddValue(band, CurVColumn());
 }

@@ -26,7 +26,6 @@ class PageFlow : public EngineWithRealServices {
     for (const PreparedBand& band : bands) tops << static_cast<double>(band.Top);
     return tops;
   }
-  Extended Printable() const { return Page->PrintableHeight() * rp01cm; }
 
   TrpReportPage* Page = nullptr;
 };
@@ -135,8 +134,10 @@ TEST_F(PageFlow, APageFooterCanLeaveOutTheFirstAndTheLastPage) {
   EXPECT_TRUE(BandsNamed(0, "Footer").isEmpty());
   EXPECT_EQ(BandsNamed(1, "Footer").size(), 1);
   EXPECT_NEAR(static_cast<double>(BandsNamed(2, "Footer").value(0).Top),
-              static_cast<double>(Printable() - 20), kEpsilon);
+              static_cast<double>(kPrintableHeight - 20), kEpsilon);
 
+  footer = Designed<TrpPageFooter>(QStringLiteral("Footer"));
+  ASSERT_NE(footer, nullptr);
   footer->SetPrintOnFirstPage(true);
   footer->SetPrintOnLastPage(false);
   ASSERT_TRUE(Prepare());
@@ -267,7 +268,7 @@ TEST_F(PageFlow, ABandTallerThanAPageGoesOutInPartsKeepingItsObjectsOffsets) {
       // Where the object lies in the whole row: the pages before plus its place on this one.
       EXPECT_NEAR(static_cast<double>(passed + memo->Top()), static_cast<double>(tops[part]), kEpsilon)
           << index;
-      passed += Printable() - bandTop;
+      passed += kPrintableHeight - bandTop;
     }
   }
 }

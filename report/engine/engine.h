@@ -10,6 +10,7 @@
 #include <QSet>
 
 #include <memory>
+#include <vector>
 
 #include "report/engine/band_tree.h"
 #include "report/model/custom_engine.h"
@@ -139,6 +140,17 @@ class TrpEngine : public TrpCustomEngine {
   void PopBandLine();
   QString NestedLinePath() const;
 
+  // --- vertical bands (engine_vertical.cpp) ---------------------------------------------------
+  void AttachVerticalObjects(TrpReportPage& page);
+  void DetachVerticalObjects();
+  void RecordBand(TrpBand& band);
+  void ShowVerticalBands(TrpBand& master, TrpVerticalBands& vertical);
+  void ShowVerticalBand(TrpBand& band);
+  void MakeVerticalRoomFor(const TrpBand& band);
+  void ShowVerticalHeaders(const TrpBand* except);
+  void CopyVerticalObjects(TrpBand& band);
+  void RecordVerticalParts(TrpBand& master);
+
   // --- drill-down groups (engine_drill_down.cpp) -----------------------------------------------
   // While one lives with `hidden`, every band asked for is left out (its totals still count).
   class DrillHiding {
@@ -227,4 +239,14 @@ class TrpEngine : public TrpCustomEngine {
   // the store; the copies then join the parent band for one output.
   TrpNullBand* FRedirection = nullptr;
   QHash<TrpBand*, QList<TrpComponent*>> FAddedObjects;
+
+  // While a horizontal band shows its vertical bands: that band (the vertical master band), its
+  // page's vertical tree, the vertical headers re-shown at the left of every further page, the
+  // vertical page list (the number of copies at each page boundary) and the copies collected.
+  TrpBand* FVerticalMaster = nullptr;
+  TrpVerticalBands* FVertical = nullptr;
+  QList<TrpBand*> FVHeaderList;
+  QList<int> FVPageList;
+  std::vector<std::unique_ptr<TrpComponent>> FVCopies;
+  bool FShowingVHeaders = false;
 };

@@ -77,8 +77,10 @@ bool TrpEngine::HasDetailRows(TrpDataNode& node) {
 
 bool TrpEngine::AddBandOutline(TrpBand& band) {
   TrpCustomOutline* outline = Outline();
-  // A band left out under a collapsed group has nothing on the page to lead to.
-  if (!outline || band.OutlineText().isEmpty() || FDrillHidden > 0) return false;
+  // Vertical rows lie side by side on one horizontal band: they have no place in the outline;
+  // a band left out under a collapsed group has nothing on the page to lead to.
+  if (!outline || band.OutlineText().isEmpty() || band.Vertical() || FDrillHidden > 0)
+    return false;
   const Extended top = CurY() - band.FStretchedHeight;
   // The new item becomes the current one: what follows nests under it until LevelUp.
   outline->AddItem(Evaluate(band.OutlineText()).ToText(), static_cast<int>(rpRound(top)));

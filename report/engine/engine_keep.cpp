@@ -4,12 +4,14 @@
 
 #include "report/engine/aggregate.h"
 #include "report/engine/engine.h"
+#include "report/model/band.h"
 #include "report/model/custom_outline.h"
 #include "report/model/custom_preview_pages.h"
 #include "report/model/report_units.h"
 
 void TrpEngine::StartKeep(TrpBand& band, int position, Extended top) {
-  if (FKeeping || FIsFirstBand) return;
+  // Vertical bands are laid out inside the one horizontal band they cross: nothing to keep.
+  if (FKeeping || FIsFirstBand || band.Vertical()) return;
   FKeeping = true;
   FKeepBand = &band;
   FKeepCurY = top >= 0 ? top : CurY();

@@ -8,8 +8,10 @@
 
 void TrpEngine::ResetLineNumbers() {
   FBandLines.clear();
-  for (const auto& bands : std::as_const(FBands))
+  for (const auto& bands : std::as_const(FBands)) {
     for (const auto& master : bands->Masters) ResetLineNumbers(*master);
+    for (const auto& master : bands->Vertical.Masters) ResetLineNumbers(*master);
+  }
 }
 
 void TrpEngine::ResetLineNumbers(TrpDataNode& node) {

@@ -204,11 +204,16 @@ void TrpEngine::ShowHeaderList(bool forColumn) {
 }
 
 void TrpEngine::RemoveFromHeaderList(TrpBand* band) {
+  FVHeaderList.removeAll(band);
   for (qsizetype i = FHeaderList.size() - 1; i >= 0; --i)
     if (FHeaderList[i].Band == band) FHeaderList.removeAt(i);
 }
 
 void TrpEngine::AddToHeaderList(TrpBand& band) {
+  if (band.Vertical()) {
+    FVHeaderList << &band;
+    return;
+  }
   FHeaderList << HeaderItem{&band, CurX() - FPageCurX, FKeeping};
 }
 

@@ -110,6 +110,8 @@ bool TrpEngine::Run(bool runDialogs, bool clearLastReport, TrpPage* page) {
     if (!runDialogs || RunDialogs()) {
       for (TrpReportPage* source : ReportPages()) {
         Store().AddSourcePage(*source);
+        // After the source page is registered, so that the objects keep their aliases.
+        AttachVerticalObjects(*source);
         FAggregates->AddItems(*source);
       }
       RunPass();
@@ -143,6 +145,7 @@ void TrpEngine::Finalize() {
   TrpReportDataSets& dataSets = Report().DataSets();
   for (int i = 0; i < dataSets.Count(); ++i)
     if (TrpDataSet* data = dataSets.Items(i)->DataSet()) data->Finalize();
+  DetachVerticalObjects();
   Store().Finish();
   SetCurBand(nullptr);
   SetRunning(false);

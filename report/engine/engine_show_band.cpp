@@ -45,7 +45,7 @@ QList<TrpReportComponent*> printedObjects(const TrpBand& band) {
 
 bool TrpEngine::IsMultiColumn(const TrpBand& band) const {
   const auto* data = dynamic_cast<const TrpDataBand*>(&band);
-  return data && data->Columns() > 1;
+  return data && data->Columns() > 1 && !band.Vertical();
 }
 
 // The first row of a data band and the first opening of a group header never break the page
@@ -57,6 +57,10 @@ bool TrpEngine::IsFirstRow(const TrpBand& band) const {
 }
 
 void TrpEngine::ShowBand(TrpBand& band) {
+  if (band.Vertical()) {
+    ShowVerticalBand(band);
+    return;
+  }
   if (FDrillHidden > 0) {
     SkipHiddenBand(band);
     return;
@@ -96,7 +100,8 @@ void TrpEngine::DoShow(TrpBand& band) {
 // Returns false when the band was split (and so is already output).
 bool TrpEngine::MakeRoomFor(TrpBand& band) {
   if (band.Height() <= FreeSpace() + kTolerance) return true;
-  if (band.AllowSplit() && !FKeeping) {
+  // A band crossed by vertical bands goes whole to the next column: its parts would lose them.
+  if (band.AllowSplit() && !FKeeping && !band.FHasVBands) {
     DrawSplit(band);
     return false;
   }
@@ -131,8 +136,7 @@ void TrpEngine::Place(TrpBand& band) {
   }
   band.CreateFillMemo();
   if (!band.Visible()) return;
-  if (FRedirection) CopyToRedirection(band);
-  else if (!(FCallFromAddPage && Store().BandExists(band))) Store().AddObject(band);
+  if (FRedirection || !(FCallFromAddPage && Store().BandExists(band))) RecordBand(band);
   if (!isNullBand(band)) SetCurY(CurY() + band.Height());
   FIsFirstBand = false;
 }

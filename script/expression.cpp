@@ -173,7 +173,8 @@ TscDesignatorNode::TscDesignatorNode(TscDesignator* designator)
 TscDesignatorNode::~TscDesignatorNode() { delete FDesignator; }
 
 ScriptValue TscDesignatorNode::GetValue() {
-  return FVar ? FVar->ReadValue() : FDesignator->Evaluate(true);
+  if (FVar) return FVar->ReadValue();
+  return FDesignator->Evaluate(true);
 }
 
 void TscDesignatorNode::SetValue(const ScriptValue& value) {

@@ -3,6 +3,8 @@
 
 #include <pthread.h>
 
+#include <algorithm>
+#include <memory>
 #include <new>
 
 #include "script/script.h"
@@ -17,25 +19,30 @@ thread_local const char* tStackLow = nullptr;
 // Stack kept free below the deepest script call, for the host code a call may still run.
 constexpr std::ptrdiff_t kStackReserve = 256 * 1024;
 
-// The lowest address of this thread's stack (stacks grow downwards here).
-const char* stackLow() {
-  if (!tStackLow) {
-    pthread_attr_t attributes;
-    void* address = nullptr;
-    std::size_t size = 0;
-    if (pthread_getattr_np(pthread_self(), &attributes) == 0) {
-      pthread_attr_getstack(&attributes, &address, &size);
-      pthread_attr_destroy(&attributes);
-    }
-    tStackLow = static_cast<const char*>(address);
+// The lowest address of this thread's stack (stacks grow downwards here), found once.
+[[gnu::noinline]] const char* findStackLow() {
+  pthread_attr_t attributes;
+  void* address = nullptr;
+  std::size_t size = 0;
+  if (pthread_getattr_np(pthread_self(), &attributes) == 0) {
+    pthread_attr_getstack(&attributes, &address, &size);
+    pthread_attr_destroy(&attributes);
   }
+  tStackLow = static_cast<const char*>(address);
   return tStackLow;
 }
 
 bool stackNearlyFull() {
-  const char* low = stackLow();
+  const char* low = tStackLow ? tStackLow : findStackLow();
   char here = 0;
   return low && &here - low < kStackReserve;
+}
+
+[[noreturn, gnu::noinline]] void throwNestedTooDeep(bool limitReached) {
+  if (limitReached)
+    throw ScriptError(QStringLiteral("Stack overflow: script calls nested more than %1 deep")
+                          .arg(TscProcVariable::kMaxCallDepth));
+  throw ScriptError(QStringLiteral("Stack overflow: script calls nested too deeply"));
 }
 
 // Counts one level of script calls for as long as it lives. Besides the fixed limit, a thread
@@ -43,41 +50,13 @@ bool stackNearlyFull() {
 class DepthGuard {
  public:
   DepthGuard() {
-    if (tCallDepth >= TscProcVariable::kMaxCallDepth)
-      throw ScriptError(QStringLiteral("Stack overflow: script calls nested more than %1 deep")
-                            .arg(TscProcVariable::kMaxCallDepth));
-    if (stackNearlyFull())
-      throw ScriptError(QStringLiteral("Stack overflow: script calls nested too deeply"));
+    if (tCallDepth >= TscProcVariable::kMaxCallDepth) throwNestedTooDeep(true);
+    if (stackNearlyFull()) throwNestedTooDeep(false);
     ++tCallDepth;
   }
   ~DepthGuard() { --tCallDepth; }
   DepthGuard(const DepthGuard&) = delete;
   DepthGuard& operator=(const DepthGuard&) = delete;
-};
-
-// The run flags of one script, saved at a procedure's entry and put back when it returns.
-// Termination is never undone: a terminated script stays terminated for the caller.
-class FlagsGuard {
- public:
-  explicit FlagsGuard(TscScript* s)
-      : FScript(s), FRunning(s->FIsRunning), FExit(s->FExitCalled), FBreak(s->FBreakCalled),
-        FContinue(s->FContinueCalled), FTerminated(s->FTerminated) {
-    s->FExitCalled = s->FBreakCalled = s->FContinueCalled = s->FTerminated = false;
-    s->FIsRunning = true;
-  }
-  ~FlagsGuard() {
-    FScript->FTerminated = FTerminated || FScript->FTerminated;
-    FScript->FIsRunning = FRunning;
-    FScript->FExitCalled = FExit;
-    FScript->FBreakCalled = FBreak;
-    FScript->FContinueCalled = FContinue;
-  }
-  FlagsGuard(const FlagsGuard&) = delete;
-  FlagsGuard& operator=(const FlagsGuard&) = delete;
-
- private:
-  TscScript* FScript;
-  bool FRunning, FExit, FBreak, FContinue, FTerminated;
 };
 
 }  // namespace
@@ -112,43 +91,54 @@ TscParamItem* TscProcVariable::AddParameter(const QString& name, TscVarType typ,
   return p;
 }
 
-const std::vector<TscCustomVariable*>& TscProcVariable::frame() {
-  if (FFrameVersion != FProgram->Version()) {
-    FFrame.clear();
-    for (int i = 0; i < FProgram->Count(); ++i) {
-      TscCustomVariable* v = FProgram->Items(i);
-      if (dynamic_cast<TscVariable*>(v) || dynamic_cast<TscParamItem*>(v)) FFrame.push_back(v);
-    }
-    FFrameVersion = FProgram->Version();
+void TscProcVariable::layFrame() {
+  std::vector<ScriptValue*> replaced, kept;
+  for (int i = 0; i < FProgram->Count(); ++i) {
+    TscCustomVariable* v = FProgram->Items(i);
+    if (!dynamic_cast<TscVariable*>(v) && !dynamic_cast<TscParamItem*>(v)) continue;
+    const bool overwritten = (FIsFunc && v == FRefItem) ||
+                             std::find(FItems.begin(), FItems.end(), v) != FItems.end();
+    (overwritten ? replaced : kept).push_back(&v->StoredValue());
   }
+  FFrame.replaced = replaced.size();
+  FFrame.values = std::move(replaced);
+  FFrame.values.insert(FFrame.values.end(), kept.begin(), kept.end());
+  FFrameVersion = FProgram->Version();
+}
+
+inline const TscProcVariable::Frame& TscProcVariable::frame() {
+  if (FFrameVersion != FProgram->Version()) layFrame();
   return FFrame;
 }
 
-namespace {
-
-// The caller's locals during a recursive call: moved aside (up to eight on the C++ stack, so a
-// call allocates nothing) and put back when the inner call ends, whatever happens. The values
-// stay in the variables too, as copies, since a local keeps its value until assigned.
-class SavedFrame {
+// The caller's locals during a recursive call: put aside (up to eight on the C++ stack, so a
+// call allocates nothing) and put back when the inner call ends, whatever happens. Parameters
+// and "Result" are moved, since the call overwrites them at once; every other local is copied,
+// as a local keeps its value until assigned, so the inner call starts from the caller's values.
+class TscProcVariable::SavedFrame {
  public:
-  explicit SavedFrame(const std::vector<TscCustomVariable*>* vars) : FVars(vars) {
-    if (!vars) return;
-    const std::size_t n = vars->size();
+  [[gnu::always_inline]] explicit SavedFrame(const Frame* frame) : FFrame(frame) {
+    if (!frame) return;
+    const std::size_t n = frame->values.size();
+    FSaved = reinterpret_cast<ScriptValue*>(FLocal);
     if (n > kLocal) {
-      FHeap.reserve(n);
-      for (TscCustomVariable* v : *vars) FHeap.push_back(v->StoredValue());
-      return;
+      FHeap.reset(new unsigned char[n * sizeof(ScriptValue)]);
+      FSaved = reinterpret_cast<ScriptValue*>(FHeap.get());
     }
-    auto* local = reinterpret_cast<ScriptValue*>(FLocal);
-    for (std::size_t i = 0; i < n; ++i) new (local + i) ScriptValue((*vars)[i]->StoredValue());
+    ScriptValue* const* values = frame->values.data();
+    for (std::size_t i = 0; i < frame->replaced; ++i)
+      new (FSaved + i) ScriptValue(std::move(*values[i]));
+    for (std::size_t i = frame->replaced; i < n; ++i) new (FSaved + i) ScriptValue(*values[i]);
   }
-  ~SavedFrame() {
-    if (!FVars) return;
-    const std::size_t n = FVars->size();
-    ScriptValue* saved = n > kLocal ? FHeap.data() : reinterpret_cast<ScriptValue*>(FLocal);
+  // Each saved value goes back into its variable by moving its bytes; the saved copy is left
+  // empty, which needs no destruction.
+  [[gnu::always_inline]] ~SavedFrame() {
+    if (!FFrame) return;
+    const std::size_t n = FFrame->values.size();
+    ScriptValue* const* values = FFrame->values.data();
     for (std::size_t i = 0; i < n; ++i) {
-      (*FVars)[i]->StoredValue() = std::move(saved[i]);
-      if (n <= kLocal) saved[i].~ScriptValue();
+      values[i]->~ScriptValue();
+      new (values[i]) ScriptValue(std::move(FSaved[i]));
     }
   }
   SavedFrame(const SavedFrame&) = delete;
@@ -156,20 +146,50 @@ class SavedFrame {
 
  private:
   static constexpr std::size_t kLocal = 8;
-  const std::vector<TscCustomVariable*>* FVars;
+  const Frame* FFrame;
+  ScriptValue* FSaved = nullptr;
   alignas(ScriptValue) unsigned char FLocal[kLocal * sizeof(ScriptValue)];
-  std::vector<ScriptValue> FHeap;
+  std::unique_ptr<unsigned char[]> FHeap;  // the storage when there are more than kLocal
 };
 
-}  // namespace
+// One running call of a procedure, for as long as it lives: the procedure is marked executing,
+// its local script is the main program's running one, and the local run flags are cleared, all
+// put back when the call ends. Termination is never undone: a terminated script stays
+// terminated for the caller.
+class TscProcVariable::Activation {
+ public:
+  explicit Activation(TscProcVariable* proc)
+      : FProc(proc), FLocal(proc->FProgram),
+        FMain(FLocal->FParent ? FLocal->FParent->MainProgram() : nullptr),
+        FWasRunning(FMain ? FMain->FProgRunning : nullptr), FFlags(*FLocal),
+        FWasExecuting(proc->FExecuting), FIsRunning(FLocal->FIsRunning) {
+    proc->FExecuting = true;
+    if (FMain) FMain->FProgRunning = FLocal;
+    static_cast<TscRunFlags&>(*FLocal) = TscRunFlags();
+    FLocal->FIsRunning = true;
+  }
+  ~Activation() {
+    const bool terminated = FLocal->FTerminated;
+    static_cast<TscRunFlags&>(*FLocal) = FFlags;
+    FLocal->FTerminated = FFlags.FTerminated || terminated;
+    FLocal->FIsRunning = FIsRunning;
+    if (FMain) FMain->FProgRunning = FWasRunning;
+    FProc->FExecuting = FWasExecuting;
+  }
+  Activation(const Activation&) = delete;
+  Activation& operator=(const Activation&) = delete;
 
-ScriptValue TscProcVariable::Invoke(ScriptValue* args, int count,
-                                    std::vector<ScriptValue>* paramsOut) {
-  DepthGuard depth;
-  // A recursive call: the caller's locals are put back when this call ends. The frame list is
-  // taken once, so saving and restoring always match.
-  SavedFrame saved(FExecuting ? &frame() : nullptr);
+ private:
+  TscProcVariable* FProc;
+  TscScript* FLocal;
+  TscScript* FMain;
+  TscScript* FWasRunning;
+  TscRunFlags FFlags;
+  bool FWasExecuting, FIsRunning;
+};
 
+// Parameters are plain parameter items: their TakeValue is a move, called without dispatch.
+inline void TscProcVariable::setParameters(ScriptValue* args, int count) {
   const int n = Count();
   for (int i = 0; i < n; ++i) {
     TscParamItem* p = Param(i);
@@ -178,8 +198,31 @@ ScriptValue TscProcVariable::Invoke(ScriptValue* args, int count,
     else
       p->SetValue(p->FDefValue);
   }
+}
+
+[[gnu::always_inline]] inline ScriptValue TscProcVariable::run() {
+  {
+    Activation activation(this);
+    if (FIsFunc && FRefItem) FRefItem->StoredValue() = ScriptValue();
+    // The body is a plain statement list: its items run without the virtual Execute.
+    FProgram->Statement()->ExecuteList();
+  }
+  if (!FIsFunc || !FRefItem) return ScriptValue::Null();
+  // "Result" is cleared at the next entry anyway: its value is moved out rather than copied.
+  if (FRefItem->ReadsStorage()) return std::move(FRefItem->StoredValue());
+  return FRefItem->GetValue();
+}
+
+ScriptValue TscProcVariable::Invoke(ScriptValue* args, int count,
+                                    std::vector<ScriptValue>* paramsOut) {
+  DepthGuard depth;
+  // A recursive call: the caller's locals are put back when this call ends. The frame is taken
+  // once, so saving and restoring always match.
+  SavedFrame saved(FExecuting ? &frame() : nullptr);
+  setParameters(args, count);
   ScriptValue result = run();
   if (paramsOut) {
+    const int n = Count();
     paramsOut->resize(std::size_t(n));
     for (int i = 0; i < n; ++i) (*paramsOut)[std::size_t(i)] = Param(i)->StoredValue();
   }
@@ -189,33 +232,4 @@ ScriptValue TscProcVariable::Invoke(ScriptValue* args, int count,
 ScriptValue TscProcVariable::GetValue() {
   DepthGuard depth;
   return run();
-}
-
-ScriptValue TscProcVariable::run() {
-  struct Executing {
-    TscProcVariable* self;
-    bool was;
-    ~Executing() { self->FExecuting = was; }
-  } executing{this, FExecuting};
-  FExecuting = true;
-  if (FIsFunc && FRefItem) FRefItem->StoredValue() = ScriptValue();
-
-  TscScript* main = FProgram->Parent() ? FProgram->Parent()->MainProgram() : nullptr;
-  struct Running {
-    TscScript* main;
-    TscScript* was;
-    ~Running() {
-      if (main) main->FProgRunning = was;
-    }
-  } running{main, main ? main->FProgRunning : nullptr};
-  if (main) main->FProgRunning = FProgram;
-
-  {
-    FlagsGuard flags(FProgram);
-    if (FProgram->Statement()) FProgram->Statement()->Execute();
-  }
-  if (!FIsFunc || !FRefItem) return ScriptValue::Null();
-  // "Result" is cleared at the next entry anyway: its value is moved out rather than copied.
-  if (FRefItem->ReadsStorage()) return std::move(FRefItem->StoredValue());
-  return FRefItem->GetValue();
 }

@@ -4,8 +4,10 @@
 //
 // Locals live in the procedure's local script, one set per procedure. A recursive call saves the
 // values of the whole set before the inner call and restores them afterwards, so every level sees
-// its own values. Calls nest at most kMaxCallDepth deep per thread; a deeper call is a script error
-// rather than a stack overflow of the host.
+// its own values. The set is laid out once as a frame of value slots (rebuilt only when the local
+// script changes), so saving and restoring is a walk over an array. Calls nest at most
+// kMaxCallDepth deep per thread; a deeper call is a script error rather than a stack overflow of
+// the host.
 #include <memory>
 #include <vector>
 
@@ -45,10 +47,22 @@ class TscProcVariable : public TscCustomVariable {
   TscScript* FProgram;  // owned
 
  private:
-  const std::vector<TscCustomVariable*>& frame();
+  // The slots of the local script's variables and parameters. The first `replaced` are the
+  // parameters and "Result", which every call overwrites at its start: a recursive call moves
+  // them aside instead of copying them.
+  struct Frame {
+    std::vector<ScriptValue*> values;
+    std::size_t replaced = 0;
+  };
+  class Activation;
+  class SavedFrame;
+
+  const Frame& frame();
+  void layFrame();
+  void setParameters(ScriptValue* args, int count);
   ScriptValue run();
 
-  std::vector<TscCustomVariable*> FFrame;  // the local script's variables and parameters
+  Frame FFrame;
   int FFrameVersion = -1;
 };
 

@@ -14,6 +14,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -64,7 +66,23 @@ using TscRTTIModuleFactory = TscRTTIModule* (*)(TscScript* script);
 void scAddRTTIModule(TscRTTIModuleFactory factory);
 void scRemoveRTTIModule(TscRTTIModuleFactory factory);
 
-class TscScript {
+// The run flags of a script (see above), one record so that a procedure call saves, clears and
+// restores them at once and a statement list tests them at once.
+struct TscRunFlags {
+  bool FTerminated = false;
+  bool FExitCalled = false;
+  bool FBreakCalled = false;
+  bool FContinueCalled = false;
+  // Whether any of the four is set (one load).
+  bool AnyRunFlag() const {
+    std::uint32_t bits;
+    std::memcpy(&bits, this, sizeof bits);
+    return bits != 0;
+  }
+};
+static_assert(sizeof(TscRunFlags) == sizeof(std::uint32_t));
+
+class TscScript : public TscRunFlags {
  public:
   explicit TscScript(TscScript* parent = nullptr);
   TscScript(const TscScript&) = delete;
@@ -143,12 +161,25 @@ class TscScript {
 
   // Calls the line hook of the nearest script (this one or a parent) that has one.
   void RunLine(const QString& unitName, const QString& position);
+  // That script, or none when there is no hook or a quiet script comes first (inline: every
+  // statement asks before it runs).
+  TscScript* LineHookScript() {
+    for (TscScript* s = this; s; s = s->FParent) {
+      if (s->FQuietLines) return nullptr;
+      if (s->FOnRunLine) return s;
+    }
+    return nullptr;
+  }
 
   TscScript* Parent() const { return FParent; }
   void SetParent(TscScript* parent) { FParent = parent; }
   TscStatement* Statement() const { return FStatement.get(); }
   // The nearest script, this one or a parent, that is a main program.
-  TscScript* MainProgram();
+  TscScript* MainProgram() {
+    TscScript* s = this;
+    while (!s->FMainProg && s->FParent) s = s->FParent;
+    return s;
+  }
 
   // --- state (public fields, as the compiler and the bindings fill them) ---
   TscScript* FParent;
@@ -165,10 +196,6 @@ class TscScript {
   bool FEvaluteRiseError = false;
   bool FIsRunning = false;
   bool FMainProg = true;
-  bool FTerminated = false;
-  bool FExitCalled = false;
-  bool FBreakCalled = false;
-  bool FContinueCalled = false;
   bool FRTTIAdded = false;
   bool FQuietLines = false;  // the line hook is not called for this script's own statements
   const void* FAddedBy = nullptr;

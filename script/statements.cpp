@@ -13,24 +13,6 @@
 TscStatement::TscStatement(TscScript* program, const QString& sourcePos, const QString& unitName)
     : FProgram(program), FSourcePos(sourcePos), FUnitName(unitName) {}
 
-void TscStatement::RunLine() {
-  const TscScript* p = FProgram;
-  // The common case, a main program without a line hook, needs no walk up the parents.
-  if (!p->FParent && !p->FOnRunLine) return;
-  FProgram->RunLine(FUnitName, FSourcePos);
-}
-
-bool TscStatement::Terminated() const { return FProgram->FTerminated; }
-
-void TscStatement::ExecuteList() {
-  TscScript* p = FProgram;
-  for (TscItemList* item : FItems) {
-    if (p->FTerminated) return;
-    static_cast<TscStatement*>(item)->Execute();
-    if (p->FBreakCalled || p->FContinueCalled || p->FExitCalled) return;
-  }
-}
-
 void TscStatement::Execute() { ExecuteList(); }
 
 bool TscStatement::LoopStopped() {
@@ -59,7 +41,7 @@ void TscAssignmentStmt::Execute() {
   RunLine();
   if (Terminated()) return;
   if (!Compound()) {
-    FVar->TakeValue(FExpr->ReadValue());
+    FVar->Store(FExpr->ReadValue());
     return;
   }
   // The target is read before the value, as in  a := a + x.
@@ -118,7 +100,7 @@ void TscAssignPlusStmt::Execute() {
   if (bothInt(old, value)) {
     const std::int64_t sum = std::int64_t(old.ToInt32()) + value.ToInt32();
     if (sum >= INT32_MIN && sum <= INT32_MAX)
-      FVar->TakeInteger(int(sum));
+      FVar->Store(ScriptValue(int(sum)));
     else
       FVar->TakeValue(ScriptValue(sum));
     return;
@@ -196,7 +178,7 @@ void TscIfStmt::Execute() {
   if (FConditionSource->ReadValue().ToBool())
     ExecuteList();
   else
-    FElseStmt->Execute();
+    FElseStmt->ExecuteList();
 }
 
 TscCaseStmt::TscCaseStmt(TscScript* program, const QString& sourcePos, const QString& unitName)

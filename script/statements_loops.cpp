@@ -45,7 +45,7 @@ void TscForStmt::Execute() {
     if (wide)
       FVariable->TakeValue(ScriptValue(i));
     else
-      FVariable->TakeInteger(int(i));
+      FVariable->Store(ScriptValue(int(i)));
     ExecuteList();
     if (LoopStopped() || i == b) break;
     i += FDown ? -1 : 1;

@@ -246,6 +246,13 @@ void TscDesignator::setStringChar(const ScriptValue& value) {
   FRef1->SetValue(ScriptValue(scReplaceChar(FRef1->GetValue().ToText(), index, value)));
 }
 
+// A designator operand of an expression. Defined with the designators, so that a direct call
+// is taken without a further layer of calls.
+ScriptValue TscDesignatorNode::GetValue() {
+  if (FVar) return FVar->ReadValue();
+  return FDesignator->Evaluate(true);
+}
+
 // The array helper reads and writes the array variable itself, so an element write changes the
 // array in place instead of copying it.
 ScriptValue TscDesignator::arrayElement(const ScriptValue* assigned) {

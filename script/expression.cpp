@@ -172,11 +172,6 @@ TscDesignatorNode::TscDesignatorNode(TscDesignator* designator)
 
 TscDesignatorNode::~TscDesignatorNode() { delete FDesignator; }
 
-ScriptValue TscDesignatorNode::GetValue() {
-  if (FVar) return FVar->ReadValue();
-  return FDesignator->Evaluate(true);
-}
-
 void TscDesignatorNode::SetValue(const ScriptValue& value) {
   if (FIsReadOnly) return;
   if (FVar)

@@ -92,17 +92,18 @@ TscParamItem* TscProcVariable::AddParameter(const QString& name, TscVarType typ,
 }
 
 void TscProcVariable::layFrame() {
-  std::vector<ScriptValue*> replaced, kept;
+  FFrame.values.clear();
+  for (int i = 0; i < Count(); ++i) FFrame.values.push_back(&Param(i)->StoredValue());
+  FFrame.parameters = FFrame.values.size();
+  if (FIsFunc && FRefItem) FFrame.values.push_back(&FRefItem->StoredValue());
+  FFrame.replaced = FFrame.values.size();
   for (int i = 0; i < FProgram->Count(); ++i) {
     TscCustomVariable* v = FProgram->Items(i);
     if (!dynamic_cast<TscVariable*>(v) && !dynamic_cast<TscParamItem*>(v)) continue;
-    const bool overwritten = (FIsFunc && v == FRefItem) ||
-                             std::find(FItems.begin(), FItems.end(), v) != FItems.end();
-    (overwritten ? replaced : kept).push_back(&v->StoredValue());
+    ScriptValue* value = &v->StoredValue();
+    if (std::find(FFrame.values.begin(), FFrame.values.end(), value) == FFrame.values.end())
+      FFrame.values.push_back(value);
   }
-  FFrame.replaced = replaced.size();
-  FFrame.values = std::move(replaced);
-  FFrame.values.insert(FFrame.values.end(), kept.begin(), kept.end());
   FFrameVersion = FProgram->Version();
 }
 
@@ -112,33 +113,38 @@ inline const TscProcVariable::Frame& TscProcVariable::frame() {
 }
 
 // The caller's locals during a recursive call: put aside (up to eight on the C++ stack, so a
-// call allocates nothing) and put back when the inner call ends, whatever happens. Parameters
-// and "Result" are moved, since the call overwrites them at once; every other local is copied,
-// as a local keeps its value until assigned, so the inner call starts from the caller's values.
+// call allocates nothing) and put back when the inner call ends, whatever happens. Every other
+// local is copied, as a local keeps its value until assigned, so the inner call starts from the
+// caller's values. The parameters and "Result" are moved out and receive the arguments and no
+// value in one step; parameters left without an argument get their defaults afterwards.
 class TscProcVariable::SavedFrame {
  public:
-  [[gnu::always_inline]] explicit SavedFrame(const Frame* frame) : FFrame(frame) {
-    if (!frame) return;
-    const std::size_t n = frame->values.size();
+  [[gnu::always_inline]] SavedFrame(const Frame& frame, ScriptValue* args, int count)
+      : FFrame(frame) {
+    const std::size_t n = frame.values.size();
     FSaved = reinterpret_cast<ScriptValue*>(FLocal);
     if (n > kLocal) {
       FHeap.reset(new unsigned char[n * sizeof(ScriptValue)]);
       FSaved = reinterpret_cast<ScriptValue*>(FHeap.get());
     }
-    ScriptValue* const* values = frame->values.data();
-    for (std::size_t i = 0; i < frame->replaced; ++i)
-      new (FSaved + i) ScriptValue(std::move(*values[i]));
-    for (std::size_t i = frame->replaced; i < n; ++i) new (FSaved + i) ScriptValue(*values[i]);
+    ScriptValue* const* values = frame.values.data();
+    for (std::size_t i = frame.replaced; i < n; ++i) new (FSaved + i) ScriptValue(*values[i]);
+    const std::size_t arguments = std::min(std::size_t(std::max(count, 0)), frame.parameters);
+    for (std::size_t i = 0; i < frame.replaced; ++i) {
+      ScriptValue::Relocate(FSaved + i, values[i]);
+      if (i < arguments)
+        new (values[i]) ScriptValue(std::move(args[i]));
+      else
+        new (values[i]) ScriptValue();
+    }
   }
-  // Each saved value goes back into its variable by moving its bytes; the saved copy is left
-  // empty, which needs no destruction.
+  // Each saved value goes back into its slot as it is; the saved storage is then raw.
   [[gnu::always_inline]] ~SavedFrame() {
-    if (!FFrame) return;
-    const std::size_t n = FFrame->values.size();
-    ScriptValue* const* values = FFrame->values.data();
+    const std::size_t n = FFrame.values.size();
+    ScriptValue* const* values = FFrame.values.data();
     for (std::size_t i = 0; i < n; ++i) {
       values[i]->~ScriptValue();
-      new (values[i]) ScriptValue(std::move(FSaved[i]));
+      ScriptValue::Relocate(values[i], FSaved + i);
     }
   }
   SavedFrame(const SavedFrame&) = delete;
@@ -146,7 +152,7 @@ class TscProcVariable::SavedFrame {
 
  private:
   static constexpr std::size_t kLocal = 8;
-  const Frame* FFrame;
+  const Frame& FFrame;
   ScriptValue* FSaved = nullptr;
   alignas(ScriptValue) unsigned char FLocal[kLocal * sizeof(ScriptValue)];
   std::unique_ptr<unsigned char[]> FHeap;  // the storage when there are more than kLocal
@@ -189,9 +195,10 @@ class TscProcVariable::Activation {
 };
 
 // Parameters are plain parameter items: their TakeValue is a move, called without dispatch.
-inline void TscProcVariable::setParameters(ScriptValue* args, int count) {
+// Those from `from` on are set; a parameter without an argument gets its default value.
+inline void TscProcVariable::setParameters(ScriptValue* args, int count, int from) {
   const int n = Count();
-  for (int i = 0; i < n; ++i) {
+  for (int i = from; i < n; ++i) {
     TscParamItem* p = Param(i);
     if (i < count)
       p->TakeValue(std::move(args[i]));
@@ -216,10 +223,20 @@ inline void TscProcVariable::setParameters(ScriptValue* args, int count) {
 ScriptValue TscProcVariable::Invoke(ScriptValue* args, int count,
                                     std::vector<ScriptValue>* paramsOut) {
   DepthGuard depth;
-  // A recursive call: the caller's locals are put back when this call ends. The frame is taken
-  // once, so saving and restoring always match.
-  SavedFrame saved(FExecuting ? &frame() : nullptr);
+  if (FExecuting) {
+    // A recursive call: the caller's locals are put back when this call ends. The frame is
+    // taken once, so saving and restoring always match.
+    SavedFrame saved(frame(), args, count);
+    setParameters(args, count, count);
+    return runAndCollect(paramsOut);
+  }
   setParameters(args, count);
+  return runAndCollect(paramsOut);
+}
+
+// The body run, and every parameter's final value given to paramsOut (when asked), taken before
+// a recursive caller's locals come back.
+inline ScriptValue TscProcVariable::runAndCollect(std::vector<ScriptValue>* paramsOut) {
   ScriptValue result = run();
   if (paramsOut) {
     const int n = Count();

@@ -47,11 +47,12 @@ class TscProcVariable : public TscCustomVariable {
   TscScript* FProgram;  // owned
 
  private:
-  // The slots of the local script's variables and parameters. The first `replaced` are the
-  // parameters and "Result", which every call overwrites at its start: a recursive call moves
-  // them aside instead of copying them.
+  // The value slots of the parameters (in their order), of "Result" and of the other variables
+  // of the local script. A call overwrites the first `replaced` (the parameters and "Result") at
+  // once, so a recursive call moves the caller's values of those aside instead of copying them.
   struct Frame {
     std::vector<ScriptValue*> values;
+    std::size_t parameters = 0;
     std::size_t replaced = 0;
   };
   class Activation;
@@ -59,8 +60,9 @@ class TscProcVariable : public TscCustomVariable {
 
   const Frame& frame();
   void layFrame();
-  void setParameters(ScriptValue* args, int count);
+  void setParameters(ScriptValue* args, int count, int from = 0);
   ScriptValue run();
+  ScriptValue runAndCollect(std::vector<ScriptValue>* paramsOut);
 
   Frame FFrame;
   int FFrameVersion = -1;

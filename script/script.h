@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -48,6 +49,32 @@ using TscCallMethodNew = std::function<ScriptValue(TscHostObject* instance,
 // Called before statements run, with the statement's unit and line:column position.
 using TscRunLineEvent =
     std::function<void(TscScript& script, const QString& unitName, const QString& position)>;
+
+// Every statement asks which script's line hook to call. Each script remembers the answer until
+// a hook, a quiet flag or a parent changes anywhere, which this process-wide generation counts.
+inline std::atomic<unsigned> scLineHookGeneration{1};
+inline void scLineHooksChanged() { scLineHookGeneration.fetch_add(1, std::memory_order_relaxed); }
+
+// A script's line hook: a TscRunLineEvent that counts its changes.
+class TscLineHook {
+ public:
+  TscLineHook() = default;
+  TscLineHook(const TscLineHook&) = delete;
+  TscLineHook& operator=(const TscLineHook&) = delete;
+  template <class Hook>
+  TscLineHook& operator=(Hook&& hook) {
+    FHook = std::forward<Hook>(hook);
+    scLineHooksChanged();
+    return *this;
+  }
+  explicit operator bool() const noexcept { return static_cast<bool>(FHook); }
+  void operator()(TscScript& script, const QString& unitName, const QString& position) const {
+    FHook(script, unitName, position);
+  }
+
+ private:
+  TscRunLineEvent FHook;
+};
 
 // The second phase of the compiler: builds the program tree of `script` from the intermediate
 // form held by `parser`. It raises ScriptCompileError (message, position, unit) on an error.
@@ -161,18 +188,30 @@ class TscScript : public TscRunFlags {
 
   // Calls the line hook of the nearest script (this one or a parent) that has one.
   void RunLine(const QString& unitName, const QString& position);
-  // That script, or none when there is no hook or a quiet script comes first (inline: every
-  // statement asks before it runs).
+  // That script, or none when there is no hook or a quiet script comes first. Inline and
+  // remembered, as every statement asks before it runs.
   TscScript* LineHookScript() {
-    for (TscScript* s = this; s; s = s->FParent) {
-      if (s->FQuietLines) return nullptr;
-      if (s->FOnRunLine) return s;
+    const unsigned generation = scLineHookGeneration.load(std::memory_order_relaxed);
+    if (FLineHookGeneration != generation) {
+      FLineHookScript = findLineHookScript();
+      FLineHookGeneration = generation;
     }
-    return nullptr;
+    return FLineHookScript;
+  }
+  // The line hook is not called for this script's own statements, nor for those of scripts
+  // below it.
+  bool QuietLines() const { return FQuietLines; }
+  void SetQuietLines(bool quiet) {
+    FQuietLines = quiet;
+    scLineHooksChanged();
   }
 
   TscScript* Parent() const { return FParent; }
-  void SetParent(TscScript* parent) { FParent = parent; }
+  // The parent is changed only here, so that remembered line hooks are looked up again.
+  void SetParent(TscScript* parent) {
+    FParent = parent;
+    scLineHooksChanged();
+  }
   TscStatement* Statement() const { return FStatement.get(); }
   // The nearest script, this one or a parent, that is a main program.
   TscScript* MainProgram() {
@@ -197,14 +236,19 @@ class TscScript : public TscRunFlags {
   bool FIsRunning = false;
   bool FMainProg = true;
   bool FRTTIAdded = false;
-  bool FQuietLines = false;  // the line hook is not called for this script's own statements
   const void* FAddedBy = nullptr;
   std::function<void(TscScript&, const QString& unitName, QString& unitText)> FOnGetUnit;
   std::function<void(TscScript&, const QString& unitName, QString& ilText)> FOnGetILUnit;
   TscGetVarValueEvent FOnGetVarValue;
-  TscRunLineEvent FOnRunLine;
+  TscLineHook FOnRunLine;
 
  private:
+  TscScript* findLineHookScript();
+
+  bool FQuietLines = false;
+  unsigned FLineHookGeneration = 0;
+  TscScript* FLineHookScript = nullptr;
+
   struct Entry {
     QString key;  // upper-cased name
     TscCustomVariable* item;

@@ -167,6 +167,14 @@ bool TscScript::Run() {
   return true;
 }
 
+TscScript* TscScript::findLineHookScript() {
+  for (TscScript* s = this; s; s = s->FParent) {
+    if (s->FQuietLines) return nullptr;
+    if (s->FOnRunLine) return s;
+  }
+  return nullptr;
+}
+
 void TscScript::RunLine(const QString& unitName, const QString& position) {
   if (TscScript* s = LineHookScript()) s->FOnRunLine(*s, unitName, position);
 }

@@ -40,10 +40,12 @@ void TscAssignmentStmt::SetParts(TscDesignator* designator, TscCustomVariable* e
 void TscAssignmentStmt::Execute() {
   RunLine();
   if (Terminated()) return;
-  if (!Compound()) {
-    FVar->Store(FExpr->ReadValue());
-    return;
-  }
+  FVar->Store(FExpr->ReadValue());
+}
+
+void TscAssignmentStmt::ExecuteCompound() {
+  RunLine();
+  if (Terminated()) return;
   // The target is read before the value, as in  a := a + x.
   ScriptValue old = FVar->ReadValue();
   const ScriptValue value = FExpr->ReadValue();

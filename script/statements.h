@@ -69,7 +69,8 @@ class TscAssignmentStmt : public TscStatement {
   virtual ScriptValue Combine(const ScriptValue& old, const ScriptValue& value);
   // A compound assignment that can change the target in place does so and returns true.
   virtual bool AppendInPlace(ScriptValue& old, const ScriptValue& value) { (void)old, (void)value; return false; }
-  virtual bool Compound() const { return false; }
+  // target := Combine(target, value), the target read first: the compound assignments' Execute.
+  void ExecuteCompound();
 };
 
 // target := target + value, with integer sums and text appends taken without a detour.
@@ -80,30 +81,29 @@ class TscAssignPlusStmt : public TscAssignmentStmt {
  protected:
   ScriptValue Combine(const ScriptValue& old, const ScriptValue& value) override;
   bool AppendInPlace(ScriptValue& old, const ScriptValue& value) override;
-  bool Compound() const override { return true; }
  private:
   bool appendStored();
 };
 class TscAssignMinusStmt : public TscAssignmentStmt {
  public:
   using TscAssignmentStmt::TscAssignmentStmt;
+  void Execute() override { ExecuteCompound(); }
  protected:
   ScriptValue Combine(const ScriptValue& old, const ScriptValue& value) override;
-  bool Compound() const override { return true; }
 };
 class TscAssignMulStmt : public TscAssignmentStmt {
  public:
   using TscAssignmentStmt::TscAssignmentStmt;
+  void Execute() override { ExecuteCompound(); }
  protected:
   ScriptValue Combine(const ScriptValue& old, const ScriptValue& value) override;
-  bool Compound() const override { return true; }
 };
 class TscAssignDivStmt : public TscAssignmentStmt {
  public:
   using TscAssignmentStmt::TscAssignmentStmt;
+  void Execute() override { ExecuteCompound(); }
  protected:
   ScriptValue Combine(const ScriptValue& old, const ScriptValue& value) override;
-  bool Compound() const override { return true; }
 };
 
 // The assignment the compiler makes for  target := expression  with a written modifier ('+',

@@ -221,7 +221,7 @@ void TscDesignator::SetValue(const ScriptValue& value) {
 
 // The direct call of a script procedure with by-value arguments: each argument's value is
 // read from its source straight into its slot, and the procedure takes the values over.
-ScriptValue TscDesignator::call() {
+[[gnu::always_inline]] inline ScriptValue TscDesignator::callDirect() {
   TscDesignatorItem* item = DesignatorItem(0);
   const int count = item->Count();
   if (int(item->FArgumentSources.size()) != count) item->Prepare();
@@ -246,11 +246,15 @@ void TscDesignator::setStringChar(const ScriptValue& value) {
   FRef1->SetValue(ScriptValue(scReplaceChar(FRef1->GetValue().ToText(), index, value)));
 }
 
+ScriptValue TscDesignator::call() { return callDirect(); }
+
 // A designator operand of an expression. Defined with the designators, so that a direct call
 // is taken without a further layer of calls.
 ScriptValue TscDesignatorNode::GetValue() {
   if (FVar) return FVar->ReadValue();
-  return FDesignator->Evaluate(true);
+  TscDesignator* d = FDesignator;
+  if (d->FKind == dkCall && !d->FLateBindingXmlSource) return d->callDirect();
+  return d->evaluateOther(true);
 }
 
 // The array helper reads and writes the array variable itself, so an element write changes the

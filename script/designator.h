@@ -83,6 +83,8 @@ class TscDesignator : public TscCustomVariable {
   std::unique_ptr<TscXMLItem> FLateBindingXmlSource;
 
  private:
+  friend class TscDesignatorNode;
+  ScriptValue callDirect();
   ScriptValue evaluateOther(bool needResult);
   ScriptValue walk(const ScriptValue* assigned, bool needResult);
   ScriptValue stringChar();

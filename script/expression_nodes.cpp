@@ -66,19 +66,20 @@ template <TscOperatorType Op>
 class TCompareNode : public TBinaryNode {
  public:
   TCompareNode() : TBinaryNode(Op) {}
-  ScriptValue GetValue() override {
-    int x, y;
-    if (storedIntegers(x, y)) return ScriptValue(holds(x < y ? -1 : x > y));
-    ScriptValue a = left();
-    ScriptValue b = right();
-    if (Op == opEq) return ScriptValue(ValueOps::Equals(a, b));
-    if (Op == opNonEq) return ScriptValue(!ValueOps::Equals(a, b));
-    int c = bothInt(a, b) ? (a.ToInt32() < b.ToInt32() ? -1 : a.ToInt32() > b.ToInt32())
-                          : ValueOps::Compare(a, b);
-    return ScriptValue(holds(c));
-  }
+  ScriptValue GetValue() override { return ScriptValue(compare()); }
+  bool IsTrue() override { return compare(); }
 
  private:
+  bool compare() {
+    int x, y;
+    if (storedIntegers(x, y)) return holds(x < y ? -1 : x > y);
+    ScriptValue a = left();
+    ScriptValue b = right();
+    if (Op == opEq) return ValueOps::Equals(a, b);
+    if (Op == opNonEq) return !ValueOps::Equals(a, b);
+    return holds(bothInt(a, b) ? (a.ToInt32() < b.ToInt32() ? -1 : a.ToInt32() > b.ToInt32())
+                               : ValueOps::Compare(a, b));
+  }
   // Whether the comparison holds for an ordering c (below, equal or above: -1, 0, 1).
   static bool holds(int c) {
     switch (Op) {

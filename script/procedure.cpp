@@ -119,8 +119,20 @@ inline const TscProcVariable::Frame& TscProcVariable::frame() {
 // value in one step; parameters left without an argument get their defaults afterwards.
 class TscProcVariable::SavedFrame {
  public:
-  [[gnu::always_inline]] SavedFrame(const Frame& frame, ScriptValue* args, int count)
+  // Saves nothing when frame is null (the procedure is not running yet).
+  [[gnu::always_inline]] SavedFrame(const Frame* frame, ScriptValue* args, int count)
       : FFrame(frame) {
+    if (frame) save(*frame, args, count);
+  }
+  [[gnu::always_inline]] ~SavedFrame() {
+    if (FFrame) restore();
+  }
+  SavedFrame(const SavedFrame&) = delete;
+  SavedFrame& operator=(const SavedFrame&) = delete;
+  bool Active() const { return FFrame != nullptr; }
+
+ private:
+  [[gnu::always_inline]] void save(const Frame& frame, ScriptValue* args, int count) {
     const std::size_t n = frame.values.size();
     FSaved = reinterpret_cast<ScriptValue*>(FLocal);
     if (n > kLocal) {
@@ -139,20 +151,17 @@ class TscProcVariable::SavedFrame {
     }
   }
   // Each saved value goes back into its slot as it is; the saved storage is then raw.
-  [[gnu::always_inline]] ~SavedFrame() {
-    const std::size_t n = FFrame.values.size();
-    ScriptValue* const* values = FFrame.values.data();
+  [[gnu::always_inline]] void restore() {
+    const std::size_t n = FFrame->values.size();
+    ScriptValue* const* values = FFrame->values.data();
     for (std::size_t i = 0; i < n; ++i) {
       values[i]->~ScriptValue();
       ScriptValue::Relocate(values[i], FSaved + i);
     }
   }
-  SavedFrame(const SavedFrame&) = delete;
-  SavedFrame& operator=(const SavedFrame&) = delete;
 
- private:
   static constexpr std::size_t kLocal = 8;
-  const Frame& FFrame;
+  const Frame* FFrame;
   ScriptValue* FSaved = nullptr;
   alignas(ScriptValue) unsigned char FLocal[kLocal * sizeof(ScriptValue)];
   std::unique_ptr<unsigned char[]> FHeap;  // the storage when there are more than kLocal
@@ -220,23 +229,10 @@ inline void TscProcVariable::setParameters(ScriptValue* args, int count, int fro
   return FRefItem->GetValue();
 }
 
-ScriptValue TscProcVariable::Invoke(ScriptValue* args, int count,
-                                    std::vector<ScriptValue>* paramsOut) {
-  DepthGuard depth;
-  if (FExecuting) {
-    // A recursive call: the caller's locals are put back when this call ends. The frame is
-    // taken once, so saving and restoring always match.
-    SavedFrame saved(frame(), args, count);
-    setParameters(args, count, count);
-    return runAndCollect(paramsOut);
-  }
-  setParameters(args, count);
-  return runAndCollect(paramsOut);
-}
-
 // The body run, and every parameter's final value given to paramsOut (when asked), taken before
 // a recursive caller's locals come back.
-inline ScriptValue TscProcVariable::runAndCollect(std::vector<ScriptValue>* paramsOut) {
+[[gnu::always_inline]] inline ScriptValue TscProcVariable::runAndCollect(
+    std::vector<ScriptValue>* paramsOut) {
   ScriptValue result = run();
   if (paramsOut) {
     const int n = Count();
@@ -249,4 +245,14 @@ inline ScriptValue TscProcVariable::runAndCollect(std::vector<ScriptValue>* para
 ScriptValue TscProcVariable::GetValue() {
   DepthGuard depth;
   return run();
+}
+
+ScriptValue TscProcVariable::Invoke(ScriptValue* args, int count,
+                                    std::vector<ScriptValue>* paramsOut) {
+  DepthGuard depth;
+  // A recursive call: the caller's locals are put back when this call ends. The frame is taken
+  // once, so saving and restoring always match.
+  SavedFrame saved(FExecuting ? &frame() : nullptr, args, count);
+  setParameters(args, count, saved.Active() ? count : 0);
+  return runAndCollect(paramsOut);
 }

@@ -177,7 +177,7 @@ void TscIfStmt::Execute() {
     FConditionSource = scValueSource(FCondition.get());
     FConditionOf = FCondition.get();
   }
-  if (FConditionSource->ReadValue().ToBool())
+  if (FConditionSource->IsTrue())
     ExecuteList();
   else
     FElseStmt->ExecuteList();

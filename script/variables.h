@@ -42,6 +42,9 @@ class TscCustomVariable : public TscItemList {
 
   virtual ScriptValue GetValue();
   virtual void SetValue(const ScriptValue& value);  // nothing when read-only
+  // The value converted as a condition converts it; a comparison answers without making a
+  // value first.
+  virtual bool IsTrue() { return ReadValue().ToBool(); }
   // SetValue for a value the caller no longer needs: it is moved, not copied, where it can be.
   virtual void TakeValue(ScriptValue&& value) { SetValue(value); }
 

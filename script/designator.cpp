@@ -226,6 +226,18 @@ void TscDesignator::SetValue(const ScriptValue& value) {
   const int count = item->Count();
   if (int(item->FArgumentSources.size()) != count) item->Prepare();
   TscCustomVariable* const* sources = item->FArgumentSources.data();
+  if (count == 1) {  // the most common call, its one value held plainly
+    ScriptValue argument = sources[0]->ReadValue();
+    return item->FProc->Invoke(&argument, 1);
+  }
+  return callWithArguments(item);
+}
+
+// A direct call with no or several arguments; apart from the one-argument call, so that the
+// common call stays small.
+[[gnu::noinline]] ScriptValue TscDesignator::callWithArguments(TscDesignatorItem* item) {
+  const int count = item->Count();
+  TscCustomVariable* const* sources = item->FArgumentSources.data();
   if (count <= kDirectArguments) {
     DirectArguments args;
     for (int j = 0; j < count; ++j) args.Add(sources[j]->ReadValue());

@@ -85,6 +85,7 @@ class TscDesignator : public TscCustomVariable {
  private:
   friend class TscDesignatorNode;
   ScriptValue callDirect();
+  ScriptValue callWithArguments(TscDesignatorItem* item);
   ScriptValue evaluateOther(bool needResult);
   ScriptValue walk(const ScriptValue* assigned, bool needResult);
   ScriptValue stringChar();

@@ -13,8 +13,13 @@
 
 namespace {
 
-thread_local int tCallDepth = 0;
-thread_local const char* tStackLow = nullptr;
+// The depth of script calls on this thread and the lowest address of its stack (found at the
+// first call), together so that a call finds both at one thread-local address.
+struct CallState {
+  int depth = 0;
+  const char* stackLow = nullptr;
+};
+thread_local CallState tCalls;
 
 // Stack kept free below the deepest script call, for the host code a call may still run.
 constexpr std::ptrdiff_t kStackReserve = 256 * 1024;
@@ -28,12 +33,12 @@ constexpr std::ptrdiff_t kStackReserve = 256 * 1024;
     pthread_attr_getstack(&attributes, &address, &size);
     pthread_attr_destroy(&attributes);
   }
-  tStackLow = static_cast<const char*>(address);
-  return tStackLow;
+  tCalls.stackLow = static_cast<const char*>(address);
+  return tCalls.stackLow;
 }
 
-bool stackNearlyFull() {
-  const char* low = tStackLow ? tStackLow : findStackLow();
+bool stackNearlyFull(const CallState& calls) {
+  const char* low = calls.stackLow ? calls.stackLow : findStackLow();
   char here = 0;
   return low && &here - low < kStackReserve;
 }
@@ -49,19 +54,22 @@ bool stackNearlyFull() {
 // with a small stack stops calls before its stack runs out.
 class DepthGuard {
  public:
-  DepthGuard() {
-    if (tCallDepth >= TscProcVariable::kMaxCallDepth) throwNestedTooDeep(true);
-    if (stackNearlyFull()) throwNestedTooDeep(false);
-    ++tCallDepth;
+  DepthGuard() : FCalls(tCalls) {
+    if (FCalls.depth >= TscProcVariable::kMaxCallDepth) throwNestedTooDeep(true);
+    if (stackNearlyFull(FCalls)) throwNestedTooDeep(false);
+    ++FCalls.depth;
   }
-  ~DepthGuard() { --tCallDepth; }
+  ~DepthGuard() { --FCalls.depth; }
   DepthGuard(const DepthGuard&) = delete;
   DepthGuard& operator=(const DepthGuard&) = delete;
+
+ private:
+  CallState& FCalls;
 };
 
 }  // namespace
 
-int scCallDepth() { return tCallDepth; }
+int scCallDepth() { return tCalls.depth; }
 
 TscProcVariable::TscProcVariable(const QString& name, TscVarType typ, const QString& typeName,
                                  TscScript* parent, bool isFunc)
@@ -142,12 +150,14 @@ class TscProcVariable::SavedFrame {
     ScriptValue* const* values = frame.values.data();
     for (std::size_t i = frame.replaced; i < n; ++i) new (FSaved + i) ScriptValue(*values[i]);
     const std::size_t arguments = std::min(std::size_t(std::max(count, 0)), frame.parameters);
-    for (std::size_t i = 0; i < frame.replaced; ++i) {
+    std::size_t i = 0;
+    for (; i < arguments; ++i) {
       ScriptValue::Relocate(FSaved + i, values[i]);
-      if (i < arguments)
-        new (values[i]) ScriptValue(std::move(args[i]));
-      else
-        new (values[i]) ScriptValue();
+      new (values[i]) ScriptValue(std::move(args[i]));
+    }
+    for (; i < frame.replaced; ++i) {
+      ScriptValue::Relocate(FSaved + i, values[i]);
+      new (values[i]) ScriptValue();
     }
   }
   // Each saved value goes back into its slot as it is; the saved storage is then raw.
@@ -216,10 +226,10 @@ inline void TscProcVariable::setParameters(ScriptValue* args, int count, int fro
   }
 }
 
-[[gnu::always_inline]] inline ScriptValue TscProcVariable::run() {
+[[gnu::always_inline]] inline ScriptValue TscProcVariable::run(bool resultCleared) {
   {
     Activation activation(this);
-    if (FIsFunc && FRefItem) FRefItem->StoredValue() = ScriptValue();
+    if (FIsFunc && FRefItem && !resultCleared) FRefItem->StoredValue() = ScriptValue();
     // The body is a plain statement list: its items run without the virtual Execute.
     FProgram->Statement()->ExecuteList();
   }
@@ -232,8 +242,8 @@ inline void TscProcVariable::setParameters(ScriptValue* args, int count, int fro
 // The body run, and every parameter's final value given to paramsOut (when asked), taken before
 // a recursive caller's locals come back.
 [[gnu::always_inline]] inline ScriptValue TscProcVariable::runAndCollect(
-    std::vector<ScriptValue>* paramsOut) {
-  ScriptValue result = run();
+    std::vector<ScriptValue>* paramsOut, bool resultCleared) {
+  ScriptValue result = run(resultCleared);
   if (paramsOut) {
     const int n = Count();
     paramsOut->resize(std::size_t(n));
@@ -254,5 +264,5 @@ ScriptValue TscProcVariable::Invoke(ScriptValue* args, int count,
   // once, so saving and restoring always match.
   SavedFrame saved(FExecuting ? &frame() : nullptr, args, count);
   setParameters(args, count, saved.Active() ? count : 0);
-  return runAndCollect(paramsOut);
+  return runAndCollect(paramsOut, saved.Active());
 }

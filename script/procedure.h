@@ -61,8 +61,9 @@ class TscProcVariable : public TscCustomVariable {
   const Frame& frame();
   void layFrame();
   void setParameters(ScriptValue* args, int count, int from = 0);
-  ScriptValue run();
-  ScriptValue runAndCollect(std::vector<ScriptValue>* paramsOut);
+  // Runs the body; "Result" is cleared first unless resultCleared says it already is.
+  ScriptValue run(bool resultCleared = false);
+  ScriptValue runAndCollect(std::vector<ScriptValue>* paramsOut, bool resultCleared);
 
   Frame FFrame;
   int FFrameVersion = -1;

@@ -9,8 +9,9 @@
 
 namespace {
 
-// Digits after the decimal point a picture may ask for; more would only show binary noise.
-constexpr int kMaxFracDigits = 18;
+// Digits after the decimal point a picture may ask for: enough for the smallest fractions a
+// report shows, and a bound on what a picture read from a file can make us write.
+constexpr int kMaxFracDigits = 64;
 
 bool isQuote(QChar c) { return c == QLatin1Char('"') || c == QLatin1Char('\''); }
 

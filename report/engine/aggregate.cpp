@@ -36,6 +36,10 @@ bool rpAggregateFunctionOf(const QString& name, TrpAggregateFunction& function) 
 
 // --- TrpAggregateItem -----------------------------------------------------------------------------
 
+bool TrpAggregateItem::PerVerticalColumn() const {
+  return VerticalBand && Band && !Band->Vertical();
+}
+
 bool TrpAggregateItem::Counts(const ScriptValue& value) const {
   return Function != agAvg || !value.IsEmptyOrNull();
 }
@@ -137,9 +141,10 @@ ScriptValue TrpAggregateItem::Value(int vColumn) const {
 
 bool TrpAggregateList::Shown(const TrpBand& band) const { return band.Visible(); }
 
-void TrpAggregateList::AddValue(TrpBand& band, int vColumn) {
+void TrpAggregateList::AddValue(TrpBand& band, int vColumn, const TrpBand* parentBand) {
   for (const auto& item : FItems) {
-    if (item->Band != &band) continue;
+    if (item->Band != &band || item->PerVerticalColumn() != (vColumn >= 1)) continue;
+    if (parentBand && item->ParentBand != parentBand) continue;
     if (!Shown(band) && !item->CountInvisibleBands) continue;
     // COUNT counts rows without evaluating anything.
     const ScriptValue value =
@@ -158,6 +163,11 @@ void TrpAggregateList::Reset(TrpBand& parentBand) {
     if (item->ParentBand == &parentBand) item->Reset();
 }
 
+void TrpAggregateList::ResetVertical(TrpBand& parentBand, TrpBand& verticalBand) {
+  for (const auto& item : FItems)
+    if (item->ParentBand == &parentBand && item->VerticalBand == &verticalBand) item->Reset();
+}
+
 void TrpAggregateList::StartKeep() {
   for (const auto& item : FItems) item->StartKeep();
 }
@@ -174,29 +184,35 @@ ScriptValue TrpAggregateList::GetValue(TrpBand* parentBand, const QString& callT
   const QString call = normalised(callText);
   for (const auto& item : FItems)
     if (item->ParentBand == parentBand && item->CallText.compare(call, Qt::CaseInsensitive) == 0)
-      return item->Value(vColumn);
+      return item->Value(item->PerVerticalColumn() ? vColumn : 0);
   return ScriptValue();
 }
 
+// The same call can be shown by a band both within vertical columns and beside them: within a
+// vertical column (vColumn 1 or more) the per-column total answers first, outside the other.
 TrpAggregateItem* TrpAggregateList::Find(TrpBand* parentBand, TrpAggregateFunction function,
-                                         const QString& expression, TrpBand* band, int flags) const {
+                                         const QString& expression, TrpBand* band, int flags,
+                                         int vColumn) const {
   const QString wanted = normalised(expression);
   const bool dontReset = (flags & rpAggregateDontReset) != 0;
   const bool countInvisible = (flags & rpAggregateCountInvisible) != 0;
+  TrpAggregateItem* fallback = nullptr;
   for (const auto& item : FItems) {
     if (item->ParentBand != parentBand || item->Function != function) continue;
     if (band && item->Band != band) continue;
     if (item->DontReset != dontReset || item->CountInvisibleBands != countInvisible) continue;
     if (function != agCount && item->Expression.compare(wanted, Qt::CaseInsensitive) != 0) continue;
-    return item.get();
+    if (item->PerVerticalColumn() == (vColumn >= 1)) return item.get();
+    if (!fallback) fallback = item.get();
   }
-  return nullptr;
+  return fallback;
 }
 
 ScriptValue TrpAggregateList::GetValue(TrpBand* parentBand, int vColumn, const QString& name,
                                        const QString& expression, TrpBand* band, int flags) const {
   TrpAggregateFunction function;
   if (!rpAggregateFunctionOf(name, function)) return ScriptValue();
-  const TrpAggregateItem* item = Find(parentBand, function, expression, band, flags);
-  return item ? item->Value(vColumn) : ScriptValue();
+  const TrpAggregateItem* item = Find(parentBand, function, expression, band, flags, vColumn);
+  if (!item) return ScriptValue();
+  return item->Value(item->PerVerticalColumn() ? vColumn : 0);
 }

@@ -41,6 +41,12 @@ class TrpAggregateItem {
   bool CountInvisibleBands = false;
   bool IsPageFooter = false;  // the result band is a page footer: it takes part in keeps
   int VColumn = 0;
+  // The vertical band that shows the call across ParentBand, or none.
+  TrpBand* VerticalBand = nullptr;
+
+  // A call shown in a vertical band and fed by a horizontal data band keeps one total per
+  // vertical column; every other call keeps one running total.
+  bool PerVerticalColumn() const;
 
   // One shown row: `value` is the evaluated expression (empty for COUNT).
   void AddValue(const ScriptValue& value, int vColumn);
@@ -93,12 +99,20 @@ class TrpAggregateList {
   // names none. Returns the item, or none when the call text is no aggregate call.
   TrpAggregateItem* AddCall(const QString& callText, const QString& memoName, TrpBand* parentBand,
                             TrpBand* dataBand);
-  // One row of `band` was shown (in vertical column `vColumn`, 0 for none).
-  void AddValue(TrpBand& band, int vColumn = 0);
+  // Adds the calls of `object`, which `verticalBand` shows across `parentBand`; `dataBand` feeds
+  // the calls that name no band.
+  void AddVerticalObject(TrpComponent& object, TrpBand* parentBand, TrpBand* dataBand,
+                         TrpBand& verticalBand);
+  // One row of `band` was shown. Within vertical column `vColumn` (1 or more) only the totals
+  // kept per vertical column are fed, outside them (0) only the others; with `parentBand` only
+  // the totals shown there.
+  void AddValue(TrpBand& band, int vColumn = 0, const TrpBand* parentBand = nullptr);
   // The last row of `band` is taken back.
   void DeleteValue(TrpBand& band);
   // `parentBand` was shown: its totals restart (unless kept running by flag 2).
   void Reset(TrpBand& parentBand);
+  // `verticalBand` was shown across `parentBand`: the totals it shows there restart.
+  void ResetVertical(TrpBand& parentBand, TrpBand& verticalBand);
   void StartKeep();
   void EndKeep();
   void ClearValues();
@@ -113,7 +127,10 @@ class TrpAggregateList {
 
  private:
   TrpAggregateItem* Find(TrpBand* parentBand, TrpAggregateFunction function,
-                         const QString& expression, TrpBand* band, int flags) const;
+                         const QString& expression, TrpBand* band, int flags, int vColumn) const;
+  // Adds the calls in the bracketed expressions of `object`, if it is a text object.
+  void AddObjectCalls(TrpComponent& object, TrpBand* parentBand, TrpBand* dataBand,
+                      TrpBand* verticalBand);
   bool Shown(const TrpBand& band) const;
 
   TrpCustomReport& FReport;

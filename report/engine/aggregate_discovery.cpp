@@ -171,29 +171,37 @@ TrpAggregateItem* TrpAggregateList::AddCall(const QString& callText, const QStri
   return FItems.back().get();
 }
 
-void TrpAggregateList::AddItems(TrpPage& page) {
+void TrpAggregateList::AddObjectCalls(TrpComponent& object, TrpBand* parentBand,
+                                      TrpBand* dataBand, TrpBand* verticalBand) {
+  auto* memo = dynamic_cast<TrpCustomMemoView*>(&object);
+  if (!memo || !memo->AllowExpressions()) return;
   const auto* report = dynamic_cast<const TrpReport*>(&FReport);
-  const TrpVariables* variables = report ? &report->Variables() : nullptr;
+  CallScanner scanner(report ? &report->Variables() : nullptr, [&](const QString& call) {
+    if (TrpAggregateItem* item = AddCall(call, memo->Name(), parentBand, dataBand))
+      item->VerticalBand = verticalBand;
+  });
+  const auto delimiters = TrpExpressionDelimiters::FromText(memo->ExpressionDelimiters());
+  rpExpandBrackets(memo->Text(), delimiters, [&](const QString& expression, int) {
+    scanner.Scan(expression);
+    return QString();
+  });
+}
+
+void TrpAggregateList::AddVerticalObject(TrpComponent& object, TrpBand* parentBand,
+                                         TrpBand* dataBand, TrpBand& verticalBand) {
+  AddObjectCalls(object, parentBand, dataBand, &verticalBand);
+}
+
+void TrpAggregateList::AddItems(TrpPage& page) {
   const auto addBand = [&](TrpBand* resultBand, TrpBand* dataBand) {
-    for (TrpBand* band : withChildren(resultBand)) {
-      for (TrpComponent* object : band->Objects()) {
-        auto* memo = dynamic_cast<TrpCustomMemoView*>(object);
-        if (!memo || !memo->AllowExpressions()) continue;
-        CallScanner scanner(variables, [&](const QString& call) {
-          AddCall(call, memo->Name(), band, dataBand);
-        });
-        const auto delimiters = TrpExpressionDelimiters::FromText(memo->ExpressionDelimiters());
-        rpExpandBrackets(memo->Text(), delimiters, [&](const QString& expression, int) {
-          scanner.Scan(expression);
-          return QString();
-        });
-      }
-    }
+    for (TrpBand* band : withChildren(resultBand))
+      for (TrpComponent* object : band->Objects()) AddObjectCalls(*object, band, dataBand, nullptr);
   };
   TrpBand* firstDataBand = nullptr;
   for (TrpComponent* object : page.Objects()) {
     auto* dataBand = dynamic_cast<TrpDataBand*>(object);
-    if (!dataBand) continue;
+    // Vertical bands' totals are found through the objects they show (AddVerticalObject).
+    if (!dataBand || dataBand->Vertical()) continue;
     if (!firstDataBand) firstDataBand = dataBand;
     if (dataBand->FFooter) addBand(dataBand->FFooter, dataBand);
     for (TrpBand* footer : groupFooters(dataBand)) addBand(footer, dataBand);

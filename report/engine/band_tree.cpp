@@ -24,12 +24,15 @@ void clearLinks(TrpBand& band) {
   band.FSubBands.clear();
   band.FHeader = band.FFooter = band.FGroup = nullptr;
   band.FLineN = band.FLineThrough = 0;
+  band.FHasVBands = false;
 }
 
-// Connects the bands of one page, walked top to bottom.
+// Connects the bands of one page, walked top to bottom (vertical bands: left to right).
 class TreeBuilder {
  public:
-  TreeBuilder(TrpReportPage& page, TrpPageBands& out) : FPage(page), FOut(out) {}
+  // Master data bands go to `masters` and to `pageList` (the page's SubBands or VSubBands).
+  TreeBuilder(std::vector<std::unique_ptr<TrpDataNode>>& masters, QList<TrpComponent*>& pageList)
+      : FMasters(masters), FPageList(pageList) {}
 
   void Add(TrpBand& band) {
     switch (const int kind = band.BandNumber()) {
@@ -80,8 +83,8 @@ class TreeBuilder {
       parent->Band->FSubBands << &band;
       parent->Details.push_back(std::move(node));
     } else {
-      FPage.SubBands() << &band;
-      FOut.Masters.push_back(std::move(node));
+      FPageList << &band;
+      FMasters.push_back(std::move(node));
     }
   }
 
@@ -123,8 +126,8 @@ class TreeBuilder {
     return nullptr;
   }
 
-  TrpReportPage& FPage;
-  TrpPageBands& FOut;
+  std::vector<std::unique_ptr<TrpDataNode>>& FMasters;
+  QList<TrpComponent*>& FPageList;
   std::vector<TrpBand*> FHeaders;
   std::vector<TrpGroupHeader*> FGroups;
   std::vector<TrpDataNode*> FSeen;
@@ -150,10 +153,28 @@ void rpBuildShiftTree(TrpBand& band) {
   }
 }
 
+namespace {
+
+// Connects `bands` top to bottom, or left to right (vertical bands).
+QStringList buildTree(QList<TrpBand*> bands, bool byLeft,
+                      std::vector<std::unique_ptr<TrpDataNode>>& masters,
+                      QList<TrpComponent*>& pageList) {
+  std::stable_sort(bands.begin(), bands.end(), [byLeft](const TrpBand* a, const TrpBand* b) {
+    return byLeft ? a->Left() < b->Left() : a->Top() < b->Top();
+  });
+  TreeBuilder builder(masters, pageList);
+  for (TrpBand* band : bands) builder.Add(*band);
+  builder.Finish();
+  return builder.Errors();
+}
+
+}  // namespace
+
 QStringList rpBuildBandTree(TrpReportPage& page, TrpPageBands& out) {
   page.AlignChildren();
   page.SubBands().clear();
-  QList<TrpBand*> treeBands;
+  page.VSubBands().clear();
+  QList<TrpBand*> treeBands, verticalBands, horizontalBands;
   for (TrpComponent* child : page.Objects()) {
     auto* band = dynamic_cast<TrpBand*>(child);
     if (!band) {
@@ -162,12 +183,12 @@ QStringList rpBuildBandTree(TrpReportPage& page, TrpPageBands& out) {
     }
     clearLinks(*band);
     rpBuildShiftTree(*band);
-    if (isTreeKind(band->BandNumber())) treeBands << band;
+    if (band->Vertical()) verticalBands << band;
+    else horizontalBands << band;
+    if (isTreeKind(band->BandNumber()) && !band->Vertical()) treeBands << band;
   }
-  std::stable_sort(treeBands.begin(), treeBands.end(),
-                   [](const TrpBand* a, const TrpBand* b) { return a->Top() < b->Top(); });
-  TreeBuilder builder(page, out);
-  for (TrpBand* band : treeBands) builder.Add(*band);
-  builder.Finish();
-  return builder.Errors();
+  QStringList errors = buildTree(treeBands, false, out.Masters, page.SubBands());
+  errors << buildTree(verticalBands, true, out.Vertical.Masters, page.VSubBands());
+  rpFindVerticalObjects(verticalBands, horizontalBands, out.Vertical);
+  return errors;
 }

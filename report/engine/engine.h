@@ -7,8 +7,10 @@
 // store's abstract interface (TrpCustomPreviewPages).
 #include <QHash>
 #include <QList>
+#include <QSet>
 
 #include <memory>
+#include <vector>
 
 #include "report/engine/band_tree.h"
 #include "report/model/custom_engine.h"
@@ -60,6 +62,7 @@ class TrpEngine : public TrpCustomEngine {
   bool Initialize(TrpPage* only);
   void RunPass();
   void RunReportPages();
+  void RunEachReportPage();
   void RunPage(TrpReportPage& page);
   void ShowPage(TrpReportPage& page);
   bool PageHasRecords(const TrpPageBands& bands);
@@ -67,6 +70,11 @@ class TrpEngine : public TrpCustomEngine {
   void ProcessMessages();
   bool Terminated() const;
   QList<TrpReportPage*> ReportPages() const;
+
+  // --- the report's events, dialogs and manual builds (engine_events.cpp) ----------------------
+  bool RunDialogs();
+  bool RunManualBuild(TrpReportPage& page);
+  void RunStopEvent();
 
   // --- page flow (engine_pages.cpp) ------------------------------------------------------------
   void InitPage();
@@ -115,11 +123,58 @@ class TrpEngine : public TrpCustomEngine {
   void TestGroups(TrpDataNode& node, TrpDataSet& data, int& line);
   void CloseGroups(TrpDataNode& node, size_t from);
   void NextColumnOfRow(TrpDataNode& node);
+  void EndRowOfColumns(TrpDataNode& node);
   void CloseColumns(TrpDataNode& node);
   void AddToHeaderList(TrpBand& band);
   void RemoveFromHeaderList(TrpBand* band);
   ScriptValue Evaluate(const QString& expression);
   bool AddBandOutline(TrpBand& band);
+  void LeaveBandOutline();
+
+  // --- row numbers (engine_line_numbers.cpp) ---------------------------------------------------
+  void ResetLineNumbers();
+  void ResetLineNumbers(TrpDataNode& node);
+  void StartBandLine(TrpBand& band, int line);
+  void SetBandLine(const TrpBand& band);
+  void PushBandLine(const TrpBand& band);
+  void PopBandLine();
+  QString NestedLinePath() const;
+
+  // --- vertical bands (engine_vertical.cpp) ---------------------------------------------------
+  void AttachVerticalObjects(TrpReportPage& page);
+  void DetachVerticalObjects();
+  void RecordBand(TrpBand& band);
+  void ShowVerticalBands(TrpBand& master, TrpVerticalBands& vertical);
+  void ShowVerticalBand(TrpBand& band);
+  void MakeVerticalRoomFor(const TrpBand& band);
+  void ShowVerticalHeaders(const TrpBand* except);
+  void CopyVerticalObjects(TrpBand& band);
+  void RecordVerticalParts(TrpBand& master);
+
+  // --- drill-down groups (engine_drill_down.cpp) -----------------------------------------------
+  // While one lives with `hidden`, every band asked for is left out (its totals still count).
+  class DrillHiding {
+   public:
+    DrillHiding(TrpEngine& engine, bool hidden) : FEngine(engine), FHidden(hidden) {
+      if (FHidden) ++FEngine.FDrillHidden;
+    }
+    ~DrillHiding() {
+      if (FHidden) --FEngine.FDrillHidden;
+    }
+    DrillHiding(const DrillHiding&) = delete;
+    DrillHiding& operator=(const DrillHiding&) = delete;
+
+   private:
+    TrpEngine& FEngine;
+    bool FHidden;
+  };
+  QString DrillKey(const TrpDataNode& node, size_t level) const;
+  void OpenDrillDown(TrpDataNode& node, size_t level);
+  void CloseDrillDown(TrpGroupLevel& level);
+  bool CollapsedAbove(const TrpDataNode& node, size_t level) const;
+  bool RowsCollapsed(const TrpDataNode& node) const;
+  bool HidesChild(const TrpBand& band) const;
+  void SkipHiddenBand(TrpBand& band);
 
   // --- keeping (engine_keep.cpp) ---------------------------------------------------------------
   void StartKeep(TrpBand& band, int position = -1, Extended top = -1);
@@ -127,6 +182,7 @@ class TrpEngine : public TrpCustomEngine {
   bool KeptBlockFitsEmptyPage() const;
   void CutKeptBlock();
   void PasteKeptBlock(bool toNewPage);
+  void ShiftKeptOutline(Extended top);
 
   TrpCustomPreviewPages& Store() const;
   TrpCustomOutline* Outline() const;
@@ -139,6 +195,11 @@ class TrpEngine : public TrpCustomEngine {
   TrpPageBands* FPageBands = nullptr;
   TrpPage* FOnlyPage = nullptr;
   QList<HeaderItem> FHeaderList;
+  // The rows enclosing the band being shown, outermost first, as "band name.row number".
+  QStringList FBandLines;
+  // Above 0 while the bands asked for lie under a collapsed drill-down group.
+  int FDrillHidden = 0;
+  QSet<const TrpBand*> FCollapsedHeaders;  // open group headers whose occurrence is folded
   Extended FFirstColumnY = 0;
   Extended FPageCurX = 0;
   Extended FPrevFooterHeight = 0;
@@ -150,9 +211,14 @@ class TrpEngine : public TrpCustomEngine {
   Extended FKeepCurY = 0;
   int FKeepPosition = 0;
   int FKeepOutline = -1;
+  int FKeepOutlineDepth = 0;  // the outline level the kept block's entries lie on
   int FKeepAnchor = -1;
   bool FKeepCut = false;
   Extended FKeepHeight = 0;  // height of the cut block, which it takes up again when pasted
+  // The header of a kept data band printed above the block, shown again above it where it moves.
+  TrpBand* FKeptHeaderAbove = nullptr;
+  // How deep the band outline entries the engine opened go below the root or the page's entry.
+  int FOutlineDepth = 0;
 
   bool FIsFirstPage = true;
   bool FIsLastPage = false;
@@ -173,4 +239,14 @@ class TrpEngine : public TrpCustomEngine {
   // the store; the copies then join the parent band for one output.
   TrpNullBand* FRedirection = nullptr;
   QHash<TrpBand*, QList<TrpComponent*>> FAddedObjects;
+
+  // While a horizontal band shows its vertical bands: that band (the vertical master band), its
+  // page's vertical tree, the vertical headers re-shown at the left of every further page, the
+  // vertical page list (the number of copies at each page boundary) and the copies collected.
+  TrpBand* FVerticalMaster = nullptr;
+  TrpVerticalBands* FVertical = nullptr;
+  QList<TrpBand*> FVHeaderList;
+  QList<int> FVPageList;
+  std::vector<std::unique_ptr<TrpComponent>> FVCopies;
+  bool FShowingVHeaders = false;
 };

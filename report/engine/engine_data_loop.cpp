@@ -1,5 +1,6 @@
 // The data loop: the rows of a data band with its filter, header, groups, detail bands, footers,
 // columns and outline entries.
+#include <algorithm>
 #include <climits>
 
 #include "report/engine/aggregate.h"
@@ -76,11 +77,20 @@ bool TrpEngine::HasDetailRows(TrpDataNode& node) {
 
 bool TrpEngine::AddBandOutline(TrpBand& band) {
   TrpCustomOutline* outline = Outline();
-  if (!outline || band.OutlineText().isEmpty()) return false;
+  // Vertical rows lie side by side on one horizontal band: they have no place in the outline;
+  // a band left out under a collapsed group has nothing on the page to lead to.
+  if (!outline || band.OutlineText().isEmpty() || band.Vertical() || FDrillHidden > 0)
+    return false;
   const Extended top = CurY() - band.FStretchedHeight;
   // The new item becomes the current one: what follows nests under it until LevelUp.
   outline->AddItem(Evaluate(band.OutlineText()).ToText(), static_cast<int>(rpRound(top)));
+  ++FOutlineDepth;
   return true;
+}
+
+void TrpEngine::LeaveBandOutline() {
+  Outline()->LevelUp();
+  FOutlineDepth = std::max(FOutlineDepth - 1, 0);
 }
 
 void TrpEngine::RunDataBand(TrpDataNode& node) {
@@ -123,9 +133,15 @@ void TrpEngine::StartRows(TrpDataNode& node) {
     if (headerReprints(*node.Header)) AddToHeaderList(*node.Header);
   }
   if (band.KeepTogether()) {
-    // A keep begun for the header goes on as the whole block's.
-    if (FKeeping && FKeepBand == node.Header) FKeepBand = &band;
-    StartKeep(band);
+    if (FKeeping && FKeepBand == node.Header) {
+      // A keep begun for the header goes on as the whole block's.
+      FKeepBand = &band;
+    } else if (!FKeeping) {
+      StartKeep(band);
+      // The header stays above the block; where the block moves, it opens it again there, unless
+      // the header list reprints it anyway.
+      if (FKeeping && node.Header && !headerReprints(*node.Header)) FKeptHeaderAbove = node.Header;
+    }
   }
   OpenGroups(node, 0, true);
 }
@@ -148,60 +164,71 @@ void TrpEngine::FinishRows(TrpDataNode& node, int lastRowPosition, Extended last
 
 void TrpEngine::ShowRow(TrpDataNode& node, int line) {
   TrpDataBand& band = *node.Band;
-  SetCurLine(line);
-  SetCurLineThrough(CurLineThrough() + 1);
-  band.FLineN = line;
-  band.FLineThrough = CurLineThrough();
+  const DrillHiding hiding(*this, RowsCollapsed(node));
+  StartBandLine(band, line);
   if (!IsMultiColumn(band) || band.CurColumn() <= 1) {
     node.RowTop = CurY();
     node.RowPosition = Store().GetCurPosition();
   }
   ShowBand(band);
   const bool outlined = AddBandOutline(band);
+  PushBandLine(band);
   for (const auto& detail : node.Details) {
     if (Terminated()) break;
     RunDataBand(*detail);
   }
-  SetCurLine(line);
-  if (outlined) Outline()->LevelUp();
+  PopBandLine();
+  SetBandLine(band);
+  if (outlined) LeaveBandOutline();
   if (band.FooterAfterEach() && node.Footer) ShowBand(*node.Footer);
-  if (IsMultiColumn(band)) NextColumnOfRow(node);
+  if (IsMultiColumn(band) && FDrillHidden == 0) NextColumnOfRow(node);
 }
 
 // After each row of a band in columns: the next column of the same row starts at the row's top;
-// after the last column the row ends at its lowest bottom, or moves whole to the next column or
-// page when that bottom runs into the footer area.
+// after the last column the row ends.
 void TrpEngine::NextColumnOfRow(TrpDataNode& node) {
   TrpDataBand& band = *node.Band;
   band.FMaxY = std::max(band.FMaxY, CurY());
-  if (band.CurColumn() < band.Columns()) {
-    SetCurY(node.RowTop);
-  } else {
-    const Extended footer = FPrevFooterHeight != 0 ? FPrevFooterHeight : FooterHeight();
-    const bool room = FPage->EndlessHeight() || FRedirection ||
-                      GetPageHeight() - footer - band.FMaxY > -kTolerance;
-    if (room) {
-      SetCurY(band.FMaxY);
-    } else {
-      const Extended rowHeight = band.FMaxY - node.RowTop;
-      SetCurY(node.RowTop);
-      if (FKeeping) {
-        NewColumn();
-      } else {
-        Store().CutObjects(node.RowPosition);
-        NewColumn();
-        Store().PasteObjects(CurX(), CurY());
-        SetCurY(CurY() + rowHeight);
-      }
-    }
-  }
+  if (band.CurColumn() < band.Columns()) SetCurY(node.RowTop);
+  else EndRowOfColumns(node);
   band.SetCurColumn(band.CurColumn() + 1);
 }
 
+// A row of a band in columns ends at its lowest bottom, or moves whole to the next column or page
+// when that bottom runs into the footer area (the bands of a row are not tested one by one).
+// Inside a keep the row moves with the kept block, unless the block with it could not fit even
+// an empty page; then the keep is given up and the row moves alone.
+void TrpEngine::EndRowOfColumns(TrpDataNode& node) {
+  TrpDataBand& band = *node.Band;
+  const Extended footer = FPrevFooterHeight != 0 ? FPrevFooterHeight : FooterHeight();
+  const bool room = FPage->EndlessHeight() || FRedirection ||
+                    GetPageHeight() - footer - band.FMaxY > -kTolerance;
+  if (room) {
+    SetCurY(band.FMaxY);
+    return;
+  }
+  if (FKeeping) {
+    SetCurY(band.FMaxY);
+    if (KeptBlockFitsEmptyPage()) {
+      NewColumn();
+      return;
+    }
+    EndKeep(*FKeepBand);
+  }
+  const Extended rowHeight = band.FMaxY - node.RowTop;
+  SetCurY(node.RowTop);
+  Store().CutObjects(node.RowPosition);
+  NewColumn();
+  Store().PasteObjects(CurX(), CurY());
+  SetCurY(CurY() + rowHeight);
+}
+
+// An unfinished last row ends like a full one.
 void TrpEngine::CloseColumns(TrpDataNode& node) {
   TrpDataBand& band = *node.Band;
   if (!IsMultiColumn(band) || band.CurColumn() == 1) return;
-  SetCurY(std::max(CurY(), band.FMaxY));
+  band.FMaxY = std::max(band.FMaxY, CurY());
+  EndRowOfColumns(node);
   band.SetCurColumn(1);
 }
 
@@ -210,13 +237,15 @@ void TrpEngine::OpenGroups(TrpDataNode& node, size_t from, bool first) {
     TrpGroupLevel& level = node.Groups[i];
     TrpGroupHeader& header = *level.Header;
     level.Occurrence = first ? 1 : level.Occurrence + 1;
-    header.FLineN = level.Occurrence;
+    StartBandLine(header, level.Occurrence);
     level.Value = Evaluate(header.Condition());
     level.Rows = 0;
+    OpenDrillDown(node, i);
+    const DrillHiding hiding(*this, CollapsedAbove(node, i));
     if (header.KeepTogether()) StartKeep(header);
     ShowBand(header);
     level.Outlined = AddBandOutline(header);
-    if (header.ReprintOnNewPage()) AddToHeaderList(header);
+    if (header.ReprintOnNewPage() && FDrillHidden == 0) AddToHeaderList(header);
   }
 }
 
@@ -244,12 +273,17 @@ void TrpEngine::CloseGroups(TrpDataNode& node, size_t from) {
   for (size_t i = node.Groups.size(); i-- > from;) {
     TrpGroupLevel& level = node.Groups[i];
     auto* footer = dynamic_cast<TrpGroupFooter*>(level.Footer);
-    const bool hidden = footer && footer->HideIfSingleDataRecord() && level.Rows == 1;
-    if (footer && !hidden) ShowBand(*footer);
-    if (hidden) FAggregates->Reset(*footer);
+    const bool single = footer && footer->HideIfSingleDataRecord() && level.Rows == 1;
+    {
+      const bool folded = level.Collapsed && !level.Header->ShowFooterIfDrillDown();
+      const DrillHiding hiding(*this, folded || CollapsedAbove(node, i));
+      if (footer && !single) ShowBand(*footer);
+    }
+    if (single) FAggregates->Reset(*footer);
     RemoveFromHeaderList(level.Header);
     EndKeep(*level.Header);
-    if (level.Outlined) Outline()->LevelUp();
+    if (level.Outlined) LeaveBandOutline();
     level.Outlined = false;
+    CloseDrillDown(level);
   }
 }

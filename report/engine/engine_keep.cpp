@@ -4,20 +4,24 @@
 
 #include "report/engine/aggregate.h"
 #include "report/engine/engine.h"
+#include "report/model/band.h"
 #include "report/model/custom_outline.h"
 #include "report/model/custom_preview_pages.h"
 #include "report/model/report_units.h"
 
 void TrpEngine::StartKeep(TrpBand& band, int position, Extended top) {
-  if (FKeeping || FIsFirstBand) return;
+  // Vertical bands are laid out inside the one horizontal band they cross: nothing to keep.
+  if (FKeeping || FIsFirstBand || band.Vertical()) return;
   FKeeping = true;
   FKeepBand = &band;
   FKeepCurY = top >= 0 ? top : CurY();
   FKeepPosition = position >= 0 ? position : Store().GetCurPosition();
   TrpCustomOutline* outline = Outline();
   FKeepOutline = outline ? outline->GetCurPosition() : -1;
+  FKeepOutlineDepth = FOutlineDepth;
   FKeepAnchor = Store().GetAnchorCurPosition();
   FKeepCut = false;
+  FKeptHeaderAbove = nullptr;
   FAggregates->StartKeep();
 }
 
@@ -32,6 +36,7 @@ void TrpEngine::BreakAllKeep() {
 // The kept rows' page-footer totals join the running ones again.
 void TrpEngine::EndAllKeeping() {
   FKeeping = false;
+  FKeptHeaderAbove = nullptr;
   FAggregates->EndKeep();
 }
 
@@ -49,20 +54,33 @@ void TrpEngine::CutKeptBlock() {
   SetCurY(FKeepCurY);
 }
 
+// The block's outline entries lie on the level that was current when the keep started; entries
+// opened since (a kept group's own entry) lie above the current one. The engine's entries are
+// always the last ones on their level, so the way back down goes through the last items.
+void TrpEngine::ShiftKeptOutline(Extended top) {
+  TrpCustomOutline* outline = Outline();
+  if (!outline) return;
+  const int levels = FOutlineDepth - FKeepOutlineDepth;
+  for (int i = 0; i < levels; ++i) outline->LevelUp();
+  if (FKeepOutline + 1 < outline->GetCount()) {
+    // The block moved from FKeepCurY to `top`; an entry keeps its place within the block.
+    QString text;
+    int page = 0, itemTop = 0;
+    outline->GetItem(FKeepOutline + 1, text, page, itemTop);
+    outline->ShiftItems(FKeepOutline, static_cast<int>(rpRound(top + itemTop - FKeepCurY)));
+  }
+  for (int i = 0; i < levels; ++i) outline->LevelDown(outline->GetCount() - 1);
+}
+
 // On a new page the block's outline entries and anchors move with it; in a new column of the
 // same page they keep their page.
 void TrpEngine::PasteKeptBlock(bool toNewPage) {
   if (!FKeepCut) return;
+  if (FKeptHeaderAbove) ShowBand(*FKeptHeaderAbove);
   const Extended top = CurY();
   Store().PasteObjects(CurX(), top);
   if (toNewPage) {
-    // The block moved from FKeepCurY to `top`; an entry keeps its place within the block.
-    if (TrpCustomOutline* outline = Outline(); outline && FKeepOutline + 1 < outline->GetCount()) {
-      QString text;
-      int page = 0, itemTop = 0;
-      outline->GetItem(FKeepOutline + 1, text, page, itemTop);
-      outline->ShiftItems(FKeepOutline, static_cast<int>(rpRound(top + itemTop - FKeepCurY)));
-    }
+    ShiftKeptOutline(top);
     Store().ShiftAnchors(FKeepAnchor, static_cast<int>(rpRound(top)));
   }
   // Not the page's lowest bottom: a page taken up again by a subreport side by side may hold

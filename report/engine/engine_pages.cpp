@@ -89,21 +89,26 @@ void TrpEngine::InitPage() {
   FIsFirstPage = true;
   FIsLastPage = false;
   if (TrpCustomOutline* outline = Outline()) outline->LevelRoot();
+  FOutlineDepth = 0;
   if (FPage->ResetPageNumbers()) Store().ResetLogicalPageNumber();
   if (FPage->PrintOnPreviousPage() && Store().GetCount() > 0) {
     // Continue below the lowest band of the last page.
     Store().SetCurPage(Store().GetCount() - 1);
     int column = 1;
     Extended position = 0;
-    if (Store().GetLastColumnPos(column, position)) SetCurColumn(column), SetCurX(position);
+    if (Store().GetLastColumnPos(column, position)) {
+      SetCurColumn(column);
+      FPageCurX = position;
+      SetCurX(position);
+    }
     SetCurY(Store().GetLastY(CurX()));
     FFirstColumnY = CurY();
     if (title && FPage->ShowTitleOnPreviousPage()) ShowBand(*title);
     RemoveFromHeaderList(title);
+    ShowBand(TrpColumnHeader::StaticClassInfo());
   } else {
     AddPage();
   }
-  ShowBand(TrpColumnHeader::StaticClassInfo());
   AddPageOutline();
 }
 
@@ -133,6 +138,8 @@ void TrpEngine::AddPageOutline() {
   if (!outline || FPage->OutlineText().isEmpty()) return;
   outline->LevelRoot();
   outline->AddItem(Evaluate(FPage->OutlineText()).ToText(), 0);
+  // Band entries nest under the page's from here.
+  FOutlineDepth = 0;
 }
 
 void TrpEngine::AddPage() {
@@ -153,17 +160,26 @@ void TrpEngine::AddPage() {
 }
 
 // Shows the header list at the top of a new page, or (forColumn) of a new column, where the page
-// header, the title and the band last shown are not repeated.
+// header, the title and the band last shown are not repeated. Every column opens with the column
+// header, below the page's title and header and above the reprinted data and group headers.
 void TrpEngine::ShowHeaderList(bool forColumn) {
   const bool wasFromAddPage = FCallFromAddPage;
   // A band re-shown at the top of a page is not recorded twice there; in a new column it is.
   FCallFromAddPage = !forColumn;
   const Extended columnX = CurX();
+  bool columnHeaderShown = false;
+  auto showColumnHeader = [&] {
+    if (columnHeaderShown) return;
+    columnHeaderShown = true;
+    SetCurX(columnX);
+    ShowBand(TrpColumnHeader::StaticClassInfo());
+  };
   const QList<HeaderItem> items = FHeaderList;
   for (const HeaderItem& item : items) {
     TrpBand* band = item.Band;
     const bool pageHeader = isKind(band, TrpPageHeader::StaticClassInfo());
     const bool title = isKind(band, TrpReportTitle::StaticClassInfo());
+    if (!pageHeader && !title) showColumnHeader();
     if (band == FStartNewPageBand) continue;
     if (FKeeping && item.AddedWhileKeeping) continue;
     if (forColumn && (pageHeader || title || band == FLastBandOnPage)) continue;
@@ -182,16 +198,22 @@ void TrpEngine::ShowHeaderList(bool forColumn) {
       RemoveFromHeaderList(band);
     }
   }
+  showColumnHeader();
   SetCurX(columnX);
   FCallFromAddPage = wasFromAddPage;
 }
 
 void TrpEngine::RemoveFromHeaderList(TrpBand* band) {
+  FVHeaderList.removeAll(band);
   for (qsizetype i = FHeaderList.size() - 1; i >= 0; --i)
     if (FHeaderList[i].Band == band) FHeaderList.removeAt(i);
 }
 
 void TrpEngine::AddToHeaderList(TrpBand& band) {
+  if (band.Vertical()) {
+    FVHeaderList << &band;
+    return;
+  }
   FHeaderList << HeaderItem{&band, CurX() - FPageCurX, FKeeping};
 }
 

@@ -95,7 +95,6 @@ bool TrpEngine::Initialize(TrpPage* only) {
 }
 
 bool TrpEngine::Run(bool runDialogs, bool clearLastReport, TrpPage* page) {
-  (void)runDialogs;  // this system has no dialog pages to run
   if (clearLastReport) Store().Clear();
   if (!Initialize(page)) {
     SetRunning(false);
@@ -104,18 +103,26 @@ bool TrpEngine::Run(bool runDialogs, bool clearLastReport, TrpPage* page) {
   TrpReportDataSets& dataSets = Report().DataSets();
   for (int i = 0; i < dataSets.Count(); ++i)
     if (TrpDataSet* data = dataSets.Items(i)->DataSet()) data->Initialize();
+  bool prepared = false;
   try {
-    for (TrpReportPage* source : ReportPages()) {
-      Store().AddSourcePage(*source);
-      FAggregates->AddItems(*source);
+    Report().DoNotifyEvent(&Report(), Report().OnStartReport());
+    // A cancelled dialog ends the run before anything is prepared.
+    if (!runDialogs || RunDialogs()) {
+      for (TrpReportPage* source : ReportPages()) {
+        Store().AddSourcePage(*source);
+        // After the source page is registered, so that the objects keep their aliases.
+        AttachVerticalObjects(*source);
+        FAggregates->AddItems(*source);
+      }
+      RunPass();
+      prepared = true;
     }
-    RunPass();
   } catch (...) {
     Finalize();
     throw;
   }
   Finalize();
-  return !Terminated();
+  return prepared && !Terminated();
 }
 
 void TrpEngine::RunPass() {
@@ -134,9 +141,11 @@ void TrpEngine::RunPass() {
 }
 
 void TrpEngine::Finalize() {
+  RunStopEvent();
   TrpReportDataSets& dataSets = Report().DataSets();
   for (int i = 0; i < dataSets.Count(); ++i)
     if (TrpDataSet* data = dataSets.Items(i)->DataSet()) data->Finalize();
+  DetachVerticalObjects();
   Store().Finish();
   SetCurBand(nullptr);
   SetRunning(false);
@@ -145,21 +154,23 @@ void TrpEngine::Finalize() {
 void TrpEngine::RunReportPages() {
   FFirstReportPage = true;
   FTitlePrinted = false;
-  SetCurLineThrough(0);
+  ResetLineNumbers();
+  FCollapsedHeaders.clear();
   TrpDataSet* reportData = Report().DataSet();
   if (!reportData) {
-    for (TrpReportPage* page : ReportPages()) {
-      if (Terminated()) return;
-      if (page->Visible() && !page->IsSubReport()) RunPage(*page);
-    }
-    return;
+    RunEachReportPage();
+  } else {
+    for (reportData->First(); !reportData->Eof() && !Terminated(); reportData->Next())
+      RunEachReportPage();
   }
-  reportData->First();
-  while (!reportData->Eof() && !Terminated()) {
-    for (TrpReportPage* page : ReportPages())
-      if (page->Visible() && !page->IsSubReport() && !Terminated()) RunPage(*page);
-    reportData->Next();
-  }
+  // The last group of logical page numbers learns its page count, which the final pass of a
+  // double-pass report shows as TotalPages.
+  Store().ResetLogicalPageNumber();
+}
+
+void TrpEngine::RunEachReportPage() {
+  for (TrpReportPage* page : ReportPages())
+    if (page->Visible() && !page->IsSubReport() && !Terminated()) RunPage(*page);
 }
 
 void TrpEngine::RunPage(TrpReportPage& page) {
@@ -190,10 +201,12 @@ void TrpEngine::ShowPage(TrpReportPage& page) {
   if (!alwaysShown && !PageHasRecords(*FPageBands)) return;
   InitPage();
   ShowLooseObjects();
-  for (const auto& master : FPageBands->Masters) {
-    if (Terminated()) break;
-    RunDataBand(*master);
-    ProcessMessages();
+  if (!RunManualBuild(page)) {
+    for (const auto& master : FPageBands->Masters) {
+      if (Terminated()) break;
+      RunDataBand(*master);
+      ProcessMessages();
+    }
   }
   FinishLastPage();
   FFirstReportPage = false;

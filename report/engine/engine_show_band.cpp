@@ -45,7 +45,7 @@ QList<TrpReportComponent*> printedObjects(const TrpBand& band) {
 
 bool TrpEngine::IsMultiColumn(const TrpBand& band) const {
   const auto* data = dynamic_cast<const TrpDataBand*>(&band);
-  return data && data->Columns() > 1;
+  return data && data->Columns() > 1 && !band.Vertical();
 }
 
 // The first row of a data band and the first opening of a group header never break the page
@@ -57,11 +57,21 @@ bool TrpEngine::IsFirstRow(const TrpBand& band) const {
 }
 
 void TrpEngine::ShowBand(TrpBand& band) {
+  if (band.Vertical()) {
+    ShowVerticalBand(band);
+    return;
+  }
+  if (FDrillHidden > 0) {
+    SkipHiddenBand(band);
+    return;
+  }
   const bool keepChild = band.KeepChild() && band.Child();
   if (keepChild) StartKeep(band);
   DoShow(band);
-  if (band.Child() && !IsMultiColumn(band) && (band.Visible() || band.PrintChildIfInvisible()))
+  if (band.Child() && !IsMultiColumn(band) && (band.Visible() || band.PrintChildIfInvisible())) {
+    const DrillHiding hiding(*this, HidesChild(band));
     ShowBand(*band.Child());
+  }
   if (keepChild) EndKeep(band);
   if (dynamic_cast<TrpDataBand*>(&band)) FAggregates->AddValue(band, CurVColumn());
 }
@@ -70,9 +80,10 @@ void TrpEngine::DoShow(TrpBand& band) {
   // Output collected for a parent band never breaks pages: the parent band is tested instead.
   if (band.StartNewPage() && !FCallFromAddPage && !IsFirstRow(band) && !FRedirection) {
     FStartNewPageBand = &band;
-    NewPage();
+    // The numbering closes on the page being left, so the group's own first page is page 1.
     auto* group = dynamic_cast<TrpGroupHeader*>(&band);
     if (group && group->ResetPageNumbers()) Store().ResetLogicalPageNumber();
+    NewPage();
   }
   Stretch(band);
   const bool tested = band.Visible() && !needsNoRoom(band) && !IsMultiColumn(band) && !FRedirection;
@@ -125,7 +136,7 @@ void TrpEngine::Place(TrpBand& band) {
   band.CreateFillMemo();
   if (!band.Visible()) return;
   if (FRedirection) CopyToRedirection(band);
-  else if (!(FCallFromAddPage && Store().BandExists(band))) Store().AddObject(band);
+  else if (!(FCallFromAddPage && Store().BandExists(band))) RecordBand(band);
   if (!isNullBand(band)) SetCurY(CurY() + band.Height());
   FIsFirstBand = false;
 }

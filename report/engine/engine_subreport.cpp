@@ -100,6 +100,8 @@ void TrpEngine::RunSubreport(TrpSubreport& subreport, Extended left) {
 // again below their headers (bands already there are not recorded twice) instead of new ones.
 bool TrpEngine::RevisitNextPage() {
   if (Store().CurPage() + 1 >= Store().GetCount()) return false;
+  // The pages after this one hold the vertical bands that overflowed its width: a new page.
+  if (Store().AddPageAction() == apAdd) return false;
   if (FKeeping && !KeptBlockFitsEmptyPage()) EndKeep(*FKeepBand);
   if (FKeeping) CutKeptBlock();
   Store().SetCurPage(Store().CurPage() + 1);

@@ -44,6 +44,8 @@ bool TrpReportScript::PrepareScript(TrpReport& activeReport) {
   FExpressionCache.Clear();
   FExpressionCache.SetScriptLanguage(FReport.ScriptLanguage());
   FLocalVariable = FSelfVariable = nullptr;
+  FScriptTextCompiled = false;
+  FScriptTextError.clear();
   FScript->ClearItems(&activeReport);
   FObjects.Clear();
   FScript->FAddedBy = &activeReport;

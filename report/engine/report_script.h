@@ -5,8 +5,9 @@
 // "COUNT"), evaluates expressions and resolves plain names (system variables, report variables,
 // global variables, script variables).
 //
-// The report's script text is handed to the script but never compiled or run; object events
-// therefore have nothing to dispatch to.
+// The report's script text is compiled only when a run calls one of its procedures (the report's
+// start and stop events, a page's manual build, a dialog's window events); expressions never
+// need it.
 #include <QString>
 
 #include <memory>
@@ -38,6 +39,8 @@ class TrpReportScript : public TrpCustomReportScript {
   void SetCaseSensitive(bool value) override { FExpressionCache.SetCaseSensitive(value); }
   void AddFunction(const QString& syntax, const QString& category = QString(),
                    const QString& description = QString()) override;
+  void DoParamEvent(const QString& procedure, std::vector<ScriptValue>& args) override;
+  void DoNotifyEvent(TrpComponent* sender, const QString& procedure) override;
   void Notification(TrpComponent* removed) override;
 
   // --- the handlers of the report's script functions --------------------------------------------
@@ -65,6 +68,8 @@ class TrpReportScript : public TrpCustomReportScript {
                         const ScriptValue& flagsArg);
   // The text of a macro argument; an omitted optional argument arrives as its default value.
   static QString ArgumentText(const std::vector<ScriptValue>& args, std::size_t index);
+  // Compiles the report's script text and runs its main block, once per preparation.
+  void CompileScriptText();
 
   TrpReport& FReport;
   std::unique_ptr<TscScript> FScript;
@@ -81,6 +86,8 @@ class TrpReportScript : public TrpCustomReportScript {
   ScriptValue FLocalValue;
   TrpComponent* FSelfValue = nullptr;
   int FVariableDepth = 0;  // report variables referring to each other
+  bool FScriptTextCompiled = false;  // since the last PrepareScript
+  QString FScriptTextError;          // why it did not compile, since the last PrepareScript
 };
 
 // Installs the report-script binding: every report made afterwards gets a TrpReportScript, and

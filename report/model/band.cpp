@@ -61,7 +61,13 @@ void TrpBand::SetChild(TrpChild* value) {
   FChild = value;
 }
 
-void TrpBand::SetVertical(bool) { FVertical = false; }
+bool TrpBand::MayBeVertical() const {
+  constexpr int kFirstTreeKind = 4, kLastTreeKind = 13;  // TrpHeader .. TrpGroupFooter
+  const int kind = BandNumber();
+  return kind >= kFirstTreeKind && kind <= kLastTreeKind;
+}
+
+void TrpBand::SetVertical(bool value) { FVertical = value && MayBeVertical(); }
 
 // --- fill ----------------------------------------------------------------------------------------
 

@@ -59,9 +59,12 @@ class TrpBand : public TrpReportComponent {
   // Set by the engine when the band did not fit.
   bool Overflow() const { return FOverflow; }
   void SetOverflow(bool value) { FOverflow = value; }
-  // Bands are never vertical: whatever is set (also from a file), the value stays false.
+  // A vertical band is laid out left to right across the horizontal bands its objects lie on.
+  // Only the kinds of a data band's tree (headers, footers, data bands, group headers and
+  // footers) can be vertical; for every other kind the value stays false, also from a file.
   bool Vertical() const { return FVertical; }
   void SetVertical(bool value);
+  bool MayBeVertical() const;
 
   // --- fill ------------------------------------------------------------------------------------
   // Changing the kind replaces the fill by a new one of that kind with its defaults; assigning

@@ -82,6 +82,11 @@ class TrpCustomPreviewPages {
   // The object of page `index` under the point (pixels at `scale` and offset), or none.
   virtual TrpComponent* ObjectOver(int index, Extended x, Extended y, Extended scale,
                                    Extended offsetX, Extended offsetY) = 0;
+  // A click at the point (as for ObjectOver): when it hits a drill-down group header, toggles
+  // the header's key in the report's drill state and returns true; the caller then prepares the
+  // report again.
+  virtual bool ToggleDrillDown(int index, Extended x, Extended y, Extended scale,
+                               Extended offsetX, Extended offsetY) = 0;
   // Appends the prepared pages of another report.
   virtual void AddFrom(TrpReport& report) = 0;
 

@@ -5,6 +5,8 @@
 // rpReportServices().CreateReportScript.
 #include <QString>
 
+#include <vector>
+
 #include "script/value.h"
 
 class TrpComponent;
@@ -40,6 +42,13 @@ class TrpCustomReportScript {
   // Registers a program-supplied function; its calls go to the report's OnUserFunction.
   virtual void AddFunction(const QString& syntax, const QString& category = QString(),
                            const QString& description = QString()) = 0;
+  // Runs the procedure `procedure` of the report's script text with `args`; parameters passed by
+  // reference come back in `args`. The script text is compiled, and its main block run, the
+  // first time a preparation calls one of its procedures. Raises ScriptError when the text does
+  // not compile, has no such procedure, or the procedure fails.
+  virtual void DoParamEvent(const QString& procedure, std::vector<ScriptValue>& args) = 0;
+  // The same with the object that raised the event as the one argument ("Sender").
+  virtual void DoNotifyEvent(TrpComponent* sender, const QString& procedure) = 0;
   // `removed` is being freed: the script must no longer reach it.
   virtual void Notification(TrpComponent* removed) = 0;
 };

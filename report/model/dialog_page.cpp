@@ -2,6 +2,9 @@
 
 #include "report/model/class_info.h"
 #include "report/model/property_builders.h"
+#include "report/model/report.h"
+#include "report/model/report_error.h"
+#include "report/model/report_services.h"
 #include "report/res/resources.h"
 
 namespace {
@@ -67,4 +70,20 @@ const TrpClassInfo& TrpDialogPage::ClassInfo() const { return StaticClassInfo();
 
 QString TrpDialogPage::GetDescription() const {
   return rpResources()->Get(QStringLiteral("obDlgPage"));
+}
+
+void TrpDialogPage::SetModalResult(int value) {
+  FModalResult = value;
+  if (value != mrNone && OnModalResult) OnModalResult(value);
+}
+
+int TrpDialogPage::ShowModal() {
+  const auto& show = rpReportServices().ShowDialogPage;
+  auto* report = dynamic_cast<TrpReport*>(Report());
+  if (!show || !report)
+    throw TrpError(QStringLiteral("The dialog \"%1\" cannot be shown: this program has no windows")
+                       .arg(Name()));
+  FModalResult = mrNone;
+  FModalResult = show(*report, *this);
+  return FModalResult;
 }

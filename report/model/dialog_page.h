@@ -4,6 +4,8 @@
 // procedures of its window events. Showing it as a window belongs to the layers above.
 #include <QString>
 
+#include <functional>
+
 #include "report/model/page.h"
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
@@ -11,6 +13,9 @@ enum TPosition {
   poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter
 };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+// Modal results, with the window system's values.
+enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5,
+                    mrYes = 6, mrNo = 7, mrAll = 8, mrNoToAll = 9, mrYesToAll = 10 };
 
 extern const TrpEnumType rpFormBorderStyleType;
 extern const TrpEnumType rpPositionType;
@@ -43,9 +48,16 @@ class TrpDialogPage : public TrpPage {
   void SetClientWidth(int value) { SetWidth(value); }
   int ClientHeight() const { return static_cast<int>(rpRound(Height())); }
   void SetClientHeight(int value) { SetHeight(value); }
-  // The result of the last showing (0 until then).
+  // The result of the last showing (0 until then). While the window is shown, setting a
+  // result other than mrNone closes it (through OnModalResult).
   int ModalResult() const { return FModalResult; }
-  void SetModalResult(int value) { FModalResult = value; }
+  void SetModalResult(int value);
+  // The open window's hook: it closes the window when a script sets ModalResult.
+  std::function<void(int)> OnModalResult;
+
+  // Shows the dialog modally through the window layer's hook (TrpReportServices::ShowDialogPage)
+  // and returns its modal result. Raises TrpError when the program has no windows for dialogs.
+  int ShowModal();
 
   // Script procedures of the window's events.
   const QString& OnActivate() const { return FOnActivate; }

@@ -1,12 +1,14 @@
 #include "report/model/report.h"
 
 #include "report/model/class_info.h"
+#include "report/model/custom_report_script.h"
 #include "report/model/data_set.h"
 #include "report/model/engine_options.h"
 #include "report/model/preview_options.h"
 #include "report/model/print_options.h"
 #include "report/model/report_data_sets.h"
 #include "report/model/report_options.h"
+#include "report/model/report_error.h"
 #include "report/model/report_private.h"
 #include "report/model/report_services.h"
 #include "report/model/variables.h"
@@ -157,4 +159,18 @@ void TrpReport::DoBeforePrint(TrpComponent* object) {
 
 void TrpReport::DoAfterPrint(TrpComponent* object) {
   if (OnAfterPrint) OnAfterPrint(object);
+}
+
+void TrpReport::DoNotifyEvent(TrpComponent* sender, const QString& procedure) {
+  if (procedure.isEmpty()) return;
+  TrpCustomReportScript* script = ReportScript();
+  if (!script) throw TrpError(QStringLiteral("The report has no script to run \"%1\"").arg(procedure));
+  script->DoNotifyEvent(sender, procedure);
+}
+
+void TrpReport::DoParamEvent(const QString& procedure, std::vector<ScriptValue>& args) {
+  if (procedure.isEmpty()) return;
+  TrpCustomReportScript* script = ReportScript();
+  if (!script) throw TrpError(QStringLiteral("The report has no script to run \"%1\"").arg(procedure));
+  script->DoParamEvent(procedure, args);
 }

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "report/model/custom_preview.h"
 #include "report/model/custom_report.h"
@@ -25,6 +26,7 @@ class TrpPreviewOptions;
 class TrpPrintOptions;
 class TrpReportDataSets;
 class TrpReportOptions;
+class TrpReportPage;
 class TrpVariables;
 struct TrpReportPrivate;
 
@@ -103,6 +105,10 @@ class TrpReport : public TrpCustomReport {
   std::function<void(TrpReport* sender, const QString& name, ScriptValue& value)> OnNewGetValue;
   // A program-supplied function (AddFunction) was called: its upper-case name and arguments.
   std::function<ScriptValue(const QString& name, const ScriptValue& args)> OnUserFunction;
+  // Builds the content of `page` by program instead of its band tree (calling the engine's
+  // ShowBand, NewPage, NewColumn, FreeSpace ...); it takes precedence over the page's own
+  // OnManualBuild script procedure.
+  std::function<void(TrpReportPage& page)> OnManualBuild;
   // Loads the ancestor report `name` into `ancestor` instead of from a file; true when it did.
   std::function<bool(TrpReport& ancestor, const QString& name)> OnLoadTemplate;
   // Printing: before the first page, before each page (page index, copy number), and after the
@@ -126,6 +132,11 @@ class TrpReport : public TrpCustomReport {
   bool StreamLoaded() const { return FStreamLoaded; }
   bool Terminated() const { return FTerminated; }
   void SetTerminated(bool value);
+  // The keys of the drill-down group occurrences the user toggled in the preview (expanded, or
+  // collapsed for headers with ExpandDrillDown). It belongs to the report's use, not to its
+  // definition: Clear and loading keep it; the preview empties it when it shows a new run.
+  QStringList& DrillState() { return FDrillState; }
+  const QStringList& DrillState() const { return FDrillState; }
 
   // --- parts from higher layers ----------------------------------------------------------------
   TrpCustomEngine* Engine() const;
@@ -188,6 +199,11 @@ class TrpReport : public TrpCustomReport {
   bool PreparePage(TrpPage& page);
   void DoBeforePrint(TrpComponent* object);
   void DoAfterPrint(TrpComponent* object);
+  // Run the report script's procedure `procedure` (nothing for an empty name) with the sender, or
+  // with `args` whose by-reference parameters come back changed. Raise when the report has no
+  // script binding or the script fails.
+  void DoNotifyEvent(TrpComponent* sender, const QString& procedure);
+  void DoParamEvent(const QString& procedure, std::vector<ScriptValue>& args);
 
   // --- progress --------------------------------------------------------------------------------
   void InternalOnProgressStart(TrpProgressType kind);
@@ -240,6 +256,7 @@ class TrpReport : public TrpCustomReport {
   QString FOnStopReport;
   QString FOnReportPrint;
   QStringList FSysVariables;
+  QStringList FDrillState;
   QString FFileName;
   bool FModified = false;
   bool FReloading = false;

@@ -14,6 +14,7 @@ class TrpCustomPreviewForm;
 class TrpCustomPreviewPages;
 class TrpCustomProgress;
 class TrpCustomReportScript;
+class TrpDialogPage;
 class TrpReport;
 
 struct TrpReportServices {
@@ -29,6 +30,10 @@ struct TrpReportServices {
   std::function<std::unique_ptr<TrpCustomReportScript>(TrpReport&)> CreateReportScript;
   // Prepares the script's name space before a run; raises on a script error.
   std::function<void(TrpReport&)> PrepareScript;
+  // Shows a dialog page of `report` as a modal window and answers its modal result (mrOk when
+  // the user confirmed it). The window layer installs it; a program without windows leaves it
+  // empty, and a report that needs a dialog then fails with a message saying so.
+  std::function<int(TrpReport&, TrpDialogPage&)> ShowDialogPage;
   // Prints prepared pages through the print job (dialog, ranges, copies, modes): true when the
   // pages went to the printer. The store's Print asks for it.
   std::function<bool(TrpCustomPreviewPages&)> PrintPreparedPages;

@@ -32,6 +32,8 @@ unsigned refreshInterval(qint64 msPerPage) {
 void TrpPreview::InternalOnProgressStart(TrpReport*, TrpProgressType, int) {
   if (FRefreshing) return;
   Clear();
+  // A new run starts with every drill-down group as designed; a refresh keeps the user's toggles.
+  if (FReport) FReport->DrillState().clear();
   FRunning = true;
   UpdateFormControls();
 }

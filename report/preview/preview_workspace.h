@@ -97,6 +97,7 @@ class TrpPreviewWorkspace : public TrpScrollWin {
   void DrawActiveFrame(QPainter& canvas);
   bool IsVisible(const QRect& bounds, const QRegion& exposed) const;
   TrpComponent* ObjectAt(int page, QPoint at);
+  bool ToggleDrillDownAt(int page, QPoint at);
   void Hover(QPoint at);
   void ShowObjectHint(TrpComponent* object, QPoint at);
 

@@ -44,6 +44,17 @@ TrpComponent* TrpPreviewWorkspace::ObjectAt(int page, QPoint at) {
   return FPreviewPages->ObjectOver(page, at.x(), at.y(), FZoom, bounds.left(), bounds.top());
 }
 
+// A click on a drill-down group header folds or unfolds its group: the report is prepared again
+// with the page and position kept.
+bool TrpPreviewWorkspace::ToggleDrillDownAt(int page, QPoint at) {
+  if (page < 0 || page >= FPageList.Count() || !FPreviewPages || !FPreview) return false;
+  const QRect bounds = ScreenBounds(page);
+  if (!FPreviewPages->ToggleDrillDown(page, at.x(), at.y(), FZoom, bounds.left(), bounds.top()))
+    return false;
+  FPreview->RefreshReport();
+  return true;
+}
+
 void TrpPreviewWorkspace::mousePressEvent(QMouseEvent* event) {
   if (!FIsThumbnail && FPreview && FPreview->OnMouseDown) FPreview->OnMouseDown(event);
   if (FPageList.Count() > 0 && !FLocked && event->button() == Qt::LeftButton) {
@@ -109,6 +120,7 @@ void TrpPreviewWorkspace::mouseReleaseEvent(QMouseEvent* event) {
     FDisableUpdate = false;
   }
   if (FIsThumbnail || event->button() == Qt::RightButton) return;
+  if (ToggleDrillDownAt(page, at)) return;
   TrpComponent* object = ObjectAt(page, at);
   const int doubleClickTime = QGuiApplication::styleHints()->mouseDoubleClickInterval();
   bool doubleClick = false;

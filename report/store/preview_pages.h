@@ -92,6 +92,8 @@ class TrpPreviewPages : public TrpCustomPreviewPages {
                 Extended offsetY) override;
   TrpComponent* ObjectOver(int index, Extended x, Extended y, Extended scale, Extended offsetX,
                            Extended offsetY) override;
+  bool ToggleDrillDown(int index, Extended x, Extended y, Extended scale, Extended offsetX,
+                       Extended offsetY) override;
   // The preview's mouse event at (x, y): mouse enter / leave / move / up / click notifications to
   // the object under the pointer, the cursor to show over it, and the action of its hyperlink on a
   // click. Returns the object under the pointer.

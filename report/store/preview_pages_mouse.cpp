@@ -2,26 +2,61 @@
 // notifications, and what its hyperlink does on a click.
 #include "report/store/preview_pages.h"
 
+#include "report/model/group_header.h"
 #include "report/model/hyperlink.h"
 #include "report/model/report.h"
 #include "report/model/report_page.h"
 #include "report/model/view.h"
 #include "report/store/hyperlink_url.h"
 
+namespace {
+
+// Where the printable area of a page drawn at `scale` from (offsetX, offsetY) begins (pixels):
+// what objects' AbsLeft and AbsTop are measured from.
+struct PageOrigin {
+  PageOrigin(const TrpReportPage& page, int index, Extended scale, Extended offsetX, Extended offsetY)
+      : Scale(scale), X(offsetX), Y(offsetY + page.TopMargin() * rp01cm * scale) {
+    const bool mirrored = page.MirrorMargins() && index % 2 == 1;
+    X += (mirrored ? page.RightMargin() : page.LeftMargin()) * rp01cm * scale;
+  }
+  // Whether the pixel (x, y) lies on `object`.
+  bool Hits(const TrpReportComponent& object, Extended x, Extended y) const {
+    const Extended left = object.AbsLeft() * Scale + X, top = object.AbsTop() * Scale + Y;
+    return x >= left && x <= left + object.Width() * Scale && y >= top &&
+           y <= top + object.Height() * Scale;
+  }
+  Extended Scale, X, Y;
+};
+
+}  // namespace
+
 TrpView* TrpPreviewPages::HitTest(TrpReportPage& page, int index, Extended x, Extended y, Extended scale,
                                   Extended offsetX, Extended offsetY) const {
-  const bool mirrored = page.MirrorMargins() && index % 2 == 1;
-  offsetX += (mirrored ? page.RightMargin() : page.LeftMargin()) * rp01cm * scale;
-  offsetY += page.TopMargin() * rp01cm * scale;
+  const PageOrigin origin(page, index, scale, offsetX, offsetY);
   const QList<TrpComponent*> objects = page.AllObjects();
   for (auto it = objects.crbegin(); it != objects.crend(); ++it) {
     auto* view = dynamic_cast<TrpView*>(*it);
-    if (!view) continue;
-    const Extended left = view->AbsLeft() * scale + offsetX, top = view->AbsTop() * scale + offsetY;
-    if (x >= left && x <= left + view->Width() * scale && y >= top && y <= top + view->Height() * scale)
-      return view;
+    if (view && origin.Hits(*view, x, y)) return view;
   }
   return nullptr;
+}
+
+// A drill-down header carries the key of its group occurrence as its DrillName.
+bool TrpPreviewPages::ToggleDrillDown(int index, Extended x, Extended y, Extended scale, Extended offsetX,
+                                      Extended offsetY) {
+  if (EngineRunning()) return false;
+  const std::shared_ptr<TrpReportPage> page = GetPageShared(index);
+  if (!page) return false;
+  const PageOrigin origin(*page, index, scale, offsetX, offsetY);
+  for (TrpComponent* object : page->AllObjects()) {
+    auto* header = dynamic_cast<TrpGroupHeader*>(object);
+    if (!header || !header->DrillDown() || header->DrillName().isEmpty()) continue;
+    if (!origin.Hits(*header, x, y)) continue;
+    QStringList& state = Report().DrillState();
+    if (state.removeAll(header->DrillName()) == 0) state << header->DrillName();
+    return true;
+  }
+  return false;
 }
 
 TrpComponent* TrpPreviewPages::ObjectOver(int index, Extended x, Extended y, Extended scale, Extended offsetX,

@@ -190,6 +190,50 @@ TEST_F(AggregateList, ResetTouchesOnlyItsOwnResultBand) {
   EXPECT_EQ(list.GetValue(other, 0, QStringLiteral("SUM"), QStringLiteral(" x "), nullptr, 0), ScriptValue(2));
 }
 
+TEST_F(AggregateList, TheSameCallInAndBesideVerticalColumnsKeepsItsOwnTotals) {
+  TrpAggregateList list(report);
+  auto* columns = new TrpDetailData(page);
+  columns->SetVertical(true);
+  list.AddCall(QStringLiteral("SUM(x)"), QString(), footer, data);
+  TrpAggregateItem* perColumn = list.AddCall(QStringLiteral("SUM(x)"), QString(), footer, data);
+  perColumn->VerticalBand = columns;
+  ASSERT_TRUE(perColumn->PerVerticalColumn());
+  report.Values[QStringLiteral("x")] = ScriptValue(5);
+  list.AddValue(*data);     // a row beside the columns
+  list.AddValue(*data, 2);  // the same row in vertical column 2
+  list.AddValue(*data, 2);
+  const auto sum = [&](int vColumn) {
+    return list.GetValue(footer, vColumn, QStringLiteral("SUM"), QStringLiteral("x"), nullptr, 0);
+  };
+  EXPECT_EQ(sum(0), ScriptValue(5));
+  EXPECT_EQ(sum(2), ScriptValue(10));
+  EXPECT_EQ(sum(1), ScriptValue(0));
+}
+
+TEST_F(AggregateList, TotalsAcrossAVerticalRowAreFedByItsRowsAndResetByItsFooter) {
+  TrpAggregateList list(report);
+  auto* columns = new TrpDetailData(page);
+  columns->SetVertical(true);
+  auto* rowTotals = new TrpFooter(page);
+  rowTotals->SetVertical(true);
+  auto* memo = new TrpMemoView(rowTotals);
+  memo->SetText(QStringLiteral("[SUM(<x>)]"));
+  list.AddVerticalObject(*memo, data, columns, *rowTotals);
+  ASSERT_EQ(list.Count(), 1);
+  EXPECT_FALSE(list.Items(0)->PerVerticalColumn());
+  report.Values[QStringLiteral("<x>")] = ScriptValue(3);
+  list.AddValue(*columns, 0, footer);  // rows shown across another band do not count
+  list.AddValue(*columns, 0, data);
+  list.AddValue(*columns, 0, data);
+  // Read inside the vertical footer's column: the running total, not a column's.
+  EXPECT_EQ(list.GetValue(data, 3, QStringLiteral("SUM"), QStringLiteral("<x>"), nullptr, 0),
+            ScriptValue(6));
+  list.ResetVertical(*data, *columns);
+  EXPECT_EQ(list.Items(0)->Count(), 2);
+  list.ResetVertical(*data, *rowTotals);
+  EXPECT_EQ(list.Items(0)->Count(), 0);
+}
+
 TEST_F(AggregateList, ParsesFunctionExpressionBandAndFlags) {
   TrpAggregateList list(report);
   TrpAggregateItem* item = list.AddCall(QStringLiteral("avg( IIF(a, 'x,y', (1, 2)) , MasterData1, 3)"),

@@ -20,14 +20,6 @@ class EngineWithBinding : public EngineWithRealServices {
   TrpMemoView* AddMemo(TrpComponent* band, const QString& name, const QString& text) {
     return EngineWithRealServices::AddMemo(band, name, text, 300);
   }
-  // The texts of the objects named `name` on prepared page `index`, in order.
-  QStringList Texts(int index, const QString& name) {
-    QStringList texts;
-    TrpReportPage* page = Report->PreviewPages()->GetPage(index);
-    for (TrpComponent* object : page->AllObjects())
-      if (object->Name() == name) texts << static_cast<TrpMemoView*>(object)->Memo().join('\n');
-    return texts;
-  }
 
   TrpReportPage* Page = nullptr;
 };

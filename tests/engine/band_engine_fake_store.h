@@ -107,6 +107,10 @@ class FakeStore : public TrpCustomPreviewPages {
     unused();
     return nullptr;
   }
+  bool ToggleDrillDown(int, Extended, Extended, Extended, Extended, Extended) override {
+    unused();
+    return false;
+  }
   void AddFrom(TrpReport&) override { unused(); }
   void LoadFromStream(QIODevice&, bool) override { unused(); }
   void SaveToStream(QIODevice&) override { unused(); }

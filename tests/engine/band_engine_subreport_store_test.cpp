@@ -13,15 +13,6 @@ class SubreportWithStore : public EngineWithRealServices {
     for (int i = 1; i <= 3; ++i) Rows.Rows.push_back(Row{{"amount", i * 10}});
     Page = NewPage(QStringLiteral("Page1"));
   }
-  TrpReportPage* NewPage(const QString& name) {
-    auto* page = new TrpReportPage(Report.get());
-    page->SetName(name);
-    page->SetLeftMargin(10);
-    page->SetRightMargin(10);
-    page->SetTopMargin(10);
-    page->SetBottomMargin(10);
-    return page;
-  }
   TrpMemoView* AddMemo(TrpComponent* band, const QString& name, const QString& text) {
     return EngineWithRealServices::AddMemo(band, name, text, 200);
   }

@@ -1,14 +1,25 @@
 #pragma once
 // A report run with the real services: the engine, the report's script binding and the
-// prepared-pages store, with a data set "Rows" the tests fill; and builders for named bands and
-// text objects, since these tests read objects back from the store by name.
+// prepared-pages store, with a data set "Rows" the tests fill; builders for pages, named bands
+// and text objects, since these tests read objects back from the store by name; and readers of
+// the prepared pages as the store rebuilds them.
 #include "band_engine_fixture.h"
 #include "report/engine/report_script.h"
+#include "report/model/custom_outline.h"
 #include "report/model/report_classes.h"
 #include "report/model/report_data_sets.h"
 #include "report/store/install_preview_pages.h"
+#include "report/store/preview_pages.h"
 #include "report/store/xml_serializer.h"
 #include "script/compiler.h"
+
+// A band as it came back from the store: where it was placed and the texts of its text objects.
+struct PreparedBand {
+  QString Name;
+  Extended Left = 0, Top = 0, Height = 0;
+  QStringList Texts;  // each text object's lines joined by "\n", in child order
+  Extended Bottom() const { return Top + Height; }
+};
 
 class EngineWithRealServices : public ::testing::Test {
  protected:
@@ -29,6 +40,16 @@ class EngineWithRealServices : public ::testing::Test {
     rpReportServices() = TrpReportServices{};
   }
 
+  // An A4 portrait page with 10 mm margins: 755.9 x 1046.9 units to print on.
+  TrpReportPage* NewPage(const QString& name, Extended margins = 10) {
+    auto* page = new TrpReportPage(Report.get());
+    page->SetName(name);
+    page->SetLeftMargin(margins);
+    page->SetRightMargin(margins);
+    page->SetTopMargin(margins);
+    page->SetBottomMargin(margins);
+    return page;
+  }
   template <class Band>
   Band* AddBand(TrpComponent* page, const QString& name, Extended top, Extended height) {
     auto* band = new Band(page);
@@ -44,6 +65,69 @@ class EngineWithRealServices : public ::testing::Test {
     memo->SetBounds(0, 0, width, 20);
     memo->SetText(text);
     return memo;
+  }
+
+  // Prepares the report; a failure shows the report's errors.
+  ::testing::AssertionResult Prepare() {
+    if (Report->PrepareReport()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << Report->Errors().join(QLatin1Char('\n')).toStdString();
+  }
+  int PageCount() const { return Report->PreviewPages()->GetCount(); }
+
+  // The bands of prepared page `index` in the order they were recorded.
+  QList<PreparedBand> Bands(int index) const {
+    QList<PreparedBand> bands;
+    TrpReportPage* page = Report->PreviewPages()->GetPage(index);
+    if (!page) return bands;
+    for (TrpComponent* child : page->Objects()) {
+      auto* band = dynamic_cast<TrpBand*>(child);
+      if (!band) continue;
+      PreparedBand prepared{band->Name(), band->Left(), band->Top(), band->Height(), {}};
+      for (TrpComponent* object : band->Objects())
+        if (auto* memo = dynamic_cast<TrpMemoView*>(object))
+          prepared.Texts << memo->Memo().join(QLatin1Char('\n'));
+      bands << prepared;
+    }
+    return bands;
+  }
+  QList<PreparedBand> BandsNamed(int index, const QString& name) const {
+    QList<PreparedBand> found;
+    for (const PreparedBand& band : Bands(index))
+      if (band.Name == name) found << band;
+    return found;
+  }
+  // The names of the bands of page `index`, in the order they were recorded.
+  QStringList BandNames(int index) const {
+    QStringList names;
+    for (const PreparedBand& band : Bands(index)) names << band.Name;
+    return names;
+  }
+  // The texts of the text objects named `name` on prepared page `index`, in order.
+  QStringList Texts(int index, const QString& name) const {
+    QStringList texts;
+    TrpReportPage* page = Report->PreviewPages()->GetPage(index);
+    if (!page) return texts;
+    for (TrpComponent* object : page->AllObjects())
+      if (object->Name() == name) texts << static_cast<TrpMemoView*>(object)->Memo().join('\n');
+    return texts;
+  }
+
+  struct OutlineEntry {
+    QString Text;
+    int Page = 0;
+    int Top = 0;
+  };
+  // The top level of the prepared report's outline.
+  QList<OutlineEntry> OutlineEntries() const {
+    QList<OutlineEntry> entries;
+    TrpCustomOutline* outline = Report->PreviewPages()->Outline();
+    outline->LevelRoot();
+    for (int i = 0; i < outline->GetCount(); ++i) {
+      OutlineEntry entry;
+      outline->GetItem(i, entry.Text, entry.Page, entry.Top);
+      entries << entry;
+    }
+    return entries;
   }
 
   MemoryDataSet Rows;

@@ -1,4 +1,5 @@
-// Band behaviour: the child link, Vertical, the fill, text-mode positions and designer drawing.
+// Band behaviour: the child link, which kinds can be vertical, the fill, text-mode positions and
+// designer drawing.
 #include <QImage>
 #include <QPainter>
 
@@ -8,6 +9,7 @@
 #include "report/model/class_info.h"
 #include "report/model/data_band.h"
 #include "report/model/gradient_fill.h"
+#include "report/model/group_header.h"
 #include "report/model/property_access.h"
 #include "report/model/report_error.h"
 
@@ -64,15 +66,34 @@ TEST_F(BandTest, FreedChildIsForgotten) {
   EXPECT_EQ(title->Child(), nullptr);
 }
 
-TEST_F(BandTest, VerticalStaysFalse) {
-  auto* band = new TrpMasterData(Page);
-  band->SetVertical(true);
-  EXPECT_FALSE(band->Vertical());
+TEST_F(BandTest, DataTreeBandsCanBeVertical) {
+  QList<TrpBand*> bands{new TrpHeader(Page), new TrpFooter(Page), new TrpMasterData(Page),
+                        new TrpDataBand6(Page), new TrpGroupHeader(Page), new TrpGroupFooter(Page)};
+  for (TrpBand* band : bands) {
+    band->SetVertical(true);
+    EXPECT_TRUE(band->Vertical()) << band->ClassName().toStdString();
+  }
   // The way a report file sets it.
-  const TrpPropertyRef vertical = rpFindPropertyPath(*band, u"Vertical");
+  auto* data = new TrpDetailData(Page);
+  const TrpPropertyRef vertical = rpFindPropertyPath(*data, u"Vertical");
   ASSERT_TRUE(vertical);
   vertical.Property->Set(*vertical.Object, QVariant(true));
-  EXPECT_FALSE(band->Vertical());
+  EXPECT_TRUE(data->Vertical());
+}
+
+TEST_F(BandTest, PageLevelBandsStayHorizontal) {
+  QList<TrpBand*> bands{new TrpReportTitle(Page), new TrpReportSummary(Page),
+                        new TrpPageHeader(Page),  new TrpPageFooter(Page),
+                        new TrpChild(Page),       new TrpColumnHeader(Page),
+                        new TrpColumnFooter(Page), new TrpOverlay(Page)};
+  for (TrpBand* band : bands) {
+    band->SetVertical(true);
+    EXPECT_FALSE(band->Vertical()) << band->ClassName().toStdString();
+    const TrpPropertyRef vertical = rpFindPropertyPath(*band, u"Vertical");
+    ASSERT_TRUE(vertical);
+    vertical.Property->Set(*vertical.Object, QVariant(true));
+    EXPECT_FALSE(band->Vertical()) << band->ClassName().toStdString();
+  }
 }
 
 TEST_F(BandTest, NewBandHasADefaultBrushFillAndNoGaps) {

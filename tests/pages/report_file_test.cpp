@@ -29,6 +29,7 @@ class ReportFileTest : public ::testing::Test {
     file.open(QIODevice::WriteOnly);
     TrpXMLSerializer(&file).WriteRootComponent(Source);
     file.close();
+    Written = QString::fromUtf8(file.data());
     file.open(QIODevice::ReadOnly);
     TrpXMLSerializer reader(&file);
     reader.ReadRootComponent(Loaded);
@@ -49,6 +50,7 @@ class ReportFileTest : public ::testing::Test {
 
   TrpCustomReport Source;
   TrpCustomReport Loaded;
+  QString Written;  // the file text of the last round trip
 };
 
 TEST_F(ReportFileTest, LandscapePageReturnsWithItsPaperAndMargins) {
@@ -132,6 +134,30 @@ TEST_F(ReportFileTest, BandsReturnWithTheirKindsOptionsAndLinks) {
   ASSERT_NE(loadedSub, nullptr);
   EXPECT_EQ(loadedSub->Page(), Find<TrpReportPage>("Page2"));
   EXPECT_EQ(Find<TrpReportPage>("Page2")->SubReport(), loadedSub);
+}
+
+TEST_F(ReportFileTest, VerticalBandsReturnVertical) {
+  auto* page = Add<TrpReportPage>(&Source, "Page1");
+  Add<TrpMasterData>(page, "Rows");
+  auto* header = Add<TrpHeader>(page, "Captions");
+  header->SetVertical(true);
+  header->SetReprintOnNewPage(true);
+  auto* columns = Add<TrpMasterData>(page, "Columns");
+  columns->SetVertical(true);
+  columns->SetBounds(100, 0, 80, 40);
+  ASSERT_TRUE(RoundTrip().isEmpty());
+  // Written only where it differs from its default.
+  EXPECT_EQ(Written.count(QStringLiteral("Vertical=")), 2) << Written.toStdString();
+
+  auto* loadedRows = Find<TrpMasterData>("Rows");
+  auto* loadedHeader = Find<TrpHeader>("Captions");
+  auto* loadedColumns = Find<TrpMasterData>("Columns");
+  ASSERT_TRUE(loadedRows && loadedHeader && loadedColumns);
+  EXPECT_FALSE(loadedRows->Vertical());
+  EXPECT_TRUE(loadedHeader->Vertical());
+  EXPECT_TRUE(loadedHeader->ReprintOnNewPage());
+  EXPECT_TRUE(loadedColumns->Vertical());
+  EXPECT_DOUBLE_EQ(static_cast<double>(loadedColumns->Left()), 100);
 }
 
 }  // namespace

@@ -60,6 +60,8 @@ TEST_F(SystemFormat, NumberPictures) {
       {"FormatFloat('0-0', 12345)", "1234-5"},
       {"FormatFloat('#-##', 5)", "-5"},
       {"FormatFloat('0.0 \"kg\"', 2.25 * 2)", "4.5 kg"},
+      // Twenty decimals are shown as asked, not cut at the seventeen digits a double holds.
+      {"FormatFloat('0.00000000000000000000', 0.0000000000000000001)", "0.00000000000000000010"},
   });
 }
 

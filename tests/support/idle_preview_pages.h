@@ -47,6 +47,7 @@ class IdlePreviewPages : public TrpCustomPreviewPages {
   void ModifyPage(int, TrpReportPage&) override {}
   void DrawPage(int, QPainter&, Extended, Extended, Extended, Extended) override {}
   TrpComponent* ObjectOver(int, Extended, Extended, Extended, Extended, Extended) override { return nullptr; }
+  bool ToggleDrillDown(int, Extended, Extended, Extended, Extended, Extended) override { return false; }
   void AddFrom(TrpReport&) override {}
 
   void LoadFromStream(QIODevice&, bool) override {}

@@ -1,0 +1,160 @@
+// Keeping bands together through the engine and the real store: the footer with the last row,
+// the header with the first row, a whole group with its outline entry and anchor, a band with
+// its chain of children, a kept header re-shown above its moved rows, and a keep given up when
+// the block could not fit even on an empty page.
+#include "real_services_fixture.h"
+
+namespace {
+
+class Keeping : public EngineWithRealServices {
+ protected:
+  void SetUp() override {
+    EngineWithRealServices::SetUp();
+    Page = NewPage(QStringLiteral("Page1"));
+  }
+  TrpMasterData* AddRows(const QString& name, Extended top, int rows, Extended height) {
+    auto* data = AddBand<TrpMasterData>(Page, name, top, height);
+    data->SetRowCount(rows);
+    return data;
+  }
+  static QList<double> Tops(const QList<PreparedBand>& bands) {
+    QList<double> tops;
+    for (const PreparedBand& band : bands) tops << static_cast<double>(band.Top);
+    return tops;
+  }
+
+  TrpReportPage* Page = nullptr;
+};
+
+TEST_F(Keeping, TheLastRowGoesWithAFooterThatDoesNotFit) {
+  auto* rows = AddRows("Rows", 0, 10, 100);  // down to 1000 of 1046.9
+  AddMemo(rows, "Number", QStringLiteral("[Line]"), 100);
+  AddBand<TrpFooter>(Page, "Footer", 200, 60);
+  rows->SetKeepFooter(true);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_EQ(BandsNamed(0, "Rows").size(), 9);
+  EXPECT_EQ(BandNames(1), (QStringList{"Rows", "Footer"}));
+  EXPECT_EQ(BandsNamed(1, "Rows").value(0).Texts, QStringList{"10"});
+  EXPECT_EQ(Tops(Bands(1)), (QList<double>{0, 100}));
+}
+
+TEST_F(Keeping, WithoutKeepFooterTheFooterGoesAlone) {
+  AddRows("Rows", 0, 10, 100);
+  AddBand<TrpFooter>(Page, "Footer", 200, 60);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_EQ(BandsNamed(0, "Rows").size(), 10);
+  EXPECT_EQ(BandNames(1), QStringList{"Footer"});
+}
+
+TEST_F(Keeping, TheHeaderGoesWithTheFirstRow) {
+  AddRows("Filler", 0, 30, 30);  // down to 900
+  AddBand<TrpHeader>(Page, "RowsHeader", 100, 40);
+  auto* rows = AddRows("Rows", 200, 3, 120);
+  rows->SetKeepHeader(true);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_TRUE(BandsNamed(0, "RowsHeader").isEmpty());
+  EXPECT_EQ(BandNames(1), (QStringList{"RowsHeader", "Rows", "Rows", "Rows"}));
+  EXPECT_EQ(Tops(Bands(1)), (QList<double>{0, 40, 160, 280}));
+}
+
+TEST_F(Keeping, AHeaderLeftAboveItsKeptRowsIsShownAgainAboveThem) {
+  AddRows("Filler", 0, 26, 30);  // down to 780
+  AddBand<TrpHeader>(Page, "RowsHeader", 100, 40);
+  auto* rows = AddRows("Rows", 200, 4, 100);
+  rows->SetKeepTogether(true);
+  ASSERT_TRUE(Prepare());
+  // The header fits at 780 and the first two rows below it; the third does not, so the rows
+  // move to the next page, where the header opens them again.
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_EQ(BandsNamed(0, "RowsHeader").size(), 1);
+  EXPECT_TRUE(BandsNamed(0, "Rows").isEmpty());
+  EXPECT_EQ(BandNames(1), (QStringList{"RowsHeader", "Rows", "Rows", "Rows", "Rows"}));
+  EXPECT_EQ(Tops(Bands(1)), (QList<double>{0, 40, 140, 240, 340}));
+}
+
+TEST_F(Keeping, InColumnsTheHeaderIsShownAgainAtTheTopOfTheNextColumn) {
+  Page->SetColumns(2);
+  AddRows("Filler", 0, 26, 30);
+  AddBand<TrpHeader>(Page, "RowsHeader", 100, 40);
+  AddRows("Rows", 200, 4, 100)->SetKeepTogether(true);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 1);
+  const QList<PreparedBand> headers = BandsNamed(0, "RowsHeader");
+  ASSERT_EQ(headers.size(), 2);
+  EXPECT_EQ(headers[0].Left, 0);
+  const Extended second = 95 * rp01cm;
+  EXPECT_NEAR(static_cast<double>(headers[1].Left), static_cast<double>(second), 0.001);
+  EXPECT_EQ(headers[1].Top, 0);
+  const QList<PreparedBand> rows = BandsNamed(0, "Rows");
+  EXPECT_EQ(Tops(rows), (QList<double>{40, 140, 240, 340}));
+  for (const PreparedBand& row : rows) EXPECT_NEAR(static_cast<double>(row.Left), static_cast<double>(second), 0.001);
+}
+
+TEST_F(Keeping, AKeptGroupMovesWholeWithItsOutlineEntryAndAnchor) {
+  using Row = MemoryDataSet::Row;
+  for (int i = 0; i < 10; ++i) Rows.Rows.push_back(Row{{"name", QString(i < 3 ? "A" : "B")}});
+  auto* group = AddBand<TrpGroupHeader>(Page, "Group", 0, 50);
+  group->SetCondition(QStringLiteral("Rows.\"name\""));
+  group->SetKeepTogether(true);
+  group->SetOutlineText(QStringLiteral("Rows.\"name\""));
+  AddMemo(group, "Anchor", QStringLiteral("[Engine.AddAnchor(<Rows.\"name\">)]"), 100);
+  AddBand<TrpMasterData>(Page, "Rows", 100, 100)->SetDataSet(&Rows);
+  AddBand<TrpGroupFooter>(Page, "GroupFooter", 200, 30);
+  ASSERT_TRUE(Prepare());
+  // Group A takes 380; group B (50 + 700 + 30) would run over the page at 1130, so it moves
+  // whole to the next page.
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_EQ(BandNames(0), (QStringList{"Group", "Rows", "Rows", "Rows", "GroupFooter"}));
+  const QList<PreparedBand> second = Bands(1);
+  ASSERT_EQ(second.size(), 9);
+  EXPECT_EQ(second.first().Name, "Group");
+  EXPECT_EQ(second.first().Top, 0);
+  EXPECT_EQ(second.last().Name, "GroupFooter");
+  EXPECT_EQ(second.last().Top, 750);
+  const QList<OutlineEntry> outline = OutlineEntries();
+  ASSERT_EQ(outline.size(), 2);
+  EXPECT_EQ(outline[0].Text, "A");
+  EXPECT_EQ(outline[0].Page, 0);
+  EXPECT_EQ(outline[1].Text, "B");
+  EXPECT_EQ(outline[1].Page, 1);
+  EXPECT_EQ(outline[1].Top, 0);
+  auto* store = static_cast<TrpPreviewPages*>(Report->PreviewPages());
+  EXPECT_EQ(store->GetAnchorPage(QStringLiteral("B")), 2);
+  EXPECT_EQ(store->GetAnchorPage(QStringLiteral("A")), 1);
+}
+
+TEST_F(Keeping, ABandStaysWithItsChainOfChildren) {
+  AddRows("Filler", 0, 30, 30);  // down to 900
+  auto* rows = AddRows("Rows", 100, 1, 100);
+  auto* child1 = AddBand<TrpChild>(Page, "Child1", 300, 30);
+  auto* child2 = AddBand<TrpChild>(Page, "Child2", 400, 30);
+  rows->SetChild(child1);
+  child1->SetChild(child2);
+  rows->SetKeepChild(true);
+  ASSERT_TRUE(Prepare());
+  // The row and its first child fit (down to 1030); the second child does not.
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_EQ(BandNames(0).size(), 30);
+  EXPECT_EQ(BandNames(1), (QStringList{"Rows", "Child1", "Child2"}));
+  EXPECT_EQ(Tops(Bands(1)), (QList<double>{0, 100, 130}));
+}
+
+TEST_F(Keeping, AKeepIsGivenUpWhenTheBlockCannotFitAnEmptyPage) {
+  AddBand<TrpPageHeader>(Page, "Header", 0, 50);
+  AddRows("Filler", 100, 1, 30);
+  auto* rows = AddRows("Rows", 200, 15, 100);
+  rows->SetKeepTogether(true);
+  ASSERT_TRUE(Prepare());
+  // Nine rows from 80; the kept block and the tenth row (1000) exceed the 996.9 below the page
+  // header, so the rows stay where they are and go on on the next page.
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_EQ(BandsNamed(0, "Rows").size(), 9);
+  EXPECT_EQ(Tops(BandsNamed(0, "Rows")).value(0), 80);
+  EXPECT_EQ(BandsNamed(1, "Rows").size(), 6);
+  EXPECT_EQ(Tops(BandsNamed(1, "Rows")).value(0), 50);
+}
+
+}  // namespace

@@ -99,25 +99,29 @@ TscParamItem* TscProcVariable::AddParameter(const QString& name, TscVarType typ,
   return p;
 }
 
+// Only a running procedure lays out its frame (a recursive call asks for it), so the old
+// layout may be held by the saved frames of calls further up: it is retired, not freed.
 void TscProcVariable::layFrame() {
-  FFrame.values.clear();
-  for (int i = 0; i < Count(); ++i) FFrame.values.push_back(&Param(i)->StoredValue());
-  FFrame.parameters = FFrame.values.size();
-  if (FIsFunc && FRefItem) FFrame.values.push_back(&FRefItem->StoredValue());
-  FFrame.replaced = FFrame.values.size();
+  auto frame = std::make_unique<Frame>();
+  for (int i = 0; i < Count(); ++i) frame->values.push_back(&Param(i)->StoredValue());
+  frame->parameters = frame->values.size();
+  if (FIsFunc && FRefItem) frame->values.push_back(&FRefItem->StoredValue());
+  frame->replaced = frame->values.size();
   for (int i = 0; i < FProgram->Count(); ++i) {
     TscCustomVariable* v = FProgram->Items(i);
     if (!dynamic_cast<TscVariable*>(v) && !dynamic_cast<TscParamItem*>(v)) continue;
     ScriptValue* value = &v->StoredValue();
-    if (std::find(FFrame.values.begin(), FFrame.values.end(), value) == FFrame.values.end())
-      FFrame.values.push_back(value);
+    if (std::find(frame->values.begin(), frame->values.end(), value) == frame->values.end())
+      frame->values.push_back(value);
   }
+  FRetiredFrames.push_back(std::move(FFrame));
+  FFrame = std::move(frame);
   FFrameVersion = FProgram->Version();
 }
 
 inline const TscProcVariable::Frame& TscProcVariable::frame() {
   if (FFrameVersion != FProgram->Version()) layFrame();
-  return FFrame;
+  return *FFrame;
 }
 
 // The caller's locals during a recursive call: put aside (up to eight on the C++ stack, so a
@@ -260,8 +264,11 @@ ScriptValue TscProcVariable::GetValue() {
 ScriptValue TscProcVariable::Invoke(ScriptValue* args, int count,
                                     std::vector<ScriptValue>* paramsOut) {
   DepthGuard depth;
-  // A recursive call: the caller's locals are put back when this call ends. The frame is taken
-  // once, so saving and restoring always match.
+  // Saved frames exist only while the procedure runs: at an outermost call none can hold a
+  // retired layout.
+  if (!FExecuting && !FRetiredFrames.empty()) FRetiredFrames.clear();
+  // A recursive call: the caller's locals are put back when this call ends. The layout is taken
+  // once and stays alive until then, so saving and restoring always match.
   SavedFrame saved(FExecuting ? &frame() : nullptr, args, count);
   setParameters(args, count, saved.Active() ? count : 0);
   return runAndCollect(paramsOut, saved.Active());

@@ -65,7 +65,10 @@ class TscProcVariable : public TscCustomVariable {
   ScriptValue run(bool resultCleared = false);
   ScriptValue runAndCollect(std::vector<ScriptValue>* paramsOut, bool resultCleared);
 
-  Frame FFrame;
+  // The layout in use. A layout replaced while recursive calls still hold it (the local script
+  // gained a variable during the recursion) is kept until no call can hold it any more.
+  std::unique_ptr<Frame> FFrame = std::make_unique<Frame>();
+  std::vector<std::unique_ptr<Frame>> FRetiredFrames;
   int FFrameVersion = -1;
 };
 

@@ -174,6 +174,37 @@ TEST(DirectCall, TheCallersResultSurvivesARecursiveCall) {
   EXPECT_EQ(script.CallFunction("Keep", ScriptValue::ArrayOf({3})), ScriptValue(3));
 }
 
+TEST(DirectCall, ALocalScriptGainingVariablesDuringARecursionKeepsEveryLevel) {
+  // function R(n: Integer): Integer;
+  // begin if n = 1 then try Fail except end;
+  //   if n > 0 then Result := R(n - 1) + n else Result := 0 end;
+  // Without the system module the except part creates ExceptionClassName and ExceptionMessage
+  // in R's own script at the third level, so the fourth level lays out a larger frame while the
+  // levels above it still hold the smaller one.
+  TscScript script;
+  TscMethodHelper* fail = script.AddMethod(
+      QStringLiteral("procedure Fail"),
+      TscCallMethod([](TscHostObject*, const TscHostClass*, const QString&,
+                       std::vector<ScriptValue>&) -> ScriptValue {
+        throw ScriptError(QStringLiteral("failed"));
+      }));
+  TscProcVariable* r = Function(script, "R", fvtInt, {"n"});
+  TscScript& local = *r->Program();
+  auto* once = Add(*local.Statement(), new TscIfStmt(&local));
+  once->FCondition.reset(Expr(local, {v("n"), op("="), c(1)}));
+  auto* guarded = Add(*once, new TscTryStmt(&local));
+  guarded->FIsExcept = true;
+  CallStmt(*guarded, local, Call(local, fail));
+  auto* test = Add(*local.Statement(), new TscIfStmt(&local));
+  test->FCondition.reset(Expr(local, {v("n"), op(">"), c(0)}));
+  Assign(*test, local, "Result",
+         {d(Call(local, r, {Expr(local, {v("n"), op("-"), c(1)})})), op("+"), v("n")});
+  Assign(*test->FElseStmt, local, "Result", {c(0)});
+  EXPECT_EQ(script.CallFunction("R", ScriptValue::ArrayOf({3})), ScriptValue(6));
+  EXPECT_EQ(local.Variable("ExceptionMessage"), ScriptValue("failed"));
+  EXPECT_EQ(script.CallFunction("R", ScriptValue::ArrayOf({4})), ScriptValue(10));
+}
+
 // --- line hooks ---
 
 // A procedure P whose statements are at the positions 1:1, 2:1, ... in order.

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QGuiApplication>
 
+#include <functional>
 #include <memory>
 
 #include "report/engine/font_substitutions.h"
@@ -108,8 +109,10 @@ void saveForComparison(TrpReport& report, int rows) {
   if (!prefix.isEmpty()) report.PreviewPages()->SaveToFile(prefix + QString::number(rows) + ".rpp");
 }
 
-void BM_PrepareListing(benchmark::State& state) {
-  const int count = static_cast<int>(state.range(0));
+// Prepares the listing of `count` rows as often as the state asks; `configure` may change the
+// definition first.
+void prepareListing(benchmark::State& state, int count,
+                    const std::function<void(TrpReport&)>& configure = {}) {
   int pages = 0;
   for (auto _ : state) {
     state.PauseTiming();
@@ -117,6 +120,7 @@ void BM_PrepareListing(benchmark::State& state) {
     auto report = std::make_unique<TrpReport>();
     report->EngineOptions().SetNewSilentMode(simSilent);
     buildListing(*report, rows);
+    if (configure) configure(*report);
     state.ResumeTiming();
     if (!report->PrepareReport()) {
       state.SkipWithError(report->Errors().join(QLatin1Char('\n')).toUtf8().constData());
@@ -134,7 +138,25 @@ void BM_PrepareListing(benchmark::State& state) {
                          benchmark::Counter::kIsRate);
   state.counters["peak_MiB"] = peakMemoryMiB();
 }
+
+void BM_PrepareListing(benchmark::State& state) {
+  prepareListing(state, static_cast<int>(state.range(0)));
+}
 BENCHMARK(BM_PrepareListing)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The listing of 10,000 rows with its group header drilling down: every group folded (0), as a
+// preview first shows it, or every group open (1).
+void BM_PrepareDrillDownListing(benchmark::State& state) {
+  const bool open = state.range(0) != 0;
+  prepareListing(state, 10000, [open](TrpReport& report) {
+    for (TrpComponent* object : report.AllObjects())
+      if (auto* header = dynamic_cast<TrpGroupHeader*>(object)) {
+        header->SetDrillDown(true);
+        header->SetExpandDrillDown(open);
+      }
+  });
+}
+BENCHMARK(BM_PrepareDrillDownListing)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

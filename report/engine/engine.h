@@ -82,7 +82,7 @@ class TrpEngine : public TrpCustomEngine {
   void ShowHeaderList(bool forColumn);
   void ShowLooseObjects();
   void FinishLastPage();
-  void StoreEndlessPage();
+  void StoreEndlessPage(Extended contentBottom);
   void AddPageOutline();
   TrpBand* FindPageBand(const TrpClassInfo& kind) const;
   Extended ChainHeight(TrpBand* band) const;

@@ -81,7 +81,9 @@ void TrpEngine::PasteKeptBlock(bool toNewPage) {
   Store().PasteObjects(CurX(), top);
   if (toNewPage) {
     ShiftKeptOutline(top);
-    Store().ShiftAnchors(FKeepAnchor, static_cast<int>(rpRound(top)));
+    // Like the outline entries, an anchor keeps its place within the block.
+    const int firstTop = Store().AnchorTopAt(FKeepAnchor + 1);
+    Store().ShiftAnchors(FKeepAnchor, static_cast<int>(rpRound(top + firstTop - FKeepCurY)));
   }
   // Not the page's lowest bottom: a page taken up again by a subreport side by side may hold
   // lower output of its neighbour.

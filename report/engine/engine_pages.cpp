@@ -222,21 +222,24 @@ void TrpEngine::NewPage() {
   if (FKeeping && !KeptBlockFitsEmptyPage()) EndKeep(*FKeepBand);
   if (FKeeping) CutKeptBlock();
   FLastBandOnPage = CurBand();
+  // The footers EndPage places below the content move CurY on; the page ends at the content.
+  const Extended contentBottom = CurY();
   EndPage();
-  if (FPage->EndlessHeight()) StoreEndlessPage();
+  if (FPage->EndlessHeight()) StoreEndlessPage(contentBottom);
   AddPage();
   if (FKeeping) PasteKeptBlock(true);
   AddPageOutline();
 }
 
-// A finished page of endless height keeps its own height: it is stored in full with it.
-void TrpEngine::StoreEndlessPage() {
+// A finished page of endless height keeps its own height, its content and footers: it is stored
+// in full with it.
+void TrpEngine::StoreEndlessPage(Extended contentBottom) {
   const int index = Store().CurPage();
   TrpReportPage* page = Store().GetPage(index);
   if (!page) return;
   const Extended width = PageWidth() / rp01cm + FPage->LeftMargin() + FPage->RightMargin();
   const Extended height =
-      (FooterHeight() + CurY()) / rp01cm + FPage->TopMargin() + FPage->BottomMargin();
+      (FooterHeight() + contentBottom) / rp01cm + FPage->TopMargin() + FPage->BottomMargin();
   page->SetSizeAndDimensions(256, width, height);
   Store().ModifyPage(index, *page);
 }
@@ -261,6 +264,8 @@ void TrpEngine::NewColumn() {
 
 void TrpEngine::EndPage() {
   SetCurX(FPageCurX);
+  // Taken before the column footer moves CurY: an endless page ends below both footers.
+  const Extended pageHeight = GetPageHeight();
   ShowBand(TrpColumnFooter::StaticClassInfo());
   if (FPage->Columns() > 1) Store().UpdatePageLastColumn(CurColumn(), false, FPageCurX);
   if (!FIsLastPage) {
@@ -272,7 +277,7 @@ void TrpEngine::EndPage() {
   const bool footerWanted = footer && (!FIsFirstPage || footer->PrintOnFirstPage()) &&
                             (!FIsLastPage || footer->PrintOnLastPage());
   if (footerWanted && !Store().BandExists(*footer)) {
-    SetCurY(GetPageHeight() - footer->Height());
+    SetCurY(pageHeight - footer->Height());
     ShowBand(*footer);
     if (FIsLastPage) FPrevFooterHeight = footer->Height();
   }

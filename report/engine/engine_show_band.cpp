@@ -100,7 +100,8 @@ void TrpEngine::DoShow(TrpBand& band) {
 // Returns false when the band was split (and so is already output).
 bool TrpEngine::MakeRoomFor(TrpBand& band) {
   if (band.Height() <= FreeSpace() + kTolerance) return true;
-  if (band.AllowSplit() && !FKeeping) {
+  // A band crossed by vertical bands goes whole to the next column: its parts would lose them.
+  if (band.AllowSplit() && !FKeeping && !band.FHasVBands) {
     DrawSplit(band);
     return false;
   }
@@ -135,8 +136,7 @@ void TrpEngine::Place(TrpBand& band) {
   }
   band.CreateFillMemo();
   if (!band.Visible()) return;
-  if (FRedirection) CopyToRedirection(band);
-  else if (!(FCallFromAddPage && Store().BandExists(band))) RecordBand(band);
+  if (FRedirection || !(FCallFromAddPage && Store().BandExists(band))) RecordBand(band);
   if (!isNullBand(band)) SetCurY(CurY() + band.Height());
   FIsFirstBand = false;
 }

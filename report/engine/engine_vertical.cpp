@@ -61,13 +61,15 @@ void TrpEngine::DetachVerticalObjects() {
 }
 
 // A horizontal band crossed by vertical bands takes their output along; any other band goes to
-// the store as it is.
+// the store (or, for a subreport printed on its parent band, to the redirection) as it is.
 void TrpEngine::RecordBand(TrpBand& band) {
   TrpPageBands* bands = band.FHasVBands && !FVerticalMaster
                             ? FBands.value(dynamic_cast<TrpReportPage*>(band.Page())).get()
                             : nullptr;
   if (bands && bands->Vertical.Attached && !bands->Vertical.Masters.empty())
     ShowVerticalBands(band, bands->Vertical);
+  else if (FRedirection)
+    CopyToRedirection(band);
   else
     Store().AddObject(band);
 }
@@ -139,10 +141,10 @@ void TrpEngine::ShowVerticalBand(TrpBand& band) {
 
 // A band that does not fit the rest of the page's width widens an endless page, else starts the
 // next page part at the left edge, below the vertical headers shown again. A part that is still
-// empty takes the band whatever its width.
+// empty takes the band whatever its width; output collected for a parent band has one part only.
 void TrpEngine::MakeVerticalRoomFor(const TrpBand& band) {
   const Extended right = CurX() + band.Width();
-  if (right <= PageWidth() + kTolerance) return;
+  if (right <= PageWidth() + kTolerance || FRedirection) return;
   if (FPage->EndlessWidth()) {
     SetPageWidth(right);
     return;
@@ -200,6 +202,14 @@ void TrpEngine::CopyVerticalObjects(TrpBand& band) {
 // Then the page, and for later pages a new page at the end, is where output goes on.
 void TrpEngine::RecordVerticalParts(TrpBand& master) {
   const QList<TrpComponent*> own = master.Objects();
+  if (FRedirection) {
+    QList<TrpComponent*> all = own;
+    for (const auto& copy : FVCopies) all << copy.get();
+    setChildren(master, all);
+    CopyToRedirection(master);
+    setChildren(master, own);
+    return;
+  }
   TrpComponent* const fill = master.FillMemo();
   const int startPage = Store().CurPage();
   const TrpAddPageAction action = Store().AddPageAction();

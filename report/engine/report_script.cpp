@@ -1,6 +1,7 @@
 #include "report/engine/report_script.h"
 
 #include "report/engine/aggregate.h"
+#include "report/engine/dialog_page_script.h"
 #include "report/model/band.h"
 #include "report/model/class_info.h"
 #include "report/model/custom_engine.h"
@@ -73,6 +74,7 @@ void TrpReportScript::RegisterObjects(TrpReport& activeReport) {
     if (!object->Name().isEmpty()) FScript->AddObject(object->Name(), FObjects.Wrap(object));
   }
   FScript->AddObject(QStringLiteral("Report"), FObjects.Wrap(&FReport));
+  rpAddDialogPageMethods(*FScript);
   TrpEngineScriptObject::RegisterClass(*FScript);
   FScript->AddObject(QStringLiteral("Engine"), &FEngineObject);
   TrpOutlineScriptObject::RegisterClass(*FScript);

@@ -41,6 +41,7 @@ class TrpReportScript : public TrpCustomReportScript {
                    const QString& description = QString()) override;
   void DoParamEvent(const QString& procedure, std::vector<ScriptValue>& args) override;
   void DoNotifyEvent(TrpComponent* sender, const QString& procedure) override;
+  ScriptValue ObjectValue(TrpComponent* object) override;
   void Notification(TrpComponent* removed) override;
 
   // --- the handlers of the report's script functions --------------------------------------------

@@ -1,6 +1,7 @@
 // Object events that name procedures of the report's script text: the text is compiled the first
 // time a preparation needs one of its procedures, then each event calls its procedure by name.
 #include "report/engine/report_script.h"
+#include "report/model/component.h"
 #include "report/model/report.h"
 #include "report/res/format_text.h"
 #include "report/res/resources.h"
@@ -48,7 +49,9 @@ void TrpReportScript::DoParamEvent(const QString& procedure, std::vector<ScriptV
   for (std::size_t i = 0; i < args.size(); ++i) args[i] = array.ArrayGet({static_cast<int>(i)});
 }
 
+ScriptValue TrpReportScript::ObjectValue(TrpComponent* object) { return FObjects.ValueOf(object); }
+
 void TrpReportScript::DoNotifyEvent(TrpComponent* sender, const QString& procedure) {
-  std::vector<ScriptValue> args{FObjects.ValueOf(sender)};
+  std::vector<ScriptValue> args{ObjectValue(sender)};
   DoParamEvent(procedure, args);
 }

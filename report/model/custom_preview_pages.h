@@ -56,6 +56,9 @@ class TrpCustomPreviewPages {
   virtual void ShiftAnchors(int from, int newTop) = 0;
   // Appends an anchor at the current page and the engine's current position.
   virtual void AddAnchor(const QString& text) = 0;
+  // The position (report units) of anchor `index`, in the order they were added; 0 when there
+  // is none.
+  virtual int AnchorTopAt(int index) const = 0;
   // Makes the source page of `page` a custom paper (256) of `width` x `height` report units, in
   // the page object and in its stored description (endless pages grow to their content).
   virtual void UpdatePageDimensions(TrpReportPage& page, Extended width, Extended height) = 0;

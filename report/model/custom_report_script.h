@@ -47,6 +47,8 @@ class TrpCustomReportScript {
   // first time a preparation calls one of its procedures. Raises ScriptError when the text does
   // not compile, has no such procedure, or the procedure fails.
   virtual void DoParamEvent(const QString& procedure, std::vector<ScriptValue>& args) = 0;
+  // The value a script sees for `object` (its script object; nil for none), for event arguments.
+  virtual ScriptValue ObjectValue(TrpComponent* object) = 0;
   // The same with the object that raised the event as the one argument ("Sender").
   virtual void DoNotifyEvent(TrpComponent* sender, const QString& procedure) = 0;
   // `removed` is being freed: the script must no longer reach it.

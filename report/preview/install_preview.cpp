@@ -1,7 +1,11 @@
 #include "report/preview/install_preview.h"
 
+#include <QApplication>
+
+#include "report/model/dialog_page.h"
 #include "report/model/report.h"
 #include "report/model/report_services.h"
+#include "report/preview/dialog_page_form.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_form.h"
 #include "report/preview/progress_form.h"
@@ -10,6 +14,10 @@ void rpInstallPreview() {
   TrpReportServices& services = rpReportServices();
   services.CreatePreviewForm = [](TrpReport&) -> std::unique_ptr<TrpCustomPreviewForm> {
     return std::make_unique<TrpPreviewForm>();
+  };
+  services.ShowDialogPage = [](TrpReport& report, TrpDialogPage& page) {
+    TrpDialogPageForm form(report, page, QApplication::activeWindow());
+    return form.Execute();
   };
   services.CreateProgress = [](TrpReport&) -> std::unique_ptr<TrpCustomProgress> {
     auto progress = std::make_unique<TrpProgress>();

@@ -1,4 +1,5 @@
 #pragma once
-// Makes the report's ShowReport open the preview window and its printing show the progress
-// window: installs their makers in the report services. Called once at start-up.
+// Makes the report's ShowReport open the preview window, its printing show the progress window
+// and its dialog pages show as modal windows: installs their makers in the report services.
+// Called once at start-up.
 void rpInstallPreview();

@@ -201,6 +201,12 @@ void TrpPreviewPages::ShiftAnchors(int from, int newTop) {
   }
 }
 
+int TrpPreviewPages::AnchorTopAt(int index) const {
+  const TrpXMLItem* anchors = Element(kAnchors, false);
+  if (!anchors || index < 0 || index >= anchors->Count()) return 0;
+  return anchors->Items(index)->Prop(QStringLiteral("top")).toInt();
+}
+
 int TrpPreviewPages::GetAnchorCurPosition() const {
   const TrpXMLItem* anchors = Element(kAnchors, false);
   return anchors ? anchors->Count() - 1 : -1;

@@ -62,6 +62,7 @@ class TrpPreviewPages : public TrpCustomPreviewPages {
   void PasteObjects(Extended x, Extended y) override;
   void ShiftAnchors(int from, int newTop) override;
   void AddAnchor(const QString& text) override;
+  int AnchorTopAt(int index) const override;
   void UpdatePageDimensions(TrpReportPage& page, Extended width, Extended height) override;
   void UpdatePageLastColumn(int column, bool reset, Extended columnPosition) override;
   bool GetLastColumnPos(int& column, Extended& columnPosition) const override;

@@ -40,6 +40,8 @@ TEST_F(BandOptions, AnInvisibleBandShowsItsChildOnlyWhenAskedTo) {
   ASSERT_TRUE(Prepare());
   EXPECT_TRUE(Bands(0).isEmpty());
 
+  rows = Designed<TrpMasterData>(QStringLiteral("Rows"));
+  ASSERT_NE(rows, nullptr);
   rows->SetPrintChildIfInvisible(true);
   ASSERT_TRUE(Prepare());
   const QList<PreparedBand> bands = Bands(0);

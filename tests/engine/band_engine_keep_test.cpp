@@ -126,6 +126,30 @@ TEST_F(Keeping, AKeptGroupMovesWholeWithItsOutlineEntryAndAnchor) {
   EXPECT_EQ(store->GetAnchorPage(QStringLiteral("A")), 1);
 }
 
+TEST_F(Keeping, AnchorsInsideAMovedGroupKeepTheirPlaceWithinIt) {
+  using Row = MemoryDataSet::Row;
+  for (int i = 0; i < 10; ++i)
+    Rows.Rows.push_back(Row{{"name", QString(i < 3 ? "A" : "B")}, {"id", QStringLiteral("r%1").arg(i)}});
+  auto* group = AddBand<TrpGroupHeader>(Page, "Group", 0, 50);
+  group->SetCondition(QStringLiteral("Rows.\"name\""));
+  group->SetKeepTogether(true);
+  auto* rows = AddBand<TrpMasterData>(Page, "Rows", 100, 100);
+  rows->SetDataSet(&Rows);
+  AddMemo(rows, "Anchor", QStringLiteral("[Engine.AddAnchor(<Rows.\"id\">)]"), 100);
+  AddBand<TrpGroupFooter>(Page, "GroupFooter", 200, 30);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 2);
+  auto* store = static_cast<TrpPreviewPages*>(Report->PreviewPages());
+  EXPECT_EQ(store->GetAnchorPage(QStringLiteral("r2")), 1);
+  EXPECT_EQ(store->GetAnchorTop(QStringLiteral("r2")), 250);
+  // Group B's rows lie below its header on the new page.
+  for (int i = 3; i < 10; ++i) {
+    const QString id = QStringLiteral("r%1").arg(i);
+    EXPECT_EQ(store->GetAnchorPage(id), 2) << i;
+    EXPECT_EQ(store->GetAnchorTop(id), 50 + 100 * (i - 3)) << i;
+  }
+}
+
 TEST_F(Keeping, ABandStaysWithItsChainOfChildren) {
   AddRows("Filler", 0, 30, 30);  // down to 900
   auto* rows = AddRows("Rows", 100, 1, 100);

@@ -26,7 +26,6 @@ class PageFlow : public EngineWithRealServices {
     for (const PreparedBand& band : bands) tops << static_cast<double>(band.Top);
     return tops;
   }
-  Extended Printable() const { return Page->PrintableHeight() * rp01cm; }
 
   TrpReportPage* Page = nullptr;
 };
@@ -135,8 +134,10 @@ TEST_F(PageFlow, APageFooterCanLeaveOutTheFirstAndTheLastPage) {
   EXPECT_TRUE(BandsNamed(0, "Footer").isEmpty());
   EXPECT_EQ(BandsNamed(1, "Footer").size(), 1);
   EXPECT_NEAR(static_cast<double>(BandsNamed(2, "Footer").value(0).Top),
-              static_cast<double>(Printable() - 20), kEpsilon);
+              static_cast<double>(kPrintableHeight - 20), kEpsilon);
 
+  footer = Designed<TrpPageFooter>(QStringLiteral("Footer"));
+  ASSERT_NE(footer, nullptr);
   footer->SetPrintOnFirstPage(true);
   footer->SetPrintOnLastPage(false);
   ASSERT_TRUE(Prepare());
@@ -175,6 +176,34 @@ TEST_F(PageFlow, TheSummaryOfAnEndlessPageMakesThePageTaller) {
   // Rows, summary and footer, and the margins of 10 mm above and below.
   const QSizeF size = Report->PreviewPages()->GetPageSize(0);
   EXPECT_EQ(size.height(), std::nearbyint(static_cast<double>(560 + 20 * rp01cm)));
+}
+
+TEST_F(PageFlow, EveryPageOfAnEndlessReportIsAsTallAsItsContent) {
+  Page->SetEndlessHeight(true);
+  auto* rows = AddRows(Page, "Rows", 3, 100);
+  rows->SetStartNewPage(true);
+  AddBand<TrpPageFooter>(Page, "Footer", 600, 20);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 3);
+  // One row and the footer below it, and the margins of 10 mm above and below.
+  const double height = std::nearbyint(static_cast<double>(120 + 20 * rp01cm));
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(BandsNamed(i, "Footer").value(0).Top, 100) << i;
+    EXPECT_EQ(Report->PreviewPages()->GetPageSize(i).height(), height) << i;
+  }
+}
+
+TEST_F(PageFlow, OnAnEndlessPageThePageFooterFollowsTheColumnFooter) {
+  Page->SetEndlessHeight(true);
+  AddRows(Page, "Rows", 3, 100);
+  AddBand<TrpColumnFooter>(Page, "ColumnFooter", 500, 15);
+  AddBand<TrpPageFooter>(Page, "Footer", 600, 20);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 1);
+  EXPECT_EQ(BandsNamed(0, "ColumnFooter").value(0).Top, 300);
+  EXPECT_EQ(BandsNamed(0, "Footer").value(0).Top, 315);
+  EXPECT_EQ(Report->PreviewPages()->GetPageSize(0).height(),
+            std::nearbyint(static_cast<double>(335 + 20 * rp01cm)));
 }
 
 // Page numbers restart with every group: "Page" counts within the group, "Page#" through the
@@ -239,7 +268,7 @@ TEST_F(PageFlow, ABandTallerThanAPageGoesOutInPartsKeepingItsObjectsOffsets) {
       // Where the object lies in the whole row: the pages before plus its place on this one.
       EXPECT_NEAR(static_cast<double>(passed + memo->Top()), static_cast<double>(tops[part]), kEpsilon)
           << index;
-      passed += Printable() - bandTop;
+      passed += kPrintableHeight - bandTop;
     }
   }
 }

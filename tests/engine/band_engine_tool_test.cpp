@@ -9,6 +9,7 @@
 #include "qstring_printer.h"
 #include "report/model/band_kinds.h"
 #include "report/model/data_band.h"
+#include "report/model/dialog_page.h"
 #include "report/model/memo_view.h"
 #include "report/model/report.h"
 #include "report/model/report_page.h"
@@ -81,6 +82,23 @@ TEST_F(ReportToolEngine, RenderPreparesADefinitionFirst) {
   ASSERT_EQ(Tool({"render", Definition, "--png", png}), 0) << Err.toStdString();
   EXPECT_EQ(QDir(png).entryList({"*.png"}, QDir::Files).size(), 3);
   EXPECT_EQ(Tool({"render", Definition, "--png", png, "--zoom", "0"}), 2);
+}
+
+
+// The tool has no windows: a report that asks the user through a dialog is refused with a message
+// naming the dialog, and nothing is written.
+class ReportToolDialogs : public ReportToolEngine {};
+
+TEST_F(ReportToolDialogs, PrepareRefusesAReportWithADialog) {
+  TrpReport report;
+  report.LoadFromFile(Definition);
+  (new TrpDialogPage(&report))->SetName(QStringLiteral("AskForDates"));
+  report.SaveToFile(Definition);
+  const QString rpp = Dir.filePath(QStringLiteral("rows.rpp"));
+  EXPECT_NE(Tool({"prepare", Definition, "-o", rpp}), 0);
+  EXPECT_TRUE(Err.contains(QStringLiteral("The dialog \"AskForDates\" cannot be shown: this program has no windows")))
+      << Err.toStdString();
+  EXPECT_FALSE(QFile::exists(rpp));
 }
 
 }  // namespace

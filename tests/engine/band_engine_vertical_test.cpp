@@ -3,6 +3,7 @@
 #include <QBuffer>
 
 #include "real_services_fixture.h"
+#include "report/model/subreport.h"
 
 namespace {
 
@@ -71,6 +72,7 @@ class VerticalBands : public EngineWithRealServices {
   }
 
   TrpReportPage* Page = nullptr;
+  MemoryDataSet Columns;  // freed after the report (TearDown)
 };
 
 TEST_F(VerticalBands, ThreeColumnsCrossTwoRowsAtTheirRunningPositions) {
@@ -184,6 +186,81 @@ TEST_F(VerticalBands, AColumnWiderThanThePageStartsEachPartWithoutAnEmptyOne) {
   ASSERT_EQ(PageCount(), 2);
   EXPECT_EQ(Objects(0, "Cell"), (QList<Placed>{{"1", 0, 0}}));
   EXPECT_EQ(Objects(1, "Cell"), (QList<Placed>{{"2", 0, 0}}));
+}
+
+TEST_F(VerticalBands, ARowAllowedToSplitMovesWholeWithItsColumns) {
+  using Row = MemoryDataSet::Row;
+  for (int i = 1; i <= 11; ++i) Rows.Rows.push_back(Row{{"name", QString::number(i)}});
+  auto* rows = AddBand<TrpMasterData>("RowBand", 100, 100);
+  rows->SetDataSet(&Rows);
+  rows->SetAllowSplit(true);
+  AddVertical<TrpMasterData>("ColBand", 0, 100)->SetRowCount(2);
+  AddMemo(rows, "Cell", QStringLiteral("[Rows.\"name\"]:[Line]"), 0, 80)->SetTop(80);
+  ASSERT_TRUE(Prepare());
+  // Ten rows of 100 fill 1046.9 units; the eleventh does not fit the 46.9 left.
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_EQ(Texts(0, "Cell").size(), 20);
+  EXPECT_EQ(Objects(1, "Cell"), (QList<Placed>{{"11:1", 0, 80}, {"11:2", 100, 80}}));
+}
+
+TEST_F(VerticalBands, VerticalGroupsOpenAndCloseAcrossEachRow) {
+  RowsAcrossColumns(4);
+  using Row = MemoryDataSet::Row;
+  Columns.Rows = {Row{{"half", 0}}, Row{{"half", 0}}, Row{{"half", 1}}, Row{{"half", 1}}};
+  Columns.SetUserName(QStringLiteral("Cols"));
+  Report->DataSets().Add()->SetDataSetName(QStringLiteral("Cols"));
+  static_cast<TrpDataBand*>(Report->FindObject(QStringLiteral("ColBand")))->SetDataSet(&Columns);
+  auto* group = AddVertical<TrpGroupHeader>("Half", 150, 50);
+  group->SetCondition(QStringLiteral("Cols.\"half\""));
+  AddVertical<TrpGroupFooter>("HalfTotal", 350, 50);
+  auto* rows = static_cast<TrpBand*>(Report->FindObject(QStringLiteral("RowBand")));
+  AddMemo(rows, "GroupCaption", QStringLiteral("G"), 150, 50);
+  AddMemo(rows, "GroupTotal", QStringLiteral("[SUM(<Rows.\"amount\">)]"), 350, 50);
+  ASSERT_TRUE(Prepare());
+  // Per row: group, two columns, its footer, then the same again.
+  EXPECT_EQ(Objects(0, "GroupCaption"),
+            (QList<Placed>{{"G", 0, 0}, {"G", 300, 0}, {"G", 0, 30}, {"G", 300, 30}}));
+  EXPECT_EQ(Objects(0, "Cell").mid(0, 4), (QList<Placed>{{"A1", 60, 0},
+                                                         {"A2", 160, 0},
+                                                         {"A1", 360, 0},
+                                                         {"A2", 460, 0}}));
+  EXPECT_EQ(Objects(0, "GroupTotal"),
+            (QList<Placed>{{"20", 250, 0}, {"20", 550, 0}, {"40", 250, 30}, {"40", 550, 30}}));
+}
+
+TEST_F(VerticalBands, ADoublePassPreparesTheSameColumns) {
+  Report->EngineOptions().SetDoublePass(true);
+  using Row = MemoryDataSet::Row;
+  for (int i = 1; i <= 40; ++i) Rows.Rows.push_back(Row{{"name", QString::number(i)}});
+  auto* rows = AddBand<TrpMasterData>("RowBand", 100, 30);
+  rows->SetDataSet(&Rows);
+  AddVertical<TrpMasterData>("ColBand", 0, 300)->SetRowCount(3);
+  AddMemo(rows, "Cell", QStringLiteral("[Line]/[<TotalPages#>]"), 0, 80);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 4);
+  EXPECT_EQ(Texts(0, "Cell").mid(0, 2), (QStringList{"1/4", "2/4"}));
+  EXPECT_EQ(Texts(3, "Cell").size(), 6);
+}
+
+TEST_F(VerticalBands, ASubreportPrintedOnItsParentBandBringsItsColumns) {
+  auto* parent = AddBand<TrpMasterData>("Parent", 500, 20);
+  parent->SetRowCount(1);
+  parent->SetStretched(true);
+  TrpReportPage* shown = NewPage(QStringLiteral("Page2"));
+  auto* subreport = new TrpSubreport(parent);
+  subreport->SetBounds(0, 10, 200, 20);
+  subreport->SetPage(shown);
+  subreport->SetPrintOnParent(true);
+  auto* rows = EngineWithRealServices::AddBand<TrpMasterData>(shown, "RowBand", 100, 30);
+  rows->SetRowCount(1);
+  auto* columns = EngineWithRealServices::AddBand<TrpMasterData>(shown, "ColBand", 0, 0);
+  columns->SetVertical(true);
+  columns->SetBounds(200, 0, 300, 0);
+  columns->SetRowCount(3);  // 900 across: more than the page, still one band
+  AddMemo(rows, "Cell", QStringLiteral("[Line]"), 210, 80);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 1);
+  EXPECT_EQ(Objects(0, "Cell"), (QList<Placed>{{"1", 10, 10}, {"2", 310, 10}, {"3", 610, 10}}));
 }
 
 TEST_F(VerticalBands, FootersTotalEachVerticalColumnAndEachRow) {

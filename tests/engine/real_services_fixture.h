@@ -40,7 +40,10 @@ class EngineWithRealServices : public ::testing::Test {
     rpReportServices() = TrpReportServices{};
   }
 
-  // An A4 portrait page with 10 mm margins: 755.9 x 1046.9 units to print on.
+  // The height to print on of an A4 page with 10 mm margins (NewPage's default).
+  static constexpr Extended kPrintableHeight = (297 - 2 * 10) * rp01cm;
+
+  // An A4 portrait page with 10 mm margins: 718.1 x 1046.9 units to print on.
   TrpReportPage* NewPage(const QString& name, Extended margins = 10) {
     auto* page = new TrpReportPage(Report.get());
     page->SetName(name);
@@ -65,6 +68,13 @@ class EngineWithRealServices : public ::testing::Test {
     memo->SetBounds(0, 0, width, 20);
     memo->SetText(text);
     return memo;
+  }
+
+  // An object of the definition. Each preparation reads the definition back with new objects,
+  // so a test that changes the definition between preparations looks it up again.
+  template <class Object>
+  Object* Designed(const QString& name) const {
+    return dynamic_cast<Object*>(Report->FindObject(name));
   }
 
   // Prepares the report; a failure shows the report's errors.

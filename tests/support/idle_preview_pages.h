@@ -30,6 +30,7 @@ class IdlePreviewPages : public TrpCustomPreviewPages {
   void PasteObjects(Extended, Extended) override {}
   void ShiftAnchors(int, int) override {}
   void AddAnchor(const QString&) override {}
+  int AnchorTopAt(int) const override { return 0; }
   void UpdatePageDimensions(TrpReportPage&, Extended, Extended) override {}
   void UpdatePageLastColumn(int, bool, Extended) override {}
   bool GetLastColumnPos(int&, Extended&) const override { return false; }

@@ -30,7 +30,15 @@ void TrpEngine::OpenDrillDown(TrpDataNode& node, size_t level) {
   group.Collapsed = false;
   if (!header.DrillDown()) return;
   const QString key = DrillKey(node, level);
-  group.Collapsed = header.ExpandDrillDown() == Report().DrillState().contains(key);
+  QStringList& state = Report().DrillState();
+  if (const std::optional<bool>& all = Report().DrillAllRequest()) {
+    // Everything opened or folded at once: the key is listed when that differs from the start.
+    group.Collapsed = !*all;
+    state.removeAll(key);
+    if (header.ExpandDrillDown() == group.Collapsed) state << key;
+  } else {
+    group.Collapsed = header.ExpandDrillDown() == state.contains(key);
+  }
   if (group.Collapsed) FCollapsedHeaders.insert(&header);
   // Kept while the group is open, so a header reprinted on a new page carries it too.
   group.DesignedDrillName = header.DrillName();

@@ -142,6 +142,7 @@ void TrpEngine::RunPass() {
 
 void TrpEngine::Finalize() {
   RunStopEvent();
+  Report().EndDrillAllRequest();
   TrpReportDataSets& dataSets = Report().DataSets();
   for (int i = 0; i < dataSets.Count(); ++i)
     if (TrpDataSet* data = dataSets.Items(i)->DataSet()) data->Finalize();

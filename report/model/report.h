@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "report/model/custom_preview.h"
@@ -137,6 +138,11 @@ class TrpReport : public TrpCustomReport {
   // definition: Clear and loading keep it; the preview empties it when it shows a new run.
   QStringList& DrillState() { return FDrillState; }
   const QStringList& DrillState() const { return FDrillState; }
+  // Asks the next preparation to open (true) or fold (false) every drill-down group it meets and
+  // to write the drill state to match; the engine ends the request with that run.
+  void RequestDrillAll(bool expand) { FDrillAllRequest = expand; }
+  const std::optional<bool>& DrillAllRequest() const { return FDrillAllRequest; }
+  void EndDrillAllRequest() { FDrillAllRequest.reset(); }
 
   // --- parts from higher layers ----------------------------------------------------------------
   TrpCustomEngine* Engine() const;
@@ -257,6 +263,7 @@ class TrpReport : public TrpCustomReport {
   QString FOnReportPrint;
   QStringList FSysVariables;
   QStringList FDrillState;
+  std::optional<bool> FDrillAllRequest;
   QString FFileName;
   bool FModified = false;
   bool FReloading = false;

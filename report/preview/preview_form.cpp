@@ -66,8 +66,9 @@ void TrpPreviewForm::FormCreate() {
   HiddenMenu = new QMenu(this);
   HiddenMenu->addAction(QStringLiteral("Show template"));
   RightMenu = new QMenu(this);
-  CollapseMI = RightMenu->addAction(previewPicture(13), rpGet(601), this, [this] { FPreview->OutlineTree()->collapseAll(); });
-  ExpandMI = RightMenu->addAction(previewPicture(14), rpGet(600), this, [this] { FPreview->OutlineTree()->expandAll(); });
+  // Shown for reports with drill-down groups: they fold or open every group and prepare again.
+  CollapseMI = RightMenu->addAction(previewPicture(13), rpGet(601), this, [this] { DrillAll(false); });
+  ExpandMI = RightMenu->addAction(previewPicture(14), rpGet(600), this, [this] { DrillAll(true); });
   N1 = RightMenu->addSeparator();
   FPreview->setFocus();
 }

@@ -46,6 +46,8 @@ class TrpPreviewForm : public QDialog, public TrpCustomPreviewForm {
   void SetCancelCaption(bool cancel);
   void SwitchToFullScreen();
   bool FullScreen() const { return FFullScreen; }
+  // Opens (true) or folds every drill-down group of the report and prepares it again in place.
+  void DrillAll(bool expand);
   // Applies the zoom box text or item `index` (-1: the typed text), keeping the current page.
   void ZoomCBClick(int index = -1);
   // Jumps to the page typed into the page box.

@@ -235,3 +235,12 @@ void TrpPreviewForm::closeEvent(QCloseEvent* event) {
   if (TrpReport* report = FPreview->Report()) report->PreviewFormClosed(this);
   deleteLater();
 }
+
+void TrpPreviewForm::DrillAll(bool expand) {
+  TrpReport* report = FPreview->Report();
+  if (!report) return;
+  report->RequestDrillAll(expand);
+  FPreview->RefreshReport();
+  // A refresh that could not run (the engine busy) must not leave the request for a later run.
+  report->EndDrillAllRequest();
+}

@@ -93,6 +93,29 @@ TEST_F(DrillDown, AnInnerGroupIsLeftOutWithItsOuterGroupAndKeyedUnderIt) {
   EXPECT_EQ(Keys(), (QStringList{"Group.1", "Group.1.Inner.1", "Group.1.Inner.2", "Group.2"}));
 }
 
+TEST_F(DrillDown, OpeningEverythingListsEveryKeySoThatGroupsStayOpen) {
+  Report->RequestDrillAll(true);
+  ASSERT_TRUE(Prepare());
+  EXPECT_EQ(BandNames(0),
+            (QStringList{"Group", "Data", "Data", "Total", "Group", "Data", "Data", "Data", "Total"}));
+  EXPECT_EQ(Report->DrillState(), (QStringList{"Group.1", "Group.2"}));
+  EXPECT_FALSE(Report->DrillAllRequest().has_value());
+  ASSERT_TRUE(Prepare());
+  EXPECT_EQ(BandNames(0).size(), 9);
+  Report->RequestDrillAll(false);
+  ASSERT_TRUE(Prepare());
+  EXPECT_EQ(BandNames(0), (QStringList{"Group", "Group"}));
+  EXPECT_TRUE(Report->DrillState().isEmpty());
+}
+
+TEST_F(DrillDown, FoldingEverythingListsTheKeysOfHeadersThatStartOpen) {
+  Header->SetExpandDrillDown(true);
+  Report->RequestDrillAll(false);
+  ASSERT_TRUE(Prepare());
+  EXPECT_EQ(BandNames(0), (QStringList{"Group", "Group"}));
+  EXPECT_EQ(Report->DrillState(), (QStringList{"Group.1", "Group.2"}));
+}
+
 TEST_F(DrillDown, GroupsOfADetailBandAreKeyedByTheirMasterRow) {
   // The groups move under a master band of two rows.
   auto* master = AddBand<TrpMasterData>(Page, "Master", -40, 20);

@@ -19,6 +19,7 @@
 #include "report/model/report_services.h"
 #include "report/model/user_data_set.h"
 #include "report/preview/preview.h"
+#include "report/preview/preview_form.h"
 #include "report/preview/preview_workspace.h"
 #include "report/store/install_preview_pages.h"
 #include "report/store/xml_serializer.h"
@@ -119,6 +120,26 @@ TEST_F(DrillDownClick, AClickBesideTheHeadersChangesNothing) {
   ClickBandAt(*preview, 200);
   EXPECT_TRUE(Report->DrillState().isEmpty());
   EXPECT_EQ(BandNames(), (QStringList{"Group", "Group"}));
+  Report->SetPreview(nullptr);
+}
+
+TEST_F(DrillDownClick, ThePreviewWindowsMenuOpensAndFoldsEveryGroup) {
+  auto form = std::make_unique<TrpPreviewForm>();
+  form->resize(1000, 700);
+  form->show();
+  Settle();
+  Report->SetPreview(form->PreviewControl());
+  form->Init();
+  ASSERT_TRUE(Report->PrepareReport());
+  Settle();
+  ASSERT_TRUE(form->ExpandMI->isVisible());
+  form->ExpandMI->trigger();
+  Settle();
+  EXPECT_EQ(BandNames(), (QStringList{"Group", "Data", "Data", "Group", "Data", "Data"}));
+  form->CollapseMI->trigger();
+  Settle();
+  EXPECT_EQ(BandNames(), (QStringList{"Group", "Group"}));
+  EXPECT_TRUE(Report->DrillState().isEmpty());
   Report->SetPreview(nullptr);
 }
 

@@ -52,6 +52,24 @@ class Arguments {
   std::vector<ScriptValue> FHeap;
 };
 
+// Up to kDirectArguments argument values of a direct call, constructed in place as they are read.
+constexpr int kDirectArguments = 4;
+class DirectArguments {
+ public:
+  DirectArguments() = default;
+  ~DirectArguments() {
+    for (int i = 0; i < FCount; ++i) Data()[i].~ScriptValue();
+  }
+  DirectArguments(const DirectArguments&) = delete;
+  DirectArguments& operator=(const DirectArguments&) = delete;
+  void Add(ScriptValue&& value) { new (Data() + FCount++) ScriptValue(std::move(value)); }
+  ScriptValue* Data() { return reinterpret_cast<ScriptValue*>(FStorage); }
+
+ private:
+  int FCount = 0;
+  alignas(ScriptValue) unsigned char FStorage[kDirectArguments * sizeof(ScriptValue)];
+};
+
 void computeArguments(TscDesignatorItem* item, Arguments& args) {
   if (item->FRef->FIsMacro) {
     // A macro function receives its arguments' source texts.
@@ -168,7 +186,7 @@ TscDesignator* TscDesignator::resolved() {
   return FResolved.get();
 }
 
-ScriptValue TscDesignator::Evaluate(bool needResult) {
+ScriptValue TscDesignator::evaluateOther(bool needResult) {
   switch (FKind) {
     case dkVariable:
       return FRef1->GetValue();
@@ -176,9 +194,6 @@ ScriptValue TscDesignator::Evaluate(bool needResult) {
       return stringChar();
     case dkArray:
       return arrayElement(nullptr);
-    case dkCall:
-      if (!FLateBindingXmlSource) return call();
-      break;
     default:
       break;
   }
@@ -204,11 +219,33 @@ void TscDesignator::SetValue(const ScriptValue& value) {
   walk(&value, false);
 }
 
-ScriptValue TscDesignator::call() {
+// The direct call of a script procedure with by-value arguments: each argument's value is
+// read from its source straight into its slot, and the procedure takes the values over.
+[[gnu::always_inline]] inline ScriptValue TscDesignator::callDirect() {
   TscDesignatorItem* item = DesignatorItem(0);
-  Arguments args(item->Count());
+  const int count = item->Count();
+  if (int(item->FArgumentSources.size()) != count) item->Prepare();
+  TscCustomVariable* const* sources = item->FArgumentSources.data();
+  if (count == 1) {  // the most common call, its one value held plainly
+    ScriptValue argument = sources[0]->ReadValue();
+    return item->FProc->Invoke(&argument, 1);
+  }
+  return callWithArguments(item);
+}
+
+// A direct call with no or several arguments; apart from the one-argument call, so that the
+// common call stays small.
+[[gnu::noinline]] ScriptValue TscDesignator::callWithArguments(TscDesignatorItem* item) {
+  const int count = item->Count();
+  TscCustomVariable* const* sources = item->FArgumentSources.data();
+  if (count <= kDirectArguments) {
+    DirectArguments args;
+    for (int j = 0; j < count; ++j) args.Add(sources[j]->ReadValue());
+    return item->FProc->Invoke(args.Data(), count);
+  }
+  Arguments args(count);
   computeArguments(item, args);
-  return item->FProc->Invoke(args.data(), args.count());
+  return item->FProc->Invoke(args.data(), count);
 }
 
 ScriptValue TscDesignator::stringChar() {
@@ -219,6 +256,17 @@ ScriptValue TscDesignator::stringChar() {
 void TscDesignator::setStringChar(const ScriptValue& value) {
   int index = DesignatorItem(1)->Argument(0)->GetValue().ToInt32();
   FRef1->SetValue(ScriptValue(scReplaceChar(FRef1->GetValue().ToText(), index, value)));
+}
+
+ScriptValue TscDesignator::call() { return callDirect(); }
+
+// A designator operand of an expression. Defined with the designators, so that a direct call
+// is taken without a further layer of calls.
+ScriptValue TscDesignatorNode::GetValue() {
+  if (FVar) return FVar->ReadValue();
+  TscDesignator* d = FDesignator;
+  if (d->FKind == dkCall && !d->FLateBindingXmlSource) return d->callDirect();
+  return d->evaluateOther(true);
 }
 
 // The array helper reads and writes the array variable itself, so an element write changes the

@@ -66,8 +66,12 @@ class TscDesignator : public TscCustomVariable {
 
   ScriptValue GetValue() override { return Evaluate(true); }
   void SetValue(const ScriptValue& value) override;
-  // The value; needResult false when the designator is called as a statement.
-  ScriptValue Evaluate(bool needResult);
+  // The value; needResult false when the designator is called as a statement. A direct call
+  // (dkCall) is dispatched inline: it is the common case of a script calling its own functions.
+  ScriptValue Evaluate(bool needResult) {
+    if (FKind == dkCall && !FLateBindingXmlSource) return call();
+    return evaluateOther(needResult);
+  }
 
   static void SetLateBinder(TscLateBinder binder);
 
@@ -79,6 +83,10 @@ class TscDesignator : public TscCustomVariable {
   std::unique_ptr<TscXMLItem> FLateBindingXmlSource;
 
  private:
+  friend class TscDesignatorNode;
+  ScriptValue callDirect();
+  ScriptValue callWithArguments(TscDesignatorItem* item);
+  ScriptValue evaluateOther(bool needResult);
   ScriptValue walk(const ScriptValue* assigned, bool needResult);
   ScriptValue stringChar();
   void setStringChar(const ScriptValue& value);

@@ -172,10 +172,6 @@ TscDesignatorNode::TscDesignatorNode(TscDesignator* designator)
 
 TscDesignatorNode::~TscDesignatorNode() { delete FDesignator; }
 
-ScriptValue TscDesignatorNode::GetValue() {
-  return FVar ? FVar->ReadValue() : FDesignator->Evaluate(true);
-}
-
 void TscDesignatorNode::SetValue(const ScriptValue& value) {
   if (FIsReadOnly) return;
   if (FVar)

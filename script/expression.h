@@ -106,6 +106,7 @@ class TscExpression : public TscCustomExpression {
   QString Finalize();
 
   ScriptValue GetValue() override;
+  bool IsTrue() override { return FNode->IsTrue(); }
   // Writes through a designator root; an expression of any other form is not written.
   void SetValue(const ScriptValue& value) override;
 

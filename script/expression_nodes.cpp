@@ -22,6 +22,13 @@ ScriptValue fromInt64(std::int64_t v) {
   return v >= INT32_MIN && v <= INT32_MAX ? ScriptValue(static_cast<int>(v)) : ScriptValue(v);
 }
 
+// The value a node stores, read in place: a constant or a plain variable without a value hook;
+// null for any other node.
+const ScriptValue* storedValue(const TscExpressionNode* node) {
+  if (!node || !node->FStorage || !node->FStorage->ReadsStorage()) return nullptr;
+  return &node->FStorage->StoredValue();
+}
+
 class TBinaryNode : public TscOperatorNode {
  public:
   using TscOperatorNode::TscOperatorNode;
@@ -29,6 +36,17 @@ class TBinaryNode : public TscOperatorNode {
  protected:
   ScriptValue left() { return FLeft ? FLeft->Value() : ScriptValue::Null(); }
   ScriptValue right() { return FRight ? FRight->Value() : ScriptValue::Null(); }
+  // Both operands as 32-bit integers, when both are stored Integer values: they are read in
+  // place, without copies, as reading a stored value cannot change the other operand.
+  bool storedIntegers(int& a, int& b) const {
+    const ScriptValue* x = storedValue(FLeft);
+    if (!x || x->Kind() != ValueKind::Integer) return false;
+    const ScriptValue* y = storedValue(FRight);
+    if (!y || y->Kind() != ValueKind::Integer) return false;
+    a = x->ToInt32();
+    b = y->ToInt32();
+    return true;
+  }
 };
 
 // --- brackets (removed while building; evaluate their child should one remain) ---
@@ -48,18 +66,29 @@ template <TscOperatorType Op>
 class TCompareNode : public TBinaryNode {
  public:
   TCompareNode() : TBinaryNode(Op) {}
-  ScriptValue GetValue() override {
+  ScriptValue GetValue() override { return ScriptValue(compare()); }
+  bool IsTrue() override { return compare(); }
+
+ private:
+  bool compare() {
+    int x, y;
+    if (storedIntegers(x, y)) return holds(x < y ? -1 : x > y);
     ScriptValue a = left();
     ScriptValue b = right();
-    if (Op == opEq) return ScriptValue(ValueOps::Equals(a, b));
-    if (Op == opNonEq) return ScriptValue(!ValueOps::Equals(a, b));
-    int c = bothInt(a, b) ? (a.ToInt32() < b.ToInt32() ? -1 : a.ToInt32() > b.ToInt32())
-                          : ValueOps::Compare(a, b);
+    if (Op == opEq) return ValueOps::Equals(a, b);
+    if (Op == opNonEq) return !ValueOps::Equals(a, b);
+    return holds(bothInt(a, b) ? (a.ToInt32() < b.ToInt32() ? -1 : a.ToInt32() > b.ToInt32())
+                               : ValueOps::Compare(a, b));
+  }
+  // Whether the comparison holds for an ordering c (below, equal or above: -1, 0, 1).
+  static bool holds(int c) {
     switch (Op) {
-      case opGreat: return ScriptValue(c > 0);
-      case opLess: return ScriptValue(c < 0);
-      case opLessEq: return ScriptValue(c <= 0);
-      default: return ScriptValue(c >= 0);
+      case opEq: return c == 0;
+      case opNonEq: return c != 0;
+      case opGreat: return c > 0;
+      case opLess: return c < 0;
+      case opLessEq: return c <= 0;
+      default: return c >= 0;
     }
   }
 };
@@ -75,6 +104,8 @@ class TPlusNode : public TBinaryNode {
  public:
   TPlusNode() : TBinaryNode(opPlus) {}
   ScriptValue GetValue() override {
+    int x, y;
+    if (storedIntegers(x, y)) return fromInt64(std::int64_t(x) + y);
     ScriptValue a = left();
     ScriptValue b = right();
     if (bothInt(a, b)) return fromInt64(std::int64_t(a.ToInt32()) + b.ToInt32());
@@ -97,6 +128,8 @@ class TMinusNode : public TBinaryNode {
  public:
   TMinusNode() : TBinaryNode(opMinus) {}
   ScriptValue GetValue() override {
+    int x, y;
+    if (storedIntegers(x, y)) return fromInt64(std::int64_t(x) - y);
     ScriptValue a = left();
     ScriptValue b = right();
     if (bothInt(a, b)) return fromInt64(std::int64_t(a.ToInt32()) - b.ToInt32());
@@ -108,6 +141,8 @@ class TMulNode : public TBinaryNode {
  public:
   TMulNode() : TBinaryNode(opMul) {}
   ScriptValue GetValue() override {
+    int x, y;
+    if (storedIntegers(x, y)) return fromInt64(std::int64_t(x) * y);
     ScriptValue a = left();
     ScriptValue b = right();
     if (bothInt(a, b)) return fromInt64(std::int64_t(a.ToInt32()) * b.ToInt32());
@@ -154,21 +189,25 @@ class TIntDivisionNode : public TBinaryNode {
  public:
   TIntDivisionNode() : TBinaryNode(Op) {}
   ScriptValue GetValue() override {
+    int x, y;
+    if (storedIntegers(x, y)) return divide(x, y);
     ScriptValue a = left();
     ScriptValue b = right();
-    if (bothInt(a, b)) {
-      const int x = a.ToInt32(), y = b.ToInt32();
-      if (y == 0) throw ScriptError(QStringLiteral("Division by zero"));
-      // 32-bit division is several times faster than 64-bit; only the lowest integer divided
-      // by -1 leaves 32 bits (and would trap), so -1 goes the wide way.
-      if (y == -1) return fromInt64(Op == opDivInt ? -std::int64_t(x) : 0);
-      return ScriptValue(Op == opDivInt ? x / y : x % y);
-    }
+    if (bothInt(a, b)) return divide(a.ToInt32(), b.ToInt32());
     // The one quotient that no integer holds.
     if (Op == opDivInt && a.IsInteger() && b.IsInteger() && a.ToInt64() == INT64_MIN &&
         b.ToInt64() == -1)
       throw ScriptError(QStringLiteral("Integer overflow"));
     return ValueOps::Apply(Op == opDivInt ? BinaryOp::IntDivide : BinaryOp::Modulo, a, b);
+  }
+
+ private:
+  static ScriptValue divide(int x, int y) {
+    if (y == 0) throw ScriptError(QStringLiteral("Division by zero"));
+    // 32-bit division is several times faster than 64-bit; only the lowest integer divided
+    // by -1 leaves 32 bits (and would trap), so -1 goes the wide way.
+    if (y == -1) return fromInt64(Op == opDivInt ? -std::int64_t(x) : 0);
+    return ScriptValue(Op == opDivInt ? x / y : x % y);
   }
 };
 using TDivIntNode = TIntDivisionNode<opDivInt>;

@@ -4,8 +4,10 @@
 //
 // Locals live in the procedure's local script, one set per procedure. A recursive call saves the
 // values of the whole set before the inner call and restores them afterwards, so every level sees
-// its own values. Calls nest at most kMaxCallDepth deep per thread; a deeper call is a script error
-// rather than a stack overflow of the host.
+// its own values. The set is laid out once as a frame of value slots (rebuilt only when the local
+// script changes), so saving and restoring is a walk over an array. Calls nest at most
+// kMaxCallDepth deep per thread; a deeper call is a script error rather than a stack overflow of
+// the host.
 #include <memory>
 #include <vector>
 
@@ -45,10 +47,28 @@ class TscProcVariable : public TscCustomVariable {
   TscScript* FProgram;  // owned
 
  private:
-  const std::vector<TscCustomVariable*>& frame();
-  ScriptValue run();
+  // The value slots of the parameters (in their order), of "Result" and of the other variables
+  // of the local script. A call overwrites the first `replaced` (the parameters and "Result") at
+  // once, so a recursive call moves the caller's values of those aside instead of copying them.
+  struct Frame {
+    std::vector<ScriptValue*> values;
+    std::size_t parameters = 0;
+    std::size_t replaced = 0;
+  };
+  class Activation;
+  class SavedFrame;
 
-  std::vector<TscCustomVariable*> FFrame;  // the local script's variables and parameters
+  const Frame& frame();
+  void layFrame();
+  void setParameters(ScriptValue* args, int count, int from = 0);
+  // Runs the body; "Result" is cleared first unless resultCleared says it already is.
+  ScriptValue run(bool resultCleared = false);
+  ScriptValue runAndCollect(std::vector<ScriptValue>* paramsOut, bool resultCleared);
+
+  // The layout in use. A layout replaced while recursive calls still hold it (the local script
+  // gained a variable during the recursion) is kept until no call can hold it any more.
+  std::unique_ptr<Frame> FFrame = std::make_unique<Frame>();
+  std::vector<std::unique_ptr<Frame>> FRetiredFrames;
   int FFrameVersion = -1;
 };
 

@@ -42,6 +42,7 @@ TscScript::TscScript(TscScript* parent) : FParent(parent) {
 }
 
 TscScript::~TscScript() {
+  scLineHooksChanged();  // no script may remember this one as its line hook's
   clearItems();
   FModules.clear();
   FEvents.clear();

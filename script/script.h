@@ -14,6 +14,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+#include <cstdint>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -47,6 +50,32 @@ using TscCallMethodNew = std::function<ScriptValue(TscHostObject* instance,
 using TscRunLineEvent =
     std::function<void(TscScript& script, const QString& unitName, const QString& position)>;
 
+// Every statement asks which script's line hook to call. Each script remembers the answer until
+// a hook, a quiet flag or a parent changes anywhere, which this process-wide generation counts.
+inline std::atomic<unsigned> scLineHookGeneration{1};
+inline void scLineHooksChanged() { scLineHookGeneration.fetch_add(1, std::memory_order_relaxed); }
+
+// A script's line hook: a TscRunLineEvent that counts its changes.
+class TscLineHook {
+ public:
+  TscLineHook() = default;
+  TscLineHook(const TscLineHook&) = delete;
+  TscLineHook& operator=(const TscLineHook&) = delete;
+  template <class Hook>
+  TscLineHook& operator=(Hook&& hook) {
+    FHook = std::forward<Hook>(hook);
+    scLineHooksChanged();
+    return *this;
+  }
+  explicit operator bool() const noexcept { return static_cast<bool>(FHook); }
+  void operator()(TscScript& script, const QString& unitName, const QString& position) const {
+    FHook(script, unitName, position);
+  }
+
+ private:
+  TscRunLineEvent FHook;
+};
+
 // The second phase of the compiler: builds the program tree of `script` from the intermediate
 // form held by `parser`. It raises ScriptCompileError (message, position, unit) on an error.
 using TscCompilerPhase2 = std::function<void(TscScript& script, TscILParser& parser)>;
@@ -64,7 +93,23 @@ using TscRTTIModuleFactory = TscRTTIModule* (*)(TscScript* script);
 void scAddRTTIModule(TscRTTIModuleFactory factory);
 void scRemoveRTTIModule(TscRTTIModuleFactory factory);
 
-class TscScript {
+// The run flags of a script (see above), one record so that a procedure call saves, clears and
+// restores them at once and a statement list tests them at once.
+struct TscRunFlags {
+  bool FTerminated = false;
+  bool FExitCalled = false;
+  bool FBreakCalled = false;
+  bool FContinueCalled = false;
+  // Whether any of the four is set (one load).
+  bool AnyRunFlag() const {
+    std::uint32_t bits;
+    std::memcpy(&bits, this, sizeof bits);
+    return bits != 0;
+  }
+};
+static_assert(sizeof(TscRunFlags) == sizeof(std::uint32_t));
+
+class TscScript : public TscRunFlags {
  public:
   explicit TscScript(TscScript* parent = nullptr);
   TscScript(const TscScript&) = delete;
@@ -143,12 +188,37 @@ class TscScript {
 
   // Calls the line hook of the nearest script (this one or a parent) that has one.
   void RunLine(const QString& unitName, const QString& position);
+  // That script, or none when there is no hook or a quiet script comes first. Inline and
+  // remembered, as every statement asks before it runs.
+  TscScript* LineHookScript() {
+    const unsigned generation = scLineHookGeneration.load(std::memory_order_relaxed);
+    if (FLineHookGeneration != generation) {
+      FLineHookScript = findLineHookScript();
+      FLineHookGeneration = generation;
+    }
+    return FLineHookScript;
+  }
+  // The line hook is not called for this script's own statements, nor for those of scripts
+  // below it.
+  bool QuietLines() const { return FQuietLines; }
+  void SetQuietLines(bool quiet) {
+    FQuietLines = quiet;
+    scLineHooksChanged();
+  }
 
   TscScript* Parent() const { return FParent; }
-  void SetParent(TscScript* parent) { FParent = parent; }
+  // The parent is changed only here, so that remembered line hooks are looked up again.
+  void SetParent(TscScript* parent) {
+    FParent = parent;
+    scLineHooksChanged();
+  }
   TscStatement* Statement() const { return FStatement.get(); }
   // The nearest script, this one or a parent, that is a main program.
-  TscScript* MainProgram();
+  TscScript* MainProgram() {
+    TscScript* s = this;
+    while (!s->FMainProg && s->FParent) s = s->FParent;
+    return s;
+  }
 
   // --- state (public fields, as the compiler and the bindings fill them) ---
   TscScript* FParent;
@@ -165,19 +235,20 @@ class TscScript {
   bool FEvaluteRiseError = false;
   bool FIsRunning = false;
   bool FMainProg = true;
-  bool FTerminated = false;
-  bool FExitCalled = false;
-  bool FBreakCalled = false;
-  bool FContinueCalled = false;
   bool FRTTIAdded = false;
-  bool FQuietLines = false;  // the line hook is not called for this script's own statements
   const void* FAddedBy = nullptr;
   std::function<void(TscScript&, const QString& unitName, QString& unitText)> FOnGetUnit;
   std::function<void(TscScript&, const QString& unitName, QString& ilText)> FOnGetILUnit;
   TscGetVarValueEvent FOnGetVarValue;
-  TscRunLineEvent FOnRunLine;
+  TscLineHook FOnRunLine;
 
  private:
+  TscScript* findLineHookScript();
+
+  bool FQuietLines = false;
+  unsigned FLineHookGeneration = 0;
+  TscScript* FLineHookScript = nullptr;
+
   struct Entry {
     QString key;  // upper-cased name
     TscCustomVariable* item;

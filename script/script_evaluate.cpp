@@ -32,7 +32,7 @@ ScriptValue TscScript::Evaluate(const QString& expression) {
   temp.FOnGetVarValue = scope->FOnGetVarValue;
   // The throw-away function itself never reports lines to the host; procedures it calls still
   // do, through their own scripts, so the host can stop an endless loop in one of them.
-  temp.FQuietLines = true;
+  temp.SetQuietLines(true);
   temp.FSyntaxType = FSyntaxType;
   temp.FLines = QStringList{wrapped(FSyntaxType, expression)};
 

@@ -167,20 +167,16 @@ bool TscScript::Run() {
   return true;
 }
 
-TscScript* TscScript::MainProgram() {
-  TscScript* s = this;
-  while (!s->FMainProg && s->FParent) s = s->FParent;
-  return s;
+TscScript* TscScript::findLineHookScript() {
+  for (TscScript* s = this; s; s = s->FParent) {
+    if (s->FQuietLines) return nullptr;
+    if (s->FOnRunLine) return s;
+  }
+  return nullptr;
 }
 
 void TscScript::RunLine(const QString& unitName, const QString& position) {
-  for (TscScript* s = this; s; s = s->FParent) {
-    if (s->FQuietLines) return;
-    if (s->FOnRunLine) {
-      s->FOnRunLine(*s, unitName, position);
-      return;
-    }
-  }
+  if (TscScript* s = LineHookScript()) s->FOnRunLine(*s, unitName, position);
 }
 
 void TscScript::Terminate() {

@@ -13,24 +13,6 @@
 TscStatement::TscStatement(TscScript* program, const QString& sourcePos, const QString& unitName)
     : FProgram(program), FSourcePos(sourcePos), FUnitName(unitName) {}
 
-void TscStatement::RunLine() {
-  const TscScript* p = FProgram;
-  // The common case, a main program without a line hook, needs no walk up the parents.
-  if (!p->FParent && !p->FOnRunLine) return;
-  FProgram->RunLine(FUnitName, FSourcePos);
-}
-
-bool TscStatement::Terminated() const { return FProgram->FTerminated; }
-
-void TscStatement::ExecuteList() {
-  TscScript* p = FProgram;
-  for (TscItemList* item : FItems) {
-    if (p->FTerminated) return;
-    static_cast<TscStatement*>(item)->Execute();
-    if (p->FBreakCalled || p->FContinueCalled || p->FExitCalled) return;
-  }
-}
-
 void TscStatement::Execute() { ExecuteList(); }
 
 bool TscStatement::LoopStopped() {
@@ -58,10 +40,12 @@ void TscAssignmentStmt::SetParts(TscDesignator* designator, TscCustomVariable* e
 void TscAssignmentStmt::Execute() {
   RunLine();
   if (Terminated()) return;
-  if (!Compound()) {
-    FVar->TakeValue(FExpr->ReadValue());
-    return;
-  }
+  FVar->Store(FExpr->ReadValue());
+}
+
+void TscAssignmentStmt::ExecuteCompound() {
+  RunLine();
+  if (Terminated()) return;
   // The target is read before the value, as in  a := a + x.
   ScriptValue old = FVar->ReadValue();
   const ScriptValue value = FExpr->ReadValue();
@@ -118,7 +102,7 @@ void TscAssignPlusStmt::Execute() {
   if (bothInt(old, value)) {
     const std::int64_t sum = std::int64_t(old.ToInt32()) + value.ToInt32();
     if (sum >= INT32_MIN && sum <= INT32_MAX)
-      FVar->TakeInteger(int(sum));
+      FVar->Store(ScriptValue(int(sum)));
     else
       FVar->TakeValue(ScriptValue(sum));
     return;
@@ -193,10 +177,10 @@ void TscIfStmt::Execute() {
     FConditionSource = scValueSource(FCondition.get());
     FConditionOf = FCondition.get();
   }
-  if (FConditionSource->ReadValue().ToBool())
+  if (FConditionSource->IsTrue())
     ExecuteList();
   else
-    FElseStmt->Execute();
+    FElseStmt->ExecuteList();
 }
 
 TscCaseStmt::TscCaseStmt(TscScript* program, const QString& sourcePos, const QString& unitName)

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "script/script.h"
 #include "script/variables.h"
 
 class TscCustomExpression;
@@ -22,15 +23,29 @@ class TscStatement : public TscItemList {
   virtual void Execute();
   void Add(TscStatement* statement) { AddItem(statement); }  // takes ownership
   TscStatement* Statement(int index) const { return static_cast<TscStatement*>(Item(index)); }
+  // Runs the items of this list itself, without the virtual Execute: what Execute does for a
+  // plain statement list (a procedure's body, an else part).
+  void ExecuteList() {
+    TscScript* p = FProgram;
+    for (TscItemList* item : FItems) {
+      if (p->FTerminated) return;
+      static_cast<TscStatement*>(item)->Execute();
+      // Break, continue or exit stop the list here; termination too, as it would before the
+      // next item.
+      if (p->AnyRunFlag()) return;
+    }
+  }
 
   TscScript* FProgram;
   QString FSourcePos;
   QString FUnitName;
 
  protected:
-  void RunLine();
-  void ExecuteList();
-  bool Terminated() const;
+  // Inline, as every statement calls them.
+  void RunLine() {
+    if (TscScript* s = FProgram->LineHookScript()) s->FOnRunLine(*s, FUnitName, FSourcePos);
+  }
+  bool Terminated() const { return FProgram->FTerminated; }
   // The body stopped the loop (break or exit, or termination); continue is cleared.
   bool LoopStopped();
 };
@@ -54,7 +69,8 @@ class TscAssignmentStmt : public TscStatement {
   virtual ScriptValue Combine(const ScriptValue& old, const ScriptValue& value);
   // A compound assignment that can change the target in place does so and returns true.
   virtual bool AppendInPlace(ScriptValue& old, const ScriptValue& value) { (void)old, (void)value; return false; }
-  virtual bool Compound() const { return false; }
+  // target := Combine(target, value), the target read first: the compound assignments' Execute.
+  void ExecuteCompound();
 };
 
 // target := target + value, with integer sums and text appends taken without a detour.
@@ -65,30 +81,29 @@ class TscAssignPlusStmt : public TscAssignmentStmt {
  protected:
   ScriptValue Combine(const ScriptValue& old, const ScriptValue& value) override;
   bool AppendInPlace(ScriptValue& old, const ScriptValue& value) override;
-  bool Compound() const override { return true; }
  private:
   bool appendStored();
 };
 class TscAssignMinusStmt : public TscAssignmentStmt {
  public:
   using TscAssignmentStmt::TscAssignmentStmt;
+  void Execute() override { ExecuteCompound(); }
  protected:
   ScriptValue Combine(const ScriptValue& old, const ScriptValue& value) override;
-  bool Compound() const override { return true; }
 };
 class TscAssignMulStmt : public TscAssignmentStmt {
  public:
   using TscAssignmentStmt::TscAssignmentStmt;
+  void Execute() override { ExecuteCompound(); }
  protected:
   ScriptValue Combine(const ScriptValue& old, const ScriptValue& value) override;
-  bool Compound() const override { return true; }
 };
 class TscAssignDivStmt : public TscAssignmentStmt {
  public:
   using TscAssignmentStmt::TscAssignmentStmt;
+  void Execute() override { ExecuteCompound(); }
  protected:
   ScriptValue Combine(const ScriptValue& old, const ScriptValue& value) override;
-  bool Compound() const override { return true; }
 };
 
 // The assignment the compiler makes for  target := expression  with a written modifier ('+',

@@ -9,7 +9,7 @@
 
 void TscWhileStmt::Execute() {
   RunLine();
-  while (!Terminated() && FCondition->GetValue().ToBool()) {
+  while (!Terminated() && FCondition->IsTrue()) {
     ExecuteList();
     if (LoopStopped()) break;
     RunLine();
@@ -22,7 +22,7 @@ void TscRepeatStmt::Execute() {
   while (!Terminated()) {
     ExecuteList();
     if (LoopStopped()) break;
-    bool c = FCondition->GetValue().ToBool();
+    bool c = FCondition->IsTrue();
     if (FInverseCondition ? !c : c) break;
     RunLine();
   }
@@ -45,7 +45,7 @@ void TscForStmt::Execute() {
     if (wide)
       FVariable->TakeValue(ScriptValue(i));
     else
-      FVariable->TakeInteger(int(i));
+      FVariable->Store(ScriptValue(int(i)));
     ExecuteList();
     if (LoopStopped() || i == b) break;
     i += FDown ? -1 : 1;
@@ -85,7 +85,7 @@ void TscCppForStmt::Execute() {
   RunLine();
   if (Terminated()) return;
   FFirstStmt->Execute();
-  while (!Terminated() && (!FExpression || FExpression->GetValue().ToBool())) {
+  while (!Terminated() && (!FExpression || FExpression->IsTrue())) {
     ExecuteList();
     if (LoopStopped()) break;
     FSecondStmt->Execute();

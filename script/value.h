@@ -16,6 +16,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <vector>
 
@@ -102,6 +103,12 @@ class ScriptValue {
   }
   ~ScriptValue() {
     if (OnHeap()) releaseHeap();
+  }
+  // Moves the value at from into the raw storage at to, bit by bit (every kind may be moved in
+  // memory, see the move constructor). Afterwards from is raw storage: it holds no value and is
+  // not destroyed.
+  static void Relocate(ScriptValue* to, ScriptValue* from) noexcept {
+    std::memcpy(static_cast<void*>(to), static_cast<const void*>(from), sizeof(ScriptValue));
   }
 
   static ScriptValue Null();

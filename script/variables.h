@@ -42,6 +42,9 @@ class TscCustomVariable : public TscItemList {
 
   virtual ScriptValue GetValue();
   virtual void SetValue(const ScriptValue& value);  // nothing when read-only
+  // The value converted as a condition converts it; a comparison answers without making a
+  // value first.
+  virtual bool IsTrue() { return ReadValue().ToBool(); }
   // SetValue for a value the caller no longer needs: it is moved, not copied, where it can be.
   virtual void TakeValue(ScriptValue&& value) { SetValue(value); }
 
@@ -64,13 +67,14 @@ class TscCustomVariable : public TscItemList {
   // this way.
   bool ReadsStorage() const { return FPlainStorage && !FOnGetVarValue; }
   ScriptValue ReadValue() { return ReadsStorage() ? FValue : GetValue(); }
-  // The same for writing: TakeValue of an Integer into a writable plain Integer variable or
-  // parameter stores it as it is, so the interpreter stores it directly.
-  void TakeInteger(int value) {
-    if (FPlainStorage && !FIsReadOnly && FTyp == fvtInt)
-      FValue = ScriptValue(value);
+  // The same for writing: a writable plain variable or parameter keeps a value of its declared
+  // kind (any value when it is a Variant) as it is, so the interpreter stores that directly and
+  // leaves conversions to TakeValue.
+  void Store(ScriptValue&& value) {
+    if (FPlainStorage && !FIsReadOnly && StoresAsIs(value.Kind()))
+      FValue = std::move(value);
     else
-      TakeValue(ScriptValue(value));
+      TakeValue(std::move(value));
   }
 
   QString FName;
@@ -88,9 +92,23 @@ class TscCustomVariable : public TscItemList {
   TscGetVarValueEvent FOnGetVarValue;
 
  protected:
-  // Set by the classes whose GetValue is the stored value unless a value hook is set; a class
-  // derived from one of them that reads its value another way must clear it.
+  // Set by the classes whose GetValue is the stored value unless a value hook is set, and whose
+  // TakeValue stores a value of the declared kind unchanged; a class derived from one of them
+  // that reads or writes its value another way must clear it.
   bool FPlainStorage = false;
+
+ private:
+  bool StoresAsIs(ValueKind kind) const {
+    switch (FTyp) {
+      case fvtInt: return kind == ValueKind::Integer;
+      case fvtInt64: return kind == ValueKind::Int64;
+      case fvtFloat: return kind == ValueKind::Double || kind == ValueKind::Date;
+      case fvtBool: return kind == ValueKind::Boolean;
+      case fvtString: return kind == ValueKind::String;
+      case fvtVariant: return true;
+      default: return false;
+    }
+  }
 };
 
 // A typed variable: assignment converts the value to the declared type.
@@ -126,7 +144,7 @@ class TscParamItem : public TscCustomVariable {
  public:
   TscParamItem(const QString& name, TscVarType typ, const QString& typeName, bool isOptional,
                bool isVarParam);
-  void TakeValue(ScriptValue&& value) override { FValue = std::move(value); }
+  void TakeValue(ScriptValue&& value) final { FValue = std::move(value); }
 
   bool FIsVarParam;
   bool FIsOptional;

@@ -1,9 +1,15 @@
 // The interpreter's short paths give the same results as the general ones: names looked up
-// without upper-casing a copy, CallFunction's remembered lookup, direct calls, values copied
-// and moved inline, text appended from where it is stored.
+// without upper-casing a copy, CallFunction's remembered lookup, direct calls and the frames of
+// recursive calls, line hooks remembered per script, values copied and moved inline, text
+// appended from where it is stored.
 #include <gtest/gtest.h>
 
+#include <QStringList>
+
+#include <functional>
+
 #include "interp_builder.h"
+#include "script/helpers.h"
 #include "script/script_error.h"
 
 using namespace build;
@@ -124,6 +130,159 @@ TEST(DirectCall, NestedCallsAsArgumentsGetTheirOwnValues) {
   EXPECT_EQ(outer->FKind, dkCall);
   EXPECT_EQ(outer->GetValue(), ScriptValue(10));
   delete outer;
+}
+
+TEST(DirectCall, ARecursiveCallWithoutAnArgumentUsesTheDefaultAndKeepsTheCallersValue) {
+  // function Depth(n: Integer; k: Integer = 5): Integer;
+  // begin if n > 0 then Result := Depth(n - 1) + k else Result := k end;
+  // Depth(1, 100): the inner level sees k = 5, the outer its own 100 again: 105.
+  TscScript script;
+  TscProcVariable* depth = Function(script, "Depth", fvtInt, {"n"});
+  depth->AddParameter("k", fvtInt, QString(), false, true, ScriptValue(5));
+  TscScript& local = *depth->Program();
+  auto* test = Add(*local.Statement(), new TscIfStmt(&local));
+  test->FCondition.reset(Expr(local, {v("n"), op(">"), c(0)}));
+  Assign(*test, local, "Result",
+         {d(Call(local, depth, {Expr(local, {v("n"), op("-"), c(1)})})), op("+"), v("k")});
+  Assign(*test->FElseStmt, local, "Result", {v("k")});
+  EXPECT_EQ(script.CallFunction("Depth", ScriptValue::ArrayOf({1, 100})), ScriptValue(105));
+  EXPECT_EQ(script.CallFunction("Depth", ScriptValue::ArrayOf({2})), ScriptValue(15));
+}
+
+TEST(DirectCall, ARecursiveCallWithMoreArgumentsThanParametersLeavesResultUnassigned) {
+  // function Extra(n: Integer): Variant; begin if n > 0 then Result := Extra(n - 1, 99) end;
+  // The surplus argument is dropped: the inner level returns nothing.
+  TscScript script;
+  TscProcVariable* extra = Function(script, "Extra", fvtVariant, {"n"});
+  TscScript& local = *extra->Program();
+  auto* test = Add(*local.Statement(), new TscIfStmt(&local));
+  test->FCondition.reset(Expr(local, {v("n"), op(">"), c(0)}));
+  Assign(*test, local, "Result",
+         {d(Call(local, extra, {Expr(local, {v("n"), op("-"), c(1)}), Expr(local, {c(99)})}))});
+  EXPECT_TRUE(script.CallFunction("Extra", ScriptValue::ArrayOf({1})).IsEmpty());
+}
+
+TEST(DirectCall, TheCallersResultSurvivesARecursiveCall) {
+  // function Keep(n: Integer): Integer; begin Result := n; if n > 0 then Keep(n - 1) end;
+  TscScript script;
+  TscProcVariable* keep = Function(script, "Keep", fvtInt, {"n"});
+  TscScript& local = *keep->Program();
+  Assign(*local.Statement(), local, "Result", {v("n")});
+  auto* test = Add(*local.Statement(), new TscIfStmt(&local));
+  test->FCondition.reset(Expr(local, {v("n"), op(">"), c(0)}));
+  CallStmt(*test, local, Call(local, keep, {Expr(local, {v("n"), op("-"), c(1)})}));
+  EXPECT_EQ(script.CallFunction("Keep", ScriptValue::ArrayOf({3})), ScriptValue(3));
+}
+
+TEST(DirectCall, ALocalScriptGainingVariablesDuringARecursionKeepsEveryLevel) {
+  // function R(n: Integer): Integer;
+  // begin if n = 1 then try Fail except end;
+  //   if n > 0 then Result := R(n - 1) + n else Result := 0 end;
+  // Without the system module the except part creates ExceptionClassName and ExceptionMessage
+  // in R's own script at the third level, so the fourth level lays out a larger frame while the
+  // levels above it still hold the smaller one.
+  TscScript script;
+  TscMethodHelper* fail = script.AddMethod(
+      QStringLiteral("procedure Fail"),
+      TscCallMethod([](TscHostObject*, const TscHostClass*, const QString&,
+                       std::vector<ScriptValue>&) -> ScriptValue {
+        throw ScriptError(QStringLiteral("failed"));
+      }));
+  TscProcVariable* r = Function(script, "R", fvtInt, {"n"});
+  TscScript& local = *r->Program();
+  auto* once = Add(*local.Statement(), new TscIfStmt(&local));
+  once->FCondition.reset(Expr(local, {v("n"), op("="), c(1)}));
+  auto* guarded = Add(*once, new TscTryStmt(&local));
+  guarded->FIsExcept = true;
+  CallStmt(*guarded, local, Call(local, fail));
+  auto* test = Add(*local.Statement(), new TscIfStmt(&local));
+  test->FCondition.reset(Expr(local, {v("n"), op(">"), c(0)}));
+  Assign(*test, local, "Result",
+         {d(Call(local, r, {Expr(local, {v("n"), op("-"), c(1)})})), op("+"), v("n")});
+  Assign(*test->FElseStmt, local, "Result", {c(0)});
+  EXPECT_EQ(script.CallFunction("R", ScriptValue::ArrayOf({3})), ScriptValue(6));
+  EXPECT_EQ(local.Variable("ExceptionMessage"), ScriptValue("failed"));
+  EXPECT_EQ(script.CallFunction("R", ScriptValue::ArrayOf({4})), ScriptValue(10));
+}
+
+// --- line hooks ---
+
+// A procedure P whose statements are at the positions 1:1, 2:1, ... in order.
+class LineHookTest : public ::testing::Test {
+ protected:
+  LineHookTest() {
+    Var(script, "x", fvtInt, 0);
+    proc = Function(script, "P", fvtInt, {}, false);
+    CallStmt(*script.Statement(), script, Call(script, proc));
+  }
+  // Appends a statement to P at the next position.
+  template <class S>
+  S* positioned(S* statement) {
+    statement->FSourcePos = QStringLiteral("%1:1").arg(++lines);
+    return statement;
+  }
+  void assignInP(int value) {
+    positioned(Assign(*proc->Program()->Statement(), *proc->Program(), "x", {c(value)}));
+  }
+  // P calls a host procedure that runs `action`.
+  void hostCallInP(std::function<void()> action) {
+    TscMethodHelper* method = script.AddMethod(
+        QStringLiteral("procedure Host%1").arg(lines),
+        TscCallMethod([action](TscHostObject*, const TscHostClass*, const QString&,
+                               std::vector<ScriptValue>&) {
+          action();
+          return ScriptValue();
+        }));
+    positioned(CallStmt(*proc->Program()->Statement(), *proc->Program(),
+                        Call(*proc->Program(), method)));
+  }
+  void recordLines() {
+    script.FOnRunLine = [this](TscScript&, const QString&, const QString& position) {
+      seen << position;
+    };
+  }
+
+  TscScript script;
+  TscProcVariable* proc = nullptr;
+  int lines = 0;
+  QStringList seen;
+};
+
+TEST_F(LineHookTest, AHookSetWhileAProcedureRunsHearsItsFollowingStatements) {
+  assignInP(1);
+  hostCallInP([this] { recordLines(); });
+  assignInP(2);
+  assignInP(3);
+  script.Execute();
+  EXPECT_EQ(seen, (QStringList{"3:1", "4:1"}));
+}
+
+TEST_F(LineHookTest, AHookRemovedWhileAProcedureRunsIsNoLongerCalled) {
+  recordLines();
+  assignInP(1);
+  hostCallInP([this] { script.FOnRunLine = nullptr; });
+  assignInP(2);
+  script.Execute();
+  EXPECT_EQ(seen, (QStringList{"", "1:1", "2:1"}));  // the main program's call of P first
+}
+
+TEST(LineHooks, AScriptGivenAnotherParentReportsToThatParentsHook) {
+  TscScript silent, listening;
+  QStringList seen;
+  listening.FOnRunLine = [&seen](TscScript&, const QString&, const QString& position) {
+    seen << position;
+  };
+  TscScript child(&silent);
+  Var(child, "x", fvtInt, 0);
+  Assign(*child.Statement(), child, "x", {c(1)})->FSourcePos = QStringLiteral("7:3");
+  child.Execute();
+  EXPECT_TRUE(seen.isEmpty());
+  child.SetParent(&listening);
+  child.Execute();
+  EXPECT_EQ(seen, QStringList{"7:3"});
+  child.SetQuietLines(true);
+  child.Execute();
+  EXPECT_EQ(seen, QStringList{"7:3"});
 }
 
 // --- values ---

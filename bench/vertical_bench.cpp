@@ -6,24 +6,16 @@
 // store, as in the program.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 
 #include <memory>
 
-#include "report/engine/font_substitutions.h"
-#include "report/engine/install_engine.h"
-#include "report/engine/report_script.h"
 #include "report/model/band_kinds.h"
 #include "report/model/custom_preview_pages.h"
 #include "report/model/data_band.h"
 #include "report/model/engine_options.h"
 #include "report/model/memo_view.h"
 #include "report/model/report.h"
-#include "report/model/report_classes.h"
 #include "report/model/report_page.h"
-#include "report/store/install_preview_pages.h"
-#include "report/store/xml_serializer.h"
-#include "script/compiler.h"
 
 namespace {
 
@@ -96,19 +88,3 @@ void BM_PrepareCrossTable(benchmark::State& state) {
 BENCHMARK(BM_PrepareCrossTable)->Arg(12)->Arg(48)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  stroval::RegisterFontSubstitutions();
-  rpRegisterReportClasses();
-  rpInstallXMLSerializer();
-  rpInstallPreviewPages();
-  rpInstallEngine();
-  rpInstallReportScript();
-  scInstallCompiler();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

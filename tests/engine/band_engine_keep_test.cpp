@@ -17,11 +17,6 @@ class Keeping : public EngineWithRealServices {
     data->SetRowCount(rows);
     return data;
   }
-  static QList<double> Tops(const QList<PreparedBand>& bands) {
-    QList<double> tops;
-    for (const PreparedBand& band : bands) tops << static_cast<double>(band.Top);
-    return tops;
-  }
 
   TrpReportPage* Page = nullptr;
 };

@@ -21,11 +21,6 @@ class PageFlow : public EngineWithRealServices {
     data->SetRowCount(rows);
     return data;
   }
-  static QList<double> Tops(const QList<PreparedBand>& bands) {
-    QList<double> tops;
-    for (const PreparedBand& band : bands) tops << static_cast<double>(band.Top);
-    return tops;
-  }
 
   TrpReportPage* Page = nullptr;
 };

@@ -106,6 +106,12 @@ class EngineWithRealServices : public ::testing::Test {
       if (band.Name == name) found << band;
     return found;
   }
+  // The tops of `bands`, in their order.
+  static QList<double> Tops(const QList<PreparedBand>& bands) {
+    QList<double> tops;
+    for (const PreparedBand& band : bands) tops << static_cast<double>(band.Top);
+    return tops;
+  }
   // The names of the bands of page `index`, in the order they were recorded.
   QStringList BandNames(int index) const {
     QStringList names;

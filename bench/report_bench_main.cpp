@@ -5,23 +5,13 @@
 #include <QGuiApplication>
 
 #include "report/engine/font_substitutions.h"
-#include "report/engine/install_engine.h"
-#include "report/engine/report_script.h"
-#include "report/model/report_classes.h"
-#include "report/store/install_preview_pages.h"
-#include "report/store/xml_serializer.h"
-#include "script/compiler.h"
+#include "report_services.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   stroval::RegisterFontSubstitutions();
-  rpRegisterReportClasses();
-  rpInstallXMLSerializer();
-  rpInstallPreviewPages();
-  rpInstallEngine();
-  rpInstallReportScript();
-  scInstallCompiler();
+  InstallReportServices();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -3,6 +3,7 @@
 // prepared-pages store, with a data set "Rows" the tests fill; builders for pages, named bands
 // and text objects, since these tests read objects back from the store by name; and readers of
 // the prepared pages as the store rebuilds them.
+#include "report_services.h"
 #include "band_engine_fixture.h"
 #include "report/engine/report_script.h"
 #include "report/model/custom_outline.h"
@@ -24,12 +25,7 @@ struct PreparedBand {
 class EngineWithRealServices : public ::testing::Test {
  protected:
   void SetUp() override {
-    rpRegisterReportClasses();
-    rpInstallXMLSerializer();
-    rpInstallPreviewPages();
-    rpInstallEngine();
-    rpInstallReportScript();
-    scInstallCompiler();
+    InstallReportServices();
     Report = std::make_unique<TrpReport>();
     Report->EngineOptions().SetNewSilentMode(simSilent);
     Rows.SetUserName(QStringLiteral("Rows"));

@@ -9,6 +9,7 @@
 
 #include <functional>
 
+#include "report_services.h"
 #include "report/engine/color_names.h"
 #include "report/engine/install_engine.h"
 #include "report/engine/report_script.h"
@@ -34,11 +35,7 @@ namespace {
 class DialogPageForm : public ::testing::Test {
  protected:
   void SetUp() override {
-    rpRegisterReportClasses();
-    rpInstallXMLSerializer();
-    rpInstallPreviewPages();
-    rpInstallEngine();
-    rpInstallReportScript();
+    InstallReportServices();
     rpInstallPreview();
     Report = std::make_unique<TrpReport>();
     Report->EngineOptions().SetNewSilentMode(simSilent);

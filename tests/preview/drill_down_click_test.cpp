@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "report_services.h"
 #include "report/engine/install_engine.h"
 #include "report/engine/report_script.h"
 #include "report/model/band_kinds.h"
@@ -31,11 +32,7 @@ constexpr Extended kMargin = 10;  // mm
 class DrillDownClick : public ::testing::Test {
  protected:
   void SetUp() override {
-    rpRegisterReportClasses();
-    rpInstallXMLSerializer();
-    rpInstallPreviewPages();
-    rpInstallEngine();
-    rpInstallReportScript();
+    InstallReportServices();
     Report = std::make_unique<TrpReport>();
     Report->EngineOptions().SetNewSilentMode(simSilent);
     auto* page = new TrpReportPage(Report.get());

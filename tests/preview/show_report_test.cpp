@@ -2,12 +2,6 @@
 // maximised, the report is prepared inside it, and the page appears at page width with the sheet
 // drawn twice, the copy 532 units x zoom lower.
 #include <QApplication>
-#include <QComboBox>
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QLineEdit>
-#include <QStyle>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -24,27 +18,12 @@
 #include "report/preview/preview_workspace.h"
 #include "report/store/install_preview_pages.h"
 #include "report/store/xml_serializer.h"
+#include "preview_snapshot.h"
 #include "worksheet_report.h"
 
 namespace {
 
-// What the test saw of the window once the page was there.
-struct Seen {
-  bool Window = false;
-  bool Maximised = false;
-  QString Caption;
-  QString Status;
-  QString PageBox;
-  QString OfLabel;
-  QString ZoomText;
-  long double Zoom = 0;
-  long double PageWidthZoom = 0;
-  QRect Page;
-  QImage Image;
-  // The view scrolled down as far as it goes (a maximised window is shorter than the page).
-  QImage Scrolled;
-  int ScrolledBy = 0;
-};
+using Seen = PreviewSnapshot;
 
 bool isInk(QColor c) {
   return c.red() + c.green() + c.blue() < 3 * 160;
@@ -83,41 +62,10 @@ class ShowReport : public ::testing::Test {
     rpReportServices() = TrpReportServices{};
   }
 
-  // Watches the modal window until the prepared page is laid out and painted, notes what it
-  // shows, and closes it.
+  // Shows the report and looks at the window, the view scrolled down to the sheet's copy.
   Seen ShowAndLook() {
-    Seen seen;
-    QTimer poll;
-    QElapsedTimer clock;
-    clock.start();
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-      auto* form = qobject_cast<TrpPreviewForm*>(QApplication::activeModalWidget());
-      if (!form) return;
-      TrpPreview& preview = *form->PreviewControl();
-      const bool ready = preview.PageCount() == 1 && !preview.Running() && preview.Workspace()->PageList().Count() == 1;
-      if (!ready && clock.elapsed() < 20000) return;
-      seen.Window = true;
-      seen.Maximised = form->windowState() & Qt::WindowMaximized;
-      seen.Caption = form->windowTitle();
-      seen.Status = form->StatusText(0);
-      seen.PageBox = form->PageE->text();
-      seen.OfLabel = form->OfNL->text();
-      seen.ZoomText = form->ZoomCB->currentText();
-      seen.Zoom = preview.Zoom();
-      const int sb = preview.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-      seen.PageWidthZoom = (preview.Workspace()->width() - sb - 26) / 794.0L;
-      seen.Page = preview.Workspace()->ScreenBounds(0);
-      TrpPreviewWorkspace& ws = *preview.Workspace();
-      seen.Image = ws.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-      const int before = ws.VertPosition();
-      ws.SetVertPosition(before + int(rpRound(worksheet::kCopyShift * seen.Zoom)));
-      seen.ScrolledBy = ws.VertPosition() - before;
-      seen.Scrolled = ws.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-      form->close();
-    });
-    poll.start(20);
-    Report->ShowReport();
-    return seen;
+    return rpSnapshotPreview([this] { Report->ShowReport(); },
+                             [](long double zoom) { return int(rpRound(worksheet::kCopyShift * zoom)); });
   }
 
   std::unique_ptr<TrpReport> Report;

@@ -4,13 +4,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDropEvent>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -28,6 +25,7 @@
 #include "report/preview/preview_workspace.h"
 #include "report/print/print_job_install.h"
 #include "report/store/install_preview_pages.h"
+#include "preview_snapshot.h"
 
 namespace {
 
@@ -79,43 +77,9 @@ TEST(WorksheetEndToEnd, PrintOpensThePreviewWithTheSheetTwice) {
   drop(labels[0], window.paneWord(1, 1));
   drop(labels[1], window.paneWord(5, 3));
 
-  struct {
-    bool Window = false, Maximised = false;
-    QString Caption, Status, PageBox, OfLabel;
-    long double Zoom = 0, PageWidthZoom = 0;
-    QRect Page;
-    QImage Image;
-    QImage Scrolled;  // scrolled down as far as the view goes
-    int ScrolledBy = 0;
-  } seen;
-  QTimer poll;
-  QElapsedTimer clock;
-  clock.start();
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    auto* form = qobject_cast<TrpPreviewForm*>(QApplication::activeModalWidget());
-    if (!form) return;
-    TrpPreview& preview = *form->PreviewControl();
-    if ((preview.PageCount() != 1 || preview.Running()) && clock.elapsed() < 20000) return;
-    seen.Window = true;
-    seen.Maximised = form->windowState() & Qt::WindowMaximized;
-    seen.Caption = form->windowTitle();
-    seen.Status = form->StatusText(0);
-    seen.PageBox = form->PageE->text();
-    seen.OfLabel = form->OfNL->text();
-    seen.Zoom = preview.Zoom();
-    const int sb = preview.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    seen.PageWidthZoom = (preview.Workspace()->width() - sb - 26) / 794.0L;
-    seen.Page = preview.Workspace()->ScreenBounds(0);
-    TrpPreviewWorkspace& ws = *preview.Workspace();
-    seen.Image = ws.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const int before = ws.VertPosition();
-    ws.SetVertPosition(before + 100000);
-    seen.ScrolledBy = ws.VertPosition() - before;
-    seen.Scrolled = ws.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    form->close();
-  });
-  poll.start(20);
-  QTest::mouseClick(window.btnPrint, Qt::LeftButton);
+  // Scrolled down by the copy's distance, so the copy stands where the sheet stood.
+  const PreviewSnapshot seen = rpSnapshotPreview([&] { QTest::mouseClick(window.btnPrint, Qt::LeftButton); },
+                                                 [](long double zoom) { return int(rpRound(532 * zoom)); });
   rpReportServices() = TrpReportServices{};
 
   ASSERT_TRUE(seen.Window);

@@ -188,19 +188,23 @@ TEST_F(VerticalBands, AColumnWiderThanThePageStartsEachPartWithoutAnEmptyOne) {
   EXPECT_EQ(Objects(1, "Cell"), (QList<Placed>{{"2", 0, 0}}));
 }
 
-TEST_F(VerticalBands, ARowAllowedToSplitMovesWholeWithItsColumns) {
+TEST_F(VerticalBands, ARowAllowedToSplitTakesItsColumnsAlongIntoBothParts) {
   using Row = MemoryDataSet::Row;
   for (int i = 1; i <= 11; ++i) Rows.Rows.push_back(Row{{"name", QString::number(i)}});
   auto* rows = AddBand<TrpMasterData>("RowBand", 100, 100);
   rows->SetDataSet(&Rows);
   rows->SetAllowSplit(true);
   AddVertical<TrpMasterData>("ColBand", 0, 100)->SetRowCount(2);
+  AddMemo(rows, "Label", QStringLiteral("[Rows.\"name\"]"), 500, 80);
   AddMemo(rows, "Cell", QStringLiteral("[Rows.\"name\"]:[Line]"), 0, 80)->SetTop(80);
   ASSERT_TRUE(Prepare());
-  // Ten rows of 100 fill 1046.9 units; the eleventh does not fit the 46.9 left.
+  // Ten rows of 100 fill 1046.9 units; of the eleventh the label fits the 46.9 left, its cells
+  // go on at the top of the next page.
   ASSERT_EQ(PageCount(), 2);
   EXPECT_EQ(Texts(0, "Cell").size(), 20);
-  EXPECT_EQ(Objects(1, "Cell"), (QList<Placed>{{"11:1", 0, 80}, {"11:2", 100, 80}}));
+  EXPECT_EQ(Objects(0, "Label").last(), (Placed{"11", 500, 1000}));
+  const double rest = 80 - (kPrintableHeight - 1000);
+  EXPECT_EQ(Objects(1, "Cell"), (QList<Placed>{{"11:1", 0, rest}, {"11:2", 100, rest}}));
 }
 
 TEST_F(VerticalBands, VerticalGroupsOpenAndCloseAcrossEachRow) {

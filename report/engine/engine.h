@@ -154,6 +154,7 @@ class TrpEngine : public TrpCustomEngine {
     QHash<const TrpComponent*, int> PageParts;  // copies beyond page part 0
     int PagePart = 0;                           // the part the next copy goes to
     QList<TrpBand*> HeaderList;                 // vertical headers reprinted on each part
+    TrpBand* Copying = nullptr;                 // the vertical band whose objects are evaluated
   };
   void AttachVerticalObjects(TrpReportPage& page);
   void DetachVerticalObjects();

@@ -93,7 +93,7 @@ void TrpEngine::DoShow(TrpBand& band) {
   Stretch(band);
   // The vertical bands' copies join the band before the fit test: they count for its height
   // and split with it.
-  const bool crossed = CrossesVerticalBands(band);
+  const bool crossed = band.Visible() && CrossesVerticalBands(band);
   if (crossed) ShowVerticalBands(band);
   const bool tested = band.Visible() && !needsNoRoom(band) && !IsMultiColumn(band) && !FRedirection;
   if (!tested || MakeRoomFor(band)) Place(band);

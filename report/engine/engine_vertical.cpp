@@ -5,6 +5,8 @@
 // fit test, so they stretch it and split with it. What does not fit the page's width goes to the
 // following pages (the overflow pages), and the master band is recorded there part by part, at
 // the same height on every page.
+#include <QScopedValueRollback>
+
 #include <algorithm>
 
 #include "report/engine/aggregate.h"
@@ -44,8 +46,9 @@ void collectFooterData(const TrpDataNode& node, QHash<TrpBand*, TrpBand*>& out) 
 }  // namespace
 
 // The objects found within vertical bands become theirs for the run. Their aggregate calls are
-// fed by the vertical data band when they sit in a vertical footer (totals across a row), else
-// by the horizontal data band whose footer they come from (totals per vertical column).
+// fed by the vertical data band when they sit in a vertical footer (totals across a row, or over
+// all the cells of the rows where a horizontal footer meets it), else by the horizontal data band
+// whose footer they come from (totals per vertical column).
 void TrpEngine::AttachVerticalObjects(TrpReportPage& page) {
   TrpPageBands* bands = FBands.value(&page).get();
   if (!bands || bands->Vertical.Objects.isEmpty()) return;
@@ -55,9 +58,12 @@ void TrpEngine::AttachVerticalObjects(TrpReportPage& page) {
   for (const auto& master : bands->Vertical.Masters) collectFooterData(*master, footerData);
   for (auto it = bands->Vertical.Objects.cbegin(); it != bands->Vertical.Objects.cend(); ++it) {
     TrpBand* vertical = it.key();
+    TrpBand* const verticalData = footerData.value(vertical);
     for (const TrpVerticalObject& item : it.value()) {
-      TrpBand* data = footerData.value(vertical, footerData.value(item.Origin));
-      FAggregates->AddVerticalObject(*item.Object, item.Origin, data, *vertical);
+      // Where a horizontal footer meets a vertical one: the total over the cells of the rows.
+      TrpBand* const rowData = verticalData ? footerData.value(item.Origin) : nullptr;
+      TrpBand* const data = verticalData ? verticalData : footerData.value(item.Origin);
+      FAggregates->AddVerticalObject(*item.Object, item.Origin, data, *vertical, rowData);
     }
   }
 }
@@ -146,6 +152,7 @@ void TrpEngine::ShowVerticalBand(TrpBand& band) {
   if (dataRow) {
     FAggregates->AddValue(master, CurVColumn());
     FAggregates->AddValue(band, 0, &master);
+    FAggregates->AddCell(band, master, CurVColumn());
   } else if (isFooter(band)) {
     FAggregates->ResetVertical(master, band);
   }
@@ -186,6 +193,7 @@ void TrpEngine::ShowVerticalHeaders(const TrpBand* except) {
 void TrpEngine::CopyVerticalObjects(TrpBand& band) {
   VerticalOutput& output = *FVCollecting;
   TrpBand& master = *output.Master;
+  const QScopedValueRollback copying(output.Copying, &band);
   QHash<TrpComponent*, TrpComponent*> copyOf;
   QHash<TrpComponent*, Extended> growth;
   QList<TrpView*> copies;

@@ -1,7 +1,7 @@
 // Columns through the engine and the real store: a page in columns with its column header and
 // footer and reprinted headers, column offsets in millimetres, a data band in columns whose row
-// moves on when it runs into the footer area, and a page continuing in the last column of the
-// page before.
+// moves on when it runs into the footer area, a page continuing in the last column of the
+// page before, also when a double pass prepares it twice.
 #include "real_services_fixture.h"
 
 namespace {
@@ -146,6 +146,48 @@ TEST_F(Columns, APageContinuingOnThePreviousOneGoesOnInItsLastColumn) {
   EXPECT_EQ(Places(0, "ColumnFooter2"), QStringList{Place(second, 1000)});
   EXPECT_EQ(Places(1, "Rows2"), (QStringList{Place(0, 0), Place(0, 100)}));
   EXPECT_EQ(Places(1, "ColumnFooter2"), QStringList{Place(0, 200)});
+}
+
+// A report prepared again onto the pages of the last one: five rows lie in the first column of
+// page 0; a double pass then continues there with `rows` more rows.
+class ColumnsAppended : public Columns {
+ protected:
+  void PrepareTwice(int firstColumns, int rows) {
+    Page->SetColumns(firstColumns);
+    AddRows(Page, "Rows", 5, 100);
+    ASSERT_TRUE(Prepare());
+    auto* page = Designed<TrpReportPage>(QStringLiteral("Page1"));
+    ASSERT_NE(page, nullptr);
+    page->SetColumns(2);
+    page->SetPrintOnPreviousPage(true);
+    Designed<TrpMasterData>(QStringLiteral("Rows"))->SetRowCount(rows);
+    Report->EngineOptions().SetDoublePass(true);
+    ASSERT_TRUE(Report->PrepareReport(false)) << Report->Errors().join('\n').toStdString();
+  }
+  // The places the second preparation gives its eight rows: the rest of the first column below
+  // the five rows there, then the second column, whose rows start level with the first's.
+  QStringList EightRowsBelowFive() const {
+    const Extended second = 95 * rp01cm;
+    QStringList places;
+    for (int i = 0; i < 5; ++i) places << Place(0, 100 * i);
+    for (int i = 0; i < 5; ++i) places << Place(0, 500 + 100 * i);
+    for (int i = 0; i < 3; ++i) places << Place(second, 500 + 100 * i);
+    return places;
+  }
+};
+
+// The first pass leaves page 0 in its second column; the final pass starts again where the first
+// one did, in the first.
+TEST_F(ColumnsAppended, TheFinalPassStartsInTheColumnThePageHadBeforeTheFirstPass) {
+  PrepareTwice(2, 8);
+  ASSERT_EQ(PageCount(), 1);
+  EXPECT_EQ(Places(0, "Rows"), EightRowsBelowFive());
+}
+
+TEST_F(ColumnsAppended, APageWithoutAColumnRecordBeforeTheFirstPassHasNoneBeforeTheFinalOne) {
+  PrepareTwice(1, 8);
+  ASSERT_EQ(PageCount(), 1);
+  EXPECT_EQ(Places(0, "Rows"), EightRowsBelowFive());
 }
 
 }  // namespace

@@ -96,7 +96,10 @@ void TrpEngine::InitPage() {
     Store().SetCurPage(Store().GetCount() - 1);
     int column = 1;
     Extended position = 0;
-    if (Store().GetLastColumnPos(column, position)) {
+    // Only a page that has the column the page before was left in goes on in it: a page with
+    // fewer columns (or none) has wider bands, which would run past the page's right edge there,
+    // so it goes on below the bands of all columns.
+    if (Store().GetLastColumnPos(column, position) && column <= FPage->Columns()) {
       SetCurColumn(column);
       FPageCurX = position;
       SetCurX(position);
@@ -267,7 +270,10 @@ void TrpEngine::EndPage() {
   // Taken before the column footer moves CurY: an endless page ends below both footers.
   const Extended pageHeight = GetPageHeight();
   ShowBand(TrpColumnFooter::StaticClassInfo());
+  // A page without columns that went on below a page in columns spans all of them: a page
+  // continuing after it starts below it in the first column, so the record goes.
   if (FPage->Columns() > 1) Store().UpdatePageLastColumn(CurColumn(), false, FPageCurX);
+  else Store().UpdatePageLastColumn(1, true, 0);
   if (!FIsLastPage) {
     SetCurColumn(1);
     FPageCurX = 0;

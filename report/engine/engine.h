@@ -96,6 +96,8 @@ class TrpEngine : public TrpCustomEngine {
   void AddPageOutline();
   TrpBand* FindPageBand(const TrpClassInfo& kind) const;
   Extended ChainHeight(TrpBand* band) const;
+  Extended ReprintedHeadersHeight() const;
+  bool ShownAgain(const HeaderItem& item) const;
   Extended ColumnPosition(int column) const;
 
   // --- showing a band (engine_show_band.cpp) ---------------------------------------------------

@@ -20,6 +20,12 @@ bool isKind(const TrpBand* band, const TrpClassInfo& kind) {
   return band && band->ClassInfo().InheritsFrom(kind);
 }
 
+// The page header and the report title open a page; every other header-list band opens a column.
+bool opensPage(const TrpBand* band) {
+  return isKind(band, TrpPageHeader::StaticClassInfo()) ||
+         isKind(band, TrpReportTitle::StaticClassInfo());
+}
+
 }  // namespace
 
 TrpBand* TrpEngine::FindPageBand(const TrpClassInfo& kind) const {
@@ -36,6 +42,25 @@ Extended TrpEngine::ChainHeight(TrpBand* band) const {
 Extended TrpEngine::HeaderHeight() const {
   return ChainHeight(FindPageBand(TrpColumnHeader::StaticClassInfo())) +
          ChainHeight(FindPageBand(TrpPageHeader::StaticClassInfo()));
+}
+
+// The data and group headers the header list shows again at the top of a new page or column,
+// below the page header and the column header that HeaderHeight counts. A header that went into
+// a kept block moves with the block and is not shown again.
+Extended TrpEngine::ReprintedHeadersHeight() const {
+  Extended height = 0;
+  for (const HeaderItem& item : FHeaderList)
+    if (!opensPage(item.Band) && ShownAgain(item)) height += ChainHeight(item.Band);
+  return height;
+}
+
+// Whether the header list shows `item` again at the top of a new page or column: not the band
+// that asked for the new page (it follows anyway), not a header moving inside a kept block, and
+// only the bands that open the page while headers are suppressed.
+bool TrpEngine::ShownAgain(const HeaderItem& item) const {
+  if (item.Band == FStartNewPageBand) return false;
+  if (FKeeping && item.AddedWhileKeeping) return false;
+  return !FDontShowHeaders || opensPage(item.Band);
 }
 
 Extended TrpEngine::FooterHeight() const {
@@ -183,10 +208,8 @@ void TrpEngine::ShowHeaderList(bool forColumn) {
     const bool pageHeader = isKind(band, TrpPageHeader::StaticClassInfo());
     const bool title = isKind(band, TrpReportTitle::StaticClassInfo());
     if (!pageHeader && !title) showColumnHeader();
-    if (band == FStartNewPageBand) continue;
-    if (FKeeping && item.AddedWhileKeeping) continue;
+    if (!ShownAgain(item)) continue;
     if (forColumn && (pageHeader || title || band == FLastBandOnPage)) continue;
-    if (FDontShowHeaders && !pageHeader && !title) continue;
     if (pageHeader && FIsFirstPage && !static_cast<TrpPageHeader*>(band)->PrintOnFirstPage()) {
       if (band->PrintChildIfInvisible() && band->Child()) ShowBand(*band->Child());
       continue;

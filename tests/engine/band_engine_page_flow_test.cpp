@@ -268,6 +268,23 @@ TEST_F(PageFlow, ABandTallerThanAPageGoesOutInPartsKeepingItsObjectsOffsets) {
   }
 }
 
+// Rows of 1000 fit an empty page (1046.9), but not below the header of 100 that opens every page
+// again: a row moved on would end past the page's end there, so it goes out in parts instead.
+TEST_F(PageFlow, ABandTallerThanTheRoomBelowAReprintedHeaderGoesOutInParts) {
+  AddBand<TrpHeader>(Page, "RowsHeader", 0, 100)->SetReprintOnNewPage(true);
+  auto* tall = AddRows(Page, "Tall", 1, 1000);
+  AddMemo(tall, "Top", QStringLiteral("top"), 200);
+  AddMemo(tall, "Bottom", QStringLiteral("bottom"), 200)->SetTop(980);
+  ASSERT_TRUE(Prepare());
+  EXPECT_TRUE(EveryBandInsideItsPage());
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_EQ(BandNames(0), (QStringList{"RowsHeader", "Tall"}));
+  EXPECT_EQ(Tops(Bands(0)), (QList<double>{0, 100}));
+  EXPECT_EQ(Texts(0, "Top"), QStringList{"top"});
+  EXPECT_EQ(BandNames(1), (QStringList{"RowsHeader", "Tall"}));
+  EXPECT_EQ(Texts(1, "Bottom"), QStringList{"bottom"});
+}
+
 TEST_F(PageFlow, AReportDataSetRunsThePagesOncePerRecord) {
   using Row = MemoryDataSet::Row;
   for (const char* name : {"A", "B", "C"}) Rows.Rows.push_back(Row{{"name", QString(name)}});

@@ -114,6 +114,15 @@ class EngineWithRealServices : public ::testing::Test {
     for (const PreparedBand& band : Bands(index)) names << band.Name;
     return names;
   }
+  // Whether every band of every prepared page ends above the end of the printable area.
+  ::testing::AssertionResult EveryBandInsideItsPage(Extended printableHeight = kPrintableHeight) const {
+    for (int i = 0; i < PageCount(); ++i)
+      for (const PreparedBand& band : Bands(i))
+        if (band.Bottom() > printableHeight + 0.0001)
+          return ::testing::AssertionFailure() << band.Name.toStdString() << " on page " << i
+                                               << " ends at " << static_cast<double>(band.Bottom());
+    return ::testing::AssertionSuccess();
+  }
   // The texts of the text objects named `name` on prepared page `index`, in order.
   QStringList Texts(int index, const QString& name) const {
     QStringList texts;

@@ -115,10 +115,10 @@ class EngineWithRealServices : public ::testing::Test {
     return names;
   }
   // Whether every band of every prepared page ends above the end of the printable area.
-  ::testing::AssertionResult EveryBandInsideItsPage(Extended printableHeight = kPrintableHeight) const {
+  ::testing::AssertionResult EveryBandInsideItsPage() const {
     for (int i = 0; i < PageCount(); ++i)
       for (const PreparedBand& band : Bands(i))
-        if (band.Bottom() > printableHeight + 0.0001)
+        if (band.Bottom() > kPrintableHeight + 0.0001)
           return ::testing::AssertionFailure() << band.Name.toStdString() << " on page " << i
                                                << " ends at " << static_cast<double>(band.Bottom());
     return ::testing::AssertionSuccess();

@@ -90,8 +90,15 @@ bool TrpEngine::AddBandOutline(TrpBand& band) {
 }
 
 void TrpEngine::LeaveBandOutline() {
-  Outline()->LevelUp();
+  TrpCustomOutline* outline = Outline();
+  outline->LevelUp();
   FOutlineDepth = std::max(FOutlineDepth - 1, 0);
+  // Back on the page's level: the entries that follow go under the latest page entry, which is
+  // not the parent of the entry just closed when its band ran on over a page end.
+  if (FOutlineDepth == 0 && !FPage->OutlineText().isEmpty()) {
+    outline->LevelRoot();
+    outline->LevelDown(outline->GetCount() - 1);
+  }
 }
 
 void TrpEngine::RunDataBand(TrpDataNode& node) {

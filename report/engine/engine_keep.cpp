@@ -40,10 +40,13 @@ void TrpEngine::EndAllKeeping() {
   FAggregates->EndKeep();
 }
 
-// Whether the kept block and the band waiting for room fit together into an empty column.
+// Whether the kept block and the band waiting for room fit together into an empty column, below
+// the headers shown again above the block there.
 bool TrpEngine::KeptBlockFitsEmptyPage() const {
   const Extended block = CurY() - FKeepCurY + FPendingHeight;
-  return block <= PageHeight() - HeaderHeight() - FooterHeight() + 0.0001;
+  const Extended headersAbove =
+      ReprintedHeadersHeight() + (FKeptHeaderAbove ? ChainHeight(FKeptHeaderAbove) : 0);
+  return block + headersAbove <= PageHeight() - HeaderHeight() - FooterHeight() + 0.0001;
 }
 
 void TrpEngine::CutKeptBlock() {

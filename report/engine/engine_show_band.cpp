@@ -115,9 +115,10 @@ bool TrpEngine::MakeRoomFor(TrpBand& band) {
     DrawSplit(band);
     return false;
   }
-  // A band that cannot fit even into the empty column of a new page, below its headers, is split
-  // rather than moved on to new pages forever.
-  const Extended emptyColumn = GetPageHeight() - FooterHeight() - HeaderHeight();
+  // A band that cannot fit even into the empty column of a new page, below its headers and the
+  // headers shown again there, is split rather than moved on to run past the page's end.
+  const Extended emptyColumn =
+      GetPageHeight() - FooterHeight() - HeaderHeight() - ReprintedHeadersHeight();
   const bool atColumnTop = CurY() <= FFirstColumnY + kTolerance;
   if (band.Height() > emptyColumn + kTolerance) {
     if (!atColumnTop && !IsFirstRow(band)) NewColumn();

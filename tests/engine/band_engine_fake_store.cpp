@@ -144,6 +144,8 @@ void FakeStore::UpdatePageDimensions(TrpReportPage& page, Extended width, Extend
 }
 
 void FakeStore::UpdatePageLastColumn(int column, bool reset, Extended columnPosition) {
+  // Like the real store: without a current page there is nothing to write on.
+  if (CurPage() < 0 || CurPage() >= Pages.size()) return;
   FakePage& page = Pages[CurPage()];
   page.HasLastColumn = !reset;
   page.LastColumn = column;

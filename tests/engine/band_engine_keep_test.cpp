@@ -1,7 +1,7 @@
 // Keeping bands together through the engine and the real store: the footer with the last row,
 // the header with the first row, a whole group with its outline entry and anchor, a band with
 // its chain of children, a kept header re-shown above its moved rows, and a keep given up when
-// the block could not fit even on an empty page.
+// the block could not fit even on an empty page, counting the header shown again above it.
 #include "real_services_fixture.h"
 
 namespace {
@@ -174,6 +174,39 @@ TEST_F(Keeping, AKeepIsGivenUpWhenTheBlockCannotFitAnEmptyPage) {
   EXPECT_EQ(Tops(BandsNamed(0, "Rows")).value(0), 80);
   EXPECT_EQ(BandsNamed(1, "Rows").size(), 6);
   EXPECT_EQ(Tops(BandsNamed(1, "Rows")).value(0), 50);
+}
+
+// A header of 100 above ten kept rows of 100 below a filler row of 30: the rows fill the page
+// down to 1030 and the tenth does not fit. On a new page the header would open the block again,
+// and header and block (1100) would run past the page's end at 1046.9.
+class KeepingBelowAHeader : public Keeping {
+ protected:
+  void PrepareKeptRowsBelowHeader(bool reprinted) {
+    AddRows("Filler", 0, 1, 30);
+    AddBand<TrpHeader>(Page, "RowsHeader", 100, 100)->SetReprintOnNewPage(reprinted);
+    AddRows("Rows", 300, 10, 100)->SetKeepTogether(true);
+    ASSERT_TRUE(Prepare());
+  }
+};
+
+// So the keep is given up: the rows stay below the header, and the tenth goes on alone.
+TEST_F(KeepingBelowAHeader, AKeptBlockCountsTheReprintedHeaderItWouldMoveBelow) {
+  PrepareKeptRowsBelowHeader(true);
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_TRUE(EveryBandInsideItsPage());
+  EXPECT_EQ(Tops(BandsNamed(0, "Rows")).value(0), 130);
+  EXPECT_EQ(BandsNamed(0, "Rows").size(), 9);
+  EXPECT_EQ(BandNames(1), (QStringList{"RowsHeader", "Rows"}));
+  EXPECT_EQ(Tops(Bands(1)), (QList<double>{0, 100}));
+}
+
+TEST_F(KeepingBelowAHeader, AKeptBlockCountsTheHeaderShownAgainAboveIt) {
+  PrepareKeptRowsBelowHeader(false);
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_TRUE(EveryBandInsideItsPage());
+  EXPECT_EQ(BandsNamed(0, "Rows").size(), 9);
+  EXPECT_EQ(BandNames(1), QStringList{"Rows"});
+  EXPECT_EQ(Tops(Bands(1)), QList<double>{0});
 }
 
 }  // namespace

@@ -149,6 +149,10 @@ void TrpEngine::ShowVerticalBand(TrpBand& band) {
   SetCurBand(&band);
   Report().DoAfterPrint(&band);
   band.AfterPrint();
+  // A child band continues the band to the right.
+  TrpBand* const child = band.Child();
+  if (child && (band.Visible() || band.PrintChildIfInvisible()) && !HidesChild(band))
+    ShowVerticalBand(*child);
   if (dataRow) {
     FAggregates->AddValue(master, CurVColumn());
     FAggregates->AddValue(band, 0, &master);

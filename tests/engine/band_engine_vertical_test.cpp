@@ -21,6 +21,22 @@ TEST_F(VerticalBands, ThreeColumnsCrossTwoRowsAtTheirRunningPositions) {
                                                {"B3", 210, 30}}));
 }
 
+TEST_F(VerticalBands, AChildBandContinuesEachVerticalRowToTheRight) {
+  RowsAcrossColumns(3);
+  // Designed beside its vertical band; a child band itself cannot be marked vertical.
+  auto* child = AddBand<TrpChild>("Notes", 0, 0);
+  child->SetLeft(300);
+  child->SetWidth(50);
+  Designed<TrpBand>("ColBand")->SetChild(child);
+  AddMemo(Designed<TrpBand>("RowBand"), "Note", QStringLiteral("n[Line]"), 310, 30);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 1);
+  EXPECT_EQ(Objects(0, "Cell").mid(0, 3),
+            (QList<Placed>{{"A1", 10, 0}, {"A2", 160, 0}, {"A3", 310, 0}}));
+  EXPECT_EQ(Objects(0, "Note").mid(0, 3),
+            (QList<Placed>{{"n1", 110, 0}, {"n2", 260, 0}, {"n3", 410, 0}}));
+}
+
 TEST_F(VerticalBands, HorizontalRowNumbersGoOnAcrossTheVerticalRows) {
   RowsAcrossColumns(3);
   auto* rows = static_cast<TrpBand*>(Report->FindObject(QStringLiteral("RowBand")));

@@ -174,6 +174,7 @@ class TrpEngine : public TrpCustomEngine {
   void RecordBand(TrpBand& band);
   void ShowVerticalBands(TrpBand& master);
   void ShowVerticalBand(TrpBand& band);
+  void OutputVerticalBand(TrpBand& band);
   void MakeVerticalRoomFor(const TrpBand& band);
   void ShowVerticalHeaders(const TrpBand* except);
   void CopyVerticalObjects(TrpBand& band);

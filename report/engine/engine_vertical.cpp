@@ -102,6 +102,9 @@ void TrpEngine::ShowVerticalBands(TrpBand& master) {
   TrpBand* const curBand = CurBand();
   FVCollecting = output.get();
   FVertical = &FBands.value(dynamic_cast<TrpReportPage*>(master.Page()))->Vertical;
+  // The vertical rows are the same across every horizontal row: so are the drill-down keys of
+  // their groups.
+  const QScopedValueRollback lines(FBandLines, QStringList());
   SetCurX(0);
   SetCurVColumn(0);
   auto restore = [&] {
@@ -138,6 +141,18 @@ void TrpEngine::ShowVerticalBand(TrpBand& band) {
   TrpBand& master = *FVCollecting->Master;
   const bool dataRow = dynamic_cast<TrpDataBand*>(&band) != nullptr;
   if (dataRow) SetCurVColumn(CurVColumn() + 1);
+  // Under a folded drill-down group the band is left out; its totals still count.
+  if (FDrillHidden == 0) OutputVerticalBand(band);
+  if (dataRow) {
+    FAggregates->AddValue(master, CurVColumn());
+    FAggregates->AddValue(band, 0, &master);
+    FAggregates->AddCell(band, master, CurVColumn());
+  } else if (isFooter(band)) {
+    FAggregates->ResetVertical(master, band);
+  }
+}
+
+void TrpEngine::OutputVerticalBand(TrpBand& band) {
   SetCurBand(&band);
   band.BeforePrint();
   Report().DoBeforePrint(&band);
@@ -153,13 +168,6 @@ void TrpEngine::ShowVerticalBand(TrpBand& band) {
   TrpBand* const child = band.Child();
   if (child && (band.Visible() || band.PrintChildIfInvisible()) && !HidesChild(band))
     ShowVerticalBand(*child);
-  if (dataRow) {
-    FAggregates->AddValue(master, CurVColumn());
-    FAggregates->AddValue(band, 0, &master);
-    FAggregates->AddCell(band, master, CurVColumn());
-  } else if (isFooter(band)) {
-    FAggregates->ResetVertical(master, band);
-  }
 }
 
 // A band that does not fit the rest of the page's width widens an endless page, else starts the

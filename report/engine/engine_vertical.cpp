@@ -8,6 +8,8 @@
 #include <QScopedValueRollback>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "report/engine/aggregate.h"
 #include "report/engine/engine.h"
@@ -41,6 +43,27 @@ void collectFooterData(const TrpDataNode& node, QHash<TrpBand*, TrpBand*>& out) 
   for (const TrpGroupLevel& level : node.Groups)
     if (level.Footer) out.insert(level.Footer, node.Band);
   for (const auto& detail : node.Details) collectFooterData(*detail, out);
+}
+
+// The copies of one vertical row below grown ones move down along their originals' shift tree.
+void shiftGrownCopies(const std::vector<std::pair<TrpReportComponent*, TrpComponent*>>& made,
+                      const QHash<TrpComponent*, Extended>& growth) {
+  if (growth.isEmpty()) return;
+  QHash<TrpComponent*, TrpComponent*> copyOf;
+  for (const auto& [original, copy] : made) copyOf.insert(original, copy);
+  QList<TrpView*> copies;
+  QHash<const TrpView*, QList<TrpComponent*>> below;
+  for (const auto& [original, copy] : made) {
+    auto* view = dynamic_cast<TrpView*>(copy);
+    if (!view) continue;
+    copies << view;
+    QList<TrpComponent*>& moving = below[view];
+    for (TrpComponent* child : original->ShiftChildren())
+      if (TrpComponent* copyBelow = copyOf.value(child)) moving << copyBelow;
+  }
+  rpShiftViews(copies, growth, [&below](TrpView& view) -> const QList<TrpComponent*>& {
+    return below[&view];
+  });
 }
 
 }  // namespace
@@ -206,9 +229,9 @@ void TrpEngine::CopyVerticalObjects(TrpBand& band) {
   VerticalOutput& output = *FVCollecting;
   TrpBand& master = *output.Master;
   const QScopedValueRollback copying(output.Copying, &band);
-  QHash<TrpComponent*, TrpComponent*> copyOf;
+  // Each copy made with its original, in the order of the band's objects.
+  std::vector<std::pair<TrpReportComponent*, TrpComponent*>> made;
   QHash<TrpComponent*, Extended> growth;
-  QList<TrpView*> copies;
   for (const TrpVerticalObject& item : FVertical->Objects.value(&band)) {
     if (item.Origin != &master) continue;
     TrpReportComponent& object = *item.Object;
@@ -229,27 +252,14 @@ void TrpEngine::CopyVerticalObjects(TrpBand& band) {
         growth.insert(copy.get(), height - copy->Height());
         copy->SetHeight(height);
       }
-      copyOf.insert(&object, copy.get());
-      if (auto* view = dynamic_cast<TrpView*>(copy.get())) copies << view;
+      made.emplace_back(&object, copy.get());
       if (output.PagePart > 0) output.PageParts.insert(copy.get(), output.PagePart);
       output.Copies.push_back(std::move(copy));
     }
     Report().DoAfterPrint(&object);
     object.AfterPrint();
   }
-  if (growth.isEmpty()) return;
-  QHash<const TrpView*, QList<TrpComponent*>> below;
-  for (auto it = copyOf.cbegin(); it != copyOf.cend(); ++it) {
-    auto* original = static_cast<TrpReportComponent*>(it.key());
-    auto* view = dynamic_cast<TrpView*>(it.value());
-    if (!view) continue;
-    QList<TrpComponent*>& moving = below[view];
-    for (TrpComponent* child : original->ShiftChildren())
-      if (TrpComponent* copy = copyOf.value(child)) moving << copy;
-  }
-  rpShiftViews(copies, growth, [&below](TrpView& view) -> const QList<TrpComponent*>& {
-    return below[&view];
-  });
+  shiftGrownCopies(made, growth);
 }
 
 // The copies become children of the master band, after its own objects; a stretched band grows

@@ -94,6 +94,7 @@ class TrpEngine : public TrpCustomEngine {
   void FinishLastPage();
   void StoreEndlessPage(Extended contentBottom);
   void AddPageOutline();
+  void NewColumnFor(Extended height);
   TrpBand* FindPageBand(const TrpClassInfo& kind) const;
   Extended ChainHeight(TrpBand* band) const;
   Extended ReprintedHeadersHeight() const;

@@ -16,6 +16,9 @@ namespace {
 // An endless page gives this much room: no band ever asks for a new page there.
 constexpr Extended kEndlessSpace = 1000000;
 
+// Fit tests tolerate this much (report units).
+constexpr Extended kTolerance = 0.0001;
+
 bool isKind(const TrpBand* band, const TrpClassInfo& kind) {
   return band && band->ClassInfo().InheritsFrom(kind);
 }
@@ -291,6 +294,15 @@ void TrpEngine::NewColumn() {
   ShowHeaderList(true);
   SetCurX(FPageCurX + FSubreportLeft);
   if (FKeeping) PasteKeptBlock(false);
+}
+
+// A new column with room for `height`. The columns of a page continued below earlier output
+// start level with it, so the next column may have no room either: output then moves on again,
+// at the latest to a new page.
+void TrpEngine::NewColumnFor(Extended height) {
+  const int page = Store().CurPage();
+  NewColumn();
+  while (height > FreeSpace() + kTolerance && Store().CurPage() == page) NewColumn();
 }
 
 void TrpEngine::EndPage() {

@@ -171,10 +171,15 @@ void TrpEngine::AddPageOutline() {
   outline->AddItem(Evaluate(FPage->OutlineText()).ToText(), 0);
   // Band entries nest under the page's from here, unless some are still open: a group running on
   // over the page end keeps the entries of its rows on this page under its own entry, which lies
-  // under the previous page's. The open entries are the last ones on their levels.
-  if (FOutlineDepth == 0) return;
-  outline->LevelRoot();
-  outline->LevelDown(outline->GetCount() - 2);
+  // under the previous page's; a kept block that moved here brings its entries under this page's.
+  // The open entries are the last ones on their levels.
+  if (FKeptOutlineCut) {
+    outline->PasteItems();
+    FKeptOutlineCut = false;
+  } else if (FOutlineDepth > 0) {
+    outline->LevelRoot();
+    outline->LevelDown(outline->GetCount() - 2);
+  }
   for (int i = 0; i < FOutlineDepth; ++i) outline->LevelDown(outline->GetCount() - 1);
 }
 

@@ -196,6 +196,43 @@ TEST_F(PagesEditTest, OutlineLevelsAndShift) {
   EXPECT_EQ(page, 0);
 }
 
+TEST_F(PagesEditTest, CutOutlineItemsGoWithTheirSubtreesWhereTheyArePasted) {
+  WritePages(*Page, 1);
+  TrpCustomOutline& outline = *Pages->Outline();
+  outline.AddItem(QStringLiteral("A"), 10);
+  outline.LevelRoot();
+  outline.AddItem(QStringLiteral("B"), 20);
+  outline.AddItem(QStringLiteral("B.1"), 30);
+  outline.LevelRoot();
+  outline.AddItem(QStringLiteral("C"), 40);
+  outline.LevelRoot();
+  outline.CutItems(0);  // B (with B.1) and C
+  EXPECT_EQ(outline.GetCount(), 1);
+  outline.AddItem(QStringLiteral("P"), 0);
+  outline.PasteItems();
+  outline.LevelRoot();
+  ASSERT_EQ(outline.GetCount(), 2);
+  QString text;
+  int page = 0, top = 0;
+  outline.GetItem(1, text, page, top);
+  EXPECT_EQ(text, "P");
+  outline.LevelDown(1);
+  ASSERT_EQ(outline.GetCount(), 2);
+  outline.GetItem(0, text, page, top);
+  EXPECT_EQ(text, "B");
+  EXPECT_EQ(top, 20);
+  outline.GetItem(1, text, page, top);
+  EXPECT_EQ(text, "C");
+  outline.LevelDown(0);
+  ASSERT_EQ(outline.GetCount(), 1);
+  outline.GetItem(0, text, page, top);
+  EXPECT_EQ(text, "B.1");
+  // Pasting again finds nothing left to paste.
+  outline.LevelRoot();
+  outline.PasteItems();
+  EXPECT_EQ(outline.GetCount(), 2);
+}
+
 TEST_F(PagesEditTest, AliasNumbersHalveThenCountUp) {
   TrpDictionary dictionary;
   EXPECT_EQ(dictionary.UniqueName(QStringLiteral("m")), "m1");

@@ -182,12 +182,20 @@ TEST_F(Columns, APageInColumnsAfterAPageWithoutColumnsStartsBelowItInTheFirstCol
 
 // The columns of a page continued below earlier output start level with it, at 1000 here: a row
 // that fits no column there goes to a new page instead of past the page's end.
-TEST_F(Columns, ARowFittingNoColumnOfAContinuedPageGoesToANewPage) {
-  AddRows(Page, "Rows1", 10, 100);
-  TrpReportPage* next = NewPage(QStringLiteral("Page2"));
-  next->SetColumns(2);
-  next->SetPrintOnPreviousPage(true);
-  AddRows(next, "Rows2", 3, 100);
+class ColumnsBelowAFullPage : public Columns {
+ protected:
+  // A page in two columns continuing on the first page, whose rows end at 1000.
+  TrpReportPage* ContinuedPage() {
+    AddRows(Page, "Rows1", 10, 100);
+    TrpReportPage* next = NewPage(QStringLiteral("Page2"));
+    next->SetColumns(2);
+    next->SetPrintOnPreviousPage(true);
+    return next;
+  }
+};
+
+TEST_F(ColumnsBelowAFullPage, ARowFittingNoColumnGoesToANewPage) {
+  AddRows(ContinuedPage(), "Rows2", 3, 100);
   ASSERT_TRUE(Prepare());
   EXPECT_TRUE(EveryBandInsideItsPage());
   ASSERT_EQ(PageCount(), 2);
@@ -196,12 +204,8 @@ TEST_F(Columns, ARowFittingNoColumnOfAContinuedPageGoesToANewPage) {
 }
 
 // The same for a data band in columns, whose rows move on whole.
-TEST_F(Columns, ARowOfADataBandInColumnsFittingNoColumnOfAContinuedPageGoesToANewPage) {
-  AddRows(Page, "Rows1", 10, 100);
-  TrpReportPage* next = NewPage(QStringLiteral("Page2"));
-  next->SetColumns(2);
-  next->SetPrintOnPreviousPage(true);
-  auto* cells = AddRows(next, "Cells", 2, 100);
+TEST_F(ColumnsBelowAFullPage, ARowOfADataBandInColumnsFittingNoColumnGoesToANewPage) {
+  auto* cells = AddRows(ContinuedPage(), "Cells", 2, 100);
   cells->SetColumns(2);
   cells->SetColumnWidth(200);
   ASSERT_TRUE(Prepare());

@@ -211,22 +211,22 @@ TEST_F(PagesEditTest, CutOutlineItemsGoWithTheirSubtreesWhereTheyArePasted) {
   outline.AddItem(QStringLiteral("P"), 0);
   outline.PasteItems();
   outline.LevelRoot();
-  ASSERT_EQ(outline.GetCount(), 2);
-  QString text;
-  int page = 0, top = 0;
-  outline.GetItem(1, text, page, top);
-  EXPECT_EQ(text, "P");
+  // "text@top" of each item on the current level.
+  auto items = [&outline] {
+    QStringList found;
+    for (int i = 0; i < outline.GetCount(); ++i) {
+      QString text;
+      int page = 0, top = 0;
+      outline.GetItem(i, text, page, top);
+      found << QStringLiteral("%1@%2").arg(text).arg(top);
+    }
+    return found;
+  };
+  EXPECT_EQ(items(), (QStringList{"A@10", "P@0"}));
   outline.LevelDown(1);
-  ASSERT_EQ(outline.GetCount(), 2);
-  outline.GetItem(0, text, page, top);
-  EXPECT_EQ(text, "B");
-  EXPECT_EQ(top, 20);
-  outline.GetItem(1, text, page, top);
-  EXPECT_EQ(text, "C");
+  EXPECT_EQ(items(), (QStringList{"B@20", "C@40"}));
   outline.LevelDown(0);
-  ASSERT_EQ(outline.GetCount(), 1);
-  outline.GetItem(0, text, page, top);
-  EXPECT_EQ(text, "B.1");
+  EXPECT_EQ(items(), QStringList{"B.1@30"});
   // Pasting again finds nothing left to paste.
   outline.LevelRoot();
   outline.PasteItems();

@@ -96,6 +96,7 @@ class TrpEngine : public TrpCustomEngine {
   void ShowPageFooter(Extended pageHeight);
   void ShowOverlay(bool onTop);
   void AddPageOutline();
+  void NewColumnFor(Extended height);
   TrpBand* FindPageBand(const TrpClassInfo& kind) const;
   Extended ChainHeight(TrpBand* band) const;
   Extended ReprintedHeadersHeight() const;
@@ -255,6 +256,8 @@ class TrpEngine : public TrpCustomEngine {
   TrpBand* FKeptHeaderAbove = nullptr;
   // How deep the band outline entries the engine opened go below the root or the page's entry.
   int FOutlineDepth = 0;
+  // The outline entries of a kept block moved to a new page wait, cut, for that page's entry.
+  bool FKeptOutlineCut = false;
 
   bool FIsFirstPage = true;
   bool FIsLastPage = false;

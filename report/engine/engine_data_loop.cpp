@@ -226,7 +226,7 @@ void TrpEngine::EndRowOfColumns(TrpDataNode& node) {
   const Extended rowHeight = band.FMaxY - node.RowTop;
   SetCurY(node.RowTop);
   Store().CutObjects(node.RowPosition);
-  NewColumn();
+  NewColumnFor(rowHeight);
   Store().PasteObjects(CurX(), CurY());
   SetCurY(CurY() + rowHeight);
 }

@@ -7,6 +7,7 @@
 #include "report/model/band.h"
 #include "report/model/custom_outline.h"
 #include "report/model/custom_preview_pages.h"
+#include "report/model/report_page.h"
 #include "report/model/report_units.h"
 
 void TrpEngine::StartKeep(TrpBand& band, int position, Extended top) {
@@ -71,6 +72,13 @@ void TrpEngine::ShiftKeptOutline(Extended top) {
     int page = 0, itemTop = 0;
     outline->GetItem(FKeepOutline + 1, text, page, itemTop);
     outline->ShiftItems(FKeepOutline, static_cast<int>(rpRound(top + itemTop - FKeepCurY)));
+  }
+  // A block kept on the level of the page's entries belongs under the new page's entry, which
+  // AddPageOutline adds next and puts them under.
+  if (FKeepOutlineDepth == 0 && !FPage->OutlineText().isEmpty()) {
+    outline->CutItems(FKeepOutline);
+    FKeptOutlineCut = true;
+    return;
   }
   for (int i = 0; i < levels; ++i) outline->LevelDown(outline->GetCount() - 1);
 }

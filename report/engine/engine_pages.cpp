@@ -16,6 +16,9 @@ namespace {
 // An endless page gives this much room: no band ever asks for a new page there.
 constexpr Extended kEndlessSpace = 1000000;
 
+// Fit tests tolerate this much (report units).
+constexpr Extended kTolerance = 0.0001;
+
 bool isKind(const TrpBand* band, const TrpClassInfo& kind) {
   return band && band->ClassInfo().InheritsFrom(kind);
 }
@@ -169,10 +172,15 @@ void TrpEngine::AddPageOutline() {
   outline->AddItem(Evaluate(FPage->OutlineText()).ToText(), 0);
   // Band entries nest under the page's from here, unless some are still open: a group running on
   // over the page end keeps the entries of its rows on this page under its own entry, which lies
-  // under the previous page's. The open entries are the last ones on their levels.
-  if (FOutlineDepth == 0) return;
-  outline->LevelRoot();
-  outline->LevelDown(outline->GetCount() - 2);
+  // under the previous page's; a kept block that moved here brings its entries under this page's.
+  // The open entries are the last ones on their levels.
+  if (FKeptOutlineCut) {
+    outline->PasteItems();
+    FKeptOutlineCut = false;
+  } else if (FOutlineDepth > 0) {
+    outline->LevelRoot();
+    outline->LevelDown(outline->GetCount() - 2);
+  }
   for (int i = 0; i < FOutlineDepth; ++i) outline->LevelDown(outline->GetCount() - 1);
 }
 
@@ -288,6 +296,15 @@ void TrpEngine::NewColumn() {
   ShowHeaderList(true);
   SetCurX(FPageCurX + FSubreportLeft);
   if (FKeeping) PasteKeptBlock(false);
+}
+
+// A new column with room for `height`. The columns of a page continued below earlier output
+// start level with it, so the next column may have no room either: output then moves on again,
+// at the latest to a new page.
+void TrpEngine::NewColumnFor(Extended height) {
+  const int page = Store().CurPage();
+  NewColumn();
+  while (height > FreeSpace() + kTolerance && Store().CurPage() == page) NewColumn();
 }
 
 void TrpEngine::EndPage() {

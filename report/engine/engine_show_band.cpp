@@ -137,7 +137,7 @@ bool TrpEngine::MakeRoomFor(TrpBand& band) {
   const bool childOfPageHeader = FCallFromPHeader && band.InheritsFrom("TrpChild");
   if (!childOfPageHeader) {
     FPendingHeight = band.Height();
-    NewColumn();
+    NewColumnFor(band.Height());
     FPendingHeight = 0;
   }
   return true;

@@ -180,6 +180,41 @@ TEST_F(Columns, APageInColumnsAfterAPageWithoutColumnsStartsBelowItInTheFirstCol
   EXPECT_EQ(Places(0, "Narrow"), (QStringList{Place(0, 1010), Place(95 * rp01cm, 1010)}));
 }
 
+// The columns of a page continued below earlier output start level with it, at 1000 here: a row
+// that fits no column there goes to a new page instead of past the page's end.
+class ColumnsBelowAFullPage : public Columns {
+ protected:
+  // A page in two columns continuing on the first page, whose rows end at 1000.
+  TrpReportPage* ContinuedPage() {
+    AddRows(Page, "Rows1", 10, 100);
+    TrpReportPage* next = NewPage(QStringLiteral("Page2"));
+    next->SetColumns(2);
+    next->SetPrintOnPreviousPage(true);
+    return next;
+  }
+};
+
+TEST_F(ColumnsBelowAFullPage, ARowFittingNoColumnGoesToANewPage) {
+  AddRows(ContinuedPage(), "Rows2", 3, 100);
+  ASSERT_TRUE(Prepare());
+  EXPECT_TRUE(EveryBandInsideItsPage());
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_TRUE(BandsNamed(0, "Rows2").isEmpty());
+  EXPECT_EQ(Places(1, "Rows2"), (QStringList{Place(0, 0), Place(0, 100), Place(0, 200)}));
+}
+
+// The same for a data band in columns, whose rows move on whole.
+TEST_F(ColumnsBelowAFullPage, ARowOfADataBandInColumnsFittingNoColumnGoesToANewPage) {
+  auto* cells = AddRows(ContinuedPage(), "Cells", 2, 100);
+  cells->SetColumns(2);
+  cells->SetColumnWidth(200);
+  ASSERT_TRUE(Prepare());
+  EXPECT_TRUE(EveryBandInsideItsPage());
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_TRUE(BandsNamed(0, "Cells").isEmpty());
+  EXPECT_EQ(Places(1, "Cells"), (QStringList{Place(0, 0), Place(200, 0)}));
+}
+
 // A report prepared again onto the pages of the last one: five rows lie in the first column of
 // page 0; a double pass then continues there with `rows` more rows.
 class ColumnsAppended : public Columns {

@@ -121,6 +121,26 @@ TEST_F(Keeping, AKeptGroupMovesWholeWithItsOutlineEntryAndAnchor) {
   EXPECT_EQ(store->GetAnchorPage(QStringLiteral("A")), 1);
 }
 
+// With an outline entry for every page, the moved group's entry goes under the entry of the page
+// it moved to, with the entries of its rows.
+TEST_F(Keeping, AKeptGroupMovesItsOutlineEntryUnderTheNewPagesEntry) {
+  using Row = MemoryDataSet::Row;
+  for (int i = 0; i < 10; ++i)
+    Rows.Rows.push_back(Row{{"name", QString(i < 3 ? "A" : "B")}, {"id", QStringLiteral("r%1").arg(i)}});
+  Page->SetOutlineText(QStringLiteral("Page"));
+  auto* group = AddBand<TrpGroupHeader>(Page, "Group", 0, 50);
+  group->SetCondition(QStringLiteral("Rows.\"name\""));
+  group->SetKeepTogether(true);
+  group->SetOutlineText(QStringLiteral("Rows.\"name\""));
+  auto* rows = AddBand<TrpMasterData>(Page, "Rows", 100, 100);
+  rows->SetDataSet(&Rows);
+  rows->SetOutlineText(QStringLiteral("Rows.\"id\""));
+  AddBand<TrpGroupFooter>(Page, "GroupFooter", 200, 30);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_EQ(OutlineTree(), "1/0[A/0[r0/0 r1/0 r2/0]] 2/1[B/1[r3/1 r4/1 r5/1 r6/1 r7/1 r8/1 r9/1]]");
+}
+
 TEST_F(Keeping, AnchorsInsideAMovedGroupKeepTheirPlaceWithinIt) {
   using Row = MemoryDataSet::Row;
   for (int i = 0; i < 10; ++i)

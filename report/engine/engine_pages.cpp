@@ -316,9 +316,10 @@ void TrpEngine::EndPage() {
   const Extended pageHeight = GetPageHeight();
   ShowBand(TrpColumnFooter::StaticClassInfo());
   // A page without columns that went on below a page in columns spans all of them: a page
-  // continuing after it starts below it in the first column, so the record goes.
+  // continuing after it starts below it in the first column, so the record goes. (Pages it
+  // added itself have none.)
   if (FPage->Columns() > 1) Store().UpdatePageLastColumn(CurColumn(), false, FPageCurX);
-  else Store().UpdatePageLastColumn(1, true, 0);
+  else if (FPage->PrintOnPreviousPage()) Store().UpdatePageLastColumn(1, true, 0);
   if (!FIsLastPage) {
     SetCurColumn(1);
     FPageCurX = 0;

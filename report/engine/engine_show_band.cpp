@@ -117,9 +117,10 @@ bool TrpEngine::MakeRoomFor(TrpBand& band) {
   }
   // A band that cannot fit even into the empty column of a new page, below its headers and the
   // headers shown again there, is split rather than moved on to run past the page's end.
-  const Extended emptyColumn =
-      GetPageHeight() - FooterHeight() - HeaderHeight() - ReprintedHeadersHeight();
-  const bool atColumnTop = CurY() <= FFirstColumnY + kTolerance;
+  const Extended reprinted = ReprintedHeadersHeight();
+  const Extended emptyColumn = GetPageHeight() - FooterHeight() - HeaderHeight() - reprinted;
+  // Nothing but the column's headers above: a new column would give no more room.
+  const bool atColumnTop = CurY() <= FFirstColumnY + reprinted + kTolerance;
   if (band.Height() > emptyColumn + kTolerance) {
     if (!atColumnTop && !IsFirstRow(band)) NewColumn();
     if (FKeeping) EndKeep(*FKeepBand);

@@ -309,6 +309,22 @@ TEST_F(PageFlow, ThePageOutlineEntryLeavesTheOpenBandEntriesTheirNesting) {
                                .arg(b.join(QLatin1Char(' '))));
 }
 
+// A row starting a new page of its own lies right below the reprinted header there: it goes out
+// in parts from there rather than leaving that page with the header alone.
+TEST_F(PageFlow, ABandTallerThanTheRoomBelowAReprintedHeaderStartsItsPartsBelowIt) {
+  AddBand<TrpHeader>(Page, "RowsHeader", 0, 100)->SetReprintOnNewPage(true);
+  auto* tall = AddRows(Page, "Tall", 2, 1000);
+  tall->SetStartNewPage(true);
+  AddMemo(tall, "Top", QStringLiteral("top"), 200);
+  AddMemo(tall, "Bottom", QStringLiteral("bottom"), 200)->SetTop(980);
+  ASSERT_TRUE(Prepare());
+  EXPECT_TRUE(EveryBandInsideItsPage());
+  ASSERT_EQ(PageCount(), 4);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(BandNames(i), (QStringList{"RowsHeader", "Tall"})) << i;
+  EXPECT_EQ(Texts(2, "Top"), QStringList{"top"});
+  EXPECT_EQ(Texts(3, "Bottom"), QStringList{"bottom"});
+}
+
 TEST_F(PageFlow, AReportDataSetRunsThePagesOncePerRecord) {
   using Row = MemoryDataSet::Row;
   for (const char* name : {"A", "B", "C"}) Rows.Rows.push_back(Row{{"name", QString(name)}});

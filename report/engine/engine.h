@@ -163,10 +163,12 @@ class TrpEngine : public TrpCustomEngine {
   struct VerticalOutput {
     TrpBand* Master = nullptr;
     std::vector<std::unique_ptr<TrpComponent>> Copies;
-    QHash<const TrpComponent*, int> PageParts;  // copies beyond page part 0
+    std::vector<int> PageParts;                 // the page part of each copy
     int PagePart = 0;                           // the part the next copy goes to
     QList<TrpBand*> HeaderList;                 // vertical headers reprinted on each part
     TrpBand* Copying = nullptr;                 // the vertical band whose objects are evaluated
+    Extended Bottom = 0;                        // the lowest bottom of the copies
+    bool ReachesBottom = false;                 // a copy stretches to the band's bottom
   };
   void AttachVerticalObjects(TrpReportPage& page);
   void DetachVerticalObjects();

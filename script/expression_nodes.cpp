@@ -70,9 +70,14 @@ class TCompareNode : public TBinaryNode {
   bool IsTrue() override { return compare(); }
 
  private:
+  // Stored integers are compared without leaving the node; everything else apart, so that the
+  // common case needs no stack frame.
   bool compare() {
     int x, y;
     if (storedIntegers(x, y)) return holds(x < y ? -1 : x > y);
+    return compareValues();
+  }
+  [[gnu::noinline]] bool compareValues() {
     ScriptValue a = left();
     ScriptValue b = right();
     if (Op == opEq) return ValueOps::Equals(a, b);
@@ -106,6 +111,11 @@ class TPlusNode : public TBinaryNode {
   ScriptValue GetValue() override {
     int x, y;
     if (storedIntegers(x, y)) return fromInt64(std::int64_t(x) + y);
+    return computed();
+  }
+
+ private:
+  [[gnu::noinline]] ScriptValue computed() {
     ScriptValue a = left();
     ScriptValue b = right();
     if (bothInt(a, b)) return fromInt64(std::int64_t(a.ToInt32()) + b.ToInt32());
@@ -130,6 +140,11 @@ class TMinusNode : public TBinaryNode {
   ScriptValue GetValue() override {
     int x, y;
     if (storedIntegers(x, y)) return fromInt64(std::int64_t(x) - y);
+    return computed();
+  }
+
+ private:
+  [[gnu::noinline]] ScriptValue computed() {
     ScriptValue a = left();
     ScriptValue b = right();
     if (bothInt(a, b)) return fromInt64(std::int64_t(a.ToInt32()) - b.ToInt32());
@@ -143,6 +158,11 @@ class TMulNode : public TBinaryNode {
   ScriptValue GetValue() override {
     int x, y;
     if (storedIntegers(x, y)) return fromInt64(std::int64_t(x) * y);
+    return computed();
+  }
+
+ private:
+  [[gnu::noinline]] ScriptValue computed() {
     ScriptValue a = left();
     ScriptValue b = right();
     if (bothInt(a, b)) return fromInt64(std::int64_t(a.ToInt32()) * b.ToInt32());

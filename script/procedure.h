@@ -55,15 +55,16 @@ class TscProcVariable : public TscCustomVariable {
     std::size_t parameters = 0;
     std::size_t replaced = 0;
   };
+  template <bool Recursive>
   class Activation;
   class SavedFrame;
 
   const Frame& frame();
   void layFrame();
   void setParameters(ScriptValue* args, int count, int from = 0);
-  // Runs the body; "Result" is cleared first unless resultCleared says it already is.
-  ScriptValue run(bool resultCleared = false);
-  ScriptValue runAndCollect(std::vector<ScriptValue>* paramsOut, bool resultCleared);
+  template <bool Recursive>
+  ScriptValue run(std::vector<ScriptValue>* paramsOut);
+  void collectParameters(std::vector<ScriptValue>& values);
 
   // The layout in use. A layout replaced while recursive calls still hold it (the local script
   // gained a variable during the recursion) is kept until no call can hold it any more.

@@ -4,6 +4,7 @@
 #include <pthread.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <memory>
 #include <new>
@@ -146,8 +147,9 @@ class TscProcVariable::SavedFrame {
     std::size_t i = 0;
     for (; i < arguments; ++i) {
       ScriptValue::Relocate(FSaved + i, values[i]);
-      ScriptValue::Relocate(values[i], args + i);
-      new (args + i) ScriptValue();
+      // Moved, not relocated: an argument computed just before is read in the widths it was
+      // written, straight from the store.
+      new (values[i]) ScriptValue(std::move(args[i]));
     }
     for (; i < replaced; ++i) {
       ScriptValue::Relocate(FSaved + i, values[i]);
@@ -183,39 +185,52 @@ class TscProcVariable::SavedFrame {
 // One running call of a procedure, for as long as it lives: the procedure is marked executing,
 // its local script is the main program's running one, and the local run flags are cleared, all
 // put back when the call ends. Termination is never undone: a terminated script stays
-// terminated for the caller. A recursive call finds the procedure marked already and leaves
-// the mark to the outermost call.
+// terminated for the caller. A recursive call finds the procedure marked and its local script
+// running already and leaves both to the outermost call, whose main program it uses too.
 template <bool Recursive>
 class TscProcVariable::Activation {
  public:
   [[gnu::always_inline]] explicit Activation(TscProcVariable* proc)
-      : FProc(proc), FLocal(proc->FProgram),
-        FMain(FLocal->FParent ? FLocal->FParent->MainProgram() : nullptr),
-        FWasRunning(FMain ? FMain->FProgRunning : nullptr), FFlags(*FLocal),
-        FIsRunning(FLocal->FIsRunning) {
-    if (!Recursive) proc->FExecuting = true;
-    if (FMain) FMain->FProgRunning = FLocal;
-    static_cast<TscRunFlags&>(*FLocal) = TscRunFlags();
-    FLocal->FIsRunning = true;
+      : FProc(proc), FLocal(proc->FProgram) {
+    if (Recursive) {
+      FMain = proc->FActiveMain;
+    } else {
+      FMain = FLocal->FParent ? FLocal->FParent->MainProgram() : nullptr;
+      proc->FActiveMain = FMain;
+      proc->FExecuting = true;
+      FIsRunning = FLocal->FIsRunning;
+      FLocal->FIsRunning = true;
+    }
+    if (FMain) {
+      FWasRunning = FMain->FProgRunning;
+      FMain->FProgRunning = FLocal;
+    }
+    TscRunFlags& flags = *FLocal;
+    FFlags = std::bit_cast<std::uint32_t>(flags);
+    flags = TscRunFlags();
   }
   [[gnu::always_inline]] ~Activation() {
-    const bool terminated = FLocal->FTerminated;
-    static_cast<TscRunFlags&>(*FLocal) = FFlags;
-    FLocal->FTerminated = FFlags.FTerminated || terminated;
-    FLocal->FIsRunning = FIsRunning;
+    TscRunFlags& flags = *FLocal;
+    flags = std::bit_cast<TscRunFlags>(FFlags | (std::bit_cast<std::uint32_t>(flags) & kTerminated));
     if (FMain) FMain->FProgRunning = FWasRunning;
-    if (!Recursive) FProc->FExecuting = false;
+    if (!Recursive) {
+      FLocal->FIsRunning = FIsRunning;
+      FProc->FExecuting = false;
+    }
   }
   Activation(const Activation&) = delete;
   Activation& operator=(const Activation&) = delete;
 
  private:
+  // The run flags as one word, and the bit of the termination flag in it.
+  static constexpr std::uint32_t kTerminated =
+      std::bit_cast<std::uint32_t>(TscRunFlags{true, false, false, false});
   TscProcVariable* FProc;
   TscScript* FLocal;
   TscScript* FMain;
-  TscScript* FWasRunning;
-  TscRunFlags FFlags;
-  bool FIsRunning;
+  TscScript* FWasRunning = nullptr;
+  std::uint32_t FFlags;
+  bool FIsRunning = false;
 };
 
 // Parameters are plain parameter items: their TakeValue is a move, called without dispatch.
@@ -271,8 +286,10 @@ ScriptValue TscProcVariable::Invoke(ScriptValue* args, int count,
   if (FExecuting) {
     // A recursive call: the caller's locals are put back when this call ends. The layout is
     // taken once and stays alive until then, so saving and restoring always match.
-    SavedFrame saved(frame(), args, count);
-    if (count < Count()) setParameters(args, count, std::max(count, 0));
+    const Frame& layout = frame();
+    SavedFrame saved(layout, args, count);
+    if (std::size_t(std::max(count, 0)) < layout.parameters)
+      setParameters(args, count, std::max(count, 0));
     return run<true>(paramsOut);
   }
   // Saved frames exist only while the procedure runs: at an outermost call none can hold a

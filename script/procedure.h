@@ -45,6 +45,8 @@ class TscProcVariable : public TscCustomVariable {
   bool FIsFunc;
   bool FExecuting = false;
   TscScript* FProgram;  // owned
+  // While the procedure runs: the main program its outermost call found.
+  TscScript* FActiveMain = nullptr;
 
  private:
   // The value slots of the parameters (in their order), of "Result" and of the other variables

@@ -120,6 +120,7 @@ void TscProcVariable::layFrame() {
     if (std::find(frame->values.begin(), frame->values.end(), value) == frame->values.end())
       frame->values.push_back(value);
   }
+  frame->count = frame->values.size();
   FRetiredFrames.push_back(std::move(FFrame));
   FFrame = std::move(frame);
   FFrameVersion = FProgram->Version();
@@ -139,7 +140,7 @@ class TscProcVariable::SavedFrame {
  public:
   [[gnu::always_inline]] SavedFrame(const Frame& frame, ScriptValue* args, int count)
       : FFrame(frame) {
-    const std::size_t n = frame.values.size();
+    const std::size_t n = frame.count;
     FSaved = n > kLocal ? heapStorage(n) : reinterpret_cast<ScriptValue*>(FLocal);
     ScriptValue* const* values = frame.values.data();
     const std::size_t replaced = frame.replaced;
@@ -159,7 +160,7 @@ class TscProcVariable::SavedFrame {
   }
   // Each saved value goes back into its slot as it is; the saved storage is then raw.
   [[gnu::always_inline]] ~SavedFrame() {
-    const std::size_t n = FFrame.values.size();
+    const std::size_t n = FFrame.count;
     ScriptValue* const* values = FFrame.values.data();
     for (std::size_t i = 0; i < n; ++i) {
       values[i]->~ScriptValue();

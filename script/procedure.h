@@ -54,6 +54,7 @@ class TscProcVariable : public TscCustomVariable {
   // once, so a recursive call moves the caller's values of those aside instead of copying them.
   struct Frame {
     std::vector<ScriptValue*> values;
+    std::size_t count = 0;  // values.size(), kept apart as every call reads it
     std::size_t parameters = 0;
     std::size_t replaced = 0;
   };

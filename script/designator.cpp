@@ -270,12 +270,12 @@ ScriptValue TscDesignator::call() { return callDirect(); }
 // is taken without a further layer of calls.
 ScriptValue TscDesignatorNode::GetValue() {
   if (FVar) return FVar->ReadValue();
-  TscDesignator* d = FDesignator;
-  if (d->FCallProc && !d->FLateBindingXmlSource) {
-    ScriptValue argument = d->FCallSource->ReadValue();
-    return d->FCallProc->Invoke(&argument, 1);
-  }
-  return d->Evaluate(true);
+  return FDesignator->Evaluate(true);
+}
+
+ScriptValue TscDirectCallNode::GetValue() {
+  ScriptValue argument = FDesignator->FCallSource->ReadValue();
+  return FDesignator->FCallProc->Invoke(&argument, 1);
 }
 
 // The array helper reads and writes the array variable itself, so an element write changes the

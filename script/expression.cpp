@@ -221,7 +221,10 @@ void TscExpression::addOperand(TscExpressionNode* node) {
 }
 
 void TscExpression::AddConst(const ScriptValue& value) { addOperand(new TscOperandNode(value)); }
-void TscExpression::AddDesignator(TscDesignator* d) { addOperand(new TscDesignatorNode(d)); }
+void TscExpression::AddDesignator(TscDesignator* d) {
+  const bool directCall = d->FCallProc && !d->FLateBindingXmlSource;
+  addOperand(directCall ? new TscDirectCallNode(d) : new TscDesignatorNode(d));
+}
 void TscExpression::AddSet(TscSetExpression* set) { addOperand(new TscSetNode(set)); }
 
 void TscExpression::AddOperator(const QString& spelling) {

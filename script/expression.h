@@ -75,6 +75,14 @@ class TscDesignatorNode : public TscOperandNode {
   TscCustomVariable* FVar = nullptr;
 };
 
+// A designator operand that is a direct call of a script function with one by-value argument
+// (TscDesignator::FCallProc): the call is made without the designator's other forms.
+class TscDirectCallNode : public TscDesignatorNode {
+ public:
+  using TscDesignatorNode::TscDesignatorNode;
+  ScriptValue GetValue() override;
+};
+
 // A set constructor operand; its value is the set's array.
 class TscSetNode : public TscOperandNode {
  public:

@@ -83,6 +83,7 @@ TscProcVariable::TscProcVariable(const QString& name, TscVarType typ, const QStr
   FIsReadOnly = true;
   FProgram->FMainProg = false;
   if (parent) FProgram->FUseClassLateBinding = parent->FUseClassLateBinding;
+  FProgram->FProcedure = this;
   if (isFunc) {
     TscCustomVariable* result = TscScript::CreateVariable(QStringLiteral("Result"), typ, typeName);
     FProgram->Add(QStringLiteral("Result"), result);
@@ -124,6 +125,26 @@ void TscProcVariable::layFrame() {
   FRetiredFrames.push_back(std::move(FFrame));
   FFrame = std::move(frame);
   FFrameVersion = FProgram->Version();
+}
+
+// Running calls hold the layouts (the current and the retired ones) in their saved frames and
+// put the caller's values back through them when they end. A removed variable's slot is
+// pointed at a value of the layout's own instead, so that those values never go into a freed
+// variable. A parameter stays the procedure's own and keeps its slot.
+void TscProcVariable::LocalRemoved(TscCustomVariable* variable) {
+  if (!FExecuting) return;
+  for (int i = 0; i < Count(); ++i)
+    if (Param(i) == variable) return;
+  ScriptValue* slot = &variable->StoredValue();
+  auto detach = [slot](Frame& frame) {
+    for (ScriptValue*& value : frame.values) {
+      if (value != slot) continue;
+      frame.detached.emplace_back();
+      value = &frame.detached.back();
+    }
+  };
+  detach(*FFrame);
+  for (const std::unique_ptr<Frame>& retired : FRetiredFrames) detach(*retired);
 }
 
 inline const TscProcVariable::Frame& TscProcVariable::frame() {

@@ -8,6 +8,7 @@
 // script changes), so saving and restoring is a walk over an array. Calls nest at most
 // kMaxCallDepth deep per thread; a deeper call is a script error rather than a stack overflow of
 // the host.
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -38,6 +39,9 @@ class TscProcVariable : public TscCustomVariable {
 
   TscScript* Program() const { return FProgram; }
   TscCustomVariable* ResultVariable() const { return FRefItem; }
+  // A variable was taken out of the local script, and may be freed next: the calls running
+  // meanwhile put their saved values of it aside instead of back into it.
+  void LocalRemoved(TscCustomVariable* variable);
   TscParamItem* AddParameter(const QString& name, TscVarType typ, const QString& typeName,
                              bool isVarParam, bool isOptional = false,
                              const ScriptValue& defValue = ScriptValue::Null());
@@ -57,6 +61,9 @@ class TscProcVariable : public TscCustomVariable {
     std::size_t count = 0;  // values.size(), kept apart as every call reads it
     std::size_t parameters = 0;
     std::size_t replaced = 0;
+    // Where the slots of variables removed from the local script point instead (see
+    // LocalRemoved); a deque, so that the slots stay where they are.
+    std::deque<ScriptValue> detached;
   };
   template <bool Recursive>
   class Activation;

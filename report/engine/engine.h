@@ -59,9 +59,18 @@ class TrpEngine : public TrpCustomEngine {
     bool AddedWhileKeeping;
   };
 
+  // The store's last-column record of a page: the column a page continuing there goes on in.
+  struct LastColumnRecord {
+    bool Kept = false;
+    int Column = 1;
+    Extended Position = 0;
+  };
+
   // --- run and pages (engine_run.cpp) ----------------------------------------------------------
   bool Initialize(TrpPage* only);
   void RunPass();
+  LastColumnRecord TakeLastColumnRecord();
+  void RestoreLastColumnRecord(const LastColumnRecord& record);
   void RunReportPages();
   void RunEachReportPage();
   void RunPage(TrpReportPage& page);
@@ -85,8 +94,11 @@ class TrpEngine : public TrpCustomEngine {
   void FinishLastPage();
   void StoreEndlessPage(Extended contentBottom);
   void AddPageOutline();
+  void NewColumnFor(Extended height);
   TrpBand* FindPageBand(const TrpClassInfo& kind) const;
   Extended ChainHeight(TrpBand* band) const;
+  Extended ReprintedHeadersHeight() const;
+  bool ShownAgain(const HeaderItem& item) const;
   Extended ColumnPosition(int column) const;
 
   // --- showing a band (engine_show_band.cpp) ---------------------------------------------------
@@ -220,6 +232,8 @@ class TrpEngine : public TrpCustomEngine {
   TrpBand* FKeptHeaderAbove = nullptr;
   // How deep the band outline entries the engine opened go below the root or the page's entry.
   int FOutlineDepth = 0;
+  // The outline entries of a kept block moved to a new page wait, cut, for that page's entry.
+  bool FKeptOutlineCut = false;
 
   bool FIsFirstPage = true;
   bool FIsLastPage = false;

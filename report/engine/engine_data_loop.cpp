@@ -89,8 +89,15 @@ bool TrpEngine::AddBandOutline(TrpBand& band) {
 }
 
 void TrpEngine::LeaveBandOutline() {
-  Outline()->LevelUp();
+  TrpCustomOutline* outline = Outline();
+  outline->LevelUp();
   FOutlineDepth = std::max(FOutlineDepth - 1, 0);
+  // Back on the page's level: the entries that follow go under the latest page entry, which is
+  // not the parent of the entry just closed when its band ran on over a page end.
+  if (FOutlineDepth == 0 && !FPage->OutlineText().isEmpty()) {
+    outline->LevelRoot();
+    outline->LevelDown(outline->GetCount() - 1);
+  }
 }
 
 void TrpEngine::RunDataBand(TrpDataNode& node) {
@@ -218,7 +225,7 @@ void TrpEngine::EndRowOfColumns(TrpDataNode& node) {
   const Extended rowHeight = band.FMaxY - node.RowTop;
   SetCurY(node.RowTop);
   Store().CutObjects(node.RowPosition);
-  NewColumn();
+  NewColumnFor(rowHeight);
   Store().PasteObjects(CurX(), CurY());
   SetCurY(CurY() + rowHeight);
 }

@@ -7,6 +7,7 @@
 #include "report/model/band.h"
 #include "report/model/custom_outline.h"
 #include "report/model/custom_preview_pages.h"
+#include "report/model/report_page.h"
 #include "report/model/report_units.h"
 
 void TrpEngine::StartKeep(TrpBand& band, int position, Extended top) {
@@ -40,10 +41,13 @@ void TrpEngine::EndAllKeeping() {
   FAggregates->EndKeep();
 }
 
-// Whether the kept block and the band waiting for room fit together into an empty column.
+// Whether the kept block and the band waiting for room fit together into an empty column, below
+// the headers shown again above the block there.
 bool TrpEngine::KeptBlockFitsEmptyPage() const {
   const Extended block = CurY() - FKeepCurY + FPendingHeight;
-  return block <= PageHeight() - HeaderHeight() - FooterHeight() + 0.0001;
+  const Extended headersAbove =
+      ReprintedHeadersHeight() + (FKeptHeaderAbove ? ChainHeight(FKeptHeaderAbove) : 0);
+  return block + headersAbove <= PageHeight() - HeaderHeight() - FooterHeight() + 0.0001;
 }
 
 void TrpEngine::CutKeptBlock() {
@@ -68,6 +72,13 @@ void TrpEngine::ShiftKeptOutline(Extended top) {
     int page = 0, itemTop = 0;
     outline->GetItem(FKeepOutline + 1, text, page, itemTop);
     outline->ShiftItems(FKeepOutline, static_cast<int>(rpRound(top + itemTop - FKeepCurY)));
+  }
+  // A block kept on the level of the page's entries belongs under the new page's entry, which
+  // AddPageOutline adds next and puts them under.
+  if (FKeepOutlineDepth == 0 && !FPage->OutlineText().isEmpty()) {
+    outline->CutItems(FKeepOutline);
+    FKeptOutlineCut = true;
+    return;
   }
   for (int i = 0; i < levels; ++i) outline->LevelDown(outline->GetCount() - 1);
 }

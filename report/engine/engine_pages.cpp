@@ -16,8 +16,17 @@ namespace {
 // An endless page gives this much room: no band ever asks for a new page there.
 constexpr Extended kEndlessSpace = 1000000;
 
+// Fit tests tolerate this much (report units).
+constexpr Extended kTolerance = 0.0001;
+
 bool isKind(const TrpBand* band, const TrpClassInfo& kind) {
   return band && band->ClassInfo().InheritsFrom(kind);
+}
+
+// The page header and the report title open a page; every other header-list band opens a column.
+bool opensPage(const TrpBand* band) {
+  return isKind(band, TrpPageHeader::StaticClassInfo()) ||
+         isKind(band, TrpReportTitle::StaticClassInfo());
 }
 
 }  // namespace
@@ -36,6 +45,25 @@ Extended TrpEngine::ChainHeight(TrpBand* band) const {
 Extended TrpEngine::HeaderHeight() const {
   return ChainHeight(FindPageBand(TrpColumnHeader::StaticClassInfo())) +
          ChainHeight(FindPageBand(TrpPageHeader::StaticClassInfo()));
+}
+
+// The data and group headers the header list shows again at the top of a new page or column,
+// below the page header and the column header that HeaderHeight counts. A header that went into
+// a kept block moves with the block and is not shown again.
+Extended TrpEngine::ReprintedHeadersHeight() const {
+  Extended height = 0;
+  for (const HeaderItem& item : FHeaderList)
+    if (!opensPage(item.Band) && ShownAgain(item)) height += ChainHeight(item.Band);
+  return height;
+}
+
+// Whether the header list shows `item` again at the top of a new page or column: not the band
+// that asked for the new page (it follows anyway), not a header moving inside a kept block, and
+// only the bands that open the page while headers are suppressed.
+bool TrpEngine::ShownAgain(const HeaderItem& item) const {
+  if (item.Band == FStartNewPageBand) return false;
+  if (FKeeping && item.AddedWhileKeeping) return false;
+  return !FDontShowHeaders || opensPage(item.Band);
 }
 
 Extended TrpEngine::FooterHeight() const {
@@ -96,7 +124,10 @@ void TrpEngine::InitPage() {
     Store().SetCurPage(Store().GetCount() - 1);
     int column = 1;
     Extended position = 0;
-    if (Store().GetLastColumnPos(column, position)) {
+    // Only a page that has the column the page before was left in goes on in it: a page with
+    // fewer columns (or none) has wider bands, which would run past the page's right edge there,
+    // so it goes on below the bands of all columns.
+    if (Store().GetLastColumnPos(column, position) && column <= FPage->Columns()) {
       SetCurColumn(column);
       FPageCurX = position;
       SetCurX(position);
@@ -138,8 +169,18 @@ void TrpEngine::AddPageOutline() {
   if (!outline || FPage->OutlineText().isEmpty()) return;
   outline->LevelRoot();
   outline->AddItem(Evaluate(FPage->OutlineText()).ToText(), 0);
-  // Band entries nest under the page's from here.
-  FOutlineDepth = 0;
+  // Band entries nest under the page's from here, unless some are still open: a group running on
+  // over the page end keeps the entries of its rows on this page under its own entry, which lies
+  // under the previous page's; a kept block that moved here brings its entries under this page's.
+  // The open entries are the last ones on their levels.
+  if (FKeptOutlineCut) {
+    outline->PasteItems();
+    FKeptOutlineCut = false;
+  } else if (FOutlineDepth > 0) {
+    outline->LevelRoot();
+    outline->LevelDown(outline->GetCount() - 2);
+  }
+  for (int i = 0; i < FOutlineDepth; ++i) outline->LevelDown(outline->GetCount() - 1);
 }
 
 void TrpEngine::AddPage() {
@@ -180,10 +221,8 @@ void TrpEngine::ShowHeaderList(bool forColumn) {
     const bool pageHeader = isKind(band, TrpPageHeader::StaticClassInfo());
     const bool title = isKind(band, TrpReportTitle::StaticClassInfo());
     if (!pageHeader && !title) showColumnHeader();
-    if (band == FStartNewPageBand) continue;
-    if (FKeeping && item.AddedWhileKeeping) continue;
+    if (!ShownAgain(item)) continue;
     if (forColumn && (pageHeader || title || band == FLastBandOnPage)) continue;
-    if (FDontShowHeaders && !pageHeader && !title) continue;
     if (pageHeader && FIsFirstPage && !static_cast<TrpPageHeader*>(band)->PrintOnFirstPage()) {
       if (band->PrintChildIfInvisible() && band->Child()) ShowBand(*band->Child());
       continue;
@@ -262,12 +301,25 @@ void TrpEngine::NewColumn() {
   if (FKeeping) PasteKeptBlock(false);
 }
 
+// A new column with room for `height`. The columns of a page continued below earlier output
+// start level with it, so the next column may have no room either: output then moves on again,
+// at the latest to a new page.
+void TrpEngine::NewColumnFor(Extended height) {
+  const int page = Store().CurPage();
+  NewColumn();
+  while (height > FreeSpace() + kTolerance && Store().CurPage() == page) NewColumn();
+}
+
 void TrpEngine::EndPage() {
   SetCurX(FPageCurX);
   // Taken before the column footer moves CurY: an endless page ends below both footers.
   const Extended pageHeight = GetPageHeight();
   ShowBand(TrpColumnFooter::StaticClassInfo());
+  // A page without columns that went on below a page in columns spans all of them: a page
+  // continuing after it starts below it in the first column, so the record goes. (Pages it
+  // added itself have none.)
   if (FPage->Columns() > 1) Store().UpdatePageLastColumn(CurColumn(), false, FPageCurX);
+  else if (FPage->PrintOnPreviousPage()) Store().UpdatePageLastColumn(1, true, 0);
   if (!FIsLastPage) {
     SetCurColumn(1);
     FPageCurX = 0;

@@ -134,6 +134,7 @@ bool TrpEngine::Run(bool runDialogs, bool clearLastReport, TrpPage* page) {
 void TrpEngine::RunPass() {
   SetFinalPass(!GetDoublePass());
   SetTotalPages(0);
+  const LastColumnRecord startColumn = TakeLastColumnRecord();
   Store().BeginPass();
   RunReportPages();
   if (!GetDoublePass() || Terminated()) return;
@@ -141,9 +142,28 @@ void TrpEngine::RunPass() {
   SetTotalPages(Store().GetCount());
   Store().SetCurPage(Store().GetCount() - 1);
   Store().ClearFirstPassPages();
+  // The first pass moved the page it started on to the column it left that page in; the final
+  // pass starts again in the column the page had before.
+  RestoreLastColumnRecord(startColumn);
   FAggregates->ClearValues();
   SetFinalPass(true);
   RunReportPages();
+}
+
+// The record of the last page, which a pass appended to earlier pages starts on.
+TrpEngine::LastColumnRecord TrpEngine::TakeLastColumnRecord() {
+  LastColumnRecord record;
+  if (Store().GetCount() == 0) return record;
+  Store().SetCurPage(Store().GetCount() - 1);
+  record.Kept = Store().GetLastColumnPos(record.Column, record.Position);
+  return record;
+}
+
+// Onto the store's current page, where ClearFirstPassPages leaves it: the page the pass began on
+// (none when the pass began on an empty store).
+void TrpEngine::RestoreLastColumnRecord(const LastColumnRecord& record) {
+  if (Store().CurPage() < 0) return;
+  Store().UpdatePageLastColumn(record.Column, !record.Kept, record.Position);
 }
 
 void TrpEngine::Finalize() {

@@ -105,10 +105,12 @@ bool TrpEngine::MakeRoomFor(TrpBand& band) {
     DrawSplit(band);
     return false;
   }
-  // A band that cannot fit even into the empty column of a new page, below its headers, is split
-  // rather than moved on to new pages forever.
-  const Extended emptyColumn = GetPageHeight() - FooterHeight() - HeaderHeight();
-  const bool atColumnTop = CurY() <= FFirstColumnY + kTolerance;
+  // A band that cannot fit even into the empty column of a new page, below its headers and the
+  // headers shown again there, is split rather than moved on to run past the page's end.
+  const Extended reprinted = ReprintedHeadersHeight();
+  const Extended emptyColumn = GetPageHeight() - FooterHeight() - HeaderHeight() - reprinted;
+  // Nothing but the column's headers above: a new column would give no more room.
+  const bool atColumnTop = CurY() <= FFirstColumnY + reprinted + kTolerance;
   if (band.Height() > emptyColumn + kTolerance) {
     if (!atColumnTop && !IsFirstRow(band)) NewColumn();
     if (FKeeping) EndKeep(*FKeepBand);
@@ -123,7 +125,7 @@ bool TrpEngine::MakeRoomFor(TrpBand& band) {
   const bool childOfPageHeader = FCallFromPHeader && band.InheritsFrom("TrpChild");
   if (!childOfPageHeader) {
     FPendingHeight = band.Height();
-    NewColumn();
+    NewColumnFor(band.Height());
     FPendingHeight = 0;
   }
   return true;

@@ -26,6 +26,12 @@ class TrpCustomOutline {
   // level's items (with its subtree) moves to the next page, the first of them to `newTop` and
   // the others by the same amount.
   virtual void ShiftItems(int from, int newTop) = 0;
+  // Takes every item after `from` among the current level's items (with its subtree) out of the
+  // outline, until PasteItems puts them back: kept content moved to a page with an entry of its
+  // own moves its entries under that page's.
+  virtual void CutItems(int from) = 0;
+  // Appends the items CutItems took to the current level, in their order.
+  virtual void PasteItems() = 0;
   // The position of the last item, for CutObjects / PasteObjects of the engine.
   virtual int GetCurPosition() const = 0;
 

@@ -1,5 +1,7 @@
 #include "report/store/preview_outline.h"
 
+#include <algorithm>
+
 #include "report/store/preview_pages.h"
 #include "report/store/xml_document.h"
 
@@ -74,6 +76,21 @@ void TrpOutline::ShiftItems(int from, int newTop) {
   if (!current || from + 1 >= current->Count() || from + 1 < 0) return;
   const int delta = newTop - current->Items(from + 1)->Prop(QStringLiteral("top")).toInt();
   for (int i = from + 1; i < current->Count(); ++i) shiftTree(current->Items(i), delta);
+}
+
+void TrpOutline::CutItems(int from) {
+  TrpXMLItem* current = Current();
+  if (!current) return;
+  if (!FCut) FCut = std::make_unique<TrpXMLItem>();
+  const int first = std::max(from + 1, 0);
+  while (current->Count() > first) FCut->AddItem(current->Items(first));
+}
+
+void TrpOutline::PasteItems() {
+  if (!FCut) return;
+  TrpXMLItem* parent = FCurItem ? FCurItem : Element(true);
+  while (FCut->Count() > 0) parent->AddItem(FCut->Items(0));
+  FCut.reset();
 }
 
 int TrpOutline::GetCurPosition() const { return GetCount() - 1; }

@@ -2,10 +2,12 @@
 // TrpOutline: the table of contents of the prepared pages, kept as the nested "item" elements of
 // the document's "outline" element (text, page, top). Items are added at the current level; the
 // engine descends into an item while the bands below it are shown.
+#include <memory>
+
 #include "report/model/custom_outline.h"
+#include "report/store/xml_document.h"
 
 class TrpPreviewPages;
-class TrpXMLItem;
 
 class TrpOutline : public TrpCustomOutline {
  public:
@@ -18,6 +20,8 @@ class TrpOutline : public TrpCustomOutline {
   void LevelUp() override;
   void GetItem(int index, QString& text, int& page, int& top) const override;
   void ShiftItems(int from, int newTop) override;
+  void CutItems(int from) override;
+  void PasteItems() override;
   int GetCurPosition() const override;
 
   // The "outline" element, created when `create` and absent.
@@ -27,4 +31,5 @@ class TrpOutline : public TrpCustomOutline {
   TrpXMLItem* Current() const;
   TrpPreviewPages& FPages;
   TrpXMLItem* FCurItem = nullptr;  // none: the outline's root level
+  std::unique_ptr<TrpXMLItem> FCut;  // holds the items CutItems took until PasteItems
 };

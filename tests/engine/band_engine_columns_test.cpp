@@ -1,7 +1,8 @@
 // Columns through the engine and the real store: a page in columns with its column header and
 // footer and reprinted headers, column offsets in millimetres, a data band in columns whose row
-// moves on when it runs into the footer area, and a page continuing in the last column of the
-// page before.
+// moves on when it runs into the footer area, a page continuing in the last column of the
+// page before (also when a double pass prepares it twice) and a page without columns continuing
+// below all columns.
 #include "real_services_fixture.h"
 
 namespace {
@@ -146,6 +147,114 @@ TEST_F(Columns, APageContinuingOnThePreviousOneGoesOnInItsLastColumn) {
   EXPECT_EQ(Places(0, "ColumnFooter2"), QStringList{Place(second, 1000)});
   EXPECT_EQ(Places(1, "Rows2"), (QStringList{Place(0, 0), Place(0, 100)}));
   EXPECT_EQ(Places(1, "ColumnFooter2"), QStringList{Place(0, 200)});
+}
+
+// A page without columns cannot go on in a column of the page before: its bands are as wide as
+// the page and would run past its right edge there. It goes on below the lowest band.
+TEST_F(Columns, APageWithoutColumnsContinuesBelowAllColumnsOfThePreviousPage) {
+  Page->SetColumns(2);
+  AddRows(Page, "Rows1", 13, 100);  // ten in the first column, three in the second
+  TrpReportPage* next = NewPage(QStringLiteral("Page2"));
+  next->SetPrintOnPreviousPage(true);
+  AddRows(next, "Wide", 1, 40);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 1);
+  EXPECT_EQ(Places(0, "Wide"), QStringList{Place(0, 1000)});
+}
+
+// After a page without columns, a page in columns continuing on the same page starts in its
+// first column below that page's bands, not in the column the page in columns before it left.
+TEST_F(Columns, APageInColumnsAfterAPageWithoutColumnsStartsBelowItInTheFirstColumn) {
+  Page->SetColumns(2);
+  AddRows(Page, "Rows1", 13, 90);  // eleven in the first column, down to 990; two in the second
+  TrpReportPage* wide = NewPage(QStringLiteral("Page2"));
+  wide->SetPrintOnPreviousPage(true);
+  AddRows(wide, "Wide", 1, 20);
+  TrpReportPage* narrow = NewPage(QStringLiteral("Page3"));
+  narrow->SetColumns(2);
+  narrow->SetPrintOnPreviousPage(true);
+  AddRows(narrow, "Narrow", 2, 30);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 1);
+  EXPECT_EQ(Places(0, "Wide"), QStringList{Place(0, 990)});
+  EXPECT_EQ(Places(0, "Narrow"), (QStringList{Place(0, 1010), Place(95 * rp01cm, 1010)}));
+}
+
+// The columns of a page continued below earlier output start level with it, at 1000 here: a row
+// that fits no column there goes to a new page instead of past the page's end.
+class ColumnsBelowAFullPage : public Columns {
+ protected:
+  // A page in two columns continuing on the first page, whose rows end at 1000.
+  TrpReportPage* ContinuedPage() {
+    AddRows(Page, "Rows1", 10, 100);
+    TrpReportPage* next = NewPage(QStringLiteral("Page2"));
+    next->SetColumns(2);
+    next->SetPrintOnPreviousPage(true);
+    return next;
+  }
+};
+
+TEST_F(ColumnsBelowAFullPage, ARowFittingNoColumnGoesToANewPage) {
+  AddRows(ContinuedPage(), "Rows2", 3, 100);
+  ASSERT_TRUE(Prepare());
+  EXPECT_TRUE(EveryBandInsideItsPage());
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_TRUE(BandsNamed(0, "Rows2").isEmpty());
+  EXPECT_EQ(Places(1, "Rows2"), (QStringList{Place(0, 0), Place(0, 100), Place(0, 200)}));
+}
+
+// The same for a data band in columns, whose rows move on whole.
+TEST_F(ColumnsBelowAFullPage, ARowOfADataBandInColumnsFittingNoColumnGoesToANewPage) {
+  auto* cells = AddRows(ContinuedPage(), "Cells", 2, 100);
+  cells->SetColumns(2);
+  cells->SetColumnWidth(200);
+  ASSERT_TRUE(Prepare());
+  EXPECT_TRUE(EveryBandInsideItsPage());
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_TRUE(BandsNamed(0, "Cells").isEmpty());
+  EXPECT_EQ(Places(1, "Cells"), (QStringList{Place(0, 0), Place(200, 0)}));
+}
+
+// A report prepared again onto the pages of the last one: five rows lie in the first column of
+// page 0; a double pass then continues there with `rows` more rows.
+class ColumnsAppended : public Columns {
+ protected:
+  void PrepareTwice(int firstColumns, int rows) {
+    Page->SetColumns(firstColumns);
+    AddRows(Page, "Rows", 5, 100);
+    ASSERT_TRUE(Prepare());
+    auto* page = Designed<TrpReportPage>(QStringLiteral("Page1"));
+    ASSERT_NE(page, nullptr);
+    page->SetColumns(2);
+    page->SetPrintOnPreviousPage(true);
+    Designed<TrpMasterData>(QStringLiteral("Rows"))->SetRowCount(rows);
+    Report->EngineOptions().SetDoublePass(true);
+    ASSERT_TRUE(Report->PrepareReport(false)) << Report->Errors().join('\n').toStdString();
+  }
+  // The places the second preparation gives its eight rows: the rest of the first column below
+  // the five rows there, then the second column, whose rows start level with the first's.
+  QStringList EightRowsBelowFive() const {
+    const Extended second = 95 * rp01cm;
+    QStringList places;
+    for (int i = 0; i < 5; ++i) places << Place(0, 100 * i);
+    for (int i = 0; i < 5; ++i) places << Place(0, 500 + 100 * i);
+    for (int i = 0; i < 3; ++i) places << Place(second, 500 + 100 * i);
+    return places;
+  }
+};
+
+// The first pass leaves page 0 in its second column; the final pass starts again where the first
+// one did, in the first.
+TEST_F(ColumnsAppended, TheFinalPassStartsInTheColumnThePageHadBeforeTheFirstPass) {
+  PrepareTwice(2, 8);
+  ASSERT_EQ(PageCount(), 1);
+  EXPECT_EQ(Places(0, "Rows"), EightRowsBelowFive());
+}
+
+TEST_F(ColumnsAppended, APageWithoutAColumnRecordBeforeTheFirstPassHasNoneBeforeTheFinalOne) {
+  PrepareTwice(1, 8);
+  ASSERT_EQ(PageCount(), 1);
+  EXPECT_EQ(Places(0, "Rows"), EightRowsBelowFive());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "band_engine_fake_store.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "report/model/band_kinds.h"
@@ -37,6 +38,18 @@ void FakeOutline::ShiftItems(int from, int newTop) {
     level[i].Page += 1;
     level[i].Top += delta;
   }
+}
+
+void FakeOutline::CutItems(int from) {
+  QList<FakeOutlineItem>& level = Level();
+  const qsizetype first = std::max<qsizetype>(from + 1, 0);
+  FCut << level.mid(first);
+  if (first < level.size()) level.resize(first);
+}
+
+void FakeOutline::PasteItems() {
+  Level() << FCut;
+  FCut.clear();
 }
 
 // ---------------------------------------------------------------- store
@@ -144,6 +157,8 @@ void FakeStore::UpdatePageDimensions(TrpReportPage& page, Extended width, Extend
 }
 
 void FakeStore::UpdatePageLastColumn(int column, bool reset, Extended columnPosition) {
+  // Like the real store: without a current page there is nothing to write on.
+  if (CurPage() < 0 || CurPage() >= Pages.size()) return;
   FakePage& page = Pages[CurPage()];
   page.HasLastColumn = !reset;
   page.LastColumn = column;

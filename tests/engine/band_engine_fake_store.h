@@ -53,6 +53,8 @@ class FakeOutline : public TrpCustomOutline {
   }
   void GetItem(int index, QString& text, int& page, int& top) const override;
   void ShiftItems(int from, int newTop) override;
+  void CutItems(int from) override;
+  void PasteItems() override;
   int GetCurPosition() const override { return GetCount() - 1; }
 
   QList<FakeOutlineItem> Root;
@@ -61,6 +63,7 @@ class FakeOutline : public TrpCustomOutline {
   QList<FakeOutlineItem>& Level();
   const QList<FakeOutlineItem>& Level() const { return const_cast<FakeOutline*>(this)->Level(); }
   QList<int> FPath;
+  QList<FakeOutlineItem> FCut;
 };
 
 class FakeStore : public TrpCustomPreviewPages {

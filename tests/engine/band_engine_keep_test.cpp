@@ -1,7 +1,7 @@
 // Keeping bands together through the engine and the real store: the footer with the last row,
 // the header with the first row, a whole group with its outline entry and anchor, a band with
 // its chain of children, a kept header re-shown above its moved rows, and a keep given up when
-// the block could not fit even on an empty page.
+// the block could not fit even on an empty page, counting the header shown again above it.
 #include "real_services_fixture.h"
 
 namespace {
@@ -121,6 +121,26 @@ TEST_F(Keeping, AKeptGroupMovesWholeWithItsOutlineEntryAndAnchor) {
   EXPECT_EQ(store->GetAnchorPage(QStringLiteral("A")), 1);
 }
 
+// With an outline entry for every page, the moved group's entry goes under the entry of the page
+// it moved to, with the entries of its rows.
+TEST_F(Keeping, AKeptGroupMovesItsOutlineEntryUnderTheNewPagesEntry) {
+  using Row = MemoryDataSet::Row;
+  for (int i = 0; i < 10; ++i)
+    Rows.Rows.push_back(Row{{"name", QString(i < 3 ? "A" : "B")}, {"id", QStringLiteral("r%1").arg(i)}});
+  Page->SetOutlineText(QStringLiteral("Page"));
+  auto* group = AddBand<TrpGroupHeader>(Page, "Group", 0, 50);
+  group->SetCondition(QStringLiteral("Rows.\"name\""));
+  group->SetKeepTogether(true);
+  group->SetOutlineText(QStringLiteral("Rows.\"name\""));
+  auto* rows = AddBand<TrpMasterData>(Page, "Rows", 100, 100);
+  rows->SetDataSet(&Rows);
+  rows->SetOutlineText(QStringLiteral("Rows.\"id\""));
+  AddBand<TrpGroupFooter>(Page, "GroupFooter", 200, 30);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_EQ(OutlineTree(), "1/0[A/0[r0/0 r1/0 r2/0]] 2/1[B/1[r3/1 r4/1 r5/1 r6/1 r7/1 r8/1 r9/1]]");
+}
+
 TEST_F(Keeping, AnchorsInsideAMovedGroupKeepTheirPlaceWithinIt) {
   using Row = MemoryDataSet::Row;
   for (int i = 0; i < 10; ++i)
@@ -174,6 +194,39 @@ TEST_F(Keeping, AKeepIsGivenUpWhenTheBlockCannotFitAnEmptyPage) {
   EXPECT_EQ(Tops(BandsNamed(0, "Rows")).value(0), 80);
   EXPECT_EQ(BandsNamed(1, "Rows").size(), 6);
   EXPECT_EQ(Tops(BandsNamed(1, "Rows")).value(0), 50);
+}
+
+// A header of 100 above ten kept rows of 100 below a filler row of 30: the rows fill the page
+// down to 1030 and the tenth does not fit. On a new page the header would open the block again,
+// and header and block (1100) would run past the page's end at 1046.9.
+class KeepingBelowAHeader : public Keeping {
+ protected:
+  void PrepareKeptRowsBelowHeader(bool reprinted) {
+    AddRows("Filler", 0, 1, 30);
+    AddBand<TrpHeader>(Page, "RowsHeader", 100, 100)->SetReprintOnNewPage(reprinted);
+    AddRows("Rows", 300, 10, 100)->SetKeepTogether(true);
+    ASSERT_TRUE(Prepare());
+  }
+};
+
+// So the keep is given up: the rows stay below the header, and the tenth goes on alone.
+TEST_F(KeepingBelowAHeader, AKeptBlockCountsTheReprintedHeaderItWouldMoveBelow) {
+  PrepareKeptRowsBelowHeader(true);
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_TRUE(EveryBandInsideItsPage());
+  EXPECT_EQ(Tops(BandsNamed(0, "Rows")).value(0), 130);
+  EXPECT_EQ(BandsNamed(0, "Rows").size(), 9);
+  EXPECT_EQ(BandNames(1), (QStringList{"RowsHeader", "Rows"}));
+  EXPECT_EQ(Tops(Bands(1)), (QList<double>{0, 100}));
+}
+
+TEST_F(KeepingBelowAHeader, AKeptBlockCountsTheHeaderShownAgainAboveIt) {
+  PrepareKeptRowsBelowHeader(false);
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_TRUE(EveryBandInsideItsPage());
+  EXPECT_EQ(BandsNamed(0, "Rows").size(), 9);
+  EXPECT_EQ(BandNames(1), QStringList{"Rows"});
+  EXPECT_EQ(Tops(Bands(1)), QList<double>{0});
 }
 
 }  // namespace

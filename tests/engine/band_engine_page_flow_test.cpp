@@ -268,6 +268,63 @@ TEST_F(PageFlow, ABandTallerThanAPageGoesOutInPartsKeepingItsObjectsOffsets) {
   }
 }
 
+// Rows of 1000 fit an empty page (1046.9), but not below the header of 100 that opens every page
+// again: a row moved on would end past the page's end there, so it goes out in parts instead.
+TEST_F(PageFlow, ABandTallerThanTheRoomBelowAReprintedHeaderGoesOutInParts) {
+  AddBand<TrpHeader>(Page, "RowsHeader", 0, 100)->SetReprintOnNewPage(true);
+  auto* tall = AddRows(Page, "Tall", 1, 1000);
+  AddMemo(tall, "Top", QStringLiteral("top"), 200);
+  AddMemo(tall, "Bottom", QStringLiteral("bottom"), 200)->SetTop(980);
+  ASSERT_TRUE(Prepare());
+  EXPECT_TRUE(EveryBandInsideItsPage());
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_EQ(BandNames(0), (QStringList{"RowsHeader", "Tall"}));
+  EXPECT_EQ(Tops(Bands(0)), (QList<double>{0, 100}));
+  EXPECT_EQ(Texts(0, "Top"), QStringList{"top"});
+  EXPECT_EQ(BandNames(1), (QStringList{"RowsHeader", "Tall"}));
+  EXPECT_EQ(Texts(1, "Bottom"), QStringList{"bottom"});
+}
+
+// Every page has an outline entry of its own; the entries of a group running on over the page
+// end stay under the group's entry, and a group opened on the new page goes under that page's.
+TEST_F(PageFlow, ThePageOutlineEntryLeavesTheOpenBandEntriesTheirNesting) {
+  using Row = MemoryDataSet::Row;
+  for (int i = 0; i < 17; ++i)
+    Rows.Rows.push_back(Row{{"name", QString(i < 3 ? "A" : i < 15 ? "B" : "C")},
+                            {"id", QStringLiteral("r%1").arg(i)}});
+  Page->SetOutlineText(QStringLiteral("Page"));
+  auto* group = AddBand<TrpGroupHeader>(Page, "Group", 0, 50);
+  group->SetCondition(QStringLiteral("Rows.\"name\""));
+  group->SetOutlineText(QStringLiteral("Rows.\"name\""));
+  auto* rows = AddBand<TrpMasterData>(Page, "Rows", 100, 100);
+  rows->SetDataSet(&Rows);
+  rows->SetOutlineText(QStringLiteral("Rows.\"id\""));
+  ASSERT_TRUE(Prepare());
+  // Group A and its rows down to 350, group B's header and six rows down to 1000; the other six
+  // rows of B and group C on the second page.
+  ASSERT_EQ(PageCount(), 2);
+  QStringList b;
+  for (int i = 3; i < 15; ++i) b << QStringLiteral("r%1/%2").arg(i).arg(i < 9 ? 0 : 1);
+  EXPECT_EQ(OutlineTree(), QStringLiteral("1/0[A/0[r0/0 r1/0 r2/0] B/0[%1]] 2/1[C/1[r15/1 r16/1]]")
+                               .arg(b.join(QLatin1Char(' '))));
+}
+
+// A row starting a new page of its own lies right below the reprinted header there: it goes out
+// in parts from there rather than leaving that page with the header alone.
+TEST_F(PageFlow, ABandTallerThanTheRoomBelowAReprintedHeaderStartsItsPartsBelowIt) {
+  AddBand<TrpHeader>(Page, "RowsHeader", 0, 100)->SetReprintOnNewPage(true);
+  auto* tall = AddRows(Page, "Tall", 2, 1000);
+  tall->SetStartNewPage(true);
+  AddMemo(tall, "Top", QStringLiteral("top"), 200);
+  AddMemo(tall, "Bottom", QStringLiteral("bottom"), 200)->SetTop(980);
+  ASSERT_TRUE(Prepare());
+  EXPECT_TRUE(EveryBandInsideItsPage());
+  ASSERT_EQ(PageCount(), 4);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(BandNames(i), (QStringList{"RowsHeader", "Tall"})) << i;
+  EXPECT_EQ(Texts(2, "Top"), QStringList{"top"});
+  EXPECT_EQ(Texts(3, "Bottom"), QStringList{"bottom"});
+}
+
 TEST_F(PageFlow, AReportDataSetRunsThePagesOncePerRecord) {
   using Row = MemoryDataSet::Row;
   for (const char* name : {"A", "B", "C"}) Rows.Rows.push_back(Row{{"name", QString(name)}});

@@ -114,6 +114,15 @@ class EngineWithRealServices : public ::testing::Test {
     for (const PreparedBand& band : Bands(index)) names << band.Name;
     return names;
   }
+  // Whether every band of every prepared page ends above the end of the printable area.
+  ::testing::AssertionResult EveryBandInsideItsPage() const {
+    for (int i = 0; i < PageCount(); ++i)
+      for (const PreparedBand& band : Bands(i))
+        if (band.Bottom() > kPrintableHeight + 0.0001)
+          return ::testing::AssertionFailure() << band.Name.toStdString() << " on page " << i
+                                               << " ends at " << static_cast<double>(band.Bottom());
+    return ::testing::AssertionSuccess();
+  }
   // The texts of the text objects named `name` on prepared page `index`, in order.
   QStringList Texts(int index, const QString& name) const {
     QStringList texts;
@@ -142,6 +151,28 @@ class EngineWithRealServices : public ::testing::Test {
     return entries;
   }
 
+  // The whole outline as "text/page", each entry followed by its entries in brackets.
+  QString OutlineTree() const {
+    TrpCustomOutline* outline = Report->PreviewPages()->Outline();
+    outline->LevelRoot();
+    return OutlineLevel(*outline);
+  }
+
   MemoryDataSet Rows;
   std::unique_ptr<TrpReport> Report;
+
+ private:
+  static QString OutlineLevel(TrpCustomOutline& outline) {
+    QStringList entries;
+    for (int i = 0; i < outline.GetCount(); ++i) {
+      OutlineEntry entry;
+      outline.GetItem(i, entry.Text, entry.Page, entry.Top);
+      outline.LevelDown(i);
+      const QString below = OutlineLevel(outline);
+      outline.LevelUp();
+      entries << entry.Text + QLatin1Char('/') + QString::number(entry.Page) +
+                     (below.isEmpty() ? QString() : QLatin1Char('[') + below + QLatin1Char(']'));
+    }
+    return entries.join(QLatin1Char(' '));
+  }
 };

@@ -196,6 +196,43 @@ TEST_F(PagesEditTest, OutlineLevelsAndShift) {
   EXPECT_EQ(page, 0);
 }
 
+TEST_F(PagesEditTest, CutOutlineItemsGoWithTheirSubtreesWhereTheyArePasted) {
+  WritePages(*Page, 1);
+  TrpCustomOutline& outline = *Pages->Outline();
+  outline.AddItem(QStringLiteral("A"), 10);
+  outline.LevelRoot();
+  outline.AddItem(QStringLiteral("B"), 20);
+  outline.AddItem(QStringLiteral("B.1"), 30);
+  outline.LevelRoot();
+  outline.AddItem(QStringLiteral("C"), 40);
+  outline.LevelRoot();
+  outline.CutItems(0);  // B (with B.1) and C
+  EXPECT_EQ(outline.GetCount(), 1);
+  outline.AddItem(QStringLiteral("P"), 0);
+  outline.PasteItems();
+  outline.LevelRoot();
+  // "text@top" of each item on the current level.
+  auto items = [&outline] {
+    QStringList found;
+    for (int i = 0; i < outline.GetCount(); ++i) {
+      QString text;
+      int page = 0, top = 0;
+      outline.GetItem(i, text, page, top);
+      found << QStringLiteral("%1@%2").arg(text).arg(top);
+    }
+    return found;
+  };
+  EXPECT_EQ(items(), (QStringList{"A@10", "P@0"}));
+  outline.LevelDown(1);
+  EXPECT_EQ(items(), (QStringList{"B@20", "C@40"}));
+  outline.LevelDown(0);
+  EXPECT_EQ(items(), QStringList{"B.1@30"});
+  // Pasting again finds nothing left to paste.
+  outline.LevelRoot();
+  outline.PasteItems();
+  EXPECT_EQ(outline.GetCount(), 2);
+}
+
 TEST_F(PagesEditTest, AliasNumbersHalveThenCountUp) {
   TrpDictionary dictionary;
   EXPECT_EQ(dictionary.UniqueName(QStringLiteral("m")), "m1");

@@ -93,10 +93,22 @@ void TrpAggregateItem::DeleteValue() {
 
 void TrpAggregateItem::Reset() {
   if (DontReset && FCount > 0) return;
-  FCount = 0;
-  FValue = ScriptValue();
+  ResetRunning();
   FVValues.clear();
   FVCounts.clear();
+}
+
+void TrpAggregateItem::ResetRunning() {
+  if (DontReset && FCount > 0) return;
+  FCount = 0;
+  FValue = ScriptValue();
+}
+
+void TrpAggregateItem::AddColumn(int vColumn) {
+  const auto i = static_cast<std::size_t>(vColumn);
+  if (vColumn < 1 || i >= FVValues.size()) return;
+  FCount += FVCounts[i];
+  Combine(FValue, FVValues[i]);
 }
 
 void TrpAggregateItem::StartKeep() {
@@ -144,12 +156,26 @@ bool TrpAggregateList::Shown(const TrpBand& band) const { return band.Visible();
 void TrpAggregateList::AddValue(TrpBand& band, int vColumn, const TrpBand* parentBand) {
   for (const auto& item : FItems) {
     if (item->Band != &band || item->PerVerticalColumn() != (vColumn >= 1)) continue;
-    if (parentBand && item->ParentBand != parentBand) continue;
+    if (item->RowBand || (parentBand && item->ParentBand != parentBand)) continue;
     if (!Shown(band) && !item->CountInvisibleBands) continue;
     // COUNT counts rows without evaluating anything.
     const ScriptValue value =
         item->Function == agCount ? ScriptValue() : FReport.Calc(item->Expression);
     item->AddValue(value, vColumn);
+  }
+}
+
+void TrpAggregateList::AddCell(TrpBand& verticalData, const TrpBand& master, int vColumn) {
+  for (const auto& item : FItems) {
+    if (item->Band != &verticalData || !item->RowBand) continue;
+    if (item->ParentBand == &master) {
+      item->AddColumn(vColumn);
+    } else if (item->RowBand == &master && vColumn >= 1 &&
+               (Shown(verticalData) || item->CountInvisibleBands)) {
+      const ScriptValue value =
+          item->Function == agCount ? ScriptValue() : FReport.Calc(item->Expression);
+      item->AddValue(value, vColumn);
+    }
   }
 }
 
@@ -164,8 +190,10 @@ void TrpAggregateList::Reset(TrpBand& parentBand) {
 }
 
 void TrpAggregateList::ResetVertical(TrpBand& parentBand, TrpBand& verticalBand) {
+  // Totals over cells keep their columns until their footer's own reset.
   for (const auto& item : FItems)
-    if (item->ParentBand == &parentBand && item->VerticalBand == &verticalBand) item->Reset();
+    if (item->ParentBand == &parentBand && item->VerticalBand == &verticalBand)
+      item->ResetRunning();
 }
 
 void TrpAggregateList::StartKeep() {
@@ -188,31 +216,39 @@ ScriptValue TrpAggregateList::GetValue(TrpBand* parentBand, const QString& callT
   return ScriptValue();
 }
 
-// The same call can be shown by a band both within vertical columns and beside them: within a
-// vertical column (vColumn 1 or more) the per-column total answers first, outside the other.
+// The same call can be shown by a band both within vertical columns and beside them: the one
+// the vertical band showing the call holds answers first; else within a vertical column
+// (vColumn 1 or more) the per-column total, outside the other.
 TrpAggregateItem* TrpAggregateList::Find(TrpBand* parentBand, TrpAggregateFunction function,
                                          const QString& expression, TrpBand* band, int flags,
-                                         int vColumn) const {
+                                         int vColumn, const TrpBand* verticalBand) const {
   const QString wanted = normalised(expression);
   const bool dontReset = (flags & rpAggregateDontReset) != 0;
   const bool countInvisible = (flags & rpAggregateCountInvisible) != 0;
+  TrpAggregateItem* sameKind = nullptr;
   TrpAggregateItem* fallback = nullptr;
   for (const auto& item : FItems) {
     if (item->ParentBand != parentBand || item->Function != function) continue;
     if (band && item->Band != band) continue;
     if (item->DontReset != dontReset || item->CountInvisibleBands != countInvisible) continue;
     if (function != agCount && item->Expression.compare(wanted, Qt::CaseInsensitive) != 0) continue;
-    if (item->PerVerticalColumn() == (vColumn >= 1)) return item.get();
+    if (verticalBand && item->VerticalBand == verticalBand) return item.get();
+    if (!sameKind && item->PerVerticalColumn() == (vColumn >= 1)) {
+      if (!verticalBand) return item.get();
+      sameKind = item.get();
+    }
     if (!fallback) fallback = item.get();
   }
-  return fallback;
+  return sameKind ? sameKind : fallback;
 }
 
 ScriptValue TrpAggregateList::GetValue(TrpBand* parentBand, int vColumn, const QString& name,
-                                       const QString& expression, TrpBand* band, int flags) const {
+                                       const QString& expression, TrpBand* band, int flags,
+                                       const TrpBand* verticalBand) const {
   TrpAggregateFunction function;
   if (!rpAggregateFunctionOf(name, function)) return ScriptValue();
-  const TrpAggregateItem* item = Find(parentBand, function, expression, band, flags, vColumn);
+  const TrpAggregateItem* item =
+      Find(parentBand, function, expression, band, flags, vColumn, verticalBand);
   if (!item) return ScriptValue();
   return item->Value(item->PerVerticalColumn() ? vColumn : 0);
 }

@@ -43,6 +43,10 @@ class TrpAggregateItem {
   int VColumn = 0;
   // The vertical band that shows the call across ParentBand, or none.
   TrpBand* VerticalBand = nullptr;
+  // For a call where a horizontal footer (ParentBand) meets a vertical footer (VerticalBand):
+  // the horizontal data band whose rows feed it cell by cell, kept per vertical column; the
+  // vertical rows across the footer then add the columns up. None for every other call.
+  TrpBand* RowBand = nullptr;
 
   // A call shown in a vertical band and fed by a horizontal data band keeps one total per
   // vertical column; every other call keeps one running total.
@@ -54,6 +58,10 @@ class TrpAggregateItem {
   void DeleteValue();
   // The result band was shown.
   void Reset();
+  // The running total restarts; the totals kept per vertical column stay.
+  void ResetRunning();
+  // Adds the total kept for vertical column `vColumn` to the running total.
+  void AddColumn(int vColumn);
   void StartKeep();
   void EndKeep();
   void ClearValues();
@@ -100,13 +108,18 @@ class TrpAggregateList {
   TrpAggregateItem* AddCall(const QString& callText, const QString& memoName, TrpBand* parentBand,
                             TrpBand* dataBand);
   // Adds the calls of `object`, which `verticalBand` shows across `parentBand`; `dataBand` feeds
-  // the calls that name no band.
+  // the calls that name no band. `rowBand`, when given, makes them totals over the cells of its
+  // rows (TrpAggregateItem::RowBand).
   void AddVerticalObject(TrpComponent& object, TrpBand* parentBand, TrpBand* dataBand,
-                         TrpBand& verticalBand);
+                         TrpBand& verticalBand, TrpBand* rowBand = nullptr);
   // One row of `band` was shown. Within vertical column `vColumn` (1 or more) only the totals
   // kept per vertical column are fed, outside them (0) only the others; with `parentBand` only
-  // the totals shown there.
+  // the totals shown there. Totals over cells are fed by AddCell only.
   void AddValue(TrpBand& band, int vColumn = 0, const TrpBand* parentBand = nullptr);
+  // A row of vertical data band `verticalData` crossed `master` in vertical column `vColumn`:
+  // the totals over cells of `master`'s rows take the cell's value into that column, and those
+  // shown by `master` add up the column.
+  void AddCell(TrpBand& verticalData, const TrpBand& master, int vColumn);
   // The last row of `band` is taken back.
   void DeleteValue(TrpBand& band);
   // `parentBand` was shown: its totals restart (unless kept running by flag 2).
@@ -121,16 +134,19 @@ class TrpAggregateList {
   // The result of the call `callText` shown in `parentBand`; empty when there is no such item.
   ScriptValue GetValue(TrpBand* parentBand, const QString& callText, int vColumn = 0) const;
   // The result of the item with these parts shown in `parentBand`; `band` none means the data
-  // band the discovery chose. Empty when there is no such item.
+  // band the discovery chose; `verticalBand` is the vertical band showing the call, if any.
+  // Empty when there is no such item.
   ScriptValue GetValue(TrpBand* parentBand, int vColumn, const QString& name,
-                       const QString& expression, TrpBand* band, int flags) const;
+                       const QString& expression, TrpBand* band, int flags,
+                       const TrpBand* verticalBand = nullptr) const;
 
  private:
   TrpAggregateItem* Find(TrpBand* parentBand, TrpAggregateFunction function,
-                         const QString& expression, TrpBand* band, int flags, int vColumn) const;
+                         const QString& expression, TrpBand* band, int flags, int vColumn,
+                         const TrpBand* verticalBand) const;
   // Adds the calls in the bracketed expressions of `object`, if it is a text object.
   void AddObjectCalls(TrpComponent& object, TrpBand* parentBand, TrpBand* dataBand,
-                      TrpBand* verticalBand);
+                      TrpBand* verticalBand, TrpBand* rowBand = nullptr);
   bool Shown(const TrpBand& band) const;
 
   TrpCustomReport& FReport;

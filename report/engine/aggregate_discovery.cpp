@@ -172,13 +172,15 @@ TrpAggregateItem* TrpAggregateList::AddCall(const QString& callText, const QStri
 }
 
 void TrpAggregateList::AddObjectCalls(TrpComponent& object, TrpBand* parentBand,
-                                      TrpBand* dataBand, TrpBand* verticalBand) {
+                                      TrpBand* dataBand, TrpBand* verticalBand, TrpBand* rowBand) {
   auto* memo = dynamic_cast<TrpCustomMemoView*>(&object);
   if (!memo || !memo->AllowExpressions()) return;
   const auto* report = dynamic_cast<const TrpReport*>(&FReport);
   CallScanner scanner(report ? &report->Variables() : nullptr, [&](const QString& call) {
-    if (TrpAggregateItem* item = AddCall(call, memo->Name(), parentBand, dataBand))
+    if (TrpAggregateItem* item = AddCall(call, memo->Name(), parentBand, dataBand)) {
       item->VerticalBand = verticalBand;
+      item->RowBand = rowBand;
+    }
   });
   const auto delimiters = TrpExpressionDelimiters::FromText(memo->ExpressionDelimiters());
   rpExpandBrackets(memo->Text(), delimiters, [&](const QString& expression, int) {
@@ -188,8 +190,9 @@ void TrpAggregateList::AddObjectCalls(TrpComponent& object, TrpBand* parentBand,
 }
 
 void TrpAggregateList::AddVerticalObject(TrpComponent& object, TrpBand* parentBand,
-                                         TrpBand* dataBand, TrpBand& verticalBand) {
-  AddObjectCalls(object, parentBand, dataBand, &verticalBand);
+                                         TrpBand* dataBand, TrpBand& verticalBand,
+                                         TrpBand* rowBand) {
+  AddObjectCalls(object, parentBand, dataBand, &verticalBand, rowBand);
 }
 
 void TrpAggregateList::AddItems(TrpPage& page) {

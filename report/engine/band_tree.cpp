@@ -170,8 +170,39 @@ QStringList buildTree(QList<TrpBand*> bands, bool byLeft,
 
 }  // namespace
 
+namespace {
+
+// The child bands of vertical bands, with their designed widths. They continue their vertical
+// band to the right, so they are laid out as vertical bands whatever their own flag (a child
+// band cannot be marked vertical).
+QHash<TrpBand*, Extended> verticalChildren(const TrpReportPage& page) {
+  QHash<TrpBand*, Extended> children;
+  for (TrpComponent* object : page.Objects()) {
+    auto* band = dynamic_cast<TrpBand*>(object);
+    if (!band || !band->Vertical()) continue;
+    for (TrpBand* child = band->Child(); child && !child->Vertical() && !children.contains(child);
+         child = child->Child())
+      children.insert(child, child->Width());
+  }
+  return children;
+}
+
+// Page alignment gave them the page's width: they take their own width back and reach down to
+// the bottom of the printable area, as vertical bands do.
+void alignVerticalChildren(const TrpReportPage& page, const QHash<TrpBand*, Extended>& children) {
+  const Extended printableHeight = page.PrintableHeight() * rp01cm;
+  for (auto it = children.cbegin(); it != children.cend(); ++it) {
+    it.key()->SetWidth(it.value());
+    it.key()->SetHeight(printableHeight - it.key()->Top());
+  }
+}
+
+}  // namespace
+
 QStringList rpBuildBandTree(TrpReportPage& page, TrpPageBands& out) {
+  const QHash<TrpBand*, Extended> children = verticalChildren(page);
   page.AlignChildren();
+  alignVerticalChildren(page, children);
   page.SubBands().clear();
   page.VSubBands().clear();
   QList<TrpBand*> treeBands, verticalBands, horizontalBands;
@@ -183,7 +214,7 @@ QStringList rpBuildBandTree(TrpReportPage& page, TrpPageBands& out) {
     }
     clearLinks(*band);
     rpBuildShiftTree(*band);
-    if (band->Vertical()) verticalBands << band;
+    if (band->Vertical() || children.contains(band)) verticalBands << band;
     else horizontalBands << band;
     if (isTreeKind(band->BandNumber()) && !band->Vertical()) treeBands << band;
   }

@@ -93,6 +93,8 @@ class TrpEngine : public TrpCustomEngine {
   void ShowLooseObjects();
   void FinishLastPage();
   void StoreEndlessPage(Extended contentBottom);
+  void ShowPageFooter(Extended pageHeight);
+  void ShowOverlay(bool onTop);
   void AddPageOutline();
   void NewColumnFor(Extended height);
   TrpBand* FindPageBand(const TrpClassInfo& kind) const;
@@ -108,6 +110,7 @@ class TrpEngine : public TrpCustomEngine {
   void Stretch(TrpBand& band);
   void Unstretch(TrpBand& band);
   void ShiftObjects(TrpBand& band, const QHash<TrpComponent*, Extended>& growth);
+  void GrowToObjects(TrpBand& band);
   bool ResetSuppressed(TrpBand& band);
   bool IsMultiColumn(const TrpBand& band) const;
   bool IsFirstRow(const TrpBand& band) const;
@@ -153,16 +156,37 @@ class TrpEngine : public TrpCustomEngine {
   void PopBandLine();
   QString NestedLinePath() const;
 
-  // --- vertical bands (engine_vertical.cpp) ---------------------------------------------------
+  // --- vertical bands (engine_vertical.cpp, engine_vertical_pages.cpp) ------------------------
+  // The output of one horizontal band crossed by vertical bands (the vertical master band): the
+  // copies of the vertical bands' objects it takes along, and the page part each copy goes to
+  // (0 the band's own page, 1 the page after it, ...).
+  struct VerticalOutput {
+    TrpBand* Master = nullptr;
+    std::vector<std::unique_ptr<TrpComponent>> Copies;
+    QHash<const TrpComponent*, int> PageParts;  // copies beyond page part 0
+    int PagePart = 0;                           // the part the next copy goes to
+    QList<TrpBand*> HeaderList;                 // vertical headers reprinted on each part
+    TrpBand* Copying = nullptr;                 // the vertical band whose objects are evaluated
+  };
   void AttachVerticalObjects(TrpReportPage& page);
   void DetachVerticalObjects();
+  bool CrossesVerticalBands(const TrpBand& band) const;
+  VerticalOutput* VerticalOutputOf(const TrpBand& band) const;
   void RecordBand(TrpBand& band);
-  void ShowVerticalBands(TrpBand& master, TrpVerticalBands& vertical);
+  void ShowVerticalBands(TrpBand& master);
   void ShowVerticalBand(TrpBand& band);
+  void OutputVerticalBand(TrpBand& band);
   void MakeVerticalRoomFor(const TrpBand& band);
   void ShowVerticalHeaders(const TrpBand* except);
   void CopyVerticalObjects(TrpBand& band);
-  void RecordVerticalParts(TrpBand& master);
+  void AttachVerticalCopies(TrpBand& master);
+  void DetachVerticalCopies(TrpBand& master);
+  void DropVerticalCopies(TrpBand& master);
+  void RecordVerticalParts(TrpBand& master, const VerticalOutput& output);
+  void MoveToOverflowPage();
+  void StartOverflowPage();
+  void EndOverflowPages();
+  void EndOverflowPage();
 
   // --- drill-down groups (engine_drill_down.cpp) -----------------------------------------------
   // While one lives with `hidden`, every band asked for is left out (its totals still count).
@@ -257,13 +281,16 @@ class TrpEngine : public TrpCustomEngine {
   // When window messages were last processed (ProcessMessages).
   QElapsedTimer FMessageClock;
 
-  // While a horizontal band shows its vertical bands: that band (the vertical master band), its
-  // page's vertical tree, the vertical headers re-shown at the left of every further page, the
-  // vertical page list (the number of copies at each page boundary) and the copies collected.
-  TrpBand* FVerticalMaster = nullptr;
+  // The vertical output of every master band being shown, innermost last (a band that does not
+  // fit can start a page whose headers are masters too), and the one whose vertical bands run
+  // now, with its page's vertical tree.
+  std::vector<std::unique_ptr<VerticalOutput>> FVOutputs;
+  VerticalOutput* FVCollecting = nullptr;
   TrpVerticalBands* FVertical = nullptr;
-  QList<TrpBand*> FVHeaderList;
-  QList<int> FVPageList;
-  std::vector<std::unique_ptr<TrpComponent>> FVCopies;
   bool FShowingVHeaders = false;
+  // How many pages after the current page hold its overflowing vertical parts; they end with it.
+  int FOverflowPages = 0;
+  // While an overflow page opens or ends: bands crossed by vertical bands are not shown there
+  // (their parts come from the page they continue) and shown bands keep their totals running.
+  bool FOnOverflowPage = false;
 };

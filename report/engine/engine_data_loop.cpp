@@ -44,7 +44,8 @@ ScriptValue TrpEngine::Evaluate(const QString& expression) {
 
 ScriptValue TrpEngine::GetAggregateValue(const QString& name, const QString& expression,
                                          TrpBand* band, int flags) {
-  return FAggregates->GetValue(CurBand(), CurVColumn(), name, expression, band, flags);
+  const TrpBand* vertical = FVCollecting ? FVCollecting->Copying : nullptr;
+  return FAggregates->GetValue(CurBand(), CurVColumn(), name, expression, band, flags, vertical);
 }
 
 // A data band with a data set of its own uses it; one with RowCount only, its own user data set.

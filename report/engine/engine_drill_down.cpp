@@ -6,7 +6,7 @@
 // hides the group's bands accordingly. Collapsed groups leave out their rows, detail bands and
 // inner groups, their footer unless ShowFooterIfDrillDown and the header's child unless
 // ShowChildIfDrillDown; the bands left out still feed their totals, so a footer of a collapsed
-// group shows the group's sums.
+// group shows the group's sums. Vertical groups fold their columns the same way, in every row.
 #include "report/engine/aggregate.h"
 #include "report/engine/engine.h"
 #include "report/model/data_band.h"
@@ -67,9 +67,14 @@ bool TrpEngine::HidesChild(const TrpBand& band) const {
   return !static_cast<const TrpGroupHeader&>(band).ShowChildIfDrillDown();
 }
 
-// What showing the band would have done to the totals: the ones it shows start again, and a data
-// band's row is counted.
+// What showing the band would have done to the totals: the vertical rows crossing it count in
+// their columns (nothing of them is output while hidden), the ones it shows start again, and a
+// data band's row is counted.
 void TrpEngine::SkipHiddenBand(TrpBand& band) {
+  if (band.Visible() && CrossesVerticalBands(band)) {
+    ShowVerticalBands(band);
+    DropVerticalCopies(band);
+  }
   FAggregates->Reset(band);
   if (dynamic_cast<TrpDataBand*>(&band)) FAggregates->AddValue(band, CurVColumn());
 }

@@ -116,6 +116,7 @@ void TrpEngine::InitPage() {
   FPageCurX = 0;
   FIsFirstPage = true;
   FIsLastPage = false;
+  FOverflowPages = 0;
   if (TrpCustomOutline* outline = Outline()) outline->LevelRoot();
   FOutlineDepth = 0;
   if (FPage->ResetPageNumbers()) Store().ResetLogicalPageNumber();
@@ -189,11 +190,7 @@ void TrpEngine::AddPage() {
   ++FPagesShown;
   SetCurY(0);
   FFirstColumnY = 0;
-  auto* overlay = static_cast<TrpOverlay*>(FindPageBand(TrpOverlay::StaticClassInfo()));
-  if (overlay && !overlay->PrintOnTop()) {
-    ShowBand(*overlay);
-    SetCurY(0);
-  }
+  ShowOverlay(false);
   ShowHeaderList(false);
   FStartNewPageBand = nullptr;
   // A subreport goes on at its own left.
@@ -243,14 +240,14 @@ void TrpEngine::ShowHeaderList(bool forColumn) {
 }
 
 void TrpEngine::RemoveFromHeaderList(TrpBand* band) {
-  FVHeaderList.removeAll(band);
+  if (FVCollecting) FVCollecting->HeaderList.removeAll(band);
   for (qsizetype i = FHeaderList.size() - 1; i >= 0; --i)
     if (FHeaderList[i].Band == band) FHeaderList.removeAt(i);
 }
 
 void TrpEngine::AddToHeaderList(TrpBand& band) {
   if (band.Vertical()) {
-    FVHeaderList << &band;
+    if (FVCollecting) FVCollecting->HeaderList << &band;
     return;
   }
   FHeaderList << HeaderItem{&band, CurX() - FPageCurX, FKeeping};
@@ -311,6 +308,9 @@ void TrpEngine::NewColumnFor(Extended height) {
 }
 
 void TrpEngine::EndPage() {
+  // The pages the vertical bands overflowed onto end first: their footers show the totals that
+  // this page's footers then reset.
+  EndOverflowPages();
   SetCurX(FPageCurX);
   // Taken before the column footer moves CurY: an endless page ends below both footers.
   const Extended pageHeight = GetPageHeight();
@@ -325,22 +325,31 @@ void TrpEngine::EndPage() {
     FPageCurX = 0;
   }
   SetCurX(0);
+  ShowPageFooter(pageHeight);
+  ShowOverlay(true);
+  FIsFirstPage = false;
+}
+
+// The page footer at the bottom of a page `pageHeight` high, unless the page has it already.
+void TrpEngine::ShowPageFooter(Extended pageHeight) {
   auto* footer = static_cast<TrpPageFooter*>(FindPageBand(TrpPageFooter::StaticClassInfo()));
   const bool footerWanted = footer && (!FIsFirstPage || footer->PrintOnFirstPage()) &&
                             (!FIsLastPage || footer->PrintOnLastPage());
-  if (footerWanted && !Store().BandExists(*footer)) {
-    SetCurY(pageHeight - footer->Height());
-    ShowBand(*footer);
-    if (FIsLastPage) FPrevFooterHeight = footer->Height();
-  }
+  if (!footerWanted || Store().BandExists(*footer)) return;
+  SetCurY(pageHeight - footer->Height());
+  ShowBand(*footer);
+  if (FIsLastPage) FPrevFooterHeight = footer->Height();
+}
+
+// The overlay lies over the whole page: under the bands when a page opens, over them
+// (PrintOnTop) when it ends.
+void TrpEngine::ShowOverlay(bool onTop) {
   auto* overlay = static_cast<TrpOverlay*>(FindPageBand(TrpOverlay::StaticClassInfo()));
-  if (overlay && overlay->PrintOnTop()) {
-    const Extended y = CurY();
-    SetCurY(0);
-    ShowBand(*overlay);
-    SetCurY(y);
-  }
-  FIsFirstPage = false;
+  if (!overlay || overlay->PrintOnTop() != onTop) return;
+  const Extended y = CurY();
+  SetCurY(0);
+  ShowBand(*overlay);
+  SetCurY(y);
 }
 
 // The end of a page run: the summary, the page's final size when it is endless, the page end.

@@ -4,6 +4,7 @@
 
 #include "report/engine/aggregate.h"
 #include "report/engine/engine.h"
+#include "report/engine/shift_views.h"
 #include "report/model/band_kinds.h"
 #include "report/model/class_info.h"
 #include "report/model/custom_preview_pages.h"
@@ -61,6 +62,10 @@ void TrpEngine::ShowBand(TrpBand& band) {
     ShowVerticalBand(band);
     return;
   }
+  // A band whose vertical parts are being recorded is not shown again inside them (a page header
+  // opening the page its own columns overflow onto); on an overflow page a band crossed by
+  // vertical bands arrives as a part of the page it continues.
+  if (VerticalOutputOf(band) || (FOnOverflowPage && band.FHasVBands)) return;
   if (FDrillHidden > 0) {
     SkipHiddenBand(band);
     return;
@@ -86,13 +91,19 @@ void TrpEngine::DoShow(TrpBand& band) {
     NewPage();
   }
   Stretch(band);
+  // The vertical bands' copies join the band before the fit test: they count for its height
+  // and split with it.
+  const bool crossed = band.Visible() && CrossesVerticalBands(band);
+  if (crossed) ShowVerticalBands(band);
   const bool tested = band.Visible() && !needsNoRoom(band) && !IsMultiColumn(band) && !FRedirection;
   if (!tested || MakeRoomFor(band)) Place(band);
   // Unstretch gives the band its designed bounds back; subreports start from the placed ones.
   const Extended placedLeft = band.Left(), placedTop = band.Top();
+  if (crossed) DropVerticalCopies(band);
   Unstretch(band);
-  // Totals shown by this band start again.
-  FAggregates->Reset(band);
+  // Totals shown by this band start again (on an overflow page they go on for the page it
+  // continues, which shows them too).
+  if (!FOnOverflowPage) FAggregates->Reset(band);
   ShowSubreports(band, placedLeft, placedTop);
 }
 
@@ -100,8 +111,7 @@ void TrpEngine::DoShow(TrpBand& band) {
 // Returns false when the band was split (and so is already output).
 bool TrpEngine::MakeRoomFor(TrpBand& band) {
   if (band.Height() <= FreeSpace() + kTolerance) return true;
-  // A band crossed by vertical bands goes whole to the next column: its parts would lose them.
-  if (band.AllowSplit() && !FKeeping && !band.FHasVBands) {
+  if (band.AllowSplit() && !FKeeping) {
     DrawSplit(band);
     return false;
   }
@@ -118,9 +128,12 @@ bool TrpEngine::MakeRoomFor(TrpBand& band) {
     return false;
   }
   if (!FKeeping && ResetSuppressed(band)) {
-    // Repeated values reappear at the top of the next column.
+    // Repeated values reappear at the top of the next column; the vertical copies stay as they
+    // are (their rows are shown once).
+    DetachVerticalCopies(band);
     Unstretch(band);
     Stretch(band);
+    AttachVerticalCopies(band);
   }
   const bool childOfPageHeader = FCallFromPHeader && band.InheritsFrom("TrpChild");
   if (!childOfPageHeader) {
@@ -164,9 +177,16 @@ void TrpEngine::Stretch(TrpBand& band) {
   }
   ShiftObjects(band, growth);
   PrintSubreportsOnParent(band);
+  GrowToObjects(band);
+}
+
+// A stretched band takes the height of its lowest object; objects of the largest height then
+// reach its bottom.
+void TrpEngine::GrowToObjects(TrpBand& band) {
+  const QList<TrpReportComponent*> objects = printedObjects(band);
   if (band.Stretched()) {
     Extended bottom = 0;
-    for (TrpReportComponent* object : printedObjects(band))
+    for (TrpReportComponent* object : objects)
       if (object->Visible()) bottom = std::max(bottom, object->Top() + object->Height());
     band.SetHeight(bottom);
   }
@@ -178,33 +198,14 @@ void TrpEngine::Stretch(TrpBand& band) {
   band.FStretchedHeight = band.Height();
 }
 
-// Moves the objects below grown ones down along the shift tree, top to bottom, so an object's
-// shift is final before the objects below it take theirs.
 void TrpEngine::ShiftObjects(TrpBand& band, const QHash<TrpComponent*, Extended>& growth) {
   if (growth.isEmpty()) return;
   QList<TrpView*> views;
   for (TrpComponent* child : band.Objects())
     if (auto* view = dynamic_cast<TrpView*>(child); view && view->Visible()) views << view;
-  std::stable_sort(views.begin(), views.end(),
-                   [](const TrpView* a, const TrpView* b) { return a->Top() < b->Top(); });
-  QHash<TrpComponent*, Extended> shift;
-  for (TrpView* above : views) {
-    const Extended own = shift.value(above);
-    const Extended grown = growth.value(above);
-    if (own == 0 && grown == 0) continue;
-    const Extended originalTop = above->Top();
-    above->SetTop(originalTop + own);
-    const Extended newBottom = above->Top() + above->Height();
-    for (TrpComponent* child : above->ShiftChildren()) {
-      auto* below = dynamic_cast<TrpView*>(child);
-      if (!below) continue;
-      Extended amount = 0;
-      if (below->ShiftMode() == smAlways) amount = own + grown;
-      else if (below->ShiftMode() == smWhenOverlapped && newBottom > below->Top() + kTolerance)
-        amount = newBottom - below->Top();
-      if (amount > shift.value(below)) shift.insert(below, amount);
-    }
-  }
+  rpShiftViews(views, growth, [](TrpView& view) -> const QList<TrpComponent*>& {
+    return view.ShiftChildren();
+  });
 }
 
 void TrpEngine::Unstretch(TrpBand& band) {

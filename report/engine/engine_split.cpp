@@ -129,7 +129,7 @@ void TrpEngine::DrawSplit(TrpBand& band) {
       band.SetLeft(CurX());
       band.SetTop(CurY());
       band.CreateFillMemo();
-      Store().AddObject(band);
+      RecordBand(band);
       SetCurY(CurY() + partHeight);
       for (Piece* piece : part) piece->Object->SetVisible(false);
     }

@@ -1,17 +1,26 @@
 // Vertical bands: bands laid out left to right across the horizontal band their objects lie on
-// (the vertical master band). When that band is output, the vertical band tree runs through the
+// (the vertical master band). When that band is shown, the vertical band tree runs through the
 // same data loop as the horizontal one; each vertical band shown adds copies of its objects to
-// the master band, one band width further right each time. What does not fit the page's width
-// goes to the following pages, and the master band is recorded there part by part, at the same
-// height on every page.
+// the master band, one band width further right each time. The copies join the band before its
+// fit test, so they stretch it and split with it. What does not fit the page's width goes to the
+// following pages (the overflow pages), and the master band is recorded there part by part, at
+// the same height on every page.
+#include <QScopedValueRollback>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "report/engine/aggregate.h"
 #include "report/engine/engine.h"
+#include "report/engine/shift_views.h"
 #include "report/model/band_kinds.h"
 #include "report/model/class_info.h"
 #include "report/model/custom_preview_pages.h"
 #include "report/model/data_band.h"
 #include "report/model/report.h"
 #include "report/model/report_page.h"
+#include "report/model/stretcheable.h"
 
 namespace {
 
@@ -21,10 +30,11 @@ bool isFooter(const TrpBand& band) {
   return band.InheritsFrom("TrpFooter") || band.InheritsFrom("TrpGroupFooter");
 }
 
-// Gives `band` exactly `children`, in that order.
-void setChildren(TrpBand& band, const QList<TrpComponent*>& children) {
-  for (TrpComponent* child : QList<TrpComponent*>(band.Objects())) child->SetParent(nullptr);
-  for (TrpComponent* child : children) child->SetParent(&band);
+// The height a stretching object needs for its content (never less than its own).
+Extended neededHeight(TrpReportComponent& object) {
+  auto* stretcheable = dynamic_cast<TrpStretcheable*>(&object);
+  if (!stretcheable || stretcheable->StretchMode() == smDontStretch) return object.Height();
+  return std::max(stretcheable->CalcHeight(), object.Height());
 }
 
 // The data band whose rows a footer (or group footer) closes, for each footer of the tree.
@@ -35,11 +45,33 @@ void collectFooterData(const TrpDataNode& node, QHash<TrpBand*, TrpBand*>& out) 
   for (const auto& detail : node.Details) collectFooterData(*detail, out);
 }
 
+// The copies of one vertical row below grown ones move down along their originals' shift tree.
+void shiftGrownCopies(const std::vector<std::pair<TrpReportComponent*, TrpComponent*>>& made,
+                      const QHash<TrpComponent*, Extended>& growth) {
+  if (growth.isEmpty()) return;
+  QHash<TrpComponent*, TrpComponent*> copyOf;
+  for (const auto& [original, copy] : made) copyOf.insert(original, copy);
+  QList<TrpView*> copies;
+  QHash<const TrpView*, QList<TrpComponent*>> below;
+  for (const auto& [original, copy] : made) {
+    auto* view = dynamic_cast<TrpView*>(copy);
+    if (!view) continue;
+    copies << view;
+    QList<TrpComponent*>& moving = below[view];
+    for (TrpComponent* child : original->ShiftChildren())
+      if (TrpComponent* copyBelow = copyOf.value(child)) moving << copyBelow;
+  }
+  rpShiftViews(copies, growth, [&below](TrpView& view) -> const QList<TrpComponent*>& {
+    return below[&view];
+  });
+}
+
 }  // namespace
 
 // The objects found within vertical bands become theirs for the run. Their aggregate calls are
-// fed by the vertical data band when they sit in a vertical footer (totals across a row), else
-// by the horizontal data band whose footer they come from (totals per vertical column).
+// fed by the vertical data band when they sit in a vertical footer (totals across a row, or over
+// all the cells of the rows where a horizontal footer meets it), else by the horizontal data band
+// whose footer they come from (totals per vertical column).
 void TrpEngine::AttachVerticalObjects(TrpReportPage& page) {
   TrpPageBands* bands = FBands.value(&page).get();
   if (!bands || bands->Vertical.Objects.isEmpty()) return;
@@ -49,9 +81,12 @@ void TrpEngine::AttachVerticalObjects(TrpReportPage& page) {
   for (const auto& master : bands->Vertical.Masters) collectFooterData(*master, footerData);
   for (auto it = bands->Vertical.Objects.cbegin(); it != bands->Vertical.Objects.cend(); ++it) {
     TrpBand* vertical = it.key();
+    TrpBand* const verticalData = footerData.value(vertical);
     for (const TrpVerticalObject& item : it.value()) {
-      TrpBand* data = footerData.value(vertical, footerData.value(item.Origin));
-      FAggregates->AddVerticalObject(*item.Object, item.Origin, data, *vertical);
+      // Where a horizontal footer meets a vertical one: the total over the cells of the rows.
+      TrpBand* const rowData = verticalData ? footerData.value(item.Origin) : nullptr;
+      TrpBand* const data = verticalData ? verticalData : footerData.value(item.Origin);
+      FAggregates->AddVerticalObject(*item.Object, item.Origin, data, *vertical, rowData);
     }
   }
 }
@@ -60,36 +95,44 @@ void TrpEngine::DetachVerticalObjects() {
   for (const auto& bands : std::as_const(FBands)) rpDetachVerticalObjects(bands->Vertical);
 }
 
-// A horizontal band crossed by vertical bands takes their output along; any other band goes to
-// the store (or, for a subreport printed on its parent band, to the redirection) as it is.
-void TrpEngine::RecordBand(TrpBand& band) {
-  TrpPageBands* bands = band.FHasVBands && !FVerticalMaster
-                            ? FBands.value(dynamic_cast<TrpReportPage*>(band.Page())).get()
-                            : nullptr;
-  if (bands && bands->Vertical.Attached && !bands->Vertical.Masters.empty())
-    ShowVerticalBands(band, bands->Vertical);
-  else if (FRedirection)
-    CopyToRedirection(band);
-  else
-    Store().AddObject(band);
+bool TrpEngine::CrossesVerticalBands(const TrpBand& band) const {
+  if (!band.FHasVBands || FVCollecting) return false;
+  const TrpPageBands* bands = FBands.value(dynamic_cast<TrpReportPage*>(band.Page())).get();
+  return bands && bands->Vertical.Attached && !bands->Vertical.Masters.empty();
 }
 
-void TrpEngine::ShowVerticalBands(TrpBand& master, TrpVerticalBands& vertical) {
+TrpEngine::VerticalOutput* TrpEngine::VerticalOutputOf(const TrpBand& band) const {
+  for (const auto& output : FVOutputs)
+    if (output->Master == &band) return output.get();
+  return nullptr;
+}
+
+// A band crossed by vertical bands goes out part by part; output collected for a parent band
+// goes to the redirection whole, with its copies.
+void TrpEngine::RecordBand(TrpBand& band) {
+  if (FRedirection) CopyToRedirection(band);
+  else if (const VerticalOutput* output = VerticalOutputOf(band)) RecordVerticalParts(band, *output);
+  else Store().AddObject(band);
+}
+
+// Runs the vertical band tree across `master`, collecting the copies of the vertical bands'
+// objects, which then join the master band.
+void TrpEngine::ShowVerticalBands(TrpBand& master) {
+  auto output = std::make_unique<VerticalOutput>();
+  output->Master = &master;
   const Extended x = CurX(), y = CurY();
   const int line = CurLine(), lineThrough = CurLineThrough();
   TrpBand* const curBand = CurBand();
-  FVerticalMaster = &master;
-  FVertical = &vertical;
-  FVHeaderList.clear();
-  FVPageList.clear();
-  FVCopies.clear();
+  FVCollecting = output.get();
+  FVertical = &FBands.value(dynamic_cast<TrpReportPage*>(master.Page()))->Vertical;
+  // The vertical rows are the same across every horizontal row: so are the drill-down keys of
+  // their groups.
+  const QScopedValueRollback lines(FBandLines, QStringList());
   SetCurX(0);
   SetCurVColumn(0);
   auto restore = [&] {
-    FVerticalMaster = nullptr;
+    FVCollecting = nullptr;
     FVertical = nullptr;
-    FVHeaderList.clear();
-    FVCopies.clear();
     SetCurX(x);
     SetCurY(y);
     SetCurVColumn(0);
@@ -99,16 +142,17 @@ void TrpEngine::ShowVerticalBands(TrpBand& master, TrpVerticalBands& vertical) {
     SetCurBand(curBand);
   };
   try {
-    for (const auto& node : vertical.Masters) {
+    for (const auto& node : FVertical->Masters) {
       if (Terminated()) break;
       RunDataBand(*node);
     }
-    RecordVerticalParts(master);
   } catch (...) {
     restore();
     throw;
   }
   restore();
+  FVOutputs.push_back(std::move(output));
+  AttachVerticalCopies(master);
 }
 
 // One vertical band across the master band. Data rows advance the vertical column; their values
@@ -116,10 +160,22 @@ void TrpEngine::ShowVerticalBands(TrpBand& master, TrpVerticalBands& vertical) {
 // vertical footers show and reset.
 void TrpEngine::ShowVerticalBand(TrpBand& band) {
   // Outside a master band's output a vertical band has nothing to cross.
-  if (!FVerticalMaster) return;
-  TrpBand& master = *FVerticalMaster;
+  if (!FVCollecting) return;
+  TrpBand& master = *FVCollecting->Master;
   const bool dataRow = dynamic_cast<TrpDataBand*>(&band) != nullptr;
   if (dataRow) SetCurVColumn(CurVColumn() + 1);
+  // Under a folded drill-down group the band is left out; its totals still count.
+  if (FDrillHidden == 0) OutputVerticalBand(band);
+  if (dataRow) {
+    FAggregates->AddValue(master, CurVColumn());
+    FAggregates->AddValue(band, 0, &master);
+    FAggregates->AddCell(band, master, CurVColumn());
+  } else if (isFooter(band)) {
+    FAggregates->ResetVertical(master, band);
+  }
+}
+
+void TrpEngine::OutputVerticalBand(TrpBand& band) {
   SetCurBand(&band);
   band.BeforePrint();
   Report().DoBeforePrint(&band);
@@ -131,12 +187,10 @@ void TrpEngine::ShowVerticalBand(TrpBand& band) {
   SetCurBand(&band);
   Report().DoAfterPrint(&band);
   band.AfterPrint();
-  if (dataRow) {
-    FAggregates->AddValue(master, CurVColumn());
-    FAggregates->AddValue(band, 0, &master);
-  } else if (isFooter(band)) {
-    FAggregates->ResetVertical(master, band);
-  }
+  // A child band continues the band to the right.
+  TrpBand* const child = band.Child();
+  if (child && (band.Visible() || band.PrintChildIfInvisible()) && !HidesChild(band))
+    ShowVerticalBand(*child);
 }
 
 // A band that does not fit the rest of the page's width widens an endless page, else starts the
@@ -150,7 +204,7 @@ void TrpEngine::MakeVerticalRoomFor(const TrpBand& band) {
     return;
   }
   if (FShowingVHeaders || CurX() <= kTolerance) return;
-  FVPageList << static_cast<int>(FVCopies.size());
+  ++FVCollecting->PagePart;
   SetCurX(0);
   ShowVerticalHeaders(&band);
 }
@@ -158,7 +212,7 @@ void TrpEngine::MakeVerticalRoomFor(const TrpBand& band) {
 void TrpEngine::ShowVerticalHeaders(const TrpBand* except) {
   FShowingVHeaders = true;
   try {
-    for (TrpBand* header : QList<TrpBand*>(FVHeaderList))
+    for (TrpBand* header : QList<TrpBand*>(FVCollecting->HeaderList))
       if (header != except) ShowVerticalBand(*header);
   } catch (...) {
     FShowingVHeaders = false;
@@ -169,9 +223,15 @@ void TrpEngine::ShowVerticalHeaders(const TrpBand* except) {
 
 // Each object the band holds from the master band is evaluated in the vertical row and copied,
 // moved right to CurX; the copy keeps the source alias of its original, so that the store
-// records only what differs.
+// records only what differs. A copy whose content needs more room grows, and the copies below it
+// in the same row move down, as objects of a band do.
 void TrpEngine::CopyVerticalObjects(TrpBand& band) {
-  TrpBand& master = *FVerticalMaster;
+  VerticalOutput& output = *FVCollecting;
+  TrpBand& master = *output.Master;
+  const QScopedValueRollback copying(output.Copying, &band);
+  // Each copy made with its original, in the order of the band's objects.
+  std::vector<std::pair<TrpReportComponent*, TrpComponent*>> made;
+  QHash<TrpComponent*, Extended> growth;
   for (const TrpVerticalObject& item : FVertical->Objects.value(&band)) {
     if (item.Origin != &master) continue;
     TrpReportComponent& object = *item.Object;
@@ -179,63 +239,82 @@ void TrpEngine::CopyVerticalObjects(TrpBand& band) {
     SetCurBand(&master);
     object.BeforePrint();
     Report().DoBeforePrint(&object);
-    if (object.Visible()) {
+    const TrpFactory factory = object.ClassInfo().Factory();
+    if (object.Visible() && factory) {
       object.GetData();
-      const TrpFactory factory = object.ClassInfo().Factory();
-      if (factory) {
-        std::unique_ptr<TrpComponent> copy(factory(nullptr));
-        copy->Assign(object);
-        copy->SetAliasName(object.AliasName());
-        copy->SetLeft(item.Offset + CurX());
-        copy->SetParentFont(item.ParentFont);
-        FVCopies.push_back(std::move(copy));
+      const Extended height = neededHeight(object);
+      std::unique_ptr<TrpComponent> copy(factory(nullptr));
+      copy->Assign(object);
+      copy->SetAliasName(object.AliasName());
+      copy->SetLeft(item.Offset + CurX());
+      copy->SetParentFont(item.ParentFont);
+      if (height > copy->Height()) {
+        growth.insert(copy.get(), height - copy->Height());
+        copy->SetHeight(height);
       }
+      made.emplace_back(&object, copy.get());
+      if (output.PagePart > 0) output.PageParts.insert(copy.get(), output.PagePart);
+      output.Copies.push_back(std::move(copy));
     }
     Report().DoAfterPrint(&object);
     object.AfterPrint();
   }
+  shiftGrownCopies(made, growth);
+}
+
+// The copies become children of the master band, after its own objects; a stretched band grows
+// to them.
+void TrpEngine::AttachVerticalCopies(TrpBand& master) {
+  const VerticalOutput* output = VerticalOutputOf(master);
+  if (!output) return;
+  for (const auto& copy : output->Copies) copy->SetParent(&master);
+  GrowToObjects(master);
+}
+
+void TrpEngine::DetachVerticalCopies(TrpBand& master) {
+  if (const VerticalOutput* output = VerticalOutputOf(master))
+    for (const auto& copy : output->Copies) copy->SetParent(nullptr);
+}
+
+void TrpEngine::DropVerticalCopies(TrpBand& master) {
+  DetachVerticalCopies(master);
+  const auto it = std::find_if(FVOutputs.begin(), FVOutputs.end(),
+                               [&master](const auto& output) { return output->Master == &master; });
+  if (it != FVOutputs.end()) FVOutputs.erase(it);
 }
 
 // The master band is recorded once per page part: with its own objects and the first copies on
 // the current page, and with the copies of each further part on the following pages (written
-// over where they exist, new pages without headers where they do not), at the same height.
-// Then the page, and for later pages a new page at the end, is where output goes on.
-void TrpEngine::RecordVerticalParts(TrpBand& master) {
-  const QList<TrpComponent*> own = master.Objects();
-  if (FRedirection) {
-    QList<TrpComponent*> all = own;
-    for (const auto& copy : FVCopies) all << copy.get();
-    setChildren(master, all);
-    CopyToRedirection(master);
-    setChildren(master, own);
+// over where they exist, opened as new pages where they do not), at the same height. Parts at the
+// end without copies make no pages. Afterwards the current page is where output goes on, and a
+// new page is added after the overflow pages.
+void TrpEngine::RecordVerticalParts(TrpBand& master, const VerticalOutput& output) {
+  QList<TrpComponent*> shown;
+  QList<int> parts;
+  int last = 0;
+  for (TrpComponent* child : master.Objects()) {
+    if (!child->Visible() || child == master.FillMemo()) continue;
+    shown << child;
+    parts << output.PageParts.value(child);
+    last = std::max(last, parts.last());
+  }
+  if (last == 0) {
+    Store().AddObject(master);
     return;
   }
-  TrpComponent* const fill = master.FillMemo();
   const int startPage = Store().CurPage();
-  const TrpAddPageAction action = Store().AddPageAction();
-  QList<int> ends = FVPageList;
-  ends << static_cast<int>(FVCopies.size());
-  // Parts at the end without copies of this band make no pages of their own.
-  while (ends.size() > 1 && ends.last() == ends[ends.size() - 2]) ends.removeLast();
+  auto showPart = [&](int part) {
+    for (qsizetype i = 0; i < shown.size(); ++i) shown[i]->SetVisible(part < 0 || parts[i] == part);
+  };
   auto putBack = [&] {
-    setChildren(master, own);
+    showPart(-1);
     Store().SetCurPage(startPage);
   };
   try {
-    int from = 0;
-    for (qsizetype part = 0; part < ends.size(); ++part) {
-      QList<TrpComponent*> children;
-      if (part == 0) children = own;
-      else if (fill) children << fill;
-      for (int i = from; i < ends[part]; ++i) children << FVCopies[std::size_t(i)].get();
-      const bool empty = part > 0 && ends[part] == from;
-      from = ends[part];
-      if (part > 0) {
-        Store().SetAddPageAction(apWriteOver);
-        Store().AddPage(*FPage);
-      }
-      if (empty) continue;
-      setChildren(master, children);
+    for (int part = 0; part <= last; ++part) {
+      if (part > 0) MoveToOverflowPage();
+      if (part > 0 && !parts.contains(part)) continue;
+      showPart(part);
       Store().AddObject(master);
     }
   } catch (...) {
@@ -243,5 +322,6 @@ void TrpEngine::RecordVerticalParts(TrpBand& master) {
     throw;
   }
   putBack();
-  Store().SetAddPageAction(ends.size() > 1 ? apAdd : action);
+  Store().SetAddPageAction(apAdd);
+  FOverflowPages = std::max(FOverflowPages, last);
 }

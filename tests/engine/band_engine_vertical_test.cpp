@@ -2,78 +2,10 @@
 // objects lie on, prepared with the real script binding and store and read back page by page.
 #include <QBuffer>
 
-#include "real_services_fixture.h"
+#include "vertical_bands_fixture.h"
 #include "report/model/subreport.h"
 
 namespace {
-
-// An object read back from a prepared page: its text and its place on the printable area.
-struct Placed {
-  QString Text;
-  double Left = 0, Top = 0;
-  bool operator==(const Placed&) const = default;
-};
-
-void PrintTo(const Placed& placed, std::ostream* out) {
-  *out << '"' << placed.Text.toStdString() << "\" at (" << placed.Left << ", " << placed.Top << ')';
-}
-
-class VerticalBands : public EngineWithRealServices {
- protected:
-  void SetUp() override {
-    EngineWithRealServices::SetUp();
-    Page = NewPage(QStringLiteral("Page1"));
-  }
-
-  template <class Band>
-  Band* AddBand(const QString& name, Extended top, Extended height) {
-    return EngineWithRealServices::AddBand<Band>(Page, name, top, height);
-  }
-  // A vertical band at `left`, `width` wide.
-  template <class Band>
-  Band* AddVertical(const QString& name, Extended left, Extended width) {
-    auto* band = AddBand<Band>(name, 0, 0);
-    band->SetVertical(true);
-    band->SetLeft(left);
-    band->SetWidth(width);
-    return band;
-  }
-  TrpMemoView* AddMemo(TrpComponent* band, const QString& name, const QString& text,
-                       Extended left, Extended width) {
-    TrpMemoView* memo = EngineWithRealServices::AddMemo(band, name, text, width);
-    memo->SetLeft(left);
-    return memo;
-  }
-
-  // The objects named `name` on prepared page `index`, in recording order.
-  QList<Placed> Objects(int index, const QString& name) {
-    QList<Placed> found;
-    TrpReportPage* page = Report->PreviewPages()->GetPage(index);
-    for (TrpComponent* object : page->AllObjects()) {
-      if (object->Name() != name) continue;
-      const TrpComponent* band = object->Parent();
-      found << Placed{static_cast<TrpMemoView*>(object)->Memo().join('\n'),
-                      static_cast<double>(band->Left() + object->Left()),
-                      static_cast<double>(band->Top() + object->Top())};
-    }
-    return found;
-  }
-
-  // Two master rows ("A", "B"), 30 high, crossed by a vertical data band 100 wide with
-  // `columns` rows; each cell shows the master row's name and the vertical row number.
-  void RowsAcrossColumns(int columns) {
-    using Row = MemoryDataSet::Row;
-    Rows.Rows = {Row{{"name", "A"}, {"amount", 10}}, Row{{"name", "B"}, {"amount", 20}}};
-    auto* rows = AddBand<TrpMasterData>("RowBand", 100, 30);
-    rows->SetDataSet(&Rows);
-    auto* columnsBand = AddVertical<TrpMasterData>("ColBand", 200, 100);
-    columnsBand->SetRowCount(columns);
-    AddMemo(rows, "Cell", QStringLiteral("[Rows.\"name\"][Line]"), 210, 80);
-  }
-
-  TrpReportPage* Page = nullptr;
-  MemoryDataSet Columns;  // freed after the report (TearDown)
-};
 
 TEST_F(VerticalBands, ThreeColumnsCrossTwoRowsAtTheirRunningPositions) {
   RowsAcrossColumns(3);
@@ -87,6 +19,22 @@ TEST_F(VerticalBands, ThreeColumnsCrossTwoRowsAtTheirRunningPositions) {
                                                {"B1", 10, 30},
                                                {"B2", 110, 30},
                                                {"B3", 210, 30}}));
+}
+
+TEST_F(VerticalBands, AChildBandContinuesEachVerticalRowToTheRight) {
+  RowsAcrossColumns(3);
+  // Designed beside its vertical band; a child band itself cannot be marked vertical.
+  auto* child = AddBand<TrpChild>("Notes", 0, 0);
+  child->SetLeft(300);
+  child->SetWidth(50);
+  Designed<TrpBand>("ColBand")->SetChild(child);
+  AddMemo(Designed<TrpBand>("RowBand"), "Note", QStringLiteral("n[Line]"), 310, 30);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 1);
+  EXPECT_EQ(Objects(0, "Cell").mid(0, 3),
+            (QList<Placed>{{"A1", 10, 0}, {"A2", 160, 0}, {"A3", 310, 0}}));
+  EXPECT_EQ(Objects(0, "Note").mid(0, 3),
+            (QList<Placed>{{"n1", 110, 0}, {"n2", 260, 0}, {"n3", 410, 0}}));
 }
 
 TEST_F(VerticalBands, HorizontalRowNumbersGoOnAcrossTheVerticalRows) {
@@ -188,19 +136,23 @@ TEST_F(VerticalBands, AColumnWiderThanThePageStartsEachPartWithoutAnEmptyOne) {
   EXPECT_EQ(Objects(1, "Cell"), (QList<Placed>{{"2", 0, 0}}));
 }
 
-TEST_F(VerticalBands, ARowAllowedToSplitMovesWholeWithItsColumns) {
+TEST_F(VerticalBands, ARowAllowedToSplitTakesItsColumnsAlongIntoBothParts) {
   using Row = MemoryDataSet::Row;
   for (int i = 1; i <= 11; ++i) Rows.Rows.push_back(Row{{"name", QString::number(i)}});
   auto* rows = AddBand<TrpMasterData>("RowBand", 100, 100);
   rows->SetDataSet(&Rows);
   rows->SetAllowSplit(true);
   AddVertical<TrpMasterData>("ColBand", 0, 100)->SetRowCount(2);
+  AddMemo(rows, "Label", QStringLiteral("[Rows.\"name\"]"), 500, 80);
   AddMemo(rows, "Cell", QStringLiteral("[Rows.\"name\"]:[Line]"), 0, 80)->SetTop(80);
   ASSERT_TRUE(Prepare());
-  // Ten rows of 100 fill 1046.9 units; the eleventh does not fit the 46.9 left.
+  // Ten rows of 100 fill 1046.9 units; of the eleventh the label fits the 46.9 left, its cells
+  // go on at the top of the next page.
   ASSERT_EQ(PageCount(), 2);
   EXPECT_EQ(Texts(0, "Cell").size(), 20);
-  EXPECT_EQ(Objects(1, "Cell"), (QList<Placed>{{"11:1", 0, 80}, {"11:2", 100, 80}}));
+  EXPECT_EQ(Objects(0, "Label").last(), (Placed{"11", 500, 1000}));
+  const double rest = 80 - (kPrintableHeight - 1000);
+  EXPECT_EQ(Objects(1, "Cell"), (QList<Placed>{{"11:1", 0, rest}, {"11:2", 100, rest}}));
 }
 
 TEST_F(VerticalBands, VerticalGroupsOpenAndCloseAcrossEachRow) {

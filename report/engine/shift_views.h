@@ -1,0 +1,18 @@
+#pragma once
+// Moving objects down along their shift tree when objects above them grew.
+#include <QHash>
+#include <QList>
+
+#include <functional>
+
+#include "report/model/report_units.h"
+
+class TrpComponent;
+class TrpView;
+
+// Moves `views` down, top to bottom, so a view's shift is final before the views below it take
+// theirs: a view below one that grew or moved follows by that amount (smAlways) or as far as it
+// now overlaps (smWhenOverlapped). `growth` is how much each view grew; `below` gives the views
+// that lie below a view in its shift tree.
+void rpShiftViews(QList<TrpView*> views, const QHash<TrpComponent*, Extended>& growth,
+                  const std::function<const QList<TrpComponent*>&(TrpView&)>& below);

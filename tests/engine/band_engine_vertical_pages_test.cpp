@@ -1,0 +1,126 @@
+// The pages vertical bands overflow onto (the parts of rows too wide for their page, written on
+// the following pages): how they open and end, their sizes on pages of endless height, and bands
+// too tall for a page that split with their vertical parts.
+#include "vertical_bands_fixture.h"
+
+namespace {
+
+class OverflowPages : public VerticalBands {
+ protected:
+  // `rows` master rows, 30 high, crossed by a vertical data band of five columns 200 wide: three
+  // fit the 718.1 units of the page, two go to the page after it. Beside the columns (at 650)
+  // each row shows its name; each cell shows the row's name and the column number.
+  void WideRows(int rows) {
+    using Row = MemoryDataSet::Row;
+    for (int i = 1; i <= rows; ++i)
+      Rows.Rows.push_back(Row{{"name", QString::number(i)}, {"amount", 1}});
+    RowBand = AddBand<TrpMasterData>("RowBand", 200, 30);
+    RowBand->SetDataSet(&Rows);
+    AddVertical<TrpMasterData>("ColBand", 0, 200)->SetRowCount(5);
+    AddMemo(RowBand, "Cell", QStringLiteral("[Rows.\"name\"]:[Line]"), 10, 80);
+  }
+  // A page header 40 high and a page footer 30 high showing the page number and the sum of the
+  // page's amounts.
+  void HeaderAndFooter() {
+    AddMemo(AddBand<TrpPageHeader>("Head", 0, 40), "Heading", QStringLiteral("Sales"), 650, 60);
+    auto* footer = AddBand<TrpPageFooter>("Foot", 900, 30);
+    AddMemo(footer, "PageNo", QStringLiteral("[Page#]"), 650, 30);
+    AddMemo(footer, "PageSum", QStringLiteral("[SUM(<Rows.\"amount\">)]"), 690, 20);
+  }
+  // The height of prepared page `index` less its margins.
+  double ContentHeight(int index) {
+    return Report->PreviewPages()->GetPageSize(index).height() - 20 * rp01cm;
+  }
+
+  TrpMasterData* RowBand = nullptr;
+};
+
+TEST_F(OverflowPages, EndWithThePageFooterAndTheOverlayOnTopAsTheirPageDoes) {
+  WideRows(2);
+  HeaderAndFooter();
+  AddMemo(AddBand<TrpOverlay>("Stamp", 600, 100), "StampText", QStringLiteral("copy"), 650, 60)
+      ->SetTop(0);
+  Designed<TrpOverlay>("Stamp")->SetPrintOnTop(true);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_EQ(Texts(1, "Cell"), (QStringList{"1:4", "1:5", "2:4", "2:5"}));
+  for (int i = 0; i < 2; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(Tops(BandsNamed(i, "Foot")), QList<double>{kPrintableHeight - 30});
+    EXPECT_EQ(Texts(i, "PageNo"), QStringList{QString::number(i + 1)});
+    EXPECT_EQ(BandNames(i).last(), "Stamp");
+    EXPECT_EQ(BandsNamed(i, "Stamp").size(), 1);
+  }
+}
+
+TEST_F(OverflowPages, OpenWithTheOverlayAndThePageHeaderAboveTheParts) {
+  WideRows(2);
+  HeaderAndFooter();
+  AddBand<TrpOverlay>("Background", 600, 100);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_EQ(BandNames(1).mid(0, 2), (QStringList{"Background", "Head"}));
+  EXPECT_EQ(Texts(1, "Heading"), QStringList{"Sales"});
+  // The parts lie where the rows lie on their page, below the header.
+  EXPECT_EQ(Objects(1, "Cell").first(), (Placed{"1:4", 10, 40}));
+  EXPECT_EQ(Tops(BandsNamed(1, "RowBand")), Tops(BandsNamed(0, "RowBand")));
+}
+
+TEST_F(OverflowPages, EachPageOfRowsEndsWithItsOverflowPageAndBothShowItsTotals) {
+  // 32 rows fit between header and footer: rows 1-32 on page 1, their columns 4-5 on page 2,
+  // rows 33-40 on page 3, their columns on page 4.
+  WideRows(40);
+  HeaderAndFooter();
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 4);
+  EXPECT_EQ(Texts(2, "Cell").first(), "33:1");
+  EXPECT_EQ(Texts(3, "Cell").first(), "33:4");
+  const QStringList sums{"32", "32", "8", "8"};
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(BandsNamed(i, "Foot").size(), 1);
+    EXPECT_EQ(BandsNamed(i, "Head").size(), 1);
+    EXPECT_EQ(Texts(i, "PageNo"), QStringList{QString::number(i + 1)});
+    EXPECT_EQ(Texts(i, "PageSum"), QStringList{sums[i]});
+  }
+}
+
+TEST_F(OverflowPages, OfEndlessHeightTakeTheHeightOfTheirOwnContent) {
+  Page->SetEndlessHeight(true);
+  WideRows(2);
+  RowBand->SetStartNewPage(true);  // each row on a page of its own
+  AddMemo(AddBand<TrpPageFooter>("Foot", 900, 30), "PageNo", QStringLiteral("[Page#]"), 650, 30);
+  // Beside the columns only: the pages of the second row's columns 4-5 do not reach it.
+  AddMemo(AddBand<TrpFooter>("Totals", 400, 100), "Count", QStringLiteral("2 rows"), 650, 60);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 4);
+  // Row, footer of the page; the second row's page also holds the rows' footer.
+  const QList<double> heights{30 + 30, 30 + 30, 30 + 100 + 30, 30 + 30};
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_NEAR(ContentHeight(i), heights[i], 0.5);
+    EXPECT_EQ(Tops(BandsNamed(i, "Foot")), QList<double>{heights[i] - 30});
+  }
+}
+
+TEST_F(OverflowPages, ABandTallerThanThePageSplitsWithItsVerticalParts) {
+  RowBand = AddBand<TrpMasterData>("RowBand", 200, 1500);
+  RowBand->SetRowCount(1);
+  AddVertical<TrpMasterData>("ColBand", 0, 200)->SetRowCount(5);
+  AddMemo(RowBand, "Label", QStringLiteral("row"), 650, 60);
+  AddMemo(RowBand, "Upper", QStringLiteral("U[Line]"), 10, 80);
+  AddMemo(RowBand, "Lower", QStringLiteral("L[Line]"), 10, 80)->SetTop(1200);
+  ASSERT_TRUE(Prepare());
+  // The upper part on the first page and its overflow page, the lower one on the next two.
+  ASSERT_EQ(PageCount(), 4);
+  EXPECT_EQ(Objects(0, "Label"), (QList<Placed>{{"row", 650, 0}}));
+  EXPECT_EQ(Texts(0, "Upper"), (QStringList{"U1", "U2", "U3"}));
+  EXPECT_EQ(Texts(1, "Upper"), (QStringList{"U4", "U5"}));
+  const double lowerTop = 1200 - kPrintableHeight;
+  EXPECT_EQ(Objects(2, "Lower"),
+            (QList<Placed>{{"L1", 10, lowerTop}, {"L2", 210, lowerTop}, {"L3", 410, lowerTop}}));
+  EXPECT_EQ(Objects(3, "Lower"), (QList<Placed>{{"L4", 10, lowerTop}, {"L5", 210, lowerTop}}));
+  EXPECT_TRUE(Texts(2, "Label").isEmpty());
+}
+
+}  // namespace

@@ -1,0 +1,49 @@
+// Stretching across vertical bands: a copy whose text needs more room grows, moves the copies
+// below it in its column down and stretches its row like any object of a stretched band.
+#include "vertical_bands_fixture.h"
+
+namespace {
+
+class VerticalStretch : public VerticalBands {
+ protected:
+  // Two rows of a stretched band, 30 high, crossed by three columns 100 wide whose words come
+  // from a data set; each cell shows its word (growing with it) and a note 10 high below it.
+  void RowsOfWords(const QStringList& words) {
+    using Row = MemoryDataSet::Row;
+    Rows.Rows = {Row{{"name", "A"}}, Row{{"name", "B"}}};
+    for (const QString& word : words) Columns.Rows.push_back(Row{{"word", word}});
+    Columns.SetUserName(QStringLiteral("Cols"));
+    Report->DataSets().Add()->SetDataSetName(QStringLiteral("Cols"));
+    RowBand = AddBand<TrpMasterData>("RowBand", 100, 30);
+    RowBand->SetDataSet(&Rows);
+    RowBand->SetStretched(true);
+    AddVertical<TrpMasterData>("ColBand", 0, 100)->SetDataSet(&Columns);
+    AddMemo(RowBand, "Word", QStringLiteral("[Cols.\"word\"]"), 10, 80)
+        ->SetStretchMode(smActualHeight);
+    AddMemo(RowBand, "Note", QStringLiteral("[Rows.\"name\"][Line]"), 10, 80)->SetTop(20);
+    Designed<TrpMemoView>("Note")->SetHeight(10);
+  }
+  TrpMasterData* RowBand = nullptr;
+};
+
+TEST_F(VerticalStretch, AGrowingCopyStretchesItsRowAndMovesItsColumnsNoteDown) {
+  RowsOfWords({"one", "two\r\nlines\r\nmore", "three"});
+  ASSERT_TRUE(Prepare());
+  const QList<PreparedBand> rows = BandsNamed(0, "RowBand");
+  ASSERT_EQ(rows.size(), 2);
+  // The three lines of the second column need more than the designed 20.
+  const double grown = static_cast<double>(rows[0].Height) - 30;
+  EXPECT_GT(grown, 0);
+  EXPECT_EQ(rows[1].Top, rows[0].Bottom());
+  EXPECT_EQ(Objects(0, "Note").mid(0, 3), (QList<Placed>{{"A1", 10, 20},
+                                                        {"A2", 110, 20 + grown},
+                                                        {"A3", 210, 20}}));
+}
+
+TEST_F(VerticalStretch, CopiesThatFitLeaveTheRowAsDesigned) {
+  RowsOfWords({"one", "two", "three"});
+  ASSERT_TRUE(Prepare());
+  EXPECT_EQ(Tops(BandsNamed(0, "RowBand")), (QList<double>{0, 30}));
+}
+
+}  // namespace

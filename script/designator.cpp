@@ -144,6 +144,8 @@ TscDesignatorItem* TscDesignator::AddDesignatorItem(TscCustomVariable* ref, cons
 void TscDesignator::Finish() {
   FKind = dkOther;
   FRef1 = FRef2 = nullptr;
+  FCallProc = nullptr;
+  FCallSource = nullptr;
   const int n = Count();
   if (n == 0) return;
   for (int i = 0; i < n; ++i) DesignatorItem(i)->Prepare();
@@ -172,6 +174,10 @@ void TscDesignator::Finish() {
              !first->FIsMacro) {
     FKind = dkCall;
     FRef1 = first;
+    if (DesignatorItem(0)->Count() == 1) {
+      FCallProc = DesignatorItem(0)->FProc;
+      FCallSource = DesignatorItem(0)->FArgumentSources[0];
+    }
   }
 }
 
@@ -264,9 +270,12 @@ ScriptValue TscDesignator::call() { return callDirect(); }
 // is taken without a further layer of calls.
 ScriptValue TscDesignatorNode::GetValue() {
   if (FVar) return FVar->ReadValue();
-  TscDesignator* d = FDesignator;
-  if (d->FKind == dkCall && !d->FLateBindingXmlSource) return d->callDirect();
-  return d->evaluateOther(true);
+  return FDesignator->Evaluate(true);
+}
+
+ScriptValue TscDirectCallNode::GetValue() {
+  ScriptValue argument = FDesignator->FCallSource->ReadValue();
+  return FDesignator->FCallProc->Invoke(&argument, 1);
 }
 
 // The array helper reads and writes the array variable itself, so an element write changes the

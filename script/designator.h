@@ -80,6 +80,10 @@ class TscDesignator : public TscCustomVariable {
   TscScript* FMainProg = nullptr;
   TscCustomVariable* FRef1 = nullptr;  // the variable of the shortcut kinds
   TscCustomVariable* FRef2 = nullptr;  // the array helper of dkArray
+  // A dkCall with one argument: the procedure and what the argument is read from, so that the
+  // most common call reaches both without the item.
+  TscProcVariable* FCallProc = nullptr;
+  TscCustomVariable* FCallSource = nullptr;
   std::unique_ptr<TscXMLItem> FLateBindingXmlSource;
 
  private:

@@ -146,6 +146,7 @@ void TscExpressionNode::AddNode(TscExpressionNode* node) {
   else
     FRight = node;
   node->FParent = this;
+  NoteChildren();
 }
 
 void TscExpressionNode::ReplaceChild(TscExpressionNode* child, TscExpressionNode* by) {
@@ -153,6 +154,15 @@ void TscExpressionNode::ReplaceChild(TscExpressionNode* child, TscExpressionNode
   else if (FRight == child) FRight = by;
   if (by) by->FParent = this;
   if (child) child->FParent = nullptr;
+  NoteChildren();
+}
+
+void TscExpressionNode::NoteChildren() {
+  FLeftStorage = FLeft ? FLeft->FStorage : nullptr;
+  FRightStorage = FRight ? FRight->FStorage : nullptr;
+  // A constant is its own storage and never has a value hook.
+  const bool constant = FRight && typeid(*FRight) == typeid(TscOperandNode);
+  FRightConstant = constant ? &FRight->StoredValue() : nullptr;
 }
 
 TscOperandNode::TscOperandNode(const ScriptValue& value) {
@@ -211,7 +221,10 @@ void TscExpression::addOperand(TscExpressionNode* node) {
 }
 
 void TscExpression::AddConst(const ScriptValue& value) { addOperand(new TscOperandNode(value)); }
-void TscExpression::AddDesignator(TscDesignator* d) { addOperand(new TscDesignatorNode(d)); }
+void TscExpression::AddDesignator(TscDesignator* d) {
+  const bool directCall = d->FCallProc && !d->FLateBindingXmlSource;
+  addOperand(directCall ? new TscDirectCallNode(d) : new TscDesignatorNode(d));
+}
 void TscExpression::AddSet(TscSetExpression* set) { addOperand(new TscSetNode(set)); }
 
 void TscExpression::AddOperator(const QString& spelling) {

@@ -35,12 +35,20 @@ class TscExpressionNode : public TscCustomVariable {
   // The first free child slot (left, then right) receives node.
   void AddNode(TscExpressionNode* node);
   void ReplaceChild(TscExpressionNode* child, TscExpressionNode* by);
+  // Takes FLeftStorage, FRightStorage and FRightConstant from the children as they are now.
+  void NoteChildren();
   TscExpressionNode* FLeft = nullptr;
   TscExpressionNode* FRight = nullptr;
   TscExpressionNode* FParent = nullptr;
   // The variable whose stored value this node gives, if any (a constant itself, a plain
   // variable operand its variable): operators read it without calling the node.
   TscCustomVariable* FStorage = nullptr;
+  // The children's FStorage and, for a constant right child, its value, kept by AddNode and
+  // ReplaceChild, so that an operator reaches its operands' values without visiting the
+  // children.
+  TscCustomVariable* FLeftStorage = nullptr;
+  TscCustomVariable* FRightStorage = nullptr;
+  const ScriptValue* FRightConstant = nullptr;
 
   // The node's value; read from FStorage where that gives the same.
   ScriptValue Value() {
@@ -65,6 +73,14 @@ class TscDesignatorNode : public TscOperandNode {
   void SetValue(const ScriptValue& value) override;
   TscDesignator* FDesignator;
   TscCustomVariable* FVar = nullptr;
+};
+
+// A designator operand that is a direct call of a script function with one by-value argument
+// (TscDesignator::FCallProc): the call is made without the designator's other forms.
+class TscDirectCallNode : public TscDesignatorNode {
+ public:
+  using TscDesignatorNode::TscDesignatorNode;
+  ScriptValue GetValue() override;
 };
 
 // A set constructor operand; its value is the set's array.

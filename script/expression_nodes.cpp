@@ -22,11 +22,11 @@ ScriptValue fromInt64(std::int64_t v) {
   return v >= INT32_MIN && v <= INT32_MAX ? ScriptValue(static_cast<int>(v)) : ScriptValue(v);
 }
 
-// The value a node stores, read in place: a constant or a plain variable without a value hook;
-// null for any other node.
-const ScriptValue* storedValue(const TscExpressionNode* node) {
-  if (!node || !node->FStorage || !node->FStorage->ReadsStorage()) return nullptr;
-  return &node->FStorage->StoredValue();
+// The value an operand's storage holds, read in place: a constant or a plain variable without
+// a value hook; null for any other operand.
+const ScriptValue* storedValue(TscCustomVariable* storage) {
+  if (!storage || !storage->ReadsStorage()) return nullptr;
+  return &storage->StoredValue();
 }
 
 class TBinaryNode : public TscOperatorNode {
@@ -39,9 +39,9 @@ class TBinaryNode : public TscOperatorNode {
   // Both operands as 32-bit integers, when both are stored Integer values: they are read in
   // place, without copies, as reading a stored value cannot change the other operand.
   bool storedIntegers(int& a, int& b) const {
-    const ScriptValue* x = storedValue(FLeft);
+    const ScriptValue* x = storedValue(FLeftStorage);
     if (!x || x->Kind() != ValueKind::Integer) return false;
-    const ScriptValue* y = storedValue(FRight);
+    const ScriptValue* y = FRightConstant ? FRightConstant : storedValue(FRightStorage);
     if (!y || y->Kind() != ValueKind::Integer) return false;
     a = x->ToInt32();
     b = y->ToInt32();
@@ -70,9 +70,14 @@ class TCompareNode : public TBinaryNode {
   bool IsTrue() override { return compare(); }
 
  private:
+  // Stored integers are compared without leaving the node; everything else apart, so that the
+  // common case needs no stack frame.
   bool compare() {
     int x, y;
     if (storedIntegers(x, y)) return holds(x < y ? -1 : x > y);
+    return compareValues();
+  }
+  [[gnu::noinline]] bool compareValues() {
     ScriptValue a = left();
     ScriptValue b = right();
     if (Op == opEq) return ValueOps::Equals(a, b);
@@ -106,6 +111,11 @@ class TPlusNode : public TBinaryNode {
   ScriptValue GetValue() override {
     int x, y;
     if (storedIntegers(x, y)) return fromInt64(std::int64_t(x) + y);
+    return computed();
+  }
+
+ private:
+  [[gnu::noinline]] ScriptValue computed() {
     ScriptValue a = left();
     ScriptValue b = right();
     if (bothInt(a, b)) return fromInt64(std::int64_t(a.ToInt32()) + b.ToInt32());
@@ -130,6 +140,11 @@ class TMinusNode : public TBinaryNode {
   ScriptValue GetValue() override {
     int x, y;
     if (storedIntegers(x, y)) return fromInt64(std::int64_t(x) - y);
+    return computed();
+  }
+
+ private:
+  [[gnu::noinline]] ScriptValue computed() {
     ScriptValue a = left();
     ScriptValue b = right();
     if (bothInt(a, b)) return fromInt64(std::int64_t(a.ToInt32()) - b.ToInt32());
@@ -143,6 +158,11 @@ class TMulNode : public TBinaryNode {
   ScriptValue GetValue() override {
     int x, y;
     if (storedIntegers(x, y)) return fromInt64(std::int64_t(x) * y);
+    return computed();
+  }
+
+ private:
+  [[gnu::noinline]] ScriptValue computed() {
     ScriptValue a = left();
     ScriptValue b = right();
     if (bothInt(a, b)) return fromInt64(std::int64_t(a.ToInt32()) * b.ToInt32());

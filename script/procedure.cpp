@@ -4,6 +4,8 @@
 #include <pthread.h>
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <memory>
 #include <new>
 
@@ -13,19 +15,22 @@
 
 namespace {
 
-// The depth of script calls on this thread and the lowest address of its stack (found at the
-// first call), together so that a call finds both at one thread-local address.
+// The depth of script calls on this thread and the address below which its stack is too full
+// for another call, together so that a call finds both at one thread-local address. The limit
+// is the highest address until the first call has found the stack, so that call takes the
+// slow check.
 struct CallState {
   int depth = 0;
-  const char* stackLow = nullptr;
+  std::uintptr_t stackLimit = UINTPTR_MAX;
 };
 thread_local CallState tCalls;
 
 // Stack kept free below the deepest script call, for the host code a call may still run.
-constexpr std::ptrdiff_t kStackReserve = 256 * 1024;
+constexpr std::uintptr_t kStackReserve = 256 * 1024;
 
-// The lowest address of this thread's stack (stacks grow downwards here), found once.
-[[gnu::noinline]] const char* findStackLow() {
+// The lowest address of this thread's stack (stacks grow downwards here) plus the reserve; 0
+// when the stack cannot be found (then only the depth limit applies).
+std::uintptr_t findStackLimit() {
   pthread_attr_t attributes;
   void* address = nullptr;
   std::size_t size = 0;
@@ -33,14 +38,7 @@ constexpr std::ptrdiff_t kStackReserve = 256 * 1024;
     pthread_attr_getstack(&attributes, &address, &size);
     pthread_attr_destroy(&attributes);
   }
-  tCalls.stackLow = static_cast<const char*>(address);
-  return tCalls.stackLow;
-}
-
-bool stackNearlyFull(const CallState& calls) {
-  const char* low = calls.stackLow ? calls.stackLow : findStackLow();
-  char here = 0;
-  return low && &here - low < kStackReserve;
+  return address ? reinterpret_cast<std::uintptr_t>(address) + kStackReserve : 0;
 }
 
 [[noreturn, gnu::noinline]] void throwNestedTooDeep(bool limitReached) {
@@ -50,13 +48,21 @@ bool stackNearlyFull(const CallState& calls) {
   throw ScriptError(QStringLiteral("Stack overflow: script calls nested too deeply"));
 }
 
+// A call whose stack address lies below the known limit, or the first call of the thread.
+[[gnu::noinline]] void checkStack(CallState& calls, std::uintptr_t here) {
+  if (calls.stackLimit == UINTPTR_MAX) calls.stackLimit = findStackLimit();
+  if (here < calls.stackLimit) throwNestedTooDeep(false);
+}
+
 // Counts one level of script calls for as long as it lives. Besides the fixed limit, a thread
 // with a small stack stops calls before its stack runs out.
 class DepthGuard {
  public:
-  DepthGuard() : FCalls(tCalls) {
+  [[gnu::always_inline]] DepthGuard() : FCalls(tCalls) {
     if (FCalls.depth >= TscProcVariable::kMaxCallDepth) throwNestedTooDeep(true);
-    if (stackNearlyFull(FCalls)) throwNestedTooDeep(false);
+    char here = 0;
+    const auto address = reinterpret_cast<std::uintptr_t>(&here);
+    if (address < FCalls.stackLimit) checkStack(FCalls, address);
     ++FCalls.depth;
   }
   ~DepthGuard() { --FCalls.depth; }
@@ -77,6 +83,7 @@ TscProcVariable::TscProcVariable(const QString& name, TscVarType typ, const QStr
   FIsReadOnly = true;
   FProgram->FMainProg = false;
   if (parent) FProgram->FUseClassLateBinding = parent->FUseClassLateBinding;
+  FProgram->FProcedure = this;
   if (isFunc) {
     TscCustomVariable* result = TscScript::CreateVariable(QStringLiteral("Result"), typ, typeName);
     FProgram->Add(QStringLiteral("Result"), result);
@@ -114,9 +121,30 @@ void TscProcVariable::layFrame() {
     if (std::find(frame->values.begin(), frame->values.end(), value) == frame->values.end())
       frame->values.push_back(value);
   }
+  frame->count = frame->values.size();
   FRetiredFrames.push_back(std::move(FFrame));
   FFrame = std::move(frame);
   FFrameVersion = FProgram->Version();
+}
+
+// Running calls hold the layouts (the current and the retired ones) in their saved frames and
+// put the caller's values back through them when they end. A removed variable's slot is
+// pointed at a value of the layout's own instead, so that those values never go into a freed
+// variable. A parameter stays the procedure's own and keeps its slot.
+void TscProcVariable::LocalRemoved(TscCustomVariable* variable) {
+  if (!FExecuting) return;
+  for (int i = 0; i < Count(); ++i)
+    if (Param(i) == variable) return;
+  ScriptValue* slot = &variable->StoredValue();
+  auto detach = [slot](Frame& frame) {
+    for (ScriptValue*& value : frame.values) {
+      if (value != slot) continue;
+      frame.detached.emplace_back();
+      value = &frame.detached.back();
+    }
+  };
+  detach(*FFrame);
+  for (const std::unique_ptr<Frame>& retired : FRetiredFrames) detach(*retired);
 }
 
 inline const TscProcVariable::Frame& TscProcVariable::frame() {
@@ -131,52 +159,47 @@ inline const TscProcVariable::Frame& TscProcVariable::frame() {
 // value in one step; parameters left without an argument get their defaults afterwards.
 class TscProcVariable::SavedFrame {
  public:
-  // Saves nothing when frame is null (the procedure is not running yet).
-  [[gnu::always_inline]] SavedFrame(const Frame* frame, ScriptValue* args, int count)
+  [[gnu::always_inline]] SavedFrame(const Frame& frame, ScriptValue* args, int count)
       : FFrame(frame) {
-    if (frame) save(*frame, args, count);
-  }
-  [[gnu::always_inline]] ~SavedFrame() {
-    if (FFrame) restore();
-  }
-  SavedFrame(const SavedFrame&) = delete;
-  SavedFrame& operator=(const SavedFrame&) = delete;
-  bool Active() const { return FFrame != nullptr; }
-
- private:
-  [[gnu::always_inline]] void save(const Frame& frame, ScriptValue* args, int count) {
-    const std::size_t n = frame.values.size();
-    FSaved = reinterpret_cast<ScriptValue*>(FLocal);
-    if (n > kLocal) {
-      FHeap.reset(new unsigned char[n * sizeof(ScriptValue)]);
-      FSaved = reinterpret_cast<ScriptValue*>(FHeap.get());
-    }
+    const std::size_t n = frame.count;
+    FSaved = n > kLocal ? heapStorage(n) : reinterpret_cast<ScriptValue*>(FLocal);
     ScriptValue* const* values = frame.values.data();
-    for (std::size_t i = frame.replaced; i < n; ++i) new (FSaved + i) ScriptValue(*values[i]);
+    const std::size_t replaced = frame.replaced;
     const std::size_t arguments = std::min(std::size_t(std::max(count, 0)), frame.parameters);
     std::size_t i = 0;
     for (; i < arguments; ++i) {
       ScriptValue::Relocate(FSaved + i, values[i]);
+      // Moved, not relocated: an argument computed just before is read in the widths it was
+      // written, straight from the store.
       new (values[i]) ScriptValue(std::move(args[i]));
     }
-    for (; i < frame.replaced; ++i) {
+    for (; i < replaced; ++i) {
       ScriptValue::Relocate(FSaved + i, values[i]);
       new (values[i]) ScriptValue();
     }
+    for (; i < n; ++i) new (FSaved + i) ScriptValue(*values[i]);
   }
   // Each saved value goes back into its slot as it is; the saved storage is then raw.
-  [[gnu::always_inline]] void restore() {
-    const std::size_t n = FFrame->values.size();
-    ScriptValue* const* values = FFrame->values.data();
+  [[gnu::always_inline]] ~SavedFrame() {
+    const std::size_t n = FFrame.count;
+    ScriptValue* const* values = FFrame.values.data();
     for (std::size_t i = 0; i < n; ++i) {
       values[i]->~ScriptValue();
       ScriptValue::Relocate(values[i], FSaved + i);
     }
   }
+  SavedFrame(const SavedFrame&) = delete;
+  SavedFrame& operator=(const SavedFrame&) = delete;
+
+ private:
+  [[gnu::noinline]] ScriptValue* heapStorage(std::size_t n) {
+    FHeap.reset(new unsigned char[n * sizeof(ScriptValue)]);
+    return reinterpret_cast<ScriptValue*>(FHeap.get());
+  }
 
   static constexpr std::size_t kLocal = 8;
-  const Frame* FFrame;
-  ScriptValue* FSaved = nullptr;
+  const Frame& FFrame;
+  ScriptValue* FSaved;
   alignas(ScriptValue) unsigned char FLocal[kLocal * sizeof(ScriptValue)];
   std::unique_ptr<unsigned char[]> FHeap;  // the storage when there are more than kLocal
 };
@@ -184,37 +207,52 @@ class TscProcVariable::SavedFrame {
 // One running call of a procedure, for as long as it lives: the procedure is marked executing,
 // its local script is the main program's running one, and the local run flags are cleared, all
 // put back when the call ends. Termination is never undone: a terminated script stays
-// terminated for the caller.
+// terminated for the caller. A recursive call finds the procedure marked and its local script
+// running already and leaves both to the outermost call, whose main program it uses too.
+template <bool Recursive>
 class TscProcVariable::Activation {
  public:
-  explicit Activation(TscProcVariable* proc)
-      : FProc(proc), FLocal(proc->FProgram),
-        FMain(FLocal->FParent ? FLocal->FParent->MainProgram() : nullptr),
-        FWasRunning(FMain ? FMain->FProgRunning : nullptr), FFlags(*FLocal),
-        FWasExecuting(proc->FExecuting), FIsRunning(FLocal->FIsRunning) {
-    proc->FExecuting = true;
-    if (FMain) FMain->FProgRunning = FLocal;
-    static_cast<TscRunFlags&>(*FLocal) = TscRunFlags();
-    FLocal->FIsRunning = true;
+  [[gnu::always_inline]] explicit Activation(TscProcVariable* proc)
+      : FProc(proc), FLocal(proc->FProgram) {
+    if (Recursive) {
+      FMain = proc->FActiveMain;
+    } else {
+      FMain = FLocal->FParent ? FLocal->FParent->MainProgram() : nullptr;
+      proc->FActiveMain = FMain;
+      proc->FExecuting = true;
+      FIsRunning = FLocal->FIsRunning;
+      FLocal->FIsRunning = true;
+    }
+    if (FMain) {
+      FWasRunning = FMain->FProgRunning;
+      FMain->FProgRunning = FLocal;
+    }
+    TscRunFlags& flags = *FLocal;
+    FFlags = std::bit_cast<std::uint32_t>(flags);
+    flags = TscRunFlags();
   }
-  ~Activation() {
-    const bool terminated = FLocal->FTerminated;
-    static_cast<TscRunFlags&>(*FLocal) = FFlags;
-    FLocal->FTerminated = FFlags.FTerminated || terminated;
-    FLocal->FIsRunning = FIsRunning;
+  [[gnu::always_inline]] ~Activation() {
+    TscRunFlags& flags = *FLocal;
+    flags = std::bit_cast<TscRunFlags>(FFlags | (std::bit_cast<std::uint32_t>(flags) & kTerminated));
     if (FMain) FMain->FProgRunning = FWasRunning;
-    FProc->FExecuting = FWasExecuting;
+    if (!Recursive) {
+      FLocal->FIsRunning = FIsRunning;
+      FProc->FExecuting = false;
+    }
   }
   Activation(const Activation&) = delete;
   Activation& operator=(const Activation&) = delete;
 
  private:
+  // The run flags as one word, and the bit of the termination flag in it.
+  static constexpr std::uint32_t kTerminated =
+      std::bit_cast<std::uint32_t>(TscRunFlags{true, false, false, false});
   TscProcVariable* FProc;
   TscScript* FLocal;
   TscScript* FMain;
-  TscScript* FWasRunning;
-  TscRunFlags FFlags;
-  bool FWasExecuting, FIsRunning;
+  TscScript* FWasRunning = nullptr;
+  std::uint32_t FFlags;
+  bool FIsRunning = false;
 };
 
 // Parameters are plain parameter items: their TakeValue is a move, called without dispatch.
@@ -230,46 +268,55 @@ inline void TscProcVariable::setParameters(ScriptValue* args, int count, int fro
   }
 }
 
-[[gnu::always_inline]] inline ScriptValue TscProcVariable::run(bool resultCleared) {
+// Runs the body; a recursive call finds "Result" cleared already by the saved frame. The
+// value is "Result", moved out, as it is cleared at the next entry anyway. paramsOut, when
+// given, receives every parameter's final value, taken before a recursive caller's locals come
+// back.
+template <bool Recursive>
+[[gnu::always_inline]] inline ScriptValue TscProcVariable::run(
+    std::vector<ScriptValue>* paramsOut) {
+  TscCustomVariable* result = FIsFunc ? FRefItem : nullptr;
   {
-    Activation activation(this);
-    if (FIsFunc && FRefItem && !resultCleared) FRefItem->StoredValue() = ScriptValue();
+    Activation<Recursive> activation(this);
+    if (!Recursive && result) result->StoredValue() = ScriptValue();
     // The body is a plain statement list: its items run without the virtual Execute.
     FProgram->Statement()->ExecuteList();
   }
-  if (!FIsFunc || !FRefItem) return ScriptValue::Null();
-  // "Result" is cleared at the next entry anyway: its value is moved out rather than copied.
-  if (FRefItem->ReadsStorage()) return std::move(FRefItem->StoredValue());
-  return FRefItem->GetValue();
+  if (paramsOut) collectParameters(*paramsOut);
+  if (!result) return ScriptValue::Null();
+  if (result->ReadsStorage()) return std::move(result->StoredValue());
+  return result->GetValue();
 }
 
-// The body run, and every parameter's final value given to paramsOut (when asked), taken before
-// a recursive caller's locals come back.
-[[gnu::always_inline]] inline ScriptValue TscProcVariable::runAndCollect(
-    std::vector<ScriptValue>* paramsOut, bool resultCleared) {
-  ScriptValue result = run(resultCleared);
-  if (paramsOut) {
-    const int n = Count();
-    paramsOut->resize(std::size_t(n));
-    for (int i = 0; i < n; ++i) (*paramsOut)[std::size_t(i)] = Param(i)->StoredValue();
-  }
-  return result;
+void TscProcVariable::collectParameters(std::vector<ScriptValue>& values) {
+  const int n = Count();
+  values.resize(std::size_t(n));
+  for (int i = 0; i < n; ++i) values[std::size_t(i)] = Param(i)->StoredValue();
 }
 
 ScriptValue TscProcVariable::GetValue() {
   DepthGuard depth;
-  return run();
+  if (!FExecuting) return run<false>(nullptr);
+  // Runs again with the parameters as they are; only "Result" starts afresh.
+  if (FIsFunc && FRefItem) FRefItem->StoredValue() = ScriptValue();
+  return run<true>(nullptr);
 }
 
 ScriptValue TscProcVariable::Invoke(ScriptValue* args, int count,
                                     std::vector<ScriptValue>* paramsOut) {
   DepthGuard depth;
+  if (FExecuting) {
+    // A recursive call: the caller's locals are put back when this call ends. The layout is
+    // taken once and stays alive until then, so saving and restoring always match.
+    const Frame& layout = frame();
+    SavedFrame saved(layout, args, count);
+    if (std::size_t(std::max(count, 0)) < layout.parameters)
+      setParameters(args, count, std::max(count, 0));
+    return run<true>(paramsOut);
+  }
   // Saved frames exist only while the procedure runs: at an outermost call none can hold a
   // retired layout.
-  if (!FExecuting && !FRetiredFrames.empty()) FRetiredFrames.clear();
-  // A recursive call: the caller's locals are put back when this call ends. The layout is taken
-  // once and stays alive until then, so saving and restoring always match.
-  SavedFrame saved(FExecuting ? &frame() : nullptr, args, count);
-  setParameters(args, count, saved.Active() ? count : 0);
-  return runAndCollect(paramsOut, saved.Active());
+  if (!FRetiredFrames.empty()) FRetiredFrames.clear();
+  setParameters(args, count);
+  return run<false>(paramsOut);
 }

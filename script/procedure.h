@@ -8,6 +8,7 @@
 // script changes), so saving and restoring is a walk over an array. Calls nest at most
 // kMaxCallDepth deep per thread; a deeper call is a script error rather than a stack overflow of
 // the host.
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -38,6 +39,9 @@ class TscProcVariable : public TscCustomVariable {
 
   TscScript* Program() const { return FProgram; }
   TscCustomVariable* ResultVariable() const { return FRefItem; }
+  // A variable was taken out of the local script, and may be freed next: the calls running
+  // meanwhile put their saved values of it aside instead of back into it.
+  void LocalRemoved(TscCustomVariable* variable);
   TscParamItem* AddParameter(const QString& name, TscVarType typ, const QString& typeName,
                              bool isVarParam, bool isOptional = false,
                              const ScriptValue& defValue = ScriptValue::Null());
@@ -45,6 +49,8 @@ class TscProcVariable : public TscCustomVariable {
   bool FIsFunc;
   bool FExecuting = false;
   TscScript* FProgram;  // owned
+  // While the procedure runs: the main program its outermost call found.
+  TscScript* FActiveMain = nullptr;
 
  private:
   // The value slots of the parameters (in their order), of "Result" and of the other variables
@@ -52,18 +58,23 @@ class TscProcVariable : public TscCustomVariable {
   // once, so a recursive call moves the caller's values of those aside instead of copying them.
   struct Frame {
     std::vector<ScriptValue*> values;
+    std::size_t count = 0;  // values.size(), kept apart as every call reads it
     std::size_t parameters = 0;
     std::size_t replaced = 0;
+    // Where the slots of variables removed from the local script point instead (see
+    // LocalRemoved); a deque, so that the slots stay where they are.
+    std::deque<ScriptValue> detached;
   };
+  template <bool Recursive>
   class Activation;
   class SavedFrame;
 
   const Frame& frame();
   void layFrame();
   void setParameters(ScriptValue* args, int count, int from = 0);
-  // Runs the body; "Result" is cleared first unless resultCleared says it already is.
-  ScriptValue run(bool resultCleared = false);
-  ScriptValue runAndCollect(std::vector<ScriptValue>* paramsOut, bool resultCleared);
+  template <bool Recursive>
+  ScriptValue run(std::vector<ScriptValue>* paramsOut);
+  void collectParameters(std::vector<ScriptValue>& values);
 
   // The layout in use. A layout replaced while recursive calls still hold it (the local script
   // gained a variable during the recursion) is kept until no call can hold it any more.

@@ -77,6 +77,7 @@ void TscScript::Remove(TscCustomVariable* item) {
   if (it != FItems.end()) {
     FItems.erase(it);
     ++FVersion;
+    if (FProcedure) FProcedure->LocalRemoved(item);
   }
 }
 

@@ -223,6 +223,8 @@ class TscScript : public TscRunFlags {
   // --- state (public fields, as the compiler and the bindings fill them) ---
   TscScript* FParent;
   TscScript* FProgRunning = nullptr;
+  // The procedure whose locals this script holds, if any: told when a variable is removed.
+  TscProcVariable* FProcedure = nullptr;
   QStringList FLines;
   QString FSyntaxType = QStringLiteral("PascalScript");
   QStringList FIncludePath{QString()};

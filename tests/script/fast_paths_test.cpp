@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 #include "interp_builder.h"
 #include "script/helpers.h"
@@ -203,6 +204,38 @@ TEST(DirectCall, ALocalScriptGainingVariablesDuringARecursionKeepsEveryLevel) {
   EXPECT_EQ(script.CallFunction("R", ScriptValue::ArrayOf({3})), ScriptValue(6));
   EXPECT_EQ(local.Variable("ExceptionMessage"), ScriptValue("failed"));
   EXPECT_EQ(script.CallFunction("R", ScriptValue::ArrayOf({4})), ScriptValue(10));
+}
+
+TEST(DirectCall, AVariableRemovedAndFreedDuringARecursionGetsNoValueAfterwards) {
+  // procedure P(n: Integer); var x: Integer;
+  // begin x := n; if n > 0 then P(n - 1) else Drop end;
+  // At the innermost level Drop takes x out of P's script and frees it; the test then makes a
+  // variable of the same class, which the allocator places where x was. The levels above put
+  // their saved x back when they end: never into that variable.
+  TscScript script;
+  TscProcVariable* p = Function(script, "P", fvtInt, {"n"}, false);
+  TscScript& local = *p->Program();
+  TscCustomVariable* x = Var(local, "x", fvtInt, 0);
+  std::unique_ptr<TscVariable> later;
+  TscMethodHelper* drop = script.AddMethod(
+      QStringLiteral("procedure Drop"),
+      TscCallMethod([&](TscHostObject*, const TscHostClass*, const QString&,
+                        std::vector<ScriptValue>&) {
+        local.Remove(x);
+        delete x;
+        later = std::make_unique<TscVariable>(QStringLiteral("later"), fvtInt, QString());
+        later->SetValue(ScriptValue(4242));
+        return ScriptValue();
+      }));
+  Assign(*local.Statement(), local, "x", {v("n")});
+  auto* test = Add(*local.Statement(), new TscIfStmt(&local));
+  test->FCondition.reset(Expr(local, {v("n"), op(">"), c(0)}));
+  CallStmt(*test, local, Call(local, p, {Expr(local, {v("n"), op("-"), c(1)})}));
+  CallStmt(*test->FElseStmt, local, Call(local, drop));
+  script.CallFunction("P", ScriptValue::ArrayOf({3}));
+  ASSERT_TRUE(later);
+  EXPECT_EQ(later->StoredValue(), ScriptValue(4242));
+  EXPECT_EQ(local.FindLocal(QStringLiteral("x")), nullptr);
 }
 
 // --- line hooks ---

@@ -227,6 +227,7 @@ class TrpEngine : public TrpCustomEngine {
   TrpCustomOutline* Outline() const;
 
   void EndAllKeeping();
+  void GiveUpOverflowedKeep();
 
   std::unique_ptr<TrpAggregateList> FAggregates;
   QHash<TrpReportPage*, std::shared_ptr<TrpPageBands>> FBands;
@@ -253,6 +254,8 @@ class TrpEngine : public TrpCustomEngine {
   int FKeepOutlineDepth = 0;  // the outline level the kept block's entries lie on
   int FKeepAnchor = -1;
   bool FKeepCut = false;
+  // Rows of the kept block went on with parts on overflow pages: the block cannot move whole.
+  bool FKeepOverflowed = false;
   Extended FKeepHeight = 0;  // height of the cut block, which it takes up again when pasted
   // The header of a kept data band printed above the block, shown again above it where it moves.
   TrpBand* FKeptHeaderAbove = nullptr;

@@ -341,4 +341,5 @@ void TrpEngine::RecordVerticalParts(TrpBand& master, const VerticalOutput& outpu
   putBack();
   Store().SetAddPageAction(apAdd);
   FOverflowPages = std::max(FOverflowPages, last);
+  FKeepOverflowed = FKeepOverflowed || FKeeping;
 }

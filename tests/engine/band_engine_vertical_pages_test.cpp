@@ -105,6 +105,20 @@ TEST_F(OverflowPages, APageHeaderCrossedByTheColumnsCarriesTheirCaptionsOntoThem
   }
 }
 
+TEST_F(OverflowPages, AKeptBlockWhoseColumnsOverflowedStaysWithThem) {
+  // 700 units of title leave room for 11 of the 12 kept rows.
+  AddBand<TrpReportTitle>("Title", 0, 700);
+  WideRows(12);
+  RowBand->SetKeepTogether(true);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 4);
+  // Moved to the next page, the rows would leave their columns 4-5 on the page after the title.
+  EXPECT_EQ(Texts(0, "Cell").value(0), "1:1");
+  EXPECT_EQ(Texts(1, "Cell").value(0), "1:4");
+  EXPECT_EQ(Texts(2, "Cell"), (QStringList{"12:1", "12:2", "12:3"}));
+  EXPECT_EQ(Texts(3, "Cell"), (QStringList{"12:4", "12:5"}));
+}
+
 TEST_F(OverflowPages, OfEndlessHeightTakeTheHeightOfTheirOwnContent) {
   Page->SetEndlessHeight(true);
   WideRows(2);

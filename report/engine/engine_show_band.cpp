@@ -1,5 +1,7 @@
 // Showing one band: its page break, the stretching of its objects along the shift tree, the fit
 // test against the free space, its placement and recording in the store.
+#include <QScopeGuard>
+
 #include <algorithm>
 
 #include "report/engine/aggregate.h"
@@ -95,11 +97,20 @@ void TrpEngine::DoShow(TrpBand& band) {
   // and split with it.
   const bool crossed = band.Visible() && CrossesVerticalBands(band);
   if (crossed) ShowVerticalBands(band);
-  const bool tested = band.Visible() && !needsNoRoom(band) && !IsMultiColumn(band) && !FRedirection;
-  if (!tested || MakeRoomFor(band)) Place(band);
-  // Unstretch gives the band its designed bounds back; subreports start from the placed ones.
-  const Extended placedLeft = band.Left(), placedTop = band.Top();
-  if (crossed) DropVerticalCopies(band);
+  Extended placedLeft = 0, placedTop = 0;
+  {
+    // The copies leave the band before Unstretch, also when its output fails (the definition
+    // would free them with the band).
+    const auto dropCopies = qScopeGuard([&] {
+      if (crossed) DropVerticalCopies(band);
+    });
+    const bool tested =
+        band.Visible() && !needsNoRoom(band) && !IsMultiColumn(band) && !FRedirection;
+    if (!tested || MakeRoomFor(band)) Place(band);
+    // Unstretch gives the band its designed bounds back; subreports start from the placed ones.
+    placedLeft = band.Left();
+    placedTop = band.Top();
+  }
   Unstretch(band);
   // Totals shown by this band start again (on an overflow page they go on for the page it
   // continues, which shows them too).

@@ -119,6 +119,19 @@ TEST_F(OverflowPages, AKeptBlockWhoseColumnsOverflowedStaysWithThem) {
   EXPECT_EQ(Texts(3, "Cell"), (QStringList{"12:4", "12:5"}));
 }
 
+TEST_F(OverflowPages, AFailureWhileARowWaitsForItsPageLeavesTheDefinitionWhole) {
+  // The page footer fails while the row that did not fit, with its copies, waits for the page.
+  WideRows(40);
+  AddMemo(AddBand<TrpPageFooter>("Foot", 900, 30), "Broken", QStringLiteral("[1 +]"), 650, 30);
+  EXPECT_FALSE(Report->PrepareReport());
+  EXPECT_FALSE(Report->Errors().isEmpty());
+  // The row band has its own objects only, and the report prepares again once mended.
+  EXPECT_EQ(Designed<TrpBand>("RowBand")->Objects().size(), 1);
+  Designed<TrpMemoView>("Broken")->SetText(QStringLiteral("fine"));
+  ASSERT_TRUE(Prepare());
+  EXPECT_EQ(PageCount(), 4);
+}
+
 TEST_F(OverflowPages, OfEndlessHeightTakeTheHeightOfTheirOwnContent) {
   Page->SetEndlessHeight(true);
   WideRows(2);

@@ -34,8 +34,10 @@ class TscProcVariable : public TscCustomVariable {
   // the body and returns its value. The argument values are moved into the parameters. paramsOut,
   // when given, receives every parameter's final value, taken before a recursive caller's frame
   // is restored.
-  ScriptValue Invoke(ScriptValue* args, int count,
-                     std::vector<ScriptValue>* paramsOut = nullptr);
+  ScriptValue Invoke(ScriptValue* args, int count);
+  // The same with one argument, the commonest call.
+  ScriptValue Invoke1(ScriptValue* argument);
+  ScriptValue Invoke(ScriptValue* args, int count, std::vector<ScriptValue>* paramsOut);
 
   TscScript* Program() const { return FProgram; }
   TscCustomVariable* ResultVariable() const { return FRefItem; }
@@ -72,6 +74,7 @@ class TscProcVariable : public TscCustomVariable {
   const Frame& frame();
   void layFrame();
   void setParameters(ScriptValue* args, int count, int from = 0);
+  ScriptValue call(ScriptValue* args, int count, std::vector<ScriptValue>* paramsOut);
   template <bool Recursive>
   ScriptValue run(std::vector<ScriptValue>* paramsOut);
   void collectParameters(std::vector<ScriptValue>& values);

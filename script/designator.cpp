@@ -277,10 +277,6 @@ TscDirectCallNode::TscDirectCallNode(TscDesignator* designator)
     : TscDesignatorNode(designator), FProc(designator->FCallProc),
       FArgumentSource(designator->FCallSource) {}
 
-ScriptValue TscDirectCallNode::GetValue() {
-  ScriptValue argument = FArgumentSource->ReadValue();
-  return FProc->Invoke1(&argument);
-}
 
 // The array helper reads and writes the array variable itself, so an element write changes the
 // array in place instead of copying it.

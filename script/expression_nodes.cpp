@@ -115,7 +115,7 @@ class TPlusNode : public TBinaryNode {
   }
 
  private:
-  [[gnu::noinline]] ScriptValue computed() {
+  [[gnu::always_inline]] ScriptValue computed() {
     ScriptValue a = left();
     ScriptValue b = right();
     if (bothInt(a, b)) return fromInt64(std::int64_t(a.ToInt32()) + b.ToInt32());

@@ -9,6 +9,7 @@
 #include <memory>
 #include <new>
 
+#include "script/expression.h"
 #include "script/script.h"
 #include "script/script_error.h"
 #include "script/statements.h"
@@ -333,4 +334,12 @@ ScriptValue TscProcVariable::Invoke(ScriptValue* args, int count,
 
 ScriptValue TscProcVariable::Invoke1(ScriptValue* argument) {
   return call(argument, 1, nullptr);
+}
+
+// A direct call in an expression. Defined with the calls, so that the call runs in this
+// function's own frame: deep recursion then nests one C++ frame fewer per script call, which
+// keeps the processor's prediction of returns working longer.
+ScriptValue TscDirectCallNode::GetValue() {
+  ScriptValue argument = FArgumentSource->ReadValue();
+  return FProc->call(&argument, 1, nullptr);
 }

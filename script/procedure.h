@@ -55,6 +55,7 @@ class TscProcVariable : public TscCustomVariable {
   TscScript* FActiveMain = nullptr;
 
  private:
+  friend class TscDirectCallNode;  // calls in its own frame
   // The value slots of the parameters (in their order), of "Result" and of the other variables
   // of the local script. A call overwrites the first `replaced` (the parameters and "Result") at
   // once, so a recursive call moves the caller's values of those aside instead of copying them.

@@ -163,10 +163,12 @@ class TrpEngine : public TrpCustomEngine {
   struct VerticalOutput {
     TrpBand* Master = nullptr;
     std::vector<std::unique_ptr<TrpComponent>> Copies;
-    QHash<const TrpComponent*, int> PageParts;  // copies beyond page part 0
+    std::vector<int> PageParts;                 // the page part of each copy
     int PagePart = 0;                           // the part the next copy goes to
     QList<TrpBand*> HeaderList;                 // vertical headers reprinted on each part
     TrpBand* Copying = nullptr;                 // the vertical band whose objects are evaluated
+    Extended Bottom = 0;                        // the lowest bottom of the copies
+    bool ReachesBottom = false;                 // a copy stretches to the band's bottom
   };
   void AttachVerticalObjects(TrpReportPage& page);
   void DetachVerticalObjects();
@@ -225,6 +227,7 @@ class TrpEngine : public TrpCustomEngine {
   TrpCustomOutline* Outline() const;
 
   void EndAllKeeping();
+  void GiveUpOverflowedKeep();
 
   std::unique_ptr<TrpAggregateList> FAggregates;
   QHash<TrpReportPage*, std::shared_ptr<TrpPageBands>> FBands;
@@ -251,6 +254,8 @@ class TrpEngine : public TrpCustomEngine {
   int FKeepOutlineDepth = 0;  // the outline level the kept block's entries lie on
   int FKeepAnchor = -1;
   bool FKeepCut = false;
+  // Rows of the kept block went on with parts on overflow pages: the block cannot move whole.
+  bool FKeepOverflowed = false;
   Extended FKeepHeight = 0;  // height of the cut block, which it takes up again when pasted
   // The header of a kept data band printed above the block, shown again above it where it moves.
   TrpBand* FKeptHeaderAbove = nullptr;

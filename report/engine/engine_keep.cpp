@@ -22,8 +22,15 @@ void TrpEngine::StartKeep(TrpBand& band, int position, Extended top) {
   FKeepOutlineDepth = FOutlineDepth;
   FKeepAnchor = Store().GetAnchorCurPosition();
   FKeepCut = false;
+  FKeepOverflowed = false;
   FKeptHeaderAbove = nullptr;
   FAggregates->StartKeep();
+}
+
+// The parts of a kept row on the overflow pages cannot follow the block to another page (they
+// would stay beside rows that left): such a block stays where it is and goes on from there.
+void TrpEngine::GiveUpOverflowedKeep() {
+  if (FKeeping && FKeepOverflowed) EndKeep(*FKeepBand);
 }
 
 void TrpEngine::EndKeep(TrpBand& band) {

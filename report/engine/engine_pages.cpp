@@ -255,6 +255,7 @@ void TrpEngine::AddToHeaderList(TrpBand& band) {
 
 void TrpEngine::NewPage() {
   if (RevisitNextPage()) return;
+  GiveUpOverflowedKeep();
   if (FKeeping && !KeptBlockFitsEmptyPage()) EndKeep(*FKeepBand);
   if (FKeeping) CutKeptBlock();
   FLastBandOnPage = CurBand();
@@ -286,6 +287,7 @@ void TrpEngine::NewColumn() {
     NewPage();
     return;
   }
+  GiveUpOverflowedKeep();
   if (FKeeping) CutKeptBlock();
   ShowBand(TrpColumnFooter::StaticClassInfo());
   SetCurColumn(CurColumn() + 1);

@@ -30,11 +30,16 @@ bool isFooter(const TrpBand& band) {
   return band.InheritsFrom("TrpFooter") || band.InheritsFrom("TrpGroupFooter");
 }
 
-// The height a stretching object needs for its content (never less than its own).
-Extended neededHeight(TrpReportComponent& object) {
+// How an object stretches: smDontStretch for objects that cannot.
+TrpStretchMode stretchModeOf(TrpReportComponent& object) {
   auto* stretcheable = dynamic_cast<TrpStretcheable*>(&object);
-  if (!stretcheable || stretcheable->StretchMode() == smDontStretch) return object.Height();
-  return std::max(stretcheable->CalcHeight(), object.Height());
+  return stretcheable ? stretcheable->StretchMode() : smDontStretch;
+}
+
+// The height a stretching object needs for its content (never less than its own).
+Extended neededHeight(TrpReportComponent& object, TrpStretchMode mode) {
+  if (mode == smDontStretch) return object.Height();
+  return std::max(static_cast<TrpStretcheable&>(object).CalcHeight(), object.Height());
 }
 
 // The data band whose rows a footer (or group footer) closes, for each footer of the tree.
@@ -242,7 +247,9 @@ void TrpEngine::CopyVerticalObjects(TrpBand& band) {
     const TrpFactory factory = object.ClassInfo().Factory();
     if (object.Visible() && factory) {
       object.GetData();
-      const Extended height = neededHeight(object);
+      const TrpStretchMode mode = stretchModeOf(object);
+      const Extended height = neededHeight(object, mode);
+      output.ReachesBottom = output.ReachesBottom || mode == smMaxHeight;
       std::unique_ptr<TrpComponent> copy(factory(nullptr));
       copy->Assign(object);
       copy->SetAliasName(object.AliasName());
@@ -253,22 +260,25 @@ void TrpEngine::CopyVerticalObjects(TrpBand& band) {
         copy->SetHeight(height);
       }
       made.emplace_back(&object, copy.get());
-      if (output.PagePart > 0) output.PageParts.insert(copy.get(), output.PagePart);
+      output.PageParts.push_back(output.PagePart);
       output.Copies.push_back(std::move(copy));
     }
     Report().DoAfterPrint(&object);
     object.AfterPrint();
   }
   shiftGrownCopies(made, growth);
+  for (const auto& [original, copy] : made)
+    output.Bottom = std::max(output.Bottom, copy->Top() + copy->Height());
 }
 
 // The copies become children of the master band, after its own objects; a stretched band grows
-// to them.
+// to them, and copies of the largest height reach its bottom.
 void TrpEngine::AttachVerticalCopies(TrpBand& master) {
   const VerticalOutput* output = VerticalOutputOf(master);
   if (!output) return;
   for (const auto& copy : output->Copies) copy->SetParent(&master);
-  GrowToObjects(master);
+  if ((master.Stretched() && output->Bottom > master.Height()) || output->ReachesBottom)
+    GrowToObjects(master);
 }
 
 void TrpEngine::DetachVerticalCopies(TrpBand& master) {
@@ -292,10 +302,17 @@ void TrpEngine::RecordVerticalParts(TrpBand& master, const VerticalOutput& outpu
   QList<TrpComponent*> shown;
   QList<int> parts;
   int last = 0;
-  for (TrpComponent* child : master.Objects()) {
-    if (!child->Visible() || child == master.FillMemo()) continue;
+  const TrpComponent* const fill = master.FillMemo();
+  // The copies follow the band's own objects (AttachVerticalCopies).
+  const QList<TrpComponent*>& children = master.Objects();
+  const qsizetype firstCopy = children.size() - qsizetype(output.Copies.size());
+  for (qsizetype i = 0; i < children.size(); ++i) {
+    TrpComponent* const child = children[i];
+    if (!child->Visible() || child == fill) continue;
+    const auto copy = static_cast<std::size_t>(i - firstCopy);
+    const bool isCopy = i >= firstCopy && output.Copies[copy].get() == child;
     shown << child;
-    parts << output.PageParts.value(child);
+    parts << (isCopy ? output.PageParts[copy] : 0);
     last = std::max(last, parts.last());
   }
   if (last == 0) {
@@ -324,4 +341,5 @@ void TrpEngine::RecordVerticalParts(TrpBand& master, const VerticalOutput& outpu
   putBack();
   Store().SetAddPageAction(apAdd);
   FOverflowPages = std::max(FOverflowPages, last);
+  FKeepOverflowed = FKeepOverflowed || FKeeping;
 }

@@ -76,13 +76,15 @@ void TrpEngine::EndOverflowPages() {
 // An overflow page ends below its own content, as every page does; a page of endless height
 // takes its own size.
 void TrpEngine::EndOverflowPage() {
-  const Extended content = Store().GetLastY(0);
+  TrpBand* const columnFooter = FindPageBand(TrpColumnFooter::StaticClassInfo());
+  // Only the column footer and an endless page need to know where the content ends.
+  const bool endless = FPage->EndlessHeight();
+  const Extended content = columnFooter || endless ? Store().GetLastY(0) : 0;
   SetCurX(0);
   SetCurY(content);
   const Extended pageHeight = GetPageHeight();
-  TrpBand* columnFooter = FindPageBand(TrpColumnFooter::StaticClassInfo());
   if (columnFooter && !Store().BandExists(*columnFooter)) ShowBand(*columnFooter);
   ShowPageFooter(pageHeight);
   ShowOverlay(true);
-  if (FPage->EndlessHeight()) StoreEndlessPage(content);
+  if (endless) StoreEndlessPage(content);
 }

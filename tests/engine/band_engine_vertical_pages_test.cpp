@@ -85,6 +85,40 @@ TEST_F(OverflowPages, EachPageOfRowsEndsWithItsOverflowPageAndBothShowItsTotals)
   }
 }
 
+TEST_F(OverflowPages, APageHeaderCrossedByTheColumnsCarriesTheirCaptionsOntoThem) {
+  WideRows(40);
+  auto* head = AddBand<TrpPageHeader>("Head", 0, 40);
+  AddMemo(head, "Caption", QStringLiteral("C[Line]"), 10, 80);
+  AddMemo(head, "Heading", QStringLiteral("Sales"), 650, 60);
+  ASSERT_TRUE(Prepare());
+  // 34 rows below the header on each page.
+  ASSERT_EQ(PageCount(), 4);
+  for (int i : {0, 2}) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(Objects(i, "Caption"), (QList<Placed>{{"C1", 10, 0}, {"C2", 210, 0}, {"C3", 410, 0}}));
+    EXPECT_EQ(Objects(i + 1, "Caption"), (QList<Placed>{{"C4", 10, 0}, {"C5", 210, 0}}));
+    // The header's own objects stay on its page, and the overflow page has it once.
+    EXPECT_EQ(Texts(i, "Heading"), QStringList{"Sales"});
+    EXPECT_TRUE(Texts(i + 1, "Heading").isEmpty());
+    EXPECT_EQ(BandsNamed(i + 1, "Head").size(), 1);
+    EXPECT_EQ(Objects(i + 1, "Cell").first().Top, 40);
+  }
+}
+
+TEST_F(OverflowPages, AKeptBlockWhoseColumnsOverflowedStaysWithThem) {
+  // 700 units of title leave room for 11 of the 12 kept rows.
+  AddBand<TrpReportTitle>("Title", 0, 700);
+  WideRows(12);
+  RowBand->SetKeepTogether(true);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 4);
+  // Moved to the next page, the rows would leave their columns 4-5 on the page after the title.
+  EXPECT_EQ(Texts(0, "Cell").value(0), "1:1");
+  EXPECT_EQ(Texts(1, "Cell").value(0), "1:4");
+  EXPECT_EQ(Texts(2, "Cell"), (QStringList{"12:1", "12:2", "12:3"}));
+  EXPECT_EQ(Texts(3, "Cell"), (QStringList{"12:4", "12:5"}));
+}
+
 TEST_F(OverflowPages, OfEndlessHeightTakeTheHeightOfTheirOwnContent) {
   Page->SetEndlessHeight(true);
   WideRows(2);

@@ -31,12 +31,12 @@ class TscProcVariable : public TscCustomVariable {
   void SetValue(const ScriptValue&) override {}
 
   // Sets the parameters from args (parameters without an argument get their default value), runs
-  // the body and returns its value. The argument values are moved into the parameters. paramsOut,
-  // when given, receives every parameter's final value, taken before a recursive caller's frame
-  // is restored.
+  // the body and returns its value. The argument values are moved into the parameters.
   ScriptValue Invoke(ScriptValue* args, int count);
   // The same with one argument, the commonest call.
   ScriptValue Invoke1(ScriptValue* argument);
+  // The same, and paramsOut receives every parameter's final value, taken before a recursive
+  // caller's frame is restored.
   ScriptValue Invoke(ScriptValue* args, int count, std::vector<ScriptValue>* paramsOut);
 
   TscScript* Program() const { return FProgram; }

@@ -168,6 +168,7 @@ class TrpEngine : public TrpCustomEngine {
     QList<TrpBand*> HeaderList;                 // vertical headers reprinted on each part
     TrpBand* Copying = nullptr;                 // the vertical band whose objects are evaluated
     Extended Bottom = 0;                        // the lowest bottom of the copies
+    std::vector<TrpBand*> Markers;              // drill-down markers among the copies
     bool ReachesBottom = false;                 // a copy stretches to the band's bottom
   };
   void AttachVerticalObjects(TrpReportPage& page);
@@ -181,6 +182,7 @@ class TrpEngine : public TrpCustomEngine {
   void MakeVerticalRoomFor(const TrpBand& band);
   void ShowVerticalHeaders(const TrpBand* except);
   void CopyVerticalObjects(TrpBand& band);
+  void MarkVerticalDrillDown(TrpBand& band);
   void AttachVerticalCopies(TrpBand& master);
   void DetachVerticalCopies(TrpBand& master);
   void DropVerticalCopies(TrpBand& master);

@@ -18,6 +18,7 @@
 #include "report/model/class_info.h"
 #include "report/model/custom_preview_pages.h"
 #include "report/model/data_band.h"
+#include "report/model/group_header.h"
 #include "report/model/report.h"
 #include "report/model/report_page.h"
 #include "report/model/stretcheable.h"
@@ -187,6 +188,7 @@ void TrpEngine::OutputVerticalBand(TrpBand& band) {
   if (band.Visible()) {
     MakeVerticalRoomFor(band);
     CopyVerticalObjects(band);
+    MarkVerticalDrillDown(band);
     SetCurX(CurX() + band.Width());
   }
   SetCurBand(&band);
@@ -271,6 +273,23 @@ void TrpEngine::CopyVerticalObjects(TrpBand& band) {
     output.Bottom = std::max(output.Bottom, copy->Top() + copy->Height());
 }
 
+// A drill-down group header has no record of its own across the master band: a marker (a copy
+// of the header without objects, carrying its key) lies over its place there, as high as the
+// band, so that a click on it in the preview toggles the group like a click on a header.
+void TrpEngine::MarkVerticalDrillDown(TrpBand& band) {
+  auto* header = dynamic_cast<TrpGroupHeader*>(&band);
+  const TrpFactory factory = band.ClassInfo().Factory();
+  if (!header || !header->DrillDown() || !factory) return;
+  std::unique_ptr<TrpComponent> marker(factory(nullptr));
+  marker->Assign(band);
+  marker->SetAliasName(band.AliasName());
+  marker->SetBounds(CurX(), 0, band.Width(), 0);
+  VerticalOutput& output = *FVCollecting;
+  output.Markers.push_back(static_cast<TrpBand*>(marker.get()));
+  output.PageParts.push_back(output.PagePart);
+  output.Copies.push_back(std::move(marker));
+}
+
 // The copies become children of the master band, after its own objects; a stretched band grows
 // to them, and copies of the largest height reach its bottom.
 void TrpEngine::AttachVerticalCopies(TrpBand& master) {
@@ -279,6 +298,7 @@ void TrpEngine::AttachVerticalCopies(TrpBand& master) {
   for (const auto& copy : output->Copies) copy->SetParent(&master);
   if ((master.Stretched() && output->Bottom > master.Height()) || output->ReachesBottom)
     GrowToObjects(master);
+  for (TrpBand* marker : output->Markers) marker->SetHeight(master.Height());
 }
 
 void TrpEngine::DetachVerticalCopies(TrpBand& master) {

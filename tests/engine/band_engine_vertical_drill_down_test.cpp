@@ -49,6 +49,17 @@ TEST_F(VerticalDrillDown, AKeyInTheDrillStateOpensThatColumnGroupInEveryRow) {
   EXPECT_EQ(Texts(0, "GroupTotal"), (QStringList{"20", "20", "40", "40"}));
 }
 
+TEST_F(VerticalDrillDown, AClickOnAFoldedColumnGroupInAnyRowOpensIt) {
+  FoldingColumns();
+  ASSERT_TRUE(Prepare());
+  // The second group's caption in row B lies at (100, 30) on the printable area, which starts
+  // at the 10 mm margins.
+  const Extended margin = 10 * rp01cm;
+  EXPECT_FALSE(Report->PreviewPages()->ToggleDrillDown(0, margin + 60, margin + 40, 1, 0, 0));
+  ASSERT_TRUE(Report->PreviewPages()->ToggleDrillDown(0, margin + 120, margin + 40, 1, 0, 0));
+  EXPECT_EQ(Report->DrillState(), QStringList{"Half.2"});
+}
+
 TEST_F(VerticalDrillDown, RowsOfAFoldedGroupCountInTheTotalsOfEachColumn) {
   RowsAcrossColumns(2);
   auto* group = AddBand<TrpGroupHeader>("Group", 50, 20);

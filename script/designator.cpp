@@ -234,7 +234,7 @@ void TscDesignator::SetValue(const ScriptValue& value) {
   TscCustomVariable* const* sources = item->FArgumentSources.data();
   if (count == 1) {  // the most common call, its one value held plainly
     ScriptValue argument = sources[0]->ReadValue();
-    return item->FProc->Invoke(&argument, 1);
+    return item->FProc->Invoke1(&argument);
   }
   return callWithArguments(item);
 }
@@ -273,10 +273,10 @@ ScriptValue TscDesignatorNode::GetValue() {
   return FDesignator->Evaluate(true);
 }
 
-ScriptValue TscDirectCallNode::GetValue() {
-  ScriptValue argument = FDesignator->FCallSource->ReadValue();
-  return FDesignator->FCallProc->Invoke(&argument, 1);
-}
+TscDirectCallNode::TscDirectCallNode(TscDesignator* designator)
+    : TscDesignatorNode(designator), FProc(designator->FCallProc),
+      FArgumentSource(designator->FCallSource) {}
+
 
 // The array helper reads and writes the array variable itself, so an element write changes the
 // array in place instead of copying it.

@@ -12,6 +12,7 @@
 #include "script/variables.h"
 
 class TscDesignator;
+class TscProcVariable;
 class TscScript;
 class TscSetExpression;
 
@@ -79,8 +80,12 @@ class TscDesignatorNode : public TscOperandNode {
 // (TscDesignator::FCallProc): the call is made without the designator's other forms.
 class TscDirectCallNode : public TscDesignatorNode {
  public:
-  using TscDesignatorNode::TscDesignatorNode;
+  explicit TscDirectCallNode(TscDesignator* designator);  // takes ownership
   ScriptValue GetValue() override;
+
+ private:
+  TscProcVariable* FProc;
+  TscCustomVariable* FArgumentSource;
 };
 
 // A set constructor operand; its value is the set's array.

@@ -31,11 +31,13 @@ class TscProcVariable : public TscCustomVariable {
   void SetValue(const ScriptValue&) override {}
 
   // Sets the parameters from args (parameters without an argument get their default value), runs
-  // the body and returns its value. The argument values are moved into the parameters. paramsOut,
-  // when given, receives every parameter's final value, taken before a recursive caller's frame
-  // is restored.
-  ScriptValue Invoke(ScriptValue* args, int count,
-                     std::vector<ScriptValue>* paramsOut = nullptr);
+  // the body and returns its value. The argument values are moved into the parameters.
+  ScriptValue Invoke(ScriptValue* args, int count);
+  // The same with one argument, the commonest call.
+  ScriptValue Invoke1(ScriptValue* argument);
+  // The same, and paramsOut receives every parameter's final value, taken before a recursive
+  // caller's frame is restored.
+  ScriptValue Invoke(ScriptValue* args, int count, std::vector<ScriptValue>* paramsOut);
 
   TscScript* Program() const { return FProgram; }
   TscCustomVariable* ResultVariable() const { return FRefItem; }
@@ -53,6 +55,7 @@ class TscProcVariable : public TscCustomVariable {
   TscScript* FActiveMain = nullptr;
 
  private:
+  friend class TscDirectCallNode;  // calls in its own frame
   // The value slots of the parameters (in their order), of "Result" and of the other variables
   // of the local script. A call overwrites the first `replaced` (the parameters and "Result") at
   // once, so a recursive call moves the caller's values of those aside instead of copying them.
@@ -72,6 +75,7 @@ class TscProcVariable : public TscCustomVariable {
   const Frame& frame();
   void layFrame();
   void setParameters(ScriptValue* args, int count, int from = 0);
+  ScriptValue call(ScriptValue* args, int count, std::vector<ScriptValue>* paramsOut);
   template <bool Recursive>
   ScriptValue run(std::vector<ScriptValue>* paramsOut);
   void collectParameters(std::vector<ScriptValue>& values);

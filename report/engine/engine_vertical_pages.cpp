@@ -2,6 +2,7 @@
 // that were too wide for it. They open and end like every other page, with the overlay, the page
 // header and footer and the column header and footer, but without the data headers; the bands
 // crossed by vertical bands reach them as parts of the page they continue.
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 
 #include "report/engine/engine.h"
@@ -24,26 +25,20 @@ void TrpEngine::StartOverflowPage() {
   const Extended x = CurX(), y = CurY(), firstColumnY = FFirstColumnY;
   TrpBand* const curBand = CurBand();
   TrpBand* const startNewPageBand = FStartNewPageBand;
-  auto restore = [&] {
+  const auto restore = qScopeGuard([&] {
     SetCurX(x);
     SetCurY(y);
     FFirstColumnY = firstColumnY;
     FStartNewPageBand = startNewPageBand;
     SetCurBand(curBand);
-  };
+  });
   const QScopedValueRollback overflow(FOnOverflowPage, true);
   const QScopedValueRollback noDataHeaders(FDontShowHeaders, true);
   FStartNewPageBand = nullptr;
   SetCurX(0);
   SetCurY(0);
-  try {
-    ShowOverlay(false);
-    ShowHeaderList(false);
-  } catch (...) {
-    restore();
-    throw;
-  }
-  restore();
+  ShowOverlay(false);
+  ShowHeaderList(false);
 }
 
 // Ends the overflow pages of the current page, which stays the current one.
@@ -54,23 +49,17 @@ void TrpEngine::EndOverflowPages() {
   const int page = Store().CurPage();
   const Extended x = CurX(), y = CurY();
   TrpBand* const curBand = CurBand();
-  auto restore = [&] {
+  const auto restore = qScopeGuard([&] {
     Store().SetCurPage(page);
     SetCurX(x);
     SetCurY(y);
     SetCurBand(curBand);
-  };
+  });
   const QScopedValueRollback overflow(FOnOverflowPage, true);
-  try {
-    for (int i = 1; i <= pages && page + i < Store().GetCount(); ++i) {
-      Store().SetCurPage(page + i);
-      EndOverflowPage();
-    }
-  } catch (...) {
-    restore();
-    throw;
+  for (int i = 1; i <= pages && page + i < Store().GetCount(); ++i) {
+    Store().SetCurPage(page + i);
+    EndOverflowPage();
   }
-  restore();
 }
 
 // An overflow page ends below its own content, as every page does; a page of endless height

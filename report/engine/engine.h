@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "report/engine/band_tree.h"
+#include "report/engine/vertical_copy_shift.h"
 #include "report/model/custom_engine.h"
 
 class TrpAggregateList;
@@ -170,6 +171,7 @@ class TrpEngine : public TrpCustomEngine {
     Extended Bottom = 0;                        // the lowest bottom of the copies
     std::vector<TrpBand*> Markers;              // drill-down markers among the copies
     bool ReachesBottom = false;                 // a copy stretches to the band's bottom
+    TrpVerticalCopyShift Shift;                 // the rows whose copies grew
   };
   void AttachVerticalObjects(TrpReportPage& page);
   void DetachVerticalObjects();

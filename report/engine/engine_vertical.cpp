@@ -335,11 +335,13 @@ void TrpEngine::RecordVerticalParts(TrpBand& master, const VerticalOutput& outpu
     return;
   }
   const int startPage = Store().CurPage();
+  const Extended top = master.Top();
   auto showPart = [&](int part) {
     for (qsizetype i = 0; i < shown.size(); ++i) shown[i]->SetVisible(part < 0 || parts[i] == part);
   };
   auto putBack = [&] {
     showPart(-1);
+    master.SetTop(top);
     Store().SetCurPage(startPage);
   };
   try {
@@ -347,6 +349,7 @@ void TrpEngine::RecordVerticalParts(TrpBand& master, const VerticalOutput& outpu
       if (part > 0) MoveToOverflowPage();
       if (part > 0 && !parts.contains(part)) continue;
       showPart(part);
+      if (part > 0) master.SetTop(OverflowPartTop(master, part));
       Store().AddObject(master);
     }
   } catch (...) {

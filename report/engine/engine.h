@@ -88,6 +88,7 @@ class TrpEngine : public TrpCustomEngine {
 
   // --- page flow (engine_pages.cpp) ------------------------------------------------------------
   void InitPage();
+  void ContinueInLastColumn();
   void AddPage();
   void ShowHeaderList(bool forColumn);
   void ShowLooseObjects();

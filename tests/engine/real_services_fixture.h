@@ -38,6 +38,7 @@ class EngineWithRealServices : public ::testing::Test {
 
   // The height to print on of an A4 page with 10 mm margins (NewPage's default).
   static constexpr Extended kPrintableHeight = (297 - 2 * 10) * rp01cm;
+  static constexpr Extended kPrintableWidth = (210 - 2 * 10) * rp01cm;
 
   // An A4 portrait page with 10 mm margins: 718.1 x 1046.9 units to print on.
   TrpReportPage* NewPage(const QString& name, Extended margins = 10) {

@@ -120,6 +120,7 @@ void TrpEngine::InitPage() {
   FOverflowPages = 0;
   if (TrpCustomOutline* outline = Outline()) outline->LevelRoot();
   FOutlineDepth = 0;
+  FOutlinePageEntry = -1;
   if (FPage->ResetPageNumbers()) Store().ResetLogicalPageNumber();
   if (FPage->PrintOnPreviousPage() && Store().GetCount() > 0) {
     // Continue below the lowest band of the last page.
@@ -186,15 +187,16 @@ void TrpEngine::AddPageOutline() {
   outline->AddItem(Evaluate(FPage->OutlineText()).ToText(), 0);
   // Band entries nest under the page's from here, unless some are still open: a group running on
   // over the page end keeps the entries of its rows on this page under its own entry, which lies
-  // under the previous page's; a kept block that moved here brings its entries under this page's.
-  // The open entries are the last ones on their levels.
-  if (FKeptOutlineCut) {
-    outline->PasteItems();
-    FKeptOutlineCut = false;
-  } else if (FOutlineDepth > 0) {
-    outline->LevelRoot();
-    outline->LevelDown(outline->GetCount() - 2);
-  }
+  // under the entry of the page it opened on, however many pages ago; a kept block that moved
+  // here brings its entries under this page's. The open entries are the last ones on their
+  // levels.
+  const bool pasted = FKeptOutlineCut;
+  if (pasted) outline->PasteItems();
+  FKeptOutlineCut = false;
+  outline->LevelRoot();
+  if (pasted || FOutlineDepth == 0) FOutlinePageEntry = outline->GetCount() - 1;
+  else if (FOutlinePageEntry < 0) FOutlinePageEntry = outline->GetCount() - 2;
+  outline->LevelDown(FOutlinePageEntry);
   for (int i = 0; i < FOutlineDepth; ++i) outline->LevelDown(outline->GetCount() - 1);
 }
 

@@ -230,3 +230,36 @@ TEST_F(KeepingBelowAHeader, AKeptBlockCountsTheHeaderShownAgainAboveIt) {
 }
 
 }  // namespace
+
+// Kept groups inside an outer group's entry that stays open over two page ends: each moved group
+// brings its rows' entries with it and stays under the outer group's entry, which lies under the
+// first page's, as it would had the group begun on the page it moved to.
+TEST_F(Keeping, KeptGroupsInsideAnOpenGroupStayUnderItOverSeveralPages) {
+  using Row = MemoryDataSet::Row;
+  for (int i = 0; i < 17; ++i)
+    Rows.Rows.push_back(Row{{"name", QString(i < 3 ? "A" : i < 10 ? "B" : "C")},
+                            {"id", QStringLiteral("r%1").arg(i)}});
+  Page->SetOutlineText(QStringLiteral("Page"));
+  auto* outer = AddBand<TrpGroupHeader>(Page, "Outer", 0, 20);
+  outer->SetCondition(QStringLiteral("'all'"));
+  outer->SetOutlineText(QStringLiteral("'O'"));
+  auto* group = AddBand<TrpGroupHeader>(Page, "Group", 30, 50);
+  group->SetCondition(QStringLiteral("Rows.\"name\""));
+  group->SetKeepTogether(true);
+  group->SetOutlineText(QStringLiteral("Rows.\"name\""));
+  auto* rows = AddBand<TrpMasterData>(Page, "Rows", 100, 100);
+  rows->SetDataSet(&Rows);
+  rows->SetOutlineText(QStringLiteral("Rows.\"id\""));
+  AddBand<TrpGroupFooter>(Page, "GroupFooter", 200, 30);
+  AddBand<TrpGroupFooter>(Page, "OuterFooter", 250, 30);
+  ASSERT_TRUE(Prepare());
+  // Outer and group A down to 400; groups B and C (780 each) move to pages of their own.
+  ASSERT_EQ(PageCount(), 3);
+  auto entries = [](int from, int to, int page) {
+    QStringList rows;
+    for (int i = from; i < to; ++i) rows << QStringLiteral("r%1/%2").arg(i).arg(page);
+    return rows.join(QLatin1Char(' '));
+  };
+  EXPECT_EQ(OutlineTree(), QStringLiteral("1/0[O/0[A/0[%1] B/1[%2] C/2[%3]]] 2/1 3/2")
+                               .arg(entries(0, 3, 0), entries(3, 10, 1), entries(10, 17, 2)));
+}

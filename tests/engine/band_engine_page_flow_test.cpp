@@ -309,6 +309,30 @@ TEST_F(PageFlow, ThePageOutlineEntryLeavesTheOpenBandEntriesTheirNesting) {
                                .arg(b.join(QLatin1Char(' '))));
 }
 
+// A group running on over two page ends keeps all its rows under its entry on the first page;
+// the group after it goes under the entry of the page it opens on.
+TEST_F(PageFlow, AGroupRunningOnOverTwoPageEndsKeepsItsRowsUnderItsEntry) {
+  using Row = MemoryDataSet::Row;
+  for (int i = 0; i < 24; ++i)
+    Rows.Rows.push_back(Row{{"name", QString(i < 22 ? "A" : "B")},
+                            {"id", QStringLiteral("r%1").arg(i)}});
+  Page->SetOutlineText(QStringLiteral("Page"));
+  auto* group = AddBand<TrpGroupHeader>(Page, "Group", 0, 50);
+  group->SetCondition(QStringLiteral("Rows.\"name\""));
+  group->SetOutlineText(QStringLiteral("Rows.\"name\""));
+  auto* rows = AddBand<TrpMasterData>(Page, "Rows", 100, 100);
+  rows->SetDataSet(&Rows);
+  rows->SetOutlineText(QStringLiteral("Rows.\"id\""));
+  ASSERT_TRUE(Prepare());
+  // Group A's header and nine rows on the first page, ten rows on the second, three rows and
+  // group B on the third.
+  ASSERT_EQ(PageCount(), 3);
+  QStringList a;
+  for (int i = 0; i < 22; ++i) a << QStringLiteral("r%1/%2").arg(i).arg(i < 9 ? 0 : i < 19 ? 1 : 2);
+  EXPECT_EQ(OutlineTree(), QStringLiteral("1/0[A/0[%1]] 2/1 3/2[B/2[r22/2 r23/2]]")
+                               .arg(a.join(QLatin1Char(' '))));
+}
+
 // A row starting a new page of its own lies right below the reprinted header there: it goes out
 // in parts from there rather than leaving that page with the header alone.
 TEST_F(PageFlow, ABandTallerThanTheRoomBelowAReprintedHeaderStartsItsPartsBelowIt) {

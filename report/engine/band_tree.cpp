@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "report/engine/shift_views.h"
 #include "report/model/band_kinds.h"
 #include "report/model/data_band.h"
 #include "report/model/group_header.h"
@@ -9,8 +10,6 @@
 #include "report/model/view.h"
 
 namespace {
-
-constexpr Extended kTolerance = 0.0001;
 
 enum BandKind { kHeader = 4, kFooter = 5, kFirstData = 6, kLastData = 11, kGroupHeader = 12,
                 kGroupFooter = 13 };
@@ -144,12 +143,8 @@ void rpBuildShiftTree(TrpBand& band) {
     QList<TrpComponent*>& below = above->ShiftChildren();
     below.clear();
     const Extended bottom = above->Top() + above->Height();
-    for (TrpView* other : views) {
-      if (other == above || other->Top() < bottom - kTolerance) continue;
-      const bool overlaps = other->Left() < above->Left() + above->Width() - kTolerance &&
-                            other->Left() + other->Width() > above->Left() + kTolerance;
-      if (overlaps) below << other;
-    }
+    for (TrpView* other : views)
+      if (rpLiesBelow(*above, bottom, *other)) below << other;
   }
 }
 

@@ -10,10 +10,12 @@
 #include <QList>
 #include <QSet>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "report/engine/band_tree.h"
+#include "report/engine/vertical_copy_shift.h"
 #include "report/model/custom_engine.h"
 
 class TrpAggregateList;
@@ -171,6 +173,7 @@ class TrpEngine : public TrpCustomEngine {
     Extended Bottom = 0;                        // the lowest bottom of the copies
     std::vector<TrpBand*> Markers;              // drill-down markers among the copies
     bool ReachesBottom = false;                 // a copy stretches to the band's bottom
+    TrpVerticalCopyShift Shift;                 // the rows whose copies grew
   };
   void AttachVerticalObjects(TrpReportPage& page);
   void DetachVerticalObjects();
@@ -190,8 +193,19 @@ class TrpEngine : public TrpCustomEngine {
   void RecordVerticalParts(TrpBand& master, const VerticalOutput& output);
   void MoveToOverflowPage();
   void StartOverflowPage();
+  // Where an overflow page ends: the bottom of its content and its height.
+  struct OverflowPageEnd {
+    bool Known = false;
+    Extended Content = 0;
+    Extended Height = 0;
+    bool FootersShown = false;
+  };
+  void ForEachOverflowPage(const std::function<void(int)>& step);
+  void StartEndingOverflowPages();
   void EndOverflowPages();
-  void EndOverflowPage();
+  void ShowOverflowFooters(int part);
+  OverflowPageEnd& OverflowEndOf(int part);
+  Extended OverflowPartTop(const TrpBand& band, int part);
 
   // --- drill-down groups (engine_drill_down.cpp) -----------------------------------------------
   // While one lives with `hidden`, every band asked for is left out (its totals still count).
@@ -304,4 +318,8 @@ class TrpEngine : public TrpCustomEngine {
   // While an overflow page opens or ends: bands crossed by vertical bands are not shown there
   // (their parts come from the page they continue) and shown bands keep their totals running.
   bool FOnOverflowPage = false;
+  // While a page ends: its own footers' parts end its overflow pages, whose ends are kept here
+  // (by part, from 1).
+  bool FEndingPage = false;
+  std::vector<OverflowPageEnd> FOverflowEnds;
 };

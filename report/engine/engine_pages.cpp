@@ -1,5 +1,7 @@
 // The page flow of the engine: starting, adding, ending pages and columns, the header list shown
 // at the top of each new page or column, and the page heights the fit tests use.
+#include <QScopedValueRollback>
+
 #include <algorithm>
 #include <memory>
 
@@ -326,9 +328,11 @@ void TrpEngine::NewColumnFor(Extended height) {
 }
 
 void TrpEngine::EndPage() {
-  // The pages the vertical bands overflowed onto end first: their footers show the totals that
-  // this page's footers then reset.
-  EndOverflowPages();
+  // The pages the vertical bands overflowed onto end around this page's end: their footers
+  // first, showing the totals that this page's footers then reset; their overlays last, over
+  // the parts this page's footers put there.
+  const QScopedValueRollback ending(FEndingPage, true);
+  StartEndingOverflowPages();
   SetCurX(FPageCurX);
   // Taken before the column footer moves CurY: an endless page ends below both footers.
   const Extended pageHeight = GetPageHeight();
@@ -345,6 +349,7 @@ void TrpEngine::EndPage() {
   SetCurX(0);
   ShowPageFooter(pageHeight);
   ShowOverlay(true);
+  EndOverflowPages();
   FIsFirstPage = false;
 }
 

@@ -13,7 +13,6 @@
 
 #include "report/engine/aggregate.h"
 #include "report/engine/engine.h"
-#include "report/engine/shift_views.h"
 #include "report/model/band_kinds.h"
 #include "report/model/class_info.h"
 #include "report/model/custom_preview_pages.h"
@@ -22,6 +21,7 @@
 #include "report/model/report.h"
 #include "report/model/report_page.h"
 #include "report/model/stretcheable.h"
+#include "report/model/view.h"
 
 namespace {
 
@@ -51,25 +51,14 @@ void collectFooterData(const TrpDataNode& node, QHash<TrpBand*, TrpBand*>& out) 
   for (const auto& detail : node.Details) collectFooterData(*detail, out);
 }
 
-// The copies of one vertical row below grown ones move down along their originals' shift tree.
-void shiftGrownCopies(const std::vector<std::pair<TrpReportComponent*, TrpComponent*>>& made,
-                      const QHash<TrpComponent*, Extended>& growth) {
-  if (growth.isEmpty()) return;
-  QHash<TrpComponent*, TrpComponent*> copyOf;
-  for (const auto& [original, copy] : made) copyOf.insert(original, copy);
-  QList<TrpView*> copies;
-  QHash<const TrpView*, QList<TrpComponent*>> below;
-  for (const auto& [original, copy] : made) {
-    auto* view = dynamic_cast<TrpView*>(copy);
-    if (!view) continue;
-    copies << view;
-    QList<TrpComponent*>& moving = below[view];
-    for (TrpComponent* child : original->ShiftChildren())
-      if (TrpComponent* copyBelow = copyOf.value(child)) moving << copyBelow;
+// The master band's own objects that can move below grown copies.
+QList<TrpView*> ownViews(const TrpBand& master) {
+  QList<TrpView*> views;
+  for (TrpComponent* child : master.Objects()) {
+    auto* view = dynamic_cast<TrpView*>(child);
+    if (view && view->Visible() && child != master.FillMemo()) views << view;
   }
-  rpShiftViews(copies, growth, [&below](TrpView& view) -> const QList<TrpComponent*>& {
-    return below[&view];
-  });
+  return views;
 }
 
 }  // namespace
@@ -157,6 +146,14 @@ void TrpEngine::ShowVerticalBands(TrpBand& master) {
     throw;
   }
   restore();
+  // Copies below grown ones, and the band's own objects below them, move down once every row
+  // is made: an own object moves as far as the copies above it ask, whichever row they are in.
+  const QList<TrpView*> own = ownViews(master);
+  output->Shift.Apply(own);
+  for (const auto& copy : output->Copies)
+    output->Bottom = std::max(output->Bottom, copy->Top() + copy->Height());
+  for (const TrpView* view : own)
+    output->Bottom = std::max(output->Bottom, view->Top() + view->Height());
   FVOutputs.push_back(std::move(output));
   AttachVerticalCopies(master);
 }
@@ -230,14 +227,14 @@ void TrpEngine::ShowVerticalHeaders(const TrpBand* except) {
 
 // Each object the band holds from the master band is evaluated in the vertical row and copied,
 // moved right to CurX; the copy keeps the source alias of its original, so that the store
-// records only what differs. A copy whose content needs more room grows, and the copies below it
-// in the same row move down, as objects of a band do.
+// records only what differs. A copy whose content needs more room grows; what lies below it moves
+// down once all rows are made (ShowVerticalBands).
 void TrpEngine::CopyVerticalObjects(TrpBand& band) {
   VerticalOutput& output = *FVCollecting;
   TrpBand& master = *output.Master;
   const QScopedValueRollback copying(output.Copying, &band);
   // Each copy made with its original, in the order of the band's objects.
-  std::vector<std::pair<TrpReportComponent*, TrpComponent*>> made;
+  TrpVerticalCopyShift::Row made;
   QHash<TrpComponent*, Extended> growth;
   for (const TrpVerticalObject& item : FVertical->Objects.value(&band)) {
     if (item.Origin != &master) continue;
@@ -268,9 +265,7 @@ void TrpEngine::CopyVerticalObjects(TrpBand& band) {
     Report().DoAfterPrint(&object);
     object.AfterPrint();
   }
-  shiftGrownCopies(made, growth);
-  for (const auto& [original, copy] : made)
-    output.Bottom = std::max(output.Bottom, copy->Top() + copy->Height());
+  output.Shift.AddRow(made, growth, output.PagePart == 0);
 }
 
 // A drill-down group header has no record of its own across the master band: a marker (a copy
@@ -340,11 +335,13 @@ void TrpEngine::RecordVerticalParts(TrpBand& master, const VerticalOutput& outpu
     return;
   }
   const int startPage = Store().CurPage();
+  const Extended top = master.Top();
   auto showPart = [&](int part) {
     for (qsizetype i = 0; i < shown.size(); ++i) shown[i]->SetVisible(part < 0 || parts[i] == part);
   };
   auto putBack = [&] {
     showPart(-1);
+    master.SetTop(top);
     Store().SetCurPage(startPage);
   };
   try {
@@ -352,6 +349,7 @@ void TrpEngine::RecordVerticalParts(TrpBand& master, const VerticalOutput& outpu
       if (part > 0) MoveToOverflowPage();
       if (part > 0 && !parts.contains(part)) continue;
       showPart(part);
+      if (part > 0) master.SetTop(OverflowPartTop(master, part));
       Store().AddObject(master);
     }
   } catch (...) {

@@ -5,6 +5,8 @@
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 
+#include <functional>
+
 #include "report/engine/engine.h"
 #include "report/model/band_kinds.h"
 #include "report/model/class_info.h"
@@ -41,11 +43,9 @@ void TrpEngine::StartOverflowPage() {
   ShowHeaderList(false);
 }
 
-// Ends the overflow pages of the current page, which stays the current one.
-void TrpEngine::EndOverflowPages() {
-  const int pages = FOverflowPages;
-  FOverflowPages = 0;
-  if (pages == 0) return;
+// Runs `step` on each overflow page of the current page (with its part number), which stays the
+// current page.
+void TrpEngine::ForEachOverflowPage(const std::function<void(int)>& step) {
   const int page = Store().CurPage();
   const Extended x = CurX(), y = CurY();
   TrpBand* const curBand = CurBand();
@@ -56,24 +56,65 @@ void TrpEngine::EndOverflowPages() {
     SetCurBand(curBand);
   });
   const QScopedValueRollback overflow(FOnOverflowPage, true);
-  for (int i = 1; i <= pages && page + i < Store().GetCount(); ++i) {
-    Store().SetCurPage(page + i);
-    EndOverflowPage();
+  for (int part = 1; part <= FOverflowPages && page + part < Store().GetCount(); ++part) {
+    Store().SetCurPage(page + part);
+    step(part);
   }
 }
 
-// An overflow page ends below its own content, as every page does; a page of endless height
-// takes its own size.
-void TrpEngine::EndOverflowPage() {
-  TrpBand* const columnFooter = FindPageBand(TrpColumnFooter::StaticClassInfo());
-  // Only the column footer and an endless page need to know where the content ends.
-  const bool endless = FPage->EndlessHeight();
-  const Extended content = columnFooter || endless ? Store().GetLastY(0) : 0;
+// The overflow pages end around their page's own end. First their footers not crossed by
+// vertical bands, which show the totals that the page's footers then reset; where each page's
+// content ends is kept, so that the parts of the page's own crossed footers land there. After
+// the page's end (EndOverflowPages), the overlay on top of each and, endless, their own size.
+void TrpEngine::StartEndingOverflowPages() {
+  FOverflowEnds.clear();
+  ForEachOverflowPage([this](int part) { ShowOverflowFooters(part); });
+}
+
+void TrpEngine::EndOverflowPages() {
+  ForEachOverflowPage([this](int part) {
+    const OverflowPageEnd& end = OverflowEndOf(part);
+    // A page opened by the parts of the page's own footers has not had its footers yet.
+    if (!end.FootersShown) ShowOverflowFooters(part);
+    ShowOverlay(true);
+    if (FPage->EndlessHeight()) StoreEndlessPage(end.Content);
+  });
+  FOverflowPages = 0;
+  FOverflowEnds.clear();
+}
+
+// An overflow page's column footer lies below its own content, and its page footer at the
+// bottom of a page that, endless, is as high as that content.
+void TrpEngine::ShowOverflowFooters(int part) {
+  OverflowPageEnd& end = OverflowEndOf(part);
+  end.FootersShown = true;
   SetCurX(0);
-  SetCurY(content);
-  const Extended pageHeight = GetPageHeight();
+  SetCurY(end.Content);
+  TrpBand* const columnFooter = FindPageBand(TrpColumnFooter::StaticClassInfo());
   if (columnFooter && !Store().BandExists(*columnFooter)) ShowBand(*columnFooter);
-  ShowPageFooter(pageHeight);
-  ShowOverlay(true);
-  if (endless) StoreEndlessPage(content);
+  ShowPageFooter(end.Height);
+}
+
+// Where overflow page `part` (the current page when first asked) ends. Only a column footer
+// and an endless page need to know where its content ends.
+TrpEngine::OverflowPageEnd& TrpEngine::OverflowEndOf(int part) {
+  const auto index = static_cast<std::size_t>(part - 1);
+  if (FOverflowEnds.size() <= index) FOverflowEnds.resize(index + 1);
+  OverflowPageEnd& end = FOverflowEnds[index];
+  if (end.Known) return end;
+  const bool endless = FPage->EndlessHeight();
+  const bool columnFooter = FindPageBand(TrpColumnFooter::StaticClassInfo()) != nullptr;
+  end.Content = columnFooter || endless ? Store().GetLastY(0) : 0;
+  end.Height = endless ? FooterHeight() + end.Content : PageHeight();
+  end.Known = true;
+  return end;
+}
+
+// The top of the part of `band` that goes to overflow page `part`: the page's own footers end
+// each overflow page as they end it, the other bands lie level with their page.
+Extended TrpEngine::OverflowPartTop(const TrpBand& band, int part) {
+  if (!FEndingPage) return band.Top();
+  if (band.InheritsFrom("TrpColumnFooter")) return OverflowEndOf(part).Content;
+  if (band.InheritsFrom("TrpPageFooter")) return OverflowEndOf(part).Height - band.Height();
+  return band.Top();
 }

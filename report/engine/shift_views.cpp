@@ -33,3 +33,9 @@ void rpShiftViews(QList<TrpView*> views, const QHash<TrpComponent*, Extended>& g
     }
   }
 }
+
+bool rpLiesBelow(const TrpView& above, Extended aboveBottom, const TrpView& other) {
+  if (&other == &above || other.Top() < aboveBottom - kTolerance) return false;
+  return other.Left() < above.Left() + above.Width() - kTolerance &&
+         other.Left() + other.Width() > above.Left() + kTolerance;
+}

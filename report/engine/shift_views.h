@@ -16,3 +16,7 @@ class TrpView;
 // that lie below a view in its shift tree.
 void rpShiftViews(QList<TrpView*> views, const QHash<TrpComponent*, Extended>& growth,
                   const std::function<const QList<TrpComponent*>&(TrpView&)>& below);
+
+// Whether `other` lies below `above` (whose bottom is `aboveBottom`) and overlaps it
+// horizontally: it is then moved when `above` grows.
+bool rpLiesBelow(const TrpView& above, Extended aboveBottom, const TrpView& other);

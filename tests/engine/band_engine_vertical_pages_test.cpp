@@ -170,4 +170,36 @@ TEST_F(OverflowPages, ABandTallerThanThePageSplitsWithItsVerticalParts) {
   EXPECT_TRUE(Texts(2, "Label").isEmpty());
 }
 
+TEST_F(OverflowPages, AnEndlessPageFooterCrossingTheColumnsEndsEachPageInsideItUnderTheOverlay) {
+  Page->SetEndlessHeight(true);
+  WideRows(2);
+  auto* footer = AddBand<TrpPageFooter>("Foot", 900, 30);
+  AddMemo(footer, "FootCell", QStringLiteral("F[Line]"), 10, 80);
+  // Beside the columns only: the overflow page ends 100 higher than its page.
+  AddMemo(AddBand<TrpFooter>("Totals", 400, 100), "Count", QStringLiteral("2 rows"), 650, 60);
+  AddBand<TrpOverlay>("Stamp", 600, 50)->SetPrintOnTop(true);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_NEAR(ContentHeight(0), 30 + 30 + 100 + 30, 0.5);
+  EXPECT_NEAR(ContentHeight(1), 30 + 30 + 30, 0.5);
+  EXPECT_EQ(Objects(0, "FootCell"),
+            (QList<Placed>{{"F1", 10, 160}, {"F2", 210, 160}, {"F3", 410, 160}}));
+  EXPECT_EQ(Objects(1, "FootCell"), (QList<Placed>{{"F4", 10, 60}, {"F5", 210, 60}}));
+  for (int i = 0; i < 2; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(BandNames(i).last(), "Stamp");
+  }
+}
+
+TEST_F(OverflowPages, AColumnFooterCrossingTheColumnsLiesBelowEachPagesOwnContent) {
+  WideRows(2);
+  AddMemo(AddBand<TrpColumnFooter>("ColFoot", 800, 20), "FootCell", QStringLiteral("C[Line]"),
+          10, 80);
+  AddMemo(AddBand<TrpFooter>("Totals", 400, 100), "Count", QStringLiteral("2 rows"), 650, 60);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_EQ(Objects(0, "FootCell").first(), (Placed{"C1", 10, 160}));
+  EXPECT_EQ(Objects(1, "FootCell"), (QList<Placed>{{"C4", 10, 60}, {"C5", 210, 60}}));
+}
+
 }  // namespace

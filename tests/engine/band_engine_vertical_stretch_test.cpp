@@ -8,7 +8,7 @@ class VerticalStretch : public VerticalBands {
  protected:
   // Two rows of a stretched band, 30 high, crossed by three columns 100 wide whose words come
   // from a data set; each cell shows its word (growing with it) and a note 10 high below it.
-  void RowsOfWords(const QStringList& words) {
+  void RowsOfWords(const QStringList& words, Extended columnWidth = 100) {
     using Row = MemoryDataSet::Row;
     Rows.Rows = {Row{{"name", "A"}}, Row{{"name", "B"}}};
     for (const QString& word : words) Columns.Rows.push_back(Row{{"word", word}});
@@ -17,7 +17,7 @@ class VerticalStretch : public VerticalBands {
     RowBand = AddBand<TrpMasterData>("RowBand", 100, 30);
     RowBand->SetDataSet(&Rows);
     RowBand->SetStretched(true);
-    AddVertical<TrpMasterData>("ColBand", 0, 100)->SetDataSet(&Columns);
+    AddVertical<TrpMasterData>("ColBand", 0, columnWidth)->SetDataSet(&Columns);
     AddMemo(RowBand, "Word", QStringLiteral("[Cols.\"word\"]"), 10, 80)
         ->SetStretchMode(smActualHeight);
     AddMemo(RowBand, "Note", QStringLiteral("[Rows.\"name\"][Line]"), 10, 80)->SetTop(20);
@@ -44,6 +44,35 @@ TEST_F(VerticalStretch, CopiesThatFitLeaveTheRowAsDesigned) {
   RowsOfWords({"one", "two", "three"});
   ASSERT_TRUE(Prepare());
   EXPECT_EQ(Tops(BandsNamed(0, "RowBand")), (QList<double>{0, 30}));
+}
+
+TEST_F(VerticalStretch, TheRowsOwnObjectsBelowAGrowingCopyMoveDownWithIt) {
+  RowsOfWords({"one", "two\r\nlines\r\nmore", "three"});
+  // Across all three columns, below their notes: the row's own object, not a column's.
+  AddMemo(RowBand, "Rule", QStringLiteral("[Rows.\"name\"]"), 0, 300)->SetTop(30);
+  Designed<TrpMemoView>("Rule")->SetHeight(10);
+  ASSERT_TRUE(Prepare());
+  const QList<PreparedBand> rows = BandsNamed(0, "RowBand");
+  ASSERT_EQ(rows.size(), 2);
+  const double grown = static_cast<double>(rows[0].Height) - 40;
+  EXPECT_GT(grown, 0);
+  EXPECT_EQ(Objects(0, "Rule"),
+            (QList<Placed>{{"A", 0, 30 + grown},
+                            {"B", 0, 30 + grown + static_cast<double>(rows[0].Height)}}));
+}
+
+TEST_F(VerticalStretch, ACopyGrowingOnTheNextPageLeavesTheRowsOwnObjectsInPlace) {
+  // Two columns of 300 fit the 718.1 units of the page; the third, growing, goes to the next.
+  RowsOfWords({"one", "two", "three\r\nlines\r\nmore"}, 300);
+  // Wider than a column, so the row's own object.
+  AddMemo(RowBand, "Rule", QStringLiteral("[Rows.\"name\"]"), 0, 310)->SetTop(30);
+  Designed<TrpMemoView>("Rule")->SetHeight(10);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 2);
+  const QList<PreparedBand> rows = BandsNamed(0, "RowBand");
+  ASSERT_EQ(rows.size(), 2);
+  EXPECT_GT(rows[0].Height, 40);
+  EXPECT_EQ(Objects(0, "Rule"), (QList<Placed>{{"A", 0, 30}, {"B", 0, 30 + static_cast<double>(rows[0].Height)}}));
 }
 
 }  // namespace

@@ -1,0 +1,38 @@
+#include "report/engine/vertical_copy_shift.h"
+
+#include "report/engine/shift_views.h"
+#include "report/model/report_component.h"
+#include "report/model/view.h"
+
+void TrpVerticalCopyShift::AddRow(const Row& made, const QHash<TrpComponent*, Extended>& growth,
+                                  bool onBandPage) {
+  if (growth.isEmpty()) return;
+  QHash<TrpComponent*, TrpComponent*> copyOf;
+  for (const auto& [original, copy] : made) copyOf.insert(original, copy);
+  for (const auto& [original, copy] : made) {
+    auto* view = dynamic_cast<TrpView*>(copy);
+    if (!view) continue;
+    FCopies << view;
+    if (onBandPage) FOnBandPage << view;
+    QList<TrpComponent*>& moving = FBelow[view];
+    for (TrpComponent* child : original->ShiftChildren())
+      if (TrpComponent* copyBelow = copyOf.value(child)) moving << copyBelow;
+  }
+  FGrowth.insert(growth);
+}
+
+void TrpVerticalCopyShift::Apply(const QList<TrpView*>& own) {
+  if (FGrowth.isEmpty()) return;
+  // Which own objects lie below a copy is judged by the copy's designed bottom, as the shift
+  // tree of a band is built from its designed objects.
+  for (TrpView* copy : std::as_const(FOnBandPage)) {
+    const Extended designedBottom = copy->Top() + copy->Height() - FGrowth.value(copy);
+    QList<TrpComponent*>& moving = FBelow[copy];
+    for (TrpView* view : own)
+      if (rpLiesBelow(*copy, designedBottom, *view)) moving << view;
+  }
+  rpShiftViews(FCopies + own, FGrowth, [this](TrpView& view) -> const QList<TrpComponent*>& {
+    const auto below = FBelow.constFind(&view);
+    return below != FBelow.cend() ? *below : view.ShiftChildren();
+  });
+}

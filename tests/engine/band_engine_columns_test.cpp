@@ -33,6 +33,20 @@ class Columns : public EngineWithRealServices {
                                   .arg(static_cast<double>(top), 0, 'f', 2);
   }
 
+  // A page in two columns of 95 mm continuing on the first page, which has two columns `width`
+  // mm wide, the second at `second` mm; the first page's rows fill its first column down to 1000
+  // and its second down to 300.
+  TrpReportPage* PageAfterNarrowColumns(const QString& second, Extended width) {
+    Page->SetColumns(2);
+    Page->SetColumnPositions({QStringLiteral("0"), second});
+    Page->SetColumnWidth(width);
+    AddRows(Page, "Rows1", 13, 100);
+    TrpReportPage* next = NewPage(QStringLiteral("Page2"));
+    next->SetColumns(2);
+    next->SetPrintOnPreviousPage(true);
+    return next;
+  }
+
   TrpReportPage* Page = nullptr;
 };
 
@@ -154,14 +168,7 @@ TEST_F(Columns, APageContinuingOnThePreviousOneGoesOnInItsLastColumn) {
 // column starts left of the recorded one, beside the first column of the page before, whose
 // extent the record does not tell: it starts below the bands of all columns.
 TEST_F(Columns, APageContinuingInTheLastColumnTakesItWhereItsOwnLayoutHasIt) {
-  Page->SetColumns(2);
-  Page->SetColumnPositions({QStringLiteral("0"), QStringLiteral("120")});
-  Page->SetColumnWidth(70);
-  AddRows(Page, "Rows1", 13, 100);  // ten in the first column, three in the second at 120 mm
-  TrpReportPage* next = NewPage(QStringLiteral("Page2"));
-  next->SetColumns(2);  // 95 mm each
-  next->SetPrintOnPreviousPage(true);
-  AddRows(next, "Rows2", 1, 30);
+  AddRows(PageAfterNarrowColumns(QStringLiteral("120"), 70), "Rows2", 1, 30);
   ASSERT_TRUE(Prepare());
   EXPECT_TRUE(EveryBandInsideItsPage());
   ASSERT_EQ(PageCount(), 1);
@@ -175,14 +182,7 @@ TEST_F(Columns, APageContinuingInTheLastColumnTakesItWhereItsOwnLayoutHasIt) {
 
 // Where its own column starts right of the recorded one, only that column's bands lie beside it.
 TEST_F(Columns, APageContinuingInAColumnRightOfTheRecordedOneStartsBelowThatColumnsBands) {
-  Page->SetColumns(2);
-  Page->SetColumnPositions({QStringLiteral("0"), QStringLiteral("60")});
-  Page->SetColumnWidth(60);
-  AddRows(Page, "Rows1", 13, 100);  // ten in the first column, three in the second at 60 mm
-  TrpReportPage* next = NewPage(QStringLiteral("Page2"));
-  next->SetColumns(2);  // 95 mm each
-  next->SetPrintOnPreviousPage(true);
-  AddRows(next, "Rows2", 2, 100);
+  AddRows(PageAfterNarrowColumns(QStringLiteral("60"), 60), "Rows2", 2, 100);
   ASSERT_TRUE(Prepare());
   ASSERT_EQ(PageCount(), 1);
   EXPECT_EQ(Places(0, "Rows2"), (QStringList{Place(95 * rp01cm, 300), Place(95 * rp01cm, 400)}));

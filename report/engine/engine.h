@@ -204,6 +204,7 @@ class TrpEngine : public TrpCustomEngine {
   void StartEndingOverflowPages();
   void EndOverflowPages();
   void ShowOverflowFooters(int part);
+  void ShowOverflowColumnFooter();
   OverflowPageEnd& OverflowEndOf(int part);
   Extended OverflowPartTop(const TrpBand& band, int part);
 

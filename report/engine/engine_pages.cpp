@@ -307,6 +307,9 @@ void TrpEngine::NewColumn() {
   }
   GiveUpOverflowedKeep();
   if (FKeeping) CutKeptBlock();
+  // The pages the column's rows overflowed onto end the column first: their footers show the
+  // column's totals, which this column's footer then resets.
+  ForEachOverflowPage([this](int) { ShowOverflowColumnFooter(); });
   ShowBand(TrpColumnFooter::StaticClassInfo());
   SetCurColumn(CurColumn() + 1);
   FPageCurX = ColumnPosition(CurColumn());

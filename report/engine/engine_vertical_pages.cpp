@@ -83,38 +83,46 @@ void TrpEngine::EndOverflowPages() {
   FOverflowEnds.clear();
 }
 
-// An overflow page's column footer lies below its own content, and its page footer at the
-// bottom of a page that, endless, is as high as that content.
+// An overflow page's last column ends with its footer, and the page with its footer at the
+// bottom of a page that, endless, is as high as its content.
 void TrpEngine::ShowOverflowFooters(int part) {
   OverflowPageEnd& end = OverflowEndOf(part);
   end.FootersShown = true;
+  ShowOverflowColumnFooter();
   SetCurX(0);
-  SetCurY(end.Content);
-  TrpBand* const columnFooter = FindPageBand(TrpColumnFooter::StaticClassInfo());
-  if (columnFooter && !Store().BandExists(*columnFooter)) ShowBand(*columnFooter);
   ShowPageFooter(end.Height);
 }
 
-// Where overflow page `part` (the current page when first asked) ends. Only a column footer
-// and an endless page need to know where its content ends.
+// Each column of an overflow page ends as its page's column does (NewColumn, EndPage): with the
+// column footer below the column's own content there.
+void TrpEngine::ShowOverflowColumnFooter() {
+  TrpBand* const columnFooter = FindPageBand(TrpColumnFooter::StaticClassInfo());
+  if (!columnFooter) return;
+  SetCurX(FPageCurX);
+  SetCurY(Store().GetLastY(FPageCurX));
+  ShowBand(*columnFooter);
+}
+
+// Where overflow page `part` (the current page when first asked) ends, taken before its footers
+// are placed. Only an endless page needs to know where its content ends.
 TrpEngine::OverflowPageEnd& TrpEngine::OverflowEndOf(int part) {
   const auto index = static_cast<std::size_t>(part - 1);
   if (FOverflowEnds.size() <= index) FOverflowEnds.resize(index + 1);
   OverflowPageEnd& end = FOverflowEnds[index];
   if (end.Known) return end;
   const bool endless = FPage->EndlessHeight();
-  const bool columnFooter = FindPageBand(TrpColumnFooter::StaticClassInfo()) != nullptr;
-  end.Content = columnFooter || endless ? Store().GetLastY(0) : 0;
+  end.Content = endless ? Store().GetLastY(0) : 0;
   end.Height = endless ? FooterHeight() + end.Content : PageHeight();
   end.Known = true;
   return end;
 }
 
-// The top of the part of `band` that goes to overflow page `part`: the page's own footers end
-// each overflow page as they end it, the other bands lie level with their page.
+// The top of the part of `band` that goes to overflow page `part` (the current page): the
+// page's footers end each overflow page as they end the page, below the column's own content
+// and at the page's bottom; the other bands lie level with their page.
 Extended TrpEngine::OverflowPartTop(const TrpBand& band, int part) {
-  if (!FEndingPage) return band.Top();
-  if (band.InheritsFrom("TrpColumnFooter")) return OverflowEndOf(part).Content;
-  if (band.InheritsFrom("TrpPageFooter")) return OverflowEndOf(part).Height - band.Height();
+  if (band.InheritsFrom("TrpColumnFooter")) return Store().GetLastY(FPageCurX);
+  if (FEndingPage && band.InheritsFrom("TrpPageFooter"))
+    return OverflowEndOf(part).Height - band.Height();
   return band.Top();
 }

@@ -202,4 +202,27 @@ TEST_F(OverflowPages, AColumnFooterCrossingTheColumnsLiesBelowEachPagesOwnConten
   EXPECT_EQ(Objects(1, "FootCell"), (QList<Placed>{{"C4", 10, 60}, {"C5", 210, 60}}));
 }
 
+TEST_F(OverflowPages, OnAPageInColumnsEachColumnEndsWithItsFooterOnTheOverflowPageToo) {
+  Page->SetColumns(2);  // 95 mm each
+  const double second = 95 * rp01cm;
+  // Rows 300 high: three in the first column, two in the second. Of four columns 200 wide three
+  // fit the page, the fourth goes to the page after it.
+  WideRows(5);
+  RowBand->SetHeight(300);
+  Designed<TrpMasterData>("ColBand")->SetRowCount(4);
+  AddMemo(AddBand<TrpColumnFooter>("ColFoot", 800, 20), "Count", QStringLiteral("end"), 650, 60);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_EQ(Texts(1, "Cell"), (QStringList{"1:4", "2:4", "3:4", "4:4", "5:4"}));
+  for (int i = 0; i < 2; ++i) {
+    SCOPED_TRACE(i);
+    const QList<PreparedBand> footers = BandsNamed(i, "ColFoot");
+    ASSERT_EQ(footers.size(), 2);
+    EXPECT_EQ(footers[0].Left, 0);
+    EXPECT_EQ(footers[0].Top, 900);
+    EXPECT_NEAR(static_cast<double>(footers[1].Left), second, 0.001);
+    EXPECT_EQ(footers[1].Top, 600);
+  }
+}
+
 }  // namespace

@@ -90,6 +90,7 @@ class TrpEngine : public TrpCustomEngine {
 
   // --- page flow (engine_pages.cpp) ------------------------------------------------------------
   void InitPage();
+  void ContinueInLastColumn();
   void AddPage();
   void ShowHeaderList(bool forColumn);
   void ShowLooseObjects();
@@ -289,6 +290,9 @@ class TrpEngine : public TrpCustomEngine {
   TrpBand* FKeptHeaderAbove = nullptr;
   // How deep the band outline entries the engine opened go below the root or the page's entry.
   int FOutlineDepth = 0;
+  // The root index of the page entry the band entries at the page's level go under: the latest
+  // page entry, except while entries opened under an earlier one run on over page ends.
+  int FOutlinePageEntry = -1;
   // The outline entries of a kept block moved to a new page wait, cut, for that page's entry.
   bool FKeptOutlineCut = false;
 

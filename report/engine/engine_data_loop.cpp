@@ -97,7 +97,8 @@ void TrpEngine::LeaveBandOutline() {
   // not the parent of the entry just closed when its band ran on over a page end.
   if (FOutlineDepth == 0 && !FPage->OutlineText().isEmpty()) {
     outline->LevelRoot();
-    outline->LevelDown(outline->GetCount() - 1);
+    FOutlinePageEntry = outline->GetCount() - 1;
+    outline->LevelDown(FOutlinePageEntry);
   }
 }
 

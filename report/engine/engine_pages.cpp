@@ -2,6 +2,7 @@
 // at the top of each new page or column, and the page heights the fit tests use.
 #include <QScopedValueRollback>
 
+#include <algorithm>
 #include <memory>
 
 #include "report/engine/engine.h"
@@ -121,21 +122,12 @@ void TrpEngine::InitPage() {
   FOverflowPages = 0;
   if (TrpCustomOutline* outline = Outline()) outline->LevelRoot();
   FOutlineDepth = 0;
+  FOutlinePageEntry = -1;
   if (FPage->ResetPageNumbers()) Store().ResetLogicalPageNumber();
   if (FPage->PrintOnPreviousPage() && Store().GetCount() > 0) {
     // Continue below the lowest band of the last page.
     Store().SetCurPage(Store().GetCount() - 1);
-    int column = 1;
-    Extended position = 0;
-    // Only a page that has the column the page before was left in goes on in it: a page with
-    // fewer columns (or none) has wider bands, which would run past the page's right edge there,
-    // so it goes on below the bands of all columns.
-    if (Store().GetLastColumnPos(column, position) && column <= FPage->Columns()) {
-      SetCurColumn(column);
-      FPageCurX = position;
-      SetCurX(position);
-    }
-    SetCurY(Store().GetLastY(CurX()));
+    ContinueInLastColumn();
     FFirstColumnY = CurY();
     if (title && FPage->ShowTitleOnPreviousPage()) ShowBand(*title);
     RemoveFromHeaderList(title);
@@ -144,6 +136,29 @@ void TrpEngine::InitPage() {
     AddPage();
   }
   AddPageOutline();
+}
+
+// A page printed on the page before goes on in the column that page was left in, where its own
+// layout has that column: its bands have their own column's width, which at the recorded
+// position could run past the page's right edge. A page with fewer columns (or none) has wider
+// bands still and goes on at column 1 below the bands of all columns.
+void TrpEngine::ContinueInLastColumn() {
+  int column = 1;
+  Extended recorded = 0;
+  if (!Store().GetLastColumnPos(column, recorded) || column > FPage->Columns()) {
+    SetCurY(Store().GetLastY(0));
+    return;
+  }
+  const Extended own = ColumnPosition(column);
+  SetCurColumn(column);
+  FPageCurX = own;
+  SetCurX(own);
+  // The columns before the recorded one lie left of it and the later ones are empty, so columns
+  // starting at or right of it need only clear that column's bands. A column starting further
+  // left may lie beside an earlier, longer column: it starts below the bands of all columns.
+  const bool besideRecordedOnly = own >= recorded - kTolerance;
+  SetCurY(besideRecordedOnly ? std::max(Store().GetLastY(recorded), Store().GetLastY(own))
+                             : Store().GetLastY(0));
 }
 
 // The page's loose objects go out through a temporary null band that stays at the top-left corner
@@ -174,15 +189,16 @@ void TrpEngine::AddPageOutline() {
   outline->AddItem(Evaluate(FPage->OutlineText()).ToText(), 0);
   // Band entries nest under the page's from here, unless some are still open: a group running on
   // over the page end keeps the entries of its rows on this page under its own entry, which lies
-  // under the previous page's; a kept block that moved here brings its entries under this page's.
-  // The open entries are the last ones on their levels.
-  if (FKeptOutlineCut) {
-    outline->PasteItems();
-    FKeptOutlineCut = false;
-  } else if (FOutlineDepth > 0) {
-    outline->LevelRoot();
-    outline->LevelDown(outline->GetCount() - 2);
-  }
+  // under the entry of the page it opened on, however many pages ago; a kept block that moved
+  // here brings its entries under this page's. The open entries are the last ones on their
+  // levels.
+  const bool pasted = FKeptOutlineCut;
+  if (pasted) outline->PasteItems();
+  FKeptOutlineCut = false;
+  outline->LevelRoot();
+  if (pasted || FOutlineDepth == 0) FOutlinePageEntry = outline->GetCount() - 1;
+  else if (FOutlinePageEntry < 0) FOutlinePageEntry = outline->GetCount() - 2;
+  outline->LevelDown(FOutlinePageEntry);
   for (int i = 0; i < FOutlineDepth; ++i) outline->LevelDown(outline->GetCount() - 1);
 }
 

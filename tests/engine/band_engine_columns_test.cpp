@@ -33,6 +33,20 @@ class Columns : public EngineWithRealServices {
                                   .arg(static_cast<double>(top), 0, 'f', 2);
   }
 
+  // A page in two columns of 95 mm continuing on the first page, which has two columns `width`
+  // mm wide, the second at `second` mm; the first page's rows fill its first column down to 1000
+  // and its second down to 300.
+  TrpReportPage* PageAfterNarrowColumns(const QString& second, Extended width) {
+    Page->SetColumns(2);
+    Page->SetColumnPositions({QStringLiteral("0"), second});
+    Page->SetColumnWidth(width);
+    AddRows(Page, "Rows1", 13, 100);
+    TrpReportPage* next = NewPage(QStringLiteral("Page2"));
+    next->SetColumns(2);
+    next->SetPrintOnPreviousPage(true);
+    return next;
+  }
+
   TrpReportPage* Page = nullptr;
 };
 
@@ -147,6 +161,31 @@ TEST_F(Columns, APageContinuingOnThePreviousOneGoesOnInItsLastColumn) {
   EXPECT_EQ(Places(0, "ColumnFooter2"), QStringList{Place(second, 1000)});
   EXPECT_EQ(Places(1, "Rows2"), (QStringList{Place(0, 0), Place(0, 100)}));
   EXPECT_EQ(Places(1, "ColumnFooter2"), QStringList{Place(0, 200)});
+}
+
+// A page continuing in the column the page before was left in takes that column where its own
+// layout has it: at the recorded position its wider bands would run past the right edge. Its
+// column starts left of the recorded one, beside the first column of the page before, whose
+// extent the record does not tell: it starts below the bands of all columns.
+TEST_F(Columns, APageContinuingInTheLastColumnTakesItWhereItsOwnLayoutHasIt) {
+  AddRows(PageAfterNarrowColumns(QStringLiteral("120"), 70), "Rows2", 1, 30);
+  ASSERT_TRUE(Prepare());
+  EXPECT_TRUE(EveryBandInsideItsPage());
+  ASSERT_EQ(PageCount(), 1);
+  EXPECT_EQ(Places(0, "Rows2"), QStringList{Place(95 * rp01cm, 1000)});
+  // The store gives prepared bands the width of the page they were first recorded on; the right
+  // edge is that of a column of Page2.
+  const Extended width = Designed<TrpReportPage>(QStringLiteral("Page2"))->ColumnWidth() * rp01cm;
+  for (const PreparedBand& row : BandsNamed(0, "Rows2"))
+    EXPECT_LE(static_cast<double>(row.Left + width), static_cast<double>(kPrintableWidth + 0.0001));
+}
+
+// Where its own column starts right of the recorded one, only that column's bands lie beside it.
+TEST_F(Columns, APageContinuingInAColumnRightOfTheRecordedOneStartsBelowThatColumnsBands) {
+  AddRows(PageAfterNarrowColumns(QStringLiteral("60"), 60), "Rows2", 2, 100);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 1);
+  EXPECT_EQ(Places(0, "Rows2"), (QStringList{Place(95 * rp01cm, 300), Place(95 * rp01cm, 400)}));
 }
 
 // A page without columns cannot go on in a column of the page before: its bands are as wide as

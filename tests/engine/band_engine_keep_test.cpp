@@ -124,21 +124,30 @@ TEST_F(Keeping, AKeptGroupMovesWholeWithItsOutlineEntryAndAnchor) {
 // With an outline entry for every page, the moved group's entry goes under the entry of the page
 // it moved to, with the entries of its rows.
 TEST_F(Keeping, AKeptGroupMovesItsOutlineEntryUnderTheNewPagesEntry) {
-  using Row = MemoryDataSet::Row;
-  for (int i = 0; i < 10; ++i)
-    Rows.Rows.push_back(Row{{"name", QString(i < 3 ? "A" : "B")}, {"id", QStringLiteral("r%1").arg(i)}});
-  Page->SetOutlineText(QStringLiteral("Page"));
-  auto* group = AddBand<TrpGroupHeader>(Page, "Group", 0, 50);
-  group->SetCondition(QStringLiteral("Rows.\"name\""));
-  group->SetKeepTogether(true);
-  group->SetOutlineText(QStringLiteral("Rows.\"name\""));
-  auto* rows = AddBand<TrpMasterData>(Page, "Rows", 100, 100);
-  rows->SetDataSet(&Rows);
-  rows->SetOutlineText(QStringLiteral("Rows.\"id\""));
+  AddNamedRows({3, 7});
+  AddOutlinedGroupOfRows(Page, 0)->SetKeepTogether(true);
   AddBand<TrpGroupFooter>(Page, "GroupFooter", 200, 30);
   ASSERT_TRUE(Prepare());
   ASSERT_EQ(PageCount(), 2);
   EXPECT_EQ(OutlineTree(), "1/0[A/0[r0/0 r1/0 r2/0]] 2/1[B/1[r3/1 r4/1 r5/1 r6/1 r7/1 r8/1 r9/1]]");
+}
+
+// Kept groups inside an outer group's entry that stays open over two page ends: each moved group
+// brings its rows' entries with it and stays under the outer group's entry, which lies under the
+// first page's, as it would had the group begun on the page it moved to.
+TEST_F(Keeping, KeptGroupsInsideAnOpenGroupStayUnderItOverSeveralPages) {
+  AddNamedRows({3, 7, 7});
+  auto* outer = AddBand<TrpGroupHeader>(Page, "Outer", 0, 20);
+  outer->SetCondition(QStringLiteral("'all'"));
+  outer->SetOutlineText(QStringLiteral("'O'"));
+  AddOutlinedGroupOfRows(Page, 30)->SetKeepTogether(true);
+  AddBand<TrpGroupFooter>(Page, "GroupFooter", 230, 30);
+  AddBand<TrpGroupFooter>(Page, "OuterFooter", 280, 30);
+  ASSERT_TRUE(Prepare());
+  // Outer and group A down to 400; groups B and C (780 each) move to pages of their own.
+  ASSERT_EQ(PageCount(), 3);
+  EXPECT_EQ(OutlineTree(), QStringLiteral("1/0[O/0[A/0[%1] B/1[%2] C/2[%3]]] 2/1 3/2")
+                               .arg(RowEntries(0, 3, 0), RowEntries(3, 10, 1), RowEntries(10, 17, 2)));
 }
 
 TEST_F(Keeping, AnchorsInsideAMovedGroupKeepTheirPlaceWithinIt) {

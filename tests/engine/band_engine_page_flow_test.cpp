@@ -288,25 +288,29 @@ TEST_F(PageFlow, ABandTallerThanTheRoomBelowAReprintedHeaderGoesOutInParts) {
 // Every page has an outline entry of its own; the entries of a group running on over the page
 // end stay under the group's entry, and a group opened on the new page goes under that page's.
 TEST_F(PageFlow, ThePageOutlineEntryLeavesTheOpenBandEntriesTheirNesting) {
-  using Row = MemoryDataSet::Row;
-  for (int i = 0; i < 17; ++i)
-    Rows.Rows.push_back(Row{{"name", QString(i < 3 ? "A" : i < 15 ? "B" : "C")},
-                            {"id", QStringLiteral("r%1").arg(i)}});
-  Page->SetOutlineText(QStringLiteral("Page"));
-  auto* group = AddBand<TrpGroupHeader>(Page, "Group", 0, 50);
-  group->SetCondition(QStringLiteral("Rows.\"name\""));
-  group->SetOutlineText(QStringLiteral("Rows.\"name\""));
-  auto* rows = AddBand<TrpMasterData>(Page, "Rows", 100, 100);
-  rows->SetDataSet(&Rows);
-  rows->SetOutlineText(QStringLiteral("Rows.\"id\""));
+  AddNamedRows({3, 12, 2});
+  AddOutlinedGroupOfRows(Page, 0);
   ASSERT_TRUE(Prepare());
   // Group A and its rows down to 350, group B's header and six rows down to 1000; the other six
   // rows of B and group C on the second page.
   ASSERT_EQ(PageCount(), 2);
-  QStringList b;
-  for (int i = 3; i < 15; ++i) b << QStringLiteral("r%1/%2").arg(i).arg(i < 9 ? 0 : 1);
-  EXPECT_EQ(OutlineTree(), QStringLiteral("1/0[A/0[r0/0 r1/0 r2/0] B/0[%1]] 2/1[C/1[r15/1 r16/1]]")
-                               .arg(b.join(QLatin1Char(' '))));
+  EXPECT_EQ(OutlineTree(), QStringLiteral("1/0[A/0[%1] B/0[%2 %3]] 2/1[C/1[%4]]")
+                               .arg(RowEntries(0, 3, 0), RowEntries(3, 9, 0), RowEntries(9, 15, 1),
+                                    RowEntries(15, 17, 1)));
+}
+
+// A group running on over two page ends keeps all its rows under its entry on the first page;
+// the group after it goes under the entry of the page it opens on.
+TEST_F(PageFlow, AGroupRunningOnOverTwoPageEndsKeepsItsRowsUnderItsEntry) {
+  AddNamedRows({22, 2});
+  AddOutlinedGroupOfRows(Page, 0);
+  ASSERT_TRUE(Prepare());
+  // Group A's header and nine rows on the first page, ten rows on the second, three rows and
+  // group B on the third.
+  ASSERT_EQ(PageCount(), 3);
+  EXPECT_EQ(OutlineTree(), QStringLiteral("1/0[A/0[%1 %2 %3]] 2/1 3/2[B/2[%4]]")
+                               .arg(RowEntries(0, 9, 0), RowEntries(9, 19, 1), RowEntries(19, 22, 2),
+                                    RowEntries(22, 24, 2)));
 }
 
 // A row starting a new page of its own lies right below the reprinted header there: it goes out

@@ -38,6 +38,7 @@ class EngineWithRealServices : public ::testing::Test {
 
   // The height to print on of an A4 page with 10 mm margins (NewPage's default).
   static constexpr Extended kPrintableHeight = (297 - 2 * 10) * rp01cm;
+  static constexpr Extended kPrintableWidth = (210 - 2 * 10) * rp01cm;
 
   // An A4 portrait page with 10 mm margins: 718.1 x 1046.9 units to print on.
   TrpReportPage* NewPage(const QString& name, Extended margins = 10) {
@@ -64,6 +65,39 @@ class EngineWithRealServices : public ::testing::Test {
     memo->SetBounds(0, 0, width, 20);
     memo->SetText(text);
     return memo;
+  }
+
+  // Rows of the data set "Rows": `counts[0]` rows named "A", then `counts[1]` named "B", and so
+  // on, their ids r0, r1, ... running through them all.
+  void AddNamedRows(std::initializer_list<int> counts) {
+    int id = 0;
+    char name = 'A';
+    for (int count : counts) {
+      for (int i = 0; i < count; ++i, ++id)
+        Rows.Rows.push_back(MemoryDataSet::Row{{"name", QString(QLatin1Char(name))},
+                                               {"id", QStringLiteral("r%1").arg(id)}});
+      ++name;
+    }
+  }
+  // On `page`, which gets an outline entry of its own for every prepared page: a group header
+  // "Group" 50 high at `top` on the rows' names and the data band "Rows" of 100 on the data set
+  // below it, each group and row with its outline entry (the name, the id).
+  TrpGroupHeader* AddOutlinedGroupOfRows(TrpReportPage* page, Extended top) {
+    page->SetOutlineText(QStringLiteral("Page"));
+    auto* group = AddBand<TrpGroupHeader>(page, "Group", top, 50);
+    group->SetCondition(QStringLiteral("Rows.\"name\""));
+    group->SetOutlineText(QStringLiteral("Rows.\"name\""));
+    auto* rows = AddBand<TrpMasterData>(page, "Rows", top + 100, 100);
+    rows->SetDataSet(&Rows);
+    rows->SetOutlineText(QStringLiteral("Rows.\"id\""));
+    return group;
+  }
+  // The outline entries "r<i>/<page>" of rows `from` to `to` (not included) on prepared page
+  // `page`, as OutlineTree writes them.
+  static QString RowEntries(int from, int to, int page) {
+    QStringList entries;
+    for (int i = from; i < to; ++i) entries << QStringLiteral("r%1/%2").arg(i).arg(page);
+    return entries.join(QLatin1Char(' '));
   }
 
   // An object of the definition. Each preparation reads the definition back with new objects,

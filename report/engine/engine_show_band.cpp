@@ -144,6 +144,7 @@ bool TrpEngine::MakeRoomFor(TrpBand& band) {
     DetachVerticalCopies(band);
     Unstretch(band);
     Stretch(band);
+    if (const VerticalOutput* output = VerticalOutputOf(band)) output->Shift.MoveOwnAgain();
     AttachVerticalCopies(band);
   }
   const bool childOfPageHeader = FCallFromPHeader && band.InheritsFrom("TrpChild");

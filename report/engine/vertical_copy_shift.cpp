@@ -31,8 +31,17 @@ void TrpVerticalCopyShift::Apply(const QList<TrpView*>& own) {
     for (TrpView* view : own)
       if (rpLiesBelow(*copy, designedBottom, *view)) moving << view;
   }
+  QList<Extended> tops;
+  for (const TrpView* view : own) tops << view->Top();
   rpShiftViews(FCopies + own, FGrowth, [this](TrpView& view) -> const QList<TrpComponent*>& {
     const auto below = FBelow.constFind(&view);
     return below != FBelow.cend() ? *below : view.ShiftChildren();
   });
+  for (qsizetype i = 0; i < own.size(); ++i)
+    if (own[i]->Top() != tops[i]) FOwnMoves.insert(own[i], own[i]->Top() - tops[i]);
+}
+
+void TrpVerticalCopyShift::MoveOwnAgain() const {
+  for (auto it = FOwnMoves.cbegin(); it != FOwnMoves.cend(); ++it)
+    it.key()->SetTop(it.key()->Top() + it.value());
 }

@@ -27,6 +27,10 @@ class TrpVerticalCopyShift {
   // Moves the copies of the rows taken, and the band's `own` objects that lie below a copy on
   // the band's page (or below an own object that moves), each as far as its shift mode asks.
   void Apply(const QList<TrpView*>& own);
+  // Moves the band's own objects again by as much as Apply moved them, after the band was
+  // stretched once more (its objects back at their stretched places, the copies left as they
+  // are).
+  void MoveOwnAgain() const;
 
  private:
   QList<TrpView*> FCopies;
@@ -34,4 +38,5 @@ class TrpVerticalCopyShift {
   QHash<TrpComponent*, Extended> FGrowth;
   // The objects below each copy that follow it; the band's own objects use their shift tree.
   QHash<const TrpView*, QList<TrpComponent*>> FBelow;
+  QHash<TrpView*, Extended> FOwnMoves;  // how far Apply moved each own object
 };

@@ -75,4 +75,22 @@ TEST_F(VerticalStretch, ACopyGrowingOnTheNextPageLeavesTheRowsOwnObjectsInPlace)
   EXPECT_EQ(Objects(0, "Rule"), (QList<Placed>{{"A", 0, 30}, {"B", 0, 30 + static_cast<double>(rows[0].Height)}}));
 }
 
+TEST_F(VerticalStretch, OwnObjectsBelowAGrowingCopyStayMovedWhenRepeatedValuesComeBack) {
+  RowsOfWords({"one", "two\r\nlines\r\nmore", "three"});
+  using Row = MemoryDataSet::Row;
+  for (int i = 0; i < 30; ++i) Rows.Rows.push_back(Row{{"name", "C"}});
+  AddMemo(RowBand, "Rule", QStringLiteral("[Rows.\"name\"]"), 0, 300)->SetTop(30);
+  Designed<TrpMemoView>("Rule")->SetHeight(10);
+  // Beside the columns: shown once per run of equal values, again at the top of a new page.
+  AddMemo(RowBand, "Same", QStringLiteral("x"), 400, 50)->SetSuppressRepeated(true);
+  ASSERT_TRUE(Prepare());
+  ASSERT_GE(PageCount(), 2);
+  const QList<PreparedBand> rows = BandsNamed(1, "RowBand");
+  ASSERT_FALSE(rows.isEmpty());
+  const double grown = static_cast<double>(rows[0].Height) - 40;
+  EXPECT_GT(grown, 0);
+  EXPECT_EQ(Objects(1, "Rule").first(), (Placed{"C", 0, 30 + grown}));
+  EXPECT_EQ(Texts(1, "Same").first(), "x");
+}
+
 }  // namespace

@@ -175,6 +175,13 @@ class TrpEngine : public TrpCustomEngine {
   // The output of one horizontal band crossed by vertical bands (the vertical master band): the
   // copies of the vertical bands' objects it takes along, and the page part each copy goes to
   // (0 the band's own page, 1 the page after it, ...).
+  // A drill-down marker among a master band's copies, with the copies of its header's own
+  // objects in its row: when the band splits, it goes with the first of them.
+  struct DrillMarker {
+    TrpBand* Marker = nullptr;
+    std::vector<const TrpComponent*> HeaderCopies;
+    bool Placed = false;  // already recorded in an earlier part of a split band
+  };
   struct VerticalOutput {
     TrpBand* Master = nullptr;
     std::vector<std::unique_ptr<TrpComponent>> Copies;
@@ -183,7 +190,7 @@ class TrpEngine : public TrpCustomEngine {
     QList<TrpBand*> HeaderList;                 // vertical headers reprinted on each part
     TrpBand* Copying = nullptr;                 // the vertical band whose objects are evaluated
     Extended Bottom = 0;                        // the lowest bottom of the copies
-    std::vector<TrpBand*> Markers;              // drill-down markers among the copies
+    std::vector<DrillMarker> Markers;           // drill-down markers among the copies
     bool ReachesBottom = false;                 // a copy stretches to the band's bottom
     TrpVerticalCopyShift Shift;                 // the rows whose copies grew
   };
@@ -198,7 +205,11 @@ class TrpEngine : public TrpCustomEngine {
   void MakeVerticalRoomFor(const TrpBand& band);
   void ShowVerticalHeaders(const TrpBand* except);
   void CopyVerticalObjects(TrpBand& band);
-  void MarkVerticalDrillDown(TrpBand& band);
+  void MarkVerticalDrillDown(TrpBand& band, std::size_t firstCopy);
+  static bool IsDrillMarker(const VerticalOutput* output, const TrpComponent* child);
+  static QList<TrpBand*> ShowDrillMarkersOfPart(VerticalOutput* output,
+                                                const QSet<const TrpComponent*>& part,
+                                                Extended height);
   void AttachVerticalCopies(TrpBand& master);
   void DetachVerticalCopies(TrpBand& master);
   void DropVerticalCopies(TrpBand& master);

@@ -1,5 +1,7 @@
 // Splitting a band across columns and pages: each part holds the objects (and the parts of text
 // objects) that fit into the free space; the rest moves up into the next part.
+#include <QSet>
+
 #include <algorithm>
 
 #include "report/engine/engine.h"
@@ -47,11 +49,17 @@ Extended forceFirstLines(Piece& piece, Extended height) {
 
 void TrpEngine::DrawSplit(TrpBand& band) {
   band.CreateFillMemo();
+  // Drill-down markers of vertical group headers are no content: each goes with its header.
+  VerticalOutput* const vertical = VerticalOutputOf(band);
   QList<Piece> pieces;
   for (TrpComponent* child : band.Objects()) {
     auto* object = dynamic_cast<TrpReportComponent*>(child);
     if (!object || child == band.FillMemo() || dynamic_cast<TrpSubreport*>(child)) continue;
     if (!object->Visible()) continue;
+    if (IsDrillMarker(vertical, child)) {
+      child->SetVisible(false);
+      continue;
+    }
     Piece piece{object, dynamic_cast<TrpCustomMemoView*>(object), object->Height()};
     if (piece.Memo) {
       piece.Memo->InitPart();
@@ -124,7 +132,12 @@ void TrpEngine::DrawSplit(TrpBand& band) {
             stretcheable->SetHeight(partHeight - stretcheable->Top());
         }
       }
-      for (Piece* piece : part) piece->Object->SetVisible(true);
+      QSet<const TrpComponent*> partObjects;
+      for (Piece* piece : part) {
+        piece->Object->SetVisible(true);
+        partObjects << piece->Object;
+      }
+      const QList<TrpBand*> markers = ShowDrillMarkersOfPart(vertical, partObjects, partHeight);
       band.SetHeight(partHeight);
       band.SetLeft(CurX());
       band.SetTop(CurY());
@@ -132,6 +145,7 @@ void TrpEngine::DrawSplit(TrpBand& band) {
       RecordBand(band);
       SetCurY(CurY() + partHeight);
       for (Piece* piece : part) piece->Object->SetVisible(false);
+      for (TrpBand* marker : markers) marker->SetVisible(false);
     }
     if (waiting == 0) break;
     NewColumn();
@@ -142,4 +156,6 @@ void TrpEngine::DrawSplit(TrpBand& band) {
     }
   }
   for (Piece& piece : pieces) piece.Object->SetVisible(true);
+  if (vertical)
+    for (const DrillMarker& marker : vertical->Markers) marker.Marker->SetVisible(true);
 }

@@ -184,8 +184,9 @@ void TrpEngine::OutputVerticalBand(TrpBand& band) {
   Report().DoBeforePrint(&band);
   if (band.Visible()) {
     MakeVerticalRoomFor(band);
+    const std::size_t firstCopy = FVCollecting->Copies.size();
     CopyVerticalObjects(band);
-    MarkVerticalDrillDown(band);
+    MarkVerticalDrillDown(band, firstCopy);
     SetCurX(CurX() + band.Width());
   }
   SetCurBand(&band);
@@ -271,7 +272,7 @@ void TrpEngine::CopyVerticalObjects(TrpBand& band) {
 // A drill-down group header has no record of its own across the master band: a marker (a copy
 // of the header without objects, carrying its key) lies over its place there, as high as the
 // band, so that a click on it in the preview toggles the group like a click on a header.
-void TrpEngine::MarkVerticalDrillDown(TrpBand& band) {
+void TrpEngine::MarkVerticalDrillDown(TrpBand& band, std::size_t firstCopy) {
   auto* header = dynamic_cast<TrpGroupHeader*>(&band);
   const TrpFactory factory = band.ClassInfo().Factory();
   if (!header || !header->DrillDown() || !factory) return;
@@ -280,7 +281,10 @@ void TrpEngine::MarkVerticalDrillDown(TrpBand& band) {
   marker->SetAliasName(band.AliasName());
   marker->SetBounds(CurX(), 0, band.Width(), 0);
   VerticalOutput& output = *FVCollecting;
-  output.Markers.push_back(static_cast<TrpBand*>(marker.get()));
+  DrillMarker& made = output.Markers.emplace_back();
+  made.Marker = static_cast<TrpBand*>(marker.get());
+  for (std::size_t i = firstCopy; i < output.Copies.size(); ++i)
+    made.HeaderCopies.push_back(output.Copies[i].get());
   output.PageParts.push_back(output.PagePart);
   output.Copies.push_back(std::move(marker));
 }
@@ -293,7 +297,34 @@ void TrpEngine::AttachVerticalCopies(TrpBand& master) {
   for (const auto& copy : output->Copies) copy->SetParent(&master);
   if ((master.Stretched() && output->Bottom > master.Height()) || output->ReachesBottom)
     GrowToObjects(master);
-  for (TrpBand* marker : output->Markers) marker->SetHeight(master.Height());
+  for (const DrillMarker& marker : output->Markers) marker.Marker->SetHeight(master.Height());
+}
+
+bool TrpEngine::IsDrillMarker(const VerticalOutput* output, const TrpComponent* child) {
+  if (!output) return false;
+  return std::any_of(output->Markers.begin(), output->Markers.end(),
+                     [child](const DrillMarker& marker) { return marker.Marker == child; });
+}
+
+// A split band's part takes the markers of the headers whose first copies it holds (a header
+// without copies in its row: the first part), over the part's whole height. Returns them, to be
+// hidden again once the part is recorded.
+QList<TrpBand*> TrpEngine::ShowDrillMarkersOfPart(VerticalOutput* output,
+                                                  const QSet<const TrpComponent*>& part,
+                                                  Extended height) {
+  QList<TrpBand*> shown;
+  if (!output) return shown;
+  for (DrillMarker& marker : output->Markers) {
+    const bool here = marker.HeaderCopies.empty() ||
+                      std::any_of(marker.HeaderCopies.begin(), marker.HeaderCopies.end(),
+                                  [&part](const TrpComponent* copy) { return part.contains(copy); });
+    if (marker.Placed || !here) continue;
+    marker.Placed = true;
+    marker.Marker->SetBounds(marker.Marker->Left(), 0, marker.Marker->Width(), height);
+    marker.Marker->SetVisible(true);
+    shown << marker.Marker;
+  }
+  return shown;
 }
 
 void TrpEngine::DetachVerticalCopies(TrpBand& master) {

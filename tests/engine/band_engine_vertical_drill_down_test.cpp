@@ -1,6 +1,7 @@
 // Drill-down groups and vertical bands: vertical groups fold their columns in every row, and rows
 // left out under a folded horizontal group still count in the totals of each vertical column.
 #include "vertical_bands_fixture.h"
+#include "report/model/shape_view.h"
 
 namespace {
 
@@ -72,6 +73,29 @@ TEST_F(VerticalDrillDown, RowsOfAFoldedGroupCountInTheTotalsOfEachColumn) {
   ASSERT_TRUE(Prepare());
   EXPECT_TRUE(BandsNamed(0, "RowBand").isEmpty());
   EXPECT_EQ(Objects(0, "ColumnTotal"), (QList<Placed>{{"30", 10, 20}, {"60", 110, 20}}));
+}
+
+TEST_F(VerticalDrillDown, ARowThatSplitsKeepsTheClickOnAColumnGroupInThePartHoldingItsCaption) {
+  FoldingColumns();
+  auto* rows = Designed<TrpBand>("RowBand");
+  rows->SetHeight(100);
+  rows->SetAllowSplit(true);
+  // Beside the columns, at the row's foot: it goes to the second part of row B.
+  auto* foot = new TrpShapeView(rows);
+  foot->SetName(QStringLiteral("Foot"));
+  foot->SetBounds(500, 60, 60, 40);
+  // Row A below the title at 850, row B at 950 with 96.9 left: it splits.
+  AddBand<TrpReportTitle>("Title", 0, 850);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_EQ(Objects(0, "GroupCaption").last(), (Placed{"G", 100, 950}));
+  EXPECT_EQ(BandsNamed(1, "RowBand").size(), 1);
+  EXPECT_NE(Report->PreviewPages()->GetPage(1)->FindObject(QStringLiteral("Foot")), nullptr);
+  // Row B's second group caption lies at (100, 950) on the printable area.
+  const Extended margin = 10 * rp01cm;
+  EXPECT_FALSE(Report->PreviewPages()->ToggleDrillDown(1, margin + 120, margin + 10, 1, 0, 0));
+  ASSERT_TRUE(Report->PreviewPages()->ToggleDrillDown(0, margin + 120, margin + 960, 1, 0, 0));
+  EXPECT_EQ(Report->DrillState(), QStringList{"Half.2"});
 }
 
 }  // namespace

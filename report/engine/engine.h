@@ -61,6 +61,17 @@ class TrpEngine : public TrpCustomEngine {
     bool AddedWhileKeeping;
   };
 
+  // Where a kept block begins: its first record on the page, its top, the outline place and
+  // level of its first entry, its first anchor, and the page all these belong to.
+  struct KeepMark {
+    int Position = 0;
+    Extended Top = 0;
+    int Outline = -1;
+    int OutlineDepth = 0;
+    int Anchor = -1;
+    int Page = 0;
+  };
+
   // The store's last-column record of a page: the column a page continuing there goes on in.
   struct LastColumnRecord {
     bool Kept = false;
@@ -137,7 +148,8 @@ class TrpEngine : public TrpCustomEngine {
   bool HasDetailRows(TrpDataNode& node);
   TrpDataSet* DataOf(TrpDataNode& node) const;
   void StartRows(TrpDataNode& node);
-  void FinishRows(TrpDataNode& node, int lastRowPosition, Extended lastRowTop);
+  void FinishRows(TrpDataNode& node, const KeepMark& lastRow);
+  KeepMark FooterKeepMark(const KeepMark& lastRow) const;
   void OpenGroups(TrpDataNode& node, size_t from, bool first);
   void TestGroups(TrpDataNode& node, TrpDataSet& data, int& line);
   void CloseGroups(TrpDataNode& node, size_t from);
@@ -245,7 +257,9 @@ class TrpEngine : public TrpCustomEngine {
   void SkipHiddenBand(TrpBand& band);
 
   // --- keeping (engine_keep.cpp) ---------------------------------------------------------------
-  void StartKeep(TrpBand& band, int position = -1, Extended top = -1);
+  KeepMark MarkHere() const;
+  void StartKeep(TrpBand& band);
+  void StartKeep(TrpBand& band, const KeepMark& mark);
   void EndKeep(TrpBand& band);
   bool KeptBlockFitsEmptyPage() const;
   void CutKeptBlock();

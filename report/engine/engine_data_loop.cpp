@@ -113,14 +113,13 @@ void TrpEngine::RunDataBand(TrpDataNode& node) {
                       std::any_of(FPageBands->Masters.begin(), FPageBands->Masters.end(),
                                   [&](const auto& m) { return m.get() == &node; });
   const int limit = band.DataSet() && band.RowCount() > 0 ? band.RowCount() : INT_MAX;
-  int line = 1, shown = 0, lastRowPosition = 0;
-  Extended lastRowTop = 0;
+  int line = 1, shown = 0;
+  KeepMark lastRow;
   for (data->First(); !data->Eof() && !Terminated() && shown < limit; data->Next()) {
     if (!Passes(node)) continue;
     if (shown == 0) StartRows(node);
     else TestGroups(node, *data, line);
-    lastRowPosition = Store().GetCurPosition();
-    lastRowTop = CurY();
+    lastRow = MarkHere();
     ShowRow(node, line);
     if (shown == 0 && node.Header && band.KeepHeader()) EndKeep(*node.Header);
     ++line;
@@ -128,7 +127,7 @@ void TrpEngine::RunDataBand(TrpDataNode& node) {
     for (TrpGroupLevel& level : node.Groups) ++level.Rows;
     if (master) ProcessMessages();
   }
-  if (shown > 0) FinishRows(node, lastRowPosition, lastRowTop);
+  if (shown > 0) FinishRows(node, lastRow);
 }
 
 // Before the first row: the header (kept with the first row when KeepHeader), the keep of the
@@ -157,18 +156,31 @@ void TrpEngine::StartRows(TrpDataNode& node) {
 
 // After the last row: open columns and groups close, the header leaves the header list, the
 // footer follows (kept with the last row when KeepFooter).
-void TrpEngine::FinishRows(TrpDataNode& node, int lastRowPosition, Extended lastRowTop) {
+void TrpEngine::FinishRows(TrpDataNode& node, const KeepMark& lastRow) {
   TrpDataBand& band = *node.Band;
   CloseColumns(node);
   CloseGroups(node, 0);
   RemoveFromHeaderList(node.Header);
   if (node.Footer && !band.FooterAfterEach()) {
     const bool keepFooter = band.KeepFooter() && !FKeeping;
-    if (keepFooter) StartKeep(band, lastRowPosition, lastRowTop);
+    if (keepFooter) StartKeep(band, FooterKeepMark(lastRow));
     ShowBand(*node.Footer);
     if (keepFooter) EndKeep(band);
   }
   EndKeep(band);
+}
+
+// A footer kept with the last row takes the row along with its outline entry, which lies on the
+// level current now, unless the row's group entries have closed since (the entry stays under its
+// group's entry then) or the row started on an earlier page.
+TrpEngine::KeepMark TrpEngine::FooterKeepMark(const KeepMark& lastRow) const {
+  KeepMark mark = lastRow;
+  const KeepMark here = MarkHere();
+  if (lastRow.OutlineDepth != here.OutlineDepth || lastRow.Page != here.Page) {
+    mark.Outline = here.Outline;
+    mark.OutlineDepth = here.OutlineDepth;
+  }
+  return mark;
 }
 
 void TrpEngine::ShowRow(TrpDataNode& node, int line) {

@@ -10,17 +10,24 @@
 #include "report/model/report_page.h"
 #include "report/model/report_units.h"
 
-void TrpEngine::StartKeep(TrpBand& band, int position, Extended top) {
+TrpEngine::KeepMark TrpEngine::MarkHere() const {
+  const TrpCustomOutline* outline = Outline();
+  return KeepMark{Store().GetCurPosition(), CurY(), outline ? outline->GetCurPosition() : -1,
+                  FOutlineDepth, Store().GetAnchorCurPosition(), Store().CurPage()};
+}
+
+void TrpEngine::StartKeep(TrpBand& band) { StartKeep(band, MarkHere()); }
+
+void TrpEngine::StartKeep(TrpBand& band, const KeepMark& mark) {
   // Vertical bands are laid out inside the one horizontal band they cross: nothing to keep.
   if (FKeeping || FIsFirstBand || band.Vertical()) return;
   FKeeping = true;
   FKeepBand = &band;
-  FKeepCurY = top >= 0 ? top : CurY();
-  FKeepPosition = position >= 0 ? position : Store().GetCurPosition();
-  TrpCustomOutline* outline = Outline();
-  FKeepOutline = outline ? outline->GetCurPosition() : -1;
-  FKeepOutlineDepth = FOutlineDepth;
-  FKeepAnchor = Store().GetAnchorCurPosition();
+  FKeepCurY = mark.Top;
+  FKeepPosition = mark.Position;
+  FKeepOutline = mark.Outline;
+  FKeepOutlineDepth = mark.OutlineDepth;
+  FKeepAnchor = mark.Anchor;
   FKeepCut = false;
   FKeepOverflowed = false;
   FKeptHeaderAbove = nullptr;

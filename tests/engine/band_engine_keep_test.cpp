@@ -34,6 +34,26 @@ TEST_F(Keeping, TheLastRowGoesWithAFooterThatDoesNotFit) {
   EXPECT_EQ(Tops(Bands(1)), (QList<double>{0, 100}));
 }
 
+// The last row's outline entry goes with it to the top of the next page.
+TEST_F(Keeping, TheLastRowGoingWithTheFooterTakesItsOutlineEntry) {
+  AddNamedRows({10});
+  auto* rows = AddBand<TrpMasterData>(Page, "Rows", 0, 100);  // down to 1000 of 1046.9
+  rows->SetDataSet(&Rows);
+  rows->SetOutlineText(QStringLiteral("Rows.\"id\""));
+  rows->SetKeepFooter(true);
+  AddBand<TrpFooter>(Page, "Footer", 200, 60);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 2);
+  ASSERT_EQ(BandNames(1), (QStringList{"Rows", "Footer"}));
+  const QList<OutlineEntry> entries = OutlineEntries();
+  ASSERT_EQ(entries.size(), 10);
+  EXPECT_EQ(entries[8].Page, 0);
+  EXPECT_EQ(entries[8].Top, 800);
+  EXPECT_EQ(entries[9].Text, "r9");
+  EXPECT_EQ(entries[9].Page, 1);
+  EXPECT_EQ(entries[9].Top, 0);
+}
+
 TEST_F(Keeping, WithoutKeepFooterTheFooterGoesAlone) {
   AddRows("Rows", 0, 10, 100);
   AddBand<TrpFooter>(Page, "Footer", 200, 60);

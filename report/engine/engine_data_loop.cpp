@@ -170,13 +170,13 @@ void TrpEngine::FinishRows(TrpDataNode& node, const KeepMark& lastRow) {
   EndKeep(band);
 }
 
-// A footer kept with the last row takes the row along with its outline entry, which lies on the
-// level current now, unless the row's group entries have closed since (the entry stays under its
-// group's entry then) or the row started on an earlier page.
+// A footer kept with the last row takes the row along with its outline entry, also when the
+// row's group entries have closed since (the entry moves under its group's entry), unless the row
+// started on an earlier page.
 TrpEngine::KeepMark TrpEngine::FooterKeepMark(const KeepMark& lastRow) const {
   KeepMark mark = lastRow;
   const KeepMark here = MarkHere();
-  if (lastRow.OutlineDepth != here.OutlineDepth || lastRow.Page != here.Page) {
+  if (lastRow.Page != here.Page) {
     mark.Outline = here.Outline;
     mark.OutlineDepth = here.OutlineDepth;
   }

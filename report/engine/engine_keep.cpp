@@ -10,6 +10,17 @@
 #include "report/model/report_page.h"
 #include "report/model/report_units.h"
 
+namespace {
+
+// Climbs `levels` outline levels up, or for a negative count goes that many levels down through
+// the last items, where the engine's latest entries lie.
+void climbOutline(TrpCustomOutline& outline, int levels) {
+  for (int i = 0; i < levels; ++i) outline.LevelUp();
+  for (int i = 0; i > levels; --i) outline.LevelDown(outline.GetCount() - 1);
+}
+
+}  // namespace
+
 TrpEngine::KeepMark TrpEngine::MarkHere() const {
   const TrpCustomOutline* outline = Outline();
   return KeepMark{Store().GetCurPosition(), CurY(), outline ? outline->GetCurPosition() : -1,
@@ -73,13 +84,14 @@ void TrpEngine::CutKeptBlock() {
 }
 
 // The block's outline entries lie on the level that was current when the keep started; entries
-// opened since (a kept group's own entry) lie above the current one. The engine's entries are
-// always the last ones on their level, so the way back down goes through the last items.
+// opened since (a kept group's own entry) lie above the current one, entries closed since (the
+// group of a last row kept with its footer) below it. The engine's entries are always the last
+// ones on their level, so the way down goes through the last items.
 void TrpEngine::ShiftKeptOutline(Extended top) {
   TrpCustomOutline* outline = Outline();
   if (!outline) return;
   const int levels = FOutlineDepth - FKeepOutlineDepth;
-  for (int i = 0; i < levels; ++i) outline->LevelUp();
+  climbOutline(*outline, levels);
   if (FKeepOutline + 1 < outline->GetCount()) {
     // The block moved from FKeepCurY to `top`; an entry keeps its place within the block.
     QString text;
@@ -94,7 +106,7 @@ void TrpEngine::ShiftKeptOutline(Extended top) {
     FKeptOutlineCut = true;
     return;
   }
-  for (int i = 0; i < levels; ++i) outline->LevelDown(outline->GetCount() - 1);
+  climbOutline(*outline, -levels);
 }
 
 // On a new page the block's outline entries and anchors move with it; in a new column of the

@@ -54,6 +54,19 @@ TEST_F(Keeping, TheLastRowGoingWithTheFooterTakesItsOutlineEntry) {
   EXPECT_EQ(entries[9].Top, 0);
 }
 
+// The last row's group entry closed before the footer: the row's entry still goes with it, to
+// the next page, and stays under its group's entry.
+TEST_F(Keeping, TheLastRowGoingWithTheFooterTakesItsEntryFromUnderItsClosedGroup) {
+  AddNamedRows({9});
+  AddOutlinedGroupOfRows(Page, 0);  // the group down to 50, the rows down to 950
+  Designed<TrpMasterData>(QStringLiteral("Rows"))->SetKeepFooter(true);
+  AddBand<TrpFooter>(Page, "Footer", 300, 100);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 2);
+  ASSERT_EQ(BandNames(1), (QStringList{"Rows", "Footer"}));
+  EXPECT_EQ(OutlineTree(), QStringLiteral("1/0[A/0[%1 r8/1]] 2/1").arg(RowEntries(0, 8, 0)));
+}
+
 TEST_F(Keeping, WithoutKeepFooterTheFooterGoesAlone) {
   AddRows("Rows", 0, 10, 100);
   AddBand<TrpFooter>(Page, "Footer", 200, 60);

@@ -227,7 +227,7 @@ class TrpEngine : public TrpCustomEngine {
   void StartEndingOverflowPages();
   void EndOverflowPages();
   void ShowOverflowFooters(int part);
-  void ShowOverflowColumnFooter();
+  void ShowOverflowColumnFooter(Extended columnX);
   OverflowPageEnd& OverflowEndOf(int part);
   Extended OverflowPartTop(const TrpBand& band, int part);
 

@@ -309,7 +309,7 @@ void TrpEngine::NewColumn() {
   if (FKeeping) CutKeptBlock();
   // The pages the column's rows overflowed onto end the column first: their footers show the
   // column's totals, which this column's footer then resets.
-  ForEachOverflowPage([this](int) { ShowOverflowColumnFooter(); });
+  ForEachOverflowPage([this](int) { ShowOverflowColumnFooter(FPageCurX); });
   ShowBand(TrpColumnFooter::StaticClassInfo());
   SetCurColumn(CurColumn() + 1);
   FPageCurX = ColumnPosition(CurColumn());

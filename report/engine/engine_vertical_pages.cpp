@@ -41,6 +41,9 @@ void TrpEngine::StartOverflowPage() {
   SetCurY(0);
   ShowOverlay(false);
   ShowHeaderList(false);
+  // Opened by a later column, the page still ends the columns before it, as its page does.
+  for (int column = 1; column < CurColumn(); ++column)
+    ShowOverflowColumnFooter(ColumnPosition(column));
 }
 
 // Runs `step` on each overflow page of the current page (with its part number), which stays the
@@ -88,18 +91,18 @@ void TrpEngine::EndOverflowPages() {
 void TrpEngine::ShowOverflowFooters(int part) {
   OverflowPageEnd& end = OverflowEndOf(part);
   end.FootersShown = true;
-  ShowOverflowColumnFooter();
+  ShowOverflowColumnFooter(FPageCurX);
   SetCurX(0);
   ShowPageFooter(end.Height);
 }
 
 // Each column of an overflow page ends as its page's column does (NewColumn, EndPage): with the
-// column footer below the column's own content there.
-void TrpEngine::ShowOverflowColumnFooter() {
+// column footer below the column's own content there; the column starts at `columnX`.
+void TrpEngine::ShowOverflowColumnFooter(Extended columnX) {
   TrpBand* const columnFooter = FindPageBand(TrpColumnFooter::StaticClassInfo());
   if (!columnFooter) return;
-  SetCurX(FPageCurX);
-  SetCurY(Store().GetLastY(FPageCurX));
+  SetCurX(columnX);
+  SetCurY(Store().GetLastY(columnX));
   ShowBand(*columnFooter);
 }
 

@@ -225,4 +225,29 @@ TEST_F(OverflowPages, OnAPageInColumnsEachColumnEndsWithItsFooterOnTheOverflowPa
   }
 }
 
+TEST_F(OverflowPages, OnAPageInColumnsOpenedByALaterColumnTheEarlierColumnsEndThereToo) {
+  Page->SetColumns(2);  // 95 mm each
+  const double second = 95 * rp01cm;
+  // Three intro rows 300 high without cells fill the first column; the two wide rows in the
+  // second column open the overflow page with their fourth column.
+  auto* intro = AddBand<TrpMasterData>("Intro", 100, 300);
+  intro->SetRowCount(3);
+  WideRows(2);
+  RowBand->SetHeight(300);
+  Designed<TrpMasterData>("ColBand")->SetRowCount(4);
+  AddMemo(AddBand<TrpColumnFooter>("ColFoot", 800, 20), "Count", QStringLiteral("end"), 650, 60);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 2);
+  EXPECT_EQ(Texts(1, "Cell"), (QStringList{"1:4", "2:4"}));
+  const QList<PreparedBand> ownFooters = BandsNamed(0, "ColFoot");
+  ASSERT_EQ(ownFooters.size(), 2);
+  EXPECT_EQ(ownFooters[0].Top, 900);
+  const QList<PreparedBand> footers = BandsNamed(1, "ColFoot");
+  ASSERT_EQ(footers.size(), 2);
+  EXPECT_EQ(footers[0].Left, 0);
+  EXPECT_EQ(footers[0].Top, 0);
+  EXPECT_NEAR(static_cast<double>(footers[1].Left), second, 0.001);
+  EXPECT_EQ(footers[1].Top, 600);
+}
+
 }  // namespace

@@ -17,6 +17,18 @@ class Keeping : public EngineWithRealServices {
     data->SetRowCount(rows);
     return data;
   }
+  // Nine filler rows down to 900, then the one row "Master" (entry "M") with KeepFooter, whose
+  // ten details of 100 and their footer of 10 run on at the top of the next page or column,
+  // down to 1010, where "MasterFooter" (100) has no room.
+  void AddLastRowRunningOnWithKeptFooter() {
+    AddRows("Filler", 0, 9, 100);
+    auto* master = AddRows("Master", 100, 1, 100);
+    master->SetOutlineText(QStringLiteral("'M'"));
+    master->SetKeepFooter(true);
+    AddBand<TrpDetailData>(Page, "Details", 300, 100)->SetRowCount(10);
+    AddBand<TrpFooter>(Page, "DetailsFooter", 500, 10);  // the first footer closes the details
+    AddBand<TrpFooter>(Page, "MasterFooter", 600, 100);
+  }
 
   TrpReportPage* Page = nullptr;
 };
@@ -71,13 +83,7 @@ TEST_F(Keeping, TheLastRowGoingWithTheFooterTakesItsEntryFromUnderItsClosedGroup
 // and the row's outline entry stays with the row's beginning. (Taken from where the row began,
 // the keep cut the rows of the next page after the row's place on the earlier page.)
 TEST_F(Keeping, TheFooterOfALastRowBegunOnAnEarlierPageGoesAlone) {
-  AddRows("Filler", 0, 9, 100);  // down to 900
-  auto* master = AddRows("Master", 100, 1, 100);
-  master->SetOutlineText(QStringLiteral("'M'"));
-  master->SetKeepFooter(true);
-  AddBand<TrpDetailData>(Page, "Details", 300, 100)->SetRowCount(10);  // all on the next page
-  AddBand<TrpFooter>(Page, "DetailsFooter", 500, 10);  // closes the details, down to 1010
-  AddBand<TrpFooter>(Page, "MasterFooter", 600, 100);
+  AddLastRowRunningOnWithKeptFooter();
   ASSERT_TRUE(Prepare());
   ASSERT_EQ(PageCount(), 3);
   EXPECT_EQ(BandNames(0).last(), QStringLiteral("Master"));
@@ -94,13 +100,7 @@ TEST_F(Keeping, TheFooterOfALastRowBegunOnAnEarlierPageGoesAlone) {
 TEST_F(Keeping, TheFooterOfALastRowBegunInAnEarlierColumnGoesAlone) {
   Page->SetColumns(3);
   Page->SetColumnWidth(60 * rp01cm);
-  AddRows("Filler", 0, 9, 100);  // down to 900
-  auto* master = AddRows("Master", 100, 1, 100);
-  master->SetOutlineText(QStringLiteral("'M'"));
-  master->SetKeepFooter(true);
-  AddBand<TrpDetailData>(Page, "Details", 300, 100)->SetRowCount(10);  // all in the next column
-  AddBand<TrpFooter>(Page, "DetailsFooter", 500, 10);  // closes the details, down to 1010
-  AddBand<TrpFooter>(Page, "MasterFooter", 600, 100);
+  AddLastRowRunningOnWithKeptFooter();
   ASSERT_TRUE(Prepare());
   ASSERT_EQ(PageCount(), 1);
   const QList<PreparedBand> master0 = BandsNamed(0, "Master");

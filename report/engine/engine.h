@@ -128,6 +128,8 @@ class TrpEngine : public TrpCustomEngine {
   void GrowToObjects(TrpBand& band);
   bool ResetSuppressed(TrpBand& band);
   bool IsMultiColumn(const TrpBand& band) const;
+  // Whether the band's next record begins a row: always, but in columns only at the first.
+  bool BeginsRow(const TrpDataBand& band) const;
   bool IsFirstRow(const TrpBand& band) const;
 
   // --- subreports (engine_subreport.cpp, engine_print_on_parent.cpp) --------------------------

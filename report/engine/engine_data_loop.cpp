@@ -119,7 +119,8 @@ void TrpEngine::RunDataBand(TrpDataNode& node) {
     if (!Passes(node)) continue;
     if (shown == 0) StartRows(node);
     else TestGroups(node, *data, line);
-    lastRow = MarkHere();
+    // A row of a band in columns goes with the footer whole, from its first column.
+    if (BeginsRow(band)) lastRow = MarkHere();
     ShowRow(node, line);
     if (shown == 0 && node.Header && band.KeepHeader()) EndKeep(*node.Header);
     ++line;
@@ -184,7 +185,7 @@ void TrpEngine::ShowRow(TrpDataNode& node, int line) {
   TrpDataBand& band = *node.Band;
   const DrillHiding hiding(*this, RowsCollapsed(node));
   StartBandLine(band, line);
-  if (!IsMultiColumn(band) || band.CurColumn() <= 1) {
+  if (BeginsRow(band)) {
     node.RowTop = CurY();
     node.RowPosition = Store().GetCurPosition();
   }

@@ -51,6 +51,10 @@ bool TrpEngine::IsMultiColumn(const TrpBand& band) const {
   return data && data->Columns() > 1 && !band.Vertical();
 }
 
+bool TrpEngine::BeginsRow(const TrpDataBand& band) const {
+  return !IsMultiColumn(band) || band.CurColumn() <= 1;
+}
+
 // The first row of a data band and the first opening of a group header never break the page
 // for StartNewPage: they start the block anyway.
 bool TrpEngine::IsFirstRow(const TrpBand& band) const {

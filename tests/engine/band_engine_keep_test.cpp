@@ -120,6 +120,30 @@ TEST_F(Keeping, TheFooterOfALastRowBegunInAnEarlierColumnGoesAlone) {
   EXPECT_EQ(OutlineTree(), QStringLiteral("M/0"));
 }
 
+// The last row of a band in columns goes with the footer with all its columns, each in its own.
+// (Marked at its last column, the row was split: its last cell moved alone into the first
+// column of the next page.)
+TEST_F(Keeping, TheLastRowOfABandInColumnsGoesWithTheFooterWhole) {
+  AddRows("Filler", 0, 8, 100);  // down to 800
+  auto* rows = AddRows("Rows", 100, 5, 100);  // rows of three at 800 and of two at 900
+  rows->SetColumns(3);
+  rows->SetColumnWidth(50 * rp01cm);
+  rows->SetOutlineText(QStringLiteral("'R'"));
+  rows->SetKeepFooter(true);
+  AddBand<TrpFooter>(Page, "Footer", 300, 100);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 2);
+  const QList<PreparedBand> first = BandsNamed(0, "Rows");
+  const QList<PreparedBand> moved = BandsNamed(1, "Rows");
+  ASSERT_EQ(first.size(), 3);
+  ASSERT_EQ(moved.size(), 2);
+  EXPECT_EQ(moved[0].Left, first[0].Left);
+  EXPECT_EQ(moved[1].Left, first[1].Left);
+  EXPECT_EQ(Tops(moved), (QList<double>{0, 0}));
+  EXPECT_EQ(BandNames(1).last(), QStringLiteral("Footer"));
+  EXPECT_EQ(OutlineTree(), QStringLiteral("R/0 R/0 R/0 R/1 R/1"));
+}
+
 TEST_F(Keeping, WithoutKeepFooterTheFooterGoesAlone) {
   AddRows("Rows", 0, 10, 100);
   AddBand<TrpFooter>(Page, "Footer", 200, 60);

@@ -171,16 +171,12 @@ void TrpEngine::FinishRows(TrpDataNode& node, const KeepMark& lastRow) {
 }
 
 // A footer kept with the last row takes the row along with its outline entry, also when the
-// row's group entries have closed since (the entry moves under its group's entry), unless the row
-// started on an earlier page.
+// row's group entries have closed since (the entry moves under its group's entry). A row that
+// began on an earlier page cannot follow (its records, top and entries lie on that page): the
+// footer is kept from where it starts then, and goes alone.
 TrpEngine::KeepMark TrpEngine::FooterKeepMark(const KeepMark& lastRow) const {
-  KeepMark mark = lastRow;
   const KeepMark here = MarkHere();
-  if (lastRow.Page != here.Page) {
-    mark.Outline = here.Outline;
-    mark.OutlineDepth = here.OutlineDepth;
-  }
-  return mark;
+  return lastRow.Page == here.Page ? lastRow : here;
 }
 
 void TrpEngine::ShowRow(TrpDataNode& node, int line) {

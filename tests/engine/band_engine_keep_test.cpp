@@ -67,6 +67,27 @@ TEST_F(Keeping, TheLastRowGoingWithTheFooterTakesItsEntryFromUnderItsClosedGroup
   EXPECT_EQ(OutlineTree(), QStringLiteral("1/0[A/0[%1 r8/1]] 2/1").arg(RowEntries(0, 8, 0)));
 }
 
+// A last row that began on an earlier page cannot go with the footer: the footer goes alone,
+// and the row's outline entry stays with the row's beginning. (Taken from where the row began,
+// the keep cut the rows of the next page after the row's place on the earlier page.)
+TEST_F(Keeping, TheFooterOfALastRowBegunOnAnEarlierPageGoesAlone) {
+  AddRows("Filler", 0, 9, 100);  // down to 900
+  auto* master = AddRows("Master", 100, 1, 100);
+  master->SetOutlineText(QStringLiteral("'M'"));
+  master->SetKeepFooter(true);
+  AddBand<TrpDetailData>(Page, "Details", 300, 100)->SetRowCount(10);  // all on the next page
+  AddBand<TrpFooter>(Page, "DetailsFooter", 500, 10);  // closes the details, down to 1010
+  AddBand<TrpFooter>(Page, "MasterFooter", 600, 100);
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 3);
+  EXPECT_EQ(BandNames(0).last(), QStringLiteral("Master"));
+  EXPECT_EQ(BandsNamed(1, "Details").size(), 10);
+  EXPECT_EQ(BandNames(1).last(), QStringLiteral("DetailsFooter"));
+  EXPECT_EQ(BandNames(2), QStringList{"MasterFooter"});
+  EXPECT_EQ(Tops(Bands(2)), QList<double>{0});
+  EXPECT_EQ(OutlineTree(), QStringLiteral("M/0"));
+}
+
 TEST_F(Keeping, WithoutKeepFooterTheFooterGoesAlone) {
   AddRows("Rows", 0, 10, 100);
   AddBand<TrpFooter>(Page, "Footer", 200, 60);

@@ -62,7 +62,7 @@ class TrpEngine : public TrpCustomEngine {
   };
 
   // Where a kept block begins: its first record on the page, its top, the outline place and
-  // level of its first entry, its first anchor, and the page all these belong to.
+  // level of its first entry, its first anchor, and the page and page column all these belong to.
   struct KeepMark {
     int Position = 0;
     Extended Top = 0;
@@ -70,6 +70,7 @@ class TrpEngine : public TrpCustomEngine {
     int OutlineDepth = 0;
     int Anchor = -1;
     int Page = 0;
+    int Column = 1;
   };
 
   // The store's last-column record of a page: the column a page continuing there goes on in.

@@ -172,11 +172,12 @@ void TrpEngine::FinishRows(TrpDataNode& node, const KeepMark& lastRow) {
 
 // A footer kept with the last row takes the row along with its outline entry, also when the
 // row's group entries have closed since (the entry moves under its group's entry). A row that
-// began on an earlier page cannot follow (its records, top and entries lie on that page): the
+// began on an earlier page or column cannot follow (its records, top and entries lie there): the
 // footer is kept from where it starts then, and goes alone.
 TrpEngine::KeepMark TrpEngine::FooterKeepMark(const KeepMark& lastRow) const {
   const KeepMark here = MarkHere();
-  return lastRow.Page == here.Page ? lastRow : here;
+  const bool rowBeganHere = lastRow.Page == here.Page && lastRow.Column == here.Column;
+  return rowBeganHere ? lastRow : here;
 }
 
 void TrpEngine::ShowRow(TrpDataNode& node, int line) {

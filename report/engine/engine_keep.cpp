@@ -24,7 +24,7 @@ void climbOutline(TrpCustomOutline& outline, int levels) {
 TrpEngine::KeepMark TrpEngine::MarkHere() const {
   const TrpCustomOutline* outline = Outline();
   return KeepMark{Store().GetCurPosition(), CurY(), outline ? outline->GetCurPosition() : -1,
-                  FOutlineDepth, Store().GetAnchorCurPosition(), Store().CurPage()};
+                  FOutlineDepth, Store().GetAnchorCurPosition(), Store().CurPage(), CurColumn()};
 }
 
 void TrpEngine::StartKeep(TrpBand& band) { StartKeep(band, MarkHere()); }

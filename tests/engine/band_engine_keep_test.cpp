@@ -17,6 +17,18 @@ class Keeping : public EngineWithRealServices {
     data->SetRowCount(rows);
     return data;
   }
+  // Nine filler rows down to 900, then the one row "Master" (entry "M") with KeepFooter, whose
+  // ten details of 100 and their footer of 10 run on at the top of the next page or column,
+  // down to 1010, where "MasterFooter" (100) has no room.
+  void AddLastRowRunningOnWithKeptFooter() {
+    AddRows("Filler", 0, 9, 100);
+    auto* master = AddRows("Master", 100, 1, 100);
+    master->SetOutlineText(QStringLiteral("'M'"));
+    master->SetKeepFooter(true);
+    AddBand<TrpDetailData>(Page, "Details", 300, 100)->SetRowCount(10);
+    AddBand<TrpFooter>(Page, "DetailsFooter", 500, 10);  // the first footer closes the details
+    AddBand<TrpFooter>(Page, "MasterFooter", 600, 100);
+  }
 
   TrpReportPage* Page = nullptr;
 };
@@ -71,13 +83,7 @@ TEST_F(Keeping, TheLastRowGoingWithTheFooterTakesItsEntryFromUnderItsClosedGroup
 // and the row's outline entry stays with the row's beginning. (Taken from where the row began,
 // the keep cut the rows of the next page after the row's place on the earlier page.)
 TEST_F(Keeping, TheFooterOfALastRowBegunOnAnEarlierPageGoesAlone) {
-  AddRows("Filler", 0, 9, 100);  // down to 900
-  auto* master = AddRows("Master", 100, 1, 100);
-  master->SetOutlineText(QStringLiteral("'M'"));
-  master->SetKeepFooter(true);
-  AddBand<TrpDetailData>(Page, "Details", 300, 100)->SetRowCount(10);  // all on the next page
-  AddBand<TrpFooter>(Page, "DetailsFooter", 500, 10);  // closes the details, down to 1010
-  AddBand<TrpFooter>(Page, "MasterFooter", 600, 100);
+  AddLastRowRunningOnWithKeptFooter();
   ASSERT_TRUE(Prepare());
   ASSERT_EQ(PageCount(), 3);
   EXPECT_EQ(BandNames(0).last(), QStringLiteral("Master"));
@@ -85,6 +91,32 @@ TEST_F(Keeping, TheFooterOfALastRowBegunOnAnEarlierPageGoesAlone) {
   EXPECT_EQ(BandNames(1).last(), QStringLiteral("DetailsFooter"));
   EXPECT_EQ(BandNames(2), QStringList{"MasterFooter"});
   EXPECT_EQ(Tops(Bands(2)), QList<double>{0});
+  EXPECT_EQ(OutlineTree(), QStringLiteral("M/0"));
+}
+
+// Likewise for a last row that began in an earlier column of the page. (Taken from where the
+// row began, the keep moved the row with the next column's rows into a third column, those
+// rows above its top.)
+TEST_F(Keeping, TheFooterOfALastRowBegunInAnEarlierColumnGoesAlone) {
+  Page->SetColumns(3);
+  Page->SetColumnWidth(60 * rp01cm);
+  AddLastRowRunningOnWithKeptFooter();
+  ASSERT_TRUE(Prepare());
+  ASSERT_EQ(PageCount(), 1);
+  const QList<PreparedBand> master0 = BandsNamed(0, "Master");
+  const QList<PreparedBand> details = BandsNamed(0, "Details");
+  const QList<PreparedBand> footers = BandsNamed(0, "DetailsFooter") + BandsNamed(0, "MasterFooter");
+  ASSERT_EQ(master0.size(), 1);
+  ASSERT_EQ(details.size(), 10);
+  ASSERT_EQ(footers.size(), 2);
+  EXPECT_EQ(master0[0].Left, 0);
+  EXPECT_EQ(master0[0].Top, 900);
+  EXPECT_GT(details[0].Left, 0);
+  EXPECT_EQ(Tops(details), (QList<double>{0, 100, 200, 300, 400, 500, 600, 700, 800, 900}));
+  EXPECT_EQ(footers[0].Left, details[0].Left);
+  EXPECT_EQ(footers[0].Top, 1000);
+  EXPECT_GT(footers[1].Left, details[0].Left);
+  EXPECT_EQ(footers[1].Top, 0);
   EXPECT_EQ(OutlineTree(), QStringLiteral("M/0"));
 }
 

@@ -61,6 +61,16 @@ QList<TrpView*> ownViews(const TrpBand& master) {
   return views;
 }
 
+// The own objects the band's stretching placed: not those added for this output only (a
+// subreport printed on the band), which have no designed place to have moved from.
+QList<TrpView*> stretchedViews(const QList<TrpView*>& own, const QList<TrpComponent*>& added) {
+  if (added.isEmpty()) return own;
+  QList<TrpView*> stretched;
+  for (TrpView* view : own)
+    if (!added.contains(view)) stretched << view;
+  return stretched;
+}
+
 }  // namespace
 
 // The objects found within vertical bands become theirs for the run. Their aggregate calls are
@@ -115,6 +125,8 @@ void TrpEngine::RecordBand(TrpBand& band) {
 void TrpEngine::ShowVerticalBands(TrpBand& master) {
   auto output = std::make_unique<VerticalOutput>();
   output->Master = &master;
+  const QList<TrpView*> own = ownViews(master);
+  output->Shift.TakeOwnMoves(stretchedViews(own, FAddedObjects.value(&master)));
   const Extended x = CurX(), y = CurY();
   const int line = CurLine(), lineThrough = CurLineThrough();
   TrpBand* const curBand = CurBand();
@@ -148,7 +160,6 @@ void TrpEngine::ShowVerticalBands(TrpBand& master) {
   restore();
   // Copies below grown ones, and the band's own objects below them, move down once every row
   // is made: an own object moves as far as the copies above it ask, whichever row they are in.
-  const QList<TrpView*> own = ownViews(master);
   output->Shift.Apply(own);
   for (const auto& copy : output->Copies)
     output->Bottom = std::max(output->Bottom, copy->Top() + copy->Height());

@@ -11,11 +11,12 @@ constexpr Extended kTolerance = 0.0001;
 }  // namespace
 
 void rpShiftViews(QList<TrpView*> views, const QHash<TrpComponent*, Extended>& growth,
-                  const std::function<const QList<TrpComponent*>&(TrpView&)>& below) {
-  if (growth.isEmpty()) return;
+                  const std::function<const QList<TrpComponent*>&(TrpView&)>& below,
+                  const QHash<TrpComponent*, Extended>& moved) {
+  if (growth.isEmpty() && moved.isEmpty()) return;
   std::stable_sort(views.begin(), views.end(),
                    [](const TrpView* a, const TrpView* b) { return a->Top() < b->Top(); });
-  QHash<TrpComponent*, Extended> shift;
+  QHash<TrpComponent*, Extended> shift = moved;
   for (TrpView* above : views) {
     const Extended own = shift.value(above);
     const Extended grown = growth.value(above);
@@ -25,13 +26,17 @@ void rpShiftViews(QList<TrpView*> views, const QHash<TrpComponent*, Extended>& g
     for (TrpComponent* child : below(*above)) {
       auto* view = dynamic_cast<TrpView*>(child);
       if (!view) continue;
-      Extended amount = 0;
-      if (view->ShiftMode() == smAlways) amount = own + grown;
-      else if (view->ShiftMode() == smWhenOverlapped && newBottom > view->Top() + kTolerance)
-        amount = newBottom - view->Top();
+      const Extended amount = rpFollowingShift(*view, own + grown, newBottom);
       if (amount > shift.value(view)) shift.insert(view, amount);
     }
   }
+}
+
+Extended rpFollowingShift(const TrpView& view, Extended aboveMove, Extended aboveBottom) {
+  if (view.ShiftMode() == smAlways) return aboveMove;
+  if (view.ShiftMode() == smWhenOverlapped && aboveBottom > view.Top() + kTolerance)
+    return aboveBottom - view.Top();
+  return 0;
 }
 
 bool rpLiesBelow(const TrpView& above, Extended aboveBottom, const TrpView& other) {

@@ -2,11 +2,33 @@
 
 #include "report/engine/shift_views.h"
 #include "report/model/report_component.h"
+#include "report/model/stretcheable.h"
 #include "report/model/view.h"
+
+namespace {
+
+constexpr Extended kTolerance = 0.0001;
+
+bool reachesBandBottom(TrpView& view) {
+  auto* stretcheable = dynamic_cast<TrpStretcheable*>(&view);
+  return stretcheable && stretcheable->StretchMode() == smMaxHeight;
+}
+
+}  // namespace
+
+void TrpVerticalCopyShift::TakeOwnMoves(const QList<TrpView*>& own) {
+  for (TrpView* view : own) {
+    const TrpRect& designed = view->OriginalRect();
+    const Extended designedBottom = designed.Top + designed.Bottom;
+    // An object grown to the band's bottom pushes nothing, as in Stretch.
+    if (view->Top() + view->Height() > designedBottom + kTolerance && !reachesBandBottom(*view))
+      FOwnPushing.emplace_back(view, designedBottom);
+  }
+}
 
 void TrpVerticalCopyShift::AddRow(const Row& made, const QHash<TrpComponent*, Extended>& growth,
                                   bool onBandPage) {
-  if (growth.isEmpty()) return;
+  if (growth.isEmpty() && !(onBandPage && !FOwnPushing.isEmpty())) return;
   QHash<TrpComponent*, TrpComponent*> copyOf;
   for (const auto& [original, copy] : made) copyOf.insert(original, copy);
   for (const auto& [original, copy] : made) {
@@ -21,8 +43,22 @@ void TrpVerticalCopyShift::AddRow(const Row& made, const QHash<TrpComponent*, Ex
   FGrowth.insert(growth);
 }
 
+QHash<TrpComponent*, Extended> TrpVerticalCopyShift::PushedByOwn() const {
+  QHash<TrpComponent*, Extended> pushed;
+  for (const auto& [view, designedBottom] : FOwnPushing) {
+    const Extended bottom = view->Top() + view->Height();
+    for (TrpView* copy : FOnBandPage) {
+      if (!rpLiesBelow(*view, designedBottom, *copy)) continue;
+      const Extended amount = rpFollowingShift(*copy, bottom - designedBottom, bottom);
+      if (amount > pushed.value(copy)) pushed.insert(copy, amount);
+    }
+  }
+  return pushed;
+}
+
 void TrpVerticalCopyShift::Apply(const QList<TrpView*>& own) {
-  if (FGrowth.isEmpty()) return;
+  const QHash<TrpComponent*, Extended> pushed = PushedByOwn();
+  if (FGrowth.isEmpty() && pushed.isEmpty()) return;
   // Which own objects lie below a copy is judged by the copy's designed bottom, as the shift
   // tree of a band is built from its designed objects.
   for (TrpView* copy : std::as_const(FOnBandPage)) {
@@ -36,7 +72,7 @@ void TrpVerticalCopyShift::Apply(const QList<TrpView*>& own) {
   rpShiftViews(FCopies + own, FGrowth, [this](TrpView& view) -> const QList<TrpComponent*>& {
     const auto below = FBelow.constFind(&view);
     return below != FBelow.cend() ? *below : view.ShiftChildren();
-  });
+  }, pushed);
   for (qsizetype i = 0; i < own.size(); ++i)
     if (own[i]->Top() != tops[i]) FOwnMoves.insert(own[i], own[i]->Top() - tops[i]);
 }

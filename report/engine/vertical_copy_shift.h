@@ -19,8 +19,12 @@ class TrpVerticalCopyShift {
   // Each copy of one vertical row with the original it was made from.
   using Row = std::vector<std::pair<TrpReportComponent*, TrpComponent*>>;
 
-  // Takes a row whose copies grew (`growth`: how much each grew). Copies move only within their
-  // row, along their originals' shift tree. `onBandPage`: the row lies on the master band's own
+  // Takes the band's `own` objects after the band was stretched: those whose bottom moved down
+  // (they grew or moved) push the copies below them on the band's page, as in any stretched
+  // band. To be called before the rows are added.
+  void TakeOwnMoves(const QList<TrpView*>& own);
+  // Takes a row whose copies grew (`growth`: how much each grew), or that lies below an own
+  // object that moved. Copies move only within their row, along their originals' shift tree. `onBandPage`: the row lies on the master band's own
   // page, beside the band's own objects; rows on later pages cannot overlap those.
   void AddRow(const Row& made, const QHash<TrpComponent*, Extended>& growth, bool onBandPage);
 
@@ -39,4 +43,8 @@ class TrpVerticalCopyShift {
   // The objects below each copy that follow it; the band's own objects use their shift tree.
   QHash<const TrpView*, QList<TrpComponent*>> FBelow;
   QHash<TrpView*, Extended> FOwnMoves;  // how far Apply moved each own object
+  // The own objects whose bottom the band's stretching moved, with their designed bottom.
+  QList<std::pair<TrpView*, Extended>> FOwnPushing;
+  // How far each copy below a pushing own object follows it.
+  QHash<TrpComponent*, Extended> PushedByOwn() const;
 };

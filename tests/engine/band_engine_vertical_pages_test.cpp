@@ -27,6 +27,16 @@ class OverflowPages : public VerticalBands {
     AddMemo(footer, "PageNo", QStringLiteral("[Page#]"), 650, 30);
     AddMemo(footer, "PageSum", QStringLiteral("[SUM(<Rows.\"amount\">)]"), 690, 20);
   }
+  // On a page of two columns 95 mm wide, `rows` wide rows 300 high (three fill a column) crossed
+  // by four columns 200 wide: three fit the page, the fourth goes to the page after it. Each
+  // column ends with a footer.
+  void WideRowsInPageColumns(int rows) {
+    Page->SetColumns(2);
+    WideRows(rows);
+    RowBand->SetHeight(300);
+    Designed<TrpMasterData>("ColBand")->SetRowCount(4);
+    AddMemo(AddBand<TrpColumnFooter>("ColFoot", 800, 20), "Count", QStringLiteral("end"), 650, 60);
+  }
   // The height of prepared page `index` less its margins.
   double ContentHeight(int index) {
     return Report->PreviewPages()->GetPageSize(index).height() - 20 * rp01cm;
@@ -203,14 +213,9 @@ TEST_F(OverflowPages, AColumnFooterCrossingTheColumnsLiesBelowEachPagesOwnConten
 }
 
 TEST_F(OverflowPages, OnAPageInColumnsEachColumnEndsWithItsFooterOnTheOverflowPageToo) {
-  Page->SetColumns(2);  // 95 mm each
   const double second = 95 * rp01cm;
-  // Rows 300 high: three in the first column, two in the second. Of four columns 200 wide three
-  // fit the page, the fourth goes to the page after it.
-  WideRows(5);
-  RowBand->SetHeight(300);
-  Designed<TrpMasterData>("ColBand")->SetRowCount(4);
-  AddMemo(AddBand<TrpColumnFooter>("ColFoot", 800, 20), "Count", QStringLiteral("end"), 650, 60);
+  // Three rows in the first column, two in the second.
+  WideRowsInPageColumns(5);
   ASSERT_TRUE(Prepare());
   ASSERT_EQ(PageCount(), 2);
   EXPECT_EQ(Texts(1, "Cell"), (QStringList{"1:4", "2:4", "3:4", "4:4", "5:4"}));
@@ -226,16 +231,11 @@ TEST_F(OverflowPages, OnAPageInColumnsEachColumnEndsWithItsFooterOnTheOverflowPa
 }
 
 TEST_F(OverflowPages, OnAPageInColumnsOpenedByALaterColumnTheEarlierColumnsEndThereToo) {
-  Page->SetColumns(2);  // 95 mm each
   const double second = 95 * rp01cm;
   // Three intro rows 300 high without cells fill the first column; the two wide rows in the
   // second column open the overflow page with their fourth column.
-  auto* intro = AddBand<TrpMasterData>("Intro", 100, 300);
-  intro->SetRowCount(3);
-  WideRows(2);
-  RowBand->SetHeight(300);
-  Designed<TrpMasterData>("ColBand")->SetRowCount(4);
-  AddMemo(AddBand<TrpColumnFooter>("ColFoot", 800, 20), "Count", QStringLiteral("end"), 650, 60);
+  AddBand<TrpMasterData>("Intro", 100, 300)->SetRowCount(3);
+  WideRowsInPageColumns(2);
   ASSERT_TRUE(Prepare());
   ASSERT_EQ(PageCount(), 2);
   EXPECT_EQ(Texts(1, "Cell"), (QStringList{"1:4", "2:4"}));

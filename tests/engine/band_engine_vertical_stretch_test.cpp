@@ -93,4 +93,28 @@ TEST_F(VerticalStretch, OwnObjectsBelowAGrowingCopyStayMovedWhenRepeatedValuesCo
   EXPECT_EQ(Texts(1, "Same").first(), "x");
 }
 
+TEST_F(VerticalStretch, ARowsOwnObjectGrowingAboveTheColumnsMovesTheirCopiesDown) {
+  RowsOfWords({"one", "two", "three"});
+  // Above the columns and wider than one: the row's own object, growing with its three lines.
+  auto* heading = AddMemo(RowBand, "Heading", QStringLiteral("x\r\ny\r\nz"), 0, 300);
+  heading->SetHeight(10);
+  heading->SetStretchMode(smActualHeight);
+  for (const char* name : {"Word", "Note"}) {
+    auto* memo = Designed<TrpMemoView>(name);
+    memo->SetTop(memo->Top() + 10);
+  }
+  ASSERT_TRUE(Prepare());
+  const QList<Placed> headings = Objects(0, "Heading");
+  ASSERT_EQ(headings.size(), 2);
+  const QList<PreparedBand> rows = BandsNamed(0, "RowBand");
+  ASSERT_EQ(rows.size(), 2);
+  // The note of each column lies as far below the grown heading as it was designed to.
+  const double grown = static_cast<double>(rows[0].Height) - 40;
+  EXPECT_GT(grown, 0);
+  EXPECT_EQ(Objects(0, "Note").mid(0, 3), (QList<Placed>{{"A1", 10, 30 + grown},
+                                                        {"A2", 110, 30 + grown},
+                                                        {"A3", 210, 30 + grown}}));
+  EXPECT_EQ(Objects(0, "Word").first(), (Placed{"one", 10, 10 + grown}));
+}
+
 }  // namespace

@@ -20,6 +20,7 @@
 #include "report/model/report.h"
 #include "report/model/report_data_sets.h"
 #include "report/model/report_page.h"
+#include "timed_prepare.h"
 
 namespace {
 
@@ -113,13 +114,7 @@ void prepareListing(benchmark::State& state, int count,
     report->EngineOptions().SetNewSilentMode(simSilent);
     buildListing(*report, rows);
     if (configure) configure(*report);
-    state.ResumeTiming();
-    if (!report->PrepareReport()) {
-      state.SkipWithError(report->Errors().join(QLatin1Char('\n')).toUtf8().constData());
-      return;
-    }
-    pages = report->PreviewPages()->GetCount();
-    state.PauseTiming();
+    if (!rpTimedPrepare(state, *report, pages)) return;
     saveForComparison(*report, count);
     report.reset();
     state.ResumeTiming();

@@ -16,6 +16,7 @@
 #include "report/model/memo_view.h"
 #include "report/model/report.h"
 #include "report/model/report_page.h"
+#include "timed_prepare.h"
 
 namespace {
 
@@ -72,13 +73,7 @@ void BM_PrepareCrossTable(benchmark::State& state) {
     auto report = std::make_unique<TrpReport>();
     report->EngineOptions().SetNewSilentMode(simSilent);
     buildCrossTable(*report, columns);
-    state.ResumeTiming();
-    if (!report->PrepareReport()) {
-      state.SkipWithError(report->Errors().join(QLatin1Char('\n')).toUtf8().constData());
-      return;
-    }
-    pages = report->PreviewPages()->GetCount();
-    state.PauseTiming();
+    if (!rpTimedPrepare(state, *report, pages)) return;
     report.reset();
     state.ResumeTiming();
   }

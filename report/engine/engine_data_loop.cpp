@@ -14,12 +14,11 @@
 #include "report/model/report.h"
 #include "report/model/report_error.h"
 #include "report/model/report_page.h"
+#include "report/model/report_units.h"
 #include "report/model/user_data_set.h"
 #include "script/value_ops.h"
 
 namespace {
-
-constexpr Extended kTolerance = 0.0001;
 
 bool headerReprints(const TrpBand& header) {
   if (const auto* h = dynamic_cast<const TrpHeader*>(&header)) return h->ReprintOnNewPage();
@@ -221,7 +220,7 @@ void TrpEngine::EndRowOfColumns(TrpDataNode& node) {
   TrpDataBand& band = *node.Band;
   const Extended footer = FPrevFooterHeight != 0 ? FPrevFooterHeight : FooterHeight();
   const bool room = FPage->EndlessHeight() || FRedirection ||
-                    GetPageHeight() - footer - band.FMaxY > -kTolerance;
+                    GetPageHeight() - footer - band.FMaxY > -rpUnitTolerance;
   if (room) {
     SetCurY(band.FMaxY);
     return;

@@ -72,7 +72,7 @@ bool TrpEngine::KeptBlockFitsEmptyPage() const {
   const Extended block = CurY() - FKeepCurY + FPendingHeight;
   const Extended headersAbove =
       ReprintedHeadersHeight() + (FKeptHeaderAbove ? ChainHeight(FKeptHeaderAbove) : 0);
-  return block + headersAbove <= PageHeight() - HeaderHeight() - FooterHeight() + 0.0001;
+  return block + headersAbove <= PageHeight() - HeaderHeight() - FooterHeight() + rpUnitTolerance;
 }
 
 void TrpEngine::CutKeptBlock() {

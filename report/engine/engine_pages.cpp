@@ -19,9 +19,6 @@ namespace {
 // An endless page gives this much room: no band ever asks for a new page there.
 constexpr Extended kEndlessSpace = 1000000;
 
-// Fit tests tolerate this much (report units).
-constexpr Extended kTolerance = 0.0001;
-
 bool isKind(const TrpBand* band, const TrpClassInfo& kind) {
   return band && band->ClassInfo().InheritsFrom(kind);
 }
@@ -156,7 +153,7 @@ void TrpEngine::ContinueInLastColumn() {
   // The columns before the recorded one lie left of it and the later ones are empty, so columns
   // starting at or right of it need only clear that column's bands. A column starting further
   // left may lie beside an earlier, longer column: it starts below the bands of all columns.
-  const bool besideRecordedOnly = own >= recorded - kTolerance;
+  const bool besideRecordedOnly = own >= recorded - rpUnitTolerance;
   SetCurY(besideRecordedOnly ? std::max(Store().GetLastY(recorded), Store().GetLastY(own))
                              : Store().GetLastY(0));
 }
@@ -327,7 +324,7 @@ void TrpEngine::NewColumn() {
 void TrpEngine::NewColumnFor(Extended height) {
   const int page = Store().CurPage();
   NewColumn();
-  while (height > FreeSpace() + kTolerance && Store().CurPage() == page) NewColumn();
+  while (height > FreeSpace() + rpUnitTolerance && Store().CurPage() == page) NewColumn();
 }
 
 void TrpEngine::EndPage() {

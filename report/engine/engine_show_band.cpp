@@ -14,12 +14,10 @@
 #include "report/model/group_header.h"
 #include "report/model/memo_view.h"
 #include "report/model/report.h"
+#include "report/model/report_units.h"
 #include "report/model/stretcheable.h"
 
 namespace {
-
-// Fit tests and overlaps tolerate this much (report units).
-constexpr Extended kTolerance = 0.0001;
 
 bool isNullBand(const TrpBand& band) { return band.InheritsFrom("TrpNullBand"); }
 bool isKind(const TrpBand& band, const TrpClassInfo& kind) { return band.ClassInfo().InheritsFrom(kind); }
@@ -125,7 +123,7 @@ void TrpEngine::DoShow(TrpBand& band) {
 // Makes room for a band that does not fit: a new column or page, or the band is split there.
 // Returns false when the band was split (and so is already output).
 bool TrpEngine::MakeRoomFor(TrpBand& band) {
-  if (band.Height() <= FreeSpace() + kTolerance) return true;
+  if (band.Height() <= FreeSpace() + rpUnitTolerance) return true;
   if (band.AllowSplit() && !FKeeping) {
     DrawSplit(band);
     return false;
@@ -135,8 +133,8 @@ bool TrpEngine::MakeRoomFor(TrpBand& band) {
   const Extended reprinted = ReprintedHeadersHeight();
   const Extended emptyColumn = GetPageHeight() - FooterHeight() - HeaderHeight() - reprinted;
   // Nothing but the column's headers above: a new column would give no more room.
-  const bool atColumnTop = CurY() <= FFirstColumnY + reprinted + kTolerance;
-  if (band.Height() > emptyColumn + kTolerance) {
+  const bool atColumnTop = CurY() <= FFirstColumnY + reprinted + rpUnitTolerance;
+  if (band.Height() > emptyColumn + rpUnitTolerance) {
     if (!atColumnTop && !IsFirstRow(band)) NewColumn();
     if (FKeeping) EndKeep(*FKeepBand);
     DrawSplit(band);

@@ -8,11 +8,10 @@
 #include "report/model/band.h"
 #include "report/model/custom_preview_pages.h"
 #include "report/model/memo_view.h"
+#include "report/model/report_units.h"
 #include "report/model/subreport.h"
 
 namespace {
-
-constexpr Extended kTolerance = 0.0001;
 
 struct Piece {
   TrpReportComponent* Object = nullptr;
@@ -29,7 +28,7 @@ Extended heightOf(const Piece& piece) {
 void shiftBelow(QList<Piece>& pieces, const Piece& from, Extended bottom, Extended delta) {
   if (delta <= 0) return;
   for (Piece& piece : pieces)
-    if (&piece != &from && !piece.Done && piece.Object->Top() >= bottom - kTolerance)
+    if (&piece != &from && !piece.Done && piece.Object->Top() >= bottom - rpUnitTolerance)
       piece.Object->SetTop(piece.Object->Top() + delta);
 }
 
@@ -37,7 +36,7 @@ void shiftBelow(QList<Piece>& pieces, const Piece& from, Extended bottom, Extend
 // something fits, instead of being moved on to the next column forever.
 Extended forceFirstLines(Piece& piece, Extended height) {
   Extended unused = height;
-  while (std::abs(unused - height) <= kTolerance && height < piece.Remaining * 2 + 1) {
+  while (std::abs(unused - height) <= rpUnitTolerance && height < piece.Remaining * 2 + 1) {
     height = height * 2 + 1;
     piece.Memo->SetHeight(height);
     unused = piece.Memo->DrawPart();
@@ -75,9 +74,9 @@ void TrpEngine::DrawSplit(TrpBand& band) {
   qsizetype waiting = pieces.size();
   while (waiting > 0 && !Terminated()) {
     const Extended space = FreeSpace();
-    const bool emptyColumn = CurY() <= FFirstColumnY + kTolerance;
+    const bool emptyColumn = CurY() <= FFirstColumnY + rpUnitTolerance;
     // No room even in an empty column: everything left goes into this part.
-    const bool takeAll = emptyColumn && space <= kTolerance;
+    const bool takeAll = emptyColumn && space <= rpUnitTolerance;
     QList<Piece*> part;
     for (Piece& piece : pieces) {
       if (piece.Done) continue;
@@ -85,23 +84,23 @@ void TrpEngine::DrawSplit(TrpBand& band) {
       const Extended top = object.Top();
       const Extended height = heightOf(piece);
       if (!piece.Memo) {
-        if (takeAll || top + height <= space + kTolerance ||
+        if (takeAll || top + height <= space + rpUnitTolerance ||
             (top < space && height > GetPageHeight() - FooterHeight())) {
           piece.Done = true;
           part << &piece;
-        } else if (top < space - kTolerance) {
+        } else if (top < space - rpUnitTolerance) {
           shiftBelow(pieces, piece, top + height, space - top);
           object.SetTop(space);
         }
         continue;
       }
-      if (!takeAll && top >= space - kTolerance) continue;  // wholly in a later part
+      if (!takeAll && top >= space - rpUnitTolerance) continue;  // wholly in a later part
       const Extended cut = takeAll ? height : std::min(height, space - top);
       piece.Memo->SetHeight(cut);
       const Extended unused = piece.Memo->DrawPart();
       Extended used = cut - unused;
-      if (used <= kTolerance && !takeAll) {
-        if (!(emptyColumn && top <= kTolerance)) {
+      if (used <= rpUnitTolerance && !takeAll) {
+        if (!(emptyColumn && top <= rpUnitTolerance)) {
           shiftBelow(pieces, piece, top + height, space - top);
           object.SetTop(space);
           continue;

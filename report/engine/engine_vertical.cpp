@@ -20,12 +20,11 @@
 #include "report/model/group_header.h"
 #include "report/model/report.h"
 #include "report/model/report_page.h"
+#include "report/model/report_units.h"
 #include "report/model/stretcheable.h"
 #include "report/model/view.h"
 
 namespace {
-
-constexpr Extended kTolerance = 0.0001;
 
 bool isFooter(const TrpBand& band) {
   return band.InheritsFrom("TrpFooter") || band.InheritsFrom("TrpGroupFooter");
@@ -214,12 +213,12 @@ void TrpEngine::OutputVerticalBand(TrpBand& band) {
 // empty takes the band whatever its width; output collected for a parent band has one part only.
 void TrpEngine::MakeVerticalRoomFor(const TrpBand& band) {
   const Extended right = CurX() + band.Width();
-  if (right <= PageWidth() + kTolerance || FRedirection) return;
+  if (right <= PageWidth() + rpUnitTolerance || FRedirection) return;
   if (FPage->EndlessWidth()) {
     SetPageWidth(right);
     return;
   }
-  if (FShowingVHeaders || CurX() <= kTolerance) return;
+  if (FShowingVHeaders || CurX() <= rpUnitTolerance) return;
   ++FVCollecting->PagePart;
   SetCurX(0);
   ShowVerticalHeaders(&band);

@@ -2,13 +2,8 @@
 
 #include <algorithm>
 
+#include "report/model/report_units.h"
 #include "report/model/view.h"
-
-namespace {
-
-constexpr Extended kTolerance = 0.0001;
-
-}  // namespace
 
 void rpShiftViews(QList<TrpView*> views, const QHash<TrpComponent*, Extended>& growth,
                   const std::function<const QList<TrpComponent*>&(TrpView&)>& below,
@@ -34,13 +29,13 @@ void rpShiftViews(QList<TrpView*> views, const QHash<TrpComponent*, Extended>& g
 
 Extended rpFollowingShift(const TrpView& view, Extended aboveMove, Extended aboveBottom) {
   if (view.ShiftMode() == smAlways) return aboveMove;
-  if (view.ShiftMode() == smWhenOverlapped && aboveBottom > view.Top() + kTolerance)
+  if (view.ShiftMode() == smWhenOverlapped && aboveBottom > view.Top() + rpUnitTolerance)
     return aboveBottom - view.Top();
   return 0;
 }
 
 bool rpLiesBelow(const TrpView& above, Extended aboveBottom, const TrpView& other) {
-  if (&other == &above || other.Top() < aboveBottom - kTolerance) return false;
-  return other.Left() < above.Left() + above.Width() - kTolerance &&
-         other.Left() + other.Width() > above.Left() + kTolerance;
+  if (&other == &above || other.Top() < aboveBottom - rpUnitTolerance) return false;
+  return other.Left() < above.Left() + above.Width() - rpUnitTolerance &&
+         other.Left() + other.Width() > above.Left() + rpUnitTolerance;
 }

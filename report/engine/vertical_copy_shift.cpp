@@ -2,12 +2,11 @@
 
 #include "report/engine/shift_views.h"
 #include "report/model/report_component.h"
+#include "report/model/report_units.h"
 #include "report/model/stretcheable.h"
 #include "report/model/view.h"
 
 namespace {
-
-constexpr Extended kTolerance = 0.0001;
 
 bool reachesBandBottom(TrpView& view) {
   auto* stretcheable = dynamic_cast<TrpStretcheable*>(&view);
@@ -21,7 +20,7 @@ void TrpVerticalCopyShift::TakeOwnMoves(const QList<TrpView*>& own) {
     const TrpRect& designed = view->OriginalRect();
     const Extended designedBottom = designed.Top + designed.Bottom;
     // An object grown to the band's bottom pushes nothing, as in Stretch.
-    if (view->Top() + view->Height() > designedBottom + kTolerance && !reachesBandBottom(*view))
+    if (view->Top() + view->Height() > designedBottom + rpUnitTolerance && !reachesBandBottom(*view))
       FOwnPushing.emplace_back(view, designedBottom);
   }
 }

@@ -6,21 +6,20 @@
 #include "report/model/band.h"
 #include "report/model/data_band.h"
 #include "report/model/report_component.h"
+#include "report/model/report_units.h"
 #include "report/model/subreport.h"
 
 namespace {
 
-constexpr Extended kTolerance = 0.0001;
-
 bool liesWithin(Extended left, Extended width, const TrpBand& vertical) {
-  return left >= vertical.Left() - kTolerance &&
-         left + width <= vertical.Left() + vertical.Width() + kTolerance;
+  return left >= vertical.Left() - rpUnitTolerance &&
+         left + width <= vertical.Left() + vertical.Width() + rpUnitTolerance;
 }
 
 // Whether the horizontal band lies within the height of the vertical one.
 bool crosses(const TrpBand& horizontal, const TrpBand& vertical) {
-  return horizontal.Top() < vertical.Top() + vertical.Height() - kTolerance &&
-         horizontal.Top() + horizontal.Height() > vertical.Top() + kTolerance;
+  return horizontal.Top() < vertical.Top() + vertical.Height() - rpUnitTolerance &&
+         horizontal.Top() + horizontal.Height() > vertical.Top() + rpUnitTolerance;
 }
 
 // The band's own fill object and subreports are never shown by a vertical band.

@@ -21,8 +21,8 @@ inline long long rpRound(Extended value) {
   return static_cast<long long>(std::nearbyint(value));  // default FE_TONEAREST mode is half-to-even
 }
 
-// Two report-unit values count as different in prepared-object records when they differ by more
-// than this.
+// Two report-unit values count as different when they differ by more than this: in
+// prepared-object records and in the engine's fit and position tests.
 constexpr Extended rpUnitTolerance = 0.0001L;
 
 struct TrpRect {

@@ -3,14 +3,11 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "report/engine/font_substitutions.h"
-#include "report/engine/install_engine.h"
-#include "report/engine/report_script.h"
-#include "report/store/install_preview_pages.h"
-#include "report/preview/install_preview.h"
+#include "report/text/font_substitutions.h"
 #include "app/screenshot.h"
 #include "app/worksheet_window.h"
-#include "report/print/print_job_install.h"
+#include "report/preview/install_preview.h"
+#include "report/services/install_report_services.h"
 
 namespace {
 
@@ -37,10 +34,7 @@ void SaveScreenshotWhenReady(stroval::TForm19& window) {
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   stroval::RegisterFontSubstitutions();
-  rpInstallPrintJob();
-  rpInstallEngine();
-  rpInstallReportScript();
-  rpInstallPreviewPages();
+  rpInstallReportServices();
   rpInstallPreview();
   stroval::TForm19 window;
   SaveScreenshotWhenReady(window);

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "report/engine/font_substitutions.h"
+#include "report/text/font_substitutions.h"
 #include "report/model/custom_report.h"
 #include "report/model/memo_view.h"
 

@@ -13,8 +13,8 @@
 #include <benchmark/benchmark.h>
 
 #include "fake_preview_pages.h"
-#include "report/engine/font_substitutions.h"
-#include "report/engine/install_engine.h"
+#include "report/text/font_substitutions.h"
+#include "report/services/install_report_services.h"
 #include "report/model/common_error_handler.h"
 #include "report/model/engine_options.h"
 #include "report/model/report_classes.h"
@@ -23,8 +23,6 @@
 #include "report/preview/preview.h"
 #include "report/preview/preview_form.h"
 #include "report/preview/preview_workspace.h"
-#include "report/store/install_preview_pages.h"
-#include "report/store/xml_serializer.h"
 #include "worksheet_report.h"
 
 namespace {
@@ -58,10 +56,7 @@ BENCHMARK(PaintVisibleArea)->Arg(100)->Arg(25)->Unit(benchmark::kMicrosecond)->R
 // One ShowReport per iteration: the window opens, the 50 ms timer prepares the report inside
 // it, and the clock stops when the workspace has painted the page; then the window is closed.
 void ShowReportToFirstPaintedPage(benchmark::State& state) {
-  rpRegisterReportClasses();
-  rpInstallXMLSerializer();
-  rpInstallPreviewPages();
-  rpInstallEngine();
+  rpInstallReportServices();
   rpInstallPreview();
   for (auto _ : state) {
     TrpReport report;

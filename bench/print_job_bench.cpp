@@ -9,8 +9,8 @@
 #include "report/model/report.h"
 #include "report/print/page_numbers.h"
 #include "report/print/print_job.h"
-#include "report/print/printers.h"
-#include "report/print/recording_printer_backend.h"
+#include "report/printer/printers.h"
+#include "report/printer/recording_printer_backend.h"
 
 namespace {
 

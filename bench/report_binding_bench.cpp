@@ -4,8 +4,8 @@
 
 #include <QCoreApplication>
 
-#include "report/engine/aggregate.h"
-#include "report/engine/report_script.h"
+#include "report/binding/aggregate.h"
+#include "report/binding/report_script.h"
 #include "report/model/band_kinds.h"
 #include "report/model/data_band.h"
 #include "report/model/report.h"

@@ -1,6 +1,6 @@
 // Reading and writing prepared-page-sized XML documents: every prepared page and report file
 // passes through this code, so its throughput bounds saving, opening and page rebuilding.
-#include "report/store/xml_document.h"
+#include "report/xml/xml_document.h"
 
 #include <QBuffer>
 

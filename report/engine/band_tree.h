@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 #include "script/value.h"
 
 class TrpBand;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "report/engine/aggregate.h"
+#include "report/binding/aggregate.h"
 #include "report/engine/engine.h"
 #include "report/model/custom_outline.h"
 #include "report/model/custom_preview_pages.h"
@@ -14,7 +14,7 @@
 #include "report/model/report.h"
 #include "report/model/report_error.h"
 #include "report/model/report_page.h"
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 #include "report/model/user_data_set.h"
 #include "script/value_ops.h"
 

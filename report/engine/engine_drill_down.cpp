@@ -7,7 +7,7 @@
 // inner groups, their footer unless ShowFooterIfDrillDown and the header's child unless
 // ShowChildIfDrillDown; the bands left out still feed their totals, so a footer of a collapsed
 // group shows the group's sums. Vertical groups fold their columns the same way, in every row.
-#include "report/engine/aggregate.h"
+#include "report/binding/aggregate.h"
 #include "report/engine/engine.h"
 #include "report/model/data_band.h"
 #include "report/model/group_header.h"

@@ -2,13 +2,13 @@
 // and pasted at the top of the next column or page, with its outline entries and anchors.
 #include <cmath>
 
-#include "report/engine/aggregate.h"
+#include "report/binding/aggregate.h"
 #include "report/engine/engine.h"
 #include "report/model/band.h"
 #include "report/model/custom_outline.h"
 #include "report/model/custom_preview_pages.h"
 #include "report/model/report_page.h"
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "report/model/custom_preview_pages.h"
 #include "report/model/report.h"
 #include "report/model/report_page.h"
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 
 namespace {
 

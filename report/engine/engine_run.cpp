@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 
-#include "report/engine/aggregate.h"
+#include "report/binding/aggregate.h"
 #include "report/engine/engine.h"
 #include "report/model/custom_outline.h"
 #include "report/model/custom_preview_pages.h"

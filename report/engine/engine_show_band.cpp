@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "report/engine/aggregate.h"
+#include "report/binding/aggregate.h"
 #include "report/engine/engine.h"
 #include "report/engine/shift_views.h"
 #include "report/model/band_kinds.h"
@@ -14,7 +14,7 @@
 #include "report/model/group_header.h"
 #include "report/model/memo_view.h"
 #include "report/model/report.h"
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 #include "report/model/stretcheable.h"
 
 namespace {

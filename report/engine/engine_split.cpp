@@ -8,7 +8,7 @@
 #include "report/model/band.h"
 #include "report/model/custom_preview_pages.h"
 #include "report/model/memo_view.h"
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 #include "report/model/subreport.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "report/engine/aggregate.h"
+#include "report/binding/aggregate.h"
 #include "report/engine/engine.h"
 #include "report/model/band_kinds.h"
 #include "report/model/class_info.h"
@@ -20,7 +20,7 @@
 #include "report/model/group_header.h"
 #include "report/model/report.h"
 #include "report/model/report_page.h"
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 #include "report/model/stretcheable.h"
 #include "report/model/view.h"
 

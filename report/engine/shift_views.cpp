@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 #include "report/model/view.h"
 
 void rpShiftViews(QList<TrpView*> views, const QHash<TrpComponent*, Extended>& growth,

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 
 class TrpComponent;
 class TrpView;

@@ -2,7 +2,7 @@
 
 #include "report/engine/shift_views.h"
 #include "report/model/report_component.h"
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 #include "report/model/stretcheable.h"
 #include "report/model/view.h"
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 
 class TrpComponent;
 class TrpReportComponent;

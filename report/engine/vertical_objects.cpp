@@ -6,7 +6,7 @@
 #include "report/model/band.h"
 #include "report/model/data_band.h"
 #include "report/model/report_component.h"
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 #include "report/model/subreport.h"
 
 namespace {

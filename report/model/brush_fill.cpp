@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "report/engine/color_names.h"
+#include "report/text/color_names.h"
 #include "report/model/class_info.h"
 #include "report/model/property_builders.h"
 

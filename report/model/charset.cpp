@@ -1,7 +1,7 @@
 #include "report/model/charset.h"
 
 
-#include "report/store/code_page.h"
+#include "report/xml/code_page.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "report/model/component_state.h"
 #include "report/model/persistent.h"
 #include "report/model/report_font.h"
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 
 class QIODevice;
 class QObject;

@@ -4,7 +4,7 @@
 #include <QDateTime>
 #include <QString>
 
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 #include "script/value.h"
 
 class TrpBand;

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 
 class QIODevice;
 class QPainter;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "report/engine/draw_text.h"
+#include "report/text/draw_text.h"
 #include "report/model/class_info.h"
 #include "report/model/report_error.h"
 

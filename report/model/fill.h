@@ -7,7 +7,7 @@
 
 #include "report/model/persistent.h"
 #include "report/model/property_descriptor.h"
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 
 class QPainter;
 

@@ -5,7 +5,7 @@
 // "." and ",".
 #include <QString>
 
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 
 // 1000 -> "1000", 0.5 -> "0.5", 5.000625 -> "5.000625", 755.9012755875 -> "755.9012755875".
 // Values of 1e15 and above, or below 1e-5 in magnitude, are written in scientific form

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "report/engine/color_names.h"
+#include "report/text/color_names.h"
 #include "report/model/frame.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "report/engine/color_names.h"
+#include "report/text/color_names.h"
 #include "report/model/class_info.h"
 #include "report/model/property_builders.h"
 

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "report/engine/color_names.h"
+#include "report/text/color_names.h"
 #include "report/model/class_info.h"
 #include "report/model/mul_div.h"
 #include "report/model/property_builders.h"

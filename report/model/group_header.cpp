@@ -2,7 +2,7 @@
 
 #include "report/model/class_info.h"
 #include "report/model/property_builders.h"
-#include "report/store/xml_text.h"
+#include "report/xml/xml_text.h"
 
 namespace {
 TrpComponent* createGroupHeader(TrpComponent* owner) { return new TrpGroupHeader(owner); }

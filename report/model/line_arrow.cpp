@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 
 namespace {
 int px(double v) { return static_cast<int>(rpRound(v)); }

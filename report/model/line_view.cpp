@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "report/engine/color_names.h"
+#include "report/text/color_names.h"
 #include "report/model/class_info.h"
 #include "report/model/frame.h"
 #include "report/model/line_arrow.h"

@@ -6,7 +6,7 @@
 #include "report/model/memo_highlight.h"
 #include "report/model/memo_view.h"
 #include "report/model/object_attributes.h"
-#include "report/store/xml_document.h"
+#include "report/xml/xml_document.h"
 
 namespace {
 

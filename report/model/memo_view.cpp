@@ -9,7 +9,7 @@
 #include "report/model/memo_saved_look.h"
 #include "report/model/report_error.h"
 #include "report/res/resources.h"
-#include "report/store/xml_text.h"
+#include "report/xml/xml_text.h"
 
 namespace {
 constexpr TrpEnumValue kHAligns[] = {{"haLeft", haLeft}, {"haRight", haRight}, {"haCenter", haCenter}, {"haBlock", haBlock}};

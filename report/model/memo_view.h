@@ -12,7 +12,7 @@
 
 #include <memory>
 
-#include "report/engine/text_font.h"
+#include "report/text/text_font.h"
 #include "report/model/stretcheable.h"
 #include "script/value.h"
 

@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QPen>
 
-#include "report/engine/color_names.h"
-#include "report/engine/draw_text.h"
+#include "report/text/color_names.h"
+#include "report/text/draw_text.h"
 #include "report/model/custom_report.h"
 #include "report/model/data_set.h"
 #include "report/model/frame.h"

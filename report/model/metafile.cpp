@@ -7,8 +7,8 @@
 #include <cmath>
 #include <vector>
 
-#include "report/engine/color_names.h"
-#include "report/model/report_units.h"
+#include "report/text/color_names.h"
+#include "report/units/report_units.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "report/model/property_access.h"
 #include "report/model/property_text.h"
 #include "report/model/property_value.h"
-#include "report/store/xml_text.h"
+#include "report/xml/xml_text.h"
 
 #include <QBuffer>
 #include <QDataStream>

@@ -50,7 +50,7 @@ void rpReadCollection(const TrpXMLItem& element, AddItem add, QStringList* error
 QString rpCollectionItemName(const TrpPersistent& item);
 
 // --- implementation of the template
-#include "report/store/xml_document.h"
+#include "report/xml/xml_document.h"
 
 template <class AddItem>
 void rpReadCollection(const TrpXMLItem& element, AddItem add, QStringList* errors,

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QPainter>
 
-#include "report/engine/color_names.h"
+#include "report/text/color_names.h"
 #include "report/model/class_info.h"
 #include "report/model/custom_report.h"
 #include "report/model/data_set.h"

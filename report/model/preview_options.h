@@ -3,7 +3,7 @@
 #include "report/model/persistent.h"
 #include "report/model/property_descriptor.h"
 #include "report/model/report_set.h"
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 
 enum TrpPreviewButton {
   pbPrint, pbLoad, pbSave, pbExport, pbZoom, pbFind, pbOutline, pbPageSetup, pbTools, pbEdit,

@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "report/model/property_descriptor.h"
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 
 class TrpPersistent;
 struct TrpClassInfo;

@@ -13,7 +13,7 @@
 #include <optional>
 #include <span>
 
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 
 class TrpPersistent;
 

@@ -10,7 +10,7 @@
 
 #include "report/model/persistent.h"
 #include "report/model/report_set.h"
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 
 // The float held by `value`: an Extended, a double, an integer, or a text with "." or ","
 // as decimal separator. Anything else gives 0.

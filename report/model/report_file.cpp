@@ -22,7 +22,7 @@
 #include "report/model/report_services.h"
 #include "report/model/variables.h"
 #include "report/res/resources.h"
-#include "report/store/xml_document.h"
+#include "report/xml/xml_document.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include "report/model/float_text.h"
 #include "report/model/picture_view.h"
 #include "report/model/subreport.h"
-#include "report/print/custom_printer.h"
-#include "report/print/paper_table.h"
-#include "report/print/printers.h"
+#include "report/printer/custom_printer.h"
+#include "report/printer/paper_table.h"
+#include "report/printer/printers.h"
 #include "report/res/resources.h"
 
 namespace {

@@ -13,7 +13,7 @@
 
 #include "report/model/duplex_mode.h"
 #include "report/model/page.h"
-#include "report/print/printer_orientation.h"
+#include "report/printer/printer_orientation.h"
 
 class QImage;
 class QPainter;

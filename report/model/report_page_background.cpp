@@ -2,7 +2,7 @@
 // background colour and the page frame, drawn inside the margins.
 #include <QPainter>
 
-#include "report/engine/draw_text.h"
+#include "report/text/draw_text.h"
 #include "report/model/frame.h"
 #include "report/model/picture_view.h"
 #include "report/model/report_page.h"

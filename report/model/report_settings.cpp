@@ -6,7 +6,7 @@
 
 #include "report/model/print_options.h"
 #include "report/model/report.h"
-#include "report/print/printers.h"
+#include "report/printer/printers.h"
 
 namespace {
 const QLatin1String kRegistryPrefix("\\Software\\");

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "report/engine/color_names.h"
+#include "report/text/color_names.h"
 #include "report/model/class_info.h"
 #include "report/model/frame.h"
 #include "report/model/parallel_line.h"

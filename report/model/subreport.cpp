@@ -1,6 +1,6 @@
 #include "report/model/subreport.h"
 
-#include "report/engine/draw_text.h"
+#include "report/text/draw_text.h"
 #include "report/model/class_info.h"
 #include "report/model/frame.h"
 #include "report/model/property_builders.h"

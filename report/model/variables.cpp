@@ -10,7 +10,7 @@
 #include "report/model/object_attributes.h"
 #include "report/model/property_builders.h"
 #include "report/model/report_error.h"
-#include "report/store/xml_document.h"
+#include "report/xml/xml_document.h"
 #include "script/script_error.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include <stdexcept>
 
-#include "report/engine/color_names.h"
+#include "report/text/color_names.h"
 #include "report/model/custom_report_script.h"
 #include "report/model/dialog_page.h"
 #include "report/model/report.h"

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 
 struct TrpPageItem {
   int Height = 0;   // at the current zoom

@@ -13,7 +13,7 @@
 
 #include "report/model/custom_preview.h"
 #include "report/model/preview_options.h"
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 
 class QElapsedTimer;
 class QLabel;

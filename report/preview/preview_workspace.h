@@ -7,7 +7,7 @@
 #include <QElapsedTimer>
 #include <QPoint>
 
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 #include "report/preview/page_list.h"
 #include "report/preview/scroll_win.h"
 

@@ -3,7 +3,7 @@
 // for, and where the last hit is (its page is the workspace's FLastFoundPage).
 #include <QString>
 
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 
 struct TrpTextSearchState {
   QString TextToFind;

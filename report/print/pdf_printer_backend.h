@@ -2,7 +2,7 @@
 // A printer back end with one printer, "PDF", that writes each document to the PDF file named
 // as its output file: the print job's pages, papers and orientations, without a spooler. The
 // command-line tool prints to PDF files through it.
-#include "report/print/printer_device.h"
+#include "report/printer/printer_device.h"
 
 class TrpPdfPrinterBackend : public TrpPrinterBackend {
  public:

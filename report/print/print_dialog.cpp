@@ -3,9 +3,9 @@
 #include "report/print/print_dialog.h"
 
 #include "report/model/print_options.h"
-#include "report/print/custom_printer.h"
+#include "report/printer/custom_printer.h"
 #include "report/print/print_dialog_pictures.h"
-#include "report/print/printers.h"
+#include "report/printer/printers.h"
 #include "report/res/image_list.h"
 #include "report/res/resources.h"
 

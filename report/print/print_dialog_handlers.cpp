@@ -5,9 +5,9 @@
 #include "report/model/custom_preview_pages.h"
 #include "report/model/print_options.h"
 #include "report/model/report.h"
-#include "report/print/custom_printer.h"
-#include "report/print/paper_table.h"
-#include "report/print/printers.h"
+#include "report/printer/custom_printer.h"
+#include "report/printer/paper_table.h"
+#include "report/printer/printers.h"
 #include "report/res/resources.h"
 
 #include <QApplication>

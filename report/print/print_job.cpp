@@ -6,11 +6,11 @@
 #include "report/model/custom_preview_pages.h"
 #include "report/model/report.h"
 #include "report/model/report_options.h"
-#include "report/print/custom_printer.h"
+#include "report/printer/custom_printer.h"
 #include "report/print/page_numbers.h"
 #include "report/print/print_dialog.h"
-#include "report/print/printer_error_box.h"
-#include "report/print/printers.h"
+#include "report/printer/printer_error_box.h"
+#include "report/printer/printers.h"
 #include "report/res/resources.h"
 
 #include <algorithm>

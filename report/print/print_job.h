@@ -6,8 +6,8 @@
 // scaled to a chosen sheet, a big page split over several sheets, or small pages joined on one.
 #include "report/model/duplex_mode.h"
 #include "report/model/print_options.h"
-#include "report/model/report_units.h"
-#include "report/print/printer_orientation.h"
+#include "report/units/report_units.h"
+#include "report/printer/printer_orientation.h"
 
 #include <QList>
 #include <QPointF>

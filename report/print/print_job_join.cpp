@@ -3,7 +3,7 @@
 
 #include "report/model/custom_preview_pages.h"
 #include "report/model/report.h"
-#include "report/print/custom_printer.h"
+#include "report/printer/custom_printer.h"
 #include "report/print/sheet_layout.h"
 
 #include <algorithm>

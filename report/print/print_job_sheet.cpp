@@ -3,7 +3,7 @@
 
 #include "report/model/custom_preview_pages.h"
 #include "report/model/report.h"
-#include "report/print/custom_printer.h"
+#include "report/printer/custom_printer.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,8 +4,8 @@
 
 #include "report/model/custom_preview_pages.h"
 #include "report/model/report.h"
-#include "report/print/custom_printer.h"
-#include "report/print/printer_canvas.h"
+#include "report/printer/custom_printer.h"
+#include "report/printer/printer_canvas.h"
 #include "report/print/sheet_layout.h"
 
 #include <QPainter>

@@ -5,8 +5,8 @@
 #include "report/model/custom_preview_pages.h"
 #include "report/model/report.h"
 #include "report/model/report_page.h"
-#include "report/print/custom_printer.h"
-#include "report/print/printer_canvas.h"
+#include "report/printer/custom_printer.h"
+#include "report/printer/printer_canvas.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #pragma once
 // How many sheets a big page needs across and down (split printing), or how many small pages fit
 // on a sheet (joined printing).
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 
 // How many units of length `s` cover the length `p` (both mm): the whole units, plus one more
 // when what is left over is at least 11 mm, otherwise the rounded quotient. Never less than 1,

@@ -2,9 +2,9 @@
 
 #include "report/res/resources_private.h"
 #include "report/res/startup_strings.h"
-#include "report/store/code_page.h"
-#include "report/store/xml_document.h"
-#include "report/store/xml_text.h"
+#include "report/xml/code_page.h"
+#include "report/xml/xml_document.h"
+#include "report/xml/xml_text.h"
 #include "script/script_messages.h"
 
 #include <QBuffer>

@@ -1,6 +1,6 @@
 #include "report/res/startup_strings.h"
 
-#include "report/store/xml_text.h"
+#include "report/xml/xml_text.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "report/store/preview_pages.h"
-#include "report/store/xml_document.h"
+#include "report/xml/xml_document.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "report/model/custom_outline.h"
-#include "report/store/xml_document.h"
+#include "report/xml/xml_document.h"
 
 class TrpPreviewPages;
 

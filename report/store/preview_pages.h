@@ -19,7 +19,7 @@
 #include "report/store/page_cache.h"
 #include "report/store/picture_cache.h"
 #include "report/store/preview_dictionary.h"
-#include "report/store/xml_document.h"
+#include "report/xml/xml_document.h"
 
 class QBuffer;
 class QUrl;

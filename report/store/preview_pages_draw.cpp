@@ -2,7 +2,7 @@
 // the visible area reaches and that is meant for this kind of device.
 #include "report/store/preview_pages.h"
 
-#include "report/engine/draw_text.h"
+#include "report/text/draw_text.h"
 #include "report/model/memo_view.h"
 #include "report/model/report_page.h"
 #include "report/model/view.h"

@@ -6,7 +6,7 @@
 #include "report/model/report_page.h"
 #include "report/store/preview_outline.h"
 #include "report/store/xml_serializer.h"
-#include "report/store/xml_text.h"
+#include "report/xml/xml_text.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "report/res/resources.h"
 #include "report/store/preview_outline.h"
 #include "report/store/xml_serializer.h"
-#include "report/store/xml_text.h"
+#include "report/xml/xml_text.h"
 
 #include <QBuffer>
 #include <QFileInfo>

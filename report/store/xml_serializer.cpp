@@ -9,8 +9,8 @@
 #include "report/model/report.h"
 #include "report/model/report_error.h"
 #include "report/res/resources.h"
-#include "report/store/xml_document.h"
-#include "report/store/xml_text.h"
+#include "report/xml/xml_document.h"
+#include "report/xml/xml_text.h"
 
 #include <QBuffer>
 #include <QIODevice>

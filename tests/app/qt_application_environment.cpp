@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-#include "report/engine/font_substitutions.h"
+#include "report/text/font_substitutions.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "report/model/custom_outline.h"
 #include "report/model/custom_preview_pages.h"
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 
 class TrpReportPage;
 

@@ -6,15 +6,13 @@
 #include <QBuffer>
 
 #include "qstring_printer.h"
-#include "report/engine/install_engine.h"
+#include "report/services/install_report_services.h"
 #include "report/model/custom_preview_pages.h"
 #include "report/model/engine_options.h"
 #include "report/model/report.h"
 #include "report/model/report_classes.h"
 #include "report/model/report_page.h"
 #include "report/model/report_services.h"
-#include "report/store/install_preview_pages.h"
-#include "report/store/xml_serializer.h"
 #include "worksheet_report.h"
 
 namespace {
@@ -22,10 +20,7 @@ namespace {
 class WorksheetPreparation : public ::testing::Test {
  protected:
   void SetUp() override {
-    rpRegisterReportClasses();
-    rpInstallXMLSerializer();
-    rpInstallPreviewPages();
-    rpInstallEngine();
+    rpInstallReportServices();
     Report = std::make_unique<TrpReport>();
     Report->EngineOptions().SetNewSilentMode(simSilent);
     worksheet::Build(*Report);

@@ -3,9 +3,9 @@
 // prepared-pages store, with a data set "Rows" the tests fill; builders for pages, named bands
 // and text objects, since these tests read objects back from the store by name; and readers of
 // the prepared pages as the store rebuilds them.
-#include "report_services.h"
+#include "report/services/install_report_services.h"
 #include "band_engine_fixture.h"
-#include "report/engine/report_script.h"
+#include "report/binding/report_script.h"
 #include "report/model/custom_outline.h"
 #include "report/model/report_classes.h"
 #include "report/model/report_data_sets.h"
@@ -25,7 +25,7 @@ struct PreparedBand {
 class EngineWithRealServices : public ::testing::Test {
  protected:
   void SetUp() override {
-    InstallReportServices();
+    rpInstallReportServices();
     Report = std::make_unique<TrpReport>();
     Report->EngineOptions().SetNewSilentMode(simSilent);
     Rows.SetUserName(QStringLiteral("Rows"));

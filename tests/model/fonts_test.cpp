@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "report/model/charset.h"
-#include "report/store/code_page.h"
+#include "report/xml/code_page.h"
 #include "test_classes.h"
 
 TEST(Fonts, NewObjectHasTheDefaultFontAndFollowsItsParent) {

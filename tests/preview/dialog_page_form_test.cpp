@@ -9,10 +9,10 @@
 
 #include <functional>
 
-#include "report_services.h"
-#include "report/engine/color_names.h"
+#include "report/services/install_report_services.h"
+#include "report/text/color_names.h"
 #include "report/engine/install_engine.h"
-#include "report/engine/report_script.h"
+#include "report/binding/report_script.h"
 #include "report/model/band_kinds.h"
 #include "report/model/common_error_handler.h"
 #include "report/model/custom_preview_pages.h"
@@ -35,7 +35,7 @@ namespace {
 class DialogPageForm : public ::testing::Test {
  protected:
   void SetUp() override {
-    InstallReportServices();
+    rpInstallReportServices();
     rpInstallPreview();
     Report = std::make_unique<TrpReport>();
     Report->EngineOptions().SetNewSilentMode(simSilent);

@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "report_services.h"
+#include "report/services/install_report_services.h"
 #include "report/engine/install_engine.h"
-#include "report/engine/report_script.h"
+#include "report/binding/report_script.h"
 #include "report/model/band_kinds.h"
 #include "report/model/common_error_handler.h"
 #include "report/model/custom_preview_pages.h"
@@ -32,7 +32,7 @@ constexpr Extended kMargin = 10;  // mm
 class DrillDownClick : public ::testing::Test {
  protected:
   void SetUp() override {
-    InstallReportServices();
+    rpInstallReportServices();
     Report = std::make_unique<TrpReport>();
     Report->EngineOptions().SetNewSilentMode(simSilent);
     auto* page = new TrpReportPage(Report.get());

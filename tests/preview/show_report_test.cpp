@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "report/engine/install_engine.h"
+#include "report/services/install_report_services.h"
 #include "report/model/common_error_handler.h"
 #include "report/model/engine_options.h"
 #include "report/model/preview_options.h"
@@ -16,8 +16,6 @@
 #include "report/preview/preview.h"
 #include "report/preview/preview_form.h"
 #include "report/preview/preview_workspace.h"
-#include "report/store/install_preview_pages.h"
-#include "report/store/xml_serializer.h"
 #include "preview_snapshot.h"
 #include "worksheet_report.h"
 
@@ -47,10 +45,7 @@ QRect onScreen(const Seen& seen, Extended left, Extended top, Extended width, Ex
 class ShowReport : public ::testing::Test {
  protected:
   void SetUp() override {
-    rpRegisterReportClasses();
-    rpInstallXMLSerializer();
-    rpInstallPreviewPages();
-    rpInstallEngine();
+    rpInstallReportServices();
     rpInstallPreview();
     Report = std::make_unique<TrpReport>();
     Report->EngineOptions().SetNewSilentMode(simSilent);

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "report/engine/font_substitutions.h"
+#include "report/text/font_substitutions.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

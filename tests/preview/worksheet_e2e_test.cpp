@@ -16,15 +16,13 @@
 #include "app/panel.h"
 #include "app/tag.h"
 #include "app/worksheet_window.h"
-#include "report/engine/install_engine.h"
-#include "report/engine/report_script.h"
+#include "report/services/install_report_services.h"
+#include "report/binding/report_script.h"
 #include "report/model/report_services.h"
 #include "report/preview/install_preview.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_form.h"
 #include "report/preview/preview_workspace.h"
-#include "report/print/print_job_install.h"
-#include "report/store/install_preview_pages.h"
 #include "preview_snapshot.h"
 
 namespace {
@@ -57,10 +55,7 @@ int inkRows(const QImage& image, QRect area) {
 }  // namespace
 
 TEST(WorksheetEndToEnd, PrintOpensThePreviewWithTheSheetTwice) {
-  rpInstallPrintJob();
-  rpInstallEngine();
-  rpInstallReportScript();
-  rpInstallPreviewPages();
+  rpInstallReportServices();
   rpInstallPreview();
   stroval::TForm19 window;
   window.show();

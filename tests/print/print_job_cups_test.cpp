@@ -5,13 +5,10 @@
 #include "cups_server_fixture.h"
 #include "worksheet_report.h"
 
-#include "report/engine/install_engine.h"
+#include "report/services/install_report_services.h"
 #include "report/model/engine_options.h"
 #include "report/model/report_classes.h"
 #include "report/model/report_services.h"
-#include "report/print/print_job_install.h"
-#include "report/store/install_preview_pages.h"
-#include "report/store/xml_serializer.h"
 #include "tools/stroval-report/report_tool.h"
 
 #include <QTextStream>
@@ -19,11 +16,11 @@
 #include "report/model/print_options.h"
 #include "report/model/report.h"
 #include "report/model/report_options.h"
-#include "report/print/custom_printer.h"
+#include "report/printer/custom_printer.h"
 #include "report/print/print_dialog.h"
 #include "report/print/print_job.h"
-#include "report/print/printers.h"
-#include "report/print/qt_printer_backend.h"
+#include "report/printer/printers.h"
+#include "report/printer/qt_printer_backend.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -186,11 +183,7 @@ QRectF SheetMm(double left, double top, double width, double height) {
 }
 
 TEST_F(CupsPrintJob, TheWorksheetReachesTheQueueWithInkOnTitleAndFilledCellsOnly) {
-  rpRegisterReportClasses();
-  rpInstallXMLSerializer();
-  rpInstallPreviewPages();
-  rpInstallEngine();
-  rpInstallPrintJob();
+  rpInstallReportServices();
   auto report = std::make_unique<TrpReport>();
   report->EngineOptions().SetNewSilentMode(simSilent);
   worksheet::Build(*report);
@@ -235,11 +228,7 @@ TEST_F(CupsPrintJob, TheWorksheetReachesTheQueueWithInkOnTitleAndFilledCellsOnly
 }
 
 TEST_F(CupsPrintJob, ThePrintCommandPreparesADefinitionAndPrintsItToTheQueue) {
-  rpRegisterReportClasses();
-  rpInstallXMLSerializer();
-  rpInstallPreviewPages();
-  rpInstallEngine();
-  rpInstallPrintJob();
+  rpInstallReportServices();
   QTemporaryDir dir;
   const QString definition = dir.filePath(QStringLiteral("worksheet.xml"));
   const QString title = Server()->NewTitle();

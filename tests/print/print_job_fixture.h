@@ -8,7 +8,7 @@
 #include "report/model/print_options.h"
 #include "report/model/report.h"
 #include "report/print/print_job.h"
-#include "report/print/printers.h"
+#include "report/printer/printers.h"
 
 #include <QStringList>
 

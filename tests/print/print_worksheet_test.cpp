@@ -4,13 +4,10 @@
 #include "print_job_fixture.h"
 #include "worksheet_report.h"
 
-#include "report/engine/install_engine.h"
+#include "report/services/install_report_services.h"
 #include "report/model/engine_options.h"
 #include "report/model/report_classes.h"
 #include "report/model/report_services.h"
-#include "report/print/print_job_install.h"
-#include "report/store/install_preview_pages.h"
-#include "report/store/xml_serializer.h"
 #include "tools/stroval-report/report_tool.h"
 
 #include <QProcess>
@@ -24,11 +21,7 @@ namespace {
 class PrintWorksheet : public PrintJobFixture {
  protected:
   void SetUp() override {
-    rpRegisterReportClasses();
-    rpInstallXMLSerializer();
-    rpInstallPreviewPages();
-    rpInstallEngine();
-    rpInstallPrintJob();
+    rpInstallReportServices();
     FReport = std::make_unique<TrpReport>();
     FReport->EngineOptions().SetNewSilentMode(simSilent);
     FReport->PrintOptions().SetShowDialog(false);

@@ -1,7 +1,7 @@
 #include "report/res/resources.h"
 
-#include "report/store/code_page.h"
-#include "report/store/xml_document.h"
+#include "report/xml/code_page.h"
+#include "report/xml/xml_document.h"
 #include "script/script_messages.h"
 
 #include <QFile>

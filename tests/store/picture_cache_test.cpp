@@ -1,6 +1,6 @@
 #include "report/store/picture_cache.h"
 
-#include "report/store/xml_document.h"
+#include "report/xml/xml_document.h"
 
 #include <QDir>
 #include <QTemporaryDir>

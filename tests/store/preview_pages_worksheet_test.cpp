@@ -2,7 +2,7 @@
 // prepared-report file.
 #include "preview_pages_fixture.h"
 
-#include "report/store/xml_document.h"
+#include "report/xml/xml_document.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "report/store/xml_serializer.h"
 
 #include "report/model/class_registry.h"
-#include "report/store/xml_document.h"
+#include "report/xml/xml_document.h"
 #include "qstring_printer.h"
 #include "test_classes.h"
 

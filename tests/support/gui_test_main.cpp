@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "report/engine/font_substitutions.h"
+#include "report/text/font_substitutions.h"
 
 int main(int argc, char** argv) {
   // Test discovery lists the tests without the tests' environment: never ask for a display.

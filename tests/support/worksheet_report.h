@@ -3,7 +3,7 @@
 // layer that prepares, shows or prints it: the template's endless page with 5 mm margins, its
 // page-header band (title and the captions for class, name and date), 32 cells on the page of
 // which the first two columns hold "永", and a copy of every text object 532 units lower.
-#include "report/model/report_units.h"
+#include "report/units/report_units.h"
 
 class TrpReport;
 

@@ -12,12 +12,12 @@
 #include "report/model/report.h"
 #include "report/model/report_error.h"
 #include "report/model/report_options.h"
-#include "report/print/custom_printer.h"
-#include "report/print/paper_table.h"
+#include "report/printer/custom_printer.h"
+#include "report/printer/paper_table.h"
 #include "report/print/pdf_printer_backend.h"
 #include "report/print/print_job.h"
-#include "report/print/printer_error_box.h"
-#include "report/print/printers.h"
+#include "report/printer/printer_error_box.h"
+#include "report/printer/printers.h"
 #include "tools/stroval-report/report_tool.h"
 
 namespace {

@@ -8,14 +8,10 @@
 
 #include "report/model/common_error_handler.h"
 #include "report/model/report.h"
-#include "report/model/report_classes.h"
 #include "report/model/report_error.h"
-#include "report/engine/report_script.h"
+#include "report/binding/report_script.h"
 #include "report/model/report_options.h"
-#include "report/engine/install_engine.h"
-#include "report/print/print_job_install.h"
-#include "report/store/install_preview_pages.h"
-#include "report/store/xml_serializer.h"
+#include "report/services/install_report_services.h"
 #include "script/compiler.h"
 #include "script/lexer.h"
 #include "script/script.h"
@@ -275,11 +271,5 @@ int rpRunReportTool(const QStringList& arguments, QTextStream& out, QTextStream&
 void rpStartReportTool() {
   static ErrorsListedByTheTool errorBox;
   rpSetErrorBox(&errorBox);
-  rpRegisterReportClasses();
-  rpInstallXMLSerializer();
-  rpInstallEngine();
-  rpInstallPrintJob();
-  rpInstallPreviewPages();
-  scInstallCompiler();
-  rpInstallReportScript();
+  rpInstallReportServices();
 }

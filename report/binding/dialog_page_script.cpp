@@ -1,0 +1,44 @@
+// What scripts reach of a dialog page beyond its published properties: "function ShowModal:
+// Integer", which shows the page as a modal window and answers its modal result, and the public
+// property "ModalResult" (setting it while the window is shown closes the window).
+#include "report/binding/dialog_page_script.h"
+
+#include "report/binding/script_objects.h"
+#include "report/model/class_info.h"
+#include "report/model/dialog_page.h"
+#include "script/class_variable.h"
+#include "script/script.h"
+#include "script/script_error.h"
+
+namespace {
+
+TrpDialogPage& dialogPageOf(TscHostObject* instance) {
+  auto* object = dynamic_cast<TrpScriptObject*>(instance);
+  auto* page = object ? dynamic_cast<TrpDialogPage*>(&object->Object()) : nullptr;
+  if (!page) throw ScriptError(QStringLiteral("A dialog page is required"));
+  return *page;
+}
+
+ScriptValue callShowModal(TscHostObject* instance, const TscHostClass*, const QString&,
+                          std::vector<ScriptValue>&) {
+  return ScriptValue(dialogPageOf(instance).ShowModal());
+}
+
+ScriptValue readModalResult(TscHostObject* instance, const TscHostClass*, const QString&) {
+  return ScriptValue(dialogPageOf(instance).ModalResult());
+}
+
+void writeModalResult(TscHostObject* instance, const TscHostClass*, const QString&,
+                      const ScriptValue& value) {
+  dialogPageOf(instance).SetModalResult(value.ToInt32());
+}
+
+}  // namespace
+
+void rpAddDialogPageMethods(TscScript& script) {
+  TscClassVariable* cls = script.FindClass(QString::fromLatin1(TrpDialogPage::StaticClassInfo().ClassName()));
+  if (!cls || cls->FindMember(QStringLiteral("ShowModal"))) return;
+  cls->AddMethod(QStringLiteral("function ShowModal: Integer"), TscCallMethod(callShowModal));
+  cls->AddProperty(QStringLiteral("ModalResult"), QStringLiteral("Integer"), readModalResult,
+                   writeModalResult);
+}

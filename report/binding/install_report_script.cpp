@@ -1,0 +1,32 @@
+// The start-up hooks of the report-script binding.
+#include "report/binding/report_script.h"
+#include "report/model/memo_macros.h"
+#include "report/model/report.h"
+#include "report/model/report_error.h"
+#include "report/model/report_services.h"
+#include "report/model/variables.h"
+#include "script/compiler.h"
+
+namespace {
+
+void prepareScript(TrpReport& report) {
+  TrpCustomReportScript* script = report.ReportScript();
+  if (!script) throw TrpError(QStringLiteral("The report has no script"));
+  if (!script->PrepareScript(report)) throw TrpError(QStringLiteral("The report's script could not be prepared"));
+}
+
+std::optional<QString> globalVariableText(const QString& name) {
+  const int index = rpGlobalVariables().IndexOf(name);
+  if (index < 0) return std::nullopt;
+  return rpGlobalVariables().Items(index)->ValueText();
+}
+
+}  // namespace
+
+void rpInstallReportScript() {
+  scInstallCompiler();
+  TrpReportServices& services = rpReportServices();
+  services.CreateReportScript = [](TrpReport& report) { return std::make_unique<TrpReportScript>(report); };
+  services.PrepareScript = prepareScript;
+  rpSetGlobalVariableLookup(globalVariableText);
+}

@@ -1,0 +1,96 @@
+#pragma once
+// TrpReportScript: the binding between a report and its script. It owns the report's TscScript
+// and expression cache, prepares the script's name space before each run (the report's objects,
+// "Report", "Value", "Self", and the functions "Get", "Set", "IIF", "SUM", "AVG", "MIN", "MAX",
+// "COUNT"), evaluates expressions and resolves plain names (system variables, report variables,
+// global variables, script variables).
+//
+// The report's script text is compiled only when a run calls one of its procedures (the report's
+// start and stop events, a page's manual build, a dialog's window events); expressions never
+// need it.
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+#include "report/binding/expression_cache.h"
+#include "report/binding/run_script_objects.h"
+#include "report/binding/script_objects.h"
+#include "report/binding/variables_script_object.h"
+#include "report/model/custom_report_script.h"
+
+class TscCustomVariable;
+
+class TrpReportScript : public TrpCustomReportScript {
+ public:
+  explicit TrpReportScript(TrpReport& report);
+  ~TrpReportScript() override;
+
+  TscScript& Script() override { return *FScript; }
+  bool PrepareScript(TrpReport& activeReport) override;
+  ScriptValue Calc(const QString& expression, TscScript* script = nullptr,
+                   bool scriptCaller = false) override;
+  bool DoGetValue(const QString& name, ScriptValue& value) override;
+  ScriptValue GetLocalValue() const override;
+  void SetLocalValue(const ScriptValue& value) override;
+  TrpComponent* GetSelfValue() const override;
+  void SetSelfValue(TrpComponent* object) override;
+  bool GetCaseSensitive() const override { return FExpressionCache.CaseSensitive(); }
+  void SetCaseSensitive(bool value) override { FExpressionCache.SetCaseSensitive(value); }
+  void AddFunction(const QString& syntax, const QString& category = QString(),
+                   const QString& description = QString()) override;
+  void DoParamEvent(const QString& procedure, std::vector<ScriptValue>& args) override;
+  void DoNotifyEvent(TrpComponent* sender, const QString& procedure) override;
+  ScriptValue ObjectValue(TrpComponent* object) override;
+  void Notification(TrpComponent* removed) override;
+
+  // --- the handlers of the report's script functions --------------------------------------------
+  // "Get": a name, or an aggregate call written as text.
+  ScriptValue GetScriptValue(const QString& name);
+  // "Set": the report variable `name` takes `value`.
+  void SetScriptValue(const QString& name, const ScriptValue& value);
+  // "IIF" and the aggregates, with their arguments as source texts.
+  ScriptValue CallMethod(const QString& name, const std::vector<ScriptValue>& args);
+  // A program-supplied function: the report's OnUserFunction answers.
+  ScriptValue DoUserFunction(const QString& name, const std::vector<ScriptValue>& args);
+
+  TrpExpressionCache& ExpressionCache() { return FExpressionCache; }
+  TrpScriptObjects& Objects() { return FObjects; }
+
+ private:
+  bool DataSetField(const QString& name, ScriptValue& value) const;
+  bool SystemVariable(const QString& name, ScriptValue& value) const;
+  bool ReportVariable(const QString& name, ScriptValue& value);
+  bool ScriptVariable(const QString& name, ScriptValue& value) const;
+  void RegisterObjects(TrpReport& activeReport);
+  void RegisterFunctions();
+  void RegisterVariables();
+  ScriptValue Aggregate(const QString& name, const QString& expression, const ScriptValue& bandArg,
+                        const ScriptValue& flagsArg);
+  // The text of a macro argument; an omitted optional argument arrives as its default value.
+  static QString ArgumentText(const std::vector<ScriptValue>& args, std::size_t index);
+  // Compiles the report's script text and runs its main block, once per preparation.
+  void CompileScriptText();
+
+  TrpReport& FReport;
+  std::unique_ptr<TscScript> FScript;
+  TrpExpressionCache FExpressionCache;
+  TrpScriptObjects FObjects;
+  TrpEngineScriptObject FEngineObject;
+  TrpOutlineScriptObject FOutlineObject;
+  TrpVariablesScriptObject FVariablesObject;
+  TrpVariablesScriptObject FGlobalVariablesObject;
+  TscScript* FSaveParentScript = nullptr;
+  bool FParentSaved = false;
+  TscCustomVariable* FLocalVariable = nullptr;
+  TscCustomVariable* FSelfVariable = nullptr;
+  ScriptValue FLocalValue;
+  TrpComponent* FSelfValue = nullptr;
+  int FVariableDepth = 0;  // report variables referring to each other
+  bool FScriptTextCompiled = false;  // since the last PrepareScript
+  QString FScriptTextError;          // why it did not compile, since the last PrepareScript
+};
+
+// Installs the report-script binding: every report made afterwards gets a TrpReportScript, and
+// PrepareReport prepares its name space. Programs call it once at start-up, after the compiler.
+void rpInstallReportScript();

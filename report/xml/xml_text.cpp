@@ -1,0 +1,106 @@
+#include "report/xml/xml_text.h"
+
+namespace {
+
+// Longest run of digits a character reference may carry: U+10FFFF is 1114111.
+constexpr int kMaxReferenceDigits = 7;
+constexpr char32_t kMaxCodePoint = 0x10FFFF;
+
+const char* referenceFor(QChar ch) {
+  switch (ch.unicode()) {
+    case '\n': return "&#10;";
+    case '\r': return "&#13;";
+    case '"': return "&#34;";
+    case '&': return "&#38;";
+    case '<': return "&#60;";
+    case '>': return "&#62;";
+    default: return nullptr;
+  }
+}
+
+// Reads "&#N;" at `pos`. On success appends the character and returns the length consumed;
+// returns 0 when the reference cannot be read, so the caller keeps the text literally.
+int decodeNumericReference(const QString& text, int pos, QString& out) {
+  int i = pos + 2;
+  char32_t code = 0;
+  int digits = 0;
+  while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128) {
+    if (++digits > kMaxReferenceDigits) return 0;
+    code = code * 10 + (text[i].unicode() - '0');
+    ++i;
+  }
+  if (digits == 0 || i >= text.size() || text[i] != u';' || code > kMaxCodePoint) return 0;
+  if (QChar::requiresSurrogates(code)) {
+    out += QChar(QChar::highSurrogate(code));
+    out += QChar(QChar::lowSurrogate(code));
+  } else {
+    out += QChar(static_cast<char16_t>(code));
+  }
+  return i + 1 - pos;
+}
+
+struct NamedEntity {
+  const char16_t* text;
+  int length;
+  QChar ch;
+};
+
+constexpr NamedEntity kNamedEntities[] = {
+    {u"&quot;", 6, u'"'},
+    {u"&amp;", 5, u'&'},
+    {u"&lt;", 4, u'<'},
+    {u"&gt;", 4, u'>'},
+};
+
+}  // namespace
+
+QString rpStrToXML(const QString& text) {
+  QString out;
+  out.reserve(text.size() + 16);
+  const bool shortText = text.size() <= 31;
+  for (int i = 0; i < text.size(); ++i) {
+    const QChar ch = text[i];
+    if (ch == u'&' && QStringView(text).mid(i, 6) == u"&quot;") {
+      out += u"&#34;";
+      i += 5;
+    } else if (ch.unicode() == 0) {
+      out += shortText ? QStringLiteral("&#0;") : QStringLiteral(" ");
+    } else if (const char* ref = referenceFor(ch)) {
+      out += QLatin1String(ref);
+    } else {
+      out += ch;
+    }
+  }
+  return out;
+}
+
+QString rpXMLToStr(const QString& text) {
+  if (!text.contains(u'&')) return text;
+  QString out;
+  out.reserve(text.size());
+  for (int i = 0; i < text.size(); ++i) {
+    if (text[i] != u'&' || i + 1 >= text.size()) {
+      out += text[i];
+      continue;
+    }
+    if (text[i + 1] == u'#') {
+      if (int used = decodeNumericReference(text, i, out)) {
+        i += used - 1;
+        continue;
+      }
+    } else {
+      bool matched = false;
+      for (const auto& entity : kNamedEntities) {
+        if (QStringView(text).mid(i, entity.length) == QStringView(entity.text, entity.length)) {
+          out += entity.ch;
+          i += entity.length - 1;
+          matched = true;
+          break;
+        }
+      }
+      if (matched) continue;
+    }
+    out += text[i];
+  }
+  return out;
+}

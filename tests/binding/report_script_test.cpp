@@ -1,0 +1,319 @@
+// The report's script binding: system variables, report variables, Get, IIF, aggregates,
+// program-supplied functions, object properties, error messages, and text objects expanding
+// their bracketed expressions through the report's Calc.
+#include <QBuffer>
+
+#include <gtest/gtest.h>
+
+#include "binding_fakes.h"
+#include "report/binding/report_script.h"
+#include "report/model/band_kinds.h"
+#include "report/model/data_band.h"
+#include "report/model/data_set.h"
+#include "report/model/report_data_sets.h"
+#include "report/model/engine_options.h"
+#include "report/model/memo_view.h"
+#include "report/model/report_classes.h"
+#include "report/model/report_page.h"
+#include "report/model/report_services.h"
+#include "report/model/variables.h"
+#include "report/store/xml_serializer.h"
+#include "script/day_number.h"
+#include "script/script.h"
+#include "script/script_error.h"
+
+namespace {
+
+const QDateTime kStart(QDate(2001, 2, 3), QTime(4, 5, 6));
+
+class ReportScript : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    rpRegisterReportClasses();
+    rpInstallXMLSerializer();
+    rpInstallReportScript();
+    rpReportServices().CreateEngine = [](TrpReport& r) { return std::make_unique<BindingFakeEngine>(r); };
+    report = std::make_unique<TrpReport>();
+    report->SetPreviewPages(std::make_unique<BindingFakeStore>(*report));
+    page = new TrpReportPage(report.get());
+    page->SetName(QStringLiteral("Page1"));
+    data = new TrpMasterData(page);
+    data->SetName(QStringLiteral("MasterData1"));
+    memo = new TrpMemoView(data);
+    memo->SetName(QStringLiteral("Memo1"));
+    memo->SetBounds(10, 20, 200, 30);
+    engine().SetState(kStart, 3, 17, 5);
+  }
+  void TearDown() override {
+    report.reset();
+    rpReportServices() = TrpReportServices{};
+    rpGlobalVariables().Clear();
+  }
+  BindingFakeEngine& engine() { return static_cast<BindingFakeEngine&>(*report->Engine()); }
+  BindingFakeStore& store() { return static_cast<BindingFakeStore&>(*report->PreviewPages()); }
+  TrpCustomReportScript& binding() { return *report->ReportScript(); }
+  ScriptValue calc(const QString& expression) {
+    binding().PrepareScript(*report);
+    return report->Calc(expression);
+  }
+
+  std::unique_ptr<TrpReport> report;
+  TrpReportPage* page = nullptr;
+  TrpMasterData* data = nullptr;
+  TrpMemoView* memo = nullptr;
+};
+
+// A data set whose current record has the field "Name".
+class NameDataSet : public TrpDataSet {
+ public:
+  using TrpDataSet::TrpDataSet;
+  ScriptValue GetValue(const QString& field) override {
+    return field.compare(QLatin1String("Name"), Qt::CaseInsensitive) == 0 ? ScriptValue(QStringLiteral("Ann"))
+                                                                          : ScriptValue::Null();
+  }
+};
+
+struct SystemVariableCase {
+  const char* Name;
+  ScriptValue Expected;
+};
+
+class SystemVariables : public ReportScript, public ::testing::WithParamInterface<SystemVariableCase> {};
+
+}  // namespace
+
+TEST_P(SystemVariables, ComeFromTheEngineAndTheStore) {
+  store().SetCurPage(1);
+  store().LogicalPageNo = 7;
+  store().LogicalTotalPages = 9;
+  rpGlobalVariables().SetVariables(QStringLiteral("CopyName0"), ScriptValue(QStringLiteral("Original")));
+  EXPECT_EQ(calc(QString::fromLatin1(GetParam().Name)), GetParam().Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SystemVariables,
+    ::testing::Values(
+        SystemVariableCase{"Date", ScriptValue::DateTime(DayNumber::FromDate(kStart.date()))},
+        SystemVariableCase{"time", ScriptValue::DateTime(DayNumber::FromTime(kStart.time()))},
+        SystemVariableCase{"Page", ScriptValue(7)},
+        SystemVariableCase{"Page#", ScriptValue(2)},
+        SystemVariableCase{"TotalPages", ScriptValue(9)},
+        SystemVariableCase{"TotalPages#", ScriptValue(5)},
+        SystemVariableCase{"Line", ScriptValue(3)},
+        SystemVariableCase{"Line#", ScriptValue(17)},
+        SystemVariableCase{"CopyName#", ScriptValue(QStringLiteral("Original"))}));
+
+TEST_F(ReportScript, AngleBracketsMakeDateTheStartOfThePreparation) {
+  EXPECT_EQ(calc(QStringLiteral("<Date> + 1")).ToDouble(), DayNumber::FromDate(kStart.date()) + 1);
+  // Without brackets inside a larger expression Date is the system function: today.
+  EXPECT_GT(calc(QStringLiteral("Date - <Date>")).ToDouble(), 9000);
+}
+
+TEST_F(ReportScript, PageNumberPlusOneThroughGet) {
+  store().SetCurPage(1);
+  EXPECT_EQ(calc(QStringLiteral("<Page#> + 1")), ScriptValue(3));
+}
+
+TEST_F(ReportScript, ReportVariableTextIsAnExpression) {
+  report->Variables().SetVariables(QStringLiteral("V"), ScriptValue(QStringLiteral("2 + 3")));
+  report->Variables().SetVariables(QStringLiteral("W"), ScriptValue(QStringLiteral("2 + 3\r\nmore")));
+  EXPECT_EQ(calc(QStringLiteral("V")), ScriptValue(5));
+  EXPECT_EQ(calc(QStringLiteral("<V> * 2")), ScriptValue(10));
+  EXPECT_EQ(calc(QStringLiteral("W")), ScriptValue(QStringLiteral("2 + 3\r\nmore")));
+}
+
+TEST_F(ReportScript, ReportVariableReferringToItselfIsAnErrorNotACrash) {
+  report->Variables().SetVariables(QStringLiteral("Loop"), ScriptValue(QStringLiteral("<Loop> + 1")));
+  EXPECT_THROW(calc(QStringLiteral("Loop")), ScriptError);
+}
+
+TEST_F(ReportScript, GlobalVariablesComeAfterReportVariables) {
+  rpGlobalVariables().SetVariables(QStringLiteral("G"), ScriptValue(QStringLiteral("1 + 1")));
+  EXPECT_EQ(calc(QStringLiteral("G")), ScriptValue(QStringLiteral("1 + 1")));
+  report->Variables().SetVariables(QStringLiteral("G"), ScriptValue(QStringLiteral("1 + 1")));
+  EXPECT_EQ(calc(QStringLiteral("G")), ScriptValue(2));
+}
+
+TEST_F(ReportScript, ProgramCallbackAnswersBeforeReportVariables) {
+  report->Variables().SetVariables(QStringLiteral("A"), ScriptValue(1));
+  report->OnGetValue = [](const QString& name, ScriptValue& value) {
+    if (name == QLatin1String("A")) value = ScriptValue(QStringLiteral("from program"));
+  };
+  EXPECT_EQ(calc(QStringLiteral("A")), ScriptValue(QStringLiteral("from program")));
+}
+
+TEST_F(ReportScript, UnknownNameThroughGetIsListedAndNull) {
+  EXPECT_TRUE(calc(QStringLiteral("<Nothing>")).IsNull());
+  EXPECT_TRUE(report->Errors().contains(QStringLiteral("Unknown variable or datafield: Nothing")))
+      << report->Errors().join(u'|').toStdString();
+}
+
+TEST_F(ReportScript, CompileErrorIsPrefixedWithTheObjectAndListed) {
+  report->SetSelfValue(memo);
+  binding().PrepareScript(*report);
+  try {
+    report->Calc(QStringLiteral("1 +"));
+    FAIL() << "no exception";
+  } catch (const ScriptError& e) {
+    EXPECT_TRUE(e.Message().startsWith(QStringLiteral("Memo1: Error in expression '1 +': "))) << e.Message().toStdString();
+  }
+  ASSERT_EQ(report->Errors().size(), 1);
+  EXPECT_TRUE(report->Errors()[0].startsWith(QStringLiteral("Memo1: Error in expression '1 +'")));
+}
+
+TEST_F(ReportScript, ScriptCallerErrorsAreWordedForCalcAndNotListed) {
+  binding().PrepareScript(*report);
+  try {
+    binding().Calc(QStringLiteral("1 +"), nullptr, true);
+    FAIL() << "no exception";
+  } catch (const ScriptError& e) {
+    EXPECT_TRUE(e.Message().startsWith(QStringLiteral("Error in Calc expression:Error in expression")))
+        << e.Message().toStdString();
+  }
+  EXPECT_TRUE(report->Errors().isEmpty());
+}
+
+TEST_F(ReportScript, IgnoreDevByZeroLetsFloatDivisionByZeroPass) {
+  report->EngineOptions().SetIgnoreDevByZero(true);
+  EXPECT_NO_THROW(calc(QStringLiteral("1 / 0")));
+  report->EngineOptions().SetIgnoreDevByZero(false);
+  EXPECT_THROW(calc(QStringLiteral("1 / 0")), ScriptError);
+}
+
+TEST_F(ReportScript, SameExpressionCompilesOncePerPreparation) {
+  auto& script = static_cast<TrpReportScript&>(binding());
+  calc(QStringLiteral("1 + 2"));
+  report->Calc(QStringLiteral("1 + 2"));
+  report->Calc(QStringLiteral("1 + 2"));
+  EXPECT_EQ(script.ExpressionCache().Count(), 1);
+  binding().PrepareScript(*report);
+  EXPECT_EQ(script.ExpressionCache().Count(), 0);
+}
+
+TEST_F(ReportScript, ObjectsAndTheirPropertiesAreReachableByName) {
+  memo->Font()->SetSize(14);
+  EXPECT_EQ(calc(QStringLiteral("Memo1.Left")), ScriptValue(10.0));
+  EXPECT_EQ(calc(QStringLiteral("Memo1.Font")).Kind(), ValueKind::Object);
+  EXPECT_EQ(calc(QStringLiteral("Memo1.Font.Size")), ScriptValue(14));
+  EXPECT_EQ(calc(QStringLiteral("MasterData1.Name")), ScriptValue(QStringLiteral("MasterData1")));
+  EXPECT_EQ(calc(QStringLiteral("Report.ScriptLanguage")), ScriptValue(QStringLiteral("PascalScript")));
+}
+
+TEST_F(ReportScript, SelfIsTheViewBeingPrinted) {
+  binding().PrepareScript(*report);
+  report->SetSelfValue(memo);
+  EXPECT_EQ(report->Calc(QStringLiteral("Self.Width")), ScriptValue(200.0));
+  report->SetLocalValue(ScriptValue(41));
+  EXPECT_EQ(report->Calc(QStringLiteral("Value + 1")), ScriptValue(42));
+}
+
+TEST_F(ReportScript, IifEvaluatesOnlyTheChosenBranch) {
+  EXPECT_EQ(calc(QStringLiteral("IIF(1 > 0, 'yes', 1 / 0)")), ScriptValue(QStringLiteral("yes")));
+  EXPECT_EQ(calc(QStringLiteral("IIF(1 < 0, 1 / 0, 'no')")), ScriptValue(QStringLiteral("no")));
+}
+
+TEST_F(ReportScript, AggregateCallsAskTheEngineWithTheirTexts) {
+  engine().AggregateResult = ScriptValue(42);
+  EXPECT_EQ(calc(QStringLiteral("SUM(<Amount> * 2, MasterData1, 2)")), ScriptValue(42));
+  EXPECT_EQ(engine().AggregateName, QStringLiteral("SUM"));
+  EXPECT_EQ(engine().AggregateExpression, QStringLiteral("<Amount> * 2"));
+  EXPECT_EQ(engine().AggregateBand, data);
+  EXPECT_EQ(engine().AggregateFlags, 2);
+  engine().AggregateResult = ScriptValue();
+  EXPECT_EQ(calc(QStringLiteral("COUNT()")), ScriptValue(0));
+  EXPECT_EQ(engine().AggregateName, QStringLiteral("COUNT"));
+  EXPECT_EQ(engine().AggregateBand, nullptr);
+  EXPECT_EQ(engine().AggregateFlags, 0);
+}
+
+TEST_F(ReportScript, ProgramFunctionsSurviveAPreparation) {
+  QString called;
+  report->OnUserFunction = [&](const QString& name, const ScriptValue& args) {
+    called = name;
+    return ScriptValue(args.ArrayGet({0}).ToInt32() * 2);
+  };
+  binding().AddFunction(QStringLiteral("function Twice(X: Integer): Integer"));
+  binding().PrepareScript(*report);
+  EXPECT_EQ(calc(QStringLiteral("Twice(21)")), ScriptValue(42));
+  EXPECT_EQ(called, QStringLiteral("TWICE"));
+}
+
+TEST_F(ReportScript, SetChangesAReportVariable) {
+  auto& script = static_cast<TrpReportScript&>(binding());
+  script.SetScriptValue(QStringLiteral("Total"), ScriptValue(12));
+  EXPECT_EQ(calc(QStringLiteral("Total")), ScriptValue(12));
+}
+
+TEST_F(ReportScript, MemoExpandsBracketsThroughTheReportsCalc) {
+  store().SetCurPage(1);
+  memo->SetText(QStringLiteral("Page [Page#] of [TotalPages#], line [Line]"));
+  binding().PrepareScript(*report);
+  memo->GetData();
+  EXPECT_EQ(memo->Text().trimmed(), QStringLiteral("Page 2 of [TotalPages#], line 3"));
+}
+
+TEST_F(ReportScript, PrepareReportPreparesTheScriptBeforeTheEngineRuns) {
+  QString seen;
+  engine().OnRun = [&](TrpReport& r) {
+    seen = r.Calc(QStringLiteral("Memo1.Name")).ToText();
+    return true;
+  };
+  EXPECT_TRUE(report->PrepareReport());
+  EXPECT_EQ(seen, QStringLiteral("Memo1"));
+}
+
+TEST_F(ReportScript, VariablesTravelInTheReportFile) {
+  report->Variables().SetVariables(QStringLiteral(" Totals"), ScriptValue());
+  report->Variables().SetVariables(QStringLiteral("Sum"), ScriptValue(QStringLiteral("2 * 21")));
+  QBuffer buffer;
+  buffer.open(QIODevice::ReadWrite);
+  report->SaveToStream(buffer);
+  EXPECT_TRUE(buffer.data().contains("<Variables>")) << buffer.data().toStdString();
+  buffer.seek(0);
+  TrpReport back;
+  back.LoadFromStream(buffer);
+  ASSERT_EQ(back.Variables().Count(), 2);
+  EXPECT_EQ(back.Variables().Items(0)->Name(), QStringLiteral(" Totals"));
+  EXPECT_EQ(back.Variables().Variables(QStringLiteral("Sum")), ScriptValue(QStringLiteral("2 * 21")));
+  back.ReportScript()->PrepareScript(back);
+  EXPECT_EQ(back.Calc(QStringLiteral("Sum")), ScriptValue(42));
+}
+
+TEST_F(ReportScript, FreedObjectsLeaveTheScript) {
+  report->SetSelfValue(memo);
+  binding().PrepareScript(*report);
+  delete memo;
+  EXPECT_EQ(binding().GetSelfValue(), nullptr);
+  EXPECT_ANY_THROW(report->Calc(QStringLiteral("Memo1.Left")));
+}
+
+TEST_F(ReportScript, DataSetFieldsAreReadFromTheCurrentRecord) {
+  auto* dataSet = new NameDataSet(report.get());
+  dataSet->SetUserName(QStringLiteral("Customers"));
+  report->DataSets().Add()->SetDataSetName(QStringLiteral("Customers"));
+  EXPECT_EQ(calc(QStringLiteral("Customers.\"Name\"")), ScriptValue(QStringLiteral("Ann")));
+  EXPECT_EQ(calc(QStringLiteral("<Customers.\"Name\"> + '!'")), ScriptValue(QStringLiteral("Ann!")));
+  EXPECT_TRUE(calc(QStringLiteral("<Other.\"Name\">")).IsNull());
+}
+
+TEST_F(ReportScript, EngineIsReachableByName) {
+  EXPECT_EQ(calc(QStringLiteral("Engine.CurLine")), ScriptValue(3));
+  EXPECT_EQ(calc(QStringLiteral("Engine.TotalPages + 1")), ScriptValue(6));
+  EXPECT_EQ(calc(QStringLiteral("Engine.FreeSpace")), ScriptValue(0.0));
+}
+
+TEST_F(ReportScript, VariableListsAreReachableByName) {
+  report->Variables().SetVariables(QStringLiteral("A"), ScriptValue(7));
+  rpGlobalVariables().SetVariables(QStringLiteral("G"), ScriptValue(QStringLiteral("global")));
+  EXPECT_EQ(calc(QStringLiteral("Report.Variables['a'] + 1")), ScriptValue(8));
+  EXPECT_EQ(calc(QStringLiteral("rpGlobalVariables['G']")), ScriptValue(QStringLiteral("global")));
+}
+
+TEST_F(ReportScript, ScriptsWriteReportVariablesThroughTheList) {
+  binding().PrepareScript(*report);
+  TscScript& script = binding().Script();
+  script.SetLines({QStringLiteral("begin Report.Variables['B'] := 5; end.")});
+  ASSERT_TRUE(script.Compile()) << script.FErrorMsg.toStdString();
+  script.Execute();
+  EXPECT_EQ(report->Variables().Variables(QStringLiteral("B")), ScriptValue(5));
+}

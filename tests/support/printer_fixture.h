@@ -1,0 +1,35 @@
+#pragma once
+// Printers on a recording back end, with error boxes captured instead of shown.
+#include "report/printer/printer_error_box.h"
+#include "report/printer/real_printer.h"
+#include "report/printer/recording_printer_backend.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class PrinterFixture : public ::testing::Test {
+ protected:
+  PrinterFixture() {
+    FPrevious = rpSetPrinterErrorBox([this](const QString& title, const QString& text) {
+      ErrorBoxes.append(title + QStringLiteral(": ") + text);
+    });
+  }
+  ~PrinterFixture() override { rpSetPrinterErrorBox(std::move(FPrevious)); }
+
+  // A real printer of the back end, initialised.
+  std::unique_ptr<TrpPrinter> OpenPrinter(const QString& name) {
+    auto printer = std::make_unique<TrpPrinter>(name, QString(), Backend);
+    printer->Init();
+    return printer;
+  }
+
+  std::shared_ptr<TrpRecordingPrinterBackend> Backend =
+      std::make_shared<TrpRecordingPrinterBackend>();
+  QStringList ErrorBoxes;
+
+ private:
+  TrpErrorBox FPrevious;
+};

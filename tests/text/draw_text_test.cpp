@@ -1,0 +1,201 @@
+#include "report/text/draw_text.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A font the set-up installs, so metrics are the same on every machine.
+TrpTextFont testFont(int size = 10) {
+  TrpTextFont font;
+  font.Name = QStringLiteral("Liberation Sans");
+  font.Size = size;
+  return font;
+}
+
+class DrawTextTest : public ::testing::Test {
+ protected:
+  void SetUp() override { TrpDrawText::Lock(); }
+  void TearDown() override { TrpDrawText::Unlock(); }
+
+  // Lays `lines` out in a box of width x height report units at scale 1.
+  void layout(const QStringList& lines, int width, int height = 1000, bool wordBreak = false,
+              bool tags = false) {
+    text.SetFont(testFont());
+    text.SetOptions(/*wordWrap*/ true, tags, 0, /*wysiwyg*/ true, false, wordBreak, false);
+    text.SetGaps(0, 0, 0);
+    text.SetDimensions(1, 1, 1, QRect(0, 0, width, height), QRect(0, 0, width, height));
+    text.SetText(lines);
+  }
+
+  Extended widthOf(const QString& s) {
+    TrpDrawText probe;
+    probe.SetFont(testFont());
+    probe.SetOptions(false, false, 0, true, false, false, false);
+    probe.SetGaps(0, 0, 0);
+    probe.SetDimensions(1, 1, 1, QRect(0, 0, 10000, 100), QRect(0, 0, 10000, 100));
+    probe.SetText({s});
+    return probe.CalcWidth();
+  }
+
+  TrpDrawText text;
+};
+
+TEST_F(DrawTextTest, SingleCharacterNeverWraps) {
+  layout({QStringLiteral("W")}, 1);
+  EXPECT_EQ(text.Text(), QStringList{QStringLiteral("W")});
+}
+
+TEST_F(DrawTextTest, CharactersWiderThanTheBoxGoOnePerLine) {
+  layout({QStringLiteral("WWW")}, 2);
+  EXPECT_EQ(text.Text(), (QStringList{QStringLiteral("W"), QStringLiteral("W"), QStringLiteral("W")}));
+}
+
+TEST_F(DrawTextTest, WrapsAtTheLastBlankThatFitsAndDropsIt) {
+  const int width = static_cast<int>(widthOf(QStringLiteral("aaa bbb"))) + 2;
+  layout({QStringLiteral("aaa bbb ccc")}, width);
+  EXPECT_EQ(text.Text(), (QStringList{QStringLiteral("aaa bbb"), QStringLiteral("ccc")}));
+  EXPECT_EQ(text.LineFlags(0), TrpDrawText::FirstLineOfParagraph);
+  EXPECT_EQ(text.LineFlags(1), TrpDrawText::LastLineOfParagraph);
+}
+
+TEST_F(DrawTextTest, EmptyLineIsOneBlankParagraph) {
+  layout({QStringLiteral("a"), QString(), QStringLiteral("b")}, 500);
+  EXPECT_EQ(text.Text(), (QStringList{QStringLiteral("a"), QStringLiteral(" "), QStringLiteral("b")}));
+  EXPECT_EQ(text.LineFlags(1), TrpDrawText::FirstLineOfParagraph | TrpDrawText::LastLineOfParagraph);
+}
+
+TEST_F(DrawTextTest, WordBreakCutsACyrillicWordBetweenSyllablesWithAHyphen) {
+  const QString word = QString::fromUtf16(u"МОЛОКОМОЛОКО");
+  const int width = static_cast<int>(widthOf(word.left(5))) + 2;  // five letters fit
+  layout({word}, width, 1000, /*wordBreak*/ true);
+  ASSERT_GE(text.Text().size(), 2);
+  EXPECT_EQ(text.Text()[0], QString::fromUtf16(u"МОЛО-"));
+}
+
+TEST_F(DrawTextTest, WordBreakCutsALatinWordAtTheFittingCountWithoutHyphen) {
+  const int width = static_cast<int>(widthOf(QStringLiteral("abcde"))) + 1;
+  layout({QStringLiteral("abcdefghij")}, width, 1000, true);
+  ASSERT_GE(text.Text().size(), 2);
+  EXPECT_EQ(text.Text()[0], QStringLiteral("abcde"));
+}
+
+TEST_F(DrawTextTest, OneCharacterWidthIsItsAdvanceAtSixHundredPpiPlusSpacing) {
+  const Extended plain = widthOf(QStringLiteral("M"));
+  text.SetFont(testFont());
+  text.SetOptions(true, false, 0, true, false, false, false);
+  text.SetGaps(0, 3, 0);
+  text.SetDimensions(1, 1, 1, QRect(0, 0, 100, 100), QRect(0, 0, 100, 100));
+  text.SetText({QStringLiteral("M")});
+  EXPECT_NEAR(static_cast<double>(text.CalcWidth()), static_cast<double>(plain + 3), 0.2);
+  EXPECT_GT(plain, 5);
+  EXPECT_LT(plain, 15);
+}
+
+TEST_F(DrawTextTest, HeightCountsLinesAndNegativeSpacingOnceLess) {
+  layout({QStringLiteral("a"), QStringLiteral("b")}, 100);
+  const Extended lineHeight = 83 / 6.25L;  // 10 pt at 600 ppi, in report units
+  EXPECT_NEAR(static_cast<double>(text.CalcHeight()), static_cast<double>(2 * lineHeight), 1e-9);
+  text.SetGaps(-2, 0, 0);
+  EXPECT_NEAR(static_cast<double>(text.CalcHeight()), static_cast<double>(2 * (lineHeight - 2) + 2), 1e-9);
+}
+
+TEST_F(DrawTextTest, UnusedSpaceOfExactlyFittingLinesIsNotZero) {
+  // Line height 83 / 6.25 = 13.28; three lines are 39.84, so a box of height H with H + 1 = 39.84
+  // cannot be made of integers; use a line spacing that makes the line height 14 instead.
+  text.SetFont(testFont());
+  text.SetOptions(true, false, 0, true, false, false, false);
+  text.SetGaps(14 - 83 / 6.25L, 0, 0);
+  text.SetDimensions(1, 1, 1, QRect(0, 0, 100, 41), QRect(0, 0, 100, 41));
+  text.SetText({QStringLiteral("a")});
+  EXPECT_NEAR(static_cast<double>(text.UnusedSpace()), 0.0001, 1e-9);
+  text.SetDimensions(1, 1, 1, QRect(0, 0, 100, 45), QRect(0, 0, 100, 45));
+  EXPECT_NEAR(static_cast<double>(text.UnusedSpace()), 4, 1e-9);
+}
+
+TEST_F(DrawTextTest, OutBoundsTextIsTheRestAndInBoundsTheLinesThatFit) {
+  layout({QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")}, 200, 20);
+  bool paraBreak = true;
+  const QString rest = text.GetOutBoundsText(paraBreak);
+  EXPECT_EQ(rest, QStringLiteral("two\r\nthree\r\n"));
+  EXPECT_FALSE(paraBreak);
+  EXPECT_EQ(text.GetInBoundsText(), QStringLiteral("one\r\n"));
+  EXPECT_EQ(text.Text(), QStringList{QStringLiteral("one")});
+}
+
+TEST_F(DrawTextTest, SplitInsideAParagraphRestoresTheTagState) {
+  const int width = static_cast<int>(widthOf(QStringLiteral("aaa"))) + 2;
+  layout({QStringLiteral("<b>aaa bbb</b>")}, width, 20, false, /*tags*/ true);
+  bool paraBreak = false;
+  const QString rest = text.GetOutBoundsText(paraBreak);
+  EXPECT_TRUE(paraBreak);
+  EXPECT_EQ(rest, QStringLiteral("<font color=\"#000000\"><b>bbb</b>\r\n"));
+}
+
+TEST_F(DrawTextTest, EmptyTextMeasuresZero) {
+  layout({}, 100);
+  EXPECT_EQ(text.CalcWidth(), 0);
+  EXPECT_EQ(text.CalcHeight(), 0);
+}
+
+// ---- drawing: the same text lands in the same place at every scale
+
+QRect inkBounds(const QImage& image) {
+  QRect bounds;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qGray(image.pixel(x, y)) < 128) bounds |= QRect(x, y, 1, 1);
+  return bounds;
+}
+
+QImage render(TrpDrawText& text, const QStringList& lines, Extended scale, const QSize& box,
+              TrpHAlign h = haLeft, TrpVAlign v = vaTop, int rotation = 0) {
+  const QSize scaled(static_cast<int>(box.width() * scale), static_cast<int>(box.height() * scale));
+  QImage image(scaled, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  text.SetFont(testFont(20));
+  text.SetOptions(true, false, rotation, true, true, false, false);
+  text.SetGaps(0, 0, 0);
+  text.SetDimensions(scale, scale, 1, QRect(QPoint(0, 0), box), QRect(QPoint(0, 0), scaled));
+  text.SetText(lines);
+  text.DrawText(&painter, h, v);
+  return image;
+}
+
+TEST_F(DrawTextTest, TextOccupiesTheSamePlaceAtEveryScale) {
+  const QStringList lines{QStringLiteral("Handwriting 123")};
+  const QRect one = inkBounds(render(text, lines, 1, QSize(300, 60)));
+  const QRect three = inkBounds(render(text, lines, 3, QSize(300, 60)));
+  ASSERT_FALSE(one.isEmpty());
+  EXPECT_NEAR(three.width() / 3.0, one.width(), 2.0);
+  EXPECT_NEAR(three.left() / 3.0, one.left(), 1.5);
+}
+
+TEST_F(DrawTextTest, RightAlignedTextEndsAtTheRightEdge) {
+  const QRect ink = inkBounds(render(text, {QStringLiteral("Right")}, 1, QSize(300, 60), haRight));
+  EXPECT_GE(ink.right(), 290);
+  EXPECT_LE(ink.right(), 299);
+}
+
+TEST_F(DrawTextTest, CentredTextIsCentredBothWays) {
+  const QRect ink = inkBounds(render(text, {QStringLiteral("H")}, 1, QSize(100, 100), haCenter, vaCenter));
+  EXPECT_NEAR(ink.center().x(), 50, 3);
+  EXPECT_NEAR(ink.center().y(), 50, 6);
+}
+
+TEST_F(DrawTextTest, JustifiedLastLineStaysLeft) {
+  const QRect ink = inkBounds(render(text, {QStringLiteral("ab cd")}, 1, QSize(300, 60), haBlock));
+  EXPECT_LT(ink.left(), 5);
+  EXPECT_LT(ink.right(), 150);
+}
+
+TEST_F(DrawTextTest, ARotatedLineRunsUpwards) {
+  const QRect ink = inkBounds(render(text, {QStringLiteral("Rotated")}, 1, QSize(100, 300), haLeft, vaTop, 90));
+  ASSERT_FALSE(ink.isEmpty());
+  EXPECT_GT(ink.height(), ink.width() * 2);
+}
+
+}  // namespace

@@ -1,9 +1,9 @@
 // Program start: the application object, the worksheet window, the message loop.
-#include <QApplication>
 #include <QTimer>
 #include <cstdio>
 
 #include "report/text/font_substitutions.h"
+#include "app/guarded_application.h"
 #include "app/screenshot.h"
 #include "app/worksheet_window.h"
 #include "report/preview/install_preview.h"
@@ -32,7 +32,7 @@ void SaveScreenshotWhenReady(stroval::TForm19& window) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  QApplication application(argc, argv);
+  stroval::GuardedApplication application(argc, argv);
   stroval::RegisterFontSubstitutions();
   rpInstallReportServices();
   rpInstallPreview();

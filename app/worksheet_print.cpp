@@ -31,8 +31,14 @@ void TForm19::btnPrintClick(QObject*) {
   RemoveGeneratedMemos();
   // Text goes into the report as Unicode: a round trip through an 8-bit code page would turn
   // every character outside that code page into "?".
-  if (auto* title = dynamic_cast<TrpMemoView*>(rpt->FindObject(QStringLiteral("Memo1"))))
+  // What the teacher typed is printed as typed: square brackets in it are not expressions.
+  if (auto* title = dynamic_cast<TrpMemoView*>(rpt->FindObject(QStringLiteral("Memo1")))) {
+    title->SetAllowExpressions(false);
+    // One line, as the window's title box shows it: a long title is cut at the right edge
+    // rather than wrapping into the row of captions below it.
+    title->SetWordWrap(false);
     title->SetText(SchTitle->text());
+  }
   TrpComponent* body = rpt->FindObject(QStringLiteral("PageBody"));
   if (body == nullptr || body->Parent() == nullptr) return;  // the stored template has both
   TrpComponent* page = body->Parent();
@@ -60,6 +66,7 @@ void TForm19::CreateCellMemo(TrpComponent& page, int column, int row) {
   AssignReportFont(font, FontOf(Cfont));
   memo->SetFont(font);
   const Panel* cell = paneWord(column, row);
+  memo->SetAllowExpressions(false);  // a dropped "[" is a character, not an expression
   memo->SetText(cell ? cell->Caption() : QString());
   const Extended width = memo->CalcWidth();
   const Extended height = memo->CalcHeight();

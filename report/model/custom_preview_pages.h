@@ -116,6 +116,10 @@ class TrpCustomPreviewPages {
   void SetPrintScale(Extended value) { FPrintScale = value; }
 
   TrpReport& Report() const { return FReport; }
+  // True while the pages are those read from a prepared-report file rather than prepared from
+  // the report's definition: printing them must not prepare the definition again over them.
+  bool LoadedFromFile() const { return FLoadedFromFile; }
+  void SetLoadedFromFile(bool value) { FLoadedFromFile = value; }
   // The page being written or read (-1 when empty); the engine moves it back to an earlier page
   // when it continues there (PrintOnPreviousPage, vertical bands).
   int CurPage() const { return FCurPage; }
@@ -135,6 +139,7 @@ class TrpCustomPreviewPages {
   TrpCustomEngine* FEngine = nullptr;
   int FCurPreviewPage = 1;
   int FCopyNo = 0;
+  bool FLoadedFromFile = false;
   Extended FPrintScale = 1;
   int FCurPage = -1;
   int FFirstPage = 0;

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "report/model/class_info.h"
 #include "report/model/common_error_handler.h"
@@ -16,6 +15,7 @@
 #include "report/model/preview_options.h"
 #include "report/model/print_options.h"
 #include "report/model/report.h"
+#include "report/xml/whole_file.h"
 #include "report/model/report_data_sets.h"
 #include "report/model/report_options.h"
 #include "report/model/report_password.h"
@@ -262,6 +262,14 @@ bool TrpReport::LoadFromFile(const QString& fileName, bool exceptionIfNotFound) 
     ReportErrors();
     return false;
   }
+  // The reader takes UTF-8 (and old 8-bit code pages); UTF-16 text would only read as damage.
+  const QByteArray start = file.peek(2);
+  if (start == QByteArrayLiteral("\xFF\xFE") || start == QByteArrayLiteral("\xFE\xFF")) {
+    AddError(QStringLiteral("Cannot open file \"%1\". It is UTF-16 text; report files are read in UTF-8, "
+                            "so save it as UTF-8").arg(fileName));
+    ReportErrors();
+    return false;
+  }
   FFileName = fileName;
   LoadFromStream(file);
   return FStreamLoaded;
@@ -269,13 +277,13 @@ bool TrpReport::LoadFromFile(const QString& fileName, bool exceptionIfNotFound) 
 
 void TrpReport::SaveToFile(const QString& fileName) {
   if (!FParentReport.isEmpty()) FParentReport = relativeParent(FParentReport, fileName);
-  QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly))
-    throw TrpError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
-  SaveToStream(file, true);
+  TrpWholeFile file(fileName);
+  if (!file.Open())
+    throw TrpError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.Error()));
+  SaveToStream(file.Device(), true);
   // Nothing replaces the old file unless every byte was written.
-  if (!file.commit())
-    throw TrpError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, file.errorString()));
+  if (!file.Commit())
+    throw TrpError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, file.Error()));
 }
 
 void TrpReport::CheckDataPage() {

@@ -1,8 +1,8 @@
 #include "report/model/variables.h"
+#include "report/xml/whole_file.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -206,10 +206,11 @@ void TrpVariables::SaveToFile(const QString& fileName) const {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   SaveToStream(buffer);
-  // Written beside the target and renamed over it once complete: a failed write keeps the old file.
-  QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly) || file.write(buffer.data()) != buffer.size() || !file.commit())
-    throw TrpError(QStringLiteral("Cannot write file \"%1\"").arg(fileName));
+  // A failed write keeps the old file.
+  QString error;
+  const auto write = [&buffer](QIODevice& file) { file.write(buffer.data()); };
+  if (!rpWriteWholeFile(fileName, write, error))
+    throw TrpError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, error));
 }
 
 TrpVariables& rpGlobalVariables() {

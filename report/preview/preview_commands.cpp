@@ -5,6 +5,7 @@
 
 #include "report/model/custom_preview_pages.h"
 #include "report/model/report.h"
+#include "report/model/report_error.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_dialogs.h"
 #include "report/preview/preview_workspace.h"
@@ -14,6 +15,23 @@ namespace {
 
 QStringList preparedReportFilters() {
   return {rpResources()->Get(QStringLiteral("clRPPfiles")) + QStringLiteral(" (*.rpp)")};
+}
+
+// Runs a command started from a button, a key or a menu. An error must not leave the event
+// handler (it would end the program and every unsaved window with it): it is shown instead,
+// headed by `what`.
+template <class Command>
+void reportingErrors(QWidget* parent, const QString& what, Command command) {
+  QString message;
+  try {
+    command();
+    return;
+  } catch (const TrpError& e) {
+    message = e.Message();
+  } catch (const std::exception& e) {
+    message = QString::fromUtf8(e.what());
+  }
+  rpPreviewDialogs().ShowMessage(parent, what + QStringLiteral("\n") + message);
 }
 
 }  // namespace
@@ -39,7 +57,7 @@ void TrpPreview::Print() {
   if (FRunning || !FPreviewPages) return;
   const auto unlock = qScopeGuard([this] { Unlock(); });
   FPreviewPages->SetCurPreviewPage(FPageNo);
-  FPreviewPages->Print();
+  reportingErrors(this, QStringLiteral("The report was not printed."), [this] { FPreviewPages->Print(); });
 }
 
 void TrpPreview::SaveToFile() {
@@ -58,7 +76,11 @@ void TrpPreview::SaveToFile(const QString& fileName) {
   Lock();
   const auto unlock = qScopeGuard([this] { Unlock(); });
   ShowMessage(rpResources()->Get(QStringLiteral("clSaving")));
-  FPreviewPages->SaveToFile(fileName);
+  const QString failed = QStringLiteral("Cannot save the file \"%1\".").arg(fileName);
+  reportingErrors(this, failed, [&] {
+    if (!FPreviewPages->SaveToFile(fileName))
+      throw TrpError(QStringLiteral("It could not be written; any file of that name is unchanged."));
+  });
 }
 
 void TrpPreview::LoadFromFile() {
@@ -80,7 +102,11 @@ void TrpPreview::LoadFromFile(const QString& fileName) {
     SetPageNo(1);
   });
   ShowMessage(rpResources()->Get(QStringLiteral("clLoading")));
-  FPreviewPages->LoadFromFile(fileName);
+  const QString failed = QStringLiteral("Cannot open the file \"%1\" as a prepared report.").arg(fileName);
+  reportingErrors(this, failed, [&] {
+    if (!FPreviewPages->LoadFromFile(fileName))
+      throw TrpError(QStringLiteral("The file does not exist."));
+  });
 }
 
 void TrpPreview::AddPage() {

@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QRegularExpressionValidator>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QAbstractItemView>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -138,7 +140,6 @@ void TrpPreviewForm::CreateZoomBox() {
   ZoomCB = new QComboBox(panel);
   ZoomCB->setEditable(true);
   ZoomCB->setInsertPolicy(QComboBox::NoInsert);
-  ZoomCB->setGeometry(4, 2, 49, 19);
   ZoomCB->setToolTip(rpGet(119));
   for (const char* item : kZoomItems) ZoomCB->addItem(QString::fromLatin1(item));
   ZoomCB->addItem(rpResources()->Get(QStringLiteral("zmPageWidth")));
@@ -147,7 +148,22 @@ void TrpPreviewForm::CreateZoomBox() {
   ZoomCB->setEditText(QStringLiteral("100%"));
   connect(ZoomCB, &QComboBox::activated, this, [this](int index) { ZoomCBClick(index); });
   ZoomCB->lineEdit()->installEventFilter(this);
-  Sep3 = AddPanel(panel, 56);
+  const int width = ZoomBoxWidth();
+  ZoomCB->setGeometry(4, 2, width, 19);
+  Sep3 = AddPanel(panel, width + 7);
+}
+
+// Wide enough for the widest zoom the box shows ("1000%") beside its arrow, in the font and
+// style at hand: a narrower box scrolls the text and shows "150%" as "50%".
+int TrpPreviewForm::ZoomBoxWidth() const {
+  QStyleOptionComboBox option;
+  option.initFrom(ZoomCB);
+  option.editable = true;
+  const int text = ZoomCB->lineEdit()->fontMetrics().horizontalAdvance(QStringLiteral("1000%"));
+  // The line edit keeps a small margin on each side of its text, and a pixel for the cursor.
+  const QSize contents(text + 2 * 2 + 1, ZoomCB->lineEdit()->sizeHint().height());
+  const int wanted = ZoomCB->style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, ZoomCB).width();
+  return std::max(49, wanted);
 }
 
 void TrpPreviewForm::CreatePageBox() {

@@ -90,6 +90,7 @@ class TrpPreviewForm : public QDialog, public TrpCustomPreviewForm {
   QAction* AddButton(int picture, int caption, int hint, void (TrpPreviewForm::*slot)());
   QAction* AddPanel(QWidget* panel, int width);
   void CreateZoomBox();
+  int ZoomBoxWidth() const;
   void CreatePageBox();
   void CreateStatusBar();
   void ApplyButtons();

@@ -8,6 +8,8 @@
 
 #include <memory>
 
+#include "report/xml/whole_file.h"
+
 namespace {
 
 // The paper of a settings record in millimetres, portrait; empty when it names none.
@@ -60,7 +62,14 @@ class PdfDevice : public TrpPrinterDevice {
     if (fileName.isEmpty()) return Failed(QStringLiteral("The PDF printer needs an output file"));
     FFileName = fileName;
     FSettings = settings;
-    FWriter = std::make_unique<QPdfWriter>(fileName);
+    // The document goes beside the file and replaces it only when it is complete.
+    FFile = std::make_unique<TrpWholeFile>(fileName);
+    if (!FFile->Open()) {
+      const QString why = FFile->Error();
+      FFile.reset();
+      return Failed(QStringLiteral("Cannot write %1: %2").arg(fileName, why));
+    }
+    FWriter = std::make_unique<QPdfWriter>(&FFile->Device());
     FWriter->setResolution(TrpPdfPrinterBackend::Resolution);
     FWriter->setTitle(title);
     FWriter->setCreator(QStringLiteral("Stroval"));
@@ -96,8 +105,9 @@ class PdfDevice : public TrpPrinterDevice {
     const bool painted = FPainter && FPainter->end();
     FPainter.reset();
     FWriter.reset();
-    if (!painted || !QFile::exists(FFileName))
-      return Failed(QStringLiteral("Cannot write %1").arg(FFileName));
+    const std::unique_ptr<TrpWholeFile> file = std::move(FFile);
+    if (!painted) return Failed(QStringLiteral("Cannot write %1").arg(FFileName));
+    if (!file->Commit()) return Failed(QStringLiteral("Cannot write %1: %2").arg(FFileName, file->Error()));
     return true;
   }
   // An unfinished file is not left behind.
@@ -107,7 +117,7 @@ class PdfDevice : public TrpPrinterDevice {
     FPainter.reset();
     FWriter.reset();
     FInPage = false;
-    QFile::remove(FFileName);
+    FFile.reset();  // not committed: an earlier file of that name stays as it was
   }
 
   bool BeginRawDoc(const QString&, const QString& fileName) override {
@@ -138,6 +148,7 @@ class PdfDevice : public TrpPrinterDevice {
 
   QString FFileName;
   TrpDeviceSettings FSettings;
+  std::unique_ptr<TrpWholeFile> FFile;
   std::unique_ptr<QPdfWriter> FWriter;
   std::unique_ptr<QPainter> FPainter;
   std::unique_ptr<QFile> FRaw;

@@ -72,7 +72,9 @@ bool TrpPrintJob::Print() {
   if (FOptions.PrintMode() != pmDefault) NoteSheet();
 
   if (FReport.OnPrintReport) FReport.OnPrintReport();
-  if (TrpCustomPreview* preview = FReport.Preview()) {
+  // Pages prepared from the definition are prepared again for the printer; pages read from a
+  // prepared-report file have no definition behind them and print as they were loaded.
+  if (TrpCustomPreview* preview = FReport.Preview(); preview && !FPages.LoadedFromFile()) {
     preview->Lock();
     preview->RefreshReport();
   }
@@ -141,6 +143,7 @@ bool TrpPrintJob::RunDocument() {
   FLast.Duplex = dmNone;
   FBlankSide = false;
   FUsedBins.clear();
+  FPrinted = 0;
   QString failure;
   try {
     if (FOptions.Collate()) {
@@ -159,6 +162,8 @@ bool TrpPrintJob::RunDocument() {
       RunWalk();
     }
     EndDocument();
+    // A selection that names no page of the report is an error, never an empty success.
+    if (FPrinted == 0 && !FCancelled) failure = QStringLiteral("The page selection names no page to print");
   } catch (const Failure& f) {
     failure = f.Message;
   } catch (const std::exception& e) {

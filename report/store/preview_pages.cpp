@@ -70,6 +70,7 @@ bool TrpPreviewPages::UseFileCache() const { return Report().EngineOptions().Use
 // --- life cycle ----------------------------------------------------------------------------------
 
 void TrpPreviewPages::Clear() {
+  SetLoadedFromFile(false);
   ClearPageCache();
   FPageCache.ReleaseRetired();
   FOutline->LevelRoot();

@@ -2,6 +2,7 @@
 // the dictionary and the picture cache written beside it; read back with every page number and
 // index checked, so that a damaged file is an error and never a crash.
 #include "report/store/preview_pages.h"
+#include "report/xml/whole_file.h"
 
 #include "report/model/class_registry.h"
 #include "report/model/custom_compressor.h"
@@ -18,7 +19,6 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace {
 
@@ -116,15 +116,12 @@ void TrpPreviewPages::SaveToStream(QIODevice& stream) {
 bool TrpPreviewPages::SaveToFile(const QString& fileName) {
   // Replaces the file only once it is complete; pages still read lazily from the old file keep
   // reading from it (its handle stays open).
-  QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly)) return false;
+  QString error;
   try {
-    SaveToStream(file);
+    return rpWriteWholeFile(fileName, [this](QIODevice& file) { SaveToStream(file); }, error);
   } catch (const std::exception&) {
-    file.cancelWriting();
     return false;
   }
-  return file.commit();
 }
 
 // --- loading -------------------------------------------------------------------------------------
@@ -231,6 +228,7 @@ void TrpPreviewPages::ReadDocument() {
   CheckPlaces(kAnchors);
   PagesElement();
   SetCurPage(GetCount() - 1);
+  SetLoadedFromFile(true);
 }
 
 namespace {

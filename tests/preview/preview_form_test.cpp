@@ -218,3 +218,40 @@ TEST_F(PreviewFormTest, ShowingAPreparedReportOpensTheWindowMaximisedAndModal) {
   EXPECT_TRUE(maximised);
   EXPECT_EQ(Report.Preview(), nullptr);
 }
+
+namespace {
+
+// The columns of `image` that hold dark (text) pixels.
+QList<int> InkColumns(const QImage& image) {
+  QList<int> columns;
+  for (int x = 0; x < image.width(); ++x)
+    for (int y = 0; y < image.height(); ++y)
+      if (qGray(image.pixel(x, y)) < 128) {
+        columns << x;
+        break;
+      }
+  return columns;
+}
+
+}  // namespace
+
+TEST_F(PreviewFormTest, TheZoomBoxShowsEveryZoomWhole) {
+  auto form = ShowForm(3);
+  QLineEdit* box = form->ZoomCB->lineEdit();
+  // The same text in a line edit wide enough for anything: what the zoom box must show.
+  QLineEdit wide;
+  wide.setFrame(false);
+  wide.setFont(box->font());
+  wide.resize(400, box->height());
+  for (const QString zoom : {"25%", "150%", "1000%"}) {
+    TypeZoom(*form, zoom);
+    ASSERT_EQ(box->text(), zoom);
+    wide.setText(zoom);
+    wide.end(false);
+    Settle();
+    const QImage shown = box->grab().toImage();
+    const QList<int> expected = InkColumns(wide.grab().toImage().copy(0, 0, shown.width(), shown.height()));
+    ASSERT_FALSE(expected.isEmpty());
+    EXPECT_EQ(InkColumns(shown), expected) << qPrintable(zoom);
+  }
+}

@@ -41,23 +41,30 @@ void note(TrpPreviewForm& form, const std::function<int(long double)>& scrollBy,
 
 }  // namespace
 
-PreviewSnapshot rpSnapshotPreview(const std::function<void()>& open,
-                                  const std::function<int(long double zoom)>& scrollBy) {
-  PreviewSnapshot seen;
+void rpDrivePreview(const std::function<void()>& open, int pages,
+                    const std::function<void(TrpPreviewForm&)>& act) {
   QTimer poll;
   QElapsedTimer clock;
   clock.start();
+  bool acted = false;
   QObject::connect(&poll, &QTimer::timeout, [&] {
     auto* form = qobject_cast<TrpPreviewForm*>(QApplication::activeModalWidget());
-    if (!form) return;
+    if (!form || acted) return;
     TrpPreview& preview = *form->PreviewControl();
-    const bool ready =
-        preview.PageCount() == 1 && !preview.Running() && preview.Workspace()->PageList().Count() == 1;
+    const bool ready = preview.PageCount() == pages && !preview.Running() &&
+                       preview.Workspace()->PageList().Count() == pages;
     if (!ready && clock.elapsed() < 20000) return;
-    note(*form, scrollBy, seen);
+    acted = true;
+    act(*form);
     form->close();
   });
   poll.start(20);
   open();
+}
+
+PreviewSnapshot rpSnapshotPreview(const std::function<void()>& open,
+                                  const std::function<int(long double zoom)>& scrollBy) {
+  PreviewSnapshot seen;
+  rpDrivePreview(open, 1, [&](TrpPreviewForm& form) { note(form, scrollBy, seen); });
   return seen;
 }

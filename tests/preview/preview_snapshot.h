@@ -8,6 +8,8 @@
 
 #include <functional>
 
+class TrpPreviewForm;
+
 struct PreviewSnapshot {
   bool Window = false;
   bool Maximised = false;
@@ -29,3 +31,8 @@ struct PreviewSnapshot {
 // (the view stops where it ends), grabs again and closes the window.
 PreviewSnapshot rpSnapshotPreview(const std::function<void()>& open,
                                   const std::function<int(long double zoom)>& scrollBy);
+
+// Calls `open`, which opens the preview window modally; once the window shows `pages` prepared
+// pages (or 20 s have passed), calls `act` with it, then closes it.
+void rpDrivePreview(const std::function<void()>& open, int pages,
+                    const std::function<void(TrpPreviewForm&)>& act);

@@ -222,11 +222,13 @@ TEST_F(PreviewTest, SavingAsksForAFileAndGivesItThePreparedReportExtension) {
   EXPECT_FALSE(preview->Locked());
 }
 
-TEST_F(PreviewTest, AFailedLoadStillUnlocksAndReturnsToPageOne) {
+TEST_F(PreviewTest, AFailedLoadIsShownUnlocksAndReturnsToPageOne) {
   auto preview = Show(8);
   preview->SetPageNo(6);
   Pages->FailLoad = true;
-  EXPECT_THROW(preview->LoadFromFile(QStringLiteral("/nowhere/x.rpp")), std::runtime_error);
+  EXPECT_NO_THROW(preview->LoadFromFile(QStringLiteral("/nowhere/x.rpp")));
+  ASSERT_EQ(Dialogs.Messages.size(), 1);
+  EXPECT_TRUE(Dialogs.Messages[0].contains(QStringLiteral("cannot read")));
   EXPECT_FALSE(preview->Locked());
   EXPECT_FALSE(preview->Workspace()->Locked());
   EXPECT_EQ(preview->PageNo(), 1);

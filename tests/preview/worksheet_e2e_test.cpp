@@ -17,7 +17,10 @@
 #include "app/tag.h"
 #include "app/worksheet_window.h"
 #include "report/services/install_report_services.h"
-#include "report/binding/report_script.h"
+#include "report/model/custom_preview_pages.h"
+#include "report/model/memo_view.h"
+#include "report/model/report.h"
+#include "report/model/report_page.h"
 #include "report/model/report_services.h"
 #include "report/preview/install_preview.h"
 #include "report/preview/preview.h"
@@ -109,4 +112,47 @@ TEST(WorksheetEndToEnd, PrintOpensThePreviewWithTheSheetTwice) {
     EXPECT_GT(ink, 20) << double(rowTop);
     EXPECT_NEAR(inkRows(seen.Scrolled, copyOf(rowTop + 10, 80)), ink, 1) << double(rowTop);
   }
+}
+
+namespace {
+
+// The texts of the text objects on the first prepared page.
+QStringList PreparedTexts(TrpReport& report) {
+  QStringList texts;
+  TrpReportPage* page = report.PreviewPages()->GetPage(0);
+  if (!page) return texts;
+  for (const TrpComponent* object : page->AllObjects())
+    if (const auto* memo = dynamic_cast<const TrpMemoView*>(object)) texts << memo->Memo().join(u'\n');
+  return texts;
+}
+
+}  // namespace
+
+TEST(WorksheetEndToEnd, WhatTheTeacherTypesIsPrintedAsTypedBracketsIncluded) {
+  rpInstallReportServices();
+  rpInstallPreview();
+  stroval::TForm19 window;
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  const QString title = QStringLiteral("Grade [1+2], Class [A]");
+  window.SchTitle->setText(title);
+  window.edtInput->setText(QStringLiteral("[永]"));
+  QTest::mouseClick(window.Button1, Qt::LeftButton);
+  stroval::Label* bracket = nullptr;
+  for (int i = 0; i < window.ComponentCount(); ++i)
+    if (stroval::Tag(window.Components(i)) == stroval::TForm19::kPaletteLabelTag) {
+      auto* label = qobject_cast<stroval::Label*>(window.Components(i));
+      if (label && label->text() == QStringLiteral("[")) bracket = label;
+    }
+  ASSERT_NE(bracket, nullptr);
+  drop(bracket, window.paneWord(2, 2));
+
+  QStringList texts;
+  rpDrivePreview([&] { QTest::mouseClick(window.btnPrint, Qt::LeftButton); }, 1,
+                 [&](TrpPreviewForm&) { texts = PreparedTexts(*window.rpt); });
+  rpReportServices() = TrpReportServices{};
+  EXPECT_EQ(texts.count(title), 2) << qPrintable(texts.join(" | "));
+  // The dropped "[" fills its row of cells, in both halves.
+  EXPECT_GE(texts.count(QStringLiteral("[")), 2) << qPrintable(texts.join(" | "));
 }

@@ -18,6 +18,7 @@
 #include "report/print/print_job.h"
 #include "report/printer/printer_error_box.h"
 #include "report/printer/printers.h"
+#include "tools/stroval-report/prepared_source.h"
 #include "tools/stroval-report/report_tool.h"
 
 namespace {
@@ -107,47 +108,11 @@ std::optional<bool> parseRequest(const QStringList& args, PrintRequest& r, QStri
     problem = QStringLiteral("pdf needs -o OUT.pdf");
     return false;
   }
+  if (r.Command == QLatin1String("pdf") && QFileInfo(r.Output) == QFileInfo(r.File)) {
+    problem = QStringLiteral("the output file is the input file: choose another -o");
+    return false;
+  }
   return true;
-}
-
-// A prepared report's file is an XML document whose root is "preparedreport".
-bool isPreparedReport(const QString& fileName) {
-  QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  return file.read(4096).contains("<preparedreport");
-}
-
-// Loads the prepared pages into `report`: read from a prepared report, or made by preparing a
-// definition. False with a message when that fails.
-bool loadPages(TrpReport& report, const PrintRequest& r, QTextStream& err) {
-  if (!QFileInfo::exists(r.File)) {
-    err << "stroval-report: " << r.File << ": no such file\n";
-    return false;
-  }
-  if (!report.PreviewPages()) {
-    err << "stroval-report: prepared pages are not available in this build\n";
-    return false;
-  }
-  try {
-    if (isPreparedReport(r.File)) {
-      if (report.PreviewPages()->LoadFromFile(r.File)) return true;
-      err << "stroval-report: " << r.File << ": cannot be read as a prepared report\n";
-      return false;
-    }
-    report.ReportOptions().SetHiddenPassword(r.Password);
-    if (!report.LoadFromFile(r.File)) {
-      err << "stroval-report: " << r.File << ": cannot be read as a report\n";
-      return false;
-    }
-    if (report.PrepareReport()) return true;
-  } catch (const TrpError& e) {
-    report.AddError(e.Message());
-  } catch (const std::exception& e) {
-    report.AddError(QString::fromUtf8(e.what()));
-  }
-  err << "stroval-report: " << r.File << ": the report could not be prepared\n";
-  for (const QString& e : report.Errors()) err << "  " << e << '\n';
-  return false;
 }
 
 // A paper name ("A3") or number; 0 (each page's own paper) when none is given.
@@ -210,7 +175,7 @@ int runPrint(const PrintRequest& r, QTextStream& out, QTextStream& err) {
     return rtFailed;
   }
   TrpReport report;
-  if (!loadPages(report, r, err)) return rtFailed;
+  if (!rpOpenPreparedPages(report, r.File, r.Password, err)) return rtFailed;
   applyOptions(report, r);
   ErrorsToStream errors(err);
   TrpPrintJob job(*report.PreviewPages());

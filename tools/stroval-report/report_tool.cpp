@@ -221,12 +221,20 @@ int runScript(const Options& options, Io& io) {
   script.SetLines(scSplitLines(QString::fromUtf8(file.readAll())));
   script.AddRTTI();
   if (!script.Compile()) {
-    io.Err << fileName << ':' << script.FErrorPos << ": " << script.FErrorMsg << '\n';
+    // A failure without a place in the text (an unknown syntax) names the file alone.
+    const QString place = script.FErrorPos.isEmpty() ? QString() : QStringLiteral(":") + script.FErrorPos;
+    io.Err << fileName << place << ": " << script.FErrorMsg << '\n';
     return rtFailed;
   }
   try {
     script.Execute();
-    for (const QString& name : options.PrintNames) io.Out << name << '=' << script.Variable(name).ToText() << '\n';
+    for (const QString& name : options.PrintNames) {
+      if (!script.Find(name)) {
+        io.Err << fileName << ": the script has no variable named \"" << name << "\"\n";
+        return rtFailed;
+      }
+      io.Out << name << '=' << script.Variable(name).ToText() << '\n';
+    }
   } catch (const ScriptError& e) {
     io.Err << fileName << ": " << e.Message() << '\n';
     return rtFailed;
@@ -237,9 +245,30 @@ int runScript(const Options& options, Io& io) {
   return rtOk;
 }
 
+// The global options of the usage line may stand before the command ("--password X prepare
+// ..."): they are moved behind the command word, where every command reads its options.
+QStringList commandFirst(QStringList arguments) {
+  QStringList global;
+  while (!arguments.isEmpty()) {
+    const QString& a = arguments.first();
+    if (a == QLatin1String("--password") && arguments.size() > 1) {
+      global << arguments.takeFirst();
+      global << arguments.takeFirst();
+    } else if (a.startsWith(QLatin1String("--password="))) {
+      global << QStringLiteral("--password") << arguments.takeFirst().mid(11);
+    } else {
+      break;
+    }
+  }
+  if (arguments.isEmpty()) return global;
+  const QString command = arguments.takeFirst();
+  return QStringList{command} + global + arguments;
+}
+
 }  // namespace
 
-int rpRunReportTool(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+int rpRunReportTool(const QStringList& givenArguments, QTextStream& out, QTextStream& err) {
+  const QStringList arguments = commandFirst(givenArguments);
   if (const auto prepared = rpRunPrepareCommand(arguments, out, err)) return *prepared;
   if (const auto rendered = rpRunRenderCommand(arguments, out, err)) return *rendered;
   if (const auto printed = rpRunPrintCommand(arguments, out, err)) return *printed;

@@ -1,0 +1,42 @@
+#include "app/guarded_application.h"
+
+#include "app/dialogs.h"
+#include "report/model/report_error.h"
+
+namespace stroval {
+
+bool DeliverShowingErrors(const std::function<bool()>& deliver,
+                          const std::function<void(const QString&)>& show) {
+  QString message;
+  try {
+    return deliver();
+  } catch (const TrpError& e) {
+    message = e.Message();
+  } catch (const std::exception& e) {
+    message = QString::fromUtf8(e.what());
+  } catch (...) {
+    message = QStringLiteral("An unknown error occurred.");
+  }
+  show(message);
+  return false;
+}
+
+GuardedApplication::GuardedApplication(int& argc, char** argv, Dialogs* dialogs)
+    : QApplication(argc, argv), FDialogs(dialogs) {
+  if (!FDialogs) {
+    FOwnDialogs = std::make_unique<QtDialogs>();
+    FDialogs = FOwnDialogs.get();
+  }
+}
+
+GuardedApplication::~GuardedApplication() = default;
+
+bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
+  return DeliverShowingErrors([&] { return QApplication::notify(receiver, event); },
+                              [this](const QString& text) {
+                                FDialogs->ShowMessage(activeWindow(), QStringLiteral("Error"), text,
+                                                      Dialogs::Icon::Error);
+                              });
+}
+
+}  // namespace stroval

@@ -1,0 +1,147 @@
+// The preview window's Open, Save and Print keys on the real store and print job, pressed as a
+// user presses them over the previewed worksheet: a file that is not a prepared report, a place
+// that cannot be written, a prepared report opened over the worksheet and printed, and a page
+// selection that names no page. No error may leave the window's key handler.
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "preview_fixture.h"
+#include "preview_snapshot.h"
+#include "printer_fixture.h"
+#include "report/model/custom_preview_pages.h"
+#include "report/model/engine_options.h"
+#include "report/model/print_options.h"
+#include "report/model/report.h"
+#include "report/model/report_services.h"
+#include "report/preview/install_preview.h"
+#include "report/preview/preview.h"
+#include "report/preview/preview_form.h"
+#include "report/printer/printers.h"
+#include "report/services/install_report_services.h"
+#include "worksheet_report.h"
+
+namespace {
+
+class PreviewFileCommands : public PrinterFixture {
+ protected:
+  void SetUp() override {
+    rpInstallReportServices();
+    rpInstallPreview();
+    rpSetPreviewDialogs(&Dialogs);
+    Laser = &Backend->AddPrinter(QStringLiteral("Laser"), QStringLiteral("usb://laser"));
+    Backend->SetDefaultPrinter(QStringLiteral("Laser"));
+    rpSetPrinterBackend(Backend);
+    Report = std::make_unique<TrpReport>();
+    Report->EngineOptions().SetNewSilentMode(simSilent);
+    Report->PrintOptions().SetShowDialog(false);
+    worksheet::Build(*Report);
+    ASSERT_TRUE(Folder.isValid());
+  }
+  void TearDown() override {
+    Report.reset();
+    rpSetPreviewDialogs(nullptr);
+    rpSetPrinterBackend(nullptr);
+    rpReportServices() = TrpReportServices{};
+  }
+
+  // Shows the worksheet in the preview window and hands the window to `act` once its page is
+  // there; the window closes afterwards.
+  void InThePreview(const std::function<void(TrpPreviewForm&)>& act) {
+    rpDrivePreview([this] { Report->ShowReport(); }, 1, act);
+  }
+  static void PressCtrl(TrpPreviewForm& form, Qt::Key key) {
+    QTest::keyClick(form.PreviewControl(), key, Qt::ControlModifier);
+  }
+
+  // A prepared report of `count` pages: the worksheet prepared, with empty pages put before it.
+  QString PreparedReport(int count) {
+    TrpReport source;
+    source.EngineOptions().SetNewSilentMode(simSilent);
+    worksheet::Build(source);
+    EXPECT_TRUE(source.PrepareReport());
+    TrpCustomPreviewPages& pages = *source.PreviewPages();
+    while (pages.GetCount() < count) pages.AddEmptyPage(0);
+    const QString path = Folder.filePath(QStringLiteral("four.rpp"));
+    EXPECT_TRUE(pages.SaveToFile(path));
+    return path;
+  }
+
+  QString WriteFile(const QString& name, const QByteArray& bytes) {
+    const QString path = Folder.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+  }
+
+  std::unique_ptr<TrpReport> Report;
+  RecordingPreviewDialogs Dialogs;
+  TrpRecordingPrinter* Laser = nullptr;
+  QTemporaryDir Folder;
+};
+
+}  // namespace
+
+TEST_F(PreviewFileCommands, OpeningFilesThatAreNoPreparedReportsSaysSoAndKeepsTheWindow) {
+  struct Case {
+    const char* Name;
+    QByteArray Bytes;
+    const char* Reason;
+  };
+  const Case cases[] = {
+      {"build.log", "[ 1%] Building CXX object\n", "Invalid file format"},
+      {"definition.xml", "<?xml version=\"1.0\"?><TrpReport><TrpReportPage", "Invalid file format"},
+      {"missing.rpp", QByteArray(), "does not exist"},
+  };
+  for (const Case& c : cases) {
+    Dialogs.Messages.clear();
+    Dialogs.OpenAnswer = c.Bytes.isEmpty() ? Folder.filePath(QString::fromLatin1(c.Name))
+                                           : WriteFile(QString::fromLatin1(c.Name), c.Bytes);
+    bool stillShown = false;
+    InThePreview([&](TrpPreviewForm& form) {
+      PressCtrl(form, Qt::Key_O);
+      stillShown = form.isVisible() && !form.PreviewControl()->Locked();
+    });
+    EXPECT_TRUE(stillShown) << c.Name;
+    ASSERT_EQ(Dialogs.Messages.size(), 1) << c.Name;
+    EXPECT_TRUE(Dialogs.Messages[0].contains(QString::fromLatin1(c.Name))) << qPrintable(Dialogs.Messages[0]);
+    EXPECT_TRUE(Dialogs.Messages[0].contains(QString::fromLatin1(c.Reason))) << qPrintable(Dialogs.Messages[0]);
+  }
+}
+
+TEST_F(PreviewFileCommands, SavingWhereNothingCanBeWrittenSaysSo) {
+  Dialogs.SaveAnswer = Folder.filePath(QStringLiteral("no-such-folder/sheet.rpp"));
+  InThePreview([&](TrpPreviewForm& form) { PressCtrl(form, Qt::Key_S); });
+  ASSERT_EQ(Dialogs.Messages.size(), 1);
+  EXPECT_TRUE(Dialogs.Messages[0].startsWith(QStringLiteral("Cannot save the file"))) << qPrintable(Dialogs.Messages[0]);
+  EXPECT_FALSE(QFile::exists(Dialogs.SaveAnswer));
+}
+
+TEST_F(PreviewFileCommands, AnOpenedPreparedReportPrintsAsLoadedNotTheWorksheet) {
+  Dialogs.OpenAnswer = PreparedReport(4);
+  Report->PrintOptions().SetPageNumbers(QStringLiteral("2-3"));
+  int shownBefore = 0, shownAfter = 0;
+  InThePreview([&](TrpPreviewForm& form) {
+    PressCtrl(form, Qt::Key_O);
+    shownBefore = form.PreviewControl()->PageCount();
+    PressCtrl(form, Qt::Key_P);
+    shownAfter = form.PreviewControl()->PageCount();
+  });
+  EXPECT_TRUE(Dialogs.Messages.isEmpty()) << qPrintable(Dialogs.Messages.join('\n'));
+  EXPECT_TRUE(ErrorBoxes.isEmpty()) << qPrintable(ErrorBoxes.join('\n'));
+  EXPECT_EQ(shownBefore, 4);
+  EXPECT_EQ(shownAfter, 4);
+  ASSERT_EQ(Laser->Documents.size(), 1);
+  EXPECT_EQ(Laser->Documents[0].Pages.size(), 2);
+}
+
+TEST_F(PreviewFileCommands, APageSelectionNamingNoPageIsAnErrorNotASilentSuccess) {
+  Report->PrintOptions().SetPageNumbers(QStringLiteral("2-3"));
+  InThePreview([&](TrpPreviewForm& form) { PressCtrl(form, Qt::Key_P); });
+  EXPECT_TRUE(Laser->Documents.isEmpty());
+  ASSERT_EQ(ErrorBoxes.size(), 1);
+  EXPECT_TRUE(ErrorBoxes[0].endsWith(QStringLiteral("names no page to print"))) << qPrintable(ErrorBoxes[0]);
+}

@@ -26,6 +26,17 @@ TextFont EditFont() { return Font("新細明體", 21, clBlue); }  // the input b
 TextFont SheetFont() { return Font("細明體", 24); }           // the worksheet's texts
 TextFont ButtonFont() { return Font("Tahoma", 15); }
 
+// Pixels kept free between a caption and the control beside it.
+constexpr int kCaptionGap = 4;
+
+// Moves `box` right of `caption` when the caption reaches into it; its right edge stays.
+void StartAfter(QWidget& box, const QWidget& caption) {
+  const int left = caption.geometry().right() + kCaptionGap;
+  if (box.x() >= left) return;
+  const int right = box.geometry().right();
+  box.setGeometry(left, box.y(), right - left + 1, box.height());
+}
+
 void FillWith(QWidget* widget, quint32 color) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Window, ColorFromBgr(color));
@@ -88,6 +99,13 @@ void TForm19::CreateInputBar() {
 
   button(Button1, "Button1", "造字", {642, 6, 80, 64});
   button(btnPrint, "btnPrint", "列印", {728, 6, 80, 64});
+
+  // The substitute faces are wider than the stored places allow: an edit box starts after its
+  // caption (keeping its right edge), and the font caption ends before the sample it points at.
+  StartAfter(*SchTitle, *Label1);
+  StartAfter(*edtInput, *Label5);
+  if (Label6->geometry().right() + kCaptionGap >= Cfont->x())
+    Label6->move(Cfont->x() - kCaptionGap - Label6->width(), Label6->y());
 
   // Tab order inside the input bar: word, generate, print, title.
   setTabOrder(edtInput, Button1);

@@ -19,6 +19,8 @@ packages=(
   fontconfig fonts-liberation2 fonts-arphic-ukai fonts-cns11643-kai fonts-arphic-uming fonts-dejavu-core
   # a virtual display for running the window where no display exists
   xvfb xauth x11-utils
+  # a window manager for the window-geometry tests on the virtual display
+  openbox
 )
 
 missing=()

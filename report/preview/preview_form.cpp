@@ -183,21 +183,22 @@ void TrpPreviewForm::CreateStatusBar() {
   StatusBar = new QStatusBar(this);
   StatusBar->setSizeGripEnabled(false);
   StatusBar->setFixedHeight(logicalDpiY() > 96 ? 24 : 19);
-  for (QLabel*& panel : FPanels) {
+  // Panel 0 is 200 pixels wide; panels 1 and 2 share what it leaves. They stretch with the
+  // window and never ask for room of their own: widths fixed from the window's width would raise
+  // its minimum at every resize, and the window would grow past the screen.
+  for (int i = 0; i < 3; ++i) {
+    QLabel*& panel = FPanels[i];
     panel = new QLabel(StatusBar);
     panel->setFrameShape(QFrame::StyledPanel);
-    StatusBar->addWidget(panel);
+    if (i == 0) {
+      panel->setFixedWidth(200);
+    } else {
+      panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+      panel->setMinimumWidth(0);
+    }
+    StatusBar->addWidget(panel, i == 0 ? 0 : 1);
   }
   FPanels[0]->setText(QStringLiteral("Page 1 of 1000"));
-  LayoutStatusPanels();
-}
-
-void TrpPreviewForm::LayoutStatusPanels() {
-  // Panels 1 and 2 share what panel 0 leaves.
-  const int rest = static_cast<int>(std::nearbyint((width() - 200) / 2.0));
-  FPanels[0]->setFixedWidth(200);
-  FPanels[1]->setFixedWidth(std::max(0, rest));
-  FPanels[2]->setFixedWidth(std::max(0, rest));
 }
 
 QString TrpPreviewForm::StatusText(int index) const {

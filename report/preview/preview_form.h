@@ -79,7 +79,6 @@ class TrpPreviewForm : public QDialog, public TrpCustomPreviewForm {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -97,7 +96,6 @@ class TrpPreviewForm : public QDialog, public TrpCustomPreviewForm {
   void BuildExportPopup();
   void BuildRightMenu();
   void OnPageChanged(int pageNo);
-  void LayoutStatusPanels();
   bool Preparing() const;
   bool ReportHasPages() const;
   // Tool-bar commands.

@@ -178,11 +178,6 @@ void TrpPreviewForm::wheelEvent(QWheelEvent* event) {
   QApplication::sendEvent(FPreview, event);
 }
 
-void TrpPreviewForm::resizeEvent(QResizeEvent* event) {
-  QDialog::resizeEvent(event);
-  LayoutStatusPanels();
-}
-
 void TrpPreviewForm::contextMenuEvent(QContextMenuEvent* event) {
   RightMenu->popup(event->globalPos());
 }

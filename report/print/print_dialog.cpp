@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -92,6 +93,18 @@ W* place(QWidget* parent, int x, int y, int width, int height, Args&&... args) {
   else
     w->move(x, y);
   return w;
+}
+
+// A wrapped text whose lines need more height than its place has (a substitute face is wider
+// than the one the place was made for) is set smaller until it fits, rather than cut at top and
+// bottom.
+void shrinkToFit(QLabel* label) {
+  QFont font = label->font();
+  int pixels = QFontInfo(font).pixelSize();
+  while (pixels > 7 && label->heightForWidth(label->width()) > label->height()) {
+    font.setPixelSize(--pixels);
+    label->setFont(font);
+  }
 }
 
 QGroupBox* group(QWidget* parent, int x, int y, int width, int height) {
@@ -178,6 +191,7 @@ void TrpPrintDialog::SetTexts() {
   CurPageRB->setText(ui("4"));
   PageNumbersRB->setText(ui("5"));
   DescrL->setText(ui("9"));
+  shrinkToFit(DescrL);
   CopiesGB->setTitle(ui("205"));
   CopiesL->setText(ui("203"));
   CollateCB->setText(ui("204"));

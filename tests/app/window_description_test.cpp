@@ -32,8 +32,6 @@ struct Placement {
 TEST_F(WindowTest, ControlsLieAtTheirStoredPlacesAndSizes) {
   const Placement placements[] = {
       {"Panel1", nullptr, {0, 0, 1109, 84}},
-      {"SchTitle", "Panel1", {173, 10, 353, 29}},
-      {"edtInput", "Panel1", {73, 47, 216, 29}},
       {"Cfont", "Panel1", {550, 2, 80, 80}},
       {"Button1", "Panel1", {642, 6, 80, 64}},
       {"btnPrint", "Panel1", {728, 6, 80, 64}},
@@ -64,7 +62,6 @@ TEST_F(WindowTest, LabelsShowTheirCaptionsInTheirFonts) {
   const Caption captions[] = {
       {"Label1", "Panel1", {3, 10}, "學校名稱  /  工作紙標題", "新細明體", 16},
       {"Label5", "Panel1", {3, 47}, "字詞內容", "新細明體", 16},
-      {"Label6", "Panel1", {458, 62}, "選擇字型 -->", "新細明體", 16},
       {"txtSchTitle", "paneWorksheet", {16, 10}, "Orlavo　Quilltrace", "細明體", 24},
       {"Label2", "paneWorksheet", {16, 56}, "班別：", "細明體", 24},
       {"Label3", "paneWorksheet", {152, 56}, "姓名：", "細明體", 24},
@@ -81,6 +78,35 @@ TEST_F(WindowTest, LabelsShowTheirCaptionsInTheirFonts) {
     EXPECT_EQ(stroval::FontOf(label).color, stroval::ColorFromBgr(stroval::clWindowText));
     EXPECT_GE(label->width(), QFontMetrics(label->font()).horizontalAdvance(label->text()));
   }
+}
+
+// The substitute faces are wider than the stored places: no caption may reach into the control
+// beside it. The edit boxes keep their stored right edges and rows, and start after their
+// captions; the font caption ends before the sample box.
+TEST_F(WindowTest, NoCaptionReachesIntoTheControlBesideIt) {
+  struct Neighbours {
+    const char* caption;
+    const char* control;
+    QRect stored;  // the control's stored place
+  };
+  const Neighbours pairs[] = {
+      {"Label1", "SchTitle", {173, 10, 353, 29}},
+      {"Label5", "edtInput", {73, 47, 216, 29}},
+  };
+  for (const Neighbours& n : pairs) {
+    QWidget* caption = Child(Window(), n.caption);
+    QWidget* control = Child(Window(), n.control);
+    EXPECT_LT(caption->geometry().right(), control->x()) << n.caption;
+    EXPECT_GE(control->x(), n.stored.x()) << n.control;
+    EXPECT_EQ(control->geometry().right(), n.stored.right()) << n.control;
+    EXPECT_EQ(control->y(), n.stored.y()) << n.control;
+    EXPECT_EQ(control->height(), n.stored.height()) << n.control;
+  }
+  auto* fontCaption = qobject_cast<stroval::Label*>(Child(Window(), "Label6"));
+  EXPECT_EQ(fontCaption->Caption(), QStringLiteral("選擇字型 -->"));
+  EXPECT_LT(fontCaption->geometry().right(), Child(Window(), "Cfont")->x());
+  EXPECT_LE(fontCaption->x(), 458);
+  EXPECT_EQ(fontCaption->y(), 62);
 }
 
 TEST_F(WindowTest, EditBoxesStartWithTheirTextsInBlue) {

@@ -41,6 +41,13 @@ void drop(stroval::Label* label, stroval::Panel* cell) {
   QApplication::sendEvent(cell, &event);
 }
 
+// The window shown and active, as the program starts it: its grid is built on activation.
+bool ShowActive(stroval::TForm19& window) {
+  window.show();
+  window.activateWindow();
+  return QTest::qWaitForWindowActive(&window);
+}
+
 int inkRows(const QImage& image, QRect area) {
   area = area.intersected(image.rect());
   int rows = 0;
@@ -61,9 +68,7 @@ TEST(WorksheetEndToEnd, PrintOpensThePreviewWithTheSheetTwice) {
   rpInstallReportServices();
   rpInstallPreview();
   stroval::TForm19 window;
-  window.show();
-  window.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  ASSERT_TRUE(ShowActive(window));
   window.SchTitle->setText(QStringLiteral("Orlavo School"));
   window.edtInput->setText(QStringLiteral("永字"));
   QTest::mouseClick(window.Button1, Qt::LeftButton);
@@ -132,9 +137,7 @@ TEST(WorksheetEndToEnd, WhatTheTeacherTypesIsPrintedAsTypedBracketsIncluded) {
   rpInstallReportServices();
   rpInstallPreview();
   stroval::TForm19 window;
-  window.show();
-  window.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  ASSERT_TRUE(ShowActive(window));
   const QString title = QStringLiteral("Grade [1+2], Class [A]");
   window.SchTitle->setText(title);
   window.edtInput->setText(QStringLiteral("[永]"));

@@ -64,6 +64,8 @@ TEST_F(PrintDialog, TakesItsTextsFromTheStringTable) {
   };
   for (const auto& [shown, expected] : texts) EXPECT_EQ(shown, expected);
   EXPECT_TRUE(d->DescrL->text().startsWith(QStringLiteral("Enter page numbers")));
+  // The help text's wrapped lines fit its place: none is cut at the top or the bottom.
+  EXPECT_LE(d->DescrL->heightForWidth(d->DescrL->width()), d->DescrL->height());
 }
 
 TEST_F(PrintDialog, ListsThePrintersWithTheCurrentOneAndItsPort) {

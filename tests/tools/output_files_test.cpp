@@ -13,40 +13,16 @@
 
 #include "qstring_printer.h"
 #include "report/model/report_options.h"
-#include "report_fixture.h"
-#include "tools/stroval-report/report_tool.h"
+#include "report_tool_fixture.h"
 
 namespace {
 
-class OutputFiles : public ReportTest {
+class OutputFiles : public ReportToolTest {
  protected:
-  void SetUp() override {
-    ReportTest::SetUp();
-    rpStartReportTool();
-  }
-  int Run(const QStringList& arguments) {
-    Out.clear();
-    Err.clear();
-    QTextStream out(&Out), err(&Err);
-    return rpRunReportTool(arguments, out, err);
-  }
-  QString PathOf(const QString& name) const { return QDir(Dir.path()).filePath(name); }
-  QString Write(const QString& name, const QByteArray& bytes) {
-    QFile file(PathOf(name));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return PathOf(name);
-  }
+  QString Write(const QString& name, const QByteArray& bytes) { return WriteFile(name, bytes); }
   static QByteArray Read(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
-  QString SaveSample(const QString& name) {
-    TrpReport report;
-    BuildSample(report);
-    report.CheckDataPage();
-    report.SaveToFile(PathOf(name));
-    return PathOf(name);
   }
   // The real program, with files limited to `limit` bytes and the size-limit signal ignored, so
   // that a write past the limit fails as a full disk does.
@@ -67,9 +43,6 @@ class OutputFiles : public ReportTest {
            "<TrpReport Version=\"5.3.14\"><TrpReportPage Name=\"Page1\">"
            "<TrpGadget Name=\"G1\"/></TrpReportPage></TrpReport>";
   }
-
-  QString Out, Err;
-  QTemporaryDir Dir;
 };
 
 bool DevFullIsADevice() {

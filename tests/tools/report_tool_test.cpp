@@ -8,35 +8,16 @@
 
 #include "qstring_printer.h"
 #include "report/model/report_options.h"
-#include "report_fixture.h"
-#include "tools/stroval-report/report_tool.h"
+#include "report_tool_fixture.h"
 
 namespace {
 
-class ReportTool : public ReportTest {
+class ReportTool : public ReportToolTest {
  protected:
-  void SetUp() override {
-    ReportTest::SetUp();
-    rpStartReportTool();
-  }
-  int Run(const QStringList& arguments) {
-    Out.clear();
-    Err.clear();
-    QTextStream out(&Out), err(&Err);
-    return rpRunReportTool(arguments, out, err);
-  }
-  QString PathOf(const char* name) const { return QDir(Dir.path()).filePath(QLatin1String(name)); }
   void Write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
-  }
-  QString SaveSample(const char* name) {
-    TrpReport report;
-    BuildSample(report);
-    report.CheckDataPage();  // as every loaded report has one
-    report.SaveToFile(PathOf(name));
-    return PathOf(name);
   }
   static QByteArray Damaged() {
     return "<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"no\"?>\r\n"
@@ -44,9 +25,6 @@ class ReportTool : public ReportTest {
            "<TrpGadget Name=\"G1\"/><TrpMemoView Name=\"Memo1\" HAlign=\"99\"/>"
            "</TrpReportPage></TrpReport>";
   }
-
-  QString Out, Err;
-  QTemporaryDir Dir;
 };
 
 TEST_F(ReportTool, CheckOfAGoodFileSaysSoAndSucceeds) {

@@ -5,32 +5,13 @@
 #include <QTextStream>
 
 #include "qstring_printer.h"
-#include "report_fixture.h"
-#include "tools/stroval-report/report_tool.h"
+#include "report_tool_fixture.h"
 
 namespace {
 
-class ScriptTool : public ReportTest {
+class ScriptTool : public ReportToolTest {
  protected:
-  void SetUp() override {
-    ReportTest::SetUp();
-    rpStartReportTool();
-  }
-  int Run(const QStringList& arguments) {
-    Out.clear();
-    Err.clear();
-    QTextStream out(&Out), err(&Err);
-    return rpRunReportTool(arguments, out, err);
-  }
-  QString Write(const char* name, const char* text) {
-    const QString path = QDir(Dir.path()).filePath(QLatin1String(name));
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
-    return path;
-  }
-  QString Out, Err;
-  QTemporaryDir Dir;
+  QString Write(const char* name, const char* text) { return WriteFile(QLatin1String(name), text); }
 };
 
 TEST_F(ScriptTool, RunsAProgramAndPrintsTheNamedVariables) {

@@ -159,3 +159,27 @@ TEST(WorksheetEndToEnd, WhatTheTeacherTypesIsPrintedAsTypedBracketsIncluded) {
   // The dropped "[" fills its row of cells, in both halves.
   EXPECT_GE(texts.count(QStringLiteral("[")), 2) << qPrintable(texts.join(" | "));
 }
+
+TEST(WorksheetEndToEnd, ALongTitleStaysOnOneLineAboveTheCaptions) {
+  rpInstallReportServices();
+  rpInstallPreview();
+  stroval::TForm19 window;
+  ASSERT_TRUE(ShowActive(window));
+  // Ink rows in the title's place (its text object spans 9 .. 49 units below the band's top,
+  // the captions' row starts at 49), for a title of one line's length and for a very long one.
+  const auto titleRows = [&](const QString& title) {
+    window.SchTitle->setText(title);
+    const PreviewSnapshot seen =
+        rpSnapshotPreview([&] { QTest::mouseClick(window.btnPrint, Qt::LeftButton); }, [](long double) { return 0; });
+    // Inside the page's edges, which are drawn as lines of their own.
+    const QRect place(seen.Page.left() + 5, seen.Page.top() + int(rpRound(20 * seen.Zoom)), seen.Page.width() - 10,
+                      int(rpRound(46 * seen.Zoom)));
+    return inkRows(seen.Image, place);
+  };
+  const int shortTitle = titleRows(QStringLiteral("練習"));
+  const int longTitle = titleRows(QString(60, QChar(0x7df4)));
+  rpReportServices() = TrpReportServices{};
+  EXPECT_GT(shortTitle, 5);
+  // A second line would add its own rows of ink, cut off where the text object ends.
+  EXPECT_NEAR(longTitle, shortTitle, 2);
+}

@@ -10,7 +10,9 @@
 #include <gtest/gtest.h>
 
 #include "qstring_printer.h"
+#include "script/compiler.h"
 #include "script/day_number.h"
+#include "script/script.h"
 
 namespace {
 
@@ -172,3 +174,33 @@ TEST(NumericFormat, AHugePictureIsBoundedNotOverrun) {
 }
 
 }  // namespace
+
+// Text objects' number pictures and the script's FormatFloat are one formatter: over a table of
+// pictures and values, a display format shows what FormatFloat returns in a script.
+TEST(NumberPictures, ADisplayFormatShowsWhatTheScriptsFormatFloatReturns) {
+  if (rpSystemDecimalSeparator() != u'.' || rpSystemThousandSeparator() != u',')
+    GTEST_SKIP() << "system separators are not '.' and ','";
+  scInstallCompiler();
+  // Pictures as display formats take them: holding "#" or starting with "0" (other format texts
+  // are printf-like there, so "\"No.\" 0" is a picture only to FormatFloat).
+  const char* const pictures[] = {"0", "0.00", "#,##0.00", "#.###", "000", "0.0E+00", "0.00e-00",
+                                  "#,##0;(#,##0)", "0.00;(0.00);'zero'", "'$'#,##0.00", "#%", "0\"kg\""};
+  const double values[] = {0, 1, -1, 0.5, -0.5, 1234.5678, -1234.5678, 0.000123, 1e12, 99.995, 2.5e-7};
+  TscScript script;
+  script.SetSyntaxType(QStringLiteral("PascalScript"));
+  for (const char* picture : pictures) {
+    for (double value : values) {
+      const QString text = QString::fromUtf8(picture);
+      // Written as a float literal: the script takes an integer literal as Int64, which its
+      // FormatFloat does not accept.
+      QString literal = QString::number(value, 'g', 17);
+      if (!literal.contains(u'.') && !literal.contains(u'e')) literal += QStringLiteral(".0");
+      const QString call = QStringLiteral("FormatFloat('%1', %2)")
+                               .arg(QString(text).replace(u'\'', QStringLiteral("''")), literal);
+      const ScriptValue byScript = script.Evaluate(call);
+      ASSERT_FALSE(script.FEvaluteRiseError) << qPrintable(call) << ": " << qPrintable(byScript.ToText());
+      EXPECT_EQ(rpFormatValue(ScriptValue(value), *makeFormat(fkNumeric, picture)), byScript.ToText())
+          << qPrintable(call);
+    }
+  }
+}

@@ -2,7 +2,6 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "report/text/font_substitutions.h"
 #include "app/guarded_application.h"
 #include "app/screenshot.h"
 #include "app/worksheet_window.h"
@@ -33,7 +32,6 @@ void SaveScreenshotWhenReady(stroval::TForm19& window) {
 
 int main(int argc, char* argv[]) {
   stroval::GuardedApplication application(argc, argv);
-  stroval::RegisterFontSubstitutions();
   rpInstallReportServices();
   rpInstallPreview();
   stroval::TForm19 window;

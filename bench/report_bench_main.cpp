@@ -4,13 +4,11 @@
 
 #include <QGuiApplication>
 
-#include "report/text/font_substitutions.h"
 #include "report/services/install_report_services.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  stroval::RegisterFontSubstitutions();
   rpInstallReportServices();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

@@ -6,9 +6,12 @@
 #include "report/print/print_job_install.h"
 #include "report/store/install_preview_pages.h"
 #include "report/store/xml_serializer.h"
+#include "report/text/font_substitutions.h"
 #include "script/compiler.h"
 
 void rpInstallReportServices() {
+  // The font names stored reports use, mapped to installed faces: every program prints alike.
+  stroval::RegisterFontSubstitutions();
   rpRegisterReportClasses();
   scInstallCompiler();
   rpInstallXMLSerializer();

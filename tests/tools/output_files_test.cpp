@@ -171,3 +171,25 @@ TEST_F(OutputFiles, AUtf16DefinitionIsRefusedWithItsReason) {
   EXPECT_EQ(Run({"check", file}), rtFailed);
   EXPECT_TRUE((Out + Err).contains(QLatin1String("UTF-16"))) << Out << Err;
 }
+
+TEST_F(OutputFiles, TheProgramDrawsTheFontsTheWindowProgramDraws) {
+  // A text in a font name of the stored worksheets, which exists here only as a substitution.
+  TrpReport report;
+  BuildSample(report);
+  auto* memo = dynamic_cast<TrpMemoView*>(report.FindObject(QStringLiteral("Memo1")));
+  ASSERT_NE(memo, nullptr);
+  memo->Font()->SetName(QStringLiteral("新細明體"));
+  memo->Font()->SetSize(20);
+  memo->SetParentFont(false);
+  report.CheckDataPage();
+  report.SaveToFile(PathOf("ming.xml"));
+  // In this process the substitutions are those the window program registers.
+  ASSERT_EQ(Run({"render", PathOf("ming.xml"), "--png", PathOf("here")}), rtOk) << Err;
+  QProcess process;
+  process.start(QStringLiteral(STROVAL_REPORT_PROGRAM), {"render", PathOf("ming.xml"), "--png", PathOf("program")});
+  ASSERT_TRUE(process.waitForFinished(60000));
+  ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+  const QByteArray here = Read(PathOf("here/page-001.png"));
+  ASSERT_FALSE(here.isEmpty());
+  EXPECT_TRUE(Read(PathOf("program/page-001.png")) == here);
+}

@@ -4,29 +4,15 @@
 
 #include "report/model/custom_preview_pages.h"
 #include "report/model/report.h"
+#include "tools/stroval-report/command_line.h"
 #include "tools/stroval-report/prepared_source.h"
 #include "tools/stroval-report/report_tool.h"
 
-std::optional<int> rpRunPrepareCommand(const QStringList& arguments, QTextStream& out,
-                                       QTextStream& err) {
-  if (arguments.isEmpty() || arguments.first() != QLatin1String("prepare")) return std::nullopt;
-  QString input, output, password;
-  for (int i = 1; i < arguments.size(); ++i) {
-    const QString& a = arguments[i];
-    const bool valued = a == QLatin1String("-o") || a == QLatin1String("--password");
-    if (valued && i + 1 >= arguments.size()) {
-      err << "stroval-report: " << a << " needs a value\n";
-      return rtUsage;
-    }
-    if (a == QLatin1String("-o")) output = arguments[++i];
-    else if (a == QLatin1String("--password")) password = arguments[++i];
-    else if (input.isEmpty() && !a.startsWith(u'-')) input = a;
-    else {
-      err << "stroval-report: prepare: unexpected \"" << a << "\"\n";
-      return rtUsage;
-    }
-  }
-  if (input.isEmpty() || output.isEmpty()) {
+int rpRunPrepareCommand(const TrpCommandLine& line, QTextStream& out, QTextStream& err) {
+  const QString input = line.Words[0];
+  const QString output = line.Value(QStringLiteral("o"));
+  const QString password = line.Value(QStringLiteral("password"));
+  if (output.isEmpty()) {
     err << "stroval-report: prepare takes a report and -o OUT.rpp\n";
     return rtUsage;
   }

@@ -18,6 +18,7 @@
 #include "report/print/print_job.h"
 #include "report/printer/printer_error_box.h"
 #include "report/printer/printers.h"
+#include "tools/stroval-report/command_line.h"
 #include "tools/stroval-report/prepared_source.h"
 #include "tools/stroval-report/report_tool.h"
 
@@ -40,70 +41,31 @@ const std::map<QString, TrpPrintMode> kModes{{QStringLiteral("default"), pmDefau
                                              {QStringLiteral("join"), pmJoin},
                                              {QStringLiteral("scale"), pmScale}};
 
-// The value after option `i`, or a problem.
-bool takeValue(const QStringList& args, int& i, QString& value, QString& problem) {
-  if (i + 1 >= args.size()) {
-    problem = args[i] + QStringLiteral(" needs a value");
-    return false;
-  }
-  value = args[++i];
-  return true;
-}
-
-bool parseOption(const QStringList& args, int& i, PrintRequest& r, QString& problem) {
-  const QString& a = args[i];
-  QString value;
-  if (a == QLatin1String("--printer") && r.Command == QLatin1String("print"))
-    return takeValue(args, i, r.Printer, problem);
-  if (a == QLatin1String("-o") && r.Command == QLatin1String("pdf"))
-    return takeValue(args, i, r.Output, problem);
-  if (a == QLatin1String("--password")) return takeValue(args, i, r.Password, problem);
-  if (a == QLatin1String("--pages")) return takeValue(args, i, r.Pages, problem);
-  if (a == QLatin1String("--sheet")) return takeValue(args, i, r.Sheet, problem);
-  if (a == QLatin1String("--copies")) {
-    if (!takeValue(args, i, value, problem)) return false;
+// The request of a parsed command line; false with the problem when a value is wrong.
+bool requestOf(const TrpCommandLine& line, PrintRequest& r, QString& problem) {
+  r.Command = line.Command->Name;
+  r.File = line.Words[0];
+  r.Output = line.Value(QStringLiteral("o"));
+  r.Printer = line.Value(QStringLiteral("printer"));
+  r.Password = line.Value(QStringLiteral("password"));
+  r.Pages = line.Value(QStringLiteral("pages"));
+  r.Sheet = line.Value(QStringLiteral("sheet"));
+  if (line.Has(QStringLiteral("copies"))) {
     bool ok = false;
-    r.Copies = value.toInt(&ok);
-    if (ok && r.Copies >= 1 && r.Copies <= 1000) return true;
-    problem = QStringLiteral("--copies takes a number from 1 to 1000");
-    return false;
-  }
-  if (a == QLatin1String("--mode")) {
-    if (!takeValue(args, i, value, problem)) return false;
-    const auto mode = kModes.find(value.toLower());
-    if (mode != kModes.end()) return (r.Mode = mode->second), true;
-    problem = QStringLiteral("--mode takes default, split, join or scale");
-    return false;
-  }
-  problem = QStringLiteral("unknown option %1 for %2").arg(a, r.Command);
-  return false;
-}
-
-// Nothing when the words name another command; otherwise the request or a problem.
-std::optional<bool> parseRequest(const QStringList& args, PrintRequest& r, QString& problem) {
-  QStringList words;
-  for (int i = 0; i < args.size(); ++i) {
-    if (args[i] == QLatin1String("--password") && r.Command.isEmpty()) {
-      if (!takeValue(args, i, r.Password, problem)) return std::nullopt;
-      continue;
-    }
-    if (r.Command.isEmpty()) {
-      if (args[i] != QLatin1String("print") && args[i] != QLatin1String("pdf")) return std::nullopt;
-      r.Command = args[i];
-      continue;
-    }
-    if (args[i].startsWith(u'-') && args[i].size() > 1) {
-      if (!parseOption(args, i, r, problem)) return false;
-    } else {
-      words.append(args[i]);
+    r.Copies = line.Value(QStringLiteral("copies")).toInt(&ok);
+    if (!ok || r.Copies < 1 || r.Copies > 1000) {
+      problem = QStringLiteral("--copies takes a number from 1 to 1000");
+      return false;
     }
   }
-  if (r.Command.isEmpty()) return std::nullopt;
-  if (words.size() != 1) {
-    problem = r.Command + QStringLiteral(" takes one file");
-    return false;
+  if (line.Has(QStringLiteral("mode"))) {
+    const auto mode = kModes.find(line.Value(QStringLiteral("mode")).toLower());
+    if (mode == kModes.end()) {
+      problem = QStringLiteral("--mode takes default, split, join or scale");
+      return false;
+    }
+    r.Mode = mode->second;
   }
-  r.File = words.first();
   if (r.Command == QLatin1String("pdf") && r.Output.isEmpty()) {
     problem = QStringLiteral("pdf needs -o OUT.pdf");
     return false;
@@ -187,16 +149,10 @@ int runPrint(const PrintRequest& r, QTextStream& out, QTextStream& err) {
 
 }  // namespace
 
-std::optional<int> rpRunPrintCommand(const QStringList& arguments, QTextStream& out,
-                                     QTextStream& err) {
+int rpRunPrintCommand(const TrpCommandLine& line, QTextStream& out, QTextStream& err) {
   PrintRequest request;
   QString problem;
-  const std::optional<bool> parsed = parseRequest(arguments, request, problem);
-  if (!parsed) {
-    if (request.Command.isEmpty()) return std::nullopt;
-  } else if (*parsed) {
-    return runPrint(request, out, err);
-  }
-  err << "stroval-report: " << problem << " (see stroval-report help)\n";
-  return int(rtUsage);
+  if (requestOf(line, request, problem)) return runPrint(request, out, err);
+  err << "stroval-report: " << problem << " (see stroval-report help " << request.Command << ")\n";
+  return rtUsage;
 }

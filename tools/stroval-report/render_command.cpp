@@ -9,6 +9,7 @@
 
 #include "report/model/custom_preview_pages.h"
 #include "report/model/report.h"
+#include "tools/stroval-report/command_line.h"
 #include "tools/stroval-report/prepared_source.h"
 #include "tools/stroval-report/report_tool.h"
 
@@ -19,29 +20,18 @@ struct RenderRequest {
   double Zoom = 1;
 };
 
-// Reads the words after "render"; an empty text when they are complete, else the problem.
-QString parse(const QStringList& arguments, RenderRequest& r) {
-  for (int i = 1; i < arguments.size(); ++i) {
-    const QString& a = arguments[i];
-    const bool valued = a == QLatin1String("--png") || a == QLatin1String("--zoom") ||
-                        a == QLatin1String("--password");
-    if (valued && i + 1 >= arguments.size()) return a + QStringLiteral(" needs a value");
-    if (a == QLatin1String("--png")) {
-      r.Directory = arguments[++i];
-    } else if (a == QLatin1String("--password")) {
-      r.Password = arguments[++i];
-    } else if (a == QLatin1String("--zoom")) {
-      bool number = false;
-      r.Zoom = arguments[++i].toDouble(&number);
-      // Pages are drawn into one picture each; a zoom beyond 20 would ask for gigapixels.
-      if (!number || !(r.Zoom > 0) || r.Zoom > 20) return QStringLiteral("--zoom takes a number above 0, at most 20");
-    } else if (r.File.isEmpty() && !a.startsWith(u'-')) {
-      r.File = a;
-    } else {
-      return QStringLiteral("unexpected \"%1\"").arg(a);
-    }
+// The request of a parsed command line; an empty text when it is complete, else the problem.
+QString requestOf(const TrpCommandLine& line, RenderRequest& r) {
+  r.File = line.Words[0];
+  r.Directory = line.Value(QStringLiteral("png"));
+  r.Password = line.Value(QStringLiteral("password"));
+  if (line.Has(QStringLiteral("zoom"))) {
+    bool number = false;
+    r.Zoom = line.Value(QStringLiteral("zoom")).toDouble(&number);
+    // Pages are drawn into one picture each; a zoom beyond 20 would ask for gigapixels.
+    if (!number || !(r.Zoom > 0) || r.Zoom > 20) return QStringLiteral("--zoom takes a number above 0, at most 20");
   }
-  if (r.File.isEmpty() || r.Directory.isEmpty()) return QStringLiteral("render takes a file and --png DIR");
+  if (r.Directory.isEmpty()) return QStringLiteral("render takes a file and --png DIR");
   return {};
 }
 
@@ -62,11 +52,9 @@ bool renderPage(TrpCustomPreviewPages& pages, int index, const RenderRequest& r,
 
 }  // namespace
 
-std::optional<int> rpRunRenderCommand(const QStringList& arguments, QTextStream& out,
-                                      QTextStream& err) {
-  if (arguments.isEmpty() || arguments.first() != QLatin1String("render")) return std::nullopt;
+int rpRunRenderCommand(const TrpCommandLine& line, QTextStream& out, QTextStream& err) {
   RenderRequest request;
-  if (const QString problem = parse(arguments, request); !problem.isEmpty()) {
+  if (const QString problem = requestOf(line, request); !problem.isEmpty()) {
     err << "stroval-report: " << problem << '\n';
     return rtUsage;
   }

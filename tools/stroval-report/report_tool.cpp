@@ -16,6 +16,7 @@
 #include "script/lexer.h"
 #include "script/script.h"
 #include "script/script_error.h"
+#include "tools/stroval-report/command_line.h"
 #include "tools/stroval-report/prepare_command.h"
 #include "tools/stroval-report/render_command.h"
 #include "tools/stroval-report/print_command.h"
@@ -24,93 +25,10 @@
 
 namespace {
 
-const char kUsage[] =
-    "Usage: stroval-report [--password TEXT] COMMAND ARGUMENTS\n"
-    "\n"
-    "Commands:\n"
-    "  check FILE      Load a report definition and list its errors.\n"
-    "                  Exits with 1 when there are any.\n"
-    "  resave IN OUT   Load a report definition and save it again as OUT.\n"
-    "                  A definition with errors is not saved unless --force is given,\n"
-    "                  since what could not be read would be lost.\n"
-    "  script FILE     Compile and run a script file. The syntax comes from --syntax,\n"
-    "                  else from the extension: .pas PascalScript, .cpp C++Script,\n"
-    "                  .bas BasicScript, .js JScript.\n"
-    "  print FILE      Print a prepared report (.rpp) or a report definition, which is\n"
-    "                  prepared first: --printer NAME, --pages RANGE (\"1,3-5,8-\"),\n"
-    "                  --copies N (1..1000), --mode default|split|join|scale,\n"
-    "                  --sheet PAPER (the sheet of the other modes: a name or number).\n"
-    "  pdf FILE -o OUT.pdf\n"
-    "                  The same, printed to a PDF file.\n"
-    "  prepare REPORT -o OUT.rpp\n"
-    "                  Prepare a report definition and save the prepared report.\n"
-    "  render FILE --png DIR [--zoom Z]\n"
-    "                  Draw every page of a prepared report (or of a definition,\n"
-    "                  prepared first) into DIR/page-001.png, ... at Z pixels per unit.\n"
-    "  help            Show this text.\n"
-    "\n"
-    "Options:\n"
-    "  --password TEXT  The password of a protected report.\n"
-    "  --force          resave: save even when the definition had errors.\n"
-    "  --syntax NAME    script: the script's syntax.\n"
-    "  --print NAME...  script: print NAME=value for these global variables after the run.\n"
-    "\n"
-    "Exit codes: 0 success, 1 errors in the report or a file problem, 2 wrong command line.\n";
-
-struct Options {
-  QString Password;
-  bool Force = false;
-  QString Syntax;
-  QStringList PrintNames;
-  QStringList Words;  // the command and its arguments
-};
-
 struct Io {
   QTextStream& Out;
   QTextStream& Err;
 };
-
-// Splits options from words; an unknown option or a missing value is a usage error.
-bool parse(const QStringList& arguments, Options& options, QString& problem) {
-  for (int i = 0; i < arguments.size(); ++i) {
-    const QString& a = arguments[i];
-    if (a == QLatin1String("--password")) {
-      if (i + 1 >= arguments.size()) {
-        problem = QStringLiteral("--password needs a value");
-        return false;
-      }
-      options.Password = arguments[++i];
-    } else if (a.startsWith(QLatin1String("--password="))) {
-      options.Password = a.mid(11);
-    } else if (a == QLatin1String("--force")) {
-      options.Force = true;
-    } else if (a == QLatin1String("--syntax")) {
-      if (i + 1 >= arguments.size()) {
-        problem = QStringLiteral("--syntax needs a value");
-        return false;
-      }
-      options.Syntax = arguments[++i];
-    } else if (a == QLatin1String("--print")) {
-      // Every following word up to the next option is a variable name.
-      const int first = i + 1;
-      while (i + 1 < arguments.size() && !arguments[i + 1].startsWith(QLatin1String("--")))
-        options.PrintNames.append(arguments[++i]);
-      if (i + 1 == first) {
-        problem = QStringLiteral("--print needs at least one name");
-        return false;
-      }
-    } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-      options.Words = {QStringLiteral("help")};
-      return true;
-    } else if (a.startsWith(u'-') && a.size() > 1) {
-      problem = QStringLiteral("unknown option %1").arg(a);
-      return false;
-    } else {
-      options.Words.append(a);
-    }
-  }
-  return true;
-}
 
 // The tool lists a report's errors itself, on its own streams; the report's error box stays
 // quiet. (Switching the report to silent mode instead would write that mode into a resaved file.)
@@ -121,8 +39,8 @@ class ErrorsListedByTheTool : public TrpErrorBox {
 
 // Loads `fileName` into `report`. False (with a message) when the file is missing or could not
 // be read as a report.
-bool load(TrpReport& report, const QString& fileName, const Options& options, Io& io) {
-  report.ReportOptions().SetHiddenPassword(options.Password);
+bool load(TrpReport& report, const QString& fileName, const TrpCommandLine& line, Io& io) {
+  report.ReportOptions().SetHiddenPassword(line.Value(QStringLiteral("password")));
   if (!QFileInfo::exists(fileName)) {
     io.Err << "stroval-report: " << fileName << ": no such file\n";
     return false;
@@ -146,14 +64,10 @@ void listErrors(const TrpReport& report, const QString& fileName, QTextStream& s
   for (const QString& e : report.Errors()) stream << fileName << ": " << e << '\n';
 }
 
-int check(const Options& options, Io& io) {
-  if (options.Words.size() != 2) {
-    io.Err << "stroval-report: check takes one file\n\n" << kUsage;
-    return rtUsage;
-  }
-  const QString fileName = options.Words[1];
+int check(const TrpCommandLine& line, Io& io) {
+  const QString fileName = line.Words[0];
   TrpReport report;
-  if (!load(report, fileName, options, io)) return rtFailed;
+  if (!load(report, fileName, line, io)) return rtFailed;
   if (report.Errors().isEmpty()) {
     io.Out << fileName << ": no errors\n";
     return rtOk;
@@ -163,17 +77,13 @@ int check(const Options& options, Io& io) {
   return rtFailed;
 }
 
-int resave(const Options& options, Io& io) {
-  if (options.Words.size() != 3) {
-    io.Err << "stroval-report: resave takes an input and an output file\n\n" << kUsage;
-    return rtUsage;
-  }
-  const QString in = options.Words[1], out = options.Words[2];
+int resave(const TrpCommandLine& line, Io& io) {
+  const QString in = line.Words[0], out = line.Words[1];
   TrpReport report;
-  if (!load(report, in, options, io)) return rtFailed;
+  if (!load(report, in, line, io)) return rtFailed;
   if (!report.Errors().isEmpty()) {
     listErrors(report, in, io.Err);
-    if (!options.Force) {
+    if (!line.Has(QStringLiteral("force"))) {
       io.Err << "stroval-report: " << in << " has errors; not saved (use --force to save anyway)\n";
       return rtFailed;
     }
@@ -200,13 +110,10 @@ QString syntaxOfFile(const QString& fileName) {
   return found == kSyntaxes.end() ? QString() : found->second;
 }
 
-int runScript(const Options& options, Io& io) {
-  if (options.Words.size() != 2) {
-    io.Err << "stroval-report: script takes one file\n\n" << kUsage;
-    return rtUsage;
-  }
-  const QString fileName = options.Words[1];
-  const QString syntax = options.Syntax.isEmpty() ? syntaxOfFile(fileName) : options.Syntax;
+int runScript(const TrpCommandLine& line, Io& io) {
+  const QString fileName = line.Words[0];
+  const QString chosen = line.Value(QStringLiteral("syntax"));
+  const QString syntax = chosen.isEmpty() ? syntaxOfFile(fileName) : chosen;
   if (syntax.isEmpty()) {
     io.Err << "stroval-report: " << fileName << ": unknown script extension; name the syntax with --syntax\n";
     return rtUsage;
@@ -228,7 +135,7 @@ int runScript(const Options& options, Io& io) {
   }
   try {
     script.Execute();
-    for (const QString& name : options.PrintNames) {
+    for (const QString& name : line.Values(QStringLiteral("print"))) {
       if (!script.Find(name)) {
         io.Err << fileName << ": the script has no variable named \"" << name << "\"\n";
         return rtFailed;
@@ -245,56 +152,56 @@ int runScript(const Options& options, Io& io) {
   return rtOk;
 }
 
-// The global options of the usage line may stand before the command ("--password X prepare
-// ..."): they are moved behind the command word, where every command reads its options.
-QStringList commandFirst(QStringList arguments) {
-  QStringList global;
-  while (!arguments.isEmpty()) {
-    const QString& a = arguments.first();
-    if (a == QLatin1String("--password") && arguments.size() > 1) {
-      global << arguments.takeFirst();
-      global << arguments.takeFirst();
-    } else if (a.startsWith(QLatin1String("--password="))) {
-      global << QStringLiteral("--password") << arguments.takeFirst().mid(11);
-    } else {
-      break;
-    }
+int help(const TrpCommandLine& line, Io& io) {
+  if (line.Words.isEmpty()) {
+    io.Out << rpToolUsage();
+    return rtOk;
   }
-  if (arguments.isEmpty()) return global;
-  const QString command = arguments.takeFirst();
-  return QStringList{command} + global + arguments;
+  const TrpToolCommand* command = rpFindToolCommand(line.Words[0]);
+  if (!command) {
+    io.Err << "stroval-report: unknown command \"" << line.Words[0] << "\"\n\n" << rpToolUsage();
+    return rtUsage;
+  }
+  io.Out << rpCommandHelp(*command);
+  return rtOk;
 }
 
 }  // namespace
 
-int rpRunReportTool(const QStringList& givenArguments, QTextStream& out, QTextStream& err) {
-  const QStringList arguments = commandFirst(givenArguments);
-  if (const auto prepared = rpRunPrepareCommand(arguments, out, err)) return *prepared;
-  if (const auto rendered = rpRunRenderCommand(arguments, out, err)) return *rendered;
-  if (const auto printed = rpRunPrintCommand(arguments, out, err)) return *printed;
-  Io io{out, err};
-  Options options;
+int rpRunReportTool(const QStringList& arguments, QTextStream& out, QTextStream& err) {
   QString problem;
-  if (!parse(arguments, options, problem)) {
-    err << "stroval-report: " << problem << "\n\n" << kUsage;
+  const std::optional<TrpCommandLine> line = rpParseCommandLine(arguments, problem);
+  if (!line) {
+    if (!problem.isEmpty()) err << "stroval-report: " << problem << "\n\n";
+    err << rpToolUsage();
     return rtUsage;
   }
-  if (options.Words.isEmpty()) {
-    err << kUsage;
-    return rtUsage;
+  if (line->Version) {
+    out << rpToolVersion();
+    return rtOk;
   }
-  const std::map<QString, std::function<int(const Options&, Io&)>> commands{
-      {QStringLiteral("check"), check},
-      {QStringLiteral("resave"), resave},
-      {QStringLiteral("script"), runScript},
-      {QStringLiteral("help"), [](const Options&, Io& io) { io.Out << kUsage; return int(rtOk); }},
+  if (line->Help) {
+    out << rpCommandHelp(*line->Command);
+    return rtOk;
+  }
+  using Runner = std::function<int(const TrpCommandLine&, QTextStream&, QTextStream&)>;
+  const auto inTool = [](int (*run)(const TrpCommandLine&, Io&)) {
+    return [run](const TrpCommandLine& l, QTextStream& o, QTextStream& e) {
+      Io io{o, e};
+      return run(l, io);
+    };
   };
-  const auto command = commands.find(options.Words.first());
-  if (command == commands.end()) {
-    err << "stroval-report: unknown command \"" << options.Words.first() << "\"\n\n" << kUsage;
-    return rtUsage;
-  }
-  return command->second(options, io);
+  const std::map<QString, Runner> commands{
+      {QStringLiteral("check"), inTool(check)},
+      {QStringLiteral("resave"), inTool(resave)},
+      {QStringLiteral("script"), inTool(runScript)},
+      {QStringLiteral("help"), inTool(help)},
+      {QStringLiteral("prepare"), rpRunPrepareCommand},
+      {QStringLiteral("render"), rpRunRenderCommand},
+      {QStringLiteral("print"), rpRunPrintCommand},
+      {QStringLiteral("pdf"), rpRunPrintCommand},
+  };
+  return commands.at(line->Command->Name)(*line, out, err);
 }
 
 void rpStartReportTool() {

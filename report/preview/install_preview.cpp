@@ -6,6 +6,7 @@
 #include "report/model/report.h"
 #include "report/model/report_services.h"
 #include "report/preview/dialog_page_form.h"
+#include "report/preview/password_form.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_form.h"
 #include "report/preview/progress_form.h"
@@ -14,6 +15,11 @@ void rpInstallPreview() {
   TrpReportServices& services = rpReportServices();
   services.CreatePreviewForm = [](TrpReport&) -> std::unique_ptr<TrpCustomPreviewForm> {
     return std::make_unique<TrpPreviewForm>();
+  };
+  services.AskPassword = [](TrpReport&) -> std::optional<QString> {
+    TrpPasswordForm form(QApplication::activeWindow());
+    if (form.exec() != QDialog::Accepted) return std::nullopt;
+    return form.Password();
   };
   services.ShowDialogPage = [](TrpReport& report, TrpDialogPage& page) {
     TrpDialogPageForm form(report, page, QApplication::activeWindow());

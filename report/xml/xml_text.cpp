@@ -39,6 +39,14 @@ int decodeNumericReference(const QString& text, int pos, QString& out) {
   return i + 1 - pos;
 }
 
+// A surrogate that is not half of a pair (a shifted password may hold one).
+bool loneSurrogate(const QString& text, int i) {
+  const QChar ch = text[i];
+  if (ch.isHighSurrogate()) return i + 1 >= text.size() || !text[i + 1].isLowSurrogate();
+  if (ch.isLowSurrogate()) return i == 0 || !text[i - 1].isHighSurrogate();
+  return false;
+}
+
 struct NamedEntity {
   const char16_t* text;
   int length;
@@ -67,6 +75,9 @@ QString rpStrToXML(const QString& text) {
       out += shortText ? QStringLiteral("&#0;") : QStringLiteral(" ");
     } else if (const char* ref = referenceFor(ch)) {
       out += QLatin1String(ref);
+    } else if (loneSurrogate(text, i)) {
+      // Half of a pair cannot be written as UTF-8; as a reference it reads back unchanged.
+      out += QStringLiteral("&#%1;").arg(ch.unicode());
     } else {
       out += ch;
     }

@@ -333,3 +333,28 @@ TEST_F(ReportFiles, AnAbsoluteAncestorPathBecomesRelativeToTheSavedFile) {
 }
 
 }  // namespace
+
+// Whatever its characters, a password survives the file: its shifted form may hold characters
+// that XML text cannot carry as they stand (NUL from a line break, control characters from
+// spaces and digits below ten, lone surrogates from characters next to the surrogate range).
+TEST_F(ReportFile, APasswordOfAnyCharactersOpensItsFileAgain) {
+  const QString passwords[] = {
+      QStringLiteral("with space"), QStringLiteral("line\nbreak"), QStringLiteral("tab\there"),
+      QString(QChar(0xE000)) + QStringLiteral("private"), QStringLiteral("\U0001F600 smile"),
+      QString(QChar(0xDC05)), QStringLiteral("0123456789"), QString(QChar(0x0005)),
+  };
+  for (const QString& password : passwords) {
+    SCOPED_TRACE(password.toStdString());
+    TrpReport report;
+    BuildSample(report);
+    report.ReportOptions().SetPassword(password);
+    const QByteArray saved = Save(report);
+    TrpReport reader;
+    reader.EngineOptions().SetNewSilentMode(simSilent);
+    reader.ReportOptions().SetHiddenPassword(password);
+    Load(reader, saved);
+    EXPECT_TRUE(reader.StreamLoaded()) << reader.Errors().join('\n').toStdString();
+    EXPECT_EQ(reader.ReportOptions().Password(), password);
+    EXPECT_NE(reader.FindObject(QStringLiteral("Memo1")), nullptr);
+  }
+}

@@ -18,10 +18,10 @@ QStringList preparedReportFilters() {
 }
 
 // Runs a command started from a button, a key or a menu. An error must not leave the event
-// handler (it would end the program and every unsaved window with it): it is shown instead,
-// headed by `what`.
+// handler (it would end the program and every unsaved window with it): the preview's own message
+// ("Loading file...") goes, and the error is shown, headed by `what`.
 template <class Command>
-void reportingErrors(QWidget* parent, const QString& what, Command command) {
+void reportingErrors(TrpPreview& preview, const QString& what, Command command) {
   QString message;
   try {
     command();
@@ -31,7 +31,8 @@ void reportingErrors(QWidget* parent, const QString& what, Command command) {
   } catch (const std::exception& e) {
     message = QString::fromUtf8(e.what());
   }
-  rpPreviewDialogs().ShowMessage(parent, what + QStringLiteral("\n") + message);
+  preview.HideMessage();
+  rpPreviewDialogs().ShowMessage(&preview, what + QStringLiteral("\n") + message);
 }
 
 }  // namespace
@@ -57,7 +58,7 @@ void TrpPreview::Print() {
   if (FRunning || !FPreviewPages) return;
   const auto unlock = qScopeGuard([this] { Unlock(); });
   FPreviewPages->SetCurPreviewPage(FPageNo);
-  reportingErrors(this, QStringLiteral("The report was not printed."), [this] { FPreviewPages->Print(); });
+  reportingErrors(*this, QStringLiteral("The report was not printed."), [this] { FPreviewPages->Print(); });
 }
 
 void TrpPreview::SaveToFile() {
@@ -77,7 +78,7 @@ void TrpPreview::SaveToFile(const QString& fileName) {
   const auto unlock = qScopeGuard([this] { Unlock(); });
   ShowMessage(rpResources()->Get(QStringLiteral("clSaving")));
   const QString failed = QStringLiteral("Cannot save the file \"%1\".").arg(fileName);
-  reportingErrors(this, failed, [&] {
+  reportingErrors(*this, failed, [&] {
     if (!FPreviewPages->SaveToFile(fileName))
       throw TrpError(QStringLiteral("It could not be written; any file of that name is unchanged."));
   });
@@ -103,7 +104,7 @@ void TrpPreview::LoadFromFile(const QString& fileName) {
   });
   ShowMessage(rpResources()->Get(QStringLiteral("clLoading")));
   const QString failed = QStringLiteral("Cannot open the file \"%1\" as a prepared report.").arg(fileName);
-  reportingErrors(this, failed, [&] {
+  reportingErrors(*this, failed, [&] {
     if (!FPreviewPages->LoadFromFile(fileName))
       throw TrpError(QStringLiteral("The file does not exist."));
   });

@@ -7,17 +7,13 @@ namespace stroval {
 
 bool DeliverShowingErrors(const std::function<bool()>& deliver,
                           const std::function<void(const QString&)>& show) {
-  QString message;
   try {
     return deliver();
-  } catch (const TrpError& e) {
-    message = e.Message();
   } catch (const std::exception& e) {
-    message = QString::fromUtf8(e.what());
+    show(rpErrorText(e));
   } catch (...) {
-    message = QStringLiteral("An unknown error occurred.");
+    show(QStringLiteral("An unknown error occurred."));
   }
-  show(message);
   return false;
 }
 

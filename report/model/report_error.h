@@ -5,6 +5,8 @@
 
 #include <stdexcept>
 
+#include "script/script_error.h"
+
 class TrpError : public std::runtime_error {
  public:
   explicit TrpError(const QString& message)
@@ -14,3 +16,11 @@ class TrpError : public std::runtime_error {
  private:
   QString FMessage;
 };
+
+// The user-visible text of any error: the report's and the script's errors keep their QString,
+// others give their what() text.
+inline QString rpErrorText(const std::exception& e) {
+  if (const auto* report = dynamic_cast<const TrpError*>(&e)) return report->Message();
+  if (const auto* script = dynamic_cast<const ScriptError*>(&e)) return script->Message();
+  return QString::fromUtf8(e.what());
+}

@@ -90,13 +90,9 @@ void restore(TrpReport& r, const ProgramSettings& s) {
   r.SetStoreInDFM(s.StoreInDFM);
 }
 
-QString errorMessage(const std::exception& e) {
-  if (const auto* rp = dynamic_cast<const TrpError*>(&e)) return rp->Message();
-  return QString::fromUtf8(e.what());
-}
 
 bool isInvalidFormat(const std::exception& e) {
-  return errorMessage(e).startsWith(QLatin1String("Invalid file format"));
+  return rpErrorText(e).startsWith(QLatin1String("Invalid file format"));
 }
 
 // Puts `bytes` into `buffer` for reading from the start.
@@ -194,7 +190,7 @@ void TrpReport::LoadFromStream(QIODevice& stream) {
   } catch (const std::exception& e) {
     FStreamLoaded = false;
     // Data decrypted with a wrong password reads as something that is no XML.
-    AddError(decrypted && isInvalidFormat(e) ? QStringLiteral("Invalid password") : errorMessage(e));
+    AddError(decrypted && isInvalidFormat(e) ? QStringLiteral("Invalid password") : rpErrorText(e));
     TrpComponent::Clear();  // nothing half-read stays
   }
   FSpareAncestor.reset();  // an ancestor kept for a reload that did not ask for it

@@ -28,11 +28,6 @@ bool dataSetExists(const QString& name) {
   return false;
 }
 
-QString messageOf(const std::exception& e) {
-  if (const auto* rp = dynamic_cast<const TrpError*>(&e)) return rp->Message();
-  if (const auto* script = dynamic_cast<const ScriptError*>(&e)) return script->Message();
-  return QString::fromUtf8(e.what());
-}
 
 // Where the definition waits during a run: in memory, or in a temporary file when the engine
 // options ask for a file cache.
@@ -123,7 +118,7 @@ bool TrpReport::PrepareReport(bool clearLastReport) {
     try {
       result = RunPreparation();
     } catch (const std::exception& e) {
-      AddError(messageOf(e));
+      AddError(rpErrorText(e));
       result = false;
     }
     if (!result && PreviewForm()) PreviewForm()->Close();

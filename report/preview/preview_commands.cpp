@@ -22,17 +22,12 @@ QStringList preparedReportFilters() {
 // ("Loading file...") goes, and the error is shown, headed by `what`.
 template <class Command>
 void reportingErrors(TrpPreview& preview, const QString& what, Command command) {
-  QString message;
   try {
     command();
-    return;
-  } catch (const TrpError& e) {
-    message = e.Message();
   } catch (const std::exception& e) {
-    message = QString::fromUtf8(e.what());
+    preview.HideMessage();
+    rpPreviewDialogs().ShowMessage(&preview, what + QStringLiteral("\n") + rpErrorText(e));
   }
-  preview.HideMessage();
-  rpPreviewDialogs().ShowMessage(&preview, what + QStringLiteral("\n") + message);
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ bool rpLoadDefinition(TrpReport& report, const QString& fileName, const QString&
   try {
     loaded = report.LoadFromFile(fileName);
   } catch (const std::exception& e) {
-    report.AddError(QString::fromUtf8(e.what()));
+    report.AddError(rpErrorText(e));
   }
   if (!loaded || !report.Errors().isEmpty()) {
     err << "stroval-report: " << fileName << ": cannot be read as a report\n";
@@ -52,8 +52,8 @@ bool rpPrepareDefinition(TrpReport& report, const QString& fileName, QTextStream
   bool prepared = false;
   try {
     prepared = report.PrepareReport();
-  } catch (const TrpError& e) {
-    report.AddError(e.Message());
+  } catch (const std::exception& e) {
+    report.AddError(rpErrorText(e));
   }
   if (prepared && report.PreviewPages()) return true;
   err << "stroval-report: " << fileName << ": the report could not be prepared\n";
@@ -74,7 +74,7 @@ bool rpOpenPreparedPages(TrpReport& report, const QString& fileName, const QStri
   try {
     if (store && store->LoadFromFile(fileName, true)) return true;
   } catch (const std::exception& e) {
-    err << "stroval-report: " << fileName << ": " << QString::fromUtf8(e.what()) << '\n';
+    err << "stroval-report: " << fileName << ": " << rpErrorText(e) << '\n';
     return false;
   }
   err << "stroval-report: " << fileName << ": cannot be read as a prepared report\n";

@@ -3,7 +3,6 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-#include <functional>
 #include <map>
 
 #include "report/model/common_error_handler.h"
@@ -15,7 +14,6 @@
 #include "script/compiler.h"
 #include "script/lexer.h"
 #include "script/script.h"
-#include "script/script_error.h"
 #include "tools/stroval-report/command_line.h"
 #include "tools/stroval-report/prepare_command.h"
 #include "tools/stroval-report/render_command.h"
@@ -24,11 +22,6 @@
 #include <QFile>
 
 namespace {
-
-struct Io {
-  QTextStream& Out;
-  QTextStream& Err;
-};
 
 // The tool lists a report's errors itself, on its own streams; the report's error box stays
 // quiet. (Switching the report to silent mode instead would write that mode into a resaved file.)
@@ -39,23 +32,21 @@ class ErrorsListedByTheTool : public TrpErrorBox {
 
 // Loads `fileName` into `report`. False (with a message) when the file is missing or could not
 // be read as a report.
-bool load(TrpReport& report, const QString& fileName, const TrpCommandLine& line, Io& io) {
+bool load(TrpReport& report, const QString& fileName, const TrpCommandLine& line, QTextStream& err) {
   report.ReportOptions().SetHiddenPassword(line.Value(QStringLiteral("password")));
   if (!QFileInfo::exists(fileName)) {
-    io.Err << "stroval-report: " << fileName << ": no such file\n";
+    err << "stroval-report: " << fileName << ": no such file\n";
     return false;
   }
   bool loaded = false;
   try {
     loaded = report.LoadFromFile(fileName);
-  } catch (const TrpError& e) {
-    report.AddError(e.Message());
   } catch (const std::exception& e) {
-    report.AddError(QString::fromUtf8(e.what()));
+    report.AddError(rpErrorText(e));
   }
   if (!loaded) {
-    io.Err << "stroval-report: " << fileName << ": cannot be read as a report\n";
-    for (const QString& e : report.Errors()) io.Err << "  " << e << '\n';
+    err << "stroval-report: " << fileName << ": cannot be read as a report\n";
+    for (const QString& e : report.Errors()) err << "  " << e << '\n';
   }
   return loaded;
 }
@@ -64,37 +55,37 @@ void listErrors(const TrpReport& report, const QString& fileName, QTextStream& s
   for (const QString& e : report.Errors()) stream << fileName << ": " << e << '\n';
 }
 
-int check(const TrpCommandLine& line, Io& io) {
+int check(const TrpCommandLine& line, QTextStream& out, QTextStream& err) {
   const QString fileName = line.Words[0];
   TrpReport report;
-  if (!load(report, fileName, line, io)) return rtFailed;
+  if (!load(report, fileName, line, err)) return rtFailed;
   if (report.Errors().isEmpty()) {
-    io.Out << fileName << ": no errors\n";
+    out << fileName << ": no errors\n";
     return rtOk;
   }
-  listErrors(report, fileName, io.Out);
-  io.Out << fileName << ": " << report.Errors().size() << " error(s)\n";
+  listErrors(report, fileName, out);
+  out << fileName << ": " << report.Errors().size() << " error(s)\n";
   return rtFailed;
 }
 
-int resave(const TrpCommandLine& line, Io& io) {
-  const QString in = line.Words[0], out = line.Words[1];
+int resave(const TrpCommandLine& line, QTextStream& out, QTextStream& err) {
+  const QString in = line.Words[0], target = line.Words[1];
   TrpReport report;
-  if (!load(report, in, line, io)) return rtFailed;
+  if (!load(report, in, line, err)) return rtFailed;
   if (!report.Errors().isEmpty()) {
-    listErrors(report, in, io.Err);
+    listErrors(report, in, err);
     if (!line.Has(QStringLiteral("force"))) {
-      io.Err << "stroval-report: " << in << " has errors; not saved (use --force to save anyway)\n";
+      err << "stroval-report: " << in << " has errors; not saved (use --force to save anyway)\n";
       return rtFailed;
     }
   }
   try {
-    report.SaveToFile(out);
+    report.SaveToFile(target);
   } catch (const TrpError& e) {
-    io.Err << "stroval-report: " << e.Message() << '\n';
+    err << "stroval-report: " << e.Message() << '\n';
     return rtFailed;
   }
-  io.Out << in << ": saved as " << out << '\n';
+  out << in << ": saved as " << target << '\n';
   return rtOk;
 }
 
@@ -110,17 +101,17 @@ QString syntaxOfFile(const QString& fileName) {
   return found == kSyntaxes.end() ? QString() : found->second;
 }
 
-int runScript(const TrpCommandLine& line, Io& io) {
+int runScript(const TrpCommandLine& line, QTextStream& out, QTextStream& err) {
   const QString fileName = line.Words[0];
   const QString chosen = line.Value(QStringLiteral("syntax"));
   const QString syntax = chosen.isEmpty() ? syntaxOfFile(fileName) : chosen;
   if (syntax.isEmpty()) {
-    io.Err << "stroval-report: " << fileName << ": unknown script extension; name the syntax with --syntax\n";
+    err << "stroval-report: " << fileName << ": unknown script extension; name the syntax with --syntax\n";
     return rtUsage;
   }
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) {
-    io.Err << "stroval-report: " << fileName << ": " << file.errorString() << '\n';
+    err << "stroval-report: " << fileName << ": " << file.errorString() << '\n';
     return rtFailed;
   }
   TscScript script;
@@ -130,39 +121,36 @@ int runScript(const TrpCommandLine& line, Io& io) {
   if (!script.Compile()) {
     // A failure without a place in the text (an unknown syntax) names the file alone.
     const QString place = script.FErrorPos.isEmpty() ? QString() : QStringLiteral(":") + script.FErrorPos;
-    io.Err << fileName << place << ": " << script.FErrorMsg << '\n';
+    err << fileName << place << ": " << script.FErrorMsg << '\n';
     return rtFailed;
   }
   try {
     script.Execute();
     for (const QString& name : line.Values(QStringLiteral("print"))) {
       if (!script.Find(name)) {
-        io.Err << fileName << ": the script has no variable named \"" << name << "\"\n";
+        err << fileName << ": the script has no variable named \"" << name << "\"\n";
         return rtFailed;
       }
-      io.Out << name << '=' << script.Variable(name).ToText() << '\n';
+      out << name << '=' << script.Variable(name).ToText() << '\n';
     }
-  } catch (const ScriptError& e) {
-    io.Err << fileName << ": " << e.Message() << '\n';
-    return rtFailed;
   } catch (const std::exception& e) {
-    io.Err << fileName << ": " << QString::fromUtf8(e.what()) << '\n';
+    err << fileName << ": " << rpErrorText(e) << '\n';
     return rtFailed;
   }
   return rtOk;
 }
 
-int help(const TrpCommandLine& line, Io& io) {
+int help(const TrpCommandLine& line, QTextStream& out, QTextStream& err) {
   if (line.Words.isEmpty()) {
-    io.Out << rpToolUsage();
+    out << rpToolUsage();
     return rtOk;
   }
   const TrpToolCommand* command = rpFindToolCommand(line.Words[0]);
   if (!command) {
-    io.Err << "stroval-report: unknown command \"" << line.Words[0] << "\"\n\n" << rpToolUsage();
+    err << "stroval-report: unknown command \"" << line.Words[0] << "\"\n\n" << rpToolUsage();
     return rtUsage;
   }
-  io.Out << rpCommandHelp(*command);
+  out << rpCommandHelp(*command);
   return rtOk;
 }
 
@@ -184,18 +172,12 @@ int rpRunReportTool(const QStringList& arguments, QTextStream& out, QTextStream&
     out << rpCommandHelp(*line->Command);
     return rtOk;
   }
-  using Runner = std::function<int(const TrpCommandLine&, QTextStream&, QTextStream&)>;
-  const auto inTool = [](int (*run)(const TrpCommandLine&, Io&)) {
-    return [run](const TrpCommandLine& l, QTextStream& o, QTextStream& e) {
-      Io io{o, e};
-      return run(l, io);
-    };
-  };
+  using Runner = int (*)(const TrpCommandLine&, QTextStream&, QTextStream&);
   const std::map<QString, Runner> commands{
-      {QStringLiteral("check"), inTool(check)},
-      {QStringLiteral("resave"), inTool(resave)},
-      {QStringLiteral("script"), inTool(runScript)},
-      {QStringLiteral("help"), inTool(help)},
+      {QStringLiteral("check"), check},
+      {QStringLiteral("resave"), resave},
+      {QStringLiteral("script"), runScript},
+      {QStringLiteral("help"), help},
       {QStringLiteral("prepare"), rpRunPrepareCommand},
       {QStringLiteral("render"), rpRunRenderCommand},
       {QStringLiteral("print"), rpRunPrintCommand},

@@ -34,17 +34,11 @@ bool splitFieldReference(const QString& name, QString& alias, QString& field) {
 bool TrpReportScript::DataSetField(const QString& name, ScriptValue& value) const {
   QString alias, field;
   if (!splitFieldReference(name, alias, field)) return false;
-  const TrpReportDataSets& dataSets = FReport.DataSets();
-  for (int i = 0; i < dataSets.Count(); ++i) {
-    const TrpReportDataSet& entry = *dataSets.Items(i);
-    if (entry.DataSetName().compare(alias, Qt::CaseInsensitive) != 0) continue;
-    TrpDataSet* dataSet = entry.DataSet();
-    if (!dataSet || !rpIsLiveDataSet(dataSet)) dataSet = rpFindDataSet(FReport, nullptr, alias);
-    if (!dataSet) return false;
-    value = dataSet->GetValue(field);
-    return true;
-  }
-  return false;
+  // Only the data sets the report lists can be read by their alias.
+  TrpDataSet* dataSet = FReport.GetDataset(alias);
+  if (!dataSet) return false;
+  value = dataSet->GetValue(field);
+  return true;
 }
 
 bool TrpReportScript::SystemVariable(const QString& name, ScriptValue& value) const {

@@ -106,9 +106,7 @@ bool TrpEngine::Run(bool runDialogs, bool clearLastReport, TrpPage* page) {
     SetRunning(false);
     return false;
   }
-  TrpReportDataSets& dataSets = Report().DataSets();
-  for (int i = 0; i < dataSets.Count(); ++i)
-    if (TrpDataSet* data = dataSets.Items(i)->DataSet()) data->Initialize();
+  Report().DataSets().Initialize();
   bool prepared = false;
   try {
     Report().DoNotifyEvent(&Report(), Report().OnStartReport());
@@ -169,9 +167,7 @@ void TrpEngine::RestoreLastColumnRecord(const LastColumnRecord& record) {
 void TrpEngine::Finalize() {
   RunStopEvent();
   Report().EndDrillAllRequest();
-  TrpReportDataSets& dataSets = Report().DataSets();
-  for (int i = 0; i < dataSets.Count(); ++i)
-    if (TrpDataSet* data = dataSets.Items(i)->DataSet()) data->Finalize();
+  Report().DataSets().Finalize();
   DetachVerticalObjects();
   Store().Finish();
   SetCurBand(nullptr);

@@ -17,6 +17,7 @@
 class QIODevice;
 class QObject;
 class TrpCustomReport;
+class TrpDataSetBinding;
 class TrpXMLItem;
 
 class TrpComponent : public TrpPersistent {
@@ -184,6 +185,9 @@ class TrpComponent : public TrpPersistent {
     (void)item, (void)ancestor;
   }
   virtual bool ReadNestedProperty(TrpXMLItem& item) { (void)item; return false; }
+  // The data set the object reads (pages, data bands, views), or none for objects without one:
+  // the report looks every such name up again after a load and checks it before a run.
+  virtual TrpDataSetBinding* DataSetBinding() { return nullptr; }
   virtual bool ContainerAdd(TrpComponent* object) { (void)object; return false; }
   virtual bool ContainerMouseDown(QObject* sender, int x, int y) {
     (void)sender, (void)x, (void)y;

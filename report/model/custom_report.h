@@ -11,6 +11,7 @@
 
 class TrpDrawText;
 class TrpPictureView;
+class TrpStyleItem;
 
 class TrpCustomReport : public TrpComponent {
  public:
@@ -41,7 +42,7 @@ class TrpCustomReport : public TrpComponent {
   const ScriptValue& LocalValue() const { return FLocalValue; }
   // The report's style named `name` (ignoring case), or none; text objects take their look from
   // it. A report without styles has none.
-  virtual const TrpPersistent* FindStyle(const QString& name) const { (void)name; return nullptr; }
+  virtual const TrpStyleItem* FindStyle(const QString& name) const { (void)name; return nullptr; }
   // The report's own text layout machine; its text objects measure and draw with it.
   TrpDrawText& DrawText() const { return *FDrawText; }
   void Notification(TrpComponent* removed) override {

@@ -89,19 +89,13 @@ void TrpDataBand::SetCurColumn(int value) {
   SetLeft((FColumnWidth + FColumnGap) * (value - 1));
 }
 
-TrpDataSet* TrpDataBand::DataSet() const { return rpIsLiveDataSet(FDataSet) ? FDataSet : nullptr; }
+TrpDataSet* TrpDataBand::DataSet() const { return FDataSetBinding.DataSet(); }
 
-void TrpDataBand::SetDataSet(TrpDataSet* value) {
-  FDataSet = value;
-  FDataSetName = value ? value->UserName() : QString();
-}
+void TrpDataBand::SetDataSet(TrpDataSet* value) { FDataSetBinding.SetDataSet(value); }
 
-void TrpDataBand::SetDataSetName(const QString& value) {
-  FDataSetName = value;
-  FDataSet = rpFindDataSet(*this, DataSet(), value);
-}
+void TrpDataBand::SetDataSetName(const QString& value) { FDataSetBinding.SetDataSetName(Report(), value); }
 
 void TrpDataBand::Notification(TrpComponent* removed) {
-  if (removed == FDataSet) FDataSet = nullptr;
+  FDataSetBinding.Forget(removed);
   TrpBand::Notification(removed);
 }

@@ -4,6 +4,7 @@
 // from it and add nothing.
 #include <memory>
 
+#include "report/model/data_set_binding.h"
 #include "report/model/band_kinds.h"
 
 class TrpDataSet;
@@ -33,7 +34,8 @@ class TrpDataBand : public TrpBand {
   TrpDataSet* DataSet() const;
   // Copies the data set's user name into DataSetName.
   void SetDataSet(TrpDataSet* value);
-  const QString& DataSetName() const { return FDataSetName; }
+  const QString& DataSetName() const { return FDataSetBinding.DataSetName(); }
+  TrpDataSetBinding* DataSetBinding() override { return &FDataSetBinding; }
   // Looks the data set up by its user name.
   void SetDataSetName(const QString& value);
   const QString& Filter() const { return FFilter; }
@@ -68,8 +70,7 @@ class TrpDataBand : public TrpBand {
   Extended FColumnWidth = 0;
   int FColumns = 0;
   int FCurColumn = 0;
-  TrpDataSet* FDataSet = nullptr;
-  QString FDataSetName;
+  TrpDataSetBinding FDataSetBinding;
   QString FFilter;
   bool FFooterAfterEach = false;
   bool FKeepFooter = false;

@@ -4,15 +4,23 @@
 
 #include "report/model/class_info.h"
 #include "report/model/custom_report.h"
+#include "report/model/custom_report_script.h"
+#include "report/model/engine_options.h"
 #include "report/model/property_builders.h"
+#include "report/model/report.h"
+#include "report/model/report_data_sets.h"
 #include "report/model/report_error.h"
 #include "report/res/resources.h"
+
+#include <atomic>
 
 namespace {
 
 constexpr TrpEnumValue kRangeBegins[] = {{"rbFirst", rbFirst}, {"rbCurrent", rbCurrent}};
 constexpr TrpEnumValue kRangeEnds[] = {
     {"reLast", reLast}, {"reCurrent", reCurrent}, {"reCount", reCount}};
+constexpr TrpEnumValue kFieldTypes[] = {
+    {"fftNumeric", fftNumeric}, {"fftString", fftString}, {"fftBoolean", fftBoolean}};
 
 // Every data set of the process. Walked and changed only under its lock.
 struct GlobalList {
@@ -25,12 +33,30 @@ GlobalList& globalList() {
   return list;
 }
 
+quint64 nextSerial() {
+  static std::atomic<quint64> last{0};
+  return ++last;
+}
+
+TrpDataSet* findInGlobalList(const TrpCustomReport* report, TrpDataSet* current, const QString& name) {
+  GlobalList& list = globalList();
+  QMutexLocker locker(&list.lock);
+  for (TrpDataSet* ds : list.items) {
+    if (ds->UserName().compare(name, Qt::CaseInsensitive) != 0) continue;
+    const TrpCustomReport* owner = ds->Report();
+    if (report && owner && owner != report) continue;
+    return ds;
+  }
+  return current;
+}
+
 }  // namespace
 
 const TrpEnumType rpRangeBeginType{"TrpRangeBegin", kRangeBegins};
 const TrpEnumType rpRangeEndType{"TrpRangeEnd", kRangeEnds};
+const TrpEnumType rpFieldTypeType{"TrpFieldType", kFieldTypes};
 
-TrpDataSet::TrpDataSet(TrpComponent* owner) : TrpReportComponent(owner) {
+TrpDataSet::TrpDataSet(TrpComponent* owner) : TrpDialogComponent(owner), FSerial(nextSerial()) {
   GlobalList& list = globalList();
   QMutexLocker locker(&list.lock);
   list.items.append(this);
@@ -45,12 +71,16 @@ TrpDataSet::~TrpDataSet() {
 const TrpClassInfo& TrpDataSet::StaticClassInfo() {
   using C = TrpDataSet;
   static const TrpClassInfo info(
-      "TrpDataSet", &TrpReportComponent::StaticClassInfo(), nullptr,
+      "TrpDataSet", &TrpDialogComponent::StaticClassInfo(), nullptr,
       {rpBoolean<&C::Enabled, &C::SetEnabled>("Enabled", true),
        rpEnum<&C::RangeBegin, &C::SetRangeBegin>("RangeBegin", rpRangeBeginType, rbFirst),
        rpEnum<&C::RangeEnd, &C::SetRangeEnd>("RangeEnd", rpRangeEndType, reLast),
        rpInteger<&C::RangeEndCount, &C::SetRangeEndCount>("RangeEndCount", 0),
-       rpString<&C::UserName, &C::SetUserName>("UserName")});
+       rpString<&C::UserName, &C::SetUserName>("UserName"),
+       rpString<&C::OnCheckEOF, &C::SetOnCheckEOF>("OnCheckEOF"),
+       rpString<&C::OnFirst, &C::SetOnFirst>("OnFirst"),
+       rpString<&C::OnNext, &C::SetOnNext>("OnNext"),
+       rpString<&C::OnPrior, &C::SetOnPrior>("OnPrior")});
   return info;
 }
 
@@ -66,10 +96,17 @@ void TrpDataSet::SetName(const QString& name) {
   if (!name.isEmpty() && FUserName.isEmpty()) FUserName = name;
 }
 
+void TrpDataSet::RunEvent(const QString& procedure) {
+  if (procedure.isEmpty()) return;
+  TrpReport* report = FReportRef ? FReportRef : dynamic_cast<TrpReport*>(Report());
+  if (report) report->DoNotifyEvent(this, procedure);
+}
+
 void TrpDataSet::First() {
   FRecNo = 0;
   FEof = false;
-  if (OnFirst) OnFirst();
+  if (Callbacks.First) Callbacks.First();
+  RunEvent(FOnFirst);
 }
 
 void TrpDataSet::Next() {
@@ -81,18 +118,37 @@ void TrpDataSet::Next() {
     FEof = true;
     return;
   }
-  if (OnNext) OnNext();
+  if (Callbacks.Next) Callbacks.Next();
+  RunEvent(FOnNext);
 }
 
 void TrpDataSet::Prior() {
   --FRecNo;
-  if (OnPrior) OnPrior();
+  if (Callbacks.Prior) Callbacks.Prior();
+  RunEvent(FOnPrior);
 }
 
 bool TrpDataSet::Eof() {
-  bool result = FRangeEnd == reCount && (FRecNo >= FRangeEndCount || FEof);
-  if (OnCheckEOF) OnCheckEOF(result);
+  const bool counted = FRangeEnd == reCount;
+  // Nothing but OnCheckEOF can end any other range: a loop over it would never stop.
+  if (!counted && !Callbacks.CheckEOF && FOnCheckEOF.isEmpty())
+    throw TrpError(QStringLiteral("The data set \"%1\" has no end: give it an OnCheckEOF procedure, "
+                                  "or set RangeEnd to reCount with a RangeEndCount")
+                       .arg(FUserName.isEmpty() ? Name() : FUserName));
+  bool result = counted && (FRecNo >= FRangeEndCount || FEof);
+  if (Callbacks.CheckEOF) Callbacks.CheckEOF(result);
+  if (!FOnCheckEOF.isEmpty()) result = CheckEOFByScript(result);
   return result;
+}
+
+bool TrpDataSet::CheckEOFByScript(bool eof) {
+  TrpReport* report = FReportRef ? FReportRef : dynamic_cast<TrpReport*>(Report());
+  TrpCustomReportScript* script = report ? report->ReportScript() : nullptr;
+  if (!script) throw TrpError(QStringLiteral("The report has no script to run \"%1\"").arg(FOnCheckEOF));
+  // procedure (Sender: TrpComponent; var Eof: Boolean)
+  std::vector<ScriptValue> args{script->ObjectValue(this), ScriptValue(eof)};
+  script->DoParamEvent(FOnCheckEOF, args);
+  return args.back().ToBool();
 }
 
 int TrpDataSet::RecordCount() const {
@@ -110,22 +166,24 @@ bool rpIsLiveDataSet(const TrpDataSet* dataSet) {
   return list.items.contains(const_cast<TrpDataSet*>(dataSet));
 }
 
+bool rpIsLiveDataSet(const TrpDataSet* dataSet, quint64 serial) {
+  if (!dataSet) return false;
+  GlobalList& list = globalList();
+  QMutexLocker locker(&list.lock);
+  return list.items.contains(const_cast<TrpDataSet*>(dataSet)) && dataSet->Serial() == serial;
+}
+
 QList<TrpDataSet*> rpGlobalDataSets() {
   GlobalList& list = globalList();
   QMutexLocker locker(&list.lock);
   return list.items;
 }
 
-TrpDataSet* rpFindDataSet(const TrpComponent& searcher, TrpDataSet* current, const QString& name) {
+TrpDataSet* rpFindDataSet(const TrpCustomReport* report, TrpDataSet* current, const QString& name) {
   if (name.isEmpty()) return nullptr;
-  const TrpCustomReport* report = searcher.Report();
-  GlobalList& list = globalList();
-  QMutexLocker locker(&list.lock);
-  for (TrpDataSet* ds : list.items) {
-    if (ds->UserName().compare(name, Qt::CaseInsensitive) != 0) continue;
-    const TrpCustomReport* owner = ds->Report();
-    if (report && owner && owner != report) continue;
-    return ds;
-  }
-  return current;
+  const auto* component = dynamic_cast<const TrpReport*>(report);
+  if (!component || component->EngineOptions().UseGlobalDataSetList())
+    return findInGlobalList(report, current, name);
+  const TrpDataSetItem* item = component->DataSets().Find(name);
+  return item ? item->DataSet() : nullptr;
 }

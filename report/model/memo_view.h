@@ -18,6 +18,7 @@
 
 class TrpDrawText;
 class TrpFormat;
+class TrpStyleItem;
 class TrpFormatCollection;
 class TrpHighlight;
 class TrpHighlightCollection;
@@ -133,7 +134,7 @@ class TrpCustomMemoView : public TrpStretcheable {
   void ApplyPreviewHighlight();
   // Copies a style's fill, font and frame, each where the style asks for it. `style` is any
   // object publishing ApplyFill, ApplyFont, ApplyFrame, Fill, Font and Frame (a report style).
-  void ApplyStyle(const TrpPersistent& style);
+  void ApplyStyle(const TrpStyleItem& style);
   // The next SuppressRepeated comparison starts afresh (last value: empty text).
   void ResetSuppress() { FLastValue = QString(); }
   // A data band starting its rows: no previous value at all.

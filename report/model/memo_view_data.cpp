@@ -15,6 +15,7 @@
 #include "report/model/property_access.h"
 #include "report/model/property_value.h"
 #include "report/model/report_error.h"
+#include "report/model/styles.h"
 
 #include <QBuffer>
 
@@ -63,16 +64,25 @@ QString TrpCustomMemoView::CalcAndFormat(const QString& expression, const TrpFor
   return FormatData(FValue, used);
 }
 
-// A blob field holds the text itself; other fields need the data set's values, which data sets
-// do not deliver yet.
+// A blob field holds the text itself. Any other field gives its value, shown through the display
+// format, or as the data set displays it when the format is plain text.
 void TrpCustomMemoView::GetDataFromField() {
   TrpDataSet* dataSet = DataSet();
-  if (!dataSet->IsBlobField(DataField())) return;
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  dataSet->AssignBlobTo(DataField(), buffer);
-  SetText(QString::fromUtf8(bytes));
+  if (dataSet->IsBlobField(DataField())) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    dataSet->AssignBlobTo(DataField(), buffer);
+    SetText(QString::fromUtf8(bytes));
+    return;
+  }
+  FValue = dataSet->GetValue(DataField());
+  if (IsHiddenZero(FValue))
+    SetText(QString());
+  else if (DisplayFormat()->Kind() != fkText)
+    SetText(FormatData(FValue, nullptr));
+  else
+    SetText(dataSet->GetDisplayText(DataField()));
 }
 
 void TrpCustomMemoView::GetData() {
@@ -153,28 +163,17 @@ void TrpCustomMemoView::RestoreLook() {
   FSavedLook.reset();
 }
 
-void TrpCustomMemoView::ApplyStyle(const TrpPersistent& style) {
-  const auto flag = [&](const char* name) {
-    const TrpPropertyRef ref = rpFindPropertyPath(style, QString::fromLatin1(name), false);
-    return ref && ref.Value().toBool();
-  };
-  const auto object = [&](const char* name) -> const TrpPersistent* {
-    const TrpPropertyRef ref = rpFindPropertyPath(style, QString::fromLatin1(name), false);
-    return ref ? rpVariantToObject(ref.Value()) : nullptr;
-  };
-  if (flag("ApplyFill"))
-    if (const auto* fill = dynamic_cast<const TrpCustomFill*>(object("Fill"))) SetFill(*fill);
-  if (flag("ApplyFont"))
-    if (const auto* font = dynamic_cast<const TrpFont*>(object("Font"))) SetFont(*font);
-  if (flag("ApplyFrame"))
-    if (const auto* frame = dynamic_cast<const TrpFrame*>(object("Frame"))) SetFrame(*frame);
+void TrpCustomMemoView::ApplyStyle(const TrpStyleItem& style) {
+  if (style.ApplyFill()) SetFill(*style.Fill());
+  if (style.ApplyFont()) SetFont(*style.Font());
+  if (style.ApplyFrame()) SetFrame(*style.Frame());
 }
 
 void TrpCustomMemoView::SetStyle(const QString& value) {
   FStyle = value;
   const TrpCustomReport* report = Report();
   if (!report || IsLoading()) return;
-  if (const TrpPersistent* style = report->FindStyle(value)) ApplyStyle(*style);
+  if (const TrpStyleItem* style = report->FindStyle(value)) ApplyStyle(*style);
 }
 
 void TrpCustomMemoView::Loaded() {

@@ -11,6 +11,7 @@
 #include "report/model/report_error.h"
 #include "report/model/report_private.h"
 #include "report/model/report_services.h"
+#include "report/model/styles.h"
 #include "report/model/variables.h"
 
 namespace {
@@ -26,8 +27,10 @@ TrpReport::TrpReport()
       FPreviewOptions(std::make_unique<TrpPreviewOptions>()),
       FPrintOptions(std::make_unique<TrpPrintOptions>()),
       FReportOptions(std::make_unique<TrpReportOptions>()),
-      FDataSets(std::make_unique<TrpReportDataSets>()),
+      FDataSets(std::make_unique<TrpReportDataSets>(this)),
+      FEnabledDataSets(std::make_unique<TrpReportDataSets>(this)),
       FVariables(std::make_unique<TrpVariables>()),
+      FStyles(std::make_unique<TrpStyles>(this)),
       FIniFile(kIniFile) {
   d->Timer.setInterval(50);
   d->Timer.setSingleShot(false);
@@ -61,13 +64,15 @@ TrpReport::~TrpReport() {
 void TrpReport::Clear() {
   TrpComponent::Clear();
   FDataSets->Clear();
+  FEnabledDataSets->Clear();
   FVariables->Clear();
+  FStyles->Clear();
+  FStyles->SetName(QString());
   FEngineOptions->Clear();
   FPreviewOptions->Clear();
   FPrintOptions->Clear();
   FReportOptions->Clear();
-  FDataSet = nullptr;
-  FDataSetName.clear();
+  FDataSetBinding.SetDataSet(nullptr);
   FDotMatrixReport = false;
   RemoveAncestor();
   FScriptLanguage = QStringLiteral("PascalScript");
@@ -81,11 +86,6 @@ void TrpReport::Clear() {
 }
 
 QString TrpReport::Version() const { return kVersion; }
-
-void TrpReport::SetDataSet(TrpDataSet* value) {
-  FDataSet = value;
-  FDataSetName = value ? value->UserName() : QString();
-}
 
 void TrpReport::SetTerminated(bool value) {
   // The script is stopped by the script binding, which watches this flag on every line.
@@ -145,10 +145,7 @@ void TrpReport::PreviewFormClosed(TrpCustomPreviewForm* form) {
 }
 
 void TrpReport::Notification(TrpComponent* removed) {
-  if (auto* dataSet = dynamic_cast<TrpDataSet*>(removed)) {
-    FDataSets->Forget(dataSet);
-    if (FDataSet == dataSet) FDataSet = nullptr;
-  }
+  FDataSetBinding.Forget(removed);
   if (d->Script) d->Script->Notification(removed);
   TrpCustomReport::Notification(removed);
 }
@@ -174,3 +171,5 @@ void TrpReport::DoParamEvent(const QString& procedure, std::vector<ScriptValue>&
   if (!script) throw TrpError(QStringLiteral("The report has no script to run \"%1\"").arg(procedure));
   script->DoParamEvent(procedure, args);
 }
+
+const TrpStyleItem* TrpReport::FindStyle(const QString& name) const { return FStyles->Find(name); }

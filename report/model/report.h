@@ -13,6 +13,7 @@
 
 #include "report/model/custom_preview.h"
 #include "report/model/custom_report.h"
+#include "report/model/data_set_binding.h"
 
 class QIODevice;
 class QSettings;
@@ -26,6 +27,7 @@ class TrpPage;
 class TrpPreviewOptions;
 class TrpPrintOptions;
 class TrpReportDataSets;
+class TrpStyles;
 class TrpReportOptions;
 class TrpReportPage;
 class TrpVariables;
@@ -59,10 +61,12 @@ class TrpReport : public TrpCustomReport {
   // What `object` is written against: the ancestor report for the report itself, the ancestor's
   // object of the same name for an inherited object, none for everything else.
   const TrpComponent* AncestorOf(const TrpComponent& object) const;
-  TrpDataSet* DataSet() const { return FDataSet; }
-  void SetDataSet(TrpDataSet* value);
-  const QString& DataSetName() const { return FDataSetName; }
-  void SetDataSetName(const QString& value) { FDataSetName = value; }
+  // The main data set: the report pages run once per record. None once it has been freed.
+  TrpDataSet* DataSet() const { return FDataSetBinding.DataSet(); }
+  void SetDataSet(TrpDataSet* value) { FDataSetBinding.SetDataSet(value); }
+  const QString& DataSetName() const { return FDataSetBinding.DataSetName(); }
+  void SetDataSetName(const QString& value) { FDataSetBinding.SetDataSetName(this, value); }
+  TrpDataSetBinding* DataSetBinding() override { return &FDataSetBinding; }
   bool DotMatrixReport() const { return FDotMatrixReport; }
   void SetDotMatrixReport(bool value) { FDotMatrixReport = value; }
   TrpEngineOptions& EngineOptions() const { return *FEngineOptions; }
@@ -120,6 +124,11 @@ class TrpReport : public TrpCustomReport {
 
   // --- state -----------------------------------------------------------------------------------
   TrpReportDataSets& DataSets() const { return *FDataSets; }
+  // The data sets a designer offers; GetActiveDataSetList reads it without the global list.
+  TrpReportDataSets& EnabledDataSets() const { return *FEnabledDataSets; }
+  // The report's styles, written into report files as the nested element "Styles".
+  TrpStyles& Styles() const { return *FStyles; }
+  const TrpStyleItem* FindStyle(const QString& name) const override;
   // The report's variables, written into report files as the nested element "Variables".
   TrpVariables& Variables() const { return *FVariables; }
   const QStringList& SysVariables() const { return FSysVariables; }
@@ -166,6 +175,24 @@ class TrpReport : public TrpCustomReport {
   // A non-modal preview window tells the report it closed and is gone.
   void PreviewFormClosed(TrpCustomPreviewForm* form);
 
+  // --- data-set lookups (report_data_lookup.cpp) ---------------------------------------------
+  // The data set of the report list's entry named `alias`, or none.
+  TrpDataSet* GetDataset(const QString& alias) const;
+  // The user name of `dataSet` when the report lists it; "(dataset is not included in
+  // Report.DataSets)" when it does not; empty for none.
+  QString GetAlias(const TrpDataSet* dataSet) const;
+  // Splits `name` of the form alias."field" into the data set (GetDataset) and the field name;
+  // none and an empty field for any other form.
+  void GetDatasetAndField(const QString& name, TrpDataSet*& dataSet, QString& field) const;
+  // The user names of the listed data sets; user data sets left out when `onlyDB`.
+  QStringList GetDataSetList(bool onlyDB = false) const;
+  // With UseGlobalDataSetList every enabled data set of the process that has a user name,
+  // otherwise the enabled-data-set list's.
+  QList<TrpDataSet*> GetActiveDataSetList() const;
+  // Looks up again every data-set name of the report, its list, pages, bands and views: after a
+  // load, and before a run, when the program may have created its data sets since.
+  void RebindDataSets();
+
   // --- files -----------------------------------------------------------------------------------
   // Clears the report and reads the file. Returns true when the file existed and was read as a
   // report; a missing file raises TrpError when `exceptionIfNotFound`, else gives false. Errors
@@ -179,8 +206,8 @@ class TrpReport : public TrpCustomReport {
                     bool streaming = false) const override;
   // Gives the report a data page as its first page when it has none.
   void CheckDataPage();
-  // The data-set list and the variables as the nested elements "Datasets" and "Variables"
-  // (each only when not empty).
+  // The data-set list, the variables and the styles as the nested elements "Datasets",
+  // "Variables" and "Styles" (each only when not empty).
   void WriteNestedProperties(TrpXMLItem& item, const TrpComponent* ancestor) const override;
   bool ReadNestedProperty(TrpXMLItem& item) override;
 
@@ -241,14 +268,15 @@ class TrpReport : public TrpCustomReport {
   std::unique_ptr<TrpPrintOptions> FPrintOptions;
   std::unique_ptr<TrpReportOptions> FReportOptions;
   std::unique_ptr<TrpReportDataSets> FDataSets;
+  std::unique_ptr<TrpReportDataSets> FEnabledDataSets;
   std::unique_ptr<TrpVariables> FVariables;
+  std::unique_ptr<TrpStyles> FStyles;
   QString FParentReport;
   std::unique_ptr<TrpReport> FParentReportObject;
   // While the definition is read back after a run, the ancestor it had waits here for reuse.
   std::unique_ptr<TrpReport> FSpareAncestor;
   QString FSpareAncestorName;
-  TrpDataSet* FDataSet = nullptr;
-  QString FDataSetName;
+  TrpDataSetBinding FDataSetBinding;
   bool FDotMatrixReport = false;
   QString FIniFile;
   bool FOldStyleProgress = false;

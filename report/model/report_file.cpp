@@ -20,6 +20,7 @@
 #include "report/model/report_options.h"
 #include "report/model/report_password.h"
 #include "report/model/report_services.h"
+#include "report/model/styles.h"
 #include "report/model/variables.h"
 #include "report/res/resources.h"
 #include "report/xml/xml_document.h"
@@ -28,6 +29,14 @@ namespace {
 
 const QString kDatasets = QStringLiteral("Datasets");
 const QString kVariables = QStringLiteral("Variables");
+const QString kStyles = QStringLiteral("Styles");
+
+template <class Collection>
+QList<const TrpPersistent*> itemsOf(const Collection& collection) {
+  QList<const TrpPersistent*> items;
+  for (int i = 0; i < collection.Count(); ++i) items.append(collection.Items(i));
+  return items;
+}
 
 // What a load must not take from the file: the hosting program's settings. The engine and
 // preview options the file does decide (DoublePass, OutlineVisible, ...) are put back afterwards.
@@ -196,6 +205,10 @@ void TrpReport::LoadFromStream(QIODevice& stream) {
   FSpareAncestor.reset();  // an ancestor kept for a reload that did not ask for it
   CheckDataPage();
   restore(*this, kept);
+  // The names read may have met their data sets before these existed (a data set further down
+  // the file, or one the program created): they are looked up again, with the program's choice
+  // of the global list or the report's own.
+  RebindDataSets();
   // Inside encrypted data the password is stored as it is; in a plain file it is encoded.
   if (!decrypted) FReportOptions->SetPassword(rpDecodePwd(FReportOptions->Password()));
 
@@ -310,16 +323,9 @@ void TrpReport::CheckDataPage() {
 
 void TrpReport::WriteNestedProperties(TrpXMLItem& item, const TrpComponent* ancestor) const {
   (void)ancestor;
-  if (!FDataSets->IsEmpty()) {
-    QList<const TrpPersistent*> items;
-    for (int i = 0; i < FDataSets->Count(); ++i) items.append(FDataSets->Items(i));
-    rpWriteCollection(items, kDatasets, item);
-  }
-  if (FVariables->Count() > 0) {
-    QList<const TrpPersistent*> items;
-    for (int i = 0; i < FVariables->Count(); ++i) items.append(FVariables->Items(i));
-    rpWriteCollection(items, kVariables, item);
-  }
+  if (!FDataSets->IsEmpty()) rpWriteCollection(itemsOf(*FDataSets), kDatasets, item);
+  if (FVariables->Count() > 0) rpWriteCollection(itemsOf(*FVariables), kVariables, item);
+  if (FStyles->Count() > 0) rpWriteCollection(itemsOf(*FStyles), kStyles, item);
 }
 
 bool TrpReport::ReadNestedProperty(TrpXMLItem& item) {
@@ -328,6 +334,8 @@ bool TrpReport::ReadNestedProperty(TrpXMLItem& item) {
     rpReadCollection(item, [this] { return FDataSets->Add(); }, &errors);
   } else if (item.Name() == kVariables) {
     rpReadCollection(item, [this] { return FVariables->Add(); }, &errors);
+  } else if (item.Name() == kStyles) {
+    rpReadCollection(item, [this] { return FStyles->Add(); }, &errors);
   } else {
     return false;
   }

@@ -123,22 +123,14 @@ void TrpReportPage::SetPageCount(int value) {
   if (value > 0) FPageCount = value;
 }
 
-TrpDataSet* TrpReportPage::DataSet() const {
-  return rpIsLiveDataSet(FDataSet) ? FDataSet : nullptr;
-}
+TrpDataSet* TrpReportPage::DataSet() const { return FDataSetBinding.DataSet(); }
 
-void TrpReportPage::SetDataSet(TrpDataSet* value) {
-  FDataSet = value;
-  FDataSetName = value ? value->UserName() : QString();
-}
+void TrpReportPage::SetDataSet(TrpDataSet* value) { FDataSetBinding.SetDataSet(value); }
 
-void TrpReportPage::SetDataSetName(const QString& value) {
-  FDataSetName = value;
-  FDataSet = rpFindDataSet(*this, DataSet(), value);
-}
+void TrpReportPage::SetDataSetName(const QString& value) { FDataSetBinding.SetDataSetName(Report(), value); }
 
 void TrpReportPage::Notification(TrpComponent* removed) {
-  if (removed == FDataSet) FDataSet = nullptr;
+  FDataSetBinding.Forget(removed);
   TrpPage::Notification(removed);
 }
 

@@ -11,6 +11,7 @@
 
 #include <memory>
 
+#include "report/model/data_set_binding.h"
 #include "report/model/duplex_mode.h"
 #include "report/model/page.h"
 #include "report/printer/printer_orientation.h"
@@ -110,7 +111,8 @@ class TrpReportPage : public TrpPage {
   TrpDataSet* DataSet() const;
   // Copies the data set's user name into DataSetName.
   void SetDataSet(TrpDataSet* value);
-  const QString& DataSetName() const { return FDataSetName; }
+  const QString& DataSetName() const { return FDataSetBinding.DataSetName(); }
+  TrpDataSetBinding* DataSetBinding() override { return &FDataSetBinding; }
   // Looks the data set up by its user name.
   void SetDataSetName(const QString& value);
   bool EndlessHeight() const { return FEndlessHeight; }
@@ -173,7 +175,6 @@ class TrpReportPage : public TrpPage {
   int FColumns = 0;
   Extended FColumnWidth = 0;
   QStringList FColumnPositions;
-  TrpDataSet* FDataSet = nullptr;
   TrpDuplexMode FDuplex = dmNone;
   bool FEndlessHeight = false;
   bool FEndlessWidth = false;
@@ -194,7 +195,7 @@ class TrpReportPage : public TrpPage {
   QString FOnAfterPrint;
   QString FOnBeforePrint;
   QString FOnManualBuild;
-  QString FDataSetName;
+  TrpDataSetBinding FDataSetBinding;
   bool FBackPictureVisible = true;
   bool FBackPicturePrintable = true;
   bool FBackPictureStretched = true;

@@ -11,6 +11,7 @@
 class TrpUserDataSet : public TrpDataSet {
  public:
   explicit TrpUserDataSet(TrpComponent* owner) : TrpDataSet(owner) {}
+  // Report files can hold user data sets (on the data page), driven by the script's procedures.
   static TrpComponent* Create(TrpComponent* owner) { return new TrpUserDataSet(owner); }
   static const TrpClassInfo& StaticClassInfo();
   const TrpClassInfo& ClassInfo() const override;

@@ -45,33 +45,9 @@ QString TrpVariable::ValueText() const {
 
 // --- TrpVariableCollection ------------------------------------------------------------------------
 
-QString TrpVariableCollection::NextInheritedName() const {
-  for (int n = 1;; ++n) {
-    const QString name = QStringLiteral("TrpVariable%1").arg(n);
-    const bool used = std::any_of(FItems.begin(), FItems.end(), [&](const auto& item) {
-      return item->InheritedName().compare(name, Qt::CaseInsensitive) == 0;
-    });
-    if (!used) return name;
-  }
-}
-
-TrpVariable* TrpVariableCollection::Add() { return Insert(Count()); }
-
-TrpVariable* TrpVariableCollection::Insert(int index) {
-  auto item = std::make_unique<TrpVariable>();
-  item->SetInheritedName(NextInheritedName());
-  index = std::clamp(index, 0, Count());
-  return FItems.insert(FItems.begin() + index, std::move(item))->get();
-}
-
-void TrpVariableCollection::Delete(int index) {
-  if (index < 0 || index >= Count()) return;
-  FItems.erase(FItems.begin() + index);
-}
-
 int TrpVariableCollection::IndexOf(const QString& name) const {
   for (int i = 0; i < Count(); ++i)
-    if (FItems[std::size_t(i)]->Name().compare(name, Qt::CaseInsensitive) == 0) return i;
+    if (Items(i)->Name().compare(name, Qt::CaseInsensitive) == 0) return i;
   return -1;
 }
 
@@ -87,11 +63,6 @@ void TrpVariableCollection::SetVariables(const QString& name, const ScriptValue&
   item->SetValue(value);
 }
 
-TrpVariable* TrpVariableCollection::FindByName(const QString& name) const {
-  for (const auto& item : FItems)
-    if (item->InheritedName() == name) return item.get();
-  return nullptr;
-}
 
 // --- TrpVariables: categories ---------------------------------------------------------------------
 

@@ -13,13 +13,13 @@
 #include <memory>
 #include <vector>
 
-#include "report/model/persistent.h"
+#include "report/model/collection.h"
 #include "script/value.h"
 
 class QIODevice;
 class TrpXMLItem;
 
-class TrpVariable : public TrpPersistent {
+class TrpVariable : public TrpCollectionItem {
  public:
   TrpVariable() = default;
   static const TrpClassInfo& StaticClassInfo();
@@ -32,50 +32,23 @@ class TrpVariable : public TrpPersistent {
   // The value as the report file holds it: its text (a file gives it back as a text).
   QString ValueText() const;
   void SetValueText(const QString& value) { FValue = ScriptValue(value); }
-  // The item class's name plus a number, given when the item joins a list.
-  const QString& InheritedName() const { return FInheritedName; }
-  void SetInheritedName(const QString& value) { FInheritedName = value; }
-  // Set for the variables of a report that inherits an ancestor report.
-  bool Inherited() const { return FInherited; }
-  void SetInherited(bool value) { FInherited = value; }
   // A category header: the name begins with a blank.
   bool IsCategory() const { return FName.startsWith(u' '); }
 
  private:
   QString FName;
   ScriptValue FValue;
-  QString FInheritedName;
-  bool FInherited = false;
 };
 
 // The lookup by name over an owned, ordered list of variables; TrpVariables and TrpArray share it.
-class TrpVariableCollection {
+class TrpVariableCollection : public TrpCollection<TrpVariable> {
  public:
-  TrpVariableCollection() = default;
-  virtual ~TrpVariableCollection() = default;
-  TrpVariableCollection(const TrpVariableCollection&) = delete;
-  TrpVariableCollection& operator=(const TrpVariableCollection&) = delete;
-
-  int Count() const { return static_cast<int>(FItems.size()); }
-  TrpVariable* Items(int index) const { return FItems.at(static_cast<std::size_t>(index)).get(); }
-  TrpVariable* Add();
-  // A new item at `index` (clamped to 0..Count).
-  TrpVariable* Insert(int index);
-  void Delete(int index);
-  void Clear() { FItems.clear(); }
   // The first item of that name (ignoring case), or -1.
   int IndexOf(const QString& name) const;
   // The value of the named item; empty when there is none.
   ScriptValue Variables(const QString& name) const;
   // Sets the named item's value, adding the item when absent.
   void SetVariables(const QString& name, const ScriptValue& value);
-  // The item whose inherited name is exactly `name`, or none.
-  TrpVariable* FindByName(const QString& name) const;
-
- private:
-  QString NextInheritedName() const;
-
-  std::vector<std::unique_ptr<TrpVariable>> FItems;
 };
 
 class TrpVariables : public TrpVariableCollection {

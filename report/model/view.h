@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "report/model/data_set_binding.h"
 #include "report/model/brush_fill.h"
 #include "report/model/fill.h"
 #include "report/model/report_component.h"
@@ -115,7 +116,8 @@ class TrpView : public TrpReportComponent {
   // None once the data set has been freed, wherever it was owned.
   TrpDataSet* DataSet() const;
   void SetDataSet(TrpDataSet* value);
-  const QString& DataSetName() const { return FDataSetName; }
+  const QString& DataSetName() const { return FDataSetBinding.DataSetName(); }
+  TrpDataSetBinding* DataSetBinding() override { return &FDataSetBinding; }
   void SetDataSetName(const QString& value);
   const QString& DataField() const { return FDataField; }
   void SetDataField(const QString& value) { FDataField = value; }
@@ -141,8 +143,7 @@ class TrpView : public TrpReportComponent {
   TrpAlign FAlign = baNone;
   qint16 FCursor = 0;
   QString FDataField;
-  TrpDataSet* FDataSet = nullptr;
-  QString FDataSetName;
+  TrpDataSetBinding FDataSetBinding;
   std::unique_ptr<TrpFrame> FFrame;
   TrpShiftMode FShiftMode = smAlways;
   QString FTagStr;

@@ -68,19 +68,13 @@ void TrpView::SetURL(const QString& value) {
   }
 }
 
-TrpDataSet* TrpView::DataSet() const { return rpIsLiveDataSet(FDataSet) ? FDataSet : nullptr; }
+TrpDataSet* TrpView::DataSet() const { return FDataSetBinding.DataSet(); }
 
-void TrpView::SetDataSet(TrpDataSet* value) {
-  FDataSet = value;
-  FDataSetName = value ? value->UserName() : QString();
-}
+void TrpView::SetDataSet(TrpDataSet* value) { FDataSetBinding.SetDataSet(value); }
 
-void TrpView::SetDataSetName(const QString& value) {
-  FDataSetName = value;
-  FDataSet = rpFindDataSet(*this, DataSet(), value);
-}
+void TrpView::SetDataSetName(const QString& value) { FDataSetBinding.SetDataSetName(Report(), value); }
 
 void TrpView::Notification(TrpComponent* removed) {
-  if (removed == FDataSet) FDataSet = nullptr;
+  FDataSetBinding.Forget(removed);
   TrpReportComponent::Notification(removed);
 }

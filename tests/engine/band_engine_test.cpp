@@ -114,7 +114,7 @@ TEST_F(BandEngineTest, MasterRowsWithoutDetailRowsAreLeftOutUnlessAskedFor) {
   master->SetRowCount(3);
   // The detail rows of master row r: r of them.
   MemoryDataSet details;
-  details.OnFirst = [&] {
+  details.Callbacks.First = [&] {
     details.Rows.assign(master->VirtualDataSet().RecNo(), MemoryDataSet::Row{});
   };
   detail->SetDataSet(&details);

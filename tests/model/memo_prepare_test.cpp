@@ -13,6 +13,7 @@
 #include "report/model/memo_macros.h"
 #include "report/model/memo_value_format.h"
 #include "report/model/property_builders.h"
+#include "report/model/styles.h"
 
 namespace {
 
@@ -197,44 +198,15 @@ TEST_F(MemoPrepare, ComponentTextResolvesEveryMacro) {
   rpSetGlobalVariableLookup(nullptr);
 }
 
-// A report style as the text object sees it: what to apply, and the looks.
-class TestStyle : public TrpPersistent {
- public:
-  TestStyle() : FFill(rpCreateFill(ftBrush)) {}
-  static const TrpClassInfo& StaticClassInfo() {
-    using C = TestStyle;
-    static const TrpClassInfo info("TrpStyleItem", nullptr, nullptr,
-                                   {rpBoolean<&C::ApplyFill, &C::SetApplyFill>("ApplyFill", true),
-                                    rpBoolean<&C::ApplyFont, &C::SetApplyFont>("ApplyFont", true),
-                                    rpBoolean<&C::ApplyFrame, &C::SetApplyFrame>("ApplyFrame", true),
-                                    rpObject<&C::Fill>("Fill"), rpObject<&C::Font>("Font"),
-                                    rpObject<&C::Frame>("Frame")});
-    return info;
-  }
-  const TrpClassInfo& ClassInfo() const override { return StaticClassInfo(); }
-  bool ApplyFill() const { return FApplyFill; }
-  void SetApplyFill(bool v) { FApplyFill = v; }
-  bool ApplyFont() const { return FApplyFont; }
-  void SetApplyFont(bool v) { FApplyFont = v; }
-  bool ApplyFrame() const { return FApplyFrame; }
-  void SetApplyFrame(bool v) { FApplyFrame = v; }
-  TrpCustomFill* Fill() const { return FFill.get(); }
-  TrpFont* Font() const { return const_cast<TrpFont*>(&FFont); }
-  TrpFrame* Frame() const { return const_cast<TrpFrame*>(&FFrame); }
-
- private:
-  bool FApplyFill = true, FApplyFont = true, FApplyFrame = true;
-  std::unique_ptr<TrpCustomFill> FFill;
-  TrpFont FFont;
-  TrpFrame FFrame;
-};
-
 class StyledReport : public CalcTableReport {
  public:
-  const TrpPersistent* FindStyle(const QString& name) const override {
+  StyledReport() {
+    Title.SetName(QStringLiteral("Title"));
+  }
+  const TrpStyleItem* FindStyle(const QString& name) const override {
     return name.compare(QLatin1String("title"), Qt::CaseInsensitive) == 0 ? &Title : nullptr;
   }
-  TestStyle Title;
+  TrpStyleItem Title;
 };
 
 TEST(MemoStyle, NamingAStyleAppliesWhatItAsksFor) {

@@ -1,0 +1,10 @@
+#include "report/model/dialog_component.h"
+
+#include "report/model/class_info.h"
+
+const TrpClassInfo& TrpDialogComponent::StaticClassInfo() {
+  static const TrpClassInfo info("TrpDialogComponent", &TrpReportComponent::StaticClassInfo(), nullptr, {});
+  return info;
+}
+
+const TrpClassInfo& TrpDialogComponent::ClassInfo() const { return StaticClassInfo(); }

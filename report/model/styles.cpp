@@ -1,0 +1,99 @@
+#include "report/model/styles.h"
+
+#include "report/model/brush_fill.h"
+#include "report/model/class_info.h"
+#include "report/model/custom_report.h"
+#include "report/model/frame.h"
+#include "report/model/memo_view.h"
+#include "report/model/property_builders.h"
+#include "report/model/report_error.h"
+#include "report/model/report_font.h"
+#include "report/res/resources.h"
+
+TrpStyleItem::TrpStyleItem()
+    : FFont(std::make_unique<TrpFont>()), FFrame(std::make_unique<TrpFrame>()), FFill(rpCreateFill(ftBrush)) {}
+
+TrpStyleItem::~TrpStyleItem() = default;
+
+const TrpClassInfo& TrpStyleItem::StaticClassInfo() {
+  using C = TrpStyleItem;
+  static const TrpClassInfo info(
+      "TrpStyleItem", nullptr, nullptr,
+      {
+          rpString<&C::Name, &C::SetName>("Name"),
+          rpColor<&C::Color, &C::SetColor>("Color").NotStored(),
+          rpObject<&C::Font, &C::SetFont>("Font"),
+          rpObject<&C::Frame, &C::SetFrame>("Frame"),
+          rpBoolean<&C::ApplyFont, &C::SetApplyFont>("ApplyFont", true),
+          rpBoolean<&C::ApplyFill, &C::SetApplyFill>("ApplyFill", true),
+          rpBoolean<&C::ApplyFrame, &C::SetApplyFrame>("ApplyFrame", true),
+          rpEnum<&C::FillType, &C::SetFillType>("FillType", rpFillTypeType, ftBrush),
+          rpObject<&C::Fill, &C::SetFill>("Fill"),
+      });
+  return info;
+}
+
+const TrpClassInfo& TrpStyleItem::ClassInfo() const { return StaticClassInfo(); }
+
+void TrpStyleItem::SetName(const QString& value) {
+  if (FCollection) {
+    const TrpStyleItem* other = FCollection->Find(value);
+    if (other && other != this) throw TrpError(rpResources()->Get(QStringLiteral("clDupName")));
+  }
+  FName = value;
+}
+
+QString TrpStyleItem::InheritedName() const {
+  return FName.isEmpty() ? TrpCollectionItem::InheritedName() : FName;
+}
+
+void TrpStyleItem::CreateUniqueName() {
+  FName = rpNextInheritedName(QStringLiteral("Style"), [this](const QString& name) {
+    return FCollection && FCollection->Find(name);
+  });
+}
+
+TColor TrpStyleItem::Color() const { return FFill->ViewColor(); }
+
+void TrpStyleItem::SetColor(TColor value) {
+  if (auto* brush = dynamic_cast<TrpBrushFill*>(FFill.get())) brush->SetBackColor(value);
+}
+
+void TrpStyleItem::SetFont(const TrpFont& value) { FFont->Assign(value); }
+
+void TrpStyleItem::SetFrame(const TrpFrame& value) { FFrame->Assign(value); }
+
+TrpFillType TrpStyleItem::FillType() const { return FFill->FillType(); }
+
+void TrpStyleItem::SetFillType(TrpFillType value) {
+  if (value != FFill->FillType()) FFill = rpCreateFill(value);
+}
+
+void TrpStyleItem::SetFill(const TrpCustomFill& value) {
+  if (&value == FFill.get()) return;
+  SetFillType(value.FillType());
+  FFill->Assign(value);
+}
+
+// --- TrpStyles ------------------------------------------------------------------------------------
+
+TrpStyleItem* TrpStyles::Find(const QString& name) const {
+  for (int i = 0; i < Count(); ++i)
+    if (Items(i)->Name().compare(name, Qt::CaseInsensitive) == 0) return Items(i);
+  return nullptr;
+}
+
+QStringList TrpStyles::GetList() const {
+  QStringList names;
+  for (int i = 0; i < Count(); ++i) names << Items(i)->Name();
+  return names;
+}
+
+void TrpStyles::Apply() {
+  if (!FReport) return;
+  for (TrpComponent* object : FReport->AllObjects()) {
+    auto* memo = dynamic_cast<TrpCustomMemoView*>(object);
+    if (!memo) continue;
+    memo->SetStyle(Find(memo->Style()) ? memo->Style() : QString());
+  }
+}

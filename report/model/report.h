@@ -250,7 +250,6 @@ class TrpReport : public TrpCustomReport {
   void Notification(TrpComponent* removed) override;
 
  private:
-  void SaveDefinition(QIODevice& copy);
   void RestoreDefinition(QIODevice& copy);
   bool RunPreparation();
   bool CheckDataSets();

@@ -22,12 +22,6 @@
 
 namespace {
 
-bool dataSetExists(const QString& name) {
-  for (const TrpDataSet* dataSet : rpGlobalDataSets())
-    if (dataSet->UserName().compare(name, Qt::CaseInsensitive) == 0) return true;
-  return false;
-}
-
 
 // Where the definition waits during a run: in memory, or in a temporary file when the engine
 // options ask for a file cache.
@@ -49,20 +43,45 @@ class SavedDefinition {
   std::unique_ptr<QTemporaryFile> FFile;  // removed when freed
 };
 
+// The copy of `report`'s definition a run is undone from. The password stays out of the copy
+// and is put back whether the copy could be written or not.
+std::unique_ptr<SavedDefinition> saveForReload(TrpReport& report) {
+  auto saved = std::make_unique<SavedDefinition>(report.EngineOptions());
+  TrpReportOptions& options = report.ReportOptions();
+  const QString password = options.Password();
+  options.SetPassword(QString());
+  try {
+    report.SaveToStream(saved->Device(), true, false);
+  } catch (...) {
+    options.SetPassword(password);
+    throw;
+  }
+  options.SetPassword(password);
+  return saved;
+}
+
 }  // namespace
 
+// Every data-set name of the definition must name a data set: an object whose data set is
+// missing would print its headers over no rows and call that a success.
 bool TrpReport::CheckDataSets() {
+  RebindDataSets();
   const QString pattern = rpResources()->Get(QStringLiteral("clDSNotExist"));
   for (int i = 0; i < FDataSets->Count(); ++i) {
-    const QString name = FDataSets->Items(i)->DataSetName();
-    if (!dataSetExists(name)) AddError(rpFormat(pattern, {name}));
+    const TrpDataSetItem& item = *FDataSets->Items(i);
+    if (item.Unresolved()) AddError(rpFormat(pattern, {item.DataSetName()}));
+  }
+  QList<TrpComponent*> objects = AllObjects();
+  objects.prepend(this);
+  for (TrpComponent* object : objects) {
+    const TrpDataSetBinding* binding = object->DataSetBinding();
+    if (binding && binding->Unresolved())
+      AddError(object->Name() + QLatin1String(": ") + rpFormat(pattern, {binding->DataSetName()}));
   }
   return Errors().isEmpty();
 }
 
-void TrpReport::SaveDefinition(QIODevice& copy) {
-  SaveToStream(copy, true, false);
-}
+
 
 void TrpReport::RestoreDefinition(QIODevice& copy) {
   const QStringList errors = Errors();
@@ -107,15 +126,8 @@ bool TrpReport::PrepareReport(bool clearLastReport) {
   bool result = false;
   if (CheckDataSets()) {
     std::unique_ptr<SavedDefinition> saved;
-    if (FEngineOptions->DestroyForms()) {
-      saved = std::make_unique<SavedDefinition>(*FEngineOptions);
-      // The password stays out of the copy; it is put back after the reload.
-      const QString password = FReportOptions->Password();
-      FReportOptions->SetPassword(QString());
-      SaveDefinition(saved->Device());
-      FReportOptions->SetPassword(password);
-    }
     try {
+      if (FEngineOptions->DestroyForms()) saved = saveForReload(*this);
       result = RunPreparation();
     } catch (const std::exception& e) {
       AddError(rpErrorText(e));
@@ -136,7 +148,13 @@ bool TrpReport::PreparePage(TrpPage& page) {
 
 void TrpReport::OnTimer() {
   d->Timer.stop();
-  PrepareReport(false);
+  // A slot of the event loop: nothing may leave it as an exception (Qt would abort).
+  try {
+    PrepareReport(false);
+  } catch (const std::exception& e) {
+    AddError(rpErrorText(e));
+    ReportErrors();
+  }
 }
 
 void TrpReport::ShowReport(bool clearLastReport) {

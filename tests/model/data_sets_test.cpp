@@ -1,6 +1,7 @@
 // Data sets as a report definition sees them: the record range, names and user names, the name
 // lookup through the global list or the report's own list, the report's lookups, and bindings to
 // data sets that are freed.
+#include "report/model/custom_db_data_set.h"
 #include "report/model/data_band.h"
 #include "report/model/data_set.h"
 #include "report/model/engine_options.h"
@@ -180,6 +181,32 @@ TEST_F(DataSetLookup, NamesReadFromAFileMeetTheirDataSetsAfterLoading) {
   EXPECT_EQ(static_cast<TrpDataBand*>(loaded.FindObject(QStringLiteral("MasterData1")))->DataSet(), data);
   EXPECT_EQ(loaded.DataSets().Items(0)->DataSet(), data);
   EXPECT_EQ(loaded.DataSet(), data);
+}
+
+}  // namespace
+
+namespace {
+
+// A database data set as a driver would make one: its fields come from the source.
+class TableDataSet : public TrpCustomDBDataSet {
+ public:
+  explicit TableDataSet(const QStringList& fields) : TrpCustomDBDataSet(nullptr) { SetFields(fields); }
+};
+
+TEST(DBDataSet, FieldsAreSortedOnceAndAliasesTranslateBothWays) {
+  TableDataSet table({"surname", "Given", "Surname", "age"});
+  EXPECT_EQ(table.GetFieldList(), (QStringList{"age", "Given", "surname"}));
+  EXPECT_EQ(table.FieldsCount(), 3);
+  EXPECT_TRUE(table.HasField(QStringLiteral("AGE")));
+  table.SetFieldAliases({"surname=Family name", "age=Years"});
+  struct Case {
+    const char* Field;
+    const char* Alias;
+  } const cases[] = {{"surname", "Family name"}, {"AGE", "Years"}, {"Given", "Given"}};
+  for (const Case& c : cases) EXPECT_EQ(table.GetAlias(QString::fromUtf8(c.Field)), QString::fromUtf8(c.Alias)) << c.Field;
+  EXPECT_EQ(table.ConvertAlias(QStringLiteral("Years")), QStringLiteral("age"));
+  EXPECT_EQ(table.ConvertAlias(QStringLiteral("years")), QStringLiteral("years"));  // aliases match exactly
+  EXPECT_EQ(table.ConvertAlias(QStringLiteral("Class")), QStringLiteral("Class"));
 }
 
 }  // namespace

@@ -322,10 +322,13 @@ void TrpReport::CheckDataPage() {
 }
 
 void TrpReport::WriteNestedProperties(TrpXMLItem& item, const TrpComponent* ancestor) const {
-  (void)ancestor;
+  // A descendant writes the ancestor's variables and styles by name, with what differs only.
+  const auto* parent = dynamic_cast<const TrpReport*>(ancestor);
+  const QList<const TrpPersistent*> variables = parent ? itemsOf(*parent->FVariables) : QList<const TrpPersistent*>();
+  const QList<const TrpPersistent*> styles = parent ? itemsOf(*parent->FStyles) : QList<const TrpPersistent*>();
   if (!FDataSets->IsEmpty()) rpWriteCollection(itemsOf(*FDataSets), kDatasets, item);
-  if (FVariables->Count() > 0) rpWriteCollection(itemsOf(*FVariables), kVariables, item);
-  if (FStyles->Count() > 0) rpWriteCollection(itemsOf(*FStyles), kStyles, item);
+  if (FVariables->Count() > 0) rpWriteCollection(itemsOf(*FVariables), kVariables, item, variables);
+  if (FStyles->Count() > 0) rpWriteCollection(itemsOf(*FStyles), kStyles, item, styles);
 }
 
 bool TrpReport::ReadNestedProperty(TrpXMLItem& item) {
@@ -333,9 +336,11 @@ bool TrpReport::ReadNestedProperty(TrpXMLItem& item) {
   if (item.Name() == kDatasets) {
     rpReadCollection(item, [this] { return FDataSets->Add(); }, &errors);
   } else if (item.Name() == kVariables) {
-    rpReadCollection(item, [this] { return FVariables->Add(); }, &errors);
+    const auto inherited = [this](const QString& name) -> TrpPersistent* { return FVariables->Find(name); };
+    rpReadCollection(item, [this] { return FVariables->Add(); }, &errors, inherited);
   } else if (item.Name() == kStyles) {
-    rpReadCollection(item, [this] { return FStyles->Add(); }, &errors);
+    const auto inherited = [this](const QString& name) -> TrpPersistent* { return FStyles->Find(name); };
+    rpReadCollection(item, [this] { return FStyles->Add(); }, &errors, inherited);
   } else {
     return false;
   }

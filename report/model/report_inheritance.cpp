@@ -10,6 +10,8 @@
 #include "report/model/engine_options.h"
 #include "report/model/property_descriptor.h"
 #include "report/model/report.h"
+#include "report/model/styles.h"
+#include "report/model/variables.h"
 #include "report/model/report_error.h"
 #include "report/model/report_options.h"
 
@@ -57,6 +59,28 @@ QList<TrpComponent*> topInherited(const TrpComponent& root) {
   return result;
 }
 
+// Takes a copy of every item of the ancestor's `from` that `to` lacks, and marks every item of
+// the ancestor's names inherited: a descendant's file then holds only what differs from them.
+template <class Collection>
+void inheritItems(Collection& to, const Collection& from) {
+  for (int i = 0; i < from.Count(); ++i) {
+    const auto* theirs = from.Items(i);
+    auto* mine = to.Find(theirs->Name());
+    if (!mine) {
+      mine = to.Add();
+      mine->Assign(*theirs);
+    }
+    mine->SetInherited(true);
+  }
+}
+
+// Removes the items a report took over from its ancestor.
+template <class Collection>
+void dropInherited(Collection& collection) {
+  for (int i = collection.Count() - 1; i >= 0; --i)
+    if (collection.Items(i)->Inherited()) collection.Delete(i);
+}
+
 }  // namespace
 
 QString TrpReport::ResolveParentReport(const QString& name) const {
@@ -100,6 +124,8 @@ std::unique_ptr<TrpReport> TrpReport::LoadAncestor(const QString& name) {
 
 void TrpReport::RemoveAncestor() {
   for (TrpComponent* object : topInherited(*this)) delete object;
+  dropInherited(*FVariables);
+  dropInherited(*FStyles);
   if (FReloading && FParentReportObject) {
     FSpareAncestor = std::move(FParentReportObject);
     FSpareAncestorName = FParentReport;
@@ -111,6 +137,8 @@ void TrpReport::RemoveAncestor() {
 void TrpReport::InheritFrom(const TrpReport& ancestor) {
   // While a file is read, its own report attributes follow and override these.
   CopyReportProperties(ancestor);
+  inheritItems(*FVariables, *ancestor.FVariables);
+  inheritItems(*FStyles, *ancestor.FStyles);
   // Every object first, then their properties, so references between them find their targets.
   QList<QPair<const TrpComponent*, TrpComponent*>> copies;
   const std::function<void(const TrpComponent&, TrpComponent&)> copyChildren =

@@ -45,6 +45,11 @@ class TrpVariableCollection : public TrpCollection<TrpVariable> {
  public:
   // The first item of that name (ignoring case), or -1.
   int IndexOf(const QString& name) const;
+  // The first item of that name (ignoring case), or none.
+  TrpVariable* Find(const QString& name) const {
+    const int index = IndexOf(name);
+    return index < 0 ? nullptr : Items(index);
+  }
   // The value of the named item; empty when there is none.
   ScriptValue Variables(const QString& name) const;
   // Sets the named item's value, adding the item when absent.

@@ -10,6 +10,8 @@
 #include "report/model/report_error.h"
 #include "report/model/report_services.h"
 #include "report_fixture.h"
+#include "report/model/styles.h"
+#include "report/model/variables.h"
 
 namespace {
 
@@ -234,6 +236,45 @@ TEST_F(Inheritance, PreparingRestoresTheInheritedDefinitionEvenWithoutTheFile) {
   EXPECT_EQ(memo->Left(), 50);
   EXPECT_EQ(memo->Width(), 200);
   EXPECT_NE(MemoOf(child, "Own1"), nullptr);
+}
+
+TEST_F(Inheritance, StylesAndVariablesComeFromTheAncestorAndOnlyTheirChangesAreSaved) {
+  {
+    TrpReport ancestor;
+    BuildSample(ancestor);
+    TrpStyleItem* title = ancestor.Styles().Add();
+    title->SetName(QStringLiteral("Title"));
+    title->Font()->SetSize(20);
+    ancestor.Styles().Add()->SetName(QStringLiteral("Plain"));
+    ancestor.Variables().SetVariables(QStringLiteral("School"), ScriptValue(QStringLiteral("'North'")));
+    ancestor.SaveToFile(PathOf("styled.xml"));
+  }
+  {
+    TrpReport child;
+    child.SetFileName(PathOf("child.xml"));
+    child.SetParentReport(QStringLiteral("styled.xml"));
+    ASSERT_EQ(child.Styles().GetList(), (QStringList{"Title", "Plain"}));
+    EXPECT_TRUE(child.Styles().Find(QStringLiteral("Title"))->Inherited());
+    EXPECT_TRUE(child.Variables().Find(QStringLiteral("School"))->Inherited());
+    child.Styles().Find(QStringLiteral("Title"))->Font()->SetSize(28);
+    child.Styles().Add()->SetName(QStringLiteral("Own"));
+    child.SaveToFile(PathOf("child.xml"));
+  }
+  const QByteArray saved = Read(PathOf("child.xml"));
+  EXPECT_TRUE(saved.contains("<item InheritedName=\"Title\" Font.Height=\"-37\"/>")) << saved.constData();
+  EXPECT_TRUE(saved.contains("<item InheritedName=\"Plain\"/>")) << saved.constData();
+
+  TrpReport loaded;
+  ASSERT_TRUE(loaded.LoadFromFile(PathOf("child.xml")));
+  EXPECT_TRUE(loaded.Errors().isEmpty()) << loaded.Errors().join(u'\n');
+  EXPECT_EQ(loaded.Styles().GetList(), (QStringList{"Title", "Plain", "Own"}));
+  EXPECT_EQ(loaded.Styles().Find(QStringLiteral("Title"))->Font()->Size(), 28);
+  EXPECT_EQ(loaded.Variables().Count(), 1);
+  EXPECT_EQ(loaded.Variables().Variables(QStringLiteral("School")).ToText(), QStringLiteral("'North'"));
+  // Leaving the ancestor takes its items away, but not the report's own.
+  loaded.SetParentReport(QString());
+  EXPECT_EQ(loaded.Styles().GetList(), QStringList{"Own"});
+  EXPECT_EQ(loaded.Variables().Count(), 0);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "report/model/memo_highlight.h"
 
 #include "report/model/brush_fill.h"
-#include "report/model/class_info.h"
 #include "report/model/frame.h"
+#include "report/model/class_info.h"
 #include "report/model/property_builders.h"
 #include "report/model/report_font.h"
 
@@ -10,12 +10,7 @@ namespace {
 constexpr TColor kHighlightRed = 0x0000FF;
 }
 
-TrpHighlight::TrpHighlight()
-    : FFont(std::make_unique<TrpFont>()), FFrame(std::make_unique<TrpFrame>()), FFill(rpCreateFill(ftBrush)) {
-  FFont->SetColor(kHighlightRed);
-}
-
-TrpHighlight::~TrpHighlight() = default;
+TrpHighlight::TrpHighlight() : TrpLookItem(false) { Font()->SetColor(kHighlightRed); }
 
 const TrpClassInfo& TrpHighlight::StaticClassInfo() {
   using C = TrpHighlight;
@@ -37,26 +32,13 @@ const TrpClassInfo& TrpHighlight::StaticClassInfo() {
 
 const TrpClassInfo& TrpHighlight::ClassInfo() const { return StaticClassInfo(); }
 
-void TrpHighlight::SetFont(const TrpFont& value) { FFont->Assign(value); }
-void TrpHighlight::SetFrame(const TrpFrame& value) { FFrame->Assign(value); }
-
-void TrpHighlight::SetFillType(TrpFillType value) {
-  if (value != FFill->FillType()) FFill = rpCreateFill(value);
-}
-
-void TrpHighlight::SetFill(const TrpCustomFill& value) {
-  if (&value == FFill.get()) return;
-  SetFillType(value.FillType());
-  FFill->Assign(value);
-}
-
 TColor TrpHighlight::Color() const {
-  const auto* brush = dynamic_cast<const TrpBrushFill*>(FFill.get());
+  const auto* brush = dynamic_cast<const TrpBrushFill*>(Fill());
   return brush ? brush->BackColor() : clNone;
 }
 
 void TrpHighlight::SetColor(TColor value) {
-  if (auto* brush = dynamic_cast<TrpBrushFill*>(FFill.get())) brush->SetBackColor(value);
+  if (auto* brush = dynamic_cast<TrpBrushFill*>(Fill())) brush->SetBackColor(value);
 }
 
 TrpHighlight* TrpHighlightCollection::Add() {

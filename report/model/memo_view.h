@@ -18,7 +18,7 @@
 
 class TrpDrawText;
 class TrpFormat;
-class TrpStyleItem;
+class TrpLookItem;
 class TrpFormatCollection;
 class TrpHighlight;
 class TrpHighlightCollection;
@@ -130,11 +130,11 @@ class TrpCustomMemoView : public TrpStretcheable {
   void AfterPrint() override;
   // One value as text with `format` (DisplayFormat when none is given).
   QString FormatData(const ScriptValue& value, const TrpFormat* format = nullptr) const;
+  // A highlight's look and visibility.
   void ApplyHighlight(const TrpHighlight& highlight);
   void ApplyPreviewHighlight();
-  // Copies a style's fill, font and frame, each where the style asks for it. `style` is any
-  // object publishing ApplyFill, ApplyFont, ApplyFrame, Fill, Font and Frame (a report style).
-  void ApplyStyle(const TrpStyleItem& style);
+  // Copies the fill, font and frame of a look (a style, a highlight), each where it asks for it.
+  void ApplyLook(const TrpLookItem& look);
   // The next SuppressRepeated comparison starts afresh (last value: empty text).
   void ResetSuppress() { FLastValue = QString(); }
   // A data band starting its rows: no previous value at all.

@@ -143,9 +143,7 @@ void TrpCustomMemoView::ApplyHighlights() {
 }
 
 void TrpCustomMemoView::ApplyHighlight(const TrpHighlight& highlight) {
-  if (highlight.ApplyFont()) SetFont(*highlight.Font());
-  if (highlight.ApplyFill()) SetFill(*highlight.Fill());
-  if (highlight.ApplyFrame()) SetFrame(*highlight.Frame());
+  ApplyLook(highlight);
   SetVisible(highlight.Visible());
 }
 
@@ -163,17 +161,17 @@ void TrpCustomMemoView::RestoreLook() {
   FSavedLook.reset();
 }
 
-void TrpCustomMemoView::ApplyStyle(const TrpStyleItem& style) {
-  if (style.ApplyFill()) SetFill(*style.Fill());
-  if (style.ApplyFont()) SetFont(*style.Font());
-  if (style.ApplyFrame()) SetFrame(*style.Frame());
+void TrpCustomMemoView::ApplyLook(const TrpLookItem& look) {
+  if (look.ApplyFill()) SetFill(*look.Fill());
+  if (look.ApplyFont()) SetFont(*look.Font());
+  if (look.ApplyFrame()) SetFrame(*look.Frame());
 }
 
 void TrpCustomMemoView::SetStyle(const QString& value) {
   FStyle = value;
   const TrpCustomReport* report = Report();
   if (!report || IsLoading()) return;
-  if (const TrpStyleItem* style = report->FindStyle(value)) ApplyStyle(*style);
+  if (const TrpStyleItem* style = report->FindStyle(value)) ApplyLook(*style);
 }
 
 void TrpCustomMemoView::Loaded() {

@@ -10,10 +10,7 @@
 #include "report/model/report_font.h"
 #include "report/res/resources.h"
 
-TrpStyleItem::TrpStyleItem()
-    : FFont(std::make_unique<TrpFont>()), FFrame(std::make_unique<TrpFrame>()), FFill(rpCreateFill(ftBrush)) {}
-
-TrpStyleItem::~TrpStyleItem() = default;
+TrpStyleItem::TrpStyleItem() : TrpLookItem(true) {}
 
 const TrpClassInfo& TrpStyleItem::StaticClassInfo() {
   using C = TrpStyleItem;
@@ -53,26 +50,10 @@ void TrpStyleItem::CreateUniqueName() {
   });
 }
 
-TColor TrpStyleItem::Color() const { return FFill->ViewColor(); }
+TColor TrpStyleItem::Color() const { return Fill()->ViewColor(); }
 
 void TrpStyleItem::SetColor(TColor value) {
-  if (auto* brush = dynamic_cast<TrpBrushFill*>(FFill.get())) brush->SetBackColor(value);
-}
-
-void TrpStyleItem::SetFont(const TrpFont& value) { FFont->Assign(value); }
-
-void TrpStyleItem::SetFrame(const TrpFrame& value) { FFrame->Assign(value); }
-
-TrpFillType TrpStyleItem::FillType() const { return FFill->FillType(); }
-
-void TrpStyleItem::SetFillType(TrpFillType value) {
-  if (value != FFill->FillType()) FFill = rpCreateFill(value);
-}
-
-void TrpStyleItem::SetFill(const TrpCustomFill& value) {
-  if (&value == FFill.get()) return;
-  SetFillType(value.FillType());
-  FFill->Assign(value);
+  if (auto* brush = dynamic_cast<TrpBrushFill*>(Fill())) brush->SetBackColor(value);
 }
 
 // --- TrpStyles ------------------------------------------------------------------------------------

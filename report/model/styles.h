@@ -10,20 +10,16 @@
 
 #include <memory>
 
-#include "report/model/collection.h"
-#include "report/model/fill.h"
+#include "report/model/look_item.h"
 #include "report/units/report_units.h"
 
 class QIODevice;
 class TrpCustomReport;
-class TrpFont;
-class TrpFrame;
 class TrpStyles;
 
-class TrpStyleItem : public TrpCollectionItem {
+class TrpStyleItem : public TrpLookItem {
  public:
   TrpStyleItem();
-  ~TrpStyleItem() override;
   static const TrpClassInfo& StaticClassInfo();
   const TrpClassInfo& ClassInfo() const override;
 
@@ -39,20 +35,6 @@ class TrpStyleItem : public TrpCollectionItem {
   // The fill's background colour, as views have it (not stored).
   TColor Color() const;
   void SetColor(TColor value);
-  TrpFont* Font() const { return FFont.get(); }
-  void SetFont(const TrpFont& value);
-  TrpFrame* Frame() const { return FFrame.get(); }
-  void SetFrame(const TrpFrame& value);
-  TrpCustomFill* Fill() const { return FFill.get(); }
-  void SetFill(const TrpCustomFill& value);
-  TrpFillType FillType() const;
-  void SetFillType(TrpFillType value);
-  bool ApplyFont() const { return FApplyFont; }
-  void SetApplyFont(bool value) { FApplyFont = value; }
-  bool ApplyFill() const { return FApplyFill; }
-  void SetApplyFill(bool value) { FApplyFill = value; }
-  bool ApplyFrame() const { return FApplyFrame; }
-  void SetApplyFrame(bool value) { FApplyFrame = value; }
 
   // The collection the style belongs to (set when it joins one).
   TrpStyles* Collection() const { return FCollection; }
@@ -61,12 +43,6 @@ class TrpStyleItem : public TrpCollectionItem {
  private:
   TrpStyles* FCollection = nullptr;
   QString FName;
-  std::unique_ptr<TrpFont> FFont;
-  std::unique_ptr<TrpFrame> FFrame;
-  std::unique_ptr<TrpCustomFill> FFill;
-  bool FApplyFont = true;
-  bool FApplyFill = true;
-  bool FApplyFrame = true;
 };
 
 class TrpStyles : public TrpCollection<TrpStyleItem> {

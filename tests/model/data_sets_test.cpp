@@ -33,7 +33,9 @@ TEST(DataSetRange, WalksExactlyItsRange) {
     for (data.First(); !data.Eof(); data.Next()) seen << data.RecNo();
     EXPECT_EQ(seen, c.Records);
     EXPECT_EQ(data.RecordCount(), c.RecordCount);
-    if (c.Count > 0) EXPECT_EQ(data.RecNo(), c.Count - 1);  // stays on the last record
+    if (c.Count > 0) {
+      EXPECT_EQ(data.RecNo(), c.Count - 1);  // stays on the last record
+    }
   }
   TrpUserDataSet open(nullptr);
   EXPECT_EQ(open.RecordCount(), 0);  // rbFirst..reLast: not known

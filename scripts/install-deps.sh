@@ -9,6 +9,10 @@ packages=(
   # libraries
   qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libgl-dev
   zlib1g-dev libjpeg62-turbo-dev libcups2-dev
+  # data sets: Qt SQL with its SQLite and PostgreSQL drivers; sqlite3 builds the example database
+  libqt6sql6-sqlite libqt6sql6-psql sqlite3
+  # a PostgreSQL server the data-set tests start on a private socket
+  postgresql
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # the interpreters the script benchmark compares against (run as child processes)

@@ -4,6 +4,7 @@
 #include "report/model/custom_engine.h"
 #include "report/model/custom_preview_pages.h"
 #include "report/model/data_set.h"
+#include "report/model/engine_options.h"
 #include "report/model/report.h"
 #include "report/model/report_data_sets.h"
 #include "report/model/variables.h"
@@ -38,6 +39,14 @@ bool TrpReportScript::DataSetField(const QString& name, ScriptValue& value) cons
   TrpDataSet* dataSet = FReport.GetDataset(alias);
   if (!dataSet) return false;
   value = dataSet->GetValue(field);
+  // With ConvertNulls an empty database value reads as the empty value of its field's type.
+  if (value.IsNull() && FReport.EngineOptions().ConvertNulls()) {
+    switch (dataSet->GetFieldType(field)) {
+      case fftString: value = ScriptValue(QString()); break;
+      case fftBoolean: value = ScriptValue(false); break;
+      case fftNumeric: value = ScriptValue(0); break;
+    }
+  }
   return true;
 }
 

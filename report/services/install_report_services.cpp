@@ -1,6 +1,7 @@
 #include "report/services/install_report_services.h"
 
 #include "report/binding/report_script.h"
+#include "report/data/install_data.h"
 #include "report/engine/install_engine.h"
 #include "report/model/report_classes.h"
 #include "report/print/print_job_install.h"
@@ -13,6 +14,7 @@ void rpInstallReportServices() {
   // The font names stored reports use, mapped to installed faces: every program prints alike.
   stroval::RegisterFontSubstitutions();
   rpRegisterReportClasses();
+  rpRegisterDataClasses();
   scInstallCompiler();
   rpInstallXMLSerializer();
   rpInstallPreviewPages();

@@ -15,6 +15,14 @@ const TrpToolOption kPages{{"pages"}, "RANGE", "The pages to print (\"1,3-5,8-\"
 const TrpToolOption kCopies{{"copies"}, "N", "The number of copies, 1 to 1000."};
 const TrpToolOption kMode{{"mode"}, "MODE", "default, split, join or scale."};
 const TrpToolOption kSheet{{"sheet"}, "PAPER", "The sheet of the split, join and scale modes: a name or number."};
+// What a definition reads its data from, for the commands that prepare one.
+const TrpToolOption kData{{"data"}, "ALIAS=FILE.csv", "Read the data set ALIAS from this CSV file (may be given again)."};
+const TrpToolOption kConnection{{"connection"}, "NAME=DRIVER:DATABASE",
+                                "Point the connection NAME elsewhere: sqlite:FILE, postgresql:NAME, or any\n"
+                                "installed Qt SQL driver; the password comes from STROVAL_DB_PASSWORD."};
+const TrpToolOption kHost{{"host"}, "HOST", "The database server of --connection."};
+const TrpToolOption kPort{{"port"}, "PORT", "Its port."};
+const TrpToolOption kUser{{"user"}, "USER", "The user it is opened as."};
 
 QList<TrpToolCommand> makeCommands() {
   return {
@@ -36,18 +44,20 @@ QList<TrpToolCommand> makeCommands() {
        "the system.",
        1, 1, "print takes one file",
        {{{"printer"}, "NAME", "The printer; the system's default when not given."}, kPages, kCopies, kMode, kSheet,
-        kPassword}},
+        kPassword, kData, kConnection, kHost, kPort, kUser}},
       {"pdf", "FILE -o OUT.pdf", "The same as print, printed to a PDF file.", 1, 1, "pdf takes one file",
-       {{{"o"}, "OUT.pdf", "The PDF file to write."}, kPages, kCopies, kMode, kSheet, kPassword}},
+       {{{"o"}, "OUT.pdf", "The PDF file to write."}, kPages, kCopies, kMode, kSheet, kPassword, kData, kConnection,
+        kHost, kPort, kUser}},
       {"prepare", "REPORT -o OUT.rpp", "Prepare a report definition and save the prepared report.", 1, 1,
-       "prepare takes a report and -o OUT.rpp", {{{"o"}, "OUT.rpp", "The prepared report to write."}, kPassword}},
+       "prepare takes a report and -o OUT.rpp",
+       {{{"o"}, "OUT.rpp", "The prepared report to write."}, kPassword, kData, kConnection, kHost, kPort, kUser}},
       {"render", "FILE --png DIR [--zoom Z]",
        "Draw every page of a prepared report (or of a definition,\nprepared first) into DIR/page-001.png, ... "
        "at Z pixels per unit.",
        1, 1, "render takes a file and --png DIR",
        {{{"png"}, "DIR", "The folder the pictures are written to."},
         {{"zoom"}, "Z", "Pixels per report unit, above 0 and at most 20; 1 when not given."},
-        kPassword}},
+        kPassword, kData, kConnection, kHost, kPort, kUser}},
       {"help", "[COMMAND]", "Show this text, or the options of COMMAND.", 0, 1, "help takes at most one command", {}},
   };
 }

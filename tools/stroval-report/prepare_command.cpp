@@ -11,13 +11,12 @@
 int rpRunPrepareCommand(const TrpCommandLine& line, QTextStream& out, QTextStream& err) {
   const QString input = line.Words[0];
   const QString output = line.Value(QStringLiteral("o"));
-  const QString password = line.Value(QStringLiteral("password"));
   if (output.isEmpty()) {
     err << "stroval-report: prepare takes a report and -o OUT.rpp\n";
     return rtUsage;
   }
   TrpReport report;
-  if (!rpLoadDefinition(report, input, password, err) || !rpPrepareDefinition(report, input, err))
+  if (!rpLoadDefinition(report, input, line, err) || !rpPrepareDefinition(report, input, err))
     return rtFailed;
   TrpCustomPreviewPages& pages = *report.PreviewPages();
   if (!pages.SaveToFile(output)) {

@@ -9,6 +9,8 @@
 #include "report/model/report.h"
 #include "report/model/report_error.h"
 #include "report/model/report_options.h"
+#include "tools/stroval-report/command_line.h"
+#include "tools/stroval-report/data_overrides.h"
 
 namespace {
 
@@ -25,8 +27,8 @@ bool isPreparedReport(const QString& fileName) {
 
 }  // namespace
 
-bool rpLoadDefinition(TrpReport& report, const QString& fileName, const QString& password,
-                      QTextStream& err) {
+bool rpLoadDefinition(TrpReport& report, const QString& fileName, const TrpCommandLine& line, QTextStream& err) {
+  const QString password = line.Value(QStringLiteral("password"));
   if (!QFileInfo::exists(fileName)) {
     err << "stroval-report: " << fileName << ": no such file\n";
     return false;
@@ -45,7 +47,7 @@ bool rpLoadDefinition(TrpReport& report, const QString& fileName, const QString&
     listErrors(report, fileName, err);
     return false;
   }
-  return true;
+  return rpApplyDataOverrides(report, line, err);
 }
 
 bool rpPrepareDefinition(TrpReport& report, const QString& fileName, QTextStream& err) {
@@ -61,14 +63,13 @@ bool rpPrepareDefinition(TrpReport& report, const QString& fileName, QTextStream
   return false;
 }
 
-bool rpOpenPreparedPages(TrpReport& report, const QString& fileName, const QString& password,
-                         QTextStream& err) {
+bool rpOpenPreparedPages(TrpReport& report, const QString& fileName, const TrpCommandLine& line, QTextStream& err) {
   if (!QFileInfo::exists(fileName)) {
     err << "stroval-report: " << fileName << ": no such file\n";
     return false;
   }
   if (!isPreparedReport(fileName))
-    return rpLoadDefinition(report, fileName, password, err) &&
+    return rpLoadDefinition(report, fileName, line, err) &&
            rpPrepareDefinition(report, fileName, err);
   TrpCustomPreviewPages* store = report.PreviewPages();
   try {

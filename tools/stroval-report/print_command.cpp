@@ -29,7 +29,6 @@ struct PrintRequest {
   QString File;
   QString Output;
   QString Printer;
-  QString Password;
   QString Pages;
   QString Sheet;
   int Copies = 1;
@@ -47,7 +46,6 @@ bool requestOf(const TrpCommandLine& line, PrintRequest& r, QString& problem) {
   r.File = line.Words[0];
   r.Output = line.Value(QStringLiteral("o"));
   r.Printer = line.Value(QStringLiteral("printer"));
-  r.Password = line.Value(QStringLiteral("password"));
   r.Pages = line.Value(QStringLiteral("pages"));
   r.Sheet = line.Value(QStringLiteral("sheet"));
   if (line.Has(QStringLiteral("copies"))) {
@@ -125,7 +123,7 @@ class PdfPrinter {
   PdfPrinter& operator=(const PdfPrinter&) = delete;
 };
 
-int runPrint(const PrintRequest& r, QTextStream& out, QTextStream& err) {
+int runPrint(const PrintRequest& r, const TrpCommandLine& line, QTextStream& out, QTextStream& err) {
   if (sheetNumber(r.Sheet) < 0) {
     err << "stroval-report: unknown paper \"" << r.Sheet << "\"\n";
     return rtUsage;
@@ -137,7 +135,7 @@ int runPrint(const PrintRequest& r, QTextStream& out, QTextStream& err) {
     return rtFailed;
   }
   TrpReport report;
-  if (!rpOpenPreparedPages(report, r.File, r.Password, err)) return rtFailed;
+  if (!rpOpenPreparedPages(report, r.File, line, err)) return rtFailed;
   applyOptions(report, r);
   ErrorsToStream errors(err);
   TrpPrintJob job(*report.PreviewPages());
@@ -152,7 +150,7 @@ int runPrint(const PrintRequest& r, QTextStream& out, QTextStream& err) {
 int rpRunPrintCommand(const TrpCommandLine& line, QTextStream& out, QTextStream& err) {
   PrintRequest request;
   QString problem;
-  if (requestOf(line, request, problem)) return runPrint(request, out, err);
+  if (requestOf(line, request, problem)) return runPrint(request, line, out, err);
   err << "stroval-report: " << problem << " (see stroval-report help " << request.Command << ")\n";
   return rtUsage;
 }

@@ -16,7 +16,7 @@
 namespace {
 
 struct RenderRequest {
-  QString File, Directory, Password;
+  QString File, Directory;
   double Zoom = 1;
 };
 
@@ -24,7 +24,6 @@ struct RenderRequest {
 QString requestOf(const TrpCommandLine& line, RenderRequest& r) {
   r.File = line.Words[0];
   r.Directory = line.Value(QStringLiteral("png"));
-  r.Password = line.Value(QStringLiteral("password"));
   if (line.Has(QStringLiteral("zoom"))) {
     bool number = false;
     r.Zoom = line.Value(QStringLiteral("zoom")).toDouble(&number);
@@ -59,7 +58,7 @@ int rpRunRenderCommand(const TrpCommandLine& line, QTextStream& out, QTextStream
     return rtUsage;
   }
   TrpReport report;
-  if (!rpOpenPreparedPages(report, request.File, request.Password, err)) return rtFailed;
+  if (!rpOpenPreparedPages(report, request.File, line, err)) return rtFailed;
   if (!QDir().mkpath(request.Directory)) {
     err << "stroval-report: " << request.Directory << ": cannot be created\n";
     return rtFailed;

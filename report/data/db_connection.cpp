@@ -61,6 +61,15 @@ void TrpDBConnection::Disconnect() {
   if (FDatabase.isOpen()) FDatabase.close();
 }
 
+QSqlDatabase TrpDBConnection::OpenCopy(const QString& name) {
+  QSqlDatabase copy = QSqlDatabase::database(name, false);
+  if (copy.isValid() && copy.isOpen()) return copy;
+  copy = QSqlDatabase::cloneDatabase(Database(), name);
+  if (!copy.open())
+    throw TrpError(QStringLiteral("%1: cannot open the database %2: %3").arg(Name(), Location(), copy.lastError().text()));
+  return copy;
+}
+
 QSqlDatabase& TrpDBConnection::Database() {
   if (FDatabase.isOpen()) return FDatabase;
   const QString name = Name().isEmpty() ? QStringLiteral("connection") : Name();

@@ -34,6 +34,10 @@ class TrpDBConnection : public TrpDialogComponent {
   // The open database; opened on first use. Raises TrpError naming the connection, the database
   // and the driver's reason when it cannot be opened.
   QSqlDatabase& Database();
+  // A connection of its own for one reader, opened like Database(): a server connection carries
+  // one query's rows at a time, and a detail query runs while its master's rows are still read.
+  // `name` identifies it; the reader removes it with QSqlDatabase::removeDatabase when done.
+  QSqlDatabase OpenCopy(const QString& name);
   void Disconnect();
   // Where the database is: the resolved file for SQLite, else host:port/name.
   QString Location() const;

@@ -3,6 +3,7 @@
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlRecord>
+#include <QUuid>
 
 #include "report/data/db_connection.h"
 #include "report/model/class_info.h"
@@ -26,8 +27,15 @@ QVariant toVariant(const ScriptValue& value) {
 
 }  // namespace
 
-TrpSQLDataSet::TrpSQLDataSet(TrpComponent* owner) : TrpRowWindowDataSet(owner) {}
-TrpSQLDataSet::~TrpSQLDataSet() = default;
+TrpSQLDataSet::TrpSQLDataSet(TrpComponent* owner)
+    : TrpRowWindowDataSet(owner), FCopyName(QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
+
+TrpSQLDataSet::~TrpSQLDataSet() { CloseQuery(); }
+
+void TrpSQLDataSet::CloseQuery() {
+  FQuery.reset();
+  if (QSqlDatabase::contains(FCopyName)) QSqlDatabase::removeDatabase(FCopyName);
+}
 
 const TrpClassInfo& TrpSQLDataSet::StaticClassInfo() {
   using C = TrpSQLDataSet;
@@ -48,8 +56,8 @@ void TrpSQLDataSet::Fail(const QString& what) const {
 void TrpSQLDataSet::OpenRows(QVector<Column>& columns) {
   if (!FConnection) throw TrpError(QStringLiteral("%1: no Connection is given").arg(DisplayName()));
   if (FSQL.join(QString()).trimmed().isEmpty()) throw TrpError(QStringLiteral("%1: no SQL is given").arg(DisplayName()));
-  QSqlDatabase& database = FConnection->Database();
-  FQuery = std::make_unique<QSqlQuery>(database);
+  FQuery.reset();
+  FQuery = std::make_unique<QSqlQuery>(FConnection->OpenCopy(FCopyName));
   // Rows are read once, in order; the data set keeps the two it needs.
   FQuery->setForwardOnly(true);
   if (!FQuery->prepare(FSQL.join(u'\n'))) Fail(FQuery->lastError().text());
@@ -94,11 +102,14 @@ void TrpSQLDataSet::AssignBlobTo(const QString& field, QIODevice& stream) {
 }
 
 void TrpSQLDataSet::Finalize() {
-  FQuery.reset();
+  CloseQuery();
   TrpRowWindowDataSet::Finalize();
 }
 
 void TrpSQLDataSet::Notification(TrpComponent* removed) {
-  if (removed == FConnection) FConnection = nullptr;
+  if (removed == FConnection) {
+    CloseQuery();
+    FConnection = nullptr;
+  }
   TrpRowWindowDataSet::Notification(removed);
 }

@@ -3,6 +3,7 @@
 // when the query is run: lines "name=expression", each expression evaluated by the report (so a
 // detail query may take a field of its master's current row: "order=Orders.\"id\""). The query
 // runs again each time the engine starts the data set over, so a detail follows its master.
+#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStringList>
 
@@ -42,5 +43,9 @@ class TrpSQLDataSet : public TrpRowWindowDataSet {
   TrpDBConnection* FConnection = nullptr;
   QStringList FSQL;
   QStringList FParams;
+  // Closes the query and this data set's own database connection.
+  void CloseQuery();
+
+  QString FCopyName;  // this data set's connection (TrpDBConnection::OpenCopy)
   std::unique_ptr<QSqlQuery> FQuery;
 };

@@ -99,6 +99,15 @@ void TrpReportPage::SetSizeAndDimensions(int paperSize, Extended width, Extended
   UpdatePageSize();
 }
 
+void TrpReportPage::AssignPaper(const TrpReportPage& source) {
+  SetOrientation(source.FOrientation);
+  SetSizeAndDimensions(source.FPaperSize, source.FPaperWidth, source.FPaperHeight);
+  FLeftMargin = source.FLeftMargin;
+  FRightMargin = source.FRightMargin;
+  FTopMargin = source.FTopMargin;
+  FBottomMargin = source.FBottomMargin;
+}
+
 void TrpReportPage::SetDefaults() {
   FLeftMargin = FRightMargin = FTopMargin = FBottomMargin = 10;
   // The printer's default dimensions are already those of its default orientation.

@@ -55,6 +55,8 @@ class TrpReportPage : public TrpPage {
   void SetSizeAndDimensions(int paperSize, Extended width, Extended height);
   // Margins of 10 mm and the paper and orientation of the current printer.
   virtual void SetDefaults();
+  // Takes the orientation, paper size and dimensions and the four margins of `source`.
+  void AssignPaper(const TrpReportPage& source);
 
   Extended LeftMargin() const { return FLeftMargin; }
   void SetLeftMargin(Extended value) { FLeftMargin = value; }

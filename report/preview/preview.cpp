@@ -16,10 +16,8 @@
 #include "report/model/preview_options.h"
 #include "report/model/report.h"
 #include "report/model/report_options.h"
-#include "report/preview/preview_commands_hooks.h"
 #include "report/preview/preview_form.h"
 #include "report/preview/preview_workspace.h"
-#include "report/preview/text_search_state.h"
 #include "report/res/image_list.h"
 #include "report/res/resources.h"
 
@@ -30,11 +28,6 @@ QIcon previewPicture(int index) {
 }
 
 }  // namespace
-
-TrpPreviewCommandHooks& rpPreviewCommandHooks() {
-  static TrpPreviewCommandHooks hooks;
-  return hooks;
-}
 
 TrpPreview::TrpPreview(QWidget* parent) : QWidget(parent), FFirstPageClock(std::make_unique<QElapsedTimer>()) {
   resize(100, 100);
@@ -163,10 +156,7 @@ void TrpPreview::Init(TrpReport* report, TrpCustomPreviewPages* pages) {
   }
   FWorkspace->SetPreviewPages(pages);
   FThumbnail->SetPreviewPages(pages);
-  TrpTextSearchState& search = rpTextSearch();
-  search.TextFound = false;
-  search.LastFoundRecord = -1;
-  FWorkspace->SetLastFoundPage(0);
+  ResetSearch();
   FAllowF3 = false;
   if (FInitialized) {
     TrpPreviewTabItem& first = *FTabItems[0];

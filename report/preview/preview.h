@@ -27,6 +27,7 @@ class QTreeWidgetItem;
 class TrpComponent;
 class TrpPreviewForm;
 class TrpPreviewWorkspace;
+class TrpReportPage;
 
 // One report shown in a tab of the control, with the view it had when it was left.
 struct TrpPreviewTabItem {
@@ -124,6 +125,22 @@ class TrpPreview : public QWidget, public TrpCustomPreview {
   void Edit() {}
   void ShowMessage(const QString& text);
   void HideMessage();
+
+  // --- text search -----------------------------------------------------------------------------
+  // Asks for the text in the find dialog and, on OK, searches from the first or the current page.
+  // Repeated search (FindNext) is allowed afterwards either way.
+  void Find();
+  // The next hit, when a search was made since the last re-layout.
+  void FindNext();
+  // Searches as Find does without the dialog; whether something was found.
+  bool FindText(const QString& searchString, bool fromTop, bool isCaseSensitive);
+  bool FindTextFound() const;
+  // Forgets the hit and takes its mark away.
+  void FindTextClear();
+
+  // --- page settings ---------------------------------------------------------------------------
+  // The page settings dialog on the current page; on OK the page, or every page, takes them.
+  void PageSetupDlg();
   // Re-lays the pages at the zoom of the zoom mode and repaints.
   void UpdatePages();
   void UpdateOutline();
@@ -184,6 +201,10 @@ class TrpPreview : public QWidget, public TrpCustomPreview {
   void CloseTab(int index);
   void FreeTab(size_t index);
   void UpdateFormControls();
+  void StartSearch(const QString& text, bool fromTop, bool caseSensitive);
+  void ResetSearch();
+  void ApplyToPages(int first, int last, const TrpReportPage& settings);
+  void ApplyToAllPages(const TrpReportPage& settings);
 
   TrpReport* FReport = nullptr;
   TrpCustomPreviewPages* FPreviewPages = nullptr;

@@ -9,25 +9,13 @@
 #include "report/preview/preview.h"
 #include "report/preview/preview_dialogs.h"
 #include "report/preview/preview_workspace.h"
+#include "report/preview/reporting_errors.h"
 #include "report/res/resources.h"
 
 namespace {
 
 QStringList preparedReportFilters() {
   return {rpResources()->Get(QStringLiteral("clRPPfiles")) + QStringLiteral(" (*.rpp)")};
-}
-
-// Runs a command started from a button, a key or a menu. An error must not leave the event
-// handler (it would end the program and every unsaved window with it): the preview's own message
-// ("Loading file...") goes, and the error is shown, headed by `what`.
-template <class Command>
-void reportingErrors(TrpPreview& preview, const QString& what, Command command) {
-  try {
-    command();
-  } catch (const std::exception& e) {
-    preview.HideMessage();
-    rpPreviewDialogs().ShowMessage(&preview, what + QStringLiteral("\n") + rpErrorText(e));
-  }
 }
 
 }  // namespace
@@ -53,7 +41,7 @@ void TrpPreview::Print() {
   if (FRunning || !FPreviewPages) return;
   const auto unlock = qScopeGuard([this] { Unlock(); });
   FPreviewPages->SetCurPreviewPage(FPageNo);
-  reportingErrors(*this, QStringLiteral("The report was not printed."), [this] { FPreviewPages->Print(); });
+  rpReportingErrors(*this, QStringLiteral("The report was not printed."), [this] { FPreviewPages->Print(); });
 }
 
 void TrpPreview::SaveToFile() {
@@ -73,7 +61,7 @@ void TrpPreview::SaveToFile(const QString& fileName) {
   const auto unlock = qScopeGuard([this] { Unlock(); });
   ShowMessage(rpResources()->Get(QStringLiteral("clSaving")));
   const QString failed = QStringLiteral("Cannot save the file \"%1\".").arg(fileName);
-  reportingErrors(*this, failed, [&] {
+  rpReportingErrors(*this, failed, [&] {
     if (!FPreviewPages->SaveToFile(fileName))
       throw TrpError(QStringLiteral("It could not be written; any file of that name is unchanged."));
   });
@@ -92,6 +80,7 @@ void TrpPreview::LoadFromFile(const QString& fileName) {
   Lock();
   // Page 1 and the outline also after a failed load.
   const auto restore = qScopeGuard([this] {
+    ResetSearch();
     FPageNo = 1;
     Unlock();
     UpdateOutline();
@@ -99,7 +88,7 @@ void TrpPreview::LoadFromFile(const QString& fileName) {
   });
   ShowMessage(rpResources()->Get(QStringLiteral("clLoading")));
   const QString failed = QStringLiteral("Cannot open the file \"%1\" as a prepared report.").arg(fileName);
-  reportingErrors(*this, failed, [&] {
+  rpReportingErrors(*this, failed, [&] {
     if (!FPreviewPages->LoadFromFile(fileName))
       throw TrpError(QStringLiteral("The file does not exist."));
   });
@@ -129,6 +118,7 @@ void TrpPreview::Clear() {
     const auto unlock = qScopeGuard([this] { Unlock(); });
     FPreviewPages->Clear();
   }
+  ResetSearch();
   FWorkspace->ClearPageList();
   FThumbnail->ClearPageList();
   UpdateOutline();

@@ -17,7 +17,6 @@
 #include "report/model/report.h"
 #include "report/model/report_options.h"
 #include "report/preview/preview.h"
-#include "report/preview/preview_commands_hooks.h"
 #include "report/preview/preview_dialogs.h"
 #include "report/preview/preview_form.h"
 #include "report/res/format_text.h"
@@ -35,13 +34,8 @@ void TrpPreviewForm::OpenBClick() {
   setWindowTitle(name.isEmpty() ? rpGet(100) : name);
 }
 
-void TrpPreviewForm::FindBClick() {
-  if (const auto& find = rpPreviewCommandHooks().Find) find(*FPreview);
-}
-
-void TrpPreviewForm::PageSettingsBClick() {
-  if (const auto& setup = rpPreviewCommandHooks().PageSetup) setup(*FPreview);
-}
+void TrpPreviewForm::FindBClick() { FPreview->Find(); }
+void TrpPreviewForm::PageSettingsBClick() { FPreview->PageSetupDlg(); }
 
 void TrpPreviewForm::DesignerBClick() { FPreview->Edit(); }
 void TrpPreviewForm::FirstBClick() { FPreview->First(); }

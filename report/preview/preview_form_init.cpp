@@ -11,7 +11,6 @@
 #include "report/model/report.h"
 #include "report/model/report_options.h"
 #include "report/preview/preview.h"
-#include "report/preview/preview_commands_hooks.h"
 #include "report/preview/preview_form.h"
 #include "report/preview/preview_workspace.h"
 #include "report/res/resources.h"
@@ -125,7 +124,6 @@ bool TrpPreviewForm::ReportHasPages() const {
 void TrpPreviewForm::UpdateControls() {
   const bool idle = !Preparing();
   const bool withPages = idle && ReportHasPages();
-  const TrpPreviewCommandHooks& hooks = rpPreviewCommandHooks();
   const auto enable = [](QAction* button, bool enabled) {
     button->setEnabled(enabled);
     if (auto* item = qobject_cast<QAction*>(button->property("menuItem").value<QObject*>())) item->setEnabled(enabled);
@@ -134,9 +132,8 @@ void TrpPreviewForm::UpdateControls() {
   enable(SaveB, withPages);
   enable(PdfB, withPages);
   enable(EmailB, withPages);
-  // Search and page settings are carried out by their own parts, when installed.
-  enable(FindB, withPages && hooks.Find);
-  enable(PageSettingsB, withPages && hooks.PageSetup);
+  enable(FindB, withPages);
+  enable(PageSettingsB, withPages);
   enable(OpenB, idle);
   TrpReport* report = FPreview->Report();
   enable(DesignerB, idle && report && report->PreviewOptions().AllowEdit());

@@ -56,6 +56,7 @@ void TrpPreview::LayOut(TrpPreviewWorkspace& workspace, int width) {
 void TrpPreview::UpdatePages() {
   if (FLocked || PageCount() == 0) return;
   FAllowF3 = false;
+  FWorkspace->ClearSearchPicture();
   const QSizeF size = FPreviewPages->GetPageSize(std::clamp(FPageNo, 1, PageCount()) - 1);
   if (size.height() <= 0 || size.width() <= 0) return;
   FZoom = FittedZoom(size.width(), size.height());

@@ -3,7 +3,6 @@
 #include <QWheelEvent>
 
 #include "report/preview/preview.h"
-#include "report/preview/preview_commands_hooks.h"
 #include "report/preview/preview_workspace.h"
 
 namespace {
@@ -61,9 +60,6 @@ void TrpPreview::wheelEvent(QWheelEvent* event) {
 void TrpPreview::keyPressEvent(QKeyEvent* event) {
   const bool ctrl = event->modifiers() & Qt::ControlModifier;
   TrpPreviewWorkspace& ws = *FWorkspace;
-  const auto hook = [this](const std::function<void(TrpPreview&)>& command) {
-    if (command) command(*this);
-  };
   switch (event->key()) {
     case Qt::Key_Up: ws.SetVertPosition(ws.VertPosition() - ws.SmallChange()); break;
     case Qt::Key_Down: ws.SetVertPosition(ws.VertPosition() + ws.SmallChange()); break;
@@ -78,7 +74,7 @@ void TrpPreview::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Home: First(); break;
     case Qt::Key_End: Last(); break;
     case Qt::Key_F3:
-      if (HasButton(pbFind)) hook(rpPreviewCommandHooks().FindNext);
+      if (HasButton(pbFind)) FindNext();
       break;
     case Qt::Key_P:
       if (!ctrl) return event->ignore();
@@ -90,7 +86,7 @@ void TrpPreview::keyPressEvent(QKeyEvent* event) {
       break;
     case Qt::Key_F:
       if (!ctrl) return event->ignore();
-      if (HasButton(pbFind)) hook(rpPreviewCommandHooks().Find);
+      if (HasButton(pbFind)) Find();
       break;
     case Qt::Key_O:
       if (!ctrl) return event->ignore();

@@ -8,6 +8,7 @@
 
 #include "report/model/custom_preview_pages.h"
 #include "report/model/report_page.h"
+#include "report/preview/page_text_recording.h"
 #include "report/preview/preview.h"
 #include "report/preview/text_search_state.h"
 
@@ -35,6 +36,8 @@ TrpPreviewWorkspace::TrpPreviewWorkspace(TrpPreview* preview, QWidget* parent)
   viewport()->setCursor(FDefaultCursor);
   setFrameShape(QFrame::NoFrame);
 }
+
+TrpPreviewWorkspace::~TrpPreviewWorkspace() = default;
 
 int TrpPreviewWorkspace::LayoutWidth() const {
   return viewport()->width();
@@ -192,7 +195,14 @@ void TrpPreviewWorkspace::DrawPage(QPainter& canvas, int index, const QRect& bou
     canvas.drawText(at, Qt::AlignLeft | Qt::AlignTop, number);
     canvas.restore();
   }
-  if (rpTextSearch().TextFound && index == FLastFoundPage) DrawFoundText(canvas, bounds);
+  if (ShowsFoundText(index)) DrawFoundText(canvas, bounds);
+}
+
+// The thumbnail strip marks what its preview's main workspace found, never a page of its own.
+bool TrpPreviewWorkspace::ShowsFoundText(int index) const {
+  const TrpTextSearchState& search = rpTextSearch();
+  const TrpPreviewWorkspace* searched = FIsThumbnail && FPreview ? FPreview->Workspace() : this;
+  return search.TextFound && search.FoundIn == searched && index == searched->FLastFoundPage;
 }
 
 // The found text shows inverted, one pixel wider on each side.

@@ -7,6 +7,8 @@
 #include <QElapsedTimer>
 #include <QPoint>
 
+#include <memory>
+
 #include "report/units/report_units.h"
 #include "report/preview/page_list.h"
 #include "report/preview/scroll_win.h"
@@ -14,12 +16,14 @@
 class QPainter;
 class TrpComponent;
 class TrpCustomPreviewPages;
+class TrpPageTextRecording;
 class TrpPreview;
 
 class TrpPreviewWorkspace : public TrpScrollWin {
   Q_OBJECT
  public:
   TrpPreviewWorkspace(TrpPreview* preview, QWidget* parent);
+  ~TrpPreviewWorkspace() override;
 
   // --- what the control sets -------------------------------------------------------------------
   TrpCustomPreviewPages* PreviewPages() const { return FPreviewPages; }
@@ -70,6 +74,13 @@ class TrpPreviewWorkspace : public TrpScrollWin {
   // Repaints; with `borderOnly` the pages keep their contents and only frames and background are
   // redrawn.
   void Repaint(bool borderOnly = false);
+  // --- text search ------------------------------------------------------------------------------
+  // One search step from page LastFoundPage on, after the last hit there: marks and shows the next
+  // hit, or says "Text not found". The shared search state says what is looked for.
+  bool FindText();
+  // Drops the recorded page the search keeps between steps (its layout may have changed).
+  void ClearSearchPicture();
+
   // How many pages the last paint drew (for tests and measurements).
   int PagesDrawn() const { return FPagesDrawn; }
 
@@ -93,7 +104,10 @@ class TrpPreviewWorkspace : public TrpScrollWin {
  private:
   int LayoutWidth() const;
   void DrawPage(QPainter& canvas, int index, const QRect& bounds);
+  bool ShowsFoundText(int index) const;
   void DrawFoundText(QPainter& canvas, const QRect& bounds);
+  const TrpPageTextRecording& PageText(int index);
+  void ScrollToFoundText();
   void DrawActiveFrame(QPainter& canvas);
   bool IsVisible(const QRect& bounds, const QRegion& exposed) const;
   TrpComponent* ObjectAt(int page, QPoint at);
@@ -112,6 +126,8 @@ class TrpPreviewWorkspace : public TrpScrollWin {
   bool FDown = false;
   bool FIsThumbnail = false;
   int FLastFoundPage = 0;
+  std::unique_ptr<TrpPageTextRecording> FEMFImage;  // the page the search looks at, recorded
+  int FEMFImagePage = -1;
   QPoint FLastPoint;
   bool FLocked = false;
   QPoint FOffset;

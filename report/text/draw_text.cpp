@@ -4,6 +4,7 @@
 #include "report/text/font_cache.h"
 #include "report/text/spread_correction.h"
 #include "report/text/syllable_breaks.h"
+#include "report/text/text_object_listener.h"
 
 #include <QPaintDevice>
 #include <QPainter>
@@ -33,6 +34,23 @@ bool isSideways(int rotation) {
 constexpr Extended kDegree = std::numbers::pi_v<long double> / 180;
 
 bool isBlank(QChar c) { return c.unicode() == 32 || c.unicode() == 160; }
+
+// Tells a listening device that the lines drawn while it lives belong to one text object.
+class TextObjectScope {
+ public:
+  explicit TextObjectScope(const QPainter* canvas)
+      : FListener(dynamic_cast<TrpTextObjectListener*>(canvas->device())) {
+    if (FListener) FListener->BeginTextObject();
+  }
+  ~TextObjectScope() {
+    if (FListener) FListener->EndTextObject();
+  }
+  TextObjectScope(const TextObjectScope&) = delete;
+  TextObjectScope& operator=(const TextObjectScope&) = delete;
+
+ private:
+  TrpTextObjectListener* FListener;
+};
 
 }  // namespace
 
@@ -362,6 +380,7 @@ void TrpDrawText::DrawText(QPainter* canvas, TrpHAlign hAlign, TrpVAlign vAlign)
   Placement start = CalcRotatedCoords(total, vAlign);
   const Extended cosR = std::cos(FRotation * kDegree), sinR = std::sin(FRotation * kDegree);
 
+  const TextObjectScope object(canvas);
   canvas->save();
   if (FClipped) canvas->setClipRect(FScaledRect, Qt::IntersectClip);
   int x = start.x, y = start.y;

@@ -15,6 +15,7 @@
 #include "report/model/float_text.h"
 #include "report/model/report.h"
 #include "report/model/report_page.h"
+#include "report/preview/dialog_buttons.h"
 #include "report/preview/preview_dialogs.h"
 #include "report/printer/custom_printer.h"
 #include "report/printer/paper_table.h"
@@ -51,6 +52,12 @@ QPixmap sheetPicture(QSize size) {
   p.setPen(QColor(120, 120, 160));
   for (int y = 5; y < size.height() - 4; y += 4) p.drawLine(4, y, size.width() - 5, y);
   return picture;
+}
+
+QRadioButton* addRadio(QWidget* group, int id, int y, int width) {
+  auto* radio = new QRadioButton(rpGet(id), group);
+  radio->setGeometry(8, y, width, 18);
+  return radio;
 }
 
 TrpCustomPrinter* currentPrinter() {
@@ -95,10 +102,8 @@ void TrpPageSettingsForm::CreateControls() {
 
   OrientationL = new QGroupBox(rpGet(404), this);
   OrientationL->setGeometry(4, 108, 277, 65);
-  PortraitRB = new QRadioButton(rpGet(410), OrientationL);
-  PortraitRB->setGeometry(8, 20, 130, 18);
-  LandscapeRB = new QRadioButton(rpGet(411), OrientationL);
-  LandscapeRB->setGeometry(8, 40, 130, 18);
+  PortraitRB = addRadio(OrientationL, 410, 20, 130);
+  LandscapeRB = addRadio(OrientationL, 411, 40, 130);
   PortraitImg = new QLabel(OrientationL);
   PortraitImg->setGeometry(148, 21, 26, 32);
   PortraitImg->setPixmap(sheetPicture({26, 32}));
@@ -115,20 +120,14 @@ void TrpPageSettingsForm::CreateControls() {
 
   OtherL = new QGroupBox(rpGet(412), this);
   OtherL->setGeometry(4, 252, 277, 65);
-  ApplyToCurRB = new QRadioButton(rpGet(413), OtherL);
-  ApplyToCurRB->setGeometry(8, 20, 261, 18);
+  ApplyToCurRB = addRadio(OtherL, 413, 20, 261);
   ApplyToCurRB->setChecked(true);
-  ApplyToAllRB = new QRadioButton(rpGet(414), OtherL);
-  ApplyToAllRB->setGeometry(8, 40, 261, 18);
+  ApplyToAllRB = addRadio(OtherL, 414, 40, 261);
 
-  OKB = new QPushButton(rpGet(1), this);
-  OKB->setGeometry(126, 328, 75, 25);
-  OKB->setDefault(true);
-  CancelB = new QPushButton(rpGet(2), this);
-  CancelB->setGeometry(206, 328, 75, 25);
+  const TrpDialogButtons buttons = rpAddDialogButtons(*this, {126, 328}, {206, 328});
+  OKB = buttons.Ok;
+  CancelB = buttons.Cancel;
 
-  connect(OKB, &QPushButton::clicked, this, &TrpPageSettingsForm::accept);
-  connect(CancelB, &QPushButton::clicked, this, &TrpPageSettingsForm::reject);
   connect(SizeCB, &QComboBox::activated, this, [this] { SizeCBClick(false); });
   for (QRadioButton* radio : {PortraitRB, LandscapeRB})
     connect(radio, &QRadioButton::toggled, this, [this](bool checked) {
@@ -170,20 +169,23 @@ void TrpPageSettingsForm::UpdatePictures() {
   LandscapeImg->setVisible(!PortraitRB->isChecked());
 }
 
-// The chosen paper in the chosen orientation, as the printer makes it. A custom paper turns with
-// the orientation: its width and height change places only when the orientation changed.
+// The chosen paper in the chosen orientation, as the printer makes it. Only a custom paper takes
+// the edited sides (a listed paper has its own, which also replace an entry that is no length);
+// it turns with the orientation: its sides change places only when the orientation changed.
 void TrpPageSettingsForm::SizeCBClick(bool orientationChanged) {
   TrpCustomPrinter* printer = currentPrinter();
   if (FUpdating || !printer) return;
-  const std::optional<Extended> width = Length(WidthE), height = Length(HeightE);
-  if (!width || !height) return;
   const int paper = printer->PaperNameToNumber(SizeCB->currentText());
   const TPrinterOrientation orientation = PortraitRB->isChecked() ? poPortrait : poLandscape;
+  Extended width = printer->PaperWidth(), height = printer->PaperHeight();
+  if (paper == rpCustomPaper) {
+    const std::optional<Extended> w = Length(WidthE), h = Length(HeightE);
+    if (!w || !h) return;
+    width = orientationChanged ? *h : *w;
+    height = orientationChanged ? *w : *h;
+  }
   FPrinterBefore.Changed = true;
-  if (paper == rpCustomPaper && orientationChanged)
-    printer->SetViewParams(paper, *height, *width, orientation);
-  else
-    printer->SetViewParams(paper, *width, *height, orientation);
+  printer->SetViewParams(paper, width, height, orientation);
   ShowPaperOfPrinter();
 }
 

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "report/res/resources.h"
+#include "report/preview/dialog_buttons.h"
 
 namespace {
 
@@ -56,13 +56,9 @@ TrpPasswordForm::TrpPasswordForm(QWidget* parent) : QDialog(parent) {
   PasswordE->setGeometry(88, 28, 157, 21);
   PasswordE->setEchoMode(QLineEdit::Password);
   PasswordE->setInputMethodHints(Qt::ImhHiddenText | Qt::ImhNoPredictiveText);
-  OkB = new QPushButton(rpResources()->Get(QStringLiteral("1")), this);
-  OkB->setGeometry(88, 60, 75, 25);
-  OkB->setDefault(true);
-  CancelB = new QPushButton(rpResources()->Get(QStringLiteral("2")), this);
-  CancelB->setGeometry(168, 60, 75, 25);
-  connect(OkB, &QPushButton::clicked, this, &QDialog::accept);
-  connect(CancelB, &QPushButton::clicked, this, &QDialog::reject);
+  const TrpDialogButtons buttons = rpAddDialogButtons(*this, {88, 60}, {168, 60});
+  OkB = buttons.Ok;
+  CancelB = buttons.Cancel;
   MirrorForRightToLeft();
   PasswordE->setFocus();
   if (const QScreen* screen = QGuiApplication::primaryScreen())

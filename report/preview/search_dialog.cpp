@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "report/preview/dialog_buttons.h"
 #include "report/res/resources.h"
 
 TrpSearchDialog::TrpSearchDialog(QWidget* parent) : QDialog(parent) {
@@ -33,18 +34,16 @@ TrpSearchDialog::TrpSearchDialog(QWidget* parent) : QDialog(parent) {
   CaseCB = new QCheckBox(rpGet(305), SearchL);
   CaseCB->setGeometry(8, 42, 228, 18);
 
-  OkB = new QPushButton(rpGet(1), this);
-  OkB->setGeometry(92, 124, 75, 25);
-  OkB->setDefault(true);
-  CancelB = new QPushButton(rpGet(2), this);
-  CancelB->setGeometry(172, 124, 75, 25);
-  connect(OkB, &QPushButton::clicked, this, [this] {
-    LastText() = TextE->text();
-    accept();
-  });
-  connect(CancelB, &QPushButton::clicked, this, &QDialog::reject);
+  const TrpDialogButtons buttons = rpAddDialogButtons(*this, {92, 124}, {172, 124});
+  OkB = buttons.Ok;
+  CancelB = buttons.Cancel;
   // The designed 252 x 206 less the replace panel that is never shown.
   setFixedSize(252, 156);
+}
+
+void TrpSearchDialog::accept() {
+  LastText() = TextE->text();
+  QDialog::accept();
 }
 
 QString& TrpSearchDialog::LastText() {

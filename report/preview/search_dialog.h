@@ -30,6 +30,10 @@ class TrpSearchDialog : public QDialog {
   QPushButton* OkB = nullptr;
   QPushButton* CancelB = nullptr;
 
+ public slots:
+  // Keeps the text as the one the next find dialog offers.
+  void accept() override;
+
  protected:
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

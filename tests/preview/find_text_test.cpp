@@ -9,7 +9,7 @@
 
 #include "report/preview/search_dialog.h"
 #include "report/preview/text_search_state.h"
-#include "text_pages_fixture.h"
+#include "preview_window_fixture.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ QRect scaled(const TrpRect& r, long double zoom, QPoint at) {
 
 }  // namespace
 
-class FindText : public TextPagesFixture {
+class FindText : public PreviewWindowTest {
  protected:
   // The mark on the page in the main workspace, and the pages whose thumbnails are marked.
   struct Look {

@@ -14,7 +14,7 @@
 #include "report/model/custom_preview_pages.h"
 #include "report/preview/page_settings_form.h"
 #include "report/printer/custom_printer.h"
-#include "text_pages_fixture.h"
+#include "preview_window_fixture.h"
 
 namespace {
 
@@ -43,10 +43,10 @@ PaperState printerPaper() {
 
 }  // namespace
 
-class PageSettings : public TextPagesFixture {
+class PageSettings : public PreviewWindowTest {
  protected:
   void SetUp() override {
-    TextPagesFixture::SetUp();
+    PreviewWindowTest::SetUp();
     ASSERT_TRUE(Folder.isValid());
     Page.SetLeftMargin(10);
     Page.SetRightMargin(10);
@@ -76,7 +76,12 @@ TEST_F(PageSettings, LengthsShowInTheStoredUnitAndFollowPaperAndOrientation) {
       {"centimetres without a stored unit", -1, {}, "21", "29.70", "A4", "cm"},
       {"inches stored", 1, {}, "8.27", "11.69", "A4", "in"},
       {"landscape", -1, landscape, "29.70", "21", "A4", "cm"},
-      {"A5", 0, [](TrpPageSettingsForm& f) { choose(f, QStringLiteral("A5")); }, "14.80", "21", "A5", "cm"},
+      {"A5 has its own sides, whatever the edits held", 0,
+       [](TrpPageSettingsForm& f) {
+         f.WidthE->setText(QStringLiteral("abc"));
+         choose(f, QStringLiteral("A5"));
+       },
+       "14.80", "21", "A5", "cm"},
       {"a typed width is a custom paper", 0, [](TrpPageSettingsForm& f) { type(f.WidthE, QStringLiteral("25")); },
        "25", "29.70", "Custom", "cm"},
       {"a custom paper keeps its sides until the orientation changes", 0,
@@ -113,7 +118,7 @@ TEST_F(PageSettings, EntriesThatMakeNoPaperAreRefusedWithAMessageAndTheDialogSta
   struct Case {
     QLineEdit* TrpPageSettingsForm::*Edit;
     const char* Text;
-    bool ThenLandscape;  // the paper is recalculated instead of closing with OK
+    bool ThenCustom;  // a custom paper is chosen instead of closing with OK
     const char* Message;
   };
   const Case cases[] = {
@@ -130,7 +135,10 @@ TEST_F(PageSettings, EntriesThatMakeNoPaperAreRefusedWithAMessageAndTheDialogSta
     TrpPageSettingsForm form(Page, Report.get());
     form.show();
     (form.*c.Edit)->setText(QString::fromUtf8(c.Text));
-    QTest::mouseClick(c.ThenLandscape ? static_cast<QWidget*>(form.LandscapeRB) : form.OKB, Qt::LeftButton);
+    if (c.ThenCustom)
+      choose(form, QStringLiteral("Custom"));
+    else
+      QTest::mouseClick(form.OKB, Qt::LeftButton);
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(Dialogs.Messages, QStringList{QString::fromUtf8(c.Message)});
     EXPECT_EQ(Page.PaperWidth(), 210);
@@ -191,7 +199,9 @@ TEST_F(PageSettings, ApplyToAllPagesTurnsEveryPageToA5LandscapeAndRedrawsIt) {
     EXPECT_EQ(inside, qRgb(255, 255, 255));
     EXPECT_EQ(below, qRgb(128, 128, 128));
     for (TrpComponent* object : Report->Objects())
-      if (auto* definition = dynamic_cast<TrpReportPage*>(object)) EXPECT_EQ(definition->PaperSize(), c.DefinitionPaper);
+      if (auto* definition = dynamic_cast<TrpReportPage*>(object)) {
+        EXPECT_EQ(definition->PaperSize(), c.DefinitionPaper);
+      }
     EXPECT_TRUE(Dialogs.Messages.isEmpty()) << qPrintable(Dialogs.Messages.join('\n'));
   }
 }

@@ -8,9 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "preview_fixture.h"
-#include "preview_snapshot.h"
-#include "printer_fixture.h"
+#include "preview_window_fixture.h"
 #include "report/model/custom_preview_pages.h"
 #include "report/model/engine_options.h"
 #include "report/model/print_options.h"
@@ -25,33 +23,18 @@
 
 namespace {
 
-class PreviewFileCommands : public PrinterFixture {
+class PreviewFileCommands : public PreviewWindowTest {
  protected:
   void SetUp() override {
-    rpInstallReportServices();
-    rpInstallPreview();
-    rpSetPreviewDialogs(&Dialogs);
-    Laser = &Backend->AddPrinter(QStringLiteral("Laser"), QStringLiteral("usb://laser"));
-    Backend->SetDefaultPrinter(QStringLiteral("Laser"));
-    rpSetPrinterBackend(Backend);
-    Report = std::make_unique<TrpReport>();
-    Report->EngineOptions().SetNewSilentMode(simSilent);
+    PreviewWindowTest::SetUp();
     Report->PrintOptions().SetShowDialog(false);
     worksheet::Build(*Report);
     ASSERT_TRUE(Folder.isValid());
   }
-  void TearDown() override {
-    Report.reset();
-    rpSetPreviewDialogs(nullptr);
-    rpSetPrinterBackend(nullptr);
-    rpReportServices() = TrpReportServices{};
-  }
 
   // Shows the worksheet in the preview window and hands the window to `act` once its page is
   // there; the window closes afterwards.
-  void InThePreview(const std::function<void(TrpPreviewForm&)>& act) {
-    rpDrivePreview([this] { Report->ShowReport(); }, 1, act);
-  }
+  void InThePreview(const std::function<void(TrpPreviewForm&)>& act) { PreviewWindowTest::InThePreview(1, act); }
   static void PressCtrl(TrpPreviewForm& form, Qt::Key key) {
     QTest::keyClick(form.PreviewControl(), key, Qt::ControlModifier);
   }
@@ -77,9 +60,6 @@ class PreviewFileCommands : public PrinterFixture {
     return path;
   }
 
-  std::unique_ptr<TrpReport> Report;
-  RecordingPreviewDialogs Dialogs;
-  TrpRecordingPrinter* Laser = nullptr;
   QTemporaryDir Folder;
 };
 

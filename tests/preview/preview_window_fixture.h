@@ -1,7 +1,7 @@
 #pragma once
-// A report of A4 pages, each holding the texts it is given in text objects side by side, shown
-// in the real preview window over the real store and engine, with printers of a recording back
-// end and message boxes answered by the test.
+// A report shown in the real preview window over the real store and engine, with printers of a
+// recording back end (the default "Laser" lists A4, Letter, A3 and A5) and message boxes and
+// dialogs answered by the test; Build makes a report of A4 pages that hold given texts.
 #include <QImage>
 #include <QStringList>
 #include <QTimer>
@@ -21,7 +21,7 @@
 #include "report/printer/printers.h"
 #include "report/services/install_report_services.h"
 
-class TextPagesFixture : public PrinterFixture {
+class PreviewWindowTest : public PrinterFixture {
  protected:
   void SetUp() override {
     rpInstallReportServices();

@@ -2,6 +2,7 @@
 // page, or to every page.
 #include <QScopeGuard>
 
+#include "report/model/custom_engine.h"
 #include "report/model/custom_preview_pages.h"
 #include "report/model/report.h"
 #include "report/model/report_page.h"
@@ -21,8 +22,11 @@ QList<TrpReportPage*> definitionPages(TrpReport* report) {
 
 }  // namespace
 
+// Also refused while the engine finishes its run (it shows the last pages and processes pending
+// messages before the report restores its definition): a preparation started then would be
+// undone by that restore.
 void TrpPreview::PageSetupDlg() {
-  if (FRunning || !FPreviewPages) return;
+  if (FRunning || !FPreviewPages || (FReport && FReport->Engine() && FReport->Engine()->Running())) return;
   const TrpReportPage* current = FPreviewPages->GetPage(FPageNo - 1);
   if (!current) return;
   // The dialog edits a page of its own: the store's page may be rebuilt while the dialog is open.

@@ -76,11 +76,9 @@ void TrpPreview::InternalOnProgressStop(TrpReport*, TrpProgressType, int) {
   UpdatePages();
   UpdateOutline();
   if (FPreviewForm) {
-    // The controls are enabled before the status text processes pending messages: a command
-    // that waits among them finds the window ready.
-    FPreviewForm->UpdateControls();
     FPreviewForm->SetCancelCaption(false);
     FPreviewForm->SetMessageText(QString(), false);
+    FPreviewForm->UpdateControls();
   }
 }
 

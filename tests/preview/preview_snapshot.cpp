@@ -8,6 +8,8 @@
 #include <QStyle>
 #include <QTimer>
 
+#include "report/model/custom_engine.h"
+#include "report/model/report.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_form.h"
 #include "report/preview/preview_workspace.h"
@@ -51,7 +53,11 @@ void rpDrivePreview(const std::function<void()>& open, int pages,
     auto* form = qobject_cast<TrpPreviewForm*>(QApplication::activeModalWidget());
     if (!form || acted) return;
     TrpPreview& preview = *form->PreviewControl();
-    const bool ready = preview.PageCount() == pages && !preview.Running() &&
+    // Ready once the report's preparation has returned: the engine shows the last pages and
+    // processes messages before it ends.
+    const TrpReport* report = preview.Report();
+    const bool preparing = report && report->Engine() && report->Engine()->Running();
+    const bool ready = preview.PageCount() == pages && !preview.Running() && !preparing &&
                        preview.Workspace()->PageList().Count() == pages;
     if (!ready && clock.elapsed() < 20000) return;
     acted = true;

@@ -99,6 +99,13 @@ TEST_F(FindText, EachStepLandsOnTheNextPageWhereTheTextStands) {
     };
     oneLine = bounds("Harbour");
     twoLines = bounds("evening tide");
+    // Clearing forgets the hit; the next step starts again from the first page.
+    preview.FindText(QStringLiteral("lantern"), true, false);
+    preview.FindTextClear();
+    EXPECT_FALSE(preview.FindTextFound());
+    preview.SetPageNo(6);
+    preview.FindNext();
+    EXPECT_EQ(preview.PageNo(), 2);
   });
   // A phrase divided by a line break is marked over both lines.
   EXPECT_GT(twoLines.height(), oneLine.height() * 3 / 2);

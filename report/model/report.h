@@ -5,6 +5,7 @@
 // higher layers supply (report_services.h).
 #include <QString>
 #include <QStringList>
+#include <Qt>
 
 #include <functional>
 #include <memory>
@@ -31,6 +32,7 @@ class TrpStyles;
 class TrpReportOptions;
 class TrpReportPage;
 class TrpVariables;
+class TrpView;
 struct TrpReportPrivate;
 
 class TrpReport : public TrpCustomReport {
@@ -121,6 +123,12 @@ class TrpReport : public TrpCustomReport {
   std::function<void()> OnPrintReport;
   std::function<void(int, int)> OnPrintPage;
   std::function<void()> OnAfterPrintReport;
+  // The preview: a click or double click on an object (its mouse button and keyboard state; set
+  // `modified` when the handler changed the object, so the page is stored again and redrawn), the
+  // pointer entering and leaving an object, and a hyperlink of kind hkCustom clicked.
+  std::function<void(TrpView*, Qt::MouseButton, Qt::KeyboardModifiers, bool& modified)> OnClickObject;
+  std::function<void(TrpView*, Qt::MouseButton, Qt::KeyboardModifiers, bool& modified)> OnDblClickObject;
+  std::function<void(TrpView*)> OnMouseEnter, OnMouseLeave, OnMouseOverObject;
 
   // --- state -----------------------------------------------------------------------------------
   TrpReportDataSets& DataSets() const { return *FDataSets; }
@@ -237,6 +245,14 @@ class TrpReport : public TrpCustomReport {
   // script binding or the script fails.
   void DoNotifyEvent(TrpComponent* sender, const QString& procedure);
   void DoParamEvent(const QString& procedure, std::vector<ScriptValue>& args);
+  // A click in the preview on `object`: its OnPreviewClick (or OnPreviewDblClick) script procedure
+  // with (Sender, Button, Shift, var Modified), then OnClickObject (OnDblClickObject). True when
+  // either changed the object.
+  bool DoPreviewClick(TrpView* object, Qt::MouseButton button, Qt::KeyboardModifiers shift, bool doubleClick);
+  // The pointer entered or left `object`: the program's callback, then the object's script
+  // procedure (OnMouseEnter, OnMouseLeave) with the object as Sender.
+  void DoMouseEnter(TrpView* object);
+  void DoMouseLeave(TrpView* object);
 
   // --- progress --------------------------------------------------------------------------------
   void InternalOnProgressStart(TrpProgressType kind);

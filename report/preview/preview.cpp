@@ -156,6 +156,7 @@ void TrpPreview::Init(TrpReport* report, TrpCustomPreviewPages* pages) {
   }
   FWorkspace->SetPreviewPages(pages);
   FThumbnail->SetPreviewPages(pages);
+  InstallLinkHandlers(pages);
   ResetSearch();
   FAllowF3 = false;
   if (FInitialized) {

@@ -28,6 +28,7 @@ class TrpComponent;
 class TrpPreviewForm;
 class TrpPreviewWorkspace;
 class TrpReportPage;
+class TrpHyperlink;
 
 // One report shown in a tab of the control, with the view it had when it was left.
 struct TrpPreviewTabItem {
@@ -205,6 +206,13 @@ class TrpPreview : public QWidget, public TrpCustomPreview {
   void ResetSearch();
   void ApplyToPages(int first, int last, const TrpReportPage& settings);
   void ApplyToAllPages(const TrpReportPage& settings);
+  // Hyperlinks (preview_links.cpp): the store's links lead here while its pages are shown.
+  void InstallLinkHandlers(TrpCustomPreviewPages* pages);
+  void OpenDetailReport(const TrpHyperlink& link);
+  void OpenDetailPage(const TrpHyperlink& link);
+  // Shows a prepared detail report in the tab `name`, which then owns it.
+  void ShowDetailTab(std::unique_ptr<TrpReport> report, const QString& name, const QString& caption,
+                     const QString& detailPage);
 
   TrpReport* FReport = nullptr;
   TrpCustomPreviewPages* FPreviewPages = nullptr;

@@ -96,6 +96,7 @@ void TrpPreview::SetCurrentTab(int index) {
   FPreviewPages = tab.PreviewPages;
   FWorkspace->SetPreviewPages(FPreviewPages);
   FThumbnail->SetPreviewPages(FPreviewPages);
+  InstallLinkHandlers(FPreviewPages);
   // The report shows in this control now; Init must not turn that into another tab.
   FCalledFromPreview = true;
   if (FReport) FReport->SetPreview(this);

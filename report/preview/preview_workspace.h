@@ -111,6 +111,12 @@ class TrpPreviewWorkspace : public TrpScrollWin {
   void DrawActiveFrame(QPainter& canvas);
   bool IsVisible(const QRect& bounds, const QRegion& exposed) const;
   TrpComponent* ObjectAt(int page, QPoint at);
+  // The store's mouse path for `event` at `at` on `page`: the objects' and the report's handlers,
+  // hyperlinks, and the cursor to show. An exception of a handler (a failing script procedure)
+  // ends here, shown in the status line: it must not leave a Qt event handler. Pages that are no
+  // store of prepared pages have plain hit testing only.
+  TrpComponent* MouseEventAt(int page, QPoint at, int event, Qt::CursorShape& cursor, bool& modified,
+                             Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers shift = {});
   bool ToggleDrillDownAt(int page, QPoint at);
   void Hover(QPoint at);
   void ShowObjectHint(TrpComponent* object, QPoint at);

@@ -10,6 +10,8 @@
 #include "report/model/view.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_workspace.h"
+#include "report/model/report_error.h"
+#include "report/store/preview_pages.h"
 
 namespace {
 
@@ -42,6 +44,22 @@ TrpComponent* TrpPreviewWorkspace::ObjectAt(int page, QPoint at) {
   if (page < 0 || page >= FPageList.Count() || !FPreviewPages) return nullptr;
   const QRect bounds = ScreenBounds(page);
   return FPreviewPages->ObjectOver(page, at.x(), at.y(), FZoom, bounds.left(), bounds.top());
+}
+
+TrpComponent* TrpPreviewWorkspace::MouseEventAt(int page, QPoint at, int event, Qt::CursorShape& cursor,
+                                               bool& modified, Qt::MouseButton button, Qt::KeyboardModifiers shift) {
+  modified = false;
+  auto* store = dynamic_cast<TrpPreviewPages*>(FPreviewPages);
+  if (!store) return ObjectAt(page, at);
+  if (page < 0 || page >= FPageList.Count()) return nullptr;
+  const QRect bounds = ScreenBounds(page);
+  try {
+    return store->ObjectOver(page, at.x(), at.y(), static_cast<TrpPreviewMouseEvent>(event), FZoom, bounds.left(),
+                             bounds.top(), cursor, &modified, button, shift);
+  } catch (const std::exception& e) {
+    if (FPreview) FPreview->ShowHint(rpErrorText(e));
+    return nullptr;
+  }
 }
 
 // A click on a drill-down group header folds or unfolds its group: the report is prepared again
@@ -78,10 +96,14 @@ void TrpPreviewWorkspace::mouseMoveEvent(QMouseEvent* event) {
 void TrpPreviewWorkspace::Hover(QPoint at) {
   const int page = FPageList.FindPage(at.y() + FOffset.y(), at.x() + FOffset.x());
   QCursor cursor = FDefaultCursor;
-  TrpComponent* object = ObjectAt(page, at);
+  Qt::CursorShape linkCursor = FDefaultCursor.shape();
+  bool modified = false;
+  TrpComponent* object = MouseEventAt(page, at, meMove, linkCursor, modified);
   Qt::CursorShape shape;
   if (auto* view = dynamic_cast<TrpView*>(object); view && view->Cursor() != 0 && cursorOf(view->Cursor(), shape))
     cursor = QCursor(shape);
+  else if (linkCursor != FDefaultCursor.shape())
+    cursor = QCursor(linkCursor);  // a hyperlink
   viewport()->setCursor(cursor);
   ShowObjectHint(object, at);
 }
@@ -121,7 +143,6 @@ void TrpPreviewWorkspace::mouseReleaseEvent(QMouseEvent* event) {
   }
   if (FIsThumbnail || event->button() == Qt::RightButton) return;
   if (ToggleDrillDownAt(page, at)) return;
-  TrpComponent* object = ObjectAt(page, at);
   const int doubleClickTime = QGuiApplication::styleHints()->mouseDoubleClickInterval();
   bool doubleClick = false;
   if (!FTimeOffset.isValid() || FTimeOffset.elapsed() > doubleClickTime) {
@@ -130,6 +151,13 @@ void TrpPreviewWorkspace::mouseReleaseEvent(QMouseEvent* event) {
     FTimeOffset.invalidate();
     doubleClick = true;
   }
+  Qt::CursorShape cursor = FDefaultCursor.shape();
+  bool modified = false;
+  MouseEventAt(page, at, meUp, cursor, modified, event->button(), event->modifiers());
+  TrpComponent* object = MouseEventAt(page, at, doubleClick ? meDoubleClick : meClick, cursor, modified,
+                                      event->button(), event->modifiers());
+  // A handler changed the object: the store keeps the new page, which is drawn again.
+  if (modified) Repaint();
   if (object && FPreview) emit FPreview->ObjectClick(object, doubleClick);
 }
 

@@ -23,6 +23,7 @@
 
 class QBuffer;
 class QUrl;
+class TrpHyperlink;
 class TrpOutline;
 class TrpView;
 struct TrpClassInfo;
@@ -96,16 +97,22 @@ class TrpPreviewPages : public TrpCustomPreviewPages {
   bool ToggleDrillDown(int index, Extended x, Extended y, Extended scale, Extended offsetX,
                        Extended offsetY) override;
   // The preview's mouse event at (x, y): mouse enter / leave / move / up / click notifications to
-  // the object under the pointer, the cursor to show over it, and the action of its hyperlink on a
-  // click. Returns the object under the pointer.
+  // the object under the pointer (its own handlers and the report's),
+  // the cursor to show over it, and the action of its hyperlink on a click. A click handler that
+  // changed the object has the page stored again in full and sets `modified`, so the preview
+  // redraws it. Returns the object under the pointer.
   TrpView* ObjectOver(int index, Extended x, Extended y, TrpPreviewMouseEvent event, Extended scale,
-                      Extended offsetX, Extended offsetY, Qt::CursorShape& cursor);
+                      Extended offsetX, Extended offsetY, Qt::CursorShape& cursor, bool* modified = nullptr,
+                      Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers shift = {});
   // Where a hyperlink of kind anchor or page number leads: a 0-based page and a position in
   // report units. The preview installs it.
   std::function<void(int page, int top)> OnNavigate;
   // Opens a URL with the system's handler; replaceable (tests). Only http, https and mailto
   // addresses ever reach it.
   std::function<void(const QUrl&)> OpenURL;
+  // Hyperlinks to another report (hkDetailReport) or to a page of this one (hkDetailPage): the
+  // preview installs what opens them in a tab of their own.
+  std::function<void(const TrpHyperlink&)> OnDetailReport, OnDetailPage;
 
   // --- files -----------------------------------------------------------------------------------
   // A damaged document raises TrpError ("Invalid file format" and what was wrong) and leaves the

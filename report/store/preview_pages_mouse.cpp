@@ -67,17 +67,27 @@ TrpComponent* TrpPreviewPages::ObjectOver(int index, Extended x, Extended y, Ext
 }
 
 TrpView* TrpPreviewPages::ObjectOver(int index, Extended x, Extended y, TrpPreviewMouseEvent event, Extended scale,
-                                     Extended offsetX, Extended offsetY, Qt::CursorShape& cursor) {
+                                     Extended offsetX, Extended offsetY, Qt::CursorShape& cursor, bool* modified,
+                                     Qt::MouseButton button, Qt::KeyboardModifiers shift) {
+  if (modified) *modified = false;
   if (EngineRunning()) return nullptr;
   const std::shared_ptr<TrpReportPage> page = GetPageShared(index);
   TrpView* hit = page ? HitTest(*page, index, x, y, scale, offsetX, offsetY) : nullptr;
   TrpView* previous = FLastObjectOver;
-  if (hit != previous) {
-    if (previous) previous->DoMouseLeave(hit);
-    if (hit) hit->DoMouseEnter(previous);
-  }
+  // The previous object's page is kept until it has been told that the pointer left it.
+  const std::shared_ptr<TrpReportPage> previousPage = FLastObjectOverPage;
   FLastObjectOver = hit;
   FLastObjectOverPage = hit ? page : nullptr;  // the object lives as long as we point at it
+  if (hit != previous) {
+    if (previous) {
+      previous->DoMouseLeave(hit);
+      Report().DoMouseLeave(previous);
+    }
+    if (hit) {
+      hit->DoMouseEnter(previous);
+      Report().DoMouseEnter(hit);
+    }
+  }
   if (!hit) return nullptr;
   const QString link = hit->Hyperlink()->Value();
   if (!link.isEmpty()) {
@@ -94,12 +104,17 @@ TrpView* TrpPreviewPages::ObjectOver(int index, Extended x, Extended y, TrpPrevi
       hit->DoMouseUp(px, py);
       break;
     case meClick:
-      hit->DoMouseClick(false);
-      if (hit == previous) FollowHyperlink(*hit);
+    case meDoubleClick: {
+      const bool doubleClick = event == meDoubleClick;
+      hit->DoMouseClick(doubleClick);
+      if (Report().DoPreviewClick(hit, button, shift, doubleClick)) {
+        // The handler changed the object: the page keeps it from now on.
+        ModifyPage(index, *page);
+        if (modified) *modified = true;
+      }
+      if (!doubleClick && hit == previous) FollowHyperlink(*hit);
       break;
-    case meDoubleClick:
-      hit->DoMouseClick(true);
-      break;
+    }
   }
   return hit;
 }
@@ -122,7 +137,14 @@ void TrpPreviewPages::FollowHyperlink(TrpView& view) {
       if (OnNavigate && ok && page >= 1 && page <= GetCount()) OnNavigate(page - 1, 0);
       break;
     }
-    default:
-      break;  // detail reports and pages open in preview tabs, which belong to the preview
+    case hkDetailReport:
+      if (OnDetailReport) OnDetailReport(link);
+      break;
+    case hkDetailPage:
+      if (OnDetailPage) OnDetailPage(link);
+      break;
+    case hkCustom:
+      if (Report().OnMouseOverObject) Report().OnMouseOverObject(&view);
+      break;
   }
 }

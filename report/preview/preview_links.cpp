@@ -1,0 +1,111 @@
+// Hyperlinks of the shown pages: anchors and page numbers move the preview, URLs open with the
+// system's handler, and detail reports and detail pages open prepared in tabs of their own, which
+// own what they show and free it when closed.
+#include <QBuffer>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+#include "report/model/engine_options.h"
+#include "report/model/hyperlink.h"
+#include "report/model/page.h"
+#include "report/model/report.h"
+#include "report/model/report_error.h"
+#include "report/model/variables.h"
+#include "report/preview/preview.h"
+#include "report/preview/preview_dialogs.h"
+#include "report/store/preview_pages.h"
+
+namespace {
+
+// The hyperlink's variables: ReportVariable and Value split at the separator, paired in order.
+void setLinkVariables(TrpReport& report, const TrpHyperlink& link) {
+  const QString separator = link.ValuesSeparator().isEmpty() ? QStringLiteral(";") : link.ValuesSeparator();
+  const QStringList names = link.ReportVariable().split(separator);
+  const QStringList values = link.Value().split(separator);
+  for (int i = 0; i < names.size(); ++i) {
+    const QString name = names[i].trimmed();
+    if (!name.isEmpty()) report.Variables().SetVariables(name, ScriptValue(values.value(i)));
+  }
+}
+
+QString errorsOf(const TrpReport& report) { return report.Errors().join(u'\n'); }
+
+}  // namespace
+
+void TrpPreview::InstallLinkHandlers(TrpCustomPreviewPages* pages) {
+  auto* store = dynamic_cast<TrpPreviewPages*>(pages);
+  if (!store) return;
+  store->OnNavigate = [this](int page, int top) { SetPosition(page + 1, top); };
+  // A program (or a test) may have given its own way of opening addresses.
+  if (!store->OpenURL) store->OpenURL = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+  store->OnDetailReport = [this](const TrpHyperlink& link) { OpenDetailReport(link); };
+  store->OnDetailPage = [this](const TrpHyperlink& link) { OpenDetailPage(link); };
+}
+
+void TrpPreview::ShowDetailTab(std::unique_ptr<TrpReport> report, const QString& name, const QString& caption,
+                               const QString& detailPage) {
+  // The tab owns the report and with it its prepared pages.
+  AddPreviewTab(report.release(), name, detailPage, true, caption);
+}
+
+void TrpPreview::OpenDetailReport(const TrpHyperlink& link) {
+  const QString name = link.DetailReport() + u'|' + link.Value();
+  if (HasTab(name)) return SwitchToTab(name);
+  if (!FReport) return;
+  QString path = link.DetailReport();
+  if (QFileInfo(path).isRelative() && !FReport->FileName().isEmpty())
+    path = QFileInfo(FReport->FileName()).absoluteDir().filePath(path);
+  auto detail = std::make_unique<TrpReport>();
+  detail->EngineOptions().Assign(FReport->EngineOptions());
+  bool prepared = false;
+  try {
+    if (detail->LoadFromFile(path)) {
+      setLinkVariables(*detail, link);
+      prepared = detail->PrepareReport();
+    } else if (detail->Errors().isEmpty()) {
+      detail->AddError(QStringLiteral("Cannot open file \"%1\"").arg(path));
+    }
+  } catch (const std::exception& e) {
+    detail->AddError(rpErrorText(e));
+  }
+  if (!prepared) {
+    rpPreviewDialogs().ShowMessage(this, QStringLiteral("The detail report \"%1\" cannot be shown.\n%2")
+                                             .arg(link.DetailReport(), errorsOf(*detail)));
+    return;
+  }
+  ShowDetailTab(std::move(detail), name, link.TabCaption().isEmpty() ? QFileInfo(path).baseName() : link.TabCaption(),
+                QString());
+}
+
+void TrpPreview::OpenDetailPage(const TrpHyperlink& link) {
+  const QString name = QStringLiteral("page:") + link.DetailPage() + u'|' + link.Value();
+  if (HasTab(name)) return SwitchToTab(name);
+  if (!FReport) return;
+  // A copy of this report's definition, so the page prepares apart from the pages shown here.
+  auto detail = std::make_unique<TrpReport>();
+  detail->EngineOptions().Assign(FReport->EngineOptions());
+  bool prepared = false;
+  try {
+    QBuffer definition;
+    definition.open(QIODevice::ReadWrite);
+    FReport->SaveToStream(definition);
+    definition.seek(0);
+    detail->SetFileName(FReport->FileName());
+    detail->LoadFromStream(definition);
+    setLinkVariables(*detail, link);
+    auto* page = dynamic_cast<TrpPage*>(detail->FindObject(link.DetailPage()));
+    if (!page) throw TrpError(QStringLiteral("The report has no page \"%1\"").arg(link.DetailPage()));
+    prepared = detail->PreparePage(*page);
+  } catch (const std::exception& e) {
+    detail->AddError(rpErrorText(e));
+  }
+  if (!prepared) {
+    rpPreviewDialogs().ShowMessage(this, QStringLiteral("The detail page \"%1\" cannot be shown.\n%2")
+                                             .arg(link.DetailPage(), errorsOf(*detail)));
+    return;
+  }
+  ShowDetailTab(std::move(detail), name, link.TabCaption().isEmpty() ? link.DetailPage() : link.TabCaption(),
+                link.DetailPage());
+}

@@ -1,8 +1,10 @@
-// Program start: the application object, the worksheet window, the message loop.
+// Program start: the application object, the worksheet window, the message loop; or, with a file
+// named on the command line (`stroval FILE`), that report in the preview window.
 #include <QTimer>
 #include <cstdio>
 
 #include "app/guarded_application.h"
+#include "app/open_report_file.h"
 #include "app/screenshot.h"
 #include "app/worksheet_window.h"
 #include "report/preview/install_preview.h"
@@ -34,6 +36,8 @@ int main(int argc, char* argv[]) {
   stroval::GuardedApplication application(argc, argv);
   rpInstallReportServices();
   rpInstallPreview();
+  const QStringList arguments = QCoreApplication::arguments();
+  if (arguments.size() > 1) return stroval::ShowReportFile(arguments.at(1));
   stroval::TForm19 window;
   SaveScreenshotWhenReady(window);
   window.show();

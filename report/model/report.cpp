@@ -113,7 +113,11 @@ void TrpReport::SetPreview(TrpCustomPreview* preview) {
   FPreview = preview;
   if (!FPreview) return;
   FPreview->Init(this, PreviewPages());
-  if (TrpCustomPreviewForm* form = FPreview->PreviewForm()) d->PreviewForm = form;
+  // A window the report shows modally is its own: it is freed when the modal showing ends, so it
+  // must not also be remembered as a window that frees itself (a preview switching tabs back to
+  // this report attaches it again).
+  TrpCustomPreviewForm* form = FPreview->PreviewForm();
+  if (form && form != d->OwnPreviewForm.get()) d->PreviewForm = form;
 }
 
 TrpCustomReportScript* TrpReport::ReportScript() const { return d->Script.get(); }

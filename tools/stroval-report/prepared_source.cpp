@@ -9,6 +9,7 @@
 #include "report/model/report.h"
 #include "report/model/report_error.h"
 #include "report/model/report_options.h"
+#include "report/store/prepared_report_file.h"
 #include "tools/stroval-report/command_line.h"
 #include "tools/stroval-report/data_overrides.h"
 
@@ -16,13 +17,6 @@ namespace {
 
 void listErrors(const TrpReport& report, const QString& fileName, QTextStream& err) {
   for (const QString& e : report.Errors()) err << fileName << ": " << e << '\n';
-}
-
-// A prepared report names its root element at the start of the file.
-bool isPreparedReport(const QString& fileName) {
-  QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  return file.read(512).contains("<preparedreport");
 }
 
 }  // namespace
@@ -68,7 +62,7 @@ bool rpOpenPreparedPages(TrpReport& report, const QString& fileName, const TrpCo
     err << "stroval-report: " << fileName << ": no such file\n";
     return false;
   }
-  if (!isPreparedReport(fileName))
+  if (!rpIsPreparedReportFile(fileName))
     return rpLoadDefinition(report, fileName, line, err) &&
            rpPrepareDefinition(report, fileName, err);
   TrpCustomPreviewPages* store = report.PreviewPages();

@@ -7,6 +7,7 @@
 #include "report/model/custom_engine.h"
 #include "report/model/custom_preview_pages.h"
 #include "report/model/report.h"
+#include "report/model/page.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_form.h"
 #include "report/preview/preview_workspace.h"
@@ -98,7 +99,15 @@ void TrpPreview::RefreshReport() {
       UpdatePages();
       UpdateOutline();
     });
-    FReport->PrepareReport(true);
+    // A tab showing one page of its report (a detail page) prepares that page only.
+    const QString detailPage = FCurTab >= 0 && FCurTab < TabCount() ? TabItem(FCurTab).DetailPage : QString();
+    auto* page = detailPage.isEmpty() ? nullptr : dynamic_cast<TrpPage*>(FReport->FindObject(detailPage));
+    if (page) {
+      FReport->PreviewPages()->Clear();
+      FReport->PreparePage(*page);
+    } else {
+      FReport->PrepareReport(true);
+    }
   }
   FWorkspace->SetHorzPosition(left);
   FWorkspace->SetVertPosition(top);

@@ -9,6 +9,7 @@
 #include "report/model/band_kinds.h"
 #include "report/model/data_band.h"
 #include "report/model/hyperlink.h"
+#include "report/model/variables.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_workspace.h"
 #include "report/store/preview_pages.h"
@@ -127,6 +128,29 @@ TEST_F(PreviewLinks, ADetailReportOpensInATabOfItsOwnWithTheClickedValue) {
     preview.RemoveTab(1);
     EXPECT_EQ(preview.TabCount(), 1);
     EXPECT_EQ(preview.PreviewPages(), Report->PreviewPages());
+  });
+}
+
+TEST_F(PreviewLinks, ADetailPageIsPreparedAloneInATabAndRefreshedAlone) {
+  TrpMemoView* link = AddLink(AddPage(), "Open", 40, 100, hkDetailPage, "'B'");
+  link->Hyperlink()->SetDetailPage(QStringLiteral("Detail"));
+  link->Hyperlink()->SetReportVariable(QStringLiteral("Letter"));
+  TrpReportPage* detail = AddPage();
+  detail->SetName(QStringLiteral("Detail"));
+  AddLink(detail, "Shown", 40, 100, hkURL, QString())->SetText(QStringLiteral("Letter [Letter]"));
+  Report->Variables().SetVariables(QStringLiteral("Letter"), ScriptValue(QStringLiteral("'A'")));
+  InThePreview(2, [&](TrpPreviewForm& form) {
+    TrpPreview& preview = *form.PreviewControl();
+    Click(preview, "Open");
+    ASSERT_EQ(preview.TabCount(), 2) << Dialogs.Messages.join(u'\n').toStdString();
+    const auto shown = [&] {
+      TrpCustomPreviewPages& pages = *preview.PreviewPages();
+      auto* memo = static_cast<TrpMemoView*>(pages.GetPage(0)->FindObject(QStringLiteral("Shown")));
+      return QStringLiteral("%1 page(s): %2").arg(pages.GetCount()).arg(memo ? memo->Text().trimmed() : QString());
+    };
+    EXPECT_EQ(shown(), QStringLiteral("1 page(s): Letter B"));
+    preview.RefreshReport();
+    EXPECT_EQ(shown(), QStringLiteral("1 page(s): Letter B"));
   });
 }
 

@@ -9,6 +9,8 @@ packages=(
   # libraries
   qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libgl-dev
   zlib1g-dev libjpeg62-turbo-dev libcups2-dev
+  # bookmarks, links and subset names the PDF export adds to what Qt's PDF writer makes
+  libqpdf-dev
   # data sets: Qt SQL with its SQLite and PostgreSQL drivers; sqlite3 builds the example database
   libqt6sql6-sqlite libqt6sql6-psql sqlite3
   # a PostgreSQL server the data-set tests start on a private socket
@@ -18,6 +20,7 @@ packages=(
   # the interpreters the script benchmark compares against (run as child processes)
   lua5.4 python3
   # a private spooler with a PDF queue for the printing tests, and tools to read its output
+  # (and the PDFs of the PDF export)
   cups printer-driver-cups-pdf poppler-utils
   # fonts: metric twins of Arial/Times, a Traditional-Chinese Kai face and a Ming face
   fontconfig fonts-liberation2 fonts-arphic-ukai fonts-cns11643-kai fonts-arphic-uming fonts-dejavu-core

@@ -3,6 +3,7 @@
 #include "report/binding/report_script.h"
 #include "report/data/install_data.h"
 #include "report/engine/install_engine.h"
+#include "report/export/install_export.h"
 #include "report/model/report_classes.h"
 #include "report/print/print_job_install.h"
 #include "report/store/install_preview_pages.h"
@@ -21,4 +22,5 @@ void rpInstallReportServices() {
   rpInstallEngine();
   rpInstallReportScript();
   rpInstallPrintJob();
+  rpInstallExportFilters();
 }

@@ -249,7 +249,3 @@ bool TrpPreviewPages::Print() {
   return false;
 }
 
-bool TrpPreviewPages::Export(TrpCustomExportFilter& filter) {
-  (void)filter;  // no export filter exists in this system
-  return false;
-}

@@ -124,6 +124,9 @@ class TrpPreviewPages : public TrpCustomPreviewPages {
   // file cannot be written (the old one is then untouched).
   bool SaveToFile(const QString& fileName) override;
   bool Print() override;
+  // Hands the filter's pages (and the objects on them meant for export) to the filter, with the
+  // report's export progress; false with the filter's Error when it failed, or when cancelled.
+  // Refused while the engine runs.
   bool Export(TrpCustomExportFilter& filter) override;
 
   TrpCustomOutline* Outline() const override;
@@ -205,4 +208,6 @@ class TrpPreviewPages : public TrpCustomPreviewPages {
   // The object under the mouse and the page it lies on (kept alive with it).
   TrpView* FLastObjectOver = nullptr;
   std::shared_ptr<TrpReportPage> FLastObjectOverPage;
+  // While Export runs, pages are drawn with the objects meant for export.
+  bool FExporting = false;
 };

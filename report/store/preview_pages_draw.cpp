@@ -59,7 +59,7 @@ void TrpPreviewPages::DrawPage(int index, QPainter& canvas, Extended scaleX, Ext
   const Extended y = offsetY + page->TopMargin() * rp01cm * scaleY;
   const bool clipped = canvas.hasClipping();
   const QRectF visible = clipped ? canvas.clipBoundingRect() : QRectF();
-  const TrpVisibilityType wanted = printer ? vsPrint : vsPreview;
+  const TrpVisibilityType wanted = printer ? vsPrint : FExporting ? vsExport : vsPreview;
   for (TrpComponent* object : page->AllObjects()) {
     auto* view = dynamic_cast<TrpView*>(object);
     if (!view || !view->Visibility().Has(wanted)) continue;

@@ -19,6 +19,7 @@
 #include "report/printer/printer_error_box.h"
 #include "report/printer/printers.h"
 #include "tools/stroval-report/command_line.h"
+#include "tools/stroval-report/export_command.h"
 #include "tools/stroval-report/prepared_source.h"
 #include "tools/stroval-report/report_tool.h"
 
@@ -150,7 +151,13 @@ int runPrint(const PrintRequest& r, const TrpCommandLine& line, QTextStream& out
 int rpRunPrintCommand(const TrpCommandLine& line, QTextStream& out, QTextStream& err) {
   PrintRequest request;
   QString problem;
-  if (requestOf(line, request, problem)) return runPrint(request, line, out, err);
+  if (requestOf(line, request, problem)) {
+    // Without print modes a PDF is the PDF export's: bookmarks, links, the report's title.
+    const bool printModes = line.Has(QStringLiteral("copies")) || line.Has(QStringLiteral("mode")) ||
+                            line.Has(QStringLiteral("sheet"));
+    if (request.Command == QLatin1String("pdf") && !printModes) return rpRunPdfExport(line, out, err);
+    return runPrint(request, line, out, err);
+  }
   err << "stroval-report: " << problem << " (see stroval-report help " << request.Command << ")\n";
   return rtUsage;
 }

@@ -7,5 +7,6 @@ class QTextStream;
 struct TrpCommandLine;
 
 // Runs "print FILE [--printer NAME] [--pages RANGE] [--copies N] [--mode MODE] [--sheet PAPER]"
-// and "pdf FILE -o OUT.pdf [the same options but --printer]", both with "--password TEXT".
+// and "pdf FILE -o OUT.pdf [the same options but --printer]", both with "--password TEXT". A pdf
+// command without --copies, --mode and --sheet goes through the PDF export instead.
 int rpRunPrintCommand(const TrpCommandLine& line, QTextStream& out, QTextStream& err);

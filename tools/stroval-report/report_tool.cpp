@@ -15,6 +15,7 @@
 #include "script/lexer.h"
 #include "script/script.h"
 #include "tools/stroval-report/command_line.h"
+#include "tools/stroval-report/export_command.h"
 #include "tools/stroval-report/prepare_command.h"
 #include "tools/stroval-report/render_command.h"
 #include "tools/stroval-report/print_command.h"
@@ -182,6 +183,7 @@ int rpRunReportTool(const QStringList& arguments, QTextStream& out, QTextStream&
       {QStringLiteral("render"), rpRunRenderCommand},
       {QStringLiteral("print"), rpRunPrintCommand},
       {QStringLiteral("pdf"), rpRunPrintCommand},
+      {QStringLiteral("export"), rpRunExportCommand},
   };
   return commands.at(line->Command->Name)(*line, out, err);
 }

@@ -25,6 +25,7 @@ class QTabBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TrpComponent;
+class TrpCustomExportFilter;
 class TrpPreviewForm;
 class TrpPreviewWorkspace;
 class TrpReportPage;
@@ -114,6 +115,10 @@ class TrpPreview : public QWidget, public TrpCustomPreview {
   void Print();
   void SaveToFile();
   void SaveToFile(const QString& fileName);
+  // Exports through `filter`: its options dialog, then a file name, then the report's Export. A
+  // text-mode report takes the registered text export instead of any other. Whether the file
+  // was written; a failure is shown.
+  bool Export(TrpCustomExportFilter& filter);
   void LoadFromFile();
   void LoadFromFile(const QString& fileName);
   void AddPage();

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QScopeGuard>
 
+#include "report/model/custom_export_filter.h"
 #include "report/model/custom_preview_pages.h"
 #include "report/model/report.h"
 #include "report/model/report_error.h"
@@ -65,6 +66,33 @@ void TrpPreview::SaveToFile(const QString& fileName) {
     if (!FPreviewPages->SaveToFile(fileName))
       throw TrpError(QStringLiteral("It could not be written; any file of that name is unchanged."));
   });
+}
+
+bool TrpPreview::Export(TrpCustomExportFilter& chosen) {
+  if (FRunning || !FPreviewPages || !FReport) return false;
+  std::unique_ptr<TrpCustomExportFilter> text;
+  if (FReport->DotMatrixReport() && chosen.ClassName() != QLatin1String("TrpTextExport"))
+    text = rpCreateExportFilter(QStringLiteral("TrpTextExport"));
+  TrpCustomExportFilter& filter = text ? *text : chosen;
+  filter.SetCurPage(FPageNo - 1);
+  if (filter.ShowModal() != mrOk) return false;
+  const QString pattern = QStringLiteral("*.") + filter.DefaultExt();
+  int filterIndex = 0;
+  QString fileName = rpPreviewDialogs().GetSaveFileName(
+      this, {filter.GetDescription() + QStringLiteral(" (") + pattern + u')'}, filterIndex);
+  if (fileName.isEmpty()) return false;
+  if (QFileInfo(fileName).suffix().isEmpty()) fileName += pattern.mid(1);
+  filter.SetFileName(fileName);
+  FWorkspace->Repaint();
+  Lock();
+  const auto unlock = qScopeGuard([this] { Unlock(); });
+  FPreviewPages->SetCurPreviewPage(FPageNo);
+  bool exported = false;
+  rpReportingErrors(*this, QStringLiteral("The report was not exported."), [&] {
+    exported = FReport->Export(filter);
+    if (!exported && !filter.Error().isEmpty()) throw TrpError(filter.Error());
+  });
+  return exported;
 }
 
 void TrpPreview::LoadFromFile() {

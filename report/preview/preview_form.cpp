@@ -99,7 +99,7 @@ void TrpPreviewForm::CreateToolBar() {
   PrintB = AddButton(2, 101, 102, &TrpPreviewForm::PrintBClick);
   OpenB = AddButton(0, 103, 104, &TrpPreviewForm::OpenBClick);
   SaveB = AddButton(1, 105, 106, nullptr);
-  PdfB = AddButton(24, 0, 151, nullptr);
+  PdfB = AddButton(24, 0, 151, &TrpPreviewForm::PdfBClick);
   EmailB = AddButton(23, 0, 152, nullptr);
   FindB = AddButton(4, 109, 110, &TrpPreviewForm::FindBClick);
   Sep1 = ToolBar->addSeparator();

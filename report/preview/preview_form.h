@@ -100,6 +100,9 @@ class TrpPreviewForm : public QDialog, public TrpCustomPreviewForm {
   bool ReportHasPages() const;
   // Tool-bar commands.
   void PrintBClick();
+  void PdfBClick();
+  // Exports with a new filter of the registered class `className`.
+  void ExportWith(const QString& className);
   void OpenBClick();
   void FindBClick();
   void ZoomPlusBClick();

@@ -5,6 +5,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "report/model/custom_export_filter.h"
 #include "report/model/custom_preview_pages.h"
 #include "report/model/group_header.h"
 #include "report/model/preview_options.h"
@@ -16,6 +17,8 @@
 #include "report/res/resources.h"
 
 namespace {
+
+constexpr char kPdfExport[] = "TrpPDFExport";
 
 // Whether any group header of the report drills down, which is when the tree items make sense.
 bool hasDrillDown(const TrpComponent& parent) {
@@ -55,8 +58,8 @@ void TrpPreviewForm::ApplyButtons() {
   PrintB->setVisible(has(pbPrint));
   OpenB->setVisible(has(pbLoad));
   SaveB->setVisible(has(pbSave) || has(pbExport));
-  // No PDF or e-mail export is registered in this system.
-  PdfB->setVisible(false);
+  // The quick PDF button needs a registered PDF export; no e-mail export exists in this system.
+  PdfB->setVisible(has(pbExportQuick) && rpExportFilterClasses().contains(QLatin1String(kPdfExport)));
   EmailB->setVisible(false);
   FindB->setVisible(has(pbFind));
   Sep1->setVisible(has(pbZoom));
@@ -82,10 +85,25 @@ void TrpPreviewForm::BuildExportPopup() {
                            [this] { FPreview->SaveToFile(); });
     if (buttons.Has(pbExport)) ExportPopup->addSeparator();
   }
+  if (buttons.Has(pbExport)) {
+    for (const QString& className : rpExportFilterClasses()) {
+      const std::unique_ptr<TrpCustomExportFilter> filter = rpCreateExportFilter(className);
+      if (filter)
+        ExportPopup->addAction(filter->GetDescription() + QStringLiteral("..."), this,
+                               [this, className] { ExportWith(className); });
+    }
+  }
   SaveB->setMenu(ExportPopup);
   if (auto* button = qobject_cast<QToolButton*>(ToolBar->widgetForAction(SaveB)))
     button->setPopupMode(QToolButton::InstantPopup);
 }
+
+void TrpPreviewForm::ExportWith(const QString& className) {
+  if (const std::unique_ptr<TrpCustomExportFilter> filter = rpCreateExportFilter(className))
+    FPreview->Export(*filter);
+}
+
+void TrpPreviewForm::PdfBClick() { ExportWith(QLatin1String(kPdfExport)); }
 
 // After the fixed items: one item per visible, plain tool button with a hint, in tool-bar order,
 // up to the second separator.

@@ -58,6 +58,10 @@ TEST_F(CommandLine, WrongCommandLinesSayWhatIsWrongAndExitWithTwo) {
       {{"render", "f.rpp", "--png", "d", "--zoom", "0"}, "--zoom takes a number above 0, at most 20"},
       {{"print", "f.rpp", "--copies", "0"}, "--copies takes a number from 1 to 1000"},
       {{"print", "f.rpp", "--mode", "sideways"}, "--mode takes default, split, join or scale"},
+      {{"export", "f.rpp", "-o", "x.gif"}, "--format takes pdf, png, jpeg or txt"},
+      {{"export", "f.rpp", "--format", "pdf"}, "export needs -o OUT"},
+      {{"export", "f.rpp", "-o", "x.txt", "--dpi", "72"}, "--dpi is for the png and jpeg formats"},
+      {{"export", "f.rpp", "-o", "x.png", "--dpi", "0"}, "--dpi takes a number from 1 to 1200"},
   };
   for (const WrongCase& c : cases) {
     EXPECT_EQ(Run(c.Arguments), rtUsage) << c.Arguments.join(' ');

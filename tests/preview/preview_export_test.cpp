@@ -42,9 +42,9 @@ TEST_F(PreviewExport, TheSaveMenuListsEveryFilterAndThePdfButtonNeedsExportQuick
       for (const QAction* action : form.ExportPopup->actions()) captions.append(action->text());
       EXPECT_EQ(captions, QStringList({"Prepared Report...", "", "PDF file...", "PNG picture...",
                                        "JPEG picture...", "Text file..."}))
-          << captions.join('|');
+          << captions.join('|').toStdString();
       EXPECT_EQ(form.PdfB->isVisible(), quick);
-      EXPECT_TRUE(form.PdfB->isEnabled());
+      EXPECT_EQ(form.PdfB->isEnabled(), quick);  // a hidden action is disabled
     });
   }
 }
@@ -84,7 +84,7 @@ TEST_F(PreviewExport, AnExportAsksItsOptionsThenAFileName) {
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(Dialogs.Filters.join('|'), c.Filter);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), c.Written.isEmpty() ? QStringList() : QStringList{c.Written});
-    EXPECT_TRUE(Dialogs.Messages.isEmpty()) << Dialogs.Messages.join('\n');
+    EXPECT_TRUE(Dialogs.Messages.isEmpty()) << Dialogs.Messages.join('\n').toStdString();
   }
 }
 

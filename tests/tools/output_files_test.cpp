@@ -108,7 +108,7 @@ TEST_F(OutputFiles, APageSelectionNamingNoPageFailsAndLeavesAnOlderOutput) {
   const QString pdf = Write(QStringLiteral("older.pdf"), "an older output");
   for (const char* pages : {"0", "3-1", "7"}) {
     EXPECT_EQ(Run({"pdf", definition, "-o", pdf, "--pages", pages}), rtFailed) << pages << '\n' << Out;
-    EXPECT_TRUE(Err.contains(QLatin1String("names no page to print"))) << Err;
+    EXPECT_TRUE(Err.contains(QLatin1String("names no page"))) << Err;
     EXPECT_EQ(Read(pdf), QByteArray("an older output")) << pages;
   }
 }

@@ -24,6 +24,13 @@ const TrpToolOption kHost{{"host"}, "HOST", "The database server of --connection
 const TrpToolOption kPort{{"port"}, "PORT", "Its port."};
 const TrpToolOption kUser{{"user"}, "USER", "The user it is opened as."};
 
+// A command's own options followed by those of the commands that open a report: the password and
+// what a definition reads its data from.
+QList<TrpToolOption> withSource(QList<TrpToolOption> own) {
+  own << kPassword << kData << kConnection << kHost << kPort << kUser;
+  return own;
+}
+
 QList<TrpToolCommand> makeCommands() {
   return {
       {"check", "FILE", "Load a report definition and list its errors.\nExits with 1 when there are any.", 1, 1,
@@ -43,33 +50,30 @@ QList<TrpToolCommand> makeCommands() {
        "Print a prepared report (.rpp) or a report definition, which is\nprepared first, on a printer of "
        "the system.",
        1, 1, "print takes one file",
-       {{{"printer"}, "NAME", "The printer; the system's default when not given."}, kPages, kCopies, kMode, kSheet,
-        kPassword, kData, kConnection, kHost, kPort, kUser}},
+       withSource({{{"printer"}, "NAME", "The printer; the system's default when not given."}, kPages, kCopies, kMode,
+                   kSheet})},
       {"pdf", "FILE -o OUT.pdf",
        "A prepared report (.rpp) or a report definition as a PDF file, with\nthe outline as bookmarks and "
        "the hyperlinks as links. With --copies,\n--mode or --sheet it is printed as print does, to a PDF file.",
        1, 1, "pdf takes one file",
-       {{{"o"}, "OUT.pdf", "The PDF file to write."}, kPages, kCopies, kMode, kSheet, kPassword, kData, kConnection,
-        kHost, kPort, kUser}},
+       withSource({{{"o"}, "OUT.pdf", "The PDF file to write."}, kPages, kCopies, kMode, kSheet})},
       {"prepare", "REPORT -o OUT.rpp", "Prepare a report definition and save the prepared report.", 1, 1,
        "prepare takes a report and -o OUT.rpp",
-       {{{"o"}, "OUT.rpp", "The prepared report to write."}, kPassword, kData, kConnection, kHost, kPort, kUser}},
+       withSource({{{"o"}, "OUT.rpp", "The prepared report to write."}})},
       {"export", "FILE --format FORMAT -o OUT",
        "Export a prepared report (.rpp) or a report definition, prepared\nfirst: pdf (bookmarks, links), png "
        "or jpeg (one picture a page,\nOUT-001.png, ...) or txt (text in character cells).",
        1, 1, "export takes one file",
-       {{{"format"}, "FORMAT", "pdf, png, jpeg or txt; from the extension of OUT when not given."},
-        {{"o"}, "OUT", "The file to write (pictures: numbered by page)."},
-        {{"pages"}, "RANGE", "The pages to export (\"1,3-5,8-\"); all when not given."},
-        {{"dpi"}, "N", "Pixels per inch of png and jpeg pictures, 1 to 1200; 96 when not given."},
-        kPassword, kData, kConnection, kHost, kPort, kUser}},
+       withSource({{{"format"}, "FORMAT", "pdf, png, jpeg or txt; from the extension of OUT when not given."},
+                   {{"o"}, "OUT", "The file to write (pictures: numbered by page)."},
+                   {{"pages"}, "RANGE", "The pages to export (\"1,3-5,8-\"); all when not given."},
+                   {{"dpi"}, "N", "Pixels per inch of png and jpeg pictures, 1 to 1200; 96 when not given."}})},
       {"render", "FILE --png DIR [--zoom Z]",
        "Draw every page of a prepared report (or of a definition,\nprepared first) into DIR/page-001.png, ... "
        "at Z pixels per unit.",
        1, 1, "render takes a file and --png DIR",
-       {{{"png"}, "DIR", "The folder the pictures are written to."},
-        {{"zoom"}, "Z", "Pixels per report unit, above 0 and at most 20; 1 when not given."},
-        kPassword, kData, kConnection, kHost, kPort, kUser}},
+       withSource({{{"png"}, "DIR", "The folder the pictures are written to."},
+                   {{"zoom"}, "Z", "Pixels per report unit, above 0 and at most 20; 1 when not given."}})},
       {"help", "[COMMAND]", "Show this text, or the options of COMMAND.", 0, 1, "help takes at most one command", {}},
   };
 }

@@ -21,6 +21,13 @@ const std::map<QString, QString> kFormats{
     {QStringLiteral("txt"), QStringLiteral("TrpTextExport")},  {QStringLiteral("text"), QStringLiteral("TrpTextExport")},
 };
 
+// Whether two names lead to one file (through links, when it exists).
+bool sameFile(const QString& a, const QString& b) {
+  const QFileInfo first(a), second(b);
+  if (first.exists() && second.exists()) return first.canonicalFilePath() == second.canonicalFilePath();
+  return first.absoluteFilePath() == second.absoluteFilePath();
+}
+
 struct ExportRequest {
   QString Command, File, Output, Pages;
   QString FilterClass;
@@ -34,7 +41,7 @@ QString requestOf(const TrpCommandLine& line, ExportRequest& r) {
   r.Output = line.Value(QStringLiteral("o"));
   r.Pages = line.Value(QStringLiteral("pages"));
   if (r.Output.isEmpty()) return QStringLiteral("%1 needs -o OUT").arg(r.Command);
-  if (QFileInfo(r.Output) == QFileInfo(r.File)) return QStringLiteral("the output file is the input file: choose another -o");
+  if (sameFile(r.Output, r.File)) return QStringLiteral("the output file is the input file: choose another -o");
   const QString format = line.Has(QStringLiteral("format")) ? line.Value(QStringLiteral("format")).toLower()
                                                             : QFileInfo(r.Output).suffix().toLower();
   const auto found = kFormats.find(format);

@@ -63,7 +63,7 @@ class ExportTest : public ::testing::Test {
   }
 
   // The listing over `rows` rows (220 fill four pages), prepared: groups and their rows in the
-  // outline, the page header linking to kListingLink.
+  // outline, the page header linking to kListingLink, the page footer to the first page.
   TrpReport& Listing(int rows = 220) {
     Rows = std::make_unique<ListingRows>(rows);
     Report = std::make_unique<TrpReport>();
@@ -77,6 +77,10 @@ class ExportTest : public ::testing::Test {
       auto* memo = dynamic_cast<TrpMemoView*>(object);
       if (memo && memo->Memo().join(QString()) == QLatin1String("Listing of items"))
         memo->Hyperlink()->SetValue(QLatin1String(kListingLink));
+      if (memo && memo->Memo().join(QString()).startsWith(QLatin1String("Page "))) {
+        memo->Hyperlink()->SetKind(hkPageNumber);
+        memo->Hyperlink()->SetValue(QStringLiteral("1"));
+      }
     }
     EXPECT_TRUE(Report->PrepareReport()) << Report->Errors().join('\n');
     return *Report;

@@ -22,6 +22,12 @@ constexpr TypeName kTypes[] = {{"string", QMetaType::QString},   {"integer", QMe
                                {"float", QMetaType::Double},     {"date", QMetaType::QDate},
                                {"datetime", QMetaType::QDateTime}, {"boolean", QMetaType::Bool}};
 
+QLatin1String typeName(QMetaType::Type type) {
+  for (const TypeName& t : kTypes)
+    if (t.Type == type) return QLatin1String(t.Name);
+  return QLatin1String("value");
+}
+
 char oneCharacter(const QString& value, const char* what) {
   const QString text = value == QLatin1String("\\t") ? QStringLiteral("\t") : value;
   if (text.size() != 1 || text[0].unicode() >= 0x40 || text[0] == u'\n' || text[0] == u'\r')
@@ -195,10 +201,7 @@ QVariant TrpCSVDataSet::Convert(const QString& text, int column) const {
     default: value = cell;
   }
   if (!ok)
-    Fail(QStringLiteral("row %1, field \"%2\": \"%3\" is not a %4")
-             .arg(FRow).arg(target.Name, cell,
-                  QLatin1String(std::find_if(std::begin(kTypes), std::end(kTypes),
-                                             [&](const TypeName& t) { return t.Type == target.Type; })->Name)));
+    Fail(QStringLiteral("row %1, field \"%2\": \"%3\" is not a %4").arg(FRow).arg(target.Name, cell, typeName(target.Type)));
   return value;
 }
 

@@ -36,13 +36,13 @@ class ReportFileErrorBox : public TrpErrorBox {
 };
 
 // Opens the file into `report`: prepared pages into its store, a definition as the report.
-bool open(TrpReport& report, const QString& fileName, TrpErrorBox& box) {
+bool open(TrpReport& report, const QString& fileName, bool prepared, TrpErrorBox& box) {
   if (!QFileInfo(fileName).isFile()) {
     box.ShowError(QStringLiteral("Stroval"), QStringLiteral("Cannot open \"%1\": the file does not exist").arg(fileName));
     return false;
   }
   try {
-    if (rpIsPreparedReportFile(fileName)) return report.PreviewPages() && report.PreviewPages()->LoadFromFile(fileName, true);
+    if (prepared) return report.PreviewPages() && report.PreviewPages()->LoadFromFile(fileName, true);
     return report.LoadFromFile(fileName);  // its errors have gone through the error box
   } catch (const std::exception& e) {
     box.ShowError(QStringLiteral("Stroval"), QStringLiteral("Cannot open \"%1\": %2").arg(fileName, rpErrorText(e)));
@@ -58,15 +58,15 @@ int ShowReportFile(const QString& fileName, TrpErrorBox* messages) {
   int result = 1;
   {
     TrpReport report;
-    if (open(report, fileName, box)) {
+    const bool prepared = rpIsPreparedReportFile(fileName);
+    if (open(report, fileName, prepared, box)) {
       report.SetFileName(QFileInfo(fileName).absoluteFilePath());
       report.PreviewOptions().SetModal(false);
-      if (rpIsPreparedReportFile(fileName))
+      if (prepared)
         report.ShowPreparedReport();
       else
         report.ShowReport();
       result = QApplication::exec();
-      if (box.Failed) result = 1;
     }
   }
   rpSetErrorBox(nullptr);

@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 #include <QSqlError>
-#include <QUuid>
 
 #include "report/data/data_file_path.h"
 #include "report/model/class_info.h"
@@ -20,14 +19,7 @@ TrpDataPasswordSource& rpDataPasswordSource() {
   return source;
 }
 
-TrpDBConnection::TrpDBConnection(TrpComponent* owner)
-    : TrpDialogComponent(owner), FConnectionName(QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
-
-TrpDBConnection::~TrpDBConnection() {
-  Disconnect();
-  FDatabase = QSqlDatabase();
-  QSqlDatabase::removeDatabase(FConnectionName);
-}
+TrpDBConnection::TrpDBConnection(TrpComponent* owner) : TrpDialogComponent(owner) {}
 
 const TrpClassInfo& TrpDBConnection::StaticClassInfo() {
   using C = TrpDBConnection;
@@ -43,12 +35,7 @@ const TrpClassInfo& TrpDBConnection::StaticClassInfo() {
 
 const TrpClassInfo& TrpDBConnection::ClassInfo() const { return StaticClassInfo(); }
 
-// Any change of where to connect closes the open connection.
-void TrpDBConnection::SetDriver(const QString& value) { Disconnect(); FDriver = value.trimmed().toUpper(); }
-void TrpDBConnection::SetDatabaseName(const QString& value) { Disconnect(); FDatabaseName = value; }
-void TrpDBConnection::SetHost(const QString& value) { Disconnect(); FHost = value; }
-void TrpDBConnection::SetPort(int value) { Disconnect(); FPort = value; }
-void TrpDBConnection::SetUser(const QString& value) { Disconnect(); FUser = value; }
+void TrpDBConnection::SetDriver(const QString& value) { FDriver = value.trimmed().toUpper(); }
 
 QString TrpDBConnection::Location() const {
   if (isSQLite(FDriver)) return rpDataFilePath(*this, FDatabaseName);
@@ -57,47 +44,31 @@ QString TrpDBConnection::Location() const {
   return where + u'/' + FDatabaseName;
 }
 
-void TrpDBConnection::Disconnect() {
-  if (FDatabase.isOpen()) FDatabase.close();
-}
-
-QSqlDatabase TrpDBConnection::OpenCopy(const QString& name) {
-  QSqlDatabase copy = QSqlDatabase::database(name, false);
-  if (copy.isValid() && copy.isOpen()) return copy;
-  copy = QSqlDatabase::cloneDatabase(Database(), name);
-  if (!copy.open())
-    throw TrpError(QStringLiteral("%1: cannot open the database %2: %3").arg(Name(), Location(), copy.lastError().text()));
-  return copy;
-}
-
-QSqlDatabase& TrpDBConnection::Database() {
-  if (FDatabase.isOpen()) return FDatabase;
-  const QString name = Name().isEmpty() ? QStringLiteral("connection") : Name();
+QSqlDatabase TrpDBConnection::Open(const QString& name) {
+  QSqlDatabase database = QSqlDatabase::database(name, false);
+  if (database.isValid() && database.isOpen()) return database;
+  const QString connection = Name().isEmpty() ? QStringLiteral("connection") : Name();
   if (!QSqlDatabase::isDriverAvailable(FDriver))
     throw TrpError(QStringLiteral("%1: the database driver \"%2\" is not installed (installed: %3)")
-                       .arg(name, FDriver, QSqlDatabase::drivers().join(u", ")));
-  if (FDatabase.isValid() && FDatabase.driverName() != FDriver) {
-    FDatabase = QSqlDatabase();
-    QSqlDatabase::removeDatabase(FConnectionName);
-  }
-  if (!FDatabase.isValid()) FDatabase = QSqlDatabase::addDatabase(FDriver, FConnectionName);
+                       .arg(connection, FDriver, QSqlDatabase::drivers().join(u", ")));
   const QString location = Location();
+  // Opening a missing file would create an empty database and report no error.
+  if (isSQLite(FDriver) && !QFileInfo(location).isFile())
+    throw TrpError(QStringLiteral("%1: the database file \"%2\" does not exist").arg(connection, location));
+  database = QSqlDatabase::addDatabase(FDriver, name);
   if (isSQLite(FDriver)) {
-    // Opening a missing file would create an empty database and report no error.
-    if (!QFileInfo(location).isFile())
-      throw TrpError(QStringLiteral("%1: the database file \"%2\" does not exist").arg(name, location));
-    FDatabase.setDatabaseName(location);
-    FDatabase.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    database.setDatabaseName(location);
+    database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
   } else {
-    FDatabase.setDatabaseName(FDatabaseName);
-    FDatabase.setHostName(FHost);
-    if (FPort > 0) FDatabase.setPort(FPort);
-    FDatabase.setUserName(FUser);
+    database.setDatabaseName(FDatabaseName);
+    database.setHostName(FHost);
+    if (FPort > 0) database.setPort(FPort);
+    database.setUserName(FUser);
     QString password = rpDataPasswordSource() ? rpDataPasswordSource()(*this) : QString();
     if (password.isEmpty()) password = qEnvironmentVariable("STROVAL_DB_PASSWORD");
-    FDatabase.setPassword(password);
+    database.setPassword(password);
   }
-  if (!FDatabase.open())
-    throw TrpError(QStringLiteral("%1: cannot open the database %2: %3").arg(name, location, FDatabase.lastError().text()));
-  return FDatabase;
+  if (!database.open())
+    throw TrpError(QStringLiteral("%1: cannot open the database %2: %3").arg(connection, location, database.lastError().text()));
+  return database;
 }

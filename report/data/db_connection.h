@@ -15,7 +15,6 @@
 class TrpDBConnection : public TrpDialogComponent {
  public:
   explicit TrpDBConnection(TrpComponent* owner);
-  ~TrpDBConnection() override;
   static TrpComponent* Create(TrpComponent* owner) { return new TrpDBConnection(owner); }
   static const TrpClassInfo& StaticClassInfo();
   const TrpClassInfo& ClassInfo() const override;
@@ -23,22 +22,20 @@ class TrpDBConnection : public TrpDialogComponent {
   const QString& Driver() const { return FDriver; }
   void SetDriver(const QString& value);
   const QString& DatabaseName() const { return FDatabaseName; }
-  void SetDatabaseName(const QString& value);
+  void SetDatabaseName(const QString& value) { FDatabaseName = value; }
   const QString& Host() const { return FHost; }
-  void SetHost(const QString& value);
+  void SetHost(const QString& value) { FHost = value; }
   int Port() const { return FPort; }
-  void SetPort(int value);
+  void SetPort(int value) { FPort = value; }
   const QString& User() const { return FUser; }
-  void SetUser(const QString& value);
+  void SetUser(const QString& value) { FUser = value; }
 
-  // The open database; opened on first use. Raises TrpError naming the connection, the database
-  // and the driver's reason when it cannot be opened.
-  QSqlDatabase& Database();
-  // A connection of its own for one reader, opened like Database(): a server connection carries
-  // one query's rows at a time, and a detail query runs while its master's rows are still read.
-  // `name` identifies it; the reader removes it with QSqlDatabase::removeDatabase when done.
-  QSqlDatabase OpenCopy(const QString& name);
-  void Disconnect();
+  // Opens a database connection of its own, named `name`, for one reader (a server connection
+  // carries one query's rows at a time, and a detail query runs while its master's rows are still
+  // read); a connection of that name already open is handed back. The reader removes it with
+  // QSqlDatabase::removeDatabase when done. Raises TrpError naming the connection, the database and
+  // the driver's reason when it cannot be opened.
+  QSqlDatabase Open(const QString& name);
   // Where the database is: the resolved file for SQLite, else host:port/name.
   QString Location() const;
 
@@ -46,8 +43,6 @@ class TrpDBConnection : public TrpDialogComponent {
   QString FDriver = QStringLiteral("QSQLITE");
   QString FDatabaseName, FHost, FUser;
   int FPort = 0;
-  QString FConnectionName;  // the Qt SQL connection, unique per object
-  QSqlDatabase FDatabase;
 };
 
 // Asks the program for the password of `connection` (its name, user and database); an empty

@@ -57,7 +57,7 @@ void TrpSQLDataSet::OpenRows(QVector<Column>& columns) {
   if (!FConnection) throw TrpError(QStringLiteral("%1: no Connection is given").arg(DisplayName()));
   if (FSQL.join(QString()).trimmed().isEmpty()) throw TrpError(QStringLiteral("%1: no SQL is given").arg(DisplayName()));
   FQuery.reset();
-  FQuery = std::make_unique<QSqlQuery>(FConnection->OpenCopy(FCopyName));
+  FQuery = std::make_unique<QSqlQuery>(FConnection->Open(FCopyName));
   // Rows are read once, in order; the data set keeps the two it needs.
   FQuery->setForwardOnly(true);
   if (!FQuery->prepare(FSQL.join(u'\n'))) Fail(FQuery->lastError().text());

@@ -46,6 +46,6 @@ class TrpSQLDataSet : public TrpRowWindowDataSet {
   // Closes the query and this data set's own database connection.
   void CloseQuery();
 
-  QString FCopyName;  // this data set's connection (TrpDBConnection::OpenCopy)
+  QString FCopyName;  // this data set's own database connection (TrpDBConnection::Open)
   std::unique_ptr<QSqlQuery> FQuery;
 };

@@ -159,13 +159,6 @@ bool TrpDataSet::HasField(const QString& field) const {
   return GetFieldList().contains(field, Qt::CaseInsensitive);
 }
 
-bool rpIsLiveDataSet(const TrpDataSet* dataSet) {
-  if (!dataSet) return false;
-  GlobalList& list = globalList();
-  QMutexLocker locker(&list.lock);
-  return list.items.contains(const_cast<TrpDataSet*>(dataSet));
-}
-
 bool rpIsLiveDataSet(const TrpDataSet* dataSet, quint64 serial) {
   if (!dataSet) return false;
   GlobalList& list = globalList();

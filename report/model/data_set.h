@@ -149,9 +149,7 @@ class TrpDataSet : public TrpDialogComponent {
   bool FEof = false;
 };
 
-// Whether `dataSet` is a data set that has not been freed (and, given a serial number, is still
-// the data set that had it).
-bool rpIsLiveDataSet(const TrpDataSet* dataSet);
+// Whether `dataSet` is a data set that has not been freed and is still the one that had `serial`.
 bool rpIsLiveDataSet(const TrpDataSet* dataSet, quint64 serial);
 
 // A copy of the global list of data sets, taken under its lock.

@@ -215,9 +215,6 @@ class TrpPreview : public QWidget, public TrpCustomPreview {
   void InstallLinkHandlers(TrpCustomPreviewPages* pages);
   void OpenDetailReport(const TrpHyperlink& link);
   void OpenDetailPage(const TrpHyperlink& link);
-  // Shows a prepared detail report in the tab `name`, which then owns it.
-  void ShowDetailTab(std::unique_ptr<TrpReport> report, const QString& name, const QString& caption,
-                     const QString& detailPage);
 
   TrpReport* FReport = nullptr;
   TrpCustomPreviewPages* FPreviewPages = nullptr;

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include <functional>
+
 #include "report/model/engine_options.h"
 #include "report/model/hyperlink.h"
 #include "report/model/page.h"
@@ -30,7 +32,22 @@ void setLinkVariables(TrpReport& report, const TrpHyperlink& link) {
   }
 }
 
-QString errorsOf(const TrpReport& report) { return report.Errors().join(u'\n'); }
+// A new report with `parent`'s engine options, made ready by `prepare` (load, variables, run);
+// none when that failed, with `errors` saying why.
+std::unique_ptr<TrpReport> prepareDetail(const TrpReport& parent, const std::function<bool(TrpReport&)>& prepare,
+                                         QString& errors) {
+  auto detail = std::make_unique<TrpReport>();
+  detail->EngineOptions().Assign(parent.EngineOptions());
+  bool prepared = false;
+  try {
+    prepared = prepare(*detail);
+  } catch (const std::exception& e) {
+    detail->AddError(rpErrorText(e));
+  }
+  if (prepared) return detail;
+  errors = detail->Errors().join(u'\n');
+  return nullptr;
+}
 
 }  // namespace
 
@@ -44,12 +61,6 @@ void TrpPreview::InstallLinkHandlers(TrpCustomPreviewPages* pages) {
   store->OnDetailPage = [this](const TrpHyperlink& link) { OpenDetailPage(link); };
 }
 
-void TrpPreview::ShowDetailTab(std::unique_ptr<TrpReport> report, const QString& name, const QString& caption,
-                               const QString& detailPage) {
-  // The tab owns the report and with it its prepared pages.
-  AddPreviewTab(report.release(), name, detailPage, true, caption);
-}
-
 void TrpPreview::OpenDetailReport(const TrpHyperlink& link) {
   const QString name = link.DetailReport() + u'|' + link.Value();
   if (HasTab(name)) return SwitchToTab(name);
@@ -57,55 +68,48 @@ void TrpPreview::OpenDetailReport(const TrpHyperlink& link) {
   QString path = link.DetailReport();
   if (QFileInfo(path).isRelative() && !FReport->FileName().isEmpty())
     path = QFileInfo(FReport->FileName()).absoluteDir().filePath(path);
-  auto detail = std::make_unique<TrpReport>();
-  detail->EngineOptions().Assign(FReport->EngineOptions());
-  bool prepared = false;
-  try {
-    if (detail->LoadFromFile(path)) {
-      setLinkVariables(*detail, link);
-      prepared = detail->PrepareReport();
-    } else if (detail->Errors().isEmpty()) {
-      detail->AddError(QStringLiteral("Cannot open file \"%1\"").arg(path));
+  QString errors;
+  std::unique_ptr<TrpReport> detail = prepareDetail(*FReport, [&](TrpReport& report) {
+    if (!report.LoadFromFile(path)) {
+      if (report.Errors().isEmpty()) report.AddError(QStringLiteral("Cannot open file \"%1\"").arg(path));
+      return false;
     }
-  } catch (const std::exception& e) {
-    detail->AddError(rpErrorText(e));
-  }
-  if (!prepared) {
+    setLinkVariables(report, link);
+    return report.PrepareReport();
+  }, errors);
+  if (!detail) {
     rpPreviewDialogs().ShowMessage(this, QStringLiteral("The detail report \"%1\" cannot be shown.\n%2")
-                                             .arg(link.DetailReport(), errorsOf(*detail)));
+                                             .arg(link.DetailReport(), errors));
     return;
   }
-  ShowDetailTab(std::move(detail), name, link.TabCaption().isEmpty() ? QFileInfo(path).baseName() : link.TabCaption(),
-                QString());
+  // The tab owns the report and with it its prepared pages.
+  AddPreviewTab(detail.release(), name, QString(), true,
+                link.TabCaption().isEmpty() ? QFileInfo(path).baseName() : link.TabCaption());
 }
 
 void TrpPreview::OpenDetailPage(const TrpHyperlink& link) {
   const QString name = QStringLiteral("page:") + link.DetailPage() + u'|' + link.Value();
   if (HasTab(name)) return SwitchToTab(name);
   if (!FReport) return;
-  // A copy of this report's definition, so the page prepares apart from the pages shown here.
-  auto detail = std::make_unique<TrpReport>();
-  detail->EngineOptions().Assign(FReport->EngineOptions());
-  bool prepared = false;
-  try {
+  QString errors;
+  std::unique_ptr<TrpReport> detail = prepareDetail(*FReport, [&](TrpReport& report) {
+    // A copy of this report's definition, so the page prepares apart from the pages shown here.
     QBuffer definition;
     definition.open(QIODevice::ReadWrite);
     FReport->SaveToStream(definition);
     definition.seek(0);
-    detail->SetFileName(FReport->FileName());
-    detail->LoadFromStream(definition);
-    setLinkVariables(*detail, link);
-    auto* page = dynamic_cast<TrpPage*>(detail->FindObject(link.DetailPage()));
+    report.SetFileName(FReport->FileName());
+    report.LoadFromStream(definition);
+    setLinkVariables(report, link);
+    auto* page = dynamic_cast<TrpPage*>(report.FindObject(link.DetailPage()));
     if (!page) throw TrpError(QStringLiteral("The report has no page \"%1\"").arg(link.DetailPage()));
-    prepared = detail->PreparePage(*page);
-  } catch (const std::exception& e) {
-    detail->AddError(rpErrorText(e));
-  }
-  if (!prepared) {
+    return report.PreparePage(*page);
+  }, errors);
+  if (!detail) {
     rpPreviewDialogs().ShowMessage(this, QStringLiteral("The detail page \"%1\" cannot be shown.\n%2")
-                                             .arg(link.DetailPage(), errorsOf(*detail)));
+                                             .arg(link.DetailPage(), errors));
     return;
   }
-  ShowDetailTab(std::move(detail), name, link.TabCaption().isEmpty() ? link.DetailPage() : link.TabCaption(),
-                link.DetailPage());
+  AddPreviewTab(detail.release(), name, link.DetailPage(), true,
+                link.TabCaption().isEmpty() ? link.DetailPage() : link.TabCaption());
 }

@@ -23,6 +23,8 @@ TEST_F(CSVFiles, QuotingAndLineEndsAsWrittenByOtherPrograms) {
     const char* Delimiter;
     const char* Encoding;
     QStringList Names;
+    bool HeaderRow = true;
+    QStringList FieldDefs = {};
   } const cases[] = {
       {"plain", "name,n\nAnn,1\nBo,2\n", ",", "UTF-8", {"Ann", "Bo"}},
       {"quoted delimiter", "name,n\n\"Berg, Anna\",1\n", ",", "UTF-8", {"Berg, Anna"}},
@@ -34,6 +36,7 @@ TEST_F(CSVFiles, QuotingAndLineEndsAsWrittenByOtherPrograms) {
       {"tabs", "name\tn\nAnn\t1\n", "\\t", "UTF-8", {"Ann"}},
       {"code page 1252", "name,n\nJos\xE9,1\n", ",", "1252", {"José"}},
       {"empty quoted", "name,n\n\"\",1\n", ",", "UTF-8", {""}},
+      {"no header, declared fields", "Ann,1\nBo,2\n", ",", "UTF-8", {"Ann", "Bo"}, false, {"name", "n:integer"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.What);
@@ -42,6 +45,8 @@ TEST_F(CSVFiles, QuotingAndLineEndsAsWrittenByOtherPrograms) {
     csv.SetFileName(WriteFile(QStringLiteral("pupils.csv"), c.Bytes));
     csv.SetDelimiter(QString::fromUtf8(c.Delimiter));
     csv.SetEncoding(QString::fromUtf8(c.Encoding));
+    csv.SetHeaderRow(c.HeaderRow);
+    csv.SetFieldDefs(c.FieldDefs);
     EXPECT_EQ(Column(csv, QStringLiteral("name")), c.Names);
   }
 }
@@ -62,14 +67,6 @@ TEST_F(CSVFiles, DeclaredTypesReadAlikeOnEveryMachine) {
   csv.Next();
   for (const char* field : {"mark", "ratio", "written", "passed"})
     EXPECT_TRUE(csv.GetValue(QString::fromLatin1(field)).IsNull()) << field;  // empty cells of typed fields
-}
-
-TEST_F(CSVFiles, FieldsMayBeDeclaredForAFileWithoutAHeader) {
-  TrpCSVDataSet csv(nullptr);
-  csv.SetFileName(WriteFile(QStringLiteral("rows.csv"), "Ann,1\nBo,2\n"));
-  csv.SetHeaderRow(false);
-  csv.SetFieldDefs({QStringLiteral("name"), QStringLiteral("n:integer")});
-  EXPECT_EQ(Column(csv, QStringLiteral("name")), (QStringList{"Ann", "Bo"}));
 }
 
 TEST_F(CSVFiles, TheWalkStepsBackOneRowAndKeepsTheLastRowAfterTheEnd) {

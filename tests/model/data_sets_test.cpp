@@ -37,18 +37,15 @@ TEST(DataSetRange, WalksExactlyItsRange) {
       EXPECT_EQ(data.RecNo(), c.Count - 1);  // stays on the last record
     }
   }
+  // rbFirst..reLast: the count is not known, and only the end check can end the walk.
   TrpUserDataSet open(nullptr);
-  EXPECT_EQ(open.RecordCount(), 0);  // rbFirst..reLast: not known
-}
-
-TEST(DataSetRange, AnOpenRangeEndsOnlyThroughItsEndCheck) {
-  TrpUserDataSet data(nullptr);
-  data.SetUserName(QStringLiteral("Open"));
-  data.First();
-  EXPECT_THROW(data.Eof(), TrpError);
-  data.Callbacks.CheckEOF = [&](bool& eof) { eof = data.RecNo() >= 2; };
+  open.SetUserName(QStringLiteral("Open"));
+  EXPECT_EQ(open.RecordCount(), 0);
+  open.First();
+  EXPECT_THROW(open.Eof(), TrpError);
+  open.Callbacks.CheckEOF = [&](bool& eof) { eof = open.RecNo() >= 2; };
   int rows = 0;
-  for (data.First(); !data.Eof(); data.Next()) ++rows;
+  for (open.First(); !open.Eof(); open.Next()) ++rows;
   EXPECT_EQ(rows, 2);
 }
 

@@ -55,6 +55,16 @@ TscHostObject::~TscHostObject() {
   live().objects.erase(this);
 }
 
+void TscHostObject::Retire() {
+  std::lock_guard<std::mutex> guard(live().lock);
+  live().objects.erase(this);
+}
+
+void TscHostObject::FreeByScript() {
+  throw ScriptError(QStringLiteral("The %1 object belongs to the program; a script cannot free it")
+                        .arg(HostClass() ? HostClass()->ClassName() : QStringLiteral("host")));
+}
+
 bool TscHostObject::IsAlive(const ScriptObject* p) {
   std::lock_guard<std::mutex> guard(live().lock);
   return live().objects.count(p) != 0;

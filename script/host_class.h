@@ -64,6 +64,17 @@ class TscHostObject : public ScriptObject {
 
   // Whether p is a host object that exists now. Safe for any pointer value.
   static bool IsAlive(const ScriptObject* p);
+
+  // A script frees the object (TObject.Free). Objects the script created are released by the
+  // script's register of created objects; any other object says here whether a script may free
+  // it. By default it may not: the program owns it.
+  virtual void FreeByScript();
+  // Lets go of what the object holds (files, texts, items) when a script frees it; the object
+  // itself lives on, retired, for a while (see TscCreatedObjects).
+  virtual void Release() {}
+  // Leaves the register of living objects: every script value still referring to the object
+  // gives "The object has been freed" from now on.
+  void Retire();
 };
 
 // The object a value refers to, for use as an object of class `expected` (null: any class).

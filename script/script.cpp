@@ -4,8 +4,11 @@
 #include <algorithm>
 
 #include "script/class_variable.h"
+#include "script/classes_module.h"
+#include "script/created_objects.h"
 #include "script/events.h"
 #include "script/host_class.h"
+#include "script/ini_files_module.h"
 #include "script/method_syntax.h"
 #include "script/procedure.h"
 #include "script/script_error.h"
@@ -16,10 +19,11 @@ namespace {
 
 const char kModuleMarker = 0;
 
-// The system module leads the list from program start, so every script that asks for modules
-// receives it, and first.
+// The script engine's own modules lead the list from program start, so every script that asks for
+// modules receives them, the system module first.
 std::vector<TscRTTIModuleFactory>& moduleList() {
-  static std::vector<TscRTTIModuleFactory> modules{scCreateSysFunctions};
+  static std::vector<TscRTTIModuleFactory> modules{scCreateSysFunctions, scCreateClassesModule,
+                                                   scCreateIniFilesModule};
   return modules;
 }
 
@@ -44,6 +48,7 @@ TscScript::TscScript(TscScript* parent) : FParent(parent) {
 TscScript::~TscScript() {
   scLineHooksChanged();  // no script may remember this one as its line hook's
   clearItems();
+  FCreatedObjects.reset();
   FModules.clear();
   FEvents.clear();
 }
@@ -151,6 +156,7 @@ void TscScript::Clear() {
   for (std::size_t i = FItems.size(); i-- > 0;)
     if (i < FItems.size() && FItems[i].item->FAddedBy != scModuleMarker()) freeEntry(i);
   FStatement->Clear();
+  if (FCreatedObjects) FCreatedObjects->Clear();  // nothing refers to them any more
   FUnitLines.clear();
   FErrorMsg.clear();
   FErrorPos.clear();
@@ -309,6 +315,11 @@ void TscScript::ClearRTTI() {
 }
 
 void TscScript::AddEvent(TscCustomEvent* event) { FEvents.emplace_back(event); }
+
+TscCreatedObjects& TscScript::CreatedObjects() {
+  if (!FCreatedObjects) FCreatedObjects = std::make_unique<TscCreatedObjects>();
+  return *FCreatedObjects;
+}
 
 // --- executable lines ---
 

@@ -27,6 +27,7 @@
 
 class QIODevice;
 class TscClassVariable;
+class TscCreatedObjects;
 class TscCustomEvent;
 class TscHostClass;
 class TscHostObject;
@@ -159,6 +160,8 @@ class TscScript : public TscRunFlags {
   static TscCustomVariable* CreateVariable(const QString& name, TscVarType typ,
                                            const QString& typeName);
   void AddEvent(TscCustomEvent* event);  // owned, lives as long as the script
+  // The objects this script's program created; they go with the script (or its Clear).
+  TscCreatedObjects& CreatedObjects();
 
   // --- compiling and running ---
   bool Compile();
@@ -277,6 +280,7 @@ class TscScript : public TscRunFlags {
   int FCallCacheVersion = -1;
   std::vector<std::unique_ptr<TscRTTIModule>> FModules;
   std::vector<std::unique_ptr<TscCustomEvent>> FEvents;
+  std::unique_ptr<TscCreatedObjects> FCreatedObjects;
   int FVersion = 0;
 };
 

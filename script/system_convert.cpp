@@ -18,24 +18,17 @@ QString text(const Args& a) { return a[0].ToText(); }
   throw ScriptError(QStringLiteral("'%1' is not a valid %2").arg(s, QLatin1String(what)));
 }
 
-QString dateText(double d) { return scFormatDateTime(QStringLiteral("ddddd"), d, scLocaleFormat()); }
-QString timeText(double d) { return scFormatDateTime(QStringLiteral("tt"), d, scLocaleFormat()); }
-// The date, and the time only when there is one.
-QString dateTimeText(double d) {
-  if (d - std::trunc(d) == 0) return dateText(d);
-  return dateText(d) + QLatin1Char(' ') + timeText(d);
-}
 
 ScriptValue intToStr(Args& a) { return ScriptValue(QString::number(a[0].ToInt64())); }
 ScriptValue floatToStr(Args& a) { return ScriptValue(scFloatToStr(a[0].ToDouble(), scLocaleFormat())); }
-ScriptValue dateToStr(Args& a) { return ScriptValue(dateText(a[0].ToDouble())); }
-ScriptValue timeToStr(Args& a) { return ScriptValue(timeText(a[0].ToDouble())); }
-ScriptValue dateTimeToStr(Args& a) { return ScriptValue(dateTimeText(a[0].ToDouble())); }
+ScriptValue dateToStr(Args& a) { return ScriptValue(scDateText(a[0].ToDouble())); }
+ScriptValue timeToStr(Args& a) { return ScriptValue(scTimeText(a[0].ToDouble())); }
+ScriptValue dateTimeToStr(Args& a) { return ScriptValue(scDateTimeText(a[0].ToDouble())); }
 ScriptValue boolToStr(Args& a) { return ScriptValue(a[0].ToBool() ? "-1" : "0"); }
 
 ScriptValue varToStr(Args& a) {
   const ScriptValue& v = a[0];
-  if (v.IsDate()) return ScriptValue(dateTimeText(v.ToDouble()));
+  if (v.IsDate()) return ScriptValue(scDateTimeText(v.ToDouble()));
   if (v.Kind() == ValueKind::Double) return ScriptValue(scFloatToStr(v.ToDouble(), scLocaleFormat()));
   return ScriptValue(v.ToText());
 }
@@ -98,3 +91,11 @@ constexpr TscSysFunction kFunctions[] = {
 }  // namespace
 
 std::span<const TscSysFunction> scConversionFunctions() { return kFunctions; }
+
+QString scDateText(double d) { return scFormatDateTime(QStringLiteral("ddddd"), d, scLocaleFormat()); }
+QString scTimeText(double d) { return scFormatDateTime(QStringLiteral("tt"), d, scLocaleFormat()); }
+
+QString scDateTimeText(double d) {
+  if (d - std::trunc(d) == 0) return scDateText(d);
+  return scDateText(d) + QLatin1Char(' ') + scTimeText(d);
+}

@@ -31,3 +31,9 @@ std::span<const TscSysFunction> scMathFunctions();
 std::span<const TscSysFunction> scDateFunctions();
 std::span<const TscSysFunction> scOtherFunctions();
 std::span<const TscSysFunction> scFormatFunctions();
+
+// Date, time, and date-and-time texts in the system formats (DateToStr, TimeToStr and
+// DateTimeToStr; the last leaves out a time of midnight).
+QString scDateText(double dayNumber);
+QString scTimeText(double dayNumber);
+QString scDateTimeText(double dayNumber);

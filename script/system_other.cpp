@@ -19,8 +19,12 @@ using Args = std::vector<ScriptValue>;
 constexpr std::int64_t kMaxArrayElements = 16 * 1024 * 1024;
 constexpr int kMaxArrayDims = 64;
 
+// Inc and Dec: a result outside the 64-bit range is an error, not a wrap-around.
 ScriptValue step(Args& a, int sign) {
-  const std::int64_t r = a[0].ToInt64() + sign * a[1].ToInt64();
+  std::int64_t by = 0, r = 0;
+  if (__builtin_mul_overflow(a[1].ToInt64(), std::int64_t(sign), &by) ||
+      __builtin_add_overflow(a[0].ToInt64(), by, &r))
+    throw ScriptError(QStringLiteral("%1: integer overflow").arg(sign > 0 ? "Inc" : "Dec"));
   a[0] = ScriptValue::FromInteger(r);
   return ScriptValue::Null();
 }

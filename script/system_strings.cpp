@@ -38,7 +38,11 @@ ScriptValue copy(Args& a) {
   return ScriptValue(s.mid(start, n));
 }
 
-ScriptValue pos(Args& a) { return ScriptValue(int(text(a, 1).indexOf(text(a, 0))) + 1); }
+// An empty text is found nowhere.
+ScriptValue pos(Args& a) {
+  const QString sub = text(a, 0);
+  return ScriptValue(sub.isEmpty() ? 0 : int(text(a, 1).indexOf(sub)) + 1);
+}
 
 ScriptValue deleteStr(Args& a) {
   QString s = text(a, 0);

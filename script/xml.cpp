@@ -78,6 +78,7 @@ QString scXMLToStr(const QString& s) {
 // --- items ---
 
 TscXMLItem::~TscXMLItem() {
+  if (FWatcher) FWatcher->ItemGone();
   // Frees the subtree breadth-first through a work list instead of recursion.
   std::vector<TscXMLItem*> work;
   work.swap(FItems);

@@ -19,6 +19,15 @@ class QIODevice;
 QString scStrToXML(const QString& s);
 QString scXMLToStr(const QString& s);
 
+// Told when the item it watches is freed (a script's object for the item, see the XML classes).
+class TscXMLItemWatcher {
+ public:
+  virtual void ItemGone() = 0;
+
+ protected:
+  ~TscXMLItemWatcher() = default;
+};
+
 class TscXMLItem {
  public:
   TscXMLItem() = default;
@@ -32,6 +41,8 @@ class TscXMLItem {
   const QString& Text() const { return FText; }  // the raw attribute text
   void SetText(const QString& text) { FText = text; }
   TscXMLItem* Parent() const { return FParent; }
+  TscXMLItemWatcher* Watcher() const { return FWatcher; }
+  void SetWatcher(TscXMLItemWatcher* watcher) { FWatcher = watcher; }
 
   int Count() const { return static_cast<int>(FItems.size()); }
   TscXMLItem* Items(int index) const { return FItems.at(static_cast<std::size_t>(index)); }
@@ -59,6 +70,7 @@ class TscXMLItem {
   QString FName;
   QString FText;
   TscXMLItem* FParent = nullptr;
+  TscXMLItemWatcher* FWatcher = nullptr;
   std::vector<TscXMLItem*> FItems;  // owned
 };
 

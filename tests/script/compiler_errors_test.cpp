@@ -6,6 +6,7 @@
 #include <QBuffer>
 
 #include "compiler_support.h"
+#include "script/created_objects.h"
 #include "script/script_error.h"
 #include "syntax_cases.h"
 #include "script/script_messages.h"
@@ -184,26 +185,29 @@ TEST(Classes, DefaultPropertyAndOwnedComponent) {
   delete r.counter;
 }
 
+// An object made with new (or New) and freed with delete (or Free) is no longer the script's; its
+// memory goes with the script at the latest.
 TEST(Classes, NewCreatesAndDeleteFrees) {
-  const int before = TestCounter::Living();
-  Counted r = withCounter(kJScript, {"var o = new TCounter;", "o.Value = 5;", "v = o.Value;",
-                                     "delete o;"});
-  ASSERT_TRUE(r.c.ok) << r.c.script->FErrorMsg.toStdString();
-  r.c.script->Execute();
-  EXPECT_EQ(r.c.script->Variable(QStringLiteral("v")).ToInt32(), 5);
-  delete r.counter;
-  EXPECT_EQ(TestCounter::Living(), before);
-}
-
-TEST(Classes, BasicSetNewAndFree) {
-  const int before = TestCounter::Living();
-  Counted r = withCounter(kBasic, {"Set o = New TCounter", "o.Value = 6", "v = o.Value",
-                                   "o.Free"});
-  ASSERT_TRUE(r.c.ok) << r.c.script->FErrorMsg.toStdString();
-  r.c.script->Execute();
-  EXPECT_EQ(r.c.script->Variable(QStringLiteral("v")).ToInt32(), 6);
-  delete r.counter;
-  EXPECT_EQ(TestCounter::Living(), before);
+  const struct {
+    QString syntax;
+    QStringList lines;
+    int value;
+  } cases[] = {
+      {kJScript, {"var o = new TCounter;", "o.Value = 5;", "v = o.Value;", "delete o;"}, 5},
+      {kBasic, {"Set o = New TCounter", "o.Value = 6", "v = o.Value", "o.Free"}, 6},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.syntax.toStdString());
+    const int before = TestCounter::Living();
+    Counted r = withCounter(c.syntax, c.lines);
+    ASSERT_TRUE(r.c.ok) << r.c.script->FErrorMsg.toStdString();
+    r.c.script->Execute();
+    EXPECT_EQ(r.c.script->Variable(QStringLiteral("v")).ToInt32(), c.value);
+    EXPECT_EQ(r.c.script->CreatedObjects().LivingCount(), 0);
+    r.c.script.reset();
+    delete r.counter;
+    EXPECT_EQ(TestCounter::Living(), before);
+  }
 }
 
 TEST(Classes, VariantMembersAreBoundWhenFirstRun) {

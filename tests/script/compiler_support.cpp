@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "script/class_variable.h"
+#include "script/classes_module.h"
+#include "script/created_objects.h"
 #include "script/compiler.h"
 #include "script/helpers.h"
 
@@ -10,14 +12,9 @@ namespace {
 
 int gLiving = 0;
 
-const TscHostClass& objectClass() {
-  static const TscHostClass c(QStringLiteral("TObject"), nullptr);
-  return c;
-}
-
 const TscHostClass& counterClass() {
   static const TscHostClass c(
-      QStringLiteral("TCounter"), &objectClass(),
+      QStringLiteral("TCounter"), &scGeneralClasses().Object,
       {TscPublishedProperty{QStringLiteral("Value"), TscPropertyKind::Integer, QString(),
                             [](TscHostObject& o) {
                               return ScriptValue(static_cast<TestCounter&>(o).FValue);
@@ -69,19 +66,13 @@ const TscHostClass* TestCounter::HostClass() const { return &counterClass(); }
 int TestCounter::Living() { return gLiving; }
 
 void RegisterCounterClass(TscScript& script) {
-  TscClassVariable* object = script.AddClass(&objectClass(), QString());
-  object->AddMethod(QStringLiteral("procedure Free"),
-                    [](TscHostObject* self, const TscHostClass*, const QString&,
-                       std::vector<ScriptValue>&) {
-                      delete self;
-                      return ScriptValue::Null();
-                    });
+  // Counters a script makes belong to it, as every object a script creates does.
   TscClassVariable* counter = script.AddClass(&counterClass(), QStringLiteral("TObject"));
   counter->AddMethod(QStringLiteral("constructor Create"),
-                     [](TscHostObject*, const TscHostClass*, const QString&,
-                        std::vector<ScriptValue>&) {
-                       return ScriptValue(static_cast<ScriptObject*>(
-                           new TestCounter(QStringLiteral("Made"), false)));
+                     [&script](TscHostObject*, const TscHostClass*, const QString&,
+                               std::vector<ScriptValue>&) {
+                       return script.CreatedObjects().Adopt(
+                           new TestCounter(QStringLiteral("Made"), false));
                      });
   counter->AddMethod(QStringLiteral("procedure Add(n: Integer)"),
                      [](TscHostObject* self, const TscHostClass*, const QString&,

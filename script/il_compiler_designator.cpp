@@ -214,8 +214,12 @@ void TscILCompiler::variantPart(DsgnState& st, const QString& name, const QStrin
     classMember(st, name, pos);
     return;
   }
-  // Still unknown while the script runs: nothing later can tell what it is.
-  if (FRunTime) fail(scMessages::Text(QStringLiteral("SClassRequired")));
+  // Still unknown while the script runs: nothing later can tell what it is. An object that has
+  // been freed says so.
+  if (FRunTime) {
+    if (v.IsObject()) scObjectOf(v);
+    fail(scMessages::Text(QStringLiteral("SClassRequired")));
+  }
   markLate(st, st.withVariable);
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "script/script.h"
+#include "script/script_error.h"
 #include "script/variables.h"
 
 class TscCustomExpression;
@@ -27,12 +28,21 @@ class TscStatement : public TscItemList {
   // plain statement list (a procedure's body, an else part).
   void ExecuteList() {
     TscScript* p = FProgram;
-    for (TscItemList* item : FItems) {
-      if (p->FTerminated) return;
-      static_cast<TscStatement*>(item)->Execute();
-      // Break, continue or exit stop the list here; termination too, as it would before the
-      // next item.
-      if (p->AnyRunFlag()) return;
+    TscStatement* current = nullptr;
+    try {
+      for (TscItemList* item : FItems) {
+        if (p->FTerminated) return;
+        current = static_cast<TscStatement*>(item);
+        current->Execute();
+        // Break, continue or exit stop the list here; termination too, as it would before the
+        // next item.
+        if (p->AnyRunFlag()) return;
+      }
+    } catch (ScriptError& e) {
+      // The innermost list an error leaves tells it the statement it came from.
+      if (e.RunPosition().isEmpty() && current && !current->FSourcePos.isEmpty())
+        e.SetRunPosition(current->FSourcePos, current->FUnitName);
+      throw;
     }
   }
 

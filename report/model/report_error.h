@@ -17,10 +17,10 @@ class TrpError : public std::runtime_error {
   QString FMessage;
 };
 
-// The user-visible text of any error: the report's and the script's errors keep their QString,
-// others give their what() text.
+// The user-visible text of any error: the report's and the script's errors keep their QString (a
+// script's with the line it was raised at), others give their what() text.
 inline QString rpErrorText(const std::exception& e) {
   if (const auto* report = dynamic_cast<const TrpError*>(&e)) return report->Message();
-  if (const auto* script = dynamic_cast<const ScriptError*>(&e)) return script->Message();
+  if (const auto* script = dynamic_cast<const ScriptError*>(&e)) return script->MessageWithLine();
   return QString::fromUtf8(e.what());
 }

@@ -20,6 +20,7 @@ TEST_F(SystemFunctions, StringFunctions) {
       {"Copy('abcdef', 5, 10)", "ef"},   {"Copy('abcdef', 0, 2)", "ab"},
       {"Copy('abcdef', 9, 2)", ""},      {"Copy('abcdef', 2, -1)", ""},
       {"Pos('cd', 'abcdcd')", "3"},      {"Pos('x', 'abc')", "0"},
+      {"Pos('', 'abc')", "0"},
       {"Uppercase('aBc ä')", "ABC Ä"},   {"Lowercase('AbC')", "abc"},
       {"Trim('  a b'#9)", "a b"},        {"Trim('')", ""},
       {"NameCase('the quick fox')", "The Quick Fox"},
@@ -128,6 +129,9 @@ TEST_F(SystemFunctions, SizesAreChecked) {
       {"v := VarArrayCreate([1, 2, 3], varVariant);", "VarArrayCreate: the bounds must be"},
       {"v := 5; v := VarArrayCreate(v, varVariant);", "VarArrayCreate: the bounds must be"},
       {"v := VarArrayCreate([0, 1], -1);", "VarArrayCreate: invalid element type"},
+      {"v := 9223372036854775807; Inc(v);", "Inc: integer overflow"},
+      {"v := -9223372036854775807; Dec(v, 2);", "Dec: integer overflow"},
+      {"v := 1; Dec(v, -9223372036854775807 - 1);", "Dec: integer overflow"},
   };
   for (const ErrorCase& c : cases) {
     const QString message = RuntimeError(

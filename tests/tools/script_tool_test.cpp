@@ -59,10 +59,10 @@ TEST_F(ScriptTool, ACompileErrorPrintsItsMessageAndPosition) {
   EXPECT_EQ(Err, path + QStringLiteral(":2:7: '=' expected\n"));
 }
 
-TEST_F(ScriptTool, ARunTimeErrorPrintsItsMessage) {
+TEST_F(ScriptTool, ARunTimeErrorPrintsItsMessageAndLine) {
   const QString path = Write("zero.pas", "var a: Integer;\nbegin a := 1 div 0; end.\n");
   EXPECT_EQ(Run({"script", path}), rtFailed);
-  EXPECT_EQ(Err, path + QStringLiteral(": Division by zero\n"));
+  EXPECT_EQ(Err, path + QStringLiteral(": Division by zero (line 2)\n"));
 }
 
 TEST_F(ScriptTool, AMissingFileIsAFailure) {

@@ -7,6 +7,7 @@
 #include "report/model/component.h"
 #include "report/model/property_value.h"
 #include "script/class_variable.h"
+#include "script/classes_module.h"
 #include "script/script.h"
 #include "script/script_error.h"
 
@@ -122,13 +123,25 @@ QString TrpScriptObject::ObjectName() const {
 
 // --- TrpScriptObjects -----------------------------------------------------------------------------
 
+namespace {
+
+// The script engine's class a report class without a report ancestor derives from: report objects
+// are components, their sub-objects (fonts, frames, fills, ...) persistent objects. So every report
+// object has what TObject gives (ClassName, Free) and goes where a TObject is asked for.
+const TscHostClass& rootParent(const TrpClassInfo& info) {
+  const TscGeneralClasses& classes = scGeneralClasses();
+  return qstrcmp(info.ClassName(), "TrpComponent") == 0 ? classes.Component : classes.Persistent;
+}
+
+}  // namespace
+
 const TscHostClass& TrpScriptObjects::HostClassOf(const TrpClassInfo& info, const TrpPersistent& sample) {
   static QMutex lock;
   static QMap<const TrpClassInfo*, std::shared_ptr<TscHostClass>> classes;
   QMutexLocker locker(&lock);
   if (const auto it = classes.constFind(&info); it != classes.constEnd()) return **it;
   locker.unlock();
-  const TscHostClass* parent = info.Parent() ? &HostClassOf(*info.Parent(), sample) : nullptr;
+  const TscHostClass* parent = info.Parent() ? &HostClassOf(*info.Parent(), sample) : &rootParent(info);
   auto made = std::make_shared<TscHostClass>(QString::fromLatin1(info.ClassName()), parent,
                                              ownProperties(info, sample));
   locker.relock();
@@ -144,8 +157,9 @@ void TrpScriptObjects::RegisterClass(const TrpClassInfo& info, const TrpPersiste
   for (const TrpPropertyDescriptor& p : info.Properties())
     if (p.Kind == TrpPropertyKind::Object && p.Object)
       if (const TrpPersistent* sub = p.Object(sample)) RegisterClass(sub->ClassInfo(), *sub);
-  FScript.AddClass(&HostClassOf(info, sample),
-                   info.Parent() ? QString::fromLatin1(info.Parent()->ClassName()) : QString());
+  FScript.AddClass(&HostClassOf(info, sample), info.Parent()
+                                                   ? QString::fromLatin1(info.Parent()->ClassName())
+                                                   : rootParent(info).ClassName());
 }
 
 TrpScriptObject* TrpScriptObjects::Wrap(TrpPersistent* object, TrpComponent* owner) {

@@ -199,6 +199,27 @@ TEST_F(ReportScript, ObjectsAndTheirPropertiesAreReachableByName) {
   EXPECT_EQ(calc(QStringLiteral("Report.ScriptLanguage")), ScriptValue(QStringLiteral("PascalScript")));
 }
 
+// Report objects are components to the script: they have TObject's members and go where a TObject
+// is asked for, but the report owns them.
+TEST_F(ReportScript, ReportObjectsAreComponentsOfTheGeneralClasses) {
+  report->SetScriptLanguage(QStringLiteral("PascalScript"));
+  report->SetScriptText(
+      {"var L: TList; Names: String;", "procedure Nothing(Sender: Variant); begin end;", "begin", "  L := TList.Create; L.Add(Memo1); L.Add(Memo1.Font);",
+       "  Names := Memo1.ClassName + ',' + L[1].ClassName + ',' + IntToStr(L.IndexOf(Memo1));", "end."});
+  binding().PrepareScript(*report);
+  binding().DoNotifyEvent(memo, QStringLiteral("Nothing"));  // compiles and runs the main block
+  EXPECT_EQ(report->Calc(QStringLiteral("Names")).ToText().toStdString(), "TrpMemoView,TFont,0");
+  EXPECT_EQ(report->Calc(QStringLiteral("Memo1 is TComponent")), ScriptValue(true));
+  try {
+    report->Calc(QStringLiteral("Memo1.Free"));
+    ADD_FAILURE() << "a script freed a report object";
+  } catch (const ScriptError& e) {
+    EXPECT_EQ(e.Message().toStdString(),
+              "The TrpMemoView object belongs to the program; a script cannot free it");
+  }
+  EXPECT_EQ(calc(QStringLiteral("Memo1.Left")), ScriptValue(10.0));
+}
+
 TEST_F(ReportScript, SelfIsTheViewBeingPrinted) {
   binding().PrepareScript(*report);
   report->SetSelfValue(memo);

@@ -109,19 +109,11 @@ QStringList TscIniFile::Sections() const {
 }
 
 QStringList TscIniFile::SectionNames(const QString& section) const {
-  QStringList names;
-  if (const Section* s = find(section))
-    for (const Line& line : s->lines)
-      if (!line.name.isEmpty()) names << line.name;
-  return names;
+  return valueLines(section, [](const Line& line) { return line.name; });
 }
 
 QStringList TscIniFile::SectionValues(const QString& section) const {
-  QStringList values;
-  if (const Section* s = find(section))
-    for (const Line& line : s->lines)
-      if (!line.name.isEmpty()) values << line.name + QLatin1Char('=') + line.value;
-  return values;
+  return valueLines(section, [](const Line& line) { return line.name + QLatin1Char('=') + line.value; });
 }
 
 QStringList TscIniFile::SectionLines(const QString& section) const {

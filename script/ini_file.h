@@ -41,6 +41,15 @@ class TscIniFile {
     return const_cast<Section*>(static_cast<const TscIniFile*>(this)->find(section));
   }
   static const Line* findLine(const Section& s, const QString& name);
+  // One text for each "name=value" line of the section.
+  template <class Text>
+  QStringList valueLines(const QString& section, Text text) const {
+    QStringList lines;
+    if (const Section* s = find(section))
+      for (const Line& line : s->lines)
+        if (!line.name.isEmpty()) lines << text(line);
+    return lines;
+  }
 
   std::vector<Section> FSections;  // the first may have an empty name: lines before any section
 };

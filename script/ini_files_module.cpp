@@ -129,34 +129,32 @@ void registerTypedValues(TscClassVariable* c) {
                        writeText(s, a, a[2].ToBool() ? QStringLiteral("1") : QStringLiteral("0"));
                        return none();
                      });
-  scBindMethod<Self>(c, "function ReadFloat(const Section, Name: String; Default: Double): Double",
-                     [](Self& s, TscArgs& a) { return readNumber(s, a, parseFloat); });
-  scBindMethod<Self>(c, "procedure WriteFloat(const Section, Name: String; Value: Double)",
-                     [](Self& s, TscArgs& a) {
-                       writeText(s, a, FloatToText(a[2].ToDouble()));
-                       return none();
-                     });
-  scBindMethod<Self>(c, "function ReadDate(const Section, Name: String; Default: TDateTime): TDateTime",
-                     [](Self& s, TscArgs& a) { return readNumber(s, a, parseDate); });
-  scBindMethod<Self>(c, "procedure WriteDate(const Section, Name: String; Value: TDateTime)",
-                     [](Self& s, TscArgs& a) {
-                       writeText(s, a, scDateText(std::trunc(a[2].ToDouble())));
-                       return none();
-                     });
-  scBindMethod<Self>(c, "function ReadDateTime(const Section, Name: String; Default: TDateTime): TDateTime",
-                     [](Self& s, TscArgs& a) { return readNumber(s, a, parseDateTime); });
-  scBindMethod<Self>(c, "procedure WriteDateTime(const Section, Name: String; Value: TDateTime)",
-                     [](Self& s, TscArgs& a) {
-                       writeText(s, a, scDateTimeText(a[2].ToDouble()));
-                       return none();
-                     });
-  scBindMethod<Self>(c, "function ReadTime(const Section, Name: String; Default: TDateTime): TDateTime",
-                     [](Self& s, TscArgs& a) { return readNumber(s, a, parseTime); });
-  scBindMethod<Self>(c, "procedure WriteTime(const Section, Name: String; Value: TDateTime);",
-                     [](Self& s, TscArgs& a) {
-                       writeText(s, a, scTimeText(a[2].ToDouble()));
-                       return none();
-                     });
+  // Numbers, dates and times: read with the system's parsing, written in its formats.
+  struct Typed {
+    const char* read;
+    const char* write;
+    Parse parse;
+    QString (*text)(double);
+  };
+  static const Typed kTyped[] = {
+      {"function ReadFloat(const Section, Name: String; Default: Double): Double",
+       "procedure WriteFloat(const Section, Name: String; Value: Double)", parseFloat, FloatToText},
+      {"function ReadDate(const Section, Name: String; Default: TDateTime): TDateTime",
+       "procedure WriteDate(const Section, Name: String; Value: TDateTime)", parseDate,
+       [](double d) { return scDateText(std::trunc(d)); }},
+      {"function ReadDateTime(const Section, Name: String; Default: TDateTime): TDateTime",
+       "procedure WriteDateTime(const Section, Name: String; Value: TDateTime)", parseDateTime,
+       scDateTimeText},
+      {"function ReadTime(const Section, Name: String; Default: TDateTime): TDateTime",
+       "procedure WriteTime(const Section, Name: String; Value: TDateTime);", parseTime, scTimeText},
+  };
+  for (const Typed& t : kTyped) {
+    scBindMethod<Self>(c, t.read, [&t](Self& s, TscArgs& a) { return readNumber(s, a, t.parse); });
+    scBindMethod<Self>(c, t.write, [&t](Self& s, TscArgs& a) {
+      writeText(s, a, t.text(a[2].ToDouble()));
+      return none();
+    });
+  }
 }
 
 // Binary values are written as hexadecimal digits: the stream's bytes from its position on.

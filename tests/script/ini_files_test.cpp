@@ -55,9 +55,13 @@ TEST_F(IniFiles, WrittenRereadAndDamagedNumbersReadAsTheDefault) {
       {QStringLiteral("var ini = new TIniFile(\"%1\");").arg(FFile),
        "ini.WriteString(\"Sheet\", \"Cells\", \"many\");",
        "r = IntToStr(ini.ReadInteger(\"Sheet\", \"Cells\", 5)) + ini.ReadString(\"Sheet\", \"Missing\", \"none\");",
-       "ini.DeleteKey(\"Sheet\", \"Scale\");", "r = r + BoolToStr(ini.ValueExists(\"Sheet\", \"Scale\"));"});
-  EXPECT_EQ(jscript, "5none0");
-  EXPECT_EQ(fileText(), "[Sheet]\nCells=many\nTitle=練習 一\nGuides=1\n");
+       "ini.DeleteKey(\"Sheet\", \"Scale\");", "r = r + BoolToStr(ini.ValueExists(\"Sheet\", \"Scale\"));",
+       "ini.WriteDateTime(\"Day\", \"At\", EncodeDate(2026, 12, 10) + EncodeTime(8, 30, 0, 0));",
+       "ini.WriteDate(\"Day\", \"On\", EncodeDate(2026, 12, 10) + EncodeTime(8, 30, 0, 0));",
+       "r = r + \"|\" + DateTimeToStr(ini.ReadDateTime(\"Day\", \"At\", 0)) + \"|\" + TimeToStr(ini.ReadTime(\"Day\", \"On\", 0.5));"});
+  EXPECT_EQ(jscript.toStdString(), "5none0|10.12.2026 08:30:00|12:00:00");
+  EXPECT_EQ(fileText().toStdString(),
+            "[Sheet]\nCells=many\nTitle=練習 一\nGuides=1\n[Day]\nAt=10.12.2026 08:30:00\nOn=10.12.2026\n");
 }
 
 TEST_F(IniFiles, SectionsListsAndStreams) {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "interp_builder.h"
+#include "script/compiler.h"
 #include "script/helpers.h"
 #include "script/il_parser.h"
 #include "script/script_error.h"
@@ -20,6 +21,8 @@ namespace {
 
 class ProcedureTest : public ::testing::Test {
  protected:
+  // Some tests replace the compiler's second phase; the tests after them get the real one back.
+  void TearDown() override { scInstallCompiler(); }
   TscStatement& body() { return *script.Statement(); }
   ScriptValue value(const char* name) { return script.Variable(QString::fromLatin1(name)); }
 

@@ -4,6 +4,7 @@
 // named, and arguments read as objects.
 #include <QString>
 
+#include <span>
 #include <vector>
 
 #include "script/class_variable.h"
@@ -11,6 +12,30 @@
 #include "script/script_error.h"
 
 using TscArgs = std::vector<ScriptValue>;
+
+// Tables of names a module registers: Integer constants, and enumerations or sets.
+struct TscIntConstant {
+  const char* name;
+  int value;
+};
+struct TscEnumeration {
+  const char* type;
+  const char* names;  // comma-separated, in value order
+  bool isSet;
+};
+inline void scAddConstants(TscScript& script, std::span<const TscIntConstant> constants) {
+  for (const TscIntConstant& c : constants)
+    script.AddConst(QString::fromLatin1(c.name), QStringLiteral("Integer"), ScriptValue(c.value));
+}
+inline void scAddEnumerations(TscScript& script, std::span<const TscEnumeration> enumerations) {
+  for (const TscEnumeration& e : enumerations) {
+    const QString type = QString::fromLatin1(e.type), names = QString::fromLatin1(e.names);
+    if (e.isSet)
+      script.AddEnumSet(type, names);
+    else
+      script.AddEnum(type, names);
+  }
+}
 
 // The object a member is used on, as T. Raises for nil (and for an object of another kind).
 template <class T>

@@ -82,17 +82,12 @@ class ListObject : public TscHostObject {
 };
 
 void registerConstants(TscScript& script) {
-  struct Constant {
-    const char* name;
-    int value;
-  };
-  static constexpr Constant kConstants[] = {
+  static constexpr TscIntConstant kConstants[] = {
       {"fmCreate", 65280},        {"fmOpenRead", 0},        {"fmOpenWrite", 1},
       {"fmOpenReadWrite", 2},     {"fmShareExclusive", 16}, {"fmShareDenyWrite", 32},
       {"fmShareDenyNone", 64},    {"soFromBeginning", 0},   {"soFromCurrent", 1},
       {"soFromEnd", 2}};
-  for (const Constant& c : kConstants)
-    script.AddConst(QString::fromLatin1(c.name), QStringLiteral("Integer"), ScriptValue(c.value));
+  scAddConstants(script, kConstants);
   script.AddEnum(QStringLiteral("TDuplicates"), QStringLiteral("dupIgnore, dupAccept, dupError"));
   script.AddEnum(QStringLiteral("TPrinterOrientation"), QStringLiteral("poPortrait, poLandscape"));
 }

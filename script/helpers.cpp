@@ -1,6 +1,8 @@
 // Helpers: properties, methods, components, events, array elements and string characters.
 #include "script/helpers.h"
 
+#include "script/value_ops.h"
+
 #include "script/designator.h"
 #include "script/events.h"
 #include "script/host_class.h"
@@ -19,8 +21,9 @@ ScriptValue readByKind(TscPropertyKind kind, const ScriptValue& raw) {
   switch (kind) {
     case TscPropertyKind::Integer:
     case TscPropertyKind::Enumeration:
-    case TscPropertyKind::Set:
       return ScriptValue(raw.ToInt32());
+    case TscPropertyKind::Set:
+      return ScriptValue(ValueOps::SetBits(raw));
     case TscPropertyKind::Char:
       if (raw.IsInteger()) return ScriptValue(QString(QChar(char16_t(raw.ToInt32()))));
       return ScriptValue(raw.ToText().left(1));

@@ -13,6 +13,7 @@
 #include "script/procedure.h"
 #include "script/script_error.h"
 #include "script/statements.h"
+#include "script/window_module.h"
 #include "script/system_module.h"
 
 namespace {
@@ -23,6 +24,7 @@ const char kModuleMarker = 0;
 // modules receives them, the system module first.
 std::vector<TscRTTIModuleFactory>& moduleList() {
   static std::vector<TscRTTIModuleFactory> modules{scCreateSysFunctions, scCreateClassesModule,
+                                                   scCreateWindowModule, scCreateDialogsModule,
                                                    scCreateIniFilesModule};
   return modules;
 }

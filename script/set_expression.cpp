@@ -52,3 +52,14 @@ bool scInArray(const ScriptValue& value, const ScriptValue& array) {
   }
   return false;
 }
+
+int ValueOps::SetBits(const ScriptValue& set) {
+  if (!set.IsArray()) return set.IsEmptyOrNull() ? 0 : set.ToInt32();
+  int bits = 0;
+  const ArrayBound bounds = set.ArrayBounds(0);
+  for (int i = bounds.low; i <= bounds.high; ++i) {
+    const ScriptValue element = set.ArrayGet({i});
+    if (!element.IsEmptyOrNull()) bits |= element.ToInt32();
+  }
+  return bits;
+}

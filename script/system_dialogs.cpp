@@ -5,6 +5,10 @@
 
 namespace {
 
+// Modal results, with the window system's values.
+constexpr int mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6, mrNo = 7,
+              mrAll = 8, mrNoToAll = 9, mrYesToAll = 10;
+
 class StandardOutputDialogs : public TscSystemDialogs {
  public:
   void ShowMessage(const QString& text) override {
@@ -20,6 +24,29 @@ std::unique_ptr<TscSystemDialogs>& installed() {
 }
 
 }  // namespace
+
+int scDefaultMessageAnswer(int buttons) {
+  using namespace TscMsgDlgButton;
+  if (buttons & mbOK) return mrOk;
+  if (buttons & mbYes) return mrYes;
+  static constexpr struct {
+    int button, result;
+  } kOrder[] = {{mbNo, mrNo},       {mbCancel, mrCancel},   {mbAbort, mrAbort},
+                {mbRetry, mrRetry}, {mbIgnore, mrIgnore},   {mbAll, mrAll},
+                {mbNoToAll, mrNoToAll}, {mbYesToAll, mrYesToAll}};
+  for (const auto& b : kOrder)
+    if (buttons & b.button) return b.result;
+  return mrOk;  // no button asked for: the box has its OK
+}
+
+int TscSystemDialogs::MessageDlg(const QString& text, int, int buttons) {
+  ShowMessage(text);
+  return scDefaultMessageAnswer(buttons);
+}
+
+bool TscSystemDialogs::InputQuery(const QString&, const QString&, QString&) { return false; }
+
+bool TscSystemDialogs::FileDialog(TscFileDialogRequest&) { return false; }
 
 TscSystemDialogs& scSystemDialogs() { return *installed(); }
 

@@ -34,5 +34,8 @@ bool Equals(const ScriptValue& a, const ScriptValue& b);
 // Ordering as "<", "<=", ">", ">=" use it: negative, 0 or positive. Null orders before everything
 // else; strings compare by character codes. Objects and arrays cannot be ordered (ScriptError).
 int Compare(const ScriptValue& a, const ScriptValue& b);
+// The bits of a set: a set constructor's elements ([fsBold, fsItalic]) or'ed together (each
+// element of a set type is one bit), or a number already holding the bits.
+int SetBits(const ScriptValue& set);
 
 }  // namespace ValueOps

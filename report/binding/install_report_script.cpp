@@ -1,4 +1,5 @@
 // The start-up hooks of the report-script binding.
+#include "report/binding/graphics_module.h"
 #include "report/binding/report_script.h"
 #include "report/model/memo_macros.h"
 #include "report/model/report.h"
@@ -25,6 +26,7 @@ std::optional<QString> globalVariableText(const QString& name) {
 
 void rpInstallReportScript() {
   scInstallCompiler();
+  scAddRTTIModule(rpCreateGraphicsModule);
   TrpReportServices& services = rpReportServices();
   services.CreateReportScript = [](TrpReport& report) { return std::make_unique<TrpReportScript>(report); };
   services.PrepareScript = prepareScript;

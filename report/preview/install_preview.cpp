@@ -10,6 +10,7 @@
 #include "report/preview/preview.h"
 #include "report/preview/preview_form.h"
 #include "report/preview/progress_form.h"
+#include "report/preview/script_dialog_boxes.h"
 
 void rpInstallPreview() {
   TrpReportServices& services = rpReportServices();
@@ -31,4 +32,6 @@ void rpInstallPreview() {
     progress->Execute(0, QString(), false, true);
     return progress;
   };
+  // Scripts' message and input boxes are windows here, not standard output.
+  scSetSystemDialogs(std::make_unique<TrpScriptDialogBoxes>());
 }

@@ -58,6 +58,12 @@ QColor systemColorValue(int index) {
 
 }  // namespace
 
+QList<QPair<QString, TColor>> rpNamedColors() {
+  QList<QPair<QString, TColor>> colors;
+  for (const NamedColor& c : kColors) colors.append({QString::fromLatin1(c.name), c.value});
+  return colors;
+}
+
 std::optional<TColor> rpColorFromName(QStringView name) {
   for (const auto& c : kColors)
     if (name.compare(QLatin1String(c.name), Qt::CaseInsensitive) == 0) return c.value;

@@ -4,12 +4,17 @@
 #include "report/units/report_units.h"
 
 #include <QColor>
+#include <QList>
+#include <QPair>
 #include <QString>
 
 #include <optional>
 
 // The value of a colour name such as "clRed" (any case); nothing for an unknown name.
 std::optional<TColor> rpColorFromName(QStringView name);
+
+// Every named colour, in the order of the table (for the script's colour constants).
+QList<QPair<QString, TColor>> rpNamedColors();
 
 // The name of a colour value, or an empty string when it has none.
 QString rpColorName(TColor color);

@@ -94,7 +94,7 @@ TEST_F(Dialogs, TheReportsOnRunDialogsProcedureDecidesThroughShowModal) {
   AddDialog(QStringLiteral("Dialog1"));
   AddDialog(QStringLiteral("Dialog2"));  // not shown: the procedure shows only the first
   Report->SetScriptText({QStringLiteral("procedure RunDialogs(var Result: Boolean);"),
-                         QStringLiteral("begin Result := Dialog1.ShowModal = 1; end;"),
+                         QStringLiteral("begin Result := Dialog1.ShowModal = mrOk; end;"),
                          QStringLiteral("begin end.")});
   Report->SetOnRunDialogs(QStringLiteral("RunDialogs"));
   Answers << mrCancel;

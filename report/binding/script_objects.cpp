@@ -10,6 +10,7 @@
 #include "script/classes_module.h"
 #include "script/script.h"
 #include "script/script_error.h"
+#include "script/value_ops.h"
 
 namespace {
 
@@ -27,6 +28,8 @@ TscPropertyKind scriptKind(TrpPropertyKind kind) {
     // References may name objects of any class: their value is an object, members after it
     // are bound late.
     case TrpPropertyKind::Reference: return TscPropertyKind::Variant;
+    // A set takes a set constructor ([fsBold, fsItalic]) as well as its bits.
+    case TrpPropertyKind::Set: return TscPropertyKind::Set;
     default: return TscPropertyKind::Integer;
   }
 }
@@ -60,6 +63,7 @@ void writeProperty(const TrpPropertyDescriptor& p, TrpScriptObject& self, const 
     case TrpPropertyKind::Reference:
       p.Set(self.Object(), QVariant::fromValue<TrpPersistent*>(TrpScriptObjects::ObjectOf(value)));
       break;
+    case TrpPropertyKind::Set: p.Set(self.Object(), QVariant(ValueOps::SetBits(value))); break;
     default: p.Set(self.Object(), QVariant(value.ToInt32())); break;
   }
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "report/text/color_names.h"
+
 #include "binding_fakes.h"
 #include "report/binding/report_script.h"
 #include "report/model/band_kinds.h"
@@ -218,6 +220,21 @@ TEST_F(ReportScript, ReportObjectsAreComponentsOfTheGeneralClasses) {
               "The TrpMemoView object belongs to the program; a script cannot free it");
   }
   EXPECT_EQ(calc(QStringLiteral("Memo1.Left")), ScriptValue(10.0));
+}
+
+// Colour names come from the one colour table of the text layer; sets combine into their bits.
+TEST_F(ReportScript, ColourConstantsAndFontStyleSets) {
+  for (const char* name : {"clRed", "clNavy", "clBtnFace", "clNone"})
+    EXPECT_EQ(calc(QString::fromLatin1(name)),
+              ScriptValue(static_cast<int>(*rpColorFromName(QString::fromLatin1(name)))))
+        << name;
+  report->SetScriptText({"procedure Style(Sender: Variant);", "begin",
+                         "  Memo1.Font.Style := [fsBold, fsUnderline]; Memo1.Font.Color := clRed", "end;",
+                         "begin end."});
+  binding().PrepareScript(*report);
+  binding().DoNotifyEvent(memo, QStringLiteral("Style"));
+  EXPECT_EQ(memo->Font()->Color(), *rpColorFromName(QStringLiteral("clRed")));
+  EXPECT_EQ(calc(QStringLiteral("Memo1.Font.Style")), ScriptValue(1 | 4));
 }
 
 TEST_F(ReportScript, SelfIsTheViewBeingPrinted) {

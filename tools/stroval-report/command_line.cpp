@@ -256,6 +256,10 @@ QString rpToolUsage() {
   text += column(QStringLiteral("  --version"), QStringLiteral("Show the version."));
   text += QStringLiteral("  stroval-report help COMMAND lists the options of a command.\n");
   text += QStringLiteral("\nExit codes: 0 success, 1 errors in the report or a file problem, 2 wrong command line.\n");
+  text += QStringLiteral(
+      "\nReport scripts run without windows here: ShowMessage and MessageDlg write their text to\n"
+      "standard output and MessageDlg answers OK (else Yes, else its first button); InputBox gives\n"
+      "its default; InputQuery and the file dialogs answer False.\n");
   return text;
 }
 

@@ -1,10 +1,12 @@
 // What scripts reach of a dialog page beyond its published properties: "function ShowModal:
 // Integer", which shows the page as a modal window and answers its modal result, and the public
-// property "ModalResult" (setting it while the window is shown closes the window).
+// property "ModalResult" (setting it while the window is shown closes the window); and of its
+// controls, "procedure SetFocus".
 #include "report/binding/dialog_page_script.h"
 
 #include "report/binding/script_objects.h"
 #include "report/model/class_info.h"
+#include "report/model/dialog_controls.h"
 #include "report/model/dialog_page.h"
 #include "script/class_variable.h"
 #include "script/script.h"
@@ -36,6 +38,17 @@ void writeModalResult(TscHostObject* instance, const TscHostClass*, const QStrin
 }  // namespace
 
 void rpAddDialogPageMethods(TscScript& script) {
+  if (TscClassVariable* control =
+          script.FindClass(QString::fromLatin1(TrpDialogControl::StaticClassInfo().ClassName()));
+      control && !control->FindMember(QStringLiteral("SetFocus")))
+    control->AddMethod(QStringLiteral("procedure SetFocus"),
+                       [](TscHostObject* instance, const TscHostClass*, const QString&, std::vector<ScriptValue>&) {
+                         auto* object = dynamic_cast<TrpScriptObject*>(instance);
+                         auto* c = object ? dynamic_cast<TrpDialogControl*>(&object->Object()) : nullptr;
+                         if (!c) throw ScriptError(QStringLiteral("A dialog control is required"));
+                         c->SetFocus();
+                         return ScriptValue::Null();
+                       });
   TscClassVariable* cls = script.FindClass(QString::fromLatin1(TrpDialogPage::StaticClassInfo().ClassName()));
   if (!cls || cls->FindMember(QStringLiteral("ShowModal"))) return;
   cls->AddMethod(QStringLiteral("function ShowModal: Integer"), TscCallMethod(callShowModal));

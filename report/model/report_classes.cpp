@@ -2,6 +2,7 @@
 
 #include "report/model/class_info.h"
 #include "report/model/class_registry.h"
+#include "report/model/dialog_controls.h"
 #include "report/model/memo_classes.h"
 #include "report/model/page_classes.h"
 #include "report/model/report.h"
@@ -14,4 +15,5 @@ void rpRegisterReportClasses() {
   rpRegisterPageClasses();
   rpRegisterViewClasses();
   rpRegisterMemoClasses();
+  rpRegisterDialogControlClasses();
 }

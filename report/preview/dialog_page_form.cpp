@@ -12,6 +12,7 @@
 #include "report/model/custom_report_script.h"
 #include "report/model/dialog_page.h"
 #include "report/model/report.h"
+#include "report/preview/dialog_control_widgets.h"
 #include "report/preview/virtual_keys.h"
 
 namespace {
@@ -37,9 +38,19 @@ TrpDialogPageForm::TrpDialogPageForm(TrpReport& report, TrpDialogPage& page, QWi
   ApplyLook();
   // A script that sets ModalResult closes the window with it.
   FPage.OnModalResult = [this](int result) { CloseWith(result); };
+  rpBuildDialogControls(
+      *this, FPage,
+      [this](TrpComponent& sender, const QString& procedure) {
+        std::vector<ScriptValue> none;
+        return RunEvent(procedure, none, &sender);
+      },
+      [this](int result) { CloseWith(result); });
 }
 
-TrpDialogPageForm::~TrpDialogPageForm() { FPage.OnModalResult = nullptr; }
+TrpDialogPageForm::~TrpDialogPageForm() {
+  FPage.OnModalResult = nullptr;
+  rpReleaseDialogControls(FPage);
+}
 
 void TrpDialogPageForm::ApplyLook() {
   setWindowFlags(flagsOf(FPage.BorderStyle()));
@@ -91,12 +102,13 @@ int TrpDialogPageForm::Execute() {
   return modalResult;
 }
 
-bool TrpDialogPageForm::RunEvent(const QString& procedure, std::vector<ScriptValue>& args) {
+bool TrpDialogPageForm::RunEvent(const QString& procedure, std::vector<ScriptValue>& args,
+                                 TrpComponent* sender) {
   if (procedure.isEmpty() || FFailed) return !FFailed;
   TrpCustomReportScript* script = FReport.ReportScript();
   try {
     if (!script) throw std::runtime_error("The report has no script for its dialog's events");
-    args.insert(args.begin(), script->ObjectValue(&FPage));
+    args.insert(args.begin(), script->ObjectValue(sender ? sender : &FPage));
     script->DoParamEvent(procedure, args);
     args.erase(args.begin());
     return true;

@@ -10,6 +10,7 @@
 
 #include "script/value.h"
 
+class TrpComponent;
 class TrpDialogPage;
 class TrpReport;
 
@@ -41,7 +42,8 @@ class TrpDialogPageForm : public QDialog {
   void PlaceOnScreen();
   // Runs `procedure` (nothing when empty) with the page as sender followed by `args`; by-reference
   // arguments come back changed. False when it failed (the window is then closing).
-  bool RunEvent(const QString& procedure, std::vector<ScriptValue>& args);
+  // The sender is the page unless a control's event names another.
+  bool RunEvent(const QString& procedure, std::vector<ScriptValue>& args, TrpComponent* sender = nullptr);
   bool RunEvent(const QString& procedure);
   void RunMouseEvent(const QString& procedure, QMouseEvent* event);
 

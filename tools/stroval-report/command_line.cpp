@@ -23,11 +23,15 @@ const TrpToolOption kConnection{{"connection"}, "NAME=DRIVER:DATABASE",
 const TrpToolOption kHost{{"host"}, "HOST", "The database server of --connection."};
 const TrpToolOption kPort{{"port"}, "PORT", "Its port."};
 const TrpToolOption kUser{{"user"}, "USER", "The user it is opened as."};
+const TrpToolOption kParam{{"param"}, "NAME=VALUE",
+                           "Answer the dialog control NAME of the report's dialog pages (an edit's or\n"
+                           "combo box's text, a check box's true or false; may be given again). Dialog\n"
+                           "pages are not shown here: they are answered with OK and these values."};
 
 // A command's own options followed by those of the commands that open a report: the password and
 // what a definition reads its data from.
 QList<TrpToolOption> withSource(QList<TrpToolOption> own) {
-  own << kPassword << kData << kConnection << kHost << kPort << kUser;
+  own << kPassword << kData << kConnection << kHost << kPort << kUser << kParam;
   return own;
 }
 

@@ -6,6 +6,7 @@
 #include "report/data/csv_data_set.h"
 #include "report/data/db_connection.h"
 #include "report/model/data_set.h"
+#include "report/model/dialog_controls.h"
 #include "report/model/report.h"
 #include "report/model/report_error.h"
 #include "tools/stroval-report/command_line.h"
@@ -92,6 +93,25 @@ void useConnection(TrpReport& report, const QString& name, const QString& target
   }
 }
 
+// Answers a dialog page's control as its user would have: an edit's or combo box's text, a check
+// box's tick (true/false, yes/no, 1/0).
+void answerDialogControl(const TrpReport& report, const QString& name, const QString& value) {
+  auto* control = findObject<TrpDialogControl>(report, [&](const TrpDialogControl& c) { return c.Name() == name; });
+  if (!control) throw TrpError(QStringLiteral("--param: the report has no dialog control \"%1\"").arg(name));
+  if (auto* edit = dynamic_cast<TrpEditControl*>(control)) {
+    edit->SetText(value);
+  } else if (auto* combo = dynamic_cast<TrpComboBoxControl*>(control)) {
+    combo->SetText(value);
+  } else if (auto* check = dynamic_cast<TrpCheckBoxControl*>(control)) {
+    static const QStringList kYes{"true", "yes", "1"}, kNo{"false", "no", "0"};
+    if (kYes.contains(value, Qt::CaseInsensitive)) check->SetChecked(true);
+    else if (kNo.contains(value, Qt::CaseInsensitive)) check->SetChecked(false);
+    else throw TrpError(QStringLiteral("--param: %1 is a check box: true or false, not \"%2\"").arg(name, value));
+  } else {
+    throw TrpError(QStringLiteral("--param: \"%1\" takes no answer (only edits, combo boxes and check boxes do)").arg(name));
+  }
+}
+
 }  // namespace
 
 bool rpApplyDataOverrides(TrpReport& report, const TrpCommandLine& line, QTextStream& err) {
@@ -106,6 +126,12 @@ bool rpApplyDataOverrides(TrpReport& report, const TrpCommandLine& line, QTextSt
       if (!splitAssignment(connection, name, target))
         throw TrpError(QStringLiteral("--connection takes NAME=DRIVER:DATABASE, not \"%1\"").arg(connection));
       useConnection(report, name, target, line);
+    }
+    for (const QString& param : line.Values(QStringLiteral("param"))) {
+      QString name, value;
+      if (!splitAssignment(param, name, value))
+        throw TrpError(QStringLiteral("--param takes NAME=VALUE, not \"%1\"").arg(param));
+      answerDialogControl(report, name, value);
     }
   } catch (const std::exception& e) {
     err << "stroval-report: " << rpErrorText(e) << '\n';

@@ -2,6 +2,9 @@
 // events run, keys and scripts close it with a modal result, and through the installed hook a
 // cancelled dialog leaves the report without pages.
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -19,6 +22,7 @@
 #include "report/model/custom_report_script.h"
 #include "report/model/data_band.h"
 #include "report/model/dialog_page.h"
+#include "report/model/memo_view.h"
 #include "report/model/engine_options.h"
 #include "report/model/report.h"
 #include "report/model/report_classes.h"
@@ -186,6 +190,54 @@ TEST_F(DialogPageForm, ACancelledDialogOfAReportLeavesItWithoutPages) {
   WhenShown([](QWidget& window) { QTest::keyClick(&window, Qt::Key_Return); });
   EXPECT_TRUE(Report->PrepareReport());
   EXPECT_EQ(Report->PreviewPages()->GetCount(), 1);
+}
+
+// The example report asks for the sheet's title: what the user types into the edit and ticks in
+// the check box is what the prepared page shows; Cancel prepares nothing.
+class TitleDialog : public DialogPageForm {
+ protected:
+  void SetUp() override {
+    DialogPageForm::SetUp();
+    Report = std::make_unique<TrpReport>();
+    Report->EngineOptions().SetNewSilentMode(simSilent);
+    ASSERT_TRUE(Report->LoadFromFile(QStringLiteral(STROVAL_EXAMPLES_DIR "/title-dialog.xml")))
+        << Report->Errors().join('\n').toStdString();
+  }
+  QStringList PageTexts() {
+    QStringList texts;
+    if (Report->PreviewPages()->GetCount() == 0) return texts;
+    for (TrpComponent* object : Report->PreviewPages()->GetPage(0)->AllObjects())
+      if (auto* memo = dynamic_cast<TrpMemoView*>(object)) texts << memo->Memo().join('\n');
+    return texts;
+  }
+};
+
+TEST_F(TitleDialog, TheTypedTitleIsShownInThePreparedPage) {
+  QString shownText, caption;
+  WhenShown([&](QWidget& window) {
+    caption = window.windowTitle();
+    auto* edit = window.findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    auto* check = window.findChild<QCheckBox*>(QStringLiteral("CheckBox1"));
+    auto* ok = window.findChild<QPushButton*>(QStringLiteral("OkButton"));
+    ASSERT_TRUE(edit && check && ok);
+    EXPECT_EQ(edit->text(), QStringLiteral("Week 12"));
+    EXPECT_TRUE(check->isChecked());
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("Spring words"));
+    QTest::mouseClick(check, Qt::LeftButton);
+    shownText = edit->text();
+    QTest::mouseClick(ok, Qt::LeftButton);
+  });
+  ASSERT_TRUE(Report->PrepareReport()) << Report->Errors().join('\n').toStdString();
+  EXPECT_EQ(caption, QStringLiteral("Practice sheet"));
+  EXPECT_EQ(shownText, QStringLiteral("Spring words"));
+  EXPECT_EQ(PageTexts(), (QStringList{"Spring words", ""}));
+
+  WhenShown([](QWidget& window) {
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("CancelButton")), Qt::LeftButton);
+  });
+  EXPECT_FALSE(Report->PrepareReport());
+  EXPECT_EQ(Report->PreviewPages()->GetCount(), 0);
 }
 
 }  // namespace

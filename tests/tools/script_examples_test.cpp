@@ -1,0 +1,48 @@
+// Example reports whose scripts use the script classes and dialog pages, run by the tool: the
+// word list kept in a sorted string list, and the title dialog answered from the command line.
+#include <QFile>
+
+#include "report_tool_fixture.h"
+
+namespace {
+
+class ScriptExamples : public ReportToolTest {
+ protected:
+  QString ExportedText(const QStringList& arguments) {
+    const QString out = PathOf("out.txt");
+    QFile::remove(out);
+    QStringList all{"export"};
+    all << arguments << "--format" << "txt" << "-o" << out;
+    if (Run(all) != rtOk) return QStringLiteral("failed: ") + Err;
+    QFile file(out);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).simplified() : QString();
+  }
+};
+
+TEST_F(ScriptExamples, TheWordListComesSortedWithoutDuplicates) {
+  EXPECT_EQ(ExportedText({STROVAL_EXAMPLES_DIR "/word-list.xml"}),
+            QStringLiteral("This week's words 1. 和平 2. 學校 3. 朋友 4. 永遠 5. 老師 "
+                           "5 different words: 和平,學校,朋友,永遠,老師"));
+}
+
+TEST_F(ScriptExamples, ParamsAnswerTheDialogPage) {
+  const QString report = QStringLiteral(STROVAL_EXAMPLES_DIR "/title-dialog.xml");
+  EXPECT_EQ(ExportedText({report}), QStringLiteral("Week 12 Class 3B"));
+  EXPECT_EQ(ExportedText({report, "--param", "Edit1=Spring words 春天", "--param", "CheckBox1=no"}),
+            QStringLiteral("Spring words 春天"));
+  const struct {
+    const char* param;
+    const char* message;
+  } refused[] = {
+      {"Nope=1", "--param: the report has no dialog control \"Nope\""},
+      {"CheckBox1=maybe", "--param: CheckBox1 is a check box: true or false, not \"maybe\""},
+      {"Label1=x", "--param: \"Label1\" takes no answer"},
+      {"Edit1", "--param takes NAME=VALUE, not \"Edit1\""},
+  };
+  for (const auto& r : refused) {
+    EXPECT_EQ(Run({"export", report, "--format", "txt", "-o", PathOf("x.txt"), "--param", r.param}), rtFailed);
+    EXPECT_TRUE(Err.contains(QString::fromUtf8(r.message))) << Err.toStdString();
+  }
+}
+
+}  // namespace

@@ -67,35 +67,6 @@ void registerNames(TscScript& script) {
 
 // --- classes ---
 
-struct WindowClasses {
-  const TscGeneralClasses& g = scGeneralClasses();
-  TscHostClass Control{QStringLiteral("TControl"), &g.Component};
-  TscHostClass WinControl{QStringLiteral("TWinControl"), &Control};
-  TscHostClass CustomControl{QStringLiteral("TCustomControl"), &WinControl};
-  TscHostClass GraphicControl{QStringLiteral("TGraphicControl"), &Control};
-  TscHostClass GroupBox{QStringLiteral("TGroupBox"), &WinControl};
-  TscHostClass Label{QStringLiteral("TLabel"), &Control};
-  TscHostClass Edit{QStringLiteral("TEdit"), &WinControl};
-  TscHostClass Memo{QStringLiteral("TMemo"), &WinControl};
-  TscHostClass CustomComboBox{QStringLiteral("TCustomComboBox"), &WinControl};
-  TscHostClass ComboBox{QStringLiteral("TComboBox"), &CustomComboBox};
-  TscHostClass Button{QStringLiteral("TButton"), &WinControl};
-  TscHostClass CheckBox{QStringLiteral("TCheckBox"), &WinControl};
-  TscHostClass RadioButton{QStringLiteral("TRadioButton"), &WinControl};
-  TscHostClass CustomListBox{QStringLiteral("TCustomListBox"), &WinControl};
-  TscHostClass ListBox{QStringLiteral("TListBox"), &CustomListBox};
-  TscHostClass ControlScrollBar{QStringLiteral("TControlScrollBar"), &g.Persistent};
-  TscHostClass ScrollingWinControl{QStringLiteral("TScrollingWinControl"), &WinControl};
-  TscHostClass ScrollBox{QStringLiteral("TScrollBox"), &ScrollingWinControl};
-  TscHostClass CustomForm{QStringLiteral("TCustomForm"), &ScrollingWinControl};
-  TscHostClass Form{QStringLiteral("TForm"), &CustomForm};
-  TscHostClass DataModule{QStringLiteral("TDataModule"), &g.Component};
-  TscHostClass Application{QStringLiteral("TApplication"), &g.Component};
-};
-const WindowClasses& windowClasses() {
-  static const WindowClasses classes;
-  return classes;
-}
 
 using Control = TscControlObject;
 ScriptValue none() { return ScriptValue::Null(); }
@@ -172,14 +143,7 @@ void registerForm(TscClassVariable* c) {
     s.Close();
     return none();
   });
-  scBindMethod<Control>(c, "procedure Hide", [](Control& s, TscArgs&) {
-    s.SetVisible(false);
-    return none();
-  });
-  scBindMethod<Control>(c, "procedure Show", [](Control& s, TscArgs&) {
-    s.SetVisible(true);
-    return none();
-  });
+  // Hide and Show come from TControl.
   scBindMethod<Control>(c, "function ShowModal: Integer",
                         [](Control& s, TscArgs&) { return ScriptValue(s.ShowModal()); });
   for (const char* name : {"OnActivate", "OnCreate", "OnDestroy", "OnDeactivate", "OnHide", "OnPaint", "OnShow"})
@@ -194,11 +158,11 @@ void registerForm(TscClassVariable* c) {
 // The one Application object: the running program.
 class ApplicationObject : public TscHostObject {
  public:
-  const TscHostClass* HostClass() const override { return &windowClasses().Application; }
+  const TscHostClass* HostClass() const override { return &scWindowClasses().Application; }
 };
 
 void registerApplication(TscScript& script) {
-  TscClassVariable* c = script.AddClass(&windowClasses().Application, QStringLiteral("TComponent"));
+  TscClassVariable* c = script.AddClass(&scWindowClasses().Application, QStringLiteral("TComponent"));
   if (!c) return;
   using App = ApplicationObject;
   scBindMethod<App>(c, "procedure Minimize", [](App&, TscArgs&) {
@@ -220,7 +184,7 @@ void registerApplication(TscScript& script) {
 }
 
 void registerClasses(TscScript& script) {
-  const WindowClasses& w = windowClasses();
+  const TscWindowClasses& w = scWindowClasses();
   struct Entry {
     const TscHostClass& cls;
     const char* ancestor;
@@ -265,5 +229,10 @@ class WindowModule : public TscRTTIModule {
 };
 
 }  // namespace
+
+const TscWindowClasses& scWindowClasses() {
+  static const TscWindowClasses classes;
+  return classes;
+}
 
 TscRTTIModule* scCreateWindowModule(TscScript* script) { return new WindowModule(script); }

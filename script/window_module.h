@@ -38,5 +38,33 @@ class TscControlObject : public TscPersistentObject {
   virtual void SetModalResult(int) {}
 };
 
+// The host classes of the module: a host's control objects take theirs from here.
+struct TscWindowClasses {
+  const TscGeneralClasses& g = scGeneralClasses();
+  TscHostClass Control{QStringLiteral("TControl"), &g.Component};
+  TscHostClass WinControl{QStringLiteral("TWinControl"), &Control};
+  TscHostClass CustomControl{QStringLiteral("TCustomControl"), &WinControl};
+  TscHostClass GraphicControl{QStringLiteral("TGraphicControl"), &Control};
+  TscHostClass GroupBox{QStringLiteral("TGroupBox"), &WinControl};
+  TscHostClass Label{QStringLiteral("TLabel"), &Control};
+  TscHostClass Edit{QStringLiteral("TEdit"), &WinControl};
+  TscHostClass Memo{QStringLiteral("TMemo"), &WinControl};
+  TscHostClass CustomComboBox{QStringLiteral("TCustomComboBox"), &WinControl};
+  TscHostClass ComboBox{QStringLiteral("TComboBox"), &CustomComboBox};
+  TscHostClass Button{QStringLiteral("TButton"), &WinControl};
+  TscHostClass CheckBox{QStringLiteral("TCheckBox"), &WinControl};
+  TscHostClass RadioButton{QStringLiteral("TRadioButton"), &WinControl};
+  TscHostClass CustomListBox{QStringLiteral("TCustomListBox"), &WinControl};
+  TscHostClass ListBox{QStringLiteral("TListBox"), &CustomListBox};
+  TscHostClass ControlScrollBar{QStringLiteral("TControlScrollBar"), &g.Persistent};
+  TscHostClass ScrollingWinControl{QStringLiteral("TScrollingWinControl"), &WinControl};
+  TscHostClass ScrollBox{QStringLiteral("TScrollBox"), &ScrollingWinControl};
+  TscHostClass CustomForm{QStringLiteral("TCustomForm"), &ScrollingWinControl};
+  TscHostClass Form{QStringLiteral("TForm"), &CustomForm};
+  TscHostClass DataModule{QStringLiteral("TDataModule"), &g.Component};
+  TscHostClass Application{QStringLiteral("TApplication"), &g.Component};
+};
+const TscWindowClasses& scWindowClasses();
+
 TscRTTIModule* scCreateWindowModule(TscScript* script);
 TscRTTIModule* scCreateDialogsModule(TscScript* script);

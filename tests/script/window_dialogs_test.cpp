@@ -4,7 +4,9 @@
 
 #include <deque>
 
+#include "script/events.h"
 #include "script/system_dialogs.h"
+#include "script/window_module.h"
 #include "sysmodule_support.h"
 
 namespace {
@@ -98,6 +100,47 @@ TEST_F(WindowDialogs, FileDialogsAnswerTheChosenName) {
   EXPECT_EQ(Dialogs->Asked, (QStringList{"open|Words|Text files|*.txt", "open|Words|Text files|*.txt"}));
   EXPECT_EQ(run(kJScript, {"var d = new TSaveDialog(nil);", "r = BoolToStr(d.Execute()) + d.ClassName;"}),
             "0TSaveDialog");
+}
+
+// A combo box a host shows to scripts, recording what scripts do to it.
+class FakeComboBox : public TscControlObject {
+ public:
+  const TscHostClass* HostClass() const override { return &scWindowClasses().ComboBox; }
+  void SetVisible(bool visible) override { Log << (visible ? "show" : "hide"); }
+  void SetBounds(int l, int t, int w, int h) override { Log << QStringLiteral("bounds %1 %2 %3 %4").arg(l).arg(t).arg(w).arg(h); }
+  void SetEventHandler(const QString& event, TscCustomEvent* handler) override {
+    Log << event;
+    Click = dynamic_cast<TscNotifyEvent*>(handler);
+  }
+  int ItemIndex() const override { return Index; }
+  void SetItemIndex(int index) override { Index = index; }
+  QStringList Log;
+  int Index = -1;
+  TscNotifyEvent* Click = nullptr;
+};
+
+TEST_F(WindowDialogs, ControlsOfAHostAreDrivenThroughTheirClasses) {
+  for (const QString& syntax : {kPascal, kJScript}) {
+    FakeComboBox combo;
+    TscScript script;
+    script.AddRTTI();
+    script.AddObject(QStringLiteral("Combo1"), &combo);
+    script.SetSyntaxType(syntax);
+    script.SetLines(syntax == kPascal
+                        ? QStringList{"var n: Integer;", "procedure Clicked(Sender: TObject); begin n := n + 1 end;",
+                                      "begin", "  Combo1.Hide; Combo1.SetBounds(1, 2, 30, 40); Combo1.ItemIndex := 2;",
+                                      "  Combo1.OnChange := 'Clicked'; Combo1.Show", "end."}
+                        : QStringList{"var n = 0;", "function Clicked(Sender) { n = n + 1; }",
+                                      "Combo1.Hide(); Combo1.SetBounds(1, 2, 30, 40); Combo1.ItemIndex = 2;",
+                                      "Combo1.OnChange = \"Clicked\"; Combo1.Show();"});
+    ASSERT_TRUE(script.Compile()) << script.FErrorMsg.toStdString();
+    script.Execute();
+    EXPECT_EQ(combo.Log, (QStringList{"hide", "bounds 1 2 30 40", "OnChange", "show"}));
+    EXPECT_EQ(combo.Index, 2);
+    ASSERT_NE(combo.Click, nullptr);
+    combo.Click->DoEvent(&combo);
+    EXPECT_EQ(script.Variable(QStringLiteral("n")).ToInt32(), 1);
+  }
 }
 
 // Without a window host, as in the command-line tool.

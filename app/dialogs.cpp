@@ -1,5 +1,6 @@
 #include "app/dialogs.h"
 
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
 
@@ -20,6 +21,15 @@ void QtDialogs::ShowMessage(QWidget* parent, const QString& title, const QString
     case Icon::Warning: QMessageBox::warning(parent, title, text); break;
     case Icon::Error: QMessageBox::critical(parent, title, text); break;
   }
+}
+
+QString QtDialogs::GetOpenFileName(QWidget* parent, const QString& title, const QString& filter) {
+  return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+}
+
+QString QtDialogs::GetSaveFileName(QWidget* parent, const QString& title, const QString& fileName,
+                                   const QString& filter) {
+  return QFileDialog::getSaveFileName(parent, title, fileName, filter);
 }
 
 }  // namespace stroval

@@ -21,6 +21,11 @@ class Dialogs {
   virtual bool ChooseFont(QWidget* parent, TextFont& font) = 0;
   virtual void ShowMessage(QWidget* parent, const QString& title, const QString& text,
                            Icon icon) = 0;
+  // The open and save file dialogs: the chosen file, or an empty text when the user cancels.
+  // `filter` is Qt's ("Name (*.ext)"); `fileName` seeds the save dialog.
+  virtual QString GetOpenFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+  virtual QString GetSaveFileName(QWidget* parent, const QString& title, const QString& fileName,
+                                  const QString& filter) = 0;
 };
 
 // The system's own dialogs.
@@ -29,6 +34,9 @@ class QtDialogs : public Dialogs {
   bool ChooseFont(QWidget* parent, TextFont& font) override;
   void ShowMessage(QWidget* parent, const QString& title, const QString& text,
                    Icon icon) override;
+  QString GetOpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
+  QString GetSaveFileName(QWidget* parent, const QString& title, const QString& fileName,
+                          const QString& filter) override;
 };
 
 }  // namespace stroval

@@ -49,10 +49,18 @@ void Panel::paintEvent(QPaintEvent*) {
   painter.setPen(ColorFromBgr(clBtnShadow));
   painter.drawLine(outer.bottomLeft(), outer.bottomRight());
   painter.drawLine(outer.topRight(), outer.bottomRight());
+  PaintContent(painter);
+}
+
+void Panel::PaintContent(QPainter& painter) {
+  PaintCaption(painter, palette().color(QPalette::WindowText));
+}
+
+void Panel::PaintCaption(QPainter& painter, const QColor& color) const {
   if (caption_.isEmpty()) return;
   painter.setFont(font());
-  painter.setPen(palette().color(QPalette::WindowText));
-  painter.drawText(outer.adjusted(1, 1, -1, -1), Qt::AlignCenter | Qt::TextSingleLine, caption_);
+  painter.setPen(color);
+  painter.drawText(rect().adjusted(1, 1, -1, -1), Qt::AlignCenter | Qt::TextSingleLine, caption_);
 }
 
 bool Panel::AcceptsDrag(const QDropEvent* event) {

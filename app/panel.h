@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <functional>
 
+class QPainter;
+
 // A panel: a raised, filled rectangle that can show one centred caption in its own font. Grid
 // cells are panels whose caption is the practised character; they take drops through handlers
 // bound to them when they are made.
@@ -30,6 +32,10 @@ class Panel : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // What lies inside the bevel; a plain panel shows its caption in its text colour.
+  virtual void PaintContent(QPainter& painter);
+  // The caption, centred on one line, in `color`.
+  void PaintCaption(QPainter& painter, const QColor& color) const;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;

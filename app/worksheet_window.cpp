@@ -8,17 +8,16 @@
 
 #include "app/dialogs.h"
 #include "app/label.h"
+#include "app/practice_options.h"
 #include "app/tag.h"
 #include "app/text_font.h"
-#include "app/worksheet_report.h"
+#include "worksheet/worksheet_template.h"
 #include "report/model/report.h"
 
 namespace stroval {
 
 namespace {
 
-const QString kSampleFontFamily = QStringLiteral("華康標楷筆順體");
-constexpr int kSampleFontPoints = 60;
 const QString kSampleCaption = QStringLiteral("字");
 
 }  // namespace
@@ -27,8 +26,10 @@ TForm19::TForm19(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs ? std::move(dialogs) : std::make_unique<QtDialogs>()) {
   SetTag(this, 0);
   CreateStoredComponents();
+  CreateSheetControls();
   CreateReport();
   ConnectStoredHandlers();
+  ConnectSheetControls();
 }
 
 void TForm19::CreateReport() {
@@ -86,8 +87,9 @@ void TForm19::FormActivate(QObject*) {
   SetTag(this, 1);
 
   TextFont sample = FontOf(Cfont);
-  sample.font.setFamily(kSampleFontFamily);
-  sample.font.setPointSize(kSampleFontPoints);
+  const QFont fallback = DefaultSampleFont().font;
+  sample.font.setFamily(fallback.family());
+  sample.font.setPointSize(fallback.pointSize());
   SetFont(Cfont, sample);
   Cfont->SetCaption(kSampleCaption);
 
@@ -98,13 +100,14 @@ void TForm19::FormActivate(QObject*) {
 }
 
 void TForm19::CreateGridCell(int column, int row) {
-  auto* cell = new Panel(paneWorksheet);
+  auto* cell = new PracticeCell(paneWorksheet);
   Adopt(cell, QString(), QRect(WordGrid::CellPosition(column, row),
                                QSize(WordGrid::kCellSize, WordGrid::kCellSize)));
   paneWord.Set(column, row, cell);
   cell->SetCaption(QString());
   SetFont(cell, FontOf(Cfont));  // a copy: a later sample font leaves the cell as it is
   SetTag(cell, kCellTag);
+  cell->SetGuides(Practice->Guides());
   cell->SetOnDragDrop([this](Panel* sender, QObject* source) { paneWS_DragDrop(sender, source); });
   cell->SetOnDragOver(
       [this](Panel* sender, QObject* source) { return paneWS_DragOver(sender, source); });

@@ -4,19 +4,23 @@
 #include <memory>
 
 #include "app/dialogs.h"
-#include "app/memo_table.h"
+#include "worksheet/memo_table.h"
 #include "app/owned_components.h"
+#include "app/recent_files.h"
 #include "app/word_grid.h"
+#include "worksheet/worksheet_report_builder.h"
+#include "worksheet/worksheet_sheet.h"
 
 class QLineEdit;
 class QPushButton;
-class TrpComponent;
 class TrpReport;
 
 namespace stroval {
 
 class Label;
 class PictureBox;
+class PracticeOptions;
+class SheetFileButtons;
 
 // The worksheet window: an input bar (title, word, sample font, generate and print buttons), a
 // palette strip that receives one label per character of the word, and a white panel imitating
@@ -27,6 +31,10 @@ class PictureBox;
 // Its Tag is 0 until the first activation has built the grid, then 1. It also owns the report
 // component `rpt`, which holds the stored worksheet report template and is shown by the print
 // command.
+//
+// Beyond the stored components, the input bar offers the practice options (guide lines, tracing)
+// and the sheet file commands (open, save, recent files). They are children of the input bar but
+// not components the window owns: the stored description and its order stay as they were.
 class TForm19 : public QWidget {
   Q_OBJECT
 
@@ -35,7 +43,7 @@ class TForm19 : public QWidget {
   static constexpr int kCellTag = 1237;
   static constexpr int kPaletteLabelTag = 3389;
   // Tag of the text objects the print command adds to the report; the next one frees them.
-  static constexpr int kGeneratedMemoTag = 13777;
+  static constexpr int kGeneratedMemoTag = stroval::kGeneratedMemoTag;
   static constexpr int kClientWidth = 1109;
   static constexpr int kClientHeight = 762;
 
@@ -55,6 +63,18 @@ class TForm19 : public QWidget {
   bool paneWS_DragOver(QObject* Sender, QObject* Source);
   void paneWS_DragDrop(QObject* Sender, QObject* Source);
   void btnPrintClick(QObject* Sender);
+  void GuidesChange(QObject* Sender);
+  void btnOpenClick(QObject* Sender);
+  void btnSaveClick(QObject* Sender);
+
+  // The sheet as the window shows it, and the window set to show `sheet` (the grid is built
+  // first when it is not yet).
+  WorksheetSheet Sheet() const;
+  void SetSheet(const WorksheetSheet& sheet);
+  // Saves the sheet to / opens a sheet from `fileName`. A failure is told in a message box and
+  // changes nothing; a success puts the file first in the recent files.
+  bool SaveSheet(const QString& fileName);
+  bool OpenSheet(const QString& fileName);
 
   // Stored components, in declaration order.
   Panel* Panel1 = nullptr;
@@ -74,6 +94,9 @@ class TForm19 : public QWidget {
   Label* Label4 = nullptr;
   PictureBox* Image1 = nullptr;
   TrpReport* rpt = nullptr;  // the worksheet report
+  // The program's own additions to the input bar.
+  PracticeOptions* Practice = nullptr;
+  SheetFileButtons* SheetFiles = nullptr;
 
   // The practice cells, [column 1..8, row 1..4]; empty until the first activation.
   WordGrid paneWord;
@@ -94,21 +117,26 @@ class TForm19 : public QWidget {
   void CreateStoredComponents();
   void CreateInputBar();
   void CreateWorksheetPanel();
+  void CreateSheetControls();
   void ConnectStoredHandlers();
+  void ConnectSheetControls();
   void CreateGridCell(int column, int row);
+  void RemovePalette();
+  void CreatePalette(const QString& characters);
   void CreatePaletteLabel(int index, QChar unit);
+  QString PaletteCharacters() const;
   void CentreOnScreen();
   void CreateReport();
-  // Steps of the print command.
-  void RemoveGeneratedMemos();
-  void CreateCellMemo(TrpComponent& page, int column, int row);
-  void CopyMemosLower(TrpComponent& page);
+  void ShowRecentFiles();
+  void TellFileProblem(const QString& fileName, const QString& problem);
 
   // Destroyed before the QWidget base: the owner frees its components, the last made first,
   // before Qt would delete the remaining children by parent.
   OwnedComponents components_;
   std::unique_ptr<Dialogs> dialogs_;
   std::unique_ptr<TrpReport> report_;
+  RecentFiles recentFiles_;
+  QString sheetFileName_;  // the file last opened or saved, offered by the save dialog
   bool centred_ = false;
 };
 

@@ -4,8 +4,9 @@
 
 #include "app/dialogs.h"
 
-// Dialogs answered by the test: the font dialog returns `answer` (or is cancelled), and message
-// boxes are recorded instead of shown.
+// Dialogs answered by the test: the font dialog returns `answer` (or is cancelled), the file
+// dialogs return the file the test names (empty: cancelled), and message boxes are recorded
+// instead of shown.
 class FakeDialogs : public stroval::Dialogs {
  public:
   struct State {
@@ -14,6 +15,9 @@ class FakeDialogs : public stroval::Dialogs {
     int fontDialogCalls = 0;
     stroval::TextFont lastSeed;
     QStringList messages;
+    QString openAnswer;
+    QString saveAnswer;
+    QStringList fileDialogFilters;
   };
 
   explicit FakeDialogs(State* state) : state_(state) {}
@@ -27,6 +31,14 @@ class FakeDialogs : public stroval::Dialogs {
   }
   void ShowMessage(QWidget*, const QString& title, const QString& text, Icon) override {
     state_->messages << title + QStringLiteral(": ") + text;
+  }
+  QString GetOpenFileName(QWidget*, const QString&, const QString& filter) override {
+    state_->fileDialogFilters << filter;
+    return state_->openAnswer;
+  }
+  QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString& filter) override {
+    state_->fileDialogFilters << filter;
+    return state_->saveAnswer;
   }
 
  private:

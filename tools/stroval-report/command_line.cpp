@@ -78,6 +78,19 @@ QList<TrpToolCommand> makeCommands() {
        1, 1, "render takes a file and --png DIR",
        withSource({{{"png"}, "DIR", "The folder the pictures are written to."},
                    {{"zoom"}, "Z", "Pixels per report unit, above 0 and at most 20; 1 when not given."}})},
+      {"worksheet", "--words FILE --title TEXT -o OUT.pdf",
+       "Practice sheets for a list of words, all in one PDF: one sheet a word\nof a UTF-8 file (one word a line, "
+       "at most eight characters), each\ncharacter dropped at the start of its own row as in the window\n(half a "
+       "row each for words of five to eight characters).",
+       0, 0, "worksheet takes no file names; give the word list with --words",
+       {{{"words"}, "FILE", "The word list: UTF-8, one word a line; blank lines are passed over."},
+        {{"title"}, "TEXT", "The title line of every sheet."},
+        {{"font"}, "NAME", "The face of the practised characters; the window's Kai face when not given."},
+        {{"guides"}, "STYLE", "Guide lines in the cells: none, tian (a cross), mi (a cross and\ndiagonals) or "
+                              "jiugong (three by three); none when not given."},
+        {{"trace"}, "N", "The N cells after each character show it in light grey to trace\nover, the rest stay "
+                         "empty; 0 (the default) fills the row."},
+        {{"o"}, "OUT.pdf", "The PDF file to write."}}},
       {"help", "[COMMAND]", "Show this text, or the options of COMMAND.", 0, 1, "help takes at most one command", {}},
   };
 }

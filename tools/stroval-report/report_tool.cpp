@@ -21,6 +21,7 @@
 #include "tools/stroval-report/prepare_command.h"
 #include "tools/stroval-report/render_command.h"
 #include "tools/stroval-report/print_command.h"
+#include "tools/stroval-report/worksheet_command.h"
 
 #include <QFile>
 
@@ -186,6 +187,7 @@ int rpRunReportTool(const QStringList& arguments, QTextStream& out, QTextStream&
       {QStringLiteral("print"), rpRunPrintCommand},
       {QStringLiteral("pdf"), rpRunPrintCommand},
       {QStringLiteral("export"), rpRunExportCommand},
+      {QStringLiteral("worksheet"), rpRunWorksheetCommand},
   };
   return commands.at(line->Command->Name)(*line, out, err);
 }

@@ -1,4 +1,4 @@
-#include "app/memo_table.h"
+#include "worksheet/memo_table.h"
 
 #include "report/model/memo_view.h"
 

@@ -65,7 +65,7 @@ void TForm19::SetSheet(const WorksheetSheet& sheet) {
 bool TForm19::SaveSheet(const QString& fileName) {
   QString problem;
   if (!SaveSheetFile(Sheet(), fileName, problem)) {
-    TellFileProblem(fileName, problem);
+    TellFileProblem(QStringLiteral("無法儲存工作紙"), fileName, problem);
     return false;
   }
   sheetFileName_ = fileName;
@@ -78,7 +78,7 @@ bool TForm19::OpenSheet(const QString& fileName) {
   QString problem;
   const std::optional<WorksheetSheet> sheet = LoadSheetFile(fileName, problem);
   if (!sheet) {
-    TellFileProblem(fileName, problem);
+    TellFileProblem(QStringLiteral("無法開啟工作紙，目前的工作紙保持不變"), fileName, problem);
     return false;
   }
   SetSheet(*sheet);
@@ -88,9 +88,9 @@ bool TForm19::OpenSheet(const QString& fileName) {
   return true;
 }
 
-void TForm19::TellFileProblem(const QString& fileName, const QString& problem) {
+void TForm19::TellFileProblem(const QString& what, const QString& fileName, const QString& problem) {
   dialogs_->ShowMessage(this, QStringLiteral("工作紙檔案"),
-                        QStringLiteral("%1\n\n%2").arg(QFileInfo(fileName).fileName(), problem),
+                        QStringLiteral("%1：%2\n\n%3").arg(what, QFileInfo(fileName).fileName(), problem),
                         Dialogs::Icon::Warning);
 }
 

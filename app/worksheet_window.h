@@ -128,7 +128,8 @@ class TForm19 : public QWidget {
   void CentreOnScreen();
   void CreateReport();
   void ShowRecentFiles();
-  void TellFileProblem(const QString& fileName, const QString& problem);
+  // A message box: `what` failed on `fileName`, and why.
+  void TellFileProblem(const QString& what, const QString& fileName, const QString& problem);
 
   // Destroyed before the QWidget base: the owner frees its components, the last made first,
   // before Qt would delete the remaining children by parent.

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -19,6 +20,7 @@
 #include "app/tag.h"
 #include "app/worksheet_window.h"
 #include "preview_snapshot.h"
+#include "report/units/report_units.h"
 #include "report/model/report_services.h"
 #include "report/preview/install_preview.h"
 #include "report/services/install_report_services.h"

@@ -27,26 +27,9 @@
 #include "report/preview/preview_form.h"
 #include "report/preview/preview_workspace.h"
 #include "preview_snapshot.h"
+#include "worksheet_window_driver.h"
 
 namespace {
-
-void drop(stroval::Label* label, stroval::Panel* cell) {
-  stroval::DragSourceMime data(label);
-  const QPoint at(50, 50);
-  QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(cell, &enter);
-  QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(cell, &move);
-  QDropEvent event(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(cell, &event);
-}
-
-// The window shown and active, as the program starts it: its grid is built on activation.
-bool ShowActive(stroval::TForm19& window) {
-  window.show();
-  window.activateWindow();
-  return QTest::qWaitForWindowActive(&window);
-}
 
 int inkRows(const QImage& image, QRect area) {
   area = area.intersected(image.rect());
@@ -77,8 +60,8 @@ TEST(WorksheetEndToEnd, PrintOpensThePreviewWithTheSheetTwice) {
     if (stroval::Tag(window.Components(i)) == stroval::TForm19::kPaletteLabelTag)
       labels.push_back(qobject_cast<stroval::Label*>(window.Components(i)));
   ASSERT_EQ(labels.size(), 2u);
-  drop(labels[0], window.paneWord(1, 1));
-  drop(labels[1], window.paneWord(5, 3));
+  DropLabel(labels[0], window.paneWord(1, 1));
+  DropLabel(labels[1], window.paneWord(5, 3));
 
   // Scrolled down by the copy's distance, so the copy stands where the sheet stood.
   const PreviewSnapshot seen = rpSnapshotPreview([&] { QTest::mouseClick(window.btnPrint, Qt::LeftButton); },
@@ -149,7 +132,7 @@ TEST(WorksheetEndToEnd, WhatTheTeacherTypesIsPrintedAsTypedBracketsIncluded) {
       if (label && label->text() == QStringLiteral("[")) bracket = label;
     }
   ASSERT_NE(bracket, nullptr);
-  drop(bracket, window.paneWord(2, 2));
+  DropLabel(bracket, window.paneWord(2, 2));
 
   QStringList texts;
   rpDrivePreview([&] { QTest::mouseClick(window.btnPrint, Qt::LeftButton); }, 1,

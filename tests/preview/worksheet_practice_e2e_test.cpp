@@ -14,12 +14,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/drag_source_mime.h"
-#include "app/label.h"
 #include "app/practice_options.h"
-#include "app/tag.h"
 #include "app/worksheet_window.h"
 #include "preview_snapshot.h"
+#include "worksheet_window_driver.h"
 #include "report/units/report_units.h"
 #include "report/model/report_services.h"
 #include "report/preview/install_preview.h"
@@ -72,25 +70,6 @@ double GuideCover(const QImage& image, QPointF from, QPointF to) {
   return double(found) / (kSamples - 10);
 }
 
-void Drop(stroval::Label* label, stroval::Panel* cell) {
-  stroval::DragSourceMime data(label);
-  const QPoint at(50, 50);
-  QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(cell, &enter);
-  QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(cell, &move);
-  QDropEvent event(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(cell, &event);
-}
-
-std::vector<stroval::Label*> PaletteLabels(const stroval::TForm19& window) {
-  std::vector<stroval::Label*> labels;
-  for (int i = 0; i < window.ComponentCount(); ++i)
-    if (stroval::Tag(window.Components(i)) == stroval::TForm19::kPaletteLabelTag)
-      labels.push_back(qobject_cast<stroval::Label*>(window.Components(i)));
-  return labels;
-}
-
 class PracticeEndToEnd : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -101,11 +80,6 @@ class PracticeEndToEnd : public ::testing::Test {
   }
   void TearDown() override { rpReportServices() = TrpReportServices{}; }
 
-  static bool ShowActive(stroval::TForm19& window) {
-    window.show();
-    window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
-  }
   static PreviewSnapshot Print(stroval::TForm19& window) {
     return rpSnapshotPreview([&] { QTest::mouseClick(window.btnPrint, Qt::LeftButton); },
                              [](long double) { return 0; });
@@ -130,7 +104,7 @@ TEST_F(PracticeEndToEnd, GuidesAndTracingAppearInTheWindowAndThePreview) {
   QTest::mouseClick(window.Button1, Qt::LeftButton);
   const std::vector<stroval::Label*> labels = PaletteLabels(window);
   ASSERT_EQ(labels.size(), 2u);
-  Drop(labels[0], window.paneWord(1, 1));
+  DropLabel(labels[0], window.paneWord(1, 1));
 
   // On screen: the cells of row 1 show the model, three traced characters, then guides alone.
   QApplication::processEvents();
@@ -192,8 +166,8 @@ TEST_F(PracticeEndToEnd, ASheetSavedAndOpenedAfterQuittingPrintsTheSamePage) {
     window.edtInput->setText(QStringLiteral("上學"));
     QTest::mouseClick(window.Button1, Qt::LeftButton);
     const std::vector<stroval::Label*> labels = PaletteLabels(window);
-    Drop(labels[0], window.paneWord(1, 1));
-    Drop(labels[1], window.paneWord(4, 3));
+    DropLabel(labels[0], window.paneWord(1, 1));
+    DropLabel(labels[1], window.paneWord(4, 3));
     QApplication::processEvents();
     windowBefore = window.paneWorksheet->grab().toImage();
     paletteBefore = window.paneTEXT->grab().toImage();

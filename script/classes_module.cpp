@@ -76,6 +76,7 @@ class ListObject : public TscHostObject {
     FItems.erase(FItems.begin() + index);
   }
   void Clear() { FItems.clear(); }
+  void SetItems(std::vector<ScriptValue> items) { FItems = std::move(items); }
 
  private:
   std::vector<ScriptValue> FItems;
@@ -224,3 +225,12 @@ class ClassesModule : public TscRTTIModule {
 
 
 TscRTTIModule* scCreateClassesModule(TscScript* script) { return new ClassesModule(script); }
+
+ScriptValue scNewList(TscScript& owner) { return owner.CreatedObjects().Adopt(std::make_unique<ListObject>()); }
+
+bool scSetListItems(const ScriptValue& list, std::vector<ScriptValue> items) {
+  auto* object = dynamic_cast<ListObject*>(scTryObjectOf(list));
+  if (!object) return false;
+  object->SetItems(std::move(items));
+  return true;
+}

@@ -41,6 +41,11 @@ class TscCollectionObject : public TscPersistentObject {
 
 TscRTTIModule* scCreateClassesModule(TscScript* script);
 
+// A TList that `owner` owns, for hosts that hand lists to scripts; and its items replaced (false
+// when the list is no longer there: the script freed it).
+ScriptValue scNewList(TscScript& owner);
+bool scSetListItems(const ScriptValue& list, std::vector<ScriptValue> items);
+
 // The parts of the module, one registration function each.
 void scRegisterBaseClasses(TscScript& script);
 void scRegisterStringClasses(TscScript& script);

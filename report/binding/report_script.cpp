@@ -1,5 +1,7 @@
 #include "report/binding/report_script.h"
 
+#include "report/binding/report_class_members.h"
+
 #include "report/binding/aggregate.h"
 #include "report/binding/dialog_page_script.h"
 #include "report/model/band.h"
@@ -55,6 +57,7 @@ bool TrpReportScript::PrepareScript(TrpReport& activeReport) {
   RegisterObjects(activeReport);
   RegisterVariables();
   RegisterFunctions();
+  rpAddReportClassMembers(*FScript, *this);
   FLocalVariable = FScript->FindLocal(QStringLiteral("Value"));
   FSelfVariable = FScript->FindLocal(QStringLiteral("Self"));
   SetLocalValue(FLocalValue);

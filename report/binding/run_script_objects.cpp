@@ -77,6 +77,9 @@ ScriptValue callEngine(TscHostObject* instance, const TscHostClass*, const QStri
     engine.ShowBand(*band);
   } else if (name == QLatin1String("ADDANCHOR")) {
     if (TrpCustomPreviewPages* pages = engine.PreviewPages()) pages->AddAnchor(args.at(0).ToText());
+  } else if (name == QLatin1String("GETANCHORPAGE")) {
+    const TrpCustomPreviewPages* pages = engine.PreviewPages();
+    return ScriptValue(pages ? pages->GetAnchorPage(args.at(0).ToText()) : 1);
   }
   return ScriptValue();
 }
@@ -104,7 +107,8 @@ void TrpEngineScriptObject::RegisterClass(TscScript& script) {
   if (!cls) return;
   for (const char* syntax : {"procedure NewPage", "procedure NewColumn", "procedure ShowBand(Band: Variant)",
                              "procedure StopReport", "function FreeSpace: Extended",
-                             "procedure AddAnchor(const Text: String)"})
+                             "procedure AddAnchor(const Text: String)",
+                             "function GetAnchorPage(const Text: String): Integer"})
     cls->AddMethod(QString::fromLatin1(syntax), TscCallMethod(callEngine));
 }
 

@@ -5,6 +5,8 @@
 
 #include "report/model/class_info.h"
 #include "report/model/component.h"
+#include "report/model/custom_engine.h"
+#include "report/model/report.h"
 #include "report/model/property_value.h"
 #include "script/class_variable.h"
 #include "script/classes_module.h"
@@ -123,6 +125,15 @@ const TscHostClass* TrpScriptObject::HostClass() const {
 QString TrpScriptObject::ObjectName() const {
   const auto* component = dynamic_cast<const TrpComponent*>(&FObject);
   return component ? component->Name() : QString();
+}
+
+void TrpScriptObject::FreeByScript() {
+  auto* component = dynamic_cast<TrpComponent*>(&FObject);
+  auto* report = component ? dynamic_cast<TrpReport*>(component->Report()) : nullptr;
+  if (!component || component == report || !report) TscHostObject::FreeByScript();
+  if (report->Engine() && report->Engine()->Running())
+    throw ScriptError(QStringLiteral("%1 cannot be freed while the report is prepared").arg(component->Name()));
+  delete component;  // the report tells its script, which forgets this object
 }
 
 // --- TrpScriptObjects -----------------------------------------------------------------------------

@@ -31,6 +31,12 @@ class TrpScriptObject : public TscHostObject {
 
   TrpPersistent& Object() const { return FObject; }
   TrpScriptObjects& Owner() const { return FOwner; }
+  // A script frees a report object: gone from the report (and this script object with it), unless
+  // the report is being prepared. Sub-objects and the report itself stay.
+  void FreeByScript() override;
+
+  // The lists handed out for the object's Objects and AllObjects (refilled on every read).
+  ScriptValue ObjectsList, AllObjectsList;
 
  private:
   TrpPersistent& FObject;
@@ -60,6 +66,7 @@ class TrpScriptObjects {
   // their properties use.
   void RegisterClass(const TrpClassInfo& info, const TrpPersistent& sample);
   void Clear();
+  TscScript& Script() const { return FScript; }
 
   // The host class built from a report class (one per class, for the life of the program).
   static const TscHostClass& HostClassOf(const TrpClassInfo& info, const TrpPersistent& sample);

@@ -181,6 +181,7 @@ void TrpEngine::Stretch(TrpBand& band) {
     if (band.Visible()) Report().DoBeforePrint(object);
     if (!object->Visible()) continue;
     object->GetData();
+    Report().DoAfterData(object);
     auto* stretcheable = dynamic_cast<TrpStretcheable*>(object);
     if (!stretcheable || stretcheable->StretchMode() == smDontStretch) continue;
     const Extended height = stretcheable->CalcHeight();

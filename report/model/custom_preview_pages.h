@@ -59,6 +59,8 @@ class TrpCustomPreviewPages {
   // The position (report units) of anchor `index`, in the order they were added; 0 when there
   // is none.
   virtual int AnchorTopAt(int index) const = 0;
+  // The page number (from 1) of the first anchor named `text`; 1 when there is none.
+  virtual int GetAnchorPage(const QString& text) const = 0;
   // Makes the source page of `page` a custom paper (256) of `width` x `height` report units, in
   // the page object and in its stored description (endless pages grow to their content).
   virtual void UpdatePageDimensions(TrpReportPage& page, Extended width, Extended height) = 0;

@@ -1,5 +1,11 @@
 #include "report/model/report.h"
 
+#include <algorithm>
+
+#include <unordered_map>
+
+#include <array>
+
 #include "report/model/class_info.h"
 #include "report/model/custom_report_script.h"
 #include "report/model/data_set.h"
@@ -154,13 +160,40 @@ void TrpReport::Notification(TrpComponent* removed) {
   TrpCustomReport::Notification(removed);
 }
 
+namespace {
+
+enum PrintEvent { kBeforePrint, kAfterPrint, kAfterData };
+
+// The script procedure an object names for one of its print events (empty when it names none or
+// has no such event). The descriptors are looked up once per class.
+QString scriptEventOf(const TrpComponent& object, PrintEvent event) {
+  static constexpr const char* kNames[] = {"OnBeforePrint", "OnAfterPrint", "OnAfterData"};
+  thread_local std::unordered_map<const TrpClassInfo*, std::array<const TrpPropertyDescriptor*, 3>> found;
+  const TrpClassInfo& info = object.ClassInfo();
+  auto [it, added] = found.try_emplace(&info);
+  if (added)
+    for (std::size_t i = 0; i < 3; ++i) {
+      const TrpPropertyDescriptor* d = info.FindProperty(QLatin1String(kNames[i]));
+      it->second[i] = d && d->Kind == TrpPropertyKind::String ? d : nullptr;
+    }
+  const TrpPropertyDescriptor* d = it->second[event];
+  return d ? d->Get(object).toString() : QString();
+}
+
+}  // namespace
+
+// The program's callback, then the object's script procedure of the same event.
 void TrpReport::DoBeforePrint(TrpComponent* object) {
   if (OnBeforePrint) OnBeforePrint(object);
+  DoNotifyEvent(object, scriptEventOf(*object, kBeforePrint));
 }
 
 void TrpReport::DoAfterPrint(TrpComponent* object) {
   if (OnAfterPrint) OnAfterPrint(object);
+  DoNotifyEvent(object, scriptEventOf(*object, kAfterPrint));
 }
+
+void TrpReport::DoAfterData(TrpComponent* object) { DoNotifyEvent(object, scriptEventOf(*object, kAfterData)); }
 
 void TrpReport::DoNotifyEvent(TrpComponent* sender, const QString& procedure) {
   if (procedure.isEmpty()) return;

@@ -240,6 +240,8 @@ class TrpReport : public TrpCustomReport {
   bool PreparePage(TrpPage& page);
   void DoBeforePrint(TrpComponent* object);
   void DoAfterPrint(TrpComponent* object);
+  // The object's OnAfterData script procedure, after the engine fetched its data.
+  void DoAfterData(TrpComponent* object);
   // Run the report script's procedure `procedure` (nothing for an empty name) with the sender, or
   // with `args` whose by-reference parameters come back changed. Raise when the report has no
   // script binding or the script fails.

@@ -79,7 +79,7 @@ class TrpPreviewPages : public TrpCustomPreviewPages {
   // The index of the last anchor named `text` (ignoring case), or -1.
   int FindAnchor(const QString& text) const;
   // The 1-based page of anchor `text`; 1 when there is none.
-  int GetAnchorPage(const QString& text) const;
+  int GetAnchorPage(const QString& text) const override;
   // The position (report units) of anchor `text`; 0 when there is none.
   int GetAnchorTop(const QString& text) const;
 

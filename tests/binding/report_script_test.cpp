@@ -202,7 +202,7 @@ TEST_F(ReportScript, ObjectsAndTheirPropertiesAreReachableByName) {
 }
 
 // Report objects are components to the script: they have TObject's members and go where a TObject
-// is asked for, but the report owns them.
+// is asked for.
 TEST_F(ReportScript, ReportObjectsAreComponentsOfTheGeneralClasses) {
   report->SetScriptLanguage(QStringLiteral("PascalScript"));
   report->SetScriptText(
@@ -212,14 +212,24 @@ TEST_F(ReportScript, ReportObjectsAreComponentsOfTheGeneralClasses) {
   binding().DoNotifyEvent(memo, QStringLiteral("Nothing"));  // compiles and runs the main block
   EXPECT_EQ(report->Calc(QStringLiteral("Names")).ToText().toStdString(), "TrpMemoView,TFont,0");
   EXPECT_EQ(report->Calc(QStringLiteral("Memo1 is TComponent")), ScriptValue(true));
+  // Freed by the script outside a preparation: gone from the report; the list's reference to it
+  // is a script error from then on, never a crash.
+  report->Calc(QStringLiteral("Memo1.Free"));
+  memo = nullptr;
+  EXPECT_EQ(report->FindObject(QStringLiteral("Memo1")), nullptr);
   try {
-    report->Calc(QStringLiteral("Memo1.Free"));
-    ADD_FAILURE() << "a script freed a report object";
+    report->Calc(QStringLiteral("L[0].ClassName"));
+    ADD_FAILURE() << "a freed object was used";
   } catch (const ScriptError& e) {
-    EXPECT_EQ(e.Message().toStdString(),
-              "The TrpMemoView object belongs to the program; a script cannot free it");
+    EXPECT_TRUE(e.Message().contains(QLatin1String("The object has been freed"))) << e.Message().toStdString();
   }
-  EXPECT_EQ(calc(QStringLiteral("Memo1.Left")), ScriptValue(10.0));
+  // The report itself and sub-objects stay the program's.
+  try {
+    report->Calc(QStringLiteral("Report.Free"));
+    ADD_FAILURE() << "a script freed the report";
+  } catch (const ScriptError& e) {
+    EXPECT_TRUE(e.Message().contains(QLatin1String("a script cannot free it"))) << e.Message().toStdString();
+  }
 }
 
 // Colour names come from the one colour table of the text layer; sets combine into their bits.

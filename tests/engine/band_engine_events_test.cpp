@@ -110,4 +110,28 @@ TEST_F(ReportEvents, TheProgramsManualBuildTakesPrecedenceOverThePagesScript) {
   EXPECT_TRUE(Trace().isEmpty());
 }
 
+// Objects' own print events run their script procedures with the object as sender: before
+// printing (a view may change itself), after its data, and after printing (a band sums per row).
+TEST_F(ReportEvents, PrintEventsRunTheObjectsScriptProcedures) {
+  SetScript(QStringLiteral(
+      "var Rows: Integer;\n"
+      "procedure MemoBefore(Sender: Variant); begin Trace := Trace + 'before;'; TrpMemoView(Sender).Text := 'row ' + IntToStr(Rows + 1); end;\n"
+      "procedure MemoData(Sender: Variant); begin Trace := Trace + 'data;'; end;\n"
+      "procedure BandAfter(Sender: Variant); begin Rows := Rows + 1; Trace := Trace + Sender.Name + ';'; end;"));
+  TrpMemoView* memo = AddMemo(Data, QStringLiteral("RowMemo"), QStringLiteral("unset"), 300);
+  memo->SetOnBeforePrint(QStringLiteral("MemoBefore"));
+  memo->SetOnAfterData(QStringLiteral("MemoData"));
+  Data->SetOnAfterPrint(QStringLiteral("BandAfter"));
+  ASSERT_TRUE(Prepare()) << Errors().toStdString();
+  EXPECT_EQ(Trace(), QStringLiteral("before;data;MasterData1;before;data;MasterData1;"));
+  EXPECT_EQ(Texts(0, QStringLiteral("RowMemo")), (QStringList{"row 1", "row 2"}));
+}
+
+TEST_F(ReportEvents, AFailingPrintEventStopsTheRunWithItsMessage) {
+  SetScript(QStringLiteral("procedure Fails(Sender: Variant); begin RaiseException('no marks for ' + Sender.Name); end;"));
+  Data->SetOnBeforePrint(QStringLiteral("Fails"));
+  EXPECT_FALSE(Report->PrepareReport());
+  EXPECT_TRUE(Errors().contains(QStringLiteral("no marks for MasterData1"))) << Errors().toStdString();
+}
+
 }  // namespace

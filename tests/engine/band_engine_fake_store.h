@@ -91,6 +91,11 @@ class FakeStore : public TrpCustomPreviewPages {
   void ShiftAnchors(int from, int newTop) override;
   void AddAnchor(const QString& text) override;
   int AnchorTopAt(int index) const override { return Anchors.value(index).Top; }
+  int GetAnchorPage(const QString& text) const override {
+    for (const Anchor& a : Anchors)
+      if (a.Text == text) return a.Page + 1;
+    return 1;
+  }
   void UpdatePageDimensions(TrpReportPage& page, Extended width, Extended height) override;
   void UpdatePageLastColumn(int column, bool reset, Extended columnPosition) override;
   bool GetLastColumnPos(int& column, Extended& columnPosition) const override;

@@ -31,6 +31,7 @@ class IdlePreviewPages : public TrpCustomPreviewPages {
   void ShiftAnchors(int, int) override {}
   void AddAnchor(const QString&) override {}
   int AnchorTopAt(int) const override { return 0; }
+  int GetAnchorPage(const QString&) const override { return 1; }
   void UpdatePageDimensions(TrpReportPage&, Extended, Extended) override {}
   void UpdatePageLastColumn(int, bool, Extended) override {}
   bool GetLastColumnPos(int&, Extended&) const override { return false; }

@@ -25,6 +25,16 @@ TEST_F(ScriptExamples, TheWordListComesSortedWithoutDuplicates) {
                            "5 different words: 和平,學校,朋友,永遠,老師"));
 }
 
+// The script moves each low mark left, shows its flag, and sums the marks the summary prints.
+TEST_F(ScriptExamples, TheMarksScriptMovesHidesAndSums) {
+  ASSERT_EQ(Run({"prepare", STROVAL_EXAMPLES_DIR "/marks-script.xml", "-o", PathOf("marks.rpp")}), rtOk) << Err;
+  const QString text = ExportedText({PathOf("marks.rpp")});
+  EXPECT_TRUE(text.contains(QStringLiteral("Berg, Anna below 80 78"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("王小明 86"))) << text.toStdString();
+  EXPECT_EQ(text.count(QStringLiteral("below 80")), 4);  // three rows and the summary
+  EXPECT_TRUE(text.endsWith(QStringLiteral("Total 684, 3 below 80"))) << text.toStdString();
+}
+
 TEST_F(ScriptExamples, ParamsAnswerTheDialogPage) {
   const QString report = QStringLiteral(STROVAL_EXAMPLES_DIR "/title-dialog.xml");
   EXPECT_EQ(ExportedText({report}), QStringLiteral("Week 12 Class 3B"));

@@ -55,6 +55,7 @@ bool TrpReportScript::PrepareScript(TrpReport& activeReport) {
   FScript->FMainProg = true;
   FScript->SetParent(FSaveParentScript);
   RegisterObjects(activeReport);
+  FObjects.RegisterAllClasses();
   RegisterVariables();
   RegisterFunctions();
   rpAddReportClassMembers(*FScript, *this);

@@ -4,6 +4,7 @@
 #include <QMutex>
 
 #include "report/model/class_info.h"
+#include "report/model/class_registry.h"
 #include "report/model/component.h"
 #include "report/model/custom_engine.h"
 #include "report/model/report.h"
@@ -175,6 +176,15 @@ void TrpScriptObjects::RegisterClass(const TrpClassInfo& info, const TrpPersiste
   FScript.AddClass(&HostClassOf(info, sample), info.Parent()
                                                    ? QString::fromLatin1(info.Parent()->ClassName())
                                                    : rootParent(info).ClassName());
+}
+
+void TrpScriptObjects::RegisterAllClasses() {
+  for (const TrpClassInfo* info : rpRegisteredClasses()) {
+    if (FScript.Find(QString::fromLatin1(info->ClassName()))) continue;
+    // An object of the class tells the classes of its sub-objects; it is made for that alone.
+    std::unique_ptr<TrpComponent> sample(rpCreateObject(QString::fromLatin1(info->ClassName()), nullptr));
+    if (sample) RegisterClass(*info, *sample);
+  }
 }
 
 TrpScriptObject* TrpScriptObjects::Wrap(TrpPersistent* object, TrpComponent* owner) {

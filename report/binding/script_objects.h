@@ -65,6 +65,9 @@ class TrpScriptObjects {
   // of its sub-objects in the script (unless known), with the names of the enumerations and sets
   // their properties use.
   void RegisterClass(const TrpClassInfo& info, const TrpPersistent& sample);
+  // Registers every report class of the class registry (with its ancestors, sub-object classes
+  // and enumerations), so that a script may name classes no object of the report has.
+  void RegisterAllClasses();
   void Clear();
   TscScript& Script() const { return FScript; }
 

@@ -232,6 +232,32 @@ TEST_F(ReportScript, ReportObjectsAreComponentsOfTheGeneralClasses) {
   }
 }
 
+// Every report class, with its enumerations, is known to a report's script, whether or not an
+// object of that class is in the report.
+TEST_F(ReportScript, ClassesAbsentFromTheReportCanBeDeclared) {
+  delete data;
+  data = nullptr;
+  memo = nullptr;
+  const struct {
+    const char* syntax;
+    QStringList lines;
+  } cases[] = {
+      {"PascalScript",
+       {"var b: TrpBand; p: TrpPictureView; Answer: Variant;", "procedure Nothing(Sender: Variant); begin end;", "begin",
+        "  b := nil; p := nil; Answer := IntToStr(haCenter) + ',' + IntToStr(vaBottom)", "end."}},
+      {"BasicScript",
+       {"Dim b As TrpBand", "Dim Answer", "Sub Nothing(Sender)", "End Sub", "Answer = IntToStr(haCenter) + \",\" + IntToStr(vaBottom)"}},
+  };
+  for (const auto& c : cases) {
+    report->SetScriptLanguage(QString::fromLatin1(c.syntax));
+    report->SetScriptText(c.lines);
+    binding().PrepareScript(*report);
+    binding().DoNotifyEvent(page, QStringLiteral("Nothing"));  // compiles and runs the main block
+    EXPECT_TRUE(report->Errors().isEmpty()) << c.syntax << ": " << report->Errors().join('\n').toStdString();
+    EXPECT_EQ(report->Calc(QStringLiteral("Answer")).ToText().toStdString(), "2,1") << c.syntax;
+  }
+}
+
 // Colour names come from the one colour table of the text layer; sets combine into their bits.
 TEST_F(ReportScript, ColourConstantsAndFontStyleSets) {
   for (const char* name : {"clRed", "clNavy", "clBtnFace", "clNone"})

@@ -63,7 +63,13 @@ QString TrpExpressionCache::FunctionText(const QString& language, int number, co
 }
 
 QString TrpExpressionCache::Key(const QString& expression) const {
-  return FCaseSensitive ? expression : expression.toUpper();
+  QString key = FCaseSensitive ? expression : expression.toUpper();
+  // A text compiled inside a procedure sees its locals: it is another function than the same
+  // text compiled for the main script.
+  TscScript* parent = FScript->Parent();
+  if (parent && parent != FMainScript)
+    key.prepend(QString::number(reinterpret_cast<quintptr>(parent), 16) + QLatin1Char('|'));
+  return key;
 }
 
 void TrpExpressionCache::SetCaseSensitive(bool value) {
@@ -115,6 +121,12 @@ TscProcVariable* TrpExpressionCache::Compile(const QString& expression, QString&
     if (FScript->Items(i)->FAddedBy == &kCompiling) FScript->Items(i)->FAddedBy = nullptr;
   FFunctions.insert(Key(expression), function);
   return function;
+}
+
+bool TrpExpressionCache::IsOwnScript(const TscScript* script) const {
+  for (const TscScript* s = script; s; s = s->Parent())
+    if (s == FScript.get()) return true;
+  return false;
 }
 
 ScriptValue TrpExpressionCache::Calc(const QString& expression, QString& errorMsg, TscScript* script) {

@@ -26,6 +26,8 @@ class TrpExpressionCache {
   // A failure sets `errorMsg` (empty on success) and returns an empty value: a compile failure
   // as "Error in expression '<expression>': <message>", a run-time error as its message.
   ScriptValue Calc(const QString& expression, QString& errorMsg, TscScript* script);
+  // Whether `script` is the cache's side script or one of its functions' local scripts.
+  bool IsOwnScript(const TscScript* script) const;
   // Forgets every compiled expression.
   void Clear();
 

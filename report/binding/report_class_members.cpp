@@ -1,6 +1,10 @@
 // Explicit members of the report classes for scripts.
 #include "report/binding/report_class_members.h"
 
+#include "report/binding/report_member_binding.h"
+#include "report/binding/script_stream_bridge.h"
+#include "report/binding/wide_strings_object.h"
+
 #include <QDate>
 
 #include "report/binding/report_script.h"
@@ -8,6 +12,7 @@
 #include "report/model/band.h"
 #include "report/model/custom_engine.h"
 #include "report/model/data_set.h"
+#include "report/model/engine_options.h"
 #include "report/model/memo_view.h"
 #include "report/model/picture_view.h"
 #include "report/model/report.h"
@@ -18,46 +23,7 @@
 
 namespace {
 
-// The report object a member is used on, as T.
-template <class T>
-T& objectAs(TscHostObject* instance, const QString& member) {
-  auto* object = dynamic_cast<TrpScriptObject*>(instance);
-  T* t = object ? dynamic_cast<T*>(&object->Object()) : nullptr;
-  if (!t) throw ScriptError(QStringLiteral("%1 is not available on this object").arg(member));
-  return *t;
-}
-
-ScriptValue valueOf(TscHostObject* instance, TrpPersistent* object) {
-  return static_cast<TrpScriptObject*>(instance)->Owner().ValueOf(object);
-}
-
-// A report whose engine runs keeps its object tree as it is.
-void checkNotRunning(TrpComponent& object, const QString& member) {
-  auto* report = dynamic_cast<TrpReport*>(object.Report());
-  if (report && report->Engine() && report->Engine()->Running())
-    throw ScriptError(QStringLiteral("%1 cannot change the report's objects while it is prepared").arg(member));
-}
-
-using Handler = std::function<ScriptValue(TscHostObject*, const QString&, TscArgs&)>;
-
-void method(TscClassVariable* c, const char* syntax, Handler handler) {
-  if (!c) return;
-  c->AddMethod(QString::fromUtf8(syntax),
-               [handler](TscHostObject* self, const TscHostClass*, const QString& name, TscArgs& args) {
-                 return handler(self, name, args);
-               });
-}
-
-void property(TscClassVariable* c, const char* name, const char* type,
-              std::function<ScriptValue(TscHostObject*, const QString&)> get,
-              std::function<void(TscHostObject*, const QString&, const ScriptValue&)> set = {}) {
-  if (!c) return;
-  TscSetValueEvent setter;
-  if (set)
-    setter = [set](TscHostObject* self, const TscHostClass*, const QString& n, const ScriptValue& v) { set(self, n, v); };
-  c->AddProperty(QString::fromUtf8(name), QString::fromUtf8(type),
-                 [get](TscHostObject* self, const TscHostClass*, const QString& n) { return get(self, n); }, setter);
-}
+using namespace rpmembers;
 
 // Objects and AllObjects hand out one list each per object, refilled on every read.
 ScriptValue listOf(TscHostObject* instance, const QList<TrpComponent*>& objects, ScriptValue& kept) {
@@ -87,6 +53,20 @@ void addComponentMembers(TscClassVariable* c) {
     object.Clear();
     return ScriptValue::Null();
   });
+  method(c, "procedure LoadFromStream(Stream: TStream)", [](TscHostObject* self, const QString& n, TscArgs& a) {
+    C& object = objectAs<C>(self, n);
+    checkNotRunning(object, QStringLiteral("LoadFromStream"));
+    TscStreamObject& stream = scArgumentAs<TscStreamObject>(a[0], scGeneralClasses().Stream, n);
+    scriptErrorOf([&] { rpReadFromScriptStream(stream, [&](QIODevice& d) { object.LoadFromStream(d); }); });
+    return ScriptValue::Null();
+  });
+  method(c, "procedure SaveToStream(Stream: TStream; SaveChildren: Boolean = True)",
+         [](TscHostObject* self, const QString& n, TscArgs& a) {
+           C& object = objectAs<C>(self, n);
+           TscStreamObject& stream = scArgumentAs<TscStreamObject>(a[0], scGeneralClasses().Stream, n);
+           rpWriteToScriptStream(stream, [&](QIODevice& d) { object.SaveToStream(d, a[1].ToBool()); });
+           return ScriptValue::Null();
+         });
   property(c, "Objects", "TList", [](TscHostObject* self, const QString& n) {
     return listOf(self, objectAs<C>(self, n).Objects(), static_cast<TrpScriptObject*>(self)->ObjectsList);
   });
@@ -126,6 +106,11 @@ void addViewMembers(TscScript& script) {
       memo, "AnsiText", "String",
       [](TscHostObject* self, const QString& n) { return ScriptValue(objectAs<M>(self, n).Text()); },
       [](TscHostObject* self, const QString& n, const ScriptValue& v) { objectAs<M>(self, n).SetText(v.ToText()); });
+  property(memo, "Lines", "TWideStrings", [](TscHostObject* self, const QString& n) {
+    auto& wrapper = *static_cast<TrpScriptObject*>(self);
+    if (!wrapper.LinesObject) wrapper.LinesObject = std::make_unique<TrpWideStringsObject>(objectAs<M>(self, n).Lines());
+    return ScriptValue(static_cast<ScriptObject*>(wrapper.LinesObject.get()));
+  });
   property(memo, "Value", "Variant",
            [](TscHostObject* self, const QString& n) { return objectAs<M>(self, n).Value(); });
   method(script.FindClass(QStringLiteral("TrpPictureView")), "procedure LoadFromFile(filename: String)",
@@ -138,7 +123,8 @@ void addViewMembers(TscScript& script) {
            [](TscHostObject* self, const QString& n) { return ScriptValue(objectAs<TrpBand>(self, n).Overflow()); });
 }
 
-void addReportMembers(TscClassVariable* c, TrpReportScript& binding) {
+void addReportMembers(TscScript& script, TrpReportScript& binding) {
+  TscClassVariable* c = script.FindClass(QStringLiteral("TrpReport"));
   using R = TrpReport;
   method(c, "function Calc(const Expr: String): Variant", [&binding](TscHostObject*, const QString&, TscArgs& a) {
     // As a script's caller: errors are worded for Calc and not listed.
@@ -160,9 +146,54 @@ void addReportMembers(TscClassVariable* c, TrpReportScript& binding) {
     objectAs<R>(self, n).SaveToFile(a[0].ToText());
     return ScriptValue::Null();
   });
+  // Preparing again clears the very script that asks, so the report is shown once it has returned.
+  method(c, "procedure ShowReport", [&binding](TscHostObject* self, const QString& n, TscArgs&) {
+    R& report = objectAs<R>(self, n);
+    checkNotRunning(report, QStringLiteral("ShowReport"));
+    if (&report != &binding.Report())
+      throw ScriptError(QStringLiteral("ShowReport shows the report whose script calls it"));
+    binding.ShowReportLater();
+    return ScriptValue::Null();
+  });
+  property(
+      script.FindClass(QStringLiteral("TrpEngineOptions")), "DestroyForms", "Boolean",
+      [](TscHostObject* self, const QString& n) { return ScriptValue(objectAs<TrpEngineOptions>(self, n).DestroyForms()); },
+      [](TscHostObject* self, const QString& n, const ScriptValue& v) {
+        objectAs<TrpEngineOptions>(self, n).SetDestroyForms(v.ToBool());
+      });
+}
+
+// The module's enumerations and sets, for those no property has registered.
+void addEnumerations(TscScript& script) {
+  static constexpr TscEnumeration kEnumerations[] = {
+      {"TrpStretchMode", "smDontStretch, smActualHeight, smMaxHeight", false},
+      {"TrpShiftMode", "smDontShift, smAlways, smWhenOverlapped", false},
+      {"TrpDuplexMode", "dmNone, dmVertical, dmHorizontal, dmSimplex", false},
+      {"TrpAlign", "baNone, baLeft, baRight, baCenter, baWidth, baBottom, baClient", false},
+      {"TrpFrameStyle", "fsSolid, fsDash, fsDot, fsDashDot, fsDashDotDot, fsDouble", false},
+      {"TrpFrameTypes", "ftLeft, ftRight, ftTop, ftBottom", true},
+      {"TrpHAlign", "haLeft, haRight, haCenter, haBlock", false},
+      {"TrpVAlign", "vaTop, vaBottom, vaCenter", false},
+      {"TrpRestrictions", "rfDontModify, rfDontSize, rfDontMove, rfDontDelete", true},
+      {"TrpShapeKind", "skRectangle, skRoundRectangle, skEllipse, skTriangle, skDiamond, skDiagonal1, skDiagonal2", false},
+      {"TrpPreviewButtons", "pbPrint, pbLoad, pbSave, pbExport, pbZoom, pbFind, pbTree, pbPageSetup, pbRefresh, "
+                            "pbTools, pbEdit, pbNavigator, pbExportQuick", true},
+      {"TrpZoomMode", "zmDefault, zmWholePage, zmPageWidth, zmManyPages", false},
+      {"TrpPrintPages", "ppAll, ppOdd, ppEven", false},
+      {"TrpDMPFontStyles", "fsxBold, fsxItalic, fsxUnderline, fsxSuperScript, fsxSubScript, fsxCondensed, fsxWide, "
+                           "fsx12cpi, fsx15cpi", true},
+      {"TrpRangeBegin", "rbFirst, rbCurrent", false},
+      {"TrpRangeEnd", "reLast, reCurrent, reCount", false},
+      {"TrpFieldType", "fftNumeric, fftString, fftBoolean", false},
+      {"TrpFormatKind", "fkText, fkNumeric, fkDateTime, fkBoolean", false},
+      {"TrpFillType", "ftBrush, ftGradient, ftGlass", false},
+      {"TrpVisibilityTypes", "vsPreview, vsExport, vsPrint", true},
+  };
+  scAddEnumerations(script, kEnumerations);
 }
 
 void addConstantsAndFunctions(TscScript& script) {
+  addEnumerations(script);
   const struct {
     const char* name;
     double value;
@@ -192,8 +223,10 @@ void addConstantsAndFunctions(TscScript& script) {
 void rpAddReportClassMembers(TscScript& script, TrpReportScript& binding) {
   TscClassVariable* component = script.FindClass(QStringLiteral("TrpComponent"));
   if (!component || component->FindMember(QStringLiteral("FindObject"))) return;  // added already
+  TrpWideStringsObject::RegisterClass(script);
   addComponentMembers(component);
   addViewMembers(script);
-  addReportMembers(script.FindClass(QStringLiteral("TrpReport")), binding);
+  addReportMembers(script, binding);
+  rpAddDataSetMembers(script);
   addConstantsAndFunctions(script);
 }

@@ -9,3 +9,6 @@ class TrpReportScript;
 
 // Adds them to the report classes `script` knows (call after the report's objects are registered).
 void rpAddReportClassMembers(TscScript& script, TrpReportScript& binding);
+
+// The data sets' members: Open, First, Next, Eof, Value[], ... (data_set_members.cpp).
+void rpAddDataSetMembers(TscScript& script);

@@ -26,7 +26,8 @@ const QString kDivisionByZero = QStringLiteral("Floating point division by zero"
 TrpReportScript::TrpReportScript(TrpReport& report)
     : FReport(report), FScript(std::make_unique<TscScript>()), FExpressionCache(FScript.get()),
       FObjects(*FScript), FEngineObject(report), FOutlineObject(report),
-      FVariablesObject(report.Variables()), FGlobalVariablesObject(rpGlobalVariables()) {
+      FVariablesObject(report.Variables(), &FObjects), FGlobalVariablesObject(rpGlobalVariables(), &FObjects),
+      FStylesObject(report.Styles(), FObjects) {
   FScript->FExtendedCharset = true;
   FScript->AddRTTI();
 }
@@ -94,15 +95,21 @@ void TrpReportScript::RegisterObjects(TrpReport& activeReport) {
                        ScriptValue(static_cast<ScriptObject*>(nullptr)));
 }
 
-// "rpGlobalVariables" and the report's "Variables" property, both lists by name.
+// "rpGlobalVariables", the report's "Variables" and "Styles" properties, and the classes of
+// variable lists, arrays and styles.
 void TrpReportScript::RegisterVariables() {
-  TrpVariablesScriptObject::RegisterClass(*FScript);
+  TrpVariablesScriptObject::RegisterClasses(*FScript, &FObjects);
+  TrpStylesScriptObject::RegisterClass(FObjects);
   FScript->AddObject(QStringLiteral("rpGlobalVariables"), &FGlobalVariablesObject);
   TscClassVariable* report = FScript->FindClass(QString::fromLatin1(FReport.ClassInfo().ClassName()));
   if (!report || report->FindMember(QStringLiteral("Variables"))) return;
   report->AddProperty(QStringLiteral("Variables"), QStringLiteral("TrpVariables"),
                       [this](TscHostObject*, const TscHostClass*, const QString&) {
                         return ScriptValue(static_cast<ScriptObject*>(&FVariablesObject));
+                      });
+  report->AddProperty(QStringLiteral("Styles"), QStringLiteral("TrpStyles"),
+                      [this](TscHostObject*, const TscHostClass*, const QString&) {
+                        return ScriptValue(static_cast<ScriptObject*>(&FStylesObject));
                       });
 }
 
@@ -120,7 +127,6 @@ void TrpReportScript::RegisterFunctions() {
                      });
   // The macro functions receive their arguments as source texts.
   static const char* const kMacros[] = {
-      "macro function IIF(Expr: Boolean; TrueValue, FalseValue: Variant): Variant",
       "macro function SUM(Expr: Variant; Band: Variant = 0; Flags: Integer = 0): Variant",
       "macro function AVG(Expr: Variant; Band: Variant = 0; Flags: Integer = 0): Variant",
       "macro function MIN(Expr: Variant; Band: Variant = 0; Flags: Integer = 0): Variant",
@@ -128,6 +134,13 @@ void TrpReportScript::RegisterFunctions() {
       "macro function COUNT(Band: Variant = 0; Flags: Integer = 0): Variant",
   };
   for (const char* syntax : kMacros) FScript->AddMethod(QString::fromLatin1(syntax), call);
+  // IIF's branches are evaluated where it is written: inside a procedure they see its locals.
+  FScript->AddMethod(QStringLiteral("macro function IIF(Expr: Boolean; TrueValue, FalseValue: Variant): Variant"),
+                     [this](TscHostObject*, const TscHostClass*, const QString&, TscMethodHelper& call) {
+                       const std::vector<ScriptValue> args{call.Argument(0), call.Argument(1), call.Argument(2)};
+                       TscScript* caller = call.FProgram;
+                       return Iif(args, FExpressionCache.IsOwnScript(caller) ? nullptr : caller);
+                     });
 }
 
 void TrpReportScript::AddFunction(const QString& syntax, const QString& category,
@@ -208,18 +221,20 @@ QString TrpReportScript::ArgumentText(const std::vector<ScriptValue>& args, std:
 }
 
 ScriptValue TrpReportScript::CallMethod(const QString& name, const std::vector<ScriptValue>& args) {
-  if (name == QLatin1String("IIF")) {
-    ScriptValue value = ScriptValue::Null();
-    try {
-      const bool condition = Calc(ArgumentText(args, 0)).ToBool();
-      value = Calc(ArgumentText(args, condition ? 1 : 2));
-    } catch (const std::exception&) {
-      // A failing branch leaves Null; the error is already listed.
-    }
-    return value;
-  }
+  if (name == QLatin1String("IIF")) return Iif(args, nullptr);
   if (name == QLatin1String("COUNT")) return Aggregate(name, QString(), args.at(0), args.at(1));
   return Aggregate(name, ArgumentText(args, 0), args.at(1), args.at(2));
+}
+
+ScriptValue TrpReportScript::Iif(const std::vector<ScriptValue>& args, TscScript* caller) {
+  ScriptValue value = ScriptValue::Null();
+  try {
+    const bool condition = Calc(ArgumentText(args, 0), caller).ToBool();
+    value = Calc(ArgumentText(args, condition ? 1 : 2), caller);
+  } catch (const std::exception&) {
+    // A failing branch leaves Null; the error is already listed.
+  }
+  return value;
 }
 
 ScriptValue TrpReportScript::Aggregate(const QString& name, const QString& expression,

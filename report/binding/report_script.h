@@ -16,6 +16,7 @@
 #include "report/binding/expression_cache.h"
 #include "report/binding/run_script_objects.h"
 #include "report/binding/script_objects.h"
+#include "report/binding/styles_script_object.h"
 #include "report/binding/variables_script_object.h"
 #include "report/model/custom_report_script.h"
 
@@ -54,6 +55,11 @@ class TrpReportScript : public TrpCustomReportScript {
   // A program-supplied function: the report's OnUserFunction answers.
   ScriptValue DoUserFunction(const QString& name, const std::vector<ScriptValue>& args);
 
+  TrpReport& Report() const { return FReport; }
+  // Prepares and shows the report once control is back in the program's event loop (a script
+  // asks; preparing at once would clear the script while it runs).
+  void ShowReportLater();
+
   TrpExpressionCache& ExpressionCache() { return FExpressionCache; }
   TrpScriptObjects& Objects() { return FObjects; }
 
@@ -65,6 +71,8 @@ class TrpReportScript : public TrpCustomReportScript {
   void RegisterObjects(TrpReport& activeReport);
   void RegisterFunctions();
   void RegisterVariables();
+  // "IIF": the condition, then one branch, evaluated with `caller` (none: the report's script).
+  ScriptValue Iif(const std::vector<ScriptValue>& args, TscScript* caller);
   ScriptValue Aggregate(const QString& name, const QString& expression, const ScriptValue& bandArg,
                         const ScriptValue& flagsArg);
   // The text of a macro argument; an omitted optional argument arrives as its default value.
@@ -80,6 +88,7 @@ class TrpReportScript : public TrpCustomReportScript {
   TrpOutlineScriptObject FOutlineObject;
   TrpVariablesScriptObject FVariablesObject;
   TrpVariablesScriptObject FGlobalVariablesObject;
+  TrpStylesScriptObject FStylesObject;
   TscScript* FSaveParentScript = nullptr;
   bool FParentSaved = false;
   TscCustomVariable* FLocalVariable = nullptr;
@@ -89,6 +98,7 @@ class TrpReportScript : public TrpCustomReportScript {
   int FVariableDepth = 0;  // report variables referring to each other
   bool FScriptTextCompiled = false;  // since the last PrepareScript
   QString FScriptTextError;          // why it did not compile, since the last PrepareScript
+  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);  // for work done later
 };
 
 // Installs the report-script binding: every report made afterwards gets a TrpReportScript, and

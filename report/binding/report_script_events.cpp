@@ -1,6 +1,10 @@
 // Object events that name procedures of the report's script text: the text is compiled the first
 // time a preparation needs one of its procedures, then each event calls its procedure by name.
 #include "report/binding/report_script.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
 #include "report/model/component.h"
 #include "report/model/report.h"
 #include "report/res/format_text.h"
@@ -54,4 +58,13 @@ ScriptValue TrpReportScript::ObjectValue(TrpComponent* object) { return FObjects
 void TrpReportScript::DoNotifyEvent(TrpComponent* sender, const QString& procedure) {
   std::vector<ScriptValue> args{ObjectValue(sender)};
   DoParamEvent(procedure, args);
+}
+
+void TrpReportScript::ShowReportLater() {
+  if (!QCoreApplication::instance()) throw ScriptError(QStringLiteral("ShowReport needs the program's event loop"));
+  std::weak_ptr<bool> alive = FAlive;
+  TrpReport* report = &FReport;
+  QTimer::singleShot(0, [alive, report] {
+    if (alive.lock()) report->ShowReport();
+  });
 }

@@ -5,6 +5,7 @@
 
 #include "report/model/class_info.h"
 #include "report/model/class_registry.h"
+#include "report/model/collection.h"
 #include "report/model/component.h"
 #include "report/model/custom_engine.h"
 #include "report/model/report.h"
@@ -186,6 +187,13 @@ void TrpScriptObjects::RegisterAllClasses() {
     if (sample) RegisterClass(*info, *sample);
   }
 }
+
+TrpScriptObjects::TrpScriptObjects(TscScript& script) : FScript(script) {
+  FItemListener = TrpCollectionItem::AddDestroyedListener(
+      [this](const TrpCollectionItem* item) { ForgetObject(item); });
+}
+
+TrpScriptObjects::~TrpScriptObjects() { TrpCollectionItem::RemoveDestroyedListener(FItemListener); }
 
 TrpScriptObject* TrpScriptObjects::Wrap(TrpPersistent* object, TrpComponent* owner) {
   if (!object) return nullptr;

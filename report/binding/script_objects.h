@@ -37,6 +37,8 @@ class TrpScriptObject : public TscHostObject {
 
   // The lists handed out for the object's Objects and AllObjects (refilled on every read).
   ScriptValue ObjectsList, AllObjectsList;
+  // A text object's Lines, made on first use; it goes with this script object.
+  std::unique_ptr<TscHostObject> LinesObject;
 
  private:
   TrpPersistent& FObject;
@@ -46,7 +48,8 @@ class TrpScriptObject : public TscHostObject {
 class TrpScriptObjects {
  public:
   // Classes are registered in `script` as objects of them are handed out.
-  explicit TrpScriptObjects(TscScript& script) : FScript(script) {}
+  explicit TrpScriptObjects(TscScript& script);
+  ~TrpScriptObjects();
   TrpScriptObjects(const TrpScriptObjects&) = delete;
   TrpScriptObjects& operator=(const TrpScriptObjects&) = delete;
 
@@ -61,6 +64,8 @@ class TrpScriptObjects {
   static TrpPersistent* ObjectOf(const ScriptValue& value);
   // `component` is being freed: its script object and those of its sub-objects go.
   void Forget(TrpComponent* component);
+  // `object` (a style or another collection item) is being destroyed: its script object goes.
+  void ForgetObject(const TrpPersistent* object) { FObjects.erase(object); }
   // Registers the class of `info` (of which `sample` is an object), its ancestors and the classes
   // of its sub-objects in the script (unless known), with the names of the enumerations and sets
   // their properties use.
@@ -81,6 +86,7 @@ class TrpScriptObjects {
   };
 
   TscScript& FScript;
+  int FItemListener = 0;  // hears of destroyed collection items
   std::unordered_map<const TrpPersistent*, Entry> FObjects;
   // The sub-objects wrapped for each report object, forgotten with it.
   std::unordered_map<const TrpComponent*, std::vector<const TrpPersistent*>> FSubObjects;

@@ -1,41 +1,70 @@
 #include "report/binding/variables_script_object.h"
 
+#include "report/binding/script_objects.h"
 #include "report/model/variables.h"
-#include "script/class_variable.h"
+#include "script/class_binding.h"
 #include "script/script.h"
-#include "script/script_error.h"
 
 namespace {
 
 const TscHostClass& variablesClass() {
-  static const TscHostClass cls(QStringLiteral("TrpVariables"), nullptr, {});
+  static const TscHostClass cls(QStringLiteral("TrpVariables"), &scGeneralClasses().Collection);
   return cls;
 }
 
-TrpVariables& variablesOf(TscHostObject* instance) {
-  auto* object = dynamic_cast<TrpVariablesScriptObject*>(instance);
-  if (!object) throw ScriptError(QStringLiteral("Object required"));
-  return object->Variables();
+const TscHostClass& arrayClass() {
+  static const TscHostClass cls(QStringLiteral("TrpArray"), &scGeneralClasses().Collection);
+  return cls;
 }
 
-// "VARIABLES.GET" with the name; "VARIABLES.SET" with the name and the value.
-ScriptValue callVariables(TscHostObject* instance, const TscHostClass*, const QString& name,
-                          std::vector<ScriptValue>& args) {
-  TrpVariables& variables = variablesOf(instance);
-  if (name.endsWith(QLatin1String(".SET"))) {
-    variables.SetVariables(args.at(0).ToText(), args.at(1));
-    return ScriptValue();
-  }
-  return variables.Variables(args.at(0).ToText());
+using V = TrpVariablesScriptObject;
+
+// Variables[name] reads a variable, Variables[name] := value writes (or adds) it.
+ScriptValue readOrWrite(V& self, TscArgs& args, bool setting) {
+  const QString name = args.at(0).ToText();
+  if (!setting) return self.Variables().Variables(name);
+  self.Variables().SetVariables(name, args.at(1));
+  return ScriptValue::Null();
+}
+
+void registerList(TscScript& script, const TscHostClass& cls, const char* indexType,
+                  std::function<std::unique_ptr<TrpVariableCollection>()> make, TrpScriptObjects* objects) {
+  TscClassVariable* c = script.AddClass(&cls, QStringLiteral("TCollection"));
+  if (!c) return;
+  scBindConstructor(c, "constructor Create", script,
+                    [make, objects](const TscHostClass& named, TscMethodHelper&) -> std::unique_ptr<TscHostObject> {
+                      return std::make_unique<V>(make(), named, objects);
+                    });
+  scBindIndexProperty<V>(c, "Variables", indexType, "Variant", true, readOrWrite);
 }
 
 }  // namespace
 
-const TscHostClass* TrpVariablesScriptObject::HostClass() const { return &variablesClass(); }
+TrpVariablesScriptObject::TrpVariablesScriptObject(TrpVariableCollection& variables, TrpScriptObjects* objects)
+    : FVariables(variables), FClass(variablesClass()), FObjects(objects) {}
 
-void TrpVariablesScriptObject::RegisterClass(TscScript& script) {
-  TscClassVariable* cls = script.AddClass(&variablesClass(), QString());
-  if (!cls) return;
-  cls->AddDefaultProperty(QStringLiteral("Variables"), QStringLiteral("String"), QStringLiteral("Variant"),
-                          callVariables);
+TrpVariablesScriptObject::TrpVariablesScriptObject(std::unique_ptr<TrpVariableCollection> owned,
+                                                   const TscHostClass& cls, TrpScriptObjects* objects)
+    : FOwned(std::move(owned)), FVariables(*FOwned), FClass(cls), FObjects(objects) {}
+
+TrpVariablesScriptObject::~TrpVariablesScriptObject() = default;
+
+int TrpVariablesScriptObject::CollectionCount() const { return FVariables.Count(); }
+
+ScriptValue TrpVariablesScriptObject::CollectionItem(int index) {
+  if (index < 0 || index >= FVariables.Count())
+    throw ScriptError(QStringLiteral("List index out of bounds (%1)").arg(index));
+  if (!FObjects) throw ScriptError(QStringLiteral("The variables' items are not available here"));
+  return FObjects->ValueOf(FVariables.Items(index));
+}
+
+void TrpVariablesScriptObject::CollectionClear() { FVariables.Clear(); }
+
+void TrpVariablesScriptObject::Release() {
+  if (FOwned) FOwned->Clear();
+}
+
+void TrpVariablesScriptObject::RegisterClasses(TscScript& script, TrpScriptObjects* objects) {
+  registerList(script, variablesClass(), "String", [] { return std::make_unique<TrpVariables>(); }, objects);
+  registerList(script, arrayClass(), "Variant", [] { return std::make_unique<TrpArray>(); }, objects);
 }

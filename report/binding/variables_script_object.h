@@ -1,20 +1,38 @@
 #pragma once
-// A list of report variables as a script object: the report's own ("Report.Variables") and the
-// program-wide one ("rpGlobalVariables"). Its default indexed property reads and writes a
-// variable by name: Report.Variables['Total'] := 0.
-#include "script/host_class.h"
+// Lists of report variables as script objects: the report's own ("Report.Variables"), the
+// program-wide one ("rpGlobalVariables"), and those a script creates (TrpVariables.Create,
+// TrpArray.Create), which the script then owns. The default indexed property reads and writes a
+// variable by name (an array's by any key): Report.Variables['Total'] := 0.
+#include <memory>
 
-class TrpVariables;
-class TscScript;
+#include "script/classes_module.h"
 
-class TrpVariablesScriptObject : public TscHostObject {
+class TrpVariableCollection;
+class TrpScriptObjects;
+
+class TrpVariablesScriptObject : public TscCollectionObject {
  public:
-  explicit TrpVariablesScriptObject(TrpVariables& variables) : FVariables(variables) {}
-  const TscHostClass* HostClass() const override;
-  // Registers the class "TrpVariables" with its default property in `script`, unless known.
-  static void RegisterClass(TscScript& script);
-  TrpVariables& Variables() const { return FVariables; }
+  // A list the program owns, shown as a TrpVariables.
+  explicit TrpVariablesScriptObject(TrpVariableCollection& variables, TrpScriptObjects* objects = nullptr);
+  // A list the script created; `cls` is TrpVariables or TrpArray.
+  TrpVariablesScriptObject(std::unique_ptr<TrpVariableCollection> owned, const TscHostClass& cls,
+                           TrpScriptObjects* objects);
+  ~TrpVariablesScriptObject() override;
+
+  const TscHostClass* HostClass() const override { return &FClass; }
+  int CollectionCount() const override;
+  ScriptValue CollectionItem(int index) override;
+  void CollectionClear() override;
+  void Release() override;
+  TrpVariableCollection& Variables() const { return FVariables; }
+
+  // Registers "TrpVariables" and "TrpArray" with their members in `script`, unless known.
+  // `objects` hands out the variables' own script objects (Items[]).
+  static void RegisterClasses(TscScript& script, TrpScriptObjects* objects);
 
  private:
-  TrpVariables& FVariables;
+  std::unique_ptr<TrpVariableCollection> FOwned;
+  TrpVariableCollection& FVariables;
+  const TscHostClass& FClass;
+  TrpScriptObjects* FObjects;
 };

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -15,6 +16,13 @@
 
 class TrpCollectionItem : public TrpPersistent {
  public:
+  ~TrpCollectionItem() override;
+
+  // Whoever hands items out by address (the script bindings) hears of each item destroyed.
+  using DestroyedListener = std::function<void(const TrpCollectionItem*)>;
+  static int AddDestroyedListener(DestroyedListener listener);  // returns its key
+  static void RemoveDestroyedListener(int key);
+
   // The name the item joined its list under; items that have a name of their own may give that.
   virtual QString InheritedName() const { return FInheritedName; }
   void SetInheritedName(const QString& value) { FInheritedName = value; }

@@ -18,6 +18,7 @@
 #include "report/model/report_classes.h"
 #include "report/model/report_page.h"
 #include "report/model/report_services.h"
+#include "report/model/styles.h"
 #include "report/model/variables.h"
 #include "report/store/xml_serializer.h"
 #include "script/day_number.h"
@@ -256,6 +257,97 @@ TEST_F(ReportScript, ClassesAbsentFromTheReportCanBeDeclared) {
     EXPECT_TRUE(report->Errors().isEmpty()) << c.syntax << ": " << report->Errors().join('\n').toStdString();
     EXPECT_EQ(report->Calc(QStringLiteral("Answer")).ToText().toStdString(), "2,1") << c.syntax;
   }
+}
+
+// Runs `lines` (with a procedure "Run") in `syntax` outside a preparation; the script variable
+// "Answer" afterwards, or the error the procedure raised.
+static QString runScript(ReportScript& test, TrpReport& report, const char* syntax, const QStringList& lines) {
+  report.SetScriptLanguage(QString::fromLatin1(syntax));
+  report.SetScriptText(lines);
+  report.ReportScript()->PrepareScript(report);
+  try {
+    report.ReportScript()->DoNotifyEvent(&report, QStringLiteral("Run"));
+  } catch (const ScriptError& e) {
+    return QStringLiteral("error: ") + e.Message();
+  }
+  (void)test;
+  return report.Calc(QStringLiteral("Answer")).ToText();
+}
+
+// The report's lists reach scripts: its styles and variables, lists a script makes of its own,
+// a text object's lines, and an object written to a stream and read back.
+TEST_F(ReportScript, CollectionsLinesAndStreamsOfReportObjects) {
+  memo->SetText(QStringLiteral("first"));
+  const struct {
+    const char* syntax;
+    QStringList lines;
+    const char* answer;
+  } cases[] = {
+      {"PascalScript",
+       {"var Answer: String;", "procedure Run(Sender: Variant);",
+        "var S: TrpStyles; A: TrpArray; V: TrpVariables;", "begin",
+        "  Report.Styles.Add.Name := 'Big';",
+        "  S := TrpStyles.Create(Report); S.Add; S.Add;",
+        "  A := TrpArray.Create; A[7] := 'seven'; A['k'] := 5;",
+        "  V := TrpVariables.Create; V['a'] := 1;",
+        "  Memo1.Lines.Add('second'); Memo1.Lines[0] := 'one';",
+        "  Answer := Report.Styles[0].Name + ',' + IntToStr(S.Count) + ',' + A[7] + IntToStr(A['k'] + A.Count) +",
+        "    ',' + IntToStr(V['a']) + ',' + Memo1.Lines[1] + IntToStr(Memo1.Lines.Count);",
+        "  S.Free; A.Free; V.Free", "end;", "begin end."},
+       "Big,2,seven7,1,second2"},
+      {"BasicScript",
+       {"Dim Answer", "Sub Run(Sender)", "  Dim A", "  A = TrpArray.Create", "  A.Variables(1) = \"x\"",
+        "  Report.Styles.Add.Name = \"Big\"", "  Memo1.Lines.Clear", "  Memo1.Lines.Add(\"only\")",
+        "  Answer = A.Variables(1) + Report.Styles.Find(\"Big\").Name + Memo1.Lines.Text", "End Sub"},
+       "xBigonly\r\n"},
+  };
+  for (const auto& c : cases) {
+    report->Styles().Clear();
+    EXPECT_EQ(runScript(*this, *report, c.syntax, c.lines).toStdString(), c.answer) << c.syntax;
+  }
+  EXPECT_EQ(memo->Text(), QStringLiteral("only\r\n"));
+
+  // Written to a stream, changed, read back: the object is as it was written.
+  memo->SetText(QStringLiteral("kept"));
+  EXPECT_EQ(runScript(*this, *report, "PascalScript",
+                      {"var Answer: String;", "procedure Run(Sender: Variant);", "var M: TMemoryStream;", "begin",
+                       "  M := TMemoryStream.Create; Memo1.SaveToStream(M); Memo1.Text := 'changed';",
+                       "  M.Position := 0; Memo1.LoadFromStream(M); Answer := Memo1.Text; M.Free", "end;",
+                       "begin end."})
+                .toStdString(),
+            "kept\r\n");
+}
+
+// A style the collection drops is never used again: a script error, not a crash.
+TEST_F(ReportScript, DroppedStylesAreFreedForScripts) {
+  report->Styles().Add()->SetName(QStringLiteral("Old"));
+  const QString answer =
+      runScript(*this, *report, "PascalScript",
+                {"var Answer: String;", "procedure Run(Sender: Variant);", "var Kept: TrpStyleItem;", "begin",
+                 "  Kept := Report.Styles.Find('Old'); Report.Styles.Clear; Answer := Kept.Name", "end;",
+                 "begin end."});
+  EXPECT_TRUE(answer.contains(QLatin1String("The object has been freed"))) << answer.toStdString();
+  EXPECT_TRUE(runScript(*this, *report, "PascalScript",
+                        {"var Answer: String;", "procedure Run(Sender: Variant);", "begin",
+                         "  Report.Styles.LoadFromFile('/nonexistent/styles.xml')", "end;", "begin end."})
+                  .startsWith(QLatin1String("error: ")));
+}
+
+// IIF written in a procedure evaluates its branches where it is written: they see its locals.
+TEST_F(ReportScript, IifInsideAProcedureSeesItsLocals) {
+  const struct {
+    const char* syntax;
+    QStringList lines;
+  } cases[] = {
+      {"PascalScript",
+       {"var Answer: String;", "procedure Run(Sender: Variant);", "var Mark: Integer;", "begin",
+        "  Mark := 91; Answer := IIF(Mark > 80, 'good ' + IntToStr(Mark), 'low')", "end;", "begin end."}},
+      {"C++Script",
+       {"string Answer;", "void Run(Variant Sender) {", "  int Mark = 91;",
+        "  Answer = IIF(Mark > 80, \"good \" + IntToStr(Mark), \"low\");", "}", "{}"}},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(runScript(*this, *report, c.syntax, c.lines).toStdString(), "good 91") << c.syntax;
 }
 
 // Colour names come from the one colour table of the text layer; sets combine into their bits.

@@ -44,6 +44,14 @@ class MemoryDataSet : public TrpDataSet {
   ScriptValue GetValue(const QString& field) override {
     return Eof() ? ScriptValue() : Rows[RecNo()].value(field);
   }
+  QString GetDisplayText(const QString& field) override { return GetValue(field).ToText(); }
+  // The fields of the first row, in name order.
+  QStringList GetFieldList() const override {
+    QStringList fields = Rows.empty() ? QStringList() : QStringList(Rows.front().keys());
+    fields.sort();
+    return fields;
+  }
+  int FieldsCount() const override { return static_cast<int>(GetFieldList().size()); }
   std::vector<QHash<QString, ScriptValue>> Rows;
 };
 

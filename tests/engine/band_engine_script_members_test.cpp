@@ -75,6 +75,35 @@ TEST_F(ScriptMembers, TerminatedSetByTheStartEventStopsTheRun) {
 
 // A script moves and hides objects with SetBounds and Visible, and sums per row into a variable
 // that the summary prints.
+// A script walks a data set of the report and reads its fields by name, in two syntaxes.
+TEST_F(ScriptMembers, AScriptWalksADataSetAndReadsItsFields) {
+  AddNamedRows({2, 1});
+  Report->SetOnStartReport(QStringLiteral("Start"));
+  const struct {
+    const char* syntax;
+    QStringList lines;
+  } cases[] = {
+      {"PascalScript",
+       {"var Answer: String;", "procedure Start(Sender: Variant);", "var D: TrpDataSet; L: TStringList;", "begin",
+        "  D := Report.GetDataset('Rows'); L := TStringList.Create; D.GetFieldList(L);",
+        "  Answer := L.CommaText + ' ' + IntToStr(D.FieldsCount) + BoolToStr(D.HasField('ID')) + ' ';",
+        "  D.First;",
+        "  while not D.Eof do begin Answer := Answer + D.Value['name'] + D.DisplayText['id'] + ';'; D.Next end;",
+        "  Answer := Answer + IntToStr(D.RecNo) + IntToStr(D.FieldType['id'] + fftString); L.Free", "end;",
+        "begin end."}},
+      {"JScript",
+       {"var Answer;", "function Start(Sender) {", "  var D = Report.GetDataset(\"Rows\"), L = new TStringList;",
+        "  D.GetFieldList(L); Answer = L.CommaText + \" \" + IntToStr(D.FieldsCount) + BoolToStr(D.HasField(\"ID\")) + \" \";",
+        "  D.First();",
+        "  while (!D.Eof()) { Answer = Answer + D.Value[\"name\"] + D.DisplayText[\"id\"] + \";\"; D.Next(); }",
+        "  Answer = Answer + IntToStr(D.RecNo) + IntToStr(D.FieldType[\"id\"] + fftString); L.Free();", "}", ""}},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(Shown(QString::fromLatin1(c.syntax), QStringLiteral("Answer"), c.lines).toStdString(),
+              "id,name 2-1 Ar0;Ar1;Br2;31")
+        << c.syntax;
+}
+
 TEST_F(ScriptMembers, AScriptMovesHidesAndSums) {
   AddMemo(Data, QStringLiteral("Row"), QStringLiteral("[Line]"), 100);
   TrpMemoView* hidden = AddMemo(Data, QStringLiteral("Hidden"), QStringLiteral("never"), 100);

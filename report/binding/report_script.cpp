@@ -11,6 +11,7 @@
 #include "report/model/report.h"
 #include "report/model/variables.h"
 #include "report/model/view.h"
+#include "report/res/format_text.h"
 #include "report/res/resources.h"
 #include "script/class_variable.h"
 #include "script/script.h"
@@ -41,25 +42,29 @@ TrpReportScript::~TrpReportScript() {
 // --- preparing -----------------------------------------------------------------------------------
 
 bool TrpReportScript::PrepareScript(TrpReport& activeReport) {
-  if (!FParentSaved) {
+  TrpReportScript* ancestor = AncestorBinding();
+  if (!FParentSaved || (ancestor && FScript->Parent() != &ancestor->Script())) {
     FSaveParentScript = FScript->Parent();
     FParentSaved = true;
   }
+  // The wrappers go first: an ancestor's script registers wrappers of this report's objects.
+  FScript->ClearItems(&activeReport);
+  if (&activeReport == &FReport) FObjects.Clear();
+  FRun = RunBindingOf(activeReport);
+  if (ancestor && !PrepareAncestor(*ancestor, activeReport)) return false;
   FExpressionCache.Clear();
   FExpressionCache.SetScriptLanguage(FReport.ScriptLanguage());
   FLocalVariable = FSelfVariable = nullptr;
   FScriptTextCompiled = false;
   FScriptTextError.clear();
-  FScript->ClearItems(&activeReport);
-  FObjects.Clear();
   FScript->FAddedBy = &activeReport;
   FScript->FMainProg = true;
-  FScript->SetParent(FSaveParentScript);
-  RegisterObjects(activeReport);
+  FScript->SetParent(ancestor ? &ancestor->Script() : FSaveParentScript);
   FObjects.RegisterAllClasses();
+  RegisterObjects(activeReport);
   RegisterVariables();
   RegisterFunctions();
-  rpAddReportClassMembers(*FScript, *this);
+  rpAddReportClassMembers(*FScript, *FRun);
   FLocalVariable = FScript->FindLocal(QStringLiteral("Value"));
   FSelfVariable = FScript->FindLocal(QStringLiteral("Self"));
   SetLocalValue(FLocalValue);
@@ -69,47 +74,85 @@ bool TrpReportScript::PrepareScript(TrpReport& activeReport) {
   return true;
 }
 
+TrpReportScript* TrpReportScript::AncestorBinding() const {
+  TrpReport* ancestor = FReport.ParentReportObject();
+  return ancestor ? dynamic_cast<TrpReportScript*>(ancestor->ReportScript()) : nullptr;
+}
+
+TrpReportScript* TrpReportScript::RunBindingOf(TrpReport& activeReport) {
+  auto* run = dynamic_cast<TrpReportScript*>(activeReport.ReportScript());
+  return run ? run : this;
+}
+
+// The ancestor's script is prepared for the running report and compiled; its procedures serve
+// the objects this report inherited, and this report's script sees its names.
+bool TrpReportScript::PrepareAncestor(TrpReportScript& ancestor, TrpReport& activeReport) {
+  bool prepared = ancestor.PrepareScript(activeReport);
+  if (prepared) {
+    // The program's functions answer through the running report.
+    const void* was = ancestor.FScript->FAddedBy;
+    ancestor.FScript->FAddedBy = &activeReport;
+    for (const ProgramFunction& f : FProgramFunctions) ancestor.AddProgramFunction(f, *FRun);
+    ancestor.FScript->FAddedBy = was;
+    try {
+      ancestor.CompileScriptText();
+    } catch (const ScriptError&) {
+      prepared = false;
+    }
+  }
+  if (prepared) return true;
+  const QString where = QStringLiteral("Parent report: ") + ancestor.FReport.FileName() + QStringLiteral(" Line: ") +
+                        ancestor.FScript->FErrorPos;
+  FReport.AddError(rpFormat(rpResources()->Get(QStringLiteral("clScrError")), {where, ancestor.FScript->FErrorMsg}));
+  return false;
+}
+
 void TrpReportScript::RegisterObjects(TrpReport& activeReport) {
+  const bool hasAncestor = FReport.ParentReportObject() != nullptr;
   for (TrpComponent* object : FReport.AllObjects()) {
-    // With another active report, its object of the same name takes part in the run.
+    // With another active report, its object of the same name takes part in the run, and the
+    // script's name refers to it: the ancestor's procedures act on what is printed.
     TrpComponent* runObject = object;
     if (&activeReport != &FReport)
       if (TrpComponent* other = activeReport.FindObject(object->Name())) runObject = other;
     runObject->BeforeStartReport();
-    if (!object->Name().isEmpty()) FScript->AddObject(object->Name(), FObjects.Wrap(object));
+    // Inherited objects are named by the ancestor's script, which this one sees.
+    if (hasAncestor && object->IsAncestor()) continue;
+    if (!object->Name().isEmpty()) FScript->AddObject(object->Name(), RunObject(runObject));
   }
-  FScript->AddObject(QStringLiteral("Report"), FObjects.Wrap(&FReport));
+  FScript->AddObject(QStringLiteral("Report"), RunObject(&FRun->FReport));
   rpAddDialogPageMethods(*FScript);
   TrpEngineScriptObject::RegisterClass(*FScript);
-  FScript->AddObject(QStringLiteral("Engine"), &FEngineObject);
+  FScript->AddObject(QStringLiteral("Engine"), &FRun->FEngineObject);
   TrpOutlineScriptObject::RegisterClass(*FScript);
-  FScript->AddObject(QStringLiteral("Outline"), &FOutlineObject);
-  // "Self" is typed TrpView; the class is known once the report has a view.
-  for (TrpComponent* object : FReport.AllObjects())
-    if (dynamic_cast<TrpView*>(object)) {
-      FObjects.RegisterClass(TrpView::StaticClassInfo(), *object);
-      break;
-    }
+  FScript->AddObject(QStringLiteral("Outline"), &FRun->FOutlineObject);
   FScript->AddVariable(QStringLiteral("Value"), QStringLiteral("Variant"), ScriptValue::Null());
   FScript->AddVariable(QStringLiteral("Self"), QStringLiteral("TrpView"),
                        ScriptValue(static_cast<ScriptObject*>(nullptr)));
 }
 
+TrpScriptObject* TrpReportScript::RunObject(TrpComponent* object) {
+  // The running report's binding keeps the script object; this script must know its class too.
+  if (FRun != this) FObjects.RegisterClass(object->ClassInfo(), *object);
+  return FRun->FObjects.Wrap(object);
+}
+
 // "rpGlobalVariables", the report's "Variables" and "Styles" properties, and the classes of
 // variable lists, arrays and styles.
 void TrpReportScript::RegisterVariables() {
-  TrpVariablesScriptObject::RegisterClasses(*FScript, &FObjects);
-  TrpStylesScriptObject::RegisterClass(FObjects);
+  TrpVariablesScriptObject::RegisterClasses(*FScript, &FRun->FObjects);
+  TrpStylesScriptObject::RegisterClass(FRun->FObjects);
   FScript->AddObject(QStringLiteral("rpGlobalVariables"), &FGlobalVariablesObject);
   TscClassVariable* report = FScript->FindClass(QString::fromLatin1(FReport.ClassInfo().ClassName()));
   if (!report || report->FindMember(QStringLiteral("Variables"))) return;
+  TrpReportScript* run = FRun;
   report->AddProperty(QStringLiteral("Variables"), QStringLiteral("TrpVariables"),
-                      [this](TscHostObject*, const TscHostClass*, const QString&) {
-                        return ScriptValue(static_cast<ScriptObject*>(&FVariablesObject));
+                      [run](TscHostObject*, const TscHostClass*, const QString&) {
+                        return ScriptValue(static_cast<ScriptObject*>(&run->FVariablesObject));
                       });
   report->AddProperty(QStringLiteral("Styles"), QStringLiteral("TrpStyles"),
-                      [this](TscHostObject*, const TscHostClass*, const QString&) {
-                        return ScriptValue(static_cast<ScriptObject*>(&FStylesObject));
+                      [run](TscHostObject*, const TscHostClass*, const QString&) {
+                        return ScriptValue(static_cast<ScriptObject*>(&run->FStylesObject));
                       });
 }
 
@@ -147,15 +190,21 @@ void TrpReportScript::AddFunction(const QString& syntax, const QString& category
                                   const QString& description) {
   // Marked as the program's, so that the next preparation keeps it.
   static const char kProgramMarker = 0;
+  const ProgramFunction function{syntax, category, description};
+  FProgramFunctions.push_back(function);
   const void* was = FScript->FAddedBy;
   FScript->FAddedBy = &kProgramMarker;
-  FScript->AddMethod(
-      syntax,
-      [this](TscHostObject*, const TscHostClass*, const QString& name, std::vector<ScriptValue>& args) {
-        return DoUserFunction(name, args);
-      },
-      category, description);
+  AddProgramFunction(function, *this);
   FScript->FAddedBy = was;
+}
+
+void TrpReportScript::AddProgramFunction(const ProgramFunction& function, TrpReportScript& answering) {
+  FScript->AddMethod(
+      function.Syntax,
+      [&answering](TscHostObject*, const TscHostClass*, const QString& name, std::vector<ScriptValue>& args) {
+        return answering.DoUserFunction(name, args);
+      },
+      function.Category, function.Description);
 }
 
 // --- "Value" and "Self" ----------------------------------------------------------------------------
@@ -167,13 +216,15 @@ ScriptValue TrpReportScript::GetLocalValue() const {
 void TrpReportScript::SetLocalValue(const ScriptValue& value) {
   FLocalValue = value;
   if (FLocalVariable) FLocalVariable->SetValue(value);
+  if (TrpReportScript* ancestor = AncestorBinding()) ancestor->SetLocalValue(value);
 }
 
 TrpComponent* TrpReportScript::GetSelfValue() const { return FSelfValue; }
 
 void TrpReportScript::SetSelfValue(TrpComponent* object) {
   FSelfValue = object;
-  if (FSelfVariable) FSelfVariable->SetValue(FObjects.ValueOf(object));
+  if (FSelfVariable) FSelfVariable->SetValue(FRun->FObjects.ValueOf(object));
+  if (TrpReportScript* ancestor = AncestorBinding()) ancestor->SetSelfValue(object);
 }
 
 void TrpReportScript::Notification(TrpComponent* removed) {

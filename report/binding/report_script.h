@@ -56,6 +56,8 @@ class TrpReportScript : public TrpCustomReportScript {
   ScriptValue DoUserFunction(const QString& name, const std::vector<ScriptValue>& args);
 
   TrpReport& Report() const { return FReport; }
+  // Whether the report's script text (compiled if need be) declares `procedure`.
+  bool HasProcedure(const QString& procedure);
   // Prepares and shows the report once control is back in the program's event loop (a script
   // asks; preparing at once would clear the script while it runs).
   void ShowReportLater();
@@ -68,7 +70,18 @@ class TrpReportScript : public TrpCustomReportScript {
   bool SystemVariable(const QString& name, ScriptValue& value) const;
   bool ReportVariable(const QString& name, ScriptValue& value);
   bool ScriptVariable(const QString& name, ScriptValue& value) const;
+  struct ProgramFunction {
+    QString Syntax, Category, Description;
+  };
+  // The binding of the ancestor report, when this report inherits one.
+  TrpReportScript* AncestorBinding() const;
+  // The binding of the report that runs: its objects are the ones the script names.
+  TrpReportScript* RunBindingOf(TrpReport& activeReport);
+  bool PrepareAncestor(TrpReportScript& ancestor, TrpReport& activeReport);
+  void AddProgramFunction(const ProgramFunction& function, TrpReportScript& answering);
   void RegisterObjects(TrpReport& activeReport);
+  // The script object of an object of the running report, its class registered here.
+  TrpScriptObject* RunObject(TrpComponent* object);
   void RegisterFunctions();
   void RegisterVariables();
   // "IIF": the condition, then one branch, evaluated with `caller` (none: the report's script).
@@ -90,6 +103,8 @@ class TrpReportScript : public TrpCustomReportScript {
   TrpVariablesScriptObject FGlobalVariablesObject;
   TrpStylesScriptObject FStylesObject;
   TscScript* FSaveParentScript = nullptr;
+  TrpReportScript* FRun = this;  // the running report's binding, since the last PrepareScript
+  std::vector<ProgramFunction> FProgramFunctions;
   bool FParentSaved = false;
   TscCustomVariable* FLocalVariable = nullptr;
   TscCustomVariable* FSelfVariable = nullptr;

@@ -42,8 +42,14 @@ void TrpReportScript::CompileScriptText() {
 
 void TrpReportScript::DoParamEvent(const QString& procedure, std::vector<ScriptValue>& args) {
   CompileScriptText();
-  if (!dynamic_cast<TscProcVariable*>(FScript->FindLocal(procedure)))
+  if (!dynamic_cast<TscProcVariable*>(FScript->FindLocal(procedure))) {
+    // An inherited object's event names a procedure of the ancestor's script.
+    if (TrpReportScript* ancestor = AncestorBinding(); ancestor && ancestor->HasProcedure(procedure)) {
+      ancestor->DoParamEvent(procedure, args);
+      return;
+    }
     throw ScriptError(QStringLiteral("The report's script has no procedure \"%1\"").arg(procedure));
+  }
   if (args.empty()) {
     FScript->CallFunction(procedure, ScriptValue::Null());
     return;
@@ -58,6 +64,11 @@ ScriptValue TrpReportScript::ObjectValue(TrpComponent* object) { return FObjects
 void TrpReportScript::DoNotifyEvent(TrpComponent* sender, const QString& procedure) {
   std::vector<ScriptValue> args{ObjectValue(sender)};
   DoParamEvent(procedure, args);
+}
+
+bool TrpReportScript::HasProcedure(const QString& procedure) {
+  CompileScriptText();
+  return dynamic_cast<TscProcVariable*>(FScript->FindLocal(procedure)) != nullptr;
 }
 
 void TrpReportScript::ShowReportLater() {

@@ -124,6 +124,8 @@ struct GraphicsClasses {
   TscHostClass Metafile{QStringLiteral("TMetafile"), &Graphic};
   TscHostClass MetafileCanvas{QStringLiteral("TMetafileCanvas"), &Canvas};
   TscHostClass Bitmap{QStringLiteral("TBitmap"), &Graphic};
+  TscHostClass JPEGImage{QStringLiteral("TJPEGImage"), &Graphic};
+  TscHostClass PngImage{QStringLiteral("TPngImage"), &Graphic};
 
   static std::vector<TscPublishedProperty> canvasProperties() {
     auto tool = [](const char* name, ScriptValue CanvasObject::*field, const char* type) {
@@ -266,6 +268,8 @@ void rpRegisterGraphicsClasses(TscScript& script) {
     registerGraphic(graphic, script);
   script.AddClass(&g.Bitmap, QStringLiteral("TGraphic"));
   script.AddClass(&g.Metafile, QStringLiteral("TGraphic"));
+  script.AddClass(&g.JPEGImage, QStringLiteral("TGraphic"));
+  script.AddClass(&g.PngImage, QStringLiteral("TGraphic"));
   if (TscClassVariable* canvas = script.AddClass(&g.Canvas, QStringLiteral("TPersistent"))) {
     scBindConstructor(canvas, "constructor Create", script, [&script](const TscHostClass& cls, TscMethodHelper&) {
       return std::make_unique<Canvas>(cls, script);

@@ -17,6 +17,7 @@
 #include "report/model/picture_view.h"
 #include "report/model/report.h"
 #include "report/model/stretcheable.h"
+#include "report/model/view.h"
 #include "script/class_binding.h"
 #include "script/classes_module.h"
 #include "script/day_number.h"
@@ -119,6 +120,10 @@ void addViewMembers(TscScript& script) {
              throw ScriptError(QStringLiteral("Cannot read the picture \"%1\"").arg(a[0].ToText()));
            return ScriptValue::Null();
          });
+  property(
+      script.FindClass(QStringLiteral("TrpView")), "TagStr", "String",
+      [](TscHostObject* self, const QString& n) { return ScriptValue(objectAs<TrpView>(self, n).TagStr()); },
+      [](TscHostObject* self, const QString& n, const ScriptValue& v) { objectAs<TrpView>(self, n).SetTagStr(v.ToText()); });
   property(script.FindClass(QStringLiteral("TrpBand")), "Overflow", "Boolean",
            [](TscHostObject* self, const QString& n) { return ScriptValue(objectAs<TrpBand>(self, n).Overflow()); });
 }
@@ -163,7 +168,8 @@ void addReportMembers(TscScript& script, TrpReportScript& binding) {
       });
 }
 
-// The module's enumerations and sets, for those no property has registered.
+// The module's enumerations and sets, for those no property has registered. The preview's buttons
+// come from the preview options' property alone: their bits are the ones report files store.
 void addEnumerations(TscScript& script) {
   static constexpr TscEnumeration kEnumerations[] = {
       {"TrpStretchMode", "smDontStretch, smActualHeight, smMaxHeight", false},
@@ -176,8 +182,6 @@ void addEnumerations(TscScript& script) {
       {"TrpVAlign", "vaTop, vaBottom, vaCenter", false},
       {"TrpRestrictions", "rfDontModify, rfDontSize, rfDontMove, rfDontDelete", true},
       {"TrpShapeKind", "skRectangle, skRoundRectangle, skEllipse, skTriangle, skDiamond, skDiagonal1, skDiagonal2", false},
-      {"TrpPreviewButtons", "pbPrint, pbLoad, pbSave, pbExport, pbZoom, pbFind, pbTree, pbPageSetup, pbRefresh, "
-                            "pbTools, pbEdit, pbNavigator, pbExportQuick", true},
       {"TrpZoomMode", "zmDefault, zmWholePage, zmPageWidth, zmManyPages", false},
       {"TrpPrintPages", "ppAll, ppOdd, ppEven", false},
       {"TrpDMPFontStyles", "fsxBold, fsxItalic, fsxUnderline, fsxSuperScript, fsxSubScript, fsxCondensed, fsxWide, "

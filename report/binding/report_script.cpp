@@ -141,7 +141,7 @@ TrpScriptObject* TrpReportScript::RunObject(TrpComponent* object) {
 // variable lists, arrays and styles.
 void TrpReportScript::RegisterVariables() {
   TrpVariablesScriptObject::RegisterClasses(*FScript, &FRun->FObjects);
-  TrpStylesScriptObject::RegisterClass(FRun->FObjects);
+  TrpStylesScriptObject::RegisterClass(*FScript, FRun->FObjects);
   FScript->AddObject(QStringLiteral("rpGlobalVariables"), &FGlobalVariablesObject);
   TscClassVariable* report = FScript->FindClass(QString::fromLatin1(FReport.ClassInfo().ClassName()));
   if (!report || report->FindMember(QStringLiteral("Variables"))) return;

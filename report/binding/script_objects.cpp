@@ -7,6 +7,11 @@
 #include "report/model/class_registry.h"
 #include "report/model/collection.h"
 #include "report/model/component.h"
+#include "report/model/custom_db_data_set.h"
+#include "report/model/glass_fill.h"
+#include "report/model/gradient_fill.h"
+#include "report/model/styles.h"
+#include "report/model/variables.h"
 #include "report/model/custom_engine.h"
 #include "report/model/report.h"
 #include "report/model/property_value.h"
@@ -186,6 +191,18 @@ void TrpScriptObjects::RegisterAllClasses() {
     std::unique_ptr<TrpComponent> sample(rpCreateObject(QString::fromLatin1(info->ClassName()), nullptr));
     if (sample) RegisterClass(*info, *sample);
   }
+  // Classes no report object has by default: the other fills, the items of the report's lists
+  // and the base of data-base data sets.
+  const TrpGradientFill gradient;
+  RegisterClass(gradient.ClassInfo(), gradient);
+  const TrpGlassFill glass;
+  RegisterClass(glass.ClassInfo(), glass);
+  const TrpVariable variable;
+  RegisterClass(variable.ClassInfo(), variable);
+  const TrpStyleItem style;
+  RegisterClass(style.ClassInfo(), style);
+  const TrpCustomDBDataSet dataSet(nullptr);
+  RegisterClass(dataSet.ClassInfo(), dataSet);
 }
 
 TrpScriptObjects::TrpScriptObjects(TscScript& script) : FScript(script) {

@@ -93,12 +93,9 @@ void TrpStylesScriptObject::Release() {
   if (FOwned) FOwned->Clear();
 }
 
-void TrpStylesScriptObject::RegisterClass(TrpScriptObjects& objects) {
-  TscScript& script = objects.Script();
+void TrpStylesScriptObject::RegisterClass(TscScript& script, TrpScriptObjects& objects) {
   TscClassVariable* c = script.AddClass(&stylesClass(), QStringLiteral("TCollection"));
   if (!c) return;
-  const TrpStyleItem sample;
-  objects.RegisterClass(TrpStyleItem::StaticClassInfo(), sample);
   scBindConstructor(c, "constructor Create(AReport: TrpReport)", script,
                     [&objects](const TscHostClass&, TscMethodHelper& call) -> std::unique_ptr<TscHostObject> {
                       auto* report = dynamic_cast<TrpCustomReport*>(TrpScriptObjects::ObjectOf(call.Argument(0)));

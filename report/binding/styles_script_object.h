@@ -24,8 +24,9 @@ class TrpStylesScriptObject : public TscCollectionObject {
   TrpStyles& Styles() const { return FStyles; }
   TrpScriptObjects& Objects() const { return FObjects; }
 
-  // Registers "TrpStyles" with its members in the script of `objects`, unless known.
-  static void RegisterClass(TrpScriptObjects& objects);
+  // Registers "TrpStyles" with its members in `script`, unless known; `objects` hands out the
+  // styles' own script objects.
+  static void RegisterClass(TscScript& script, TrpScriptObjects& objects);
 
  private:
   std::unique_ptr<TrpStyles> FOwned;

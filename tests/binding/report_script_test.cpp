@@ -350,6 +350,34 @@ TEST_F(ReportScript, IifInsideAProcedureSeesItsLocals) {
     EXPECT_EQ(runScript(*this, *report, c.syntax, c.lines).toStdString(), "good 91") << c.syntax;
 }
 
+// Every class of the report classes module can be declared in a report's script.
+TEST_F(ReportScript, EveryClassOfTheModuleIsKnown) {
+  static const char* const kClasses[] = {
+      "TJPEGImage", "TPngImage", "TrpHyperlink", "TrpCustomFill", "TrpBrushFill", "TrpGradientFill",
+      "TrpGlassFill", "TrpFillGaps", "TWideStrings", "TrpDataSet", "TrpUserDataSet", "TrpCustomDBDataSet",
+      "TrpComponent", "TrpReportComponent", "TrpDialogComponent", "TrpDialogControl", "TrpFrameLine", "TrpFrame",
+      "TrpView", "TrpShapeView", "TrpStretcheable", "TrpHighlight", "TrpFormat", "TrpCustomMemoView",
+      "TrpMemoView", "TrpSysMemoView", "TrpCustomLineView", "TrpLineView", "TrpPictureView", "TrpSubreport",
+      "TrpBand", "TrpDataBand", "TrpHeader", "TrpFooter", "TrpMasterData", "TrpDetailData", "TrpSubdetailData",
+      "TrpDataBand4", "TrpDataBand5", "TrpDataBand6", "TrpPageHeader", "TrpPageFooter", "TrpColumnHeader",
+      "TrpColumnFooter", "TrpGroupHeader", "TrpGroupFooter", "TrpReportTitle", "TrpReportSummary", "TrpChild",
+      "TrpOverlay", "TrpPage", "TrpReportPage", "TrpDialogPage", "TrpDataPage", "TrpEngineOptions",
+      "TrpPrintOptions", "TrpPreviewOptions", "TrpReportOptions", "TrpVariable", "TrpVariables", "TrpStyleItem",
+      "TrpStyles", "TrpArray", "TrpReport", "TrpCustomEngine", "TrpCustomOutline"};
+  QStringList missing;
+  for (const char* name : kClasses) {
+    report->SetScriptText({QStringLiteral("var x: %1;").arg(QLatin1String(name)),
+                           "procedure Nothing(Sender: Variant); begin end;", "begin end."});
+    binding().PrepareScript(*report);
+    try {
+      binding().DoNotifyEvent(memo, QStringLiteral("Nothing"));
+    } catch (const ScriptError& e) {
+      missing << QString::fromLatin1(name) + QStringLiteral(": ") + e.Message();
+    }
+  }
+  EXPECT_TRUE(missing.isEmpty()) << missing.join('\n').toStdString();
+}
+
 // Colour names come from the one colour table of the text layer; sets combine into their bits.
 TEST_F(ReportScript, ColourConstantsAndFontStyleSets) {
   for (const char* name : {"clRed", "clNavy", "clBtnFace", "clNone"})

@@ -49,6 +49,8 @@ TEST_F(ScriptMembers, ExpressionsReachTheReportsMembers) {
       {"Report.AllObjects.Count > 3", "True"},
       {"Engine.GetAnchorPage('no such anchor')", "1"},
       {"Report.Calc('2 * 21')", "42"},
+      {"Report.EngineOptions.DestroyForms", "True"},
+      {"haCenter + vaBottom * 10 + fftBoolean * 100 + pbExportQuick", "2260"},  // pbExportQuick: bit 11
   };
   for (const auto& c : cases)
     EXPECT_EQ(Shown(QStringLiteral("PascalScript"), QString::fromUtf8(c.expression)).toStdString(), c.shown)

@@ -10,6 +10,8 @@
 #include "report/model/engine_options.h"
 #include "report/model/preview_options.h"
 #include "report/model/report.h"
+#include "report/model/custom_preview_pages.h"
+#include "report/model/custom_report_script.h"
 #include "report/model/report_classes.h"
 #include "report/model/report_services.h"
 #include "report/preview/install_preview.h"
@@ -111,4 +113,18 @@ TEST_F(ShowReport, DrawsTheSheetTwiceTheCopy532UnitsTimesZoomLower) {
   // The empty eighth column has no ink in either half.
   EXPECT_EQ(inkIn(seen.Image, onScreen(seen, 7 * 93 + 10, 110, 60, 60)), 0);
   EXPECT_EQ(inkIn(seen.Scrolled, onScreen(seen, 7 * 93 + 10, 110, 60, 60).translated(0, copyShift)), 0);
+}
+
+// A script asks for the report to be shown: it is prepared and shown once the script has returned.
+TEST_F(ShowReport, AScriptShowsItsReportOnceItHasReturned) {
+  const Seen seen = rpSnapshotPreview(
+      [this] {
+        ASSERT_TRUE(Report->ReportScript()->PrepareScript(*Report));
+        Report->Calc(QStringLiteral("Report.ShowReport"));
+        EXPECT_EQ(Report->PreviewPages()->GetCount(), 0) << "nothing is prepared while the script runs";
+        QCoreApplication::processEvents();
+      },
+      [](long double) { return 0; });
+  ASSERT_TRUE(seen.Window);
+  EXPECT_EQ(seen.Status.toStdString(), "Page 1 of 1");
 }

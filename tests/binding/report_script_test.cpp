@@ -261,7 +261,7 @@ TEST_F(ReportScript, ClassesAbsentFromTheReportCanBeDeclared) {
 
 // Runs `lines` (with a procedure "Run") in `syntax` outside a preparation; the script variable
 // "Answer" afterwards, or the error the procedure raised.
-static QString runScript(ReportScript& test, TrpReport& report, const char* syntax, const QStringList& lines) {
+static QString runScript(TrpReport& report, const char* syntax, const QStringList& lines) {
   report.SetScriptLanguage(QString::fromLatin1(syntax));
   report.SetScriptText(lines);
   report.ReportScript()->PrepareScript(report);
@@ -270,7 +270,6 @@ static QString runScript(ReportScript& test, TrpReport& report, const char* synt
   } catch (const ScriptError& e) {
     return QStringLiteral("error: ") + e.Message();
   }
-  (void)test;
   return report.Calc(QStringLiteral("Answer")).ToText();
 }
 
@@ -303,13 +302,13 @@ TEST_F(ReportScript, CollectionsLinesAndStreamsOfReportObjects) {
   };
   for (const auto& c : cases) {
     report->Styles().Clear();
-    EXPECT_EQ(runScript(*this, *report, c.syntax, c.lines).toStdString(), c.answer) << c.syntax;
+    EXPECT_EQ(runScript(*report, c.syntax, c.lines).toStdString(), c.answer) << c.syntax;
   }
   EXPECT_EQ(memo->Text(), QStringLiteral("only\r\n"));
 
   // Written to a stream, changed, read back: the object is as it was written.
   memo->SetText(QStringLiteral("kept"));
-  EXPECT_EQ(runScript(*this, *report, "PascalScript",
+  EXPECT_EQ(runScript(*report, "PascalScript",
                       {"var Answer: String;", "procedure Run(Sender: Variant);", "var M: TMemoryStream;", "begin",
                        "  M := TMemoryStream.Create; Memo1.SaveToStream(M); Memo1.Text := 'changed';",
                        "  M.Position := 0; Memo1.LoadFromStream(M); Answer := Memo1.Text; M.Free", "end;",
@@ -322,12 +321,12 @@ TEST_F(ReportScript, CollectionsLinesAndStreamsOfReportObjects) {
 TEST_F(ReportScript, DroppedStylesAreFreedForScripts) {
   report->Styles().Add()->SetName(QStringLiteral("Old"));
   const QString answer =
-      runScript(*this, *report, "PascalScript",
+      runScript(*report, "PascalScript",
                 {"var Answer: String;", "procedure Run(Sender: Variant);", "var Kept: TrpStyleItem;", "begin",
                  "  Kept := Report.Styles.Find('Old'); Report.Styles.Clear; Answer := Kept.Name", "end;",
                  "begin end."});
   EXPECT_TRUE(answer.contains(QLatin1String("The object has been freed"))) << answer.toStdString();
-  EXPECT_TRUE(runScript(*this, *report, "PascalScript",
+  EXPECT_TRUE(runScript(*report, "PascalScript",
                         {"var Answer: String;", "procedure Run(Sender: Variant);", "begin",
                          "  Report.Styles.LoadFromFile('/nonexistent/styles.xml')", "end;", "begin end."})
                   .startsWith(QLatin1String("error: ")));
@@ -347,7 +346,7 @@ TEST_F(ReportScript, IifInsideAProcedureSeesItsLocals) {
         "  Answer = IIF(Mark > 80, \"good \" + IntToStr(Mark), \"low\");", "}", "{}"}},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(runScript(*this, *report, c.syntax, c.lines).toStdString(), "good 91") << c.syntax;
+    EXPECT_EQ(runScript(*report, c.syntax, c.lines).toStdString(), "good 91") << c.syntax;
 }
 
 // Every class of the report classes module can be declared in a report's script.

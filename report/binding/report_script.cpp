@@ -25,12 +25,15 @@ const QString kDivisionByZero = QStringLiteral("Floating point division by zero"
 }  // namespace
 
 TrpReportScript::TrpReportScript(TrpReport& report)
-    : FReport(report), FScript(std::make_unique<TscScript>()), FExpressionCache(FScript.get()),
+    : FReport(report), FLimits(report), FScript(std::make_unique<TscScript>()), FExpressionCache(FScript.get()),
       FObjects(*FScript), FEngineObject(report), FOutlineObject(report),
       FVariablesObject(report.Variables(), &FObjects), FGlobalVariablesObject(rpGlobalVariables(), &FObjects),
       FStylesObject(report.Styles(), FObjects) {
   FScript->FExtendedCharset = true;
   FScript->AddRTTI();
+  // Every statement of the report's script, its procedures and its expressions passes here; an
+  // ancestor's script counts against the running report's limits.
+  FScript->FOnRunLine = [this](TscScript&, const QString&, const QString&) { FRun->FLimits.Step(); };
 }
 
 TrpReportScript::~TrpReportScript() {
@@ -235,6 +238,10 @@ void TrpReportScript::Notification(TrpComponent* removed) {
 // --- evaluating ------------------------------------------------------------------------------------
 
 ScriptValue TrpReportScript::Calc(const QString& expression, TscScript* script, bool scriptCaller) {
+  TrpScriptRunLimits::Scope limited(FRun->FLimits);
+  // Expressions may call the script's functions and read its variables: its text is compiled
+  // before the first expression needs it (an error in it is this expression's error).
+  if (!FScriptTextCompiled && HasScriptText()) CompileScriptText();
   ScriptValue value;
   if (DoGetValue(expression, value)) return value;
   QString error;

@@ -5,9 +5,9 @@
 // "COUNT"), evaluates expressions and resolves plain names (system variables, report variables,
 // global variables, script variables).
 //
-// The report's script text is compiled only when a run calls one of its procedures (the report's
-// start and stop events, a page's manual build, a dialog's window events); expressions never
-// need it.
+// The report's script text is compiled when a run first needs it: to call one of its procedures
+// (the report's start and stop events, objects' events, a dialog's window events) or to evaluate
+// an expression, which may call its functions.
 #include <QString>
 
 #include <memory>
@@ -16,6 +16,7 @@
 #include "report/binding/expression_cache.h"
 #include "report/binding/run_script_objects.h"
 #include "report/binding/script_objects.h"
+#include "report/binding/script_run_limits.h"
 #include "report/binding/styles_script_object.h"
 #include "report/binding/variables_script_object.h"
 #include "report/model/custom_report_script.h"
@@ -90,10 +91,12 @@ class TrpReportScript : public TrpCustomReportScript {
                         const ScriptValue& flagsArg);
   // The text of a macro argument; an omitted optional argument arrives as its default value.
   static QString ArgumentText(const std::vector<ScriptValue>& args, std::size_t index);
+  bool HasScriptText() const;
   // Compiles the report's script text and runs its main block, once per preparation.
   void CompileScriptText();
 
   TrpReport& FReport;
+  TrpScriptRunLimits FLimits;
   std::unique_ptr<TscScript> FScript;
   TrpExpressionCache FExpressionCache;
   TrpScriptObjects FObjects;

@@ -23,6 +23,12 @@ ScriptValue argumentArray(const std::vector<ScriptValue>& args) {
 
 }  // namespace
 
+bool TrpReportScript::HasScriptText() const {
+  for (const QString& line : FReport.ScriptText())
+    if (!line.trimmed().isEmpty()) return true;
+  return false;
+}
+
 // A text that failed to compile is not compiled again in the same preparation (what it left
 // half-declared would only add errors of its own): later events meet the same error.
 void TrpReportScript::CompileScriptText() {
@@ -37,10 +43,14 @@ void TrpReportScript::CompileScriptText() {
   }
   FScriptTextCompiled = true;
   // The main block sets the script's global variables up before any event uses them.
-  if (FScript->Statement()) FScript->Execute();
+  if (FScript->Statement()) {
+    TrpScriptRunLimits::Scope limited(FRun->FLimits);
+    FScript->Execute();
+  }
 }
 
 void TrpReportScript::DoParamEvent(const QString& procedure, std::vector<ScriptValue>& args) {
+  TrpScriptRunLimits::Scope limited(FRun->FLimits);
   CompileScriptText();
   if (!dynamic_cast<TscProcVariable*>(FScript->FindLocal(procedure))) {
     // An inherited object's event names a procedure of the ancestor's script.

@@ -150,6 +150,12 @@ class TrpReport : public TrpCustomReport {
   bool StreamLoaded() const { return FStreamLoaded; }
   bool Terminated() const { return FTerminated; }
   void SetTerminated(bool value);
+  // Limits on each run of the report's script (an expression, an event procedure): seconds and
+  // statements, 0 for none (the default). Set by the program, not stored in the report.
+  double ScriptTimeout() const { return FScriptTimeout; }
+  void SetScriptTimeout(double seconds) { FScriptTimeout = seconds; }
+  qint64 ScriptStepLimit() const { return FScriptStepLimit; }
+  void SetScriptStepLimit(qint64 steps) { FScriptStepLimit = steps; }
   // The keys of the drill-down group occurrences the user toggled in the preview (expanded, or
   // collapsed for headers with ExpandDrillDown). It belongs to the report's use, not to its
   // definition: Clear and loading keep it; the preview empties it when it shows a new run.
@@ -314,4 +320,6 @@ class TrpReport : public TrpCustomReport {
   bool FReloading = false;
   bool FStreamLoaded = false;
   bool FTerminated = false;
+  double FScriptTimeout = 0;
+  qint64 FScriptStepLimit = 0;
 };

@@ -377,6 +377,36 @@ TEST_F(ReportScript, EveryClassOfTheModuleIsKnown) {
   EXPECT_TRUE(missing.isEmpty()) << missing.join('\n').toStdString();
 }
 
+// The report's limits stop a script that never returns, in its procedures and its expressions,
+// with a script error; without limits nothing is counted.
+TEST_F(ReportScript, RunLimitsStopScriptsThatNeverReturn) {
+  report->SetScriptText({"var Rounds: Integer;", "procedure Spin(Sender: Variant); begin while True do Rounds := Rounds + 1 end;",
+                         "function Forever: Integer; begin repeat Result := 1 until False end;",
+                         "procedure Short(Sender: Variant); var i: Integer; begin for i := 1 to 5000 do Rounds := i end;",
+                         "begin end."});
+  const auto stopped = [&](const std::function<void()>& run) -> QString {
+    try {
+      run();
+    } catch (const ScriptError& e) {
+      return e.Message();
+    }
+    return QStringLiteral("not stopped");
+  };
+  report->SetScriptStepLimit(1000);
+  binding().PrepareScript(*report);
+  EXPECT_TRUE(stopped([&] { binding().DoNotifyEvent(memo, QStringLiteral("Spin")); })
+                  .contains(QLatin1String("stopped after 1000 statements")));
+  EXPECT_TRUE(stopped([&] { report->Calc(QStringLiteral("Forever")); }).contains(QLatin1String("stopped after 1000 statements")));
+  // Each run has its own count: a short one after a stopped one runs through.
+  report->SetScriptStepLimit(20000);
+  binding().DoNotifyEvent(memo, QStringLiteral("Short"));
+  EXPECT_EQ(report->Calc(QStringLiteral("Rounds")), ScriptValue(5000));
+  report->SetScriptStepLimit(0);
+  report->SetScriptTimeout(0.2);
+  EXPECT_TRUE(stopped([&] { binding().DoNotifyEvent(memo, QStringLiteral("Spin")); })
+                  .contains(QLatin1String("after running for 0.2 s")));
+}
+
 // Colour names come from the one colour table of the text layer; sets combine into their bits.
 TEST_F(ReportScript, ColourConstantsAndFontStyleSets) {
   for (const char* name : {"clRed", "clNavy", "clBtnFace", "clNone"})

@@ -99,4 +99,25 @@ TEST_F(ReportToolDialogs, PrepareAnswersADialogWithOk) {
   EXPECT_TRUE(QFile::exists(rpp));
 }
 
+// A report whose text object's expression never returns: --script-timeout ends the preparation
+// with the limit's message and exit code 1 instead of hanging a batch run; bad values are refused.
+TEST_F(ReportToolEngine, ScriptTimeoutEndsAnExpressionThatNeverReturns) {
+  TrpReport report;
+  ASSERT_TRUE(report.LoadFromFile(Definition));
+  report.SetScriptText({"function Forever: Integer;", "begin", "  Result := 0;", "  while True do Result := Result + 1;",
+                        "end;", "begin end."});
+  static_cast<TrpMemoView*>(report.FindObject(QStringLiteral("Text")))->SetText(QStringLiteral("[Forever]"));
+  const QString looping = Dir.filePath(QStringLiteral("forever.xml"));
+  report.SaveToFile(looping);
+  const QString rpp = Dir.filePath(QStringLiteral("forever.rpp"));
+  EXPECT_EQ(Tool({"prepare", looping, "--script-timeout", "0.3", "-o", rpp}), 1);
+  EXPECT_TRUE(Err.contains(QStringLiteral("The script was stopped after running for 0.3 s"))) << Err.toStdString();
+  EXPECT_FALSE(QFile::exists(rpp));
+  for (const char* bad : {"0", "-1", "soon", "100000"}) {
+    EXPECT_EQ(Tool({"prepare", Definition, "--script-timeout", bad, "-o", rpp}), 1) << bad;
+    EXPECT_TRUE(Err.contains(QStringLiteral("--script-timeout takes seconds"))) << Err.toStdString();
+  }
+  EXPECT_EQ(Tool({"prepare", Definition, "--script-timeout", "2", "-o", rpp}), 0) << Err.toStdString();
+}
+
 }  // namespace

@@ -28,10 +28,14 @@ const TrpToolOption kParam{{"param"}, "NAME=VALUE",
                            "combo box's text, a check box's true or false; may be given again). Dialog\n"
                            "pages are not shown here: they are answered with OK and these values."};
 
-// A command's own options followed by those of the commands that open a report: the password and
-// what a definition reads its data from.
+const TrpToolOption kScriptTimeout{{"script-timeout"}, "SECONDS",
+                                   "Stop the report's script or an expression that runs longer than this at\n"
+                                   "one go (an endless loop), with an error; no limit when not given."};
+
+// A command's own options followed by those of the commands that open a report: the password,
+// what a definition reads its data from, and how long its script may run.
 QList<TrpToolOption> withSource(QList<TrpToolOption> own) {
-  own << kPassword << kData << kConnection << kHost << kPort << kUser << kParam;
+  own << kPassword << kData << kConnection << kHost << kPort << kUser << kParam << kScriptTimeout;
   return own;
 }
 

@@ -127,6 +127,13 @@ bool rpApplyDataOverrides(TrpReport& report, const TrpCommandLine& line, QTextSt
         throw TrpError(QStringLiteral("--connection takes NAME=DRIVER:DATABASE, not \"%1\"").arg(connection));
       useConnection(report, name, target, line);
     }
+    if (const QString timeout = line.Value(QStringLiteral("script-timeout")); !timeout.isEmpty()) {
+      bool ok = false;
+      const double seconds = timeout.toDouble(&ok);
+      if (!ok || !(seconds > 0) || seconds > 86400)
+        throw TrpError(QStringLiteral("--script-timeout takes seconds above 0 and at most 86400, not \"%1\"").arg(timeout));
+      report.SetScriptTimeout(seconds);
+    }
     for (const QString& param : line.Values(QStringLiteral("param"))) {
       QString name, value;
       if (!splitAssignment(param, name, value))

@@ -2,12 +2,15 @@
 // maximised, the report is prepared inside it, and the page appears at page width with the sheet
 // drawn twice, the copy 532 units x zoom lower.
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include "report/services/install_report_services.h"
 #include "report/model/common_error_handler.h"
 #include "report/model/engine_options.h"
+#include "report/model/memo_view.h"
 #include "report/model/preview_options.h"
 #include "report/model/report.h"
 #include "report/model/custom_preview_pages.h"
@@ -127,4 +130,38 @@ TEST_F(ShowReport, AScriptShowsItsReportOnceItHasReturned) {
       [](long double) { return 0; });
   ASSERT_TRUE(seen.Window);
   EXPECT_EQ(seen.Status.toStdString(), "Page 1 of 1");
+}
+
+// The preview's Cancel stops an expression that never returns: the preparation ends with the
+// cancel's error and the window can be closed.
+TEST_F(ShowReport, CancelStopsAnExpressionThatNeverReturns) {
+  Report->SetScriptText({"function Forever: Integer;", "begin", "  Result := 0;", "  while True do Result := Result + 1;",
+                         "end;", "begin end."});
+  for (TrpComponent* object : Report->AllObjects())
+    if (auto* memo = dynamic_cast<TrpMemoView*>(object)) {
+      memo->SetText(QStringLiteral("[Forever]"));
+      break;
+    }
+  // Cancel is pressed once the preview has been preparing for a while; the window is closed once
+  // the preparation has ended (or after 20 s, so that a fault cannot hang the suite).
+  bool cancelled = false;
+  QElapsedTimer clock;
+  clock.start();
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* form = qobject_cast<TrpPreviewForm*>(QApplication::activeModalWidget());
+    if (!form) return;
+    TrpPreview& preview = *form->PreviewControl();
+    if (!cancelled && preview.Running() && clock.elapsed() > 300) {
+      cancelled = true;
+      preview.Cancel();
+    } else if ((cancelled && !preview.Running()) || clock.elapsed() > 20000) {
+      form->close();
+    }
+  });
+  poll.start(20);
+  Report->ShowReport();
+  EXPECT_TRUE(cancelled) << "the preview was preparing when Cancel was pressed";
+  EXPECT_TRUE(Report->Errors().join('\n').contains(QLatin1String("the preparation was cancelled")))
+      << Report->Errors().join('\n').toStdString();
 }

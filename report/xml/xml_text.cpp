@@ -4,6 +4,7 @@ namespace {
 
 // Longest run of digits a character reference may carry: U+10FFFF is 1114111.
 constexpr int kMaxReferenceDigits = 7;
+constexpr int kMaxHexReferenceDigits = 6;  // 10FFFF
 constexpr char32_t kMaxCodePoint = 0x10FFFF;
 
 const char* referenceFor(QChar ch) {
@@ -18,15 +19,32 @@ const char* referenceFor(QChar ch) {
   }
 }
 
-// Reads "&#N;" at `pos`. On success appends the character and returns the length consumed;
-// returns 0 when the reference cannot be read, so the caller keeps the text literally.
+// The value of an ASCII digit of `base` (10 or 16), or -1.
+int digitOf(QChar ch, int base) {
+  const char16_t c = ch.unicode();
+  const int digit = c >= u'0' && c <= u'9'   ? c - u'0'
+                    : c >= u'a' && c <= u'f' ? c - u'a' + 10
+                    : c >= u'A' && c <= u'F' ? c - u'A' + 10
+                                             : -1;
+  return digit < base ? digit : -1;
+}
+
+// Reads "&#N;" (decimal) or "&#xH;" (hexadecimal, as other XML tools write) at `pos`. On success
+// appends the character and returns the length consumed; returns 0 when the reference cannot be
+// read, so the caller keeps the text literally.
 int decodeNumericReference(const QString& text, int pos, QString& out) {
   int i = pos + 2;
+  const bool hex = i < text.size() && (text[i] == u'x' || text[i] == u'X');
+  if (hex) ++i;
+  const int base = hex ? 16 : 10;
+  const int maxDigits = hex ? kMaxHexReferenceDigits : kMaxReferenceDigits;
   char32_t code = 0;
   int digits = 0;
-  while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128) {
-    if (++digits > kMaxReferenceDigits) return 0;
-    code = code * 10 + (text[i].unicode() - '0');
+  while (i < text.size()) {
+    const int digit = digitOf(text[i], base);
+    if (digit < 0) break;
+    if (++digits > maxDigits) return 0;
+    code = code * base + static_cast<char32_t>(digit);
     ++i;
   }
   if (digits == 0 || i >= text.size() || text[i] != u';' || code > kMaxCodePoint) return 0;
@@ -58,6 +76,7 @@ constexpr NamedEntity kNamedEntities[] = {
     {u"&amp;", 5, u'&'},
     {u"&lt;", 4, u'<'},
     {u"&gt;", 4, u'>'},
+    {u"&apos;", 6, u'\''},  // written by other XML tools
 };
 
 }  // namespace

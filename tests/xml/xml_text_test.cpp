@@ -61,6 +61,13 @@ INSTANTIATE_TEST_SUITE_P(
                       UnescapeCase{u"&#99999999999999999999;", u"&#99999999999999999999;"},  // huge
                       UnescapeCase{u"&#1114112;", u"&#1114112;"},   // beyond U+10FFFF
                       UnescapeCase{u"&#128512;", u"\U0001F600"},    // surrogate pair
-                      UnescapeCase{u"&#", u"&#"}));
+                      UnescapeCase{u"&#", u"&#"},
+                      // As other XML tools write them.
+                      UnescapeCase{u"&#x27;&#X4E2D;&apos;", u"'中'"},
+                      UnescapeCase{u"&#x1F600;", u"\U0001F600"},
+                      UnescapeCase{u"&#x;", u"&#x;"},               // no digits
+                      UnescapeCase{u"&#x27G;", u"&#x27G;"},         // not a number
+                      UnescapeCase{u"&#x110000;", u"&#x110000;"},   // beyond U+10FFFF
+                      UnescapeCase{u"&#x0000000041;", u"&#x0000000041;"}));
 
 }  // namespace

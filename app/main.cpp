@@ -1,10 +1,14 @@
-// Program start: the application object, the worksheet window, the message loop; or, with a file
-// named on the command line (`stroval FILE`), that report in the preview window.
+// Program start: the application object, the report subsystem's language, the worksheet window,
+// the message loop; or, with a file named on the command line (`stroval FILE`), that report in
+// the preview window. --version and --help are answered before any window system is touched.
 #include <QTimer>
 #include <cstdio>
 
+#include "app/app_icon.h"
 #include "app/guarded_application.h"
 #include "app/open_report_file.h"
+#include "app/program_options.h"
+#include "app/report_language.h"
 #include "app/screenshot.h"
 #include "app/worksheet_window.h"
 #include "report/preview/install_preview.h"
@@ -30,14 +34,34 @@ void SaveScreenshotWhenReady(stroval::TForm19& window) {
   });
 }
 
+// Prints the usage or the version for a command line that asks only for them.
+int AnswerInformation(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const stroval::ProgramOptions options = stroval::ParseProgramOptions(arguments);
+  const QString text = options.Help ? stroval::ProgramUsage() : stroval::ProgramVersion();
+  std::fputs(qPrintable(text), stdout);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (stroval::AsksForInformationOnly(argc, argv)) return AnswerInformation(argc, argv);
   stroval::GuardedApplication application(argc, argv);
+  application.setWindowIcon(stroval::AppIcon());
+  QGuiApplication::setDesktopFileName(QStringLiteral("stroval"));
+  const stroval::ProgramOptions options = stroval::ParseProgramOptions(QCoreApplication::arguments().mid(1));
+  if (!options.Problem.isEmpty()) {
+    std::fprintf(stderr, "stroval: %s\n\n%s", qPrintable(options.Problem), qPrintable(stroval::ProgramUsage()));
+    return 2;
+  }
+  QString problem;
+  stroval::ChooseReportLanguage(options.Language, QLocale::system(), &problem);
+  if (!problem.isEmpty()) std::fprintf(stderr, "stroval: %s\n", qPrintable(problem));
   rpInstallReportServices();
   rpInstallPreview();
-  const QStringList arguments = QCoreApplication::arguments();
-  if (arguments.size() > 1) return stroval::ShowReportFile(arguments.at(1));
+  if (!options.File.isEmpty()) return stroval::ShowReportFile(options.File);
   stroval::TForm19 window;
   SaveScreenshotWhenReady(window);
   window.show();

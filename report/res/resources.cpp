@@ -1,5 +1,6 @@
 #include "report/res/resources.h"
 
+#include "report/res/languages.h"
 #include "report/res/resources_private.h"
 #include "report/res/startup_strings.h"
 #include "report/xml/code_page.h"
@@ -148,11 +149,32 @@ int TrpResources::CodePage() const { return d->codePage; }
 
 void TrpResources::BuildLanguagesList() {
   d->languages.clear();
-  const QString folder = rpProgramFolder();
-  if (folder.isEmpty()) return;
-  const QStringList files = QDir(folder).entryList({QStringLiteral("*.rpl")}, QDir::Files);
-  for (const QString& file : files) d->languages.append(languageName(file));
+  d->languageFiles.clear();
+  for (const QString& folder : rpLanguageFolders()) {
+    const QDir dir(folder);
+    for (const QString& file : dir.entryList({QStringLiteral("*.rpl")}, QDir::Files)) {
+      const QString name = languageName(file);
+      if (d->languages.contains(name, Qt::CaseInsensitive)) continue;  // the program's folder wins
+      d->languages.append(name);
+      d->languageFiles.insert(name.toCaseFolded(), dir.filePath(file));
+    }
+  }
   d->languages.sort(Qt::CaseInsensitive);
+}
+
+QString TrpResources::LanguageFile(const QString& language) const {
+  return d->languageFiles.value(language.toCaseFolded());
+}
+
+bool TrpResources::LoadLanguage(const QString& language) {
+  const bool english = language.compare(rpEnglishLanguage(), Qt::CaseInsensitive) == 0;
+  const QString file = LanguageFile(language);
+  if (!english && file.isEmpty()) return false;
+  // A translation overlays the English table, so an entry it lacks still reads in English.
+  Clear();
+  AddXML(rpStartupXML());
+  if (!english) LoadFromFile(file);
+  return true;
 }
 
 const QStringList& TrpResources::Languages() const { return d->languages; }

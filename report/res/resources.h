@@ -55,9 +55,15 @@ class TrpResources {
   int Count() const;
   int CodePage() const;  // of the last XML table loaded; kept for callers, not used here
 
-  // --- languages: "*.rpl" files beside the program, as "German" for "GERMAN.RPL" ---
+  // --- languages: "*.rpl" files beside the program or in the installed data folder
+  // (rpLanguageFolders()), as "German" for "GERMAN.RPL" ---
   void BuildLanguagesList();
   const QStringList& Languages() const;
+  // The file of a listed language (any letter case); empty for a language not listed.
+  QString LanguageFile(const QString& language) const;
+  // Makes the table the English start-up table overlaid with the language's file; "English"
+  // gives the start-up table alone. A language not listed changes nothing and gives false.
+  bool LoadLanguage(const QString& language);
 
   // --- help ---
   const QString& HelpFile() const;

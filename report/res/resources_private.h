@@ -17,6 +17,7 @@ struct TrpResources::Private {
   QStringList values;
   int codePage = 0;
   QStringList languages;
+  QHash<QString, QString> languageFiles;  // case-folded language name to its file
   QString helpFile = QStringLiteral("ReportHelp.chm");
 
   TrpImageList mainButtonImages{16};

@@ -7,18 +7,13 @@ namespace stroval {
 
 namespace {
 
-struct Substitution {
-  const char* family;             // the name the stored descriptions use (UTF-8)
-  const char* const* substitutes; // installed faces, best first, nullptr-terminated
-};
-
 constexpr const char* kKai[] = {"AR PL UKai TW", "TW-Kai", "AR PL UKai HK", nullptr};
 constexpr const char* kMing[] = {"AR PL UMing TW", "AR PL UMing HK", nullptr};
 constexpr const char* kSans[] = {"DejaVu Sans", "Liberation Sans", nullptr};
 constexpr const char* kArial[] = {"Liberation Sans", "DejaVu Sans", nullptr};
 constexpr const char* kTimes[] = {"Liberation Serif", "DejaVu Serif", nullptr};
 
-constexpr Substitution kSubstitutions[] = {
+constexpr FontSubstitution kSubstitutions[] = {
     {"標楷體", kKai},
     {"華康標楷筆順體", kKai},
     {"新細明體", kMing},
@@ -36,8 +31,10 @@ QStringList ToList(const char* const* names) {
 
 }  // namespace
 
+std::span<const FontSubstitution> FontSubstitutions() { return kSubstitutions; }
+
 void RegisterFontSubstitutions() {
-  for (const Substitution& s : kSubstitutions) {
+  for (const FontSubstitution& s : kSubstitutions) {
     const QString family = QString::fromUtf8(s.family);
     // Replace rather than append, so a second registration leaves the same list.
     QFont::removeSubstitutions(family);

@@ -99,8 +99,6 @@ QList<TrpToolCommand> makeCommands() {
   };
 }
 
-QString dashed(const QString& name) { return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name; }
-
 const QString& longestName(const TrpToolOption& option) {
   return *std::max_element(option.Names.begin(), option.Names.end(),
                            [](const QString& a, const QString& b) { return a.size() < b.size(); });
@@ -142,7 +140,7 @@ int editDistance(const QString& a, const QString& b) {
 
 // "unknown option --pagse (did you mean --pages?)": the nearest option of the command, if one is near.
 QString unknownOption(const TrpToolCommand& command, const QString& name) {
-  QString problem = QStringLiteral("unknown option %1").arg(dashed(name));
+  QString problem = QStringLiteral("unknown option %1").arg(rpDashedOption(name));
   QString nearest;
   int best = std::max(2, static_cast<int>(name.size()) / 3) + 1;  // at most that many edits away
   for (const TrpToolOption& option : command.Options)
@@ -151,7 +149,7 @@ QString unknownOption(const TrpToolCommand& command, const QString& name) {
         best = d;
         nearest = candidate;
       }
-  if (!nearest.isEmpty()) problem += QStringLiteral(" (did you mean %1?)").arg(dashed(nearest));
+  if (!nearest.isEmpty()) problem += QStringLiteral(" (did you mean %1?)").arg(rpDashedOption(nearest));
   return problem;
 }
 
@@ -182,8 +180,8 @@ QString wrongValueProblem(const TrpToolCommand& command, const QString& errorTex
   const QRegularExpressionMatch m = missing.match(errorText);
   if (!m.hasMatch()) return errorText;
   const TrpToolOption* option = findOption(command, m.captured(2));
-  if (option && option->Several) return dashed(m.captured(2)) + QStringLiteral(" needs at least one name");
-  return dashed(m.captured(2)) + QStringLiteral(" needs a value");
+  if (option && option->Several) return rpDashedOption(m.captured(2)) + QStringLiteral(" needs at least one name");
+  return rpDashedOption(m.captured(2)) + QStringLiteral(" needs a value");
 }
 
 QString column(const QString& left, const QString& text) {
@@ -292,7 +290,7 @@ QString rpCommandHelp(const TrpToolCommand& command) {
   text += QStringLiteral("\nOptions:\n");
   for (const TrpToolOption& option : command.Options) {
     QStringList names;
-    for (const QString& name : option.Names) names << dashed(name);
+    for (const QString& name : option.Names) names << rpDashedOption(name);
     QString left = QStringLiteral("  ") + names.join(QStringLiteral(", "));
     if (!option.ValueName.isEmpty()) left += u' ' + option.ValueName + (option.Several ? QStringLiteral("...") : QString());
     text += column(left, option.Description);
@@ -302,3 +300,7 @@ QString rpCommandHelp(const TrpToolCommand& command) {
 }
 
 QString rpToolVersion() { return QStringLiteral("stroval-report " STROVAL_VERSION "\n"); }
+
+QString rpDashedOption(const QString& name) {
+  return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}

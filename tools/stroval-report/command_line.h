@@ -27,6 +27,8 @@ struct TrpToolCommand {
 };
 
 const QList<TrpToolCommand>& rpToolCommands();
+// An option's name as typed: "-o" for a one-letter name, "--pages" for a longer one.
+QString rpDashedOption(const QString& name);
 const TrpToolCommand* rpFindToolCommand(const QString& name);
 
 // A parsed command line: the command, its words, and its options by their longest name (a flag

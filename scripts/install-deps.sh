@@ -28,6 +28,9 @@ packages=(
   xvfb xauth x11-utils
   # a window manager for the window-geometry tests on the virtual display
   openbox
+  # the Debian package: dpkg-shlibdeps finds its library dependencies, help2man writes the man
+  # pages from the programs' --help, desktop-file-validate checks the desktop entry
+  dpkg-dev help2man desktop-file-utils
 )
 
 missing=()

@@ -72,7 +72,7 @@ TEST(ProgramOptions, TheProgramAnswersVersionAndHelpWithoutADisplay) {
     EXPECT_EQ(program.exitCode(), 0) << option;
     const QString out = QString::fromUtf8(program.readAllStandardOutput());
     EXPECT_TRUE(out.startsWith(option == std::string("--version") ? stroval::ProgramVersion() : QStringLiteral("Usage: stroval")))
-        << out;
+        << out.toStdString();
   }
   EXPECT_EQ(stroval::ProgramVersion(), QStringLiteral("stroval " STROVAL_VERSION "\n"));
 }

@@ -48,7 +48,7 @@ struct SeenInChinese {
 TEST(ChinesePreview, StatusAndToolBarHintsReadInTaiwaneseChinese) {
   ASSERT_EQ(qEnvironmentVariable("LANG"), QStringLiteral("zh_TW.UTF-8")) << "run with LANG=zh_TW.UTF-8";
   QString problem;
-  EXPECT_EQ(stroval::ChooseReportLanguage(QString(), QLocale::system(), &problem), QStringLiteral("Zh_tw")) << problem;
+  EXPECT_EQ(stroval::ChooseReportLanguage(QString(), QLocale::system(), &problem), QStringLiteral("Zh_tw")) << problem.toStdString();
   EXPECT_FALSE(QFontDatabase::families(QFontDatabase::TraditionalChinese).isEmpty());
   rpInstallReportServices();
   rpInstallPreview();

@@ -29,8 +29,9 @@ packages=(
   # a window manager for the window-geometry tests on the virtual display
   openbox
   # the Debian package: dpkg-shlibdeps finds its library dependencies, help2man writes the man
-  # pages from the programs' --help, desktop-file-validate checks the desktop entry
-  dpkg-dev help2man desktop-file-utils
+  # pages from the programs' --help, desktop-file-validate checks the desktop entry and
+  # update-mime-database the prepared-report file type
+  dpkg-dev help2man desktop-file-utils shared-mime-info
 )
 
 missing=()

@@ -43,6 +43,10 @@ unexpected=$(cd "$root" && find . -type f -o -type l | grep -v -e '^./usr/' -e '
 desktop-file-validate "$root/usr/share/applications/stroval.desktop" || fail "the desktop entry is not valid"
 grep -qx 'MimeType=application/x-stroval-prepared-report;' "$root/usr/share/applications/stroval.desktop" ||
   fail "the desktop entry does not open prepared reports"
+mkdir -p "$work/mime/packages"
+cp "$root/usr/share/mime/packages/stroval.xml" "$work/mime/packages/"
+! update-mime-database "$work/mime" 2>&1 | grep -i error || fail "the MIME type does not read"
+grep -q 'application/x-stroval-prepared-report:\*\.rpp' "$work/mime/globs2" || fail "*.rpp is not a prepared report"
 zcat "$root/usr/share/man/man1/stroval-report.1.gz" | grep -q 'prepare REPORT' || fail "the man page lacks the commands"
 
 # The installed programs, with no display and nothing of the build tree to lean on.

@@ -12,9 +12,11 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
        "A4 report. stroval-report prepares, checks, prints and exports reports from the command line.")
 # stroval_0.9.0_amd64.deb
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-# Install with DESTDIR and the prefix /usr, so the fontconfig link goes to /etc.
+# Installed with DESTDIR and the prefix /usr, whatever prefix the build was configured with, so
+# the programs go to /usr/bin and the fontconfig link to /etc.
 set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -2,11 +2,13 @@
 
 #include "report/text/color_names.h"
 #include "report/text/font_cache.h"
+#include "report/text/glyph_runs.h"
 #include "report/text/spread_correction.h"
 #include "report/text/syllable_breaks.h"
 #include "report/text/text_object_listener.h"
 
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <cmath>
@@ -51,6 +53,12 @@ class TextObjectScope {
  private:
   TrpTextObjectListener* FListener;
 };
+
+// Whether the device takes characters as glyph runs: one that keeps only glyphs (PDF). Devices
+// that read the characters back (text recordings, print records) get each one by drawText.
+bool takesGlyphRuns(const QPainter* canvas) {
+  return !TrpDrawText::CharacterCalls && canvas->paintEngine() && canvas->paintEngine()->type() == QPaintEngine::Pdf;
+}
 
 }  // namespace
 
@@ -463,6 +471,11 @@ void TrpDrawText::DrawTextLine(QPainter* canvas, int x, int y, int available, in
     if (FRotation != 0) canvas->rotate(-FRotation);
     canvas->setFont(TrpFontCache::Font(FFont.Name, pixelHeight, tag.Style));
     canvas->setPen(MonoFont ? QColor(Qt::black) : rpToQColor(tag.Color));
+    // A line through the characters is drawn by the font with each character, blanks included;
+    // plain characters may reach a device that keeps only glyphs as glyph runs.
+    const bool decorated = tag.Style & (TrpTagStyle::Underline | TrpTagStyle::StrikeOut);
+    const bool runs = !decorated && takesGlyphRuns(canvas);
+    TrpGlyphRuns glyphs;
     int offset = 0;
     for (int i = runStart; i < runEnd; ++i) {
       const QChar c = line[i];
@@ -472,10 +485,13 @@ void TrpDrawText::DrawTextLine(QPainter* canvas, int x, int y, int available, in
       }
       const bool pair = c.isHighSurrogate() && i + 1 < line.size();
       // Blanks carry no ink unless a line runs through them.
-      if (!c.isSpace() || (tag.Style & (TrpTagStyle::Underline | TrpTagStyle::StrikeOut)))
+      if (runs && !c.isSpace())
+        glyphs.Add(TrpFontCache::Glyphs(FFont.Name, pixelHeight, tag.Style, line, i), QPointF(offset, ascent));
+      else if (!runs && (!c.isSpace() || decorated))
         canvas->drawText(QPointF(offset, ascent), pair ? line.mid(i, 2) : QString(c));
       offset += advances[i];
     }
+    glyphs.Draw(*canvas);
     canvas->restore();
     x += roundI(offset * cosR);
     y -= roundI(offset * sinR);

@@ -55,6 +55,9 @@ class TrpDrawText {
   // Options not set through SetOptions.
   bool MonoFont = false;           // draw black whatever the colour
   bool UseDefaultCharset = false;
+  // Every character drawn by a drawText call of its own, on every device: the reference the glyph
+  // runs of PDF devices are compared with.
+  static inline bool CharacterCalls = false;
 
   const QStringList& Text() const { return FLines; }
   int LineFlags(int line) const { return FFlags.at(line); }

@@ -9,6 +9,7 @@
 #include <QMutexLocker>
 
 #include <memory>
+#include <unordered_map>
 
 namespace {
 
@@ -27,10 +28,19 @@ struct CachedFont {
   QFont font;
   QFontMetricsF metrics;
   QHash<char32_t, int> advances;
+  std::unordered_map<char32_t, TrpCharGlyphs> glyphs;  // nodes stay put: references are handed out
   explicit CachedFont(const QFont& f) : font(f), metrics(f) {}
 };
 
 QMutex cacheMutex;
+
+// Whether `text[index]` starts a surrogate pair, and the character code there.
+bool isPair(const QString& text, int index) {
+  return text[index].isHighSurrogate() && index + 1 < text.size() && text[index + 1].isLowSurrogate();
+}
+char32_t codeAt(const QString& text, int index) {
+  return isPair(text, index) ? QChar::surrogateToUcs4(text[index], text[index + 1]) : text[index].unicode();
+}
 
 CachedFont& cached(const QString& family, int pixelSize, int style) {
   static QHash<FontKey, std::shared_ptr<CachedFont>> fonts;
@@ -60,8 +70,8 @@ QFont Font(const QString& family, int pixelSize, int style) {
 int Advance(const QString& family, int pixelSize, int style, const QString& text, int index) {
   const QChar ch = text[index];
   if (ch.isLowSurrogate() && index > 0 && text[index - 1].isHighSurrogate()) return 0;
-  const bool pair = ch.isHighSurrogate() && index + 1 < text.size() && text[index + 1].isLowSurrogate();
-  const char32_t code = pair ? QChar::surrogateToUcs4(ch, text[index + 1]) : ch.unicode();
+  const bool pair = isPair(text, index);
+  const char32_t code = codeAt(text, index);
   QMutexLocker lock(&cacheMutex);
   CachedFont& font = cached(family, pixelSize, style);
   auto it = font.advances.constFind(code);
@@ -70,6 +80,16 @@ int Advance(const QString& family, int pixelSize, int style, const QString& text
   const int whole = static_cast<int>(rpRound(advance));
   font.advances.insert(code, whole);
   return whole;
+}
+
+const TrpCharGlyphs& Glyphs(const QString& family, int pixelSize, int style, const QString& text, int index) {
+  const char32_t code = codeAt(text, index);
+  QMutexLocker lock(&cacheMutex);
+  CachedFont& font = cached(family, pixelSize, style);
+  auto it = font.glyphs.find(code);
+  if (it == font.glyphs.end())
+    it = font.glyphs.emplace(code, rpShapeCharacter(font.font, text.mid(index, isPair(text, index) ? 2 : 1))).first;
+  return it->second;
 }
 
 qreal Ascent(const QString& family, int pixelSize, int style) {

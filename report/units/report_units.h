@@ -18,7 +18,9 @@ constexpr Extended rp1CharY = 17.0L;
 // Round to the nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4). Every
 // conversion from report units to device pixels goes through this; never qRound.
 inline long long rpRound(Extended value) {
-  return static_cast<long long>(std::nearbyint(value));  // default FE_TONEAREST mode is half-to-even
+  // The default FE_TONEAREST mode is half-to-even. llrint rounds in one instruction; nearbyint
+  // saves and restores the floating-point environment on every call, which showed in profiles.
+  return std::llrint(value);
 }
 
 // Two report-unit values count as different when they differ by more than this: in

@@ -7,6 +7,7 @@
 #include "report/model/report_page.h"
 #include "report/model/view.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 
 namespace {
@@ -48,7 +49,10 @@ void TrpPreviewPages::DrawPage(int index, QPainter& canvas, Extended scaleX, Ext
   const bool printer = TrpDrawText::IsPrinter(&canvas);
   MirroredMargins mirrored(*page, page->MirrorMargins() && index % 2 == 1);
   canvas.save();
-  if (!printer) {
+  // On paper, and on a PDF page (whose media box is the paper), nothing outside the paper shows;
+  // a clip there would be written out again by the PDF engine at every state restore.
+  const bool pdf = canvas.paintEngine() && canvas.paintEngine()->type() == QPaintEngine::Pdf;
+  if (!printer && !pdf) {
     const QRect paper(QPoint(static_cast<int>(rpRound(offsetX)), static_cast<int>(rpRound(offsetY))),
                       QPoint(static_cast<int>(rpRound(page->PaperWidth() * rp01cm * scaleX + offsetX)) - 1,
                              static_cast<int>(rpRound(page->PaperHeight() * rp01cm * scaleY + offsetY)) - 1));

@@ -120,23 +120,24 @@ void setText(TrpPersistent& object, const QString& text) {
   if (const TrpPropertyDescriptor* p = textProperty(object); p && p->Set) p->Set(object, text);
 }
 
-void applyAttribute(const QString& name, const QString& rawValue, TrpPersistent& object,
-                    QList<TrpFixup>* fixups, bool oldFormat) {
-  const QStringList segments = name.split(u'.');
+void applyAttribute(TrpAttributeList::Attribute& attribute, TrpPersistent& object, QList<TrpFixup>* fixups,
+                    bool oldFormat) {
+  const QStringList& segments = attribute.Segments;
+  const QString& rawValue = attribute.Raw;
   TrpPersistent* target = &object;
   for (int i = 0; i + 1 < segments.size(); ++i) {
     const TrpPropertyDescriptor* p = target->ClassInfo().FindAnyProperty(segments[i]);
     if (!p) return;
     if (p->Kind == TrpPropertyKind::Strings && i + 2 == segments.size() &&
         segments.last().compare(QLatin1String("Text"), Qt::CaseInsensitive) == 0) {
-      if (p->Set) p->Set(*target, rpXMLToStr(rawValue).split(QLatin1String("\r\n")));
+      if (p->Set) p->Set(*target, attribute.Value.split(QLatin1String("\r\n")));
       return;
     }
     if (p->Kind != TrpPropertyKind::Object || !p->Object) return;
     target = p->Object(*target);
     if (!target) return;
   }
-  const QString last = segments.last();
+  const QString& last = segments.last();
   auto* component = dynamic_cast<TrpComponent*>(target);
   if (last.size() == 1 && component && QStringLiteral("ltwh").contains(last)) {
     setFloat(*component, last[0], rawValue);
@@ -145,7 +146,7 @@ void applyAttribute(const QString& name, const QString& rawValue, TrpPersistent&
   const bool textName = last == QLatin1String("u") || last == QLatin1String("x") ||
                         (last == QLatin1String("Text") && isTextObject(*target));
   if (textName) {
-    QString text = rpXMLToStr(rawValue);
+    QString text = attribute.Value;
     if (oldFormat && last == QLatin1String("u")) text = QString::fromUtf8(text.toLatin1());
     setText(*target, text);
     return;
@@ -162,7 +163,7 @@ void applyAttribute(const QString& name, const QString& rawValue, TrpPersistent&
     return;
   const TrpPropertyDescriptor* p = target->ClassInfo().FindProperty(last);
   if (!p || p->IsReadOnly()) return;
-  const QString value = rpXMLToStr(rawValue);
+  const QString& value = attribute.Value;
   switch (p->Kind) {
     case TrpPropertyKind::Reference:
       if (fixups) fixups->append({target, p, value});
@@ -173,11 +174,14 @@ void applyAttribute(const QString& name, const QString& rawValue, TrpPersistent&
     default:
       break;
   }
-  const std::optional<QVariant> converted = rpPropertyFromText(*p, value);
-  if (!converted)
+  if (attribute.ConvertedFor != p) {
+    attribute.Converted = rpPropertyFromText(*p, value);
+    attribute.ConvertedFor = p;
+  }
+  if (!attribute.Converted)
     throw std::runtime_error(
         QStringLiteral("Invalid value \"%1\" of property %2").arg(value, QLatin1String(p->Name)).toStdString());
-  p->Set(*target, *converted);
+  p->Set(*target, *attribute.Converted);
 }
 
 }  // namespace
@@ -237,6 +241,10 @@ QString rpObjToXML(const TrpPersistent& object, const QString& prefix, const Trp
 
 void rpXMLToObj(const QString& text, TrpPersistent& object, QStringList* errors, QList<TrpFixup>* fixups,
                 bool oldFormat) {
+  TrpAttributeList(text).Apply(object, errors, fixups, oldFormat);
+}
+
+TrpAttributeList::TrpAttributeList(const QString& text) {
   int i = 0;
   const int n = text.size();
   while (i < n) {
@@ -248,11 +256,17 @@ void rpXMLToObj(const QString& text, TrpPersistent& object, QStringList* errors,
     if (open < 0) break;
     const int close = text.indexOf(u'"', open + 1);
     if (close < 0) break;
-    const QString value = text.mid(open + 1, close - open - 1);
+    const QString raw = text.mid(open + 1, close - open - 1);
     i = close + 1;
     if (name.isEmpty() || name == QLatin1String("/")) continue;
+    FAttributes.push_back({name.split(u'.'), raw, rpXMLToStr(raw), nullptr, std::nullopt});
+  }
+}
+
+void TrpAttributeList::Apply(TrpPersistent& object, QStringList* errors, QList<TrpFixup>* fixups, bool oldFormat) {
+  for (Attribute& attribute : FAttributes) {
     try {
-      applyAttribute(name, value, object, fixups, oldFormat);
+      applyAttribute(attribute, object, fixups, oldFormat);
     } catch (const std::exception& e) {
       if (errors) errors->append(QString::fromUtf8(e.what()));
     }

@@ -6,8 +6,11 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 class TrpPersistent;
 class TrpXMLItem;
@@ -33,6 +36,27 @@ QString rpObjToXML(const TrpPersistent& object, const QString& prefix = {},
 // In an `oldFormat` document, texts given as "u" are UTF-8 bytes.
 void rpXMLToObj(const QString& text, TrpPersistent& object, QStringList* errors = nullptr,
                 QList<TrpFixup>* fixups = nullptr, bool oldFormat = false);
+
+// An attribute text read once and applied to any number of objects, as rpXMLToObj applies it: a
+// prepared report's records repeat their source object's description for every copy. A value is
+// converted from text once for the property it was last applied to.
+class TrpAttributeList {
+ public:
+  explicit TrpAttributeList(const QString& text);
+  void Apply(TrpPersistent& object, QStringList* errors = nullptr, QList<TrpFixup>* fixups = nullptr,
+             bool oldFormat = false);
+
+  struct Attribute {
+    QStringList Segments;  // the dotted name
+    QString Raw;           // the value as written
+    QString Value;         // the value with the XML escapes resolved
+    const TrpPropertyDescriptor* ConvertedFor = nullptr;
+    std::optional<QVariant> Converted;
+  };
+
+ private:
+  std::vector<Attribute> FAttributes;
+};
 
 // A collection written as a child element `name` of `parent` with one "item" element per item.
 // With the items of the ancestor's collection (report inheritance), an item whose name an

@@ -76,6 +76,7 @@ void TrpPreviewPages::Clear() {
   FOutline->LevelRoot();
   FDictionary.Clear();
   FDescriptions.clear();
+  FReadDescriptions.Clear();
   FSourcePages.clear();
   FDoc.Clear();  // unloaded pages go, and with them the temporary file
   FDoc.Root()->SetName(kRoot);

@@ -19,6 +19,7 @@
 #include "report/store/page_cache.h"
 #include "report/store/picture_cache.h"
 #include "report/store/preview_dictionary.h"
+#include "report/store/read_descriptions.h"
 #include "report/xml/xml_document.h"
 
 class QBuffer;
@@ -196,6 +197,7 @@ class TrpPreviewPages : public TrpCustomPreviewPages {
   std::unique_ptr<TrpOutline> FOutline;
   std::vector<std::unique_ptr<TrpReportPage>> FSourcePages;
   QHash<const TrpComponent*, QString> FDescriptions;
+  TrpReadDescriptions FReadDescriptions;
   TrpDictionary FDictionary;
   TrpPictureCache FPictureCache;
   TrpPageCache FPageCache;

@@ -84,7 +84,9 @@ void TrpPreviewPages::BuildRecord(const TrpXMLItem& record, TrpComponent& parent
   TrpComponent* object = nullptr;
   if (const TrpComponent* source = FDictionary.GetObject(record.Name())) {
     // The source's description first: the record's attributes, read later, override it.
-    object = serializer.ReadComponentStr(&parent, FDescriptions.value(source) + u' ' + record.Text());
+    TrpReadDescriptions::Description& description = FReadDescriptions.Get(source, FDescriptions.value(source));
+    TrpAttributeList own(record.Text());
+    object = serializer.ReadComponentAttributes(&parent, description.ClassName, {&description.Attributes, &own});
     if (object) {
       try {
         object->SetName(source->Name());

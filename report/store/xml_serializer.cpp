@@ -45,8 +45,13 @@ QString TrpXMLSerializer::ObjToXML(const TrpPersistent& object, const QString& p
 }
 
 void TrpXMLSerializer::XMLToObj(const QString& text, TrpPersistent& object) {
+  TrpAttributeList attributes(text);
+  ApplyAttributes(attributes, object);
+}
+
+void TrpXMLSerializer::ApplyAttributes(TrpAttributeList& attributes, TrpPersistent& object) {
   QStringList errors;
-  rpXMLToObj(text, object, &errors, &FFixups, OldFormat);
+  attributes.Apply(object, &errors, &FFixups, OldFormat);
   for (const QString& e : errors) AddError(e);
 }
 
@@ -167,14 +172,20 @@ TrpComponent* TrpXMLSerializer::ReadComponentStr(TrpComponent* root, const QStri
   const QString trimmed = text.trimmed();
   if (trimmed.isEmpty()) return nullptr;
   const int blank = trimmed.indexOf(u' ');
-  const QString className = blank < 0 ? trimmed : trimmed.left(blank);
+  TrpAttributeList attributes(blank < 0 ? QString() : trimmed.mid(blank + 1));
+  return ReadComponentAttributes(root, blank < 0 ? trimmed : trimmed.left(blank), {&attributes}, dontFixup);
+}
+
+TrpComponent* TrpXMLSerializer::ReadComponentAttributes(TrpComponent* root, const QString& className,
+                                                        std::initializer_list<TrpAttributeList*> attributes,
+                                                        bool dontFixup) {
   TrpComponent* object = rpCreateObject(className, root);
   if (!object) {
     AddError(rpResources()->Get(QStringLiteral("xrCantFindClass")) + u' ' + className);
     return nullptr;
   }
   object->SetIsLoading(true);
-  XMLToObj(blank < 0 ? QString() : trimmed.mid(blank + 1), *object);
+  for (TrpAttributeList* list : attributes) ApplyAttributes(*list, *object);
   FLoaded.append(object);
   if (!dontFixup) FixupReferences(Owner ? Owner : scopeOf(root));
   FinishLoading();

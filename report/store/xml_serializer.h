@@ -43,6 +43,7 @@ class TrpXMLSerializer {
   QString ObjToXML(const TrpPersistent& object, const QString& prefix = {},
                    const TrpPersistent* ancestor = nullptr);
   void XMLToObj(const QString& text, TrpPersistent& object);
+  void ApplyAttributes(TrpAttributeList& attributes, TrpPersistent& object);
 
   // The class name followed by the attribute text; WriteComponent writes it as "<.../>".
   QString WriteComponentStr(const TrpComponent& object);
@@ -50,6 +51,9 @@ class TrpXMLSerializer {
   // A new object from "ClassName attributes", owned by `root`; none for an empty text or an
   // unknown class (the message goes to Errors).
   TrpComponent* ReadComponentStr(TrpComponent* root, const QString& text, bool dontFixup = false);
+  // The same for a text already read: the class name and attribute lists applied in turn.
+  TrpComponent* ReadComponentAttributes(TrpComponent* root, const QString& className,
+                                        std::initializer_list<TrpAttributeList*> attributes, bool dontFixup = false);
   TrpComponent* ReadComponent(TrpComponent* root);
   void ReadPersistentStr(TrpComponent* root, TrpPersistent& object, const QString& text);
 

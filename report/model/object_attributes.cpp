@@ -138,11 +138,12 @@ void applyAttribute(TrpAttributeList::Attribute& attribute, TrpPersistent& objec
     if (!target) return;
   }
   const QString& last = segments.last();
-  auto* component = dynamic_cast<TrpComponent*>(target);
-  if (last.size() == 1 && component && QStringLiteral("ltwh").contains(last)) {
-    setFloat(*component, last[0], rawValue);
-    return;
-  }
+  // The cast only for the one-letter names: done for every attribute, it showed in profiles.
+  if (last.size() == 1 && QStringLiteral("ltwh").contains(last))
+    if (auto* component = dynamic_cast<TrpComponent*>(target)) {
+      setFloat(*component, last[0], rawValue);
+      return;
+    }
   const bool textName = last == QLatin1String("u") || last == QLatin1String("x") ||
                         (last == QLatin1String("Text") && isTextObject(*target));
   if (textName) {

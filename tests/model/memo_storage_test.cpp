@@ -8,6 +8,7 @@
 #include "report/model/class_info.h"
 #include "report/model/frame.h"
 #include "report/model/hyperlink.h"
+#include "report/model/line_view.h"
 #include "report/model/memo_format.h"
 #include "report/model/memo_highlight.h"
 #include "report/model/property_access.h"
@@ -378,6 +379,39 @@ TEST(MemoFileText, WritesChangedPropertiesAndTheTextLastAndReadsThemBack) {
 }  // namespace
 
 namespace {
+
+// A prepared report's store reads a source object's description once and applies it to every
+// copy: each copy gets what rpXMLToObj would give it, whatever was applied before.
+TEST(MemoFileText, OneReadAttributeListSetsEveryObjectItIsAppliedTo) {
+  CalcTableReport report;
+  const QString text = QStringLiteral(
+      " Left=\"5\" Width=\"731\" GapX=\"3\" HAlign=\"haCenter\" Font.Name=\"Arial\" Text=\"a &#38; b\" GapY=\"x\"");
+  auto* reference = new TrpMemoView(&report);
+  QStringList referenceErrors;
+  rpXMLToObj(text, *reference, &referenceErrors);
+  ASSERT_EQ(referenceErrors.size(), 1);  // GapY is no number
+
+  TrpAttributeList attributes(text);
+  for (int i = 0; i < 3; ++i) {
+    auto* memo = new TrpMemoView(&report);
+    QStringList errors;
+    attributes.Apply(*memo, &errors);
+    EXPECT_EQ(errors, referenceErrors);
+    EXPECT_EQ(rpObjToXML(*memo), rpObjToXML(*reference));
+    EXPECT_EQ(memo->Memo(), QStringList{QStringLiteral("a & b")});
+    EXPECT_EQ(memo->GapX(), 3);
+  }
+  // An object of another class between them, which has only some of the properties.
+  auto* line = new TrpLineView(&report);
+  auto* lineReference = new TrpLineView(&report);
+  attributes.Apply(*line);
+  rpXMLToObj(text, *lineReference);
+  EXPECT_EQ(rpObjToXML(*line), rpObjToXML(*lineReference));
+  EXPECT_EQ(line->Width(), 731);
+  auto* memo = new TrpMemoView(&report);
+  attributes.Apply(*memo);
+  EXPECT_EQ(rpObjToXML(*memo), rpObjToXML(*reference));
+}
 
 TEST(MemoFileText, RecordTextReadsBackLineForLine) {
   for (const QStringList& lines : {QStringList{}, QStringList{"one"}, QStringList{"a", "", "b"}, QStringList{"x", ""}}) {

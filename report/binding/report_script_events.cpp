@@ -7,6 +7,7 @@
 
 #include "report/model/component.h"
 #include "report/model/report.h"
+#include "report/model/report_services.h"
 #include "report/res/format_text.h"
 #include "report/res/resources.h"
 #include "script/procedure.h"
@@ -82,10 +83,14 @@ bool TrpReportScript::HasProcedure(const QString& procedure) {
 }
 
 void TrpReportScript::ShowReportLater() {
-  if (!QCoreApplication::instance()) throw ScriptError(QStringLiteral("ShowReport needs the program's event loop"));
+  // Without the preview's window (the command-line tool) there is nothing to show, and a
+  // preparation started from a later event loop would run in the middle of the tool's work.
+  if (!QCoreApplication::instance() || !rpReportServices().CreatePreviewForm)
+    throw ScriptError(QStringLiteral("ShowReport needs the program's preview window"));
   std::weak_ptr<bool> alive = FAlive;
   TrpReport* report = &FReport;
   QTimer::singleShot(0, [alive, report] {
+    // Not while another preparation runs (the report refuses that anyway).
     if (alive.lock()) report->ShowReport();
   });
 }

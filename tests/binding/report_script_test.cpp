@@ -315,6 +315,11 @@ TEST_F(ReportScript, CollectionsLinesAndStreamsOfReportObjects) {
                        "begin end."})
                 .toStdString(),
             "kept\r\n");
+  // Without the preview's window there is nothing to show the report in.
+  EXPECT_TRUE(runScript(*report, "PascalScript",
+                        {"var Answer: String;", "procedure Run(Sender: Variant);", "begin", "  Report.ShowReport", "end;",
+                         "begin end."})
+                  .contains(QLatin1String("ShowReport needs the program's preview window")));
 }
 
 // A style the collection drops is never used again: a script error, not a crash.

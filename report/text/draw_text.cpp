@@ -3,6 +3,7 @@
 #include "report/text/color_names.h"
 #include "report/text/font_cache.h"
 #include "report/text/glyph_runs.h"
+#include "report/text/reading_order.h"
 #include "report/text/spread_correction.h"
 #include "report/text/syllable_breaks.h"
 #include "report/text/text_object_listener.h"
@@ -446,19 +447,24 @@ void TrpDrawText::DrawTextLine(QPainter* canvas, int x, int y, int available, in
     default: break;
   }
   if (align == haBlock) {
+    // The blanks take up the difference to the box exactly: each grows by the floor of the share,
+    // and the first `extra` of them by one pixel more (a line too long for the box shrinks them).
     const long long difference = std::abs(available) - m;
-    const long long each = difference / blanks, extra = difference % blanks;
+    long long each = difference / blanks, extra = difference % blanks;
+    if (extra < 0) extra += blanks, each -= 1;
     int seen = 0;
     for (int i = 0; i < line.size(); ++i) {
       if (!isBlank(line[i])) continue;
-      advances[i] += static_cast<int>(each + (seen <= extra ? 1 : 0));
+      advances[i] += static_cast<int>(each + (seen < extra ? 1 : 0));
       ++seen;
     }
   } else if (FWysiwyg) {
     SpreadCorrection(advances.data(), 0, static_cast<int>(advances.size()) - 1, static_cast<int>(ideal - m));
   }
 
-  // Runs of equal font state, each character at its own position along the baseline.
+  // Runs of equal font state, each character at its own position along the baseline, in the
+  // reading order.
+  const std::vector<int> offsets = rpLineOffsets(line, advances, FRTLReading);
   for (int runStart = 0; runStart < line.size();) {
     const TrpHTMLTag tag = runStart < tags.size() ? tags[runStart] : TrpHTMLTag{0, FFont.Size, 0, FFont.Style, FFont.Color};
     int runEnd = runStart + 1;
@@ -476,25 +482,21 @@ void TrpDrawText::DrawTextLine(QPainter* canvas, int x, int y, int available, in
     const bool decorated = tag.Style & (TrpTagStyle::Underline | TrpTagStyle::StrikeOut);
     const bool runs = !decorated && takesGlyphRuns(canvas);
     TrpGlyphRuns glyphs;
-    int offset = 0;
     for (int i = runStart; i < runEnd; ++i) {
       const QChar c = line[i];
-      if (c.isLowSurrogate()) {
-        offset += advances[i];
-        continue;
-      }
+      if (c.isLowSurrogate()) continue;
       const bool pair = c.isHighSurrogate() && i + 1 < line.size();
-      // Blanks carry no ink unless a line runs through them.
-      if (runs && !c.isSpace())
-        glyphs.Add(TrpFontCache::Glyphs(FFont.Name, pixelHeight, tag.Style, line, i), QPointF(offset, ascent));
-      else if (!runs && (!c.isSpace() || decorated))
-        canvas->drawText(QPointF(offset, ascent), pair ? line.mid(i, 2) : QString(c));
-      offset += advances[i];
+      const QChar shown = rpReadingGlyph(c, FRTLReading);
+      const QPointF origin(offsets[i], ascent);
+      // Blanks carry no ink unless a line runs through them. A mirrored character is not the
+      // glyph of the text's own character, so it is drawn as the character it shows.
+      if (runs && !c.isSpace() && shown == c)
+        glyphs.Add(TrpFontCache::Glyphs(FFont.Name, pixelHeight, tag.Style, line, i), origin);
+      else if (!c.isSpace() || decorated)
+        canvas->drawText(origin, pair ? line.mid(i, 2) : QString(shown));
     }
     glyphs.Draw(*canvas);
     canvas->restore();
-    x += roundI(offset * cosR);
-    y -= roundI(offset * sinR);
     runStart = runEnd;
   }
 }

@@ -1,6 +1,9 @@
 #include "report/text/draw_text.h"
 
+#include "text_capture_device.h"
+
 #include <QImage>
+#include <QMap>
 #include <QPainter>
 
 #include <gtest/gtest.h>
@@ -196,6 +199,118 @@ TEST_F(DrawTextTest, ARotatedLineRunsUpwards) {
   const QRect ink = inkBounds(render(text, {QStringLiteral("Rotated")}, 1, QSize(100, 300), haLeft, vaTop, 90));
   ASSERT_FALSE(ink.isEmpty());
   EXPECT_GT(ink.height(), ink.width() * 2);
+}
+
+// ---- justified lines span their box exactly
+
+// The glyphs drawn for `lines` in a box `width` units wide, on a capturing screen device at
+// scale 1, without the stretching to the measured width (so that a line can be compared with the
+// same line aligned otherwise).
+QList<CapturedGlyph> drawnGlyphs(TrpDrawText& text, const QStringList& lines, int width, TrpHAlign h,
+                                 bool rightToLeft = false) {
+  TextCaptureDevice device;
+  QPainter painter(&device);
+  text.SetFont(testFont());
+  text.SetOptions(true, false, 0, /*wysiwyg*/ false, false, false, rightToLeft);
+  text.SetGaps(0, 0, 0);
+  text.SetDimensions(1, 1, 1, QRect(0, 0, width, 500), QRect(0, 0, width, 500));
+  text.SetText(lines);
+  text.DrawText(&painter, h, vaTop);
+  painter.end();
+  return device.Glyphs();
+}
+
+QList<CapturedGlyph> firstLineGlyphs(TrpDrawText& text, const QString& words, int width, TrpHAlign h) {
+  const QList<CapturedGlyph> all = drawnGlyphs(text, {words}, width, h);
+  QList<CapturedGlyph> first;
+  for (const CapturedGlyph& g : all)
+    if (g.Position.y() == all.first().Position.y()) first.append(g);
+  return first;
+}
+
+class JustifiedLineTest : public DrawTextTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(JustifiedLineTest, StartsWhereLeftTextStartsAndEndsWhereRightTextEnds) {
+  const QString words = QStringLiteral("aaa bb c dddd ee fff g hh iiii jj kkk l mm nnnn o ppp qq rrrr");
+  const int width = GetParam();
+  const QList<CapturedGlyph> block = firstLineGlyphs(text, words, width, haBlock);
+  const QList<CapturedGlyph> left = firstLineGlyphs(text, words, width, haLeft);
+  const QList<CapturedGlyph> right = firstLineGlyphs(text, words, width, haRight);
+  ASSERT_GT(block.size(), 3);
+  ASSERT_EQ(block.size(), right.size());
+  ASSERT_LT(block.size(), words.size() - words.count(QLatin1Char(' ')));  // the line was wrapped
+  EXPECT_EQ(block.first().Position.x(), left.first().Position.x());
+  EXPECT_EQ(block.last().Position.x(), right.last().Position.x()) << "box width " << width;
+  // The blanks differ by one pixel at most, the wider ones first.
+  QList<qreal> gaps;
+  for (int i = 1; i < block.size(); ++i)
+    if (block[i].Position.x() - block[i - 1].Position.x() != left[i].Position.x() - left[i - 1].Position.x())
+      gaps.append(block[i].Position.x() - block[i - 1].Position.x() - (left[i].Position.x() - left[i - 1].Position.x()));
+  ASSERT_FALSE(gaps.isEmpty());
+  for (int i = 1; i < gaps.size(); ++i) EXPECT_LE(gaps[i], gaps[i - 1]);
+  EXPECT_LE(gaps.first() - gaps.last(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(BoxWidths, JustifiedLineTest, ::testing::Values(97, 120, 143, 150, 171, 200, 233));
+
+// ---- right-to-left reading
+
+// The x positions of the drawn characters, keyed by the character.
+QMap<QString, qreal> xOf(const QList<CapturedGlyph>& glyphs) {
+  QMap<QString, qreal> x;
+  for (const CapturedGlyph& g : glyphs) x.insert(g.Text, g.Position.x());
+  return x;
+}
+
+TEST_F(DrawTextTest, RightToLeftPlacesEachCharacterLeftOfTheOneBefore) {
+  const QString hebrew = QString::fromUtf16(u"אבגד הוזח");
+  for (TrpHAlign h : {haLeft, haRight, haCenter}) {
+    const QList<CapturedGlyph> glyphs = drawnGlyphs(text, {hebrew}, 300, h, true);
+    ASSERT_EQ(glyphs.size(), 8);
+    for (int i = 1; i < glyphs.size(); ++i) EXPECT_LT(glyphs[i].Position.x(), glyphs[i - 1].Position.x()) << i;
+  }
+  // The alignment still says where the line sits: right-aligned, the first character ends at the
+  // same place as the last one of the same text read left to right.
+  const QList<CapturedGlyph> rtl = drawnGlyphs(text, {hebrew}, 300, haRight, true);
+  const QList<CapturedGlyph> ltr = drawnGlyphs(text, {hebrew}, 300, haRight, false);
+  EXPECT_GT(rtl.first().Position.x(), 200);
+  EXPECT_EQ(rtl.last().Position.x(), ltr.first().Position.x());
+}
+
+TEST_F(DrawTextTest, RightToLeftKeepsNumbersAndLatinWordsInTheirOwnOrder) {
+  const QList<CapturedGlyph> glyphs =
+      drawnGlyphs(text, {QString::fromUtf16(u"א 123 bc de ב")}, 300, haRight, true);
+  const QMap<QString, qreal> x = xOf(glyphs);
+  EXPECT_LT(x["1"], x["2"]);
+  EXPECT_LT(x["2"], x["3"]);
+  EXPECT_LT(x["3"], x[QString::fromUtf16(u"א")]);
+  EXPECT_LT(x["b"], x["c"]);
+  EXPECT_LT(x["c"], x["d"]);  // "bc de" reads left to right as one run
+  EXPECT_LT(x["e"], x["1"]);
+  EXPECT_LT(x[QString::fromUtf16(u"ב")], x["b"]);
+}
+
+TEST_F(DrawTextTest, RightToLeftMirrorsBrackets) {
+  const QList<CapturedGlyph> glyphs = drawnGlyphs(text, {QString::fromUtf16(u"א(ב)")}, 300, haLeft, true);
+  ASSERT_EQ(glyphs.size(), 4);
+  EXPECT_EQ(glyphs[1].Text, QStringLiteral(")"));  // the opening bracket, drawn facing left
+  EXPECT_EQ(glyphs[3].Text, QStringLiteral("("));
+  EXPECT_LT(glyphs[3].Position.x(), glyphs[1].Position.x());
+}
+
+TEST_F(DrawTextTest, RightToLeftJustifiedLinesFillTheBoxAndTheLastLineKeepsRight) {
+  const QString hebrew = QString::fromUtf16(u"אבג דה ו זחטי כל מנס עפ צקר שת אבג דה");
+  const QList<CapturedGlyph> block = drawnGlyphs(text, {hebrew}, 120, haBlock, true);
+  const QList<CapturedGlyph> right = drawnGlyphs(text, {hebrew}, 120, haRight, true);
+  const QList<CapturedGlyph> left = drawnGlyphs(text, {hebrew}, 120, haLeft, true);
+  ASSERT_EQ(block.size(), right.size());
+  ASSERT_GT(block.last().Position.y(), block.first().Position.y());  // wrapped
+  EXPECT_EQ(block.first().Position.x(), right.first().Position.x());  // the first line's start, at the right
+  // The first line's last character sits where left-aligned text puts it.
+  int lastOfFirst = 0;
+  while (block[lastOfFirst + 1].Position.y() == block.first().Position.y()) ++lastOfFirst;
+  EXPECT_EQ(block[lastOfFirst].Position.x(), left[lastOfFirst].Position.x());
+  EXPECT_EQ(block.last().Position.x(), right.last().Position.x());  // the last line, right-aligned
 }
 
 }  // namespace

@@ -7,7 +7,8 @@
 #include <cmath>
 #include <vector>
 
-#include "report/text/color_names.h"
+#include "report/model/charset.h"
+#include "report/model/metafile_player.h"
 #include "report/units/report_units.h"
 
 namespace {
@@ -24,6 +25,7 @@ struct Reader {
     return has(at, 2) ? qFromLittleEndian<quint16>(data.constData() + at) : 0;
   }
   qint16 i16(qint64 at) const { return static_cast<qint16>(u16(at)); }
+  quint8 u8(qint64 at) const { return has(at, 1) ? static_cast<quint8>(data[at]) : 0; }
   quint32 u32(qint64 at) const {
     return has(at, 4) ? qFromLittleEndian<quint32>(data.constData() + at) : 0;
   }
@@ -34,104 +36,48 @@ int pixels(double units, double perInch) {
   return perInch > 0 ? static_cast<int>(rpRound(units * 96.0 / perInch)) : 0;
 }
 
-// A pen or brush of the metafile's object table.
-struct GdiObject {
-  enum Kind { None, Pen, Brush, Other } kind = None;  // Other: a font, palette or region
-  QPen pen;
-  QBrush brush;
-};
 
-QPen makePen(quint32 style, int width, quint32 color) {
-  if ((style & 0x0F) == 5) return QPen(Qt::NoPen);  // PS_NULL
-  static const Qt::PenStyle kStyles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine,
-                                         Qt::DashDotLine, Qt::DashDotDotLine};
-  const quint32 s = style & 0x0F;
-  QPen pen(rpToQColor(static_cast<TColor>(color & 0xFFFFFF)), width <= 1 ? 0 : width,
-           s < 5 ? kStyles[s] : Qt::SolidLine);
-  return pen;
+// Text of a record: 8-bit in the code page of the selected font's character set, or UTF-16.
+QString ansiText(const Reader& r, qint64 at, int count, int charset) {
+  if (count <= 0 || !r.has(at, count)) return {};
+  return rpCharsetToUnicode(r.data.mid(at, count), charset);
 }
-
-QBrush makeBrush(quint32 style, quint32 color, quint32 hatch) {
-  static const Qt::BrushStyle kHatches[] = {Qt::HorPattern,   Qt::VerPattern,
-                                            Qt::FDiagPattern, Qt::BDiagPattern,
-                                            Qt::CrossPattern, Qt::DiagCrossPattern};
-  const QColor c = rpToQColor(static_cast<TColor>(color & 0xFFFFFF));
-  if (style == 1) return QBrush(Qt::NoBrush);  // BS_NULL
-  if (style == 2 && hatch < 6) return QBrush(c, kHatches[hatch]);
-  return QBrush(c);
+QString wideText(const Reader& r, qint64 at, int count) {
+  if (count <= 0 || !r.has(at, 2LL * count)) return {};
+  QString text(count, Qt::Uninitialized);
+  for (int i = 0; i < count; ++i) text[i] = QChar(r.u16(at + 2 * i));
+  return text;
 }
-
-// The state of a player: object table, current position, window mapping.
-class Player {
- public:
-  Player(QPainter& canvas, const QRectF& bounds, const QRectF& target)
-      : FCanvas(canvas), FWindow(bounds), FTarget(target) {
-    FCanvas.setPen(QPen(Qt::black, 0));
-    FCanvas.setBrush(Qt::white);
+// A face name: NUL-terminated, 8-bit (32 bytes) or UTF-16 (32 characters).
+QString faceName(const Reader& r, qint64 at, bool wide) {
+  QString face;
+  for (int i = 0; i < 32; ++i) {
+    const quint16 c = wide ? r.u16(at + 2 * i) : r.u8(at + i);
+    if (c == 0) break;
+    face += QChar(c);
   }
-
-  QPointF Map(double x, double y) const {
-    const double sx = FWindow.width() != 0 ? FTarget.width() / FWindow.width() : 0;
-    const double sy = FWindow.height() != 0 ? FTarget.height() / FWindow.height() : 0;
-    return {FTarget.left() + (x - FWindow.left()) * sx, FTarget.top() + (y - FWindow.top()) * sy};
-  }
-  QRectF MapRect(double l, double t, double r, double b) const {
-    return QRectF(Map(l, t), Map(r, b)).normalized();
-  }
-
-  void SetWindowOrg(double x, double y) { FWindow.moveTopLeft(QPointF(x, y)); }
-  void SetWindowExt(double cx, double cy) {
-    if (cx != 0 && cy != 0) FWindow.setSize(QSizeF(cx, cy));
-  }
-
-  // Puts `object` into the first free slot (or slot `index` when given).
-  void Create(const GdiObject& object, int index = -1) {
-    if (index < 0) {
-      index = 0;
-      while (index < static_cast<int>(FObjects.size()) && FObjects[index].kind != GdiObject::None)
-        ++index;
-    }
-    if (index > 65535) return;
-    if (index >= static_cast<int>(FObjects.size())) FObjects.resize(index + 1);
-    FObjects[index] = object;
-  }
-  void Select(quint32 index) {
-    if (index & 0x80000000u) return SelectStock(index & 0x7FFFFFFFu);
-    if (index >= FObjects.size()) return;
-    const GdiObject& o = FObjects[index];
-    if (o.kind == GdiObject::Pen) FCanvas.setPen(o.pen);
-    if (o.kind == GdiObject::Brush) FCanvas.setBrush(o.brush);
-  }
-  void Delete(quint32 index) {
-    if (index < FObjects.size()) FObjects[index] = GdiObject();
-  }
-
-  void MoveTo(double x, double y) { FPos = Map(x, y); }
-  void LineTo(double x, double y) {
-    const QPointF to = Map(x, y);
-    FCanvas.drawLine(FPos, to);
-    FPos = to;
-  }
-
-  QPainter& Canvas() { return FCanvas; }
-
- private:
-  // WHITE_BRUSH 0 ... BLACK_BRUSH 4, NULL_BRUSH 5, WHITE_PEN 6, BLACK_PEN 7, NULL_PEN 8.
-  void SelectStock(quint32 id) {
-    static const int kGrey[] = {255, 192, 128, 64, 0};
-    if (id <= 4) FCanvas.setBrush(QColor(kGrey[id], kGrey[id], kGrey[id]));
-    else if (id == 5) FCanvas.setBrush(Qt::NoBrush);
-    else if (id == 6) FCanvas.setPen(QPen(Qt::white, 0));
-    else if (id == 7) FCanvas.setPen(QPen(Qt::black, 0));
-    else if (id == 8) FCanvas.setPen(Qt::NoPen);
-  }
-
-  QPainter& FCanvas;
-  QRectF FWindow;
-  QRectF FTarget;
-  std::vector<GdiObject> FObjects;
-  QPointF FPos;
-};
+  return face;
+}
+// The advances that follow a text, when the record has room for them.
+std::vector<int> advances(const Reader& r, qint64 at, int count, int size, qint64 end) {
+  std::vector<int> dx;
+  if (at <= 0 || at + qint64(size) * count > end) return dx;
+  for (int i = 0; i < count; ++i) dx.push_back(size == 2 ? r.i16(at + 2 * i) : r.i32(at + 4 * i));
+  return dx;
+}
+// A bitmap whose header and rows lie at the given places of the record.
+QImage bitmapAt(const Reader& r, qint64 info, qint64 infoSize, qint64 bits, qint64 bitsSize) {
+  if (infoSize <= 0 || bitsSize <= 0 || !r.has(info, infoSize) || !r.has(bits, bitsSize)) return {};
+  return rpDecodeDib(r.data.mid(info, infoSize), r.data.mid(bits, bitsSize));
+}
+// A packed bitmap from `at` to the record's end.
+QImage packedBitmap(const Reader& r, qint64 at, qint64 end) {
+  if (at >= end || !r.has(at, end - at)) return {};
+  const QByteArray packed = r.data.mid(at, end - at);
+  const qint64 info = rpDibInfoSize(packed);
+  if (info <= 0 || info >= packed.size()) return {};
+  return rpDecodeDib(packed.left(info), packed.mid(info));
+}
 
 }  // namespace
 
@@ -175,7 +121,7 @@ void TrpMetafile::Draw(QPainter& canvas, const QRectF& target) const {
 
 void TrpMetafile::PlayWmf(QPainter& canvas, const QRectF& target) const {
   const Reader r{FData};
-  Player p(canvas, FBounds, target);
+  TrpMetafilePlayer p(canvas, FBounds, target);
   qint64 at = FRecords;
   while (r.has(at, 6)) {
     const qint64 size = 2 * static_cast<qint64>(r.u32(at));  // in 16-bit words
@@ -205,29 +151,49 @@ void TrpMetafile::PlayWmf(QPainter& canvas, const QRectF& target) const {
           canvas.drawPolyline(poly);
         break;
       }
-      case 0x02FA: {  // pen: style, width (x, y), colour
-        GdiObject o;
-        o.kind = GdiObject::Pen;
-        o.pen = makePen(r.u16(a), r.i16(a + 2), r.u32(a + 6));
-        p.Create(o);
+      case 0x02FA: p.Create(rpMakeGdiPen(r.u16(a), r.i16(a + 2), r.u32(a + 6))); break;
+      case 0x02FC: p.Create(rpMakeGdiBrush(r.u16(a), r.u32(a + 2), r.u16(a + 6))); break;
+      case 0x02FB:  // font: height, width, escapement, orientation, weight, italic ... face
+        p.Create(rpMakeGdiFont(r.i16(a), r.i16(a + 4), r.i16(a + 8), r.u8(a + 10) != 0, r.u8(a + 11) != 0,
+                               r.u8(a + 12) != 0, r.u8(a + 13), faceName(r, a + 18, false)));
+        break;
+      case 0x0209: p.SetTextColor(r.u32(a)); break;
+      case 0x012E: p.SetTextAlign(r.u16(a)); break;
+      case 0x0521: {  // text: count, the string (padded to whole words), y, x
+        const int n = r.i16(a);
+        const qint64 after = a + 2 + ((n + 1) & ~1);
+        p.Text(r.i16(after + 2), r.i16(after), ansiText(r, a + 2, n, p.Charset()));
         break;
       }
-      case 0x02FC: {  // brush: style, colour, hatch
-        GdiObject o;
-        o.kind = GdiObject::Brush;
-        o.brush = makeBrush(r.u16(a), r.u32(a + 2), r.u16(a + 6));
-        p.Create(o);
+      case 0x0A32: {  // text: y, x, count, options, [rectangle], the string, [advances]
+        const int n = r.i16(a + 4);
+        const qint64 text = a + 8 + ((r.u16(a + 6) & 0x06) ? 8 : 0);  // clipped or opaque
+        p.Text(r.i16(a + 2), r.i16(a), ansiText(r, text, n, p.Charset()),
+               advances(r, text + ((n + 1) & ~1), n, 2, at + size));
         break;
       }
+      case 0x0F43:  // bitmap: operation, usage, source h, w, y, x, target h, w, y, x, the bitmap
+        p.Bitmap(r.i16(a + 20), r.i16(a + 18), r.i16(a + 16), r.i16(a + 14), packedBitmap(r, a + 22, at + size),
+                 QRectF(r.i16(a + 12), r.i16(a + 10), r.i16(a + 8), r.i16(a + 6)));
+        break;
+      case 0x0B41:  // bitmap: operation, source h, w, y, x, target h, w, y, x, the bitmap
+        if (size > 6 + 22)
+          p.Bitmap(r.i16(a + 18), r.i16(a + 16), r.i16(a + 14), r.i16(a + 12), packedBitmap(r, a + 20, at + size),
+                   QRectF(r.i16(a + 10), r.i16(a + 8), r.i16(a + 6), r.i16(a + 4)));
+        break;
+      case 0x0940:  // bitmap: operation, source y, x, height, width, target y, x, the bitmap
+        if (size > 6 + 18)
+          p.Bitmap(r.i16(a + 14), r.i16(a + 12), r.i16(a + 10), r.i16(a + 8), packedBitmap(r, a + 16, at + size),
+                   QRectF(r.i16(a + 6), r.i16(a + 4), r.i16(a + 10), r.i16(a + 8)));
+        break;
       case 0x012D: p.Select(r.u16(a)); break;
       case 0x01F0: p.Delete(r.u16(a)); break;
       default:
-        // Other records either allocate a table slot (fonts, palettes, regions) or draw
-        // nothing this player renders.
-        if (function == 0x02FB || function == 0x00F7 || function == 0x06FF || function == 0x0142 ||
-            function == 0x01F9) {
-          GdiObject placeholder;
-          placeholder.kind = GdiObject::Other;
+        // Other records either allocate a table slot (palettes, regions) or draw nothing this
+        // player renders (clipping, palettes).
+        if (function == 0x00F7 || function == 0x06FF || function == 0x0142 || function == 0x01F9) {
+          TrpGdiObject placeholder;
+          placeholder.kind = TrpGdiObject::Other;
           p.Create(placeholder);
         }
         break;
@@ -238,7 +204,7 @@ void TrpMetafile::PlayWmf(QPainter& canvas, const QRectF& target) const {
 
 void TrpMetafile::PlayEmf(QPainter& canvas, const QRectF& target) const {
   const Reader r{FData};
-  Player p(canvas, FBounds, target);
+  TrpMetafilePlayer p(canvas, FBounds, target);
   qint64 at = FRecords;
   while (r.has(at, 8)) {
     const quint32 type = r.u32(at);
@@ -271,18 +237,40 @@ void TrpMetafile::PlayEmf(QPainter& canvas, const QRectF& target) const {
           canvas.drawPolyline(poly);
         break;
       }
-      case 38: {  // EMR_CREATEPEN: index, style, width (x, y), colour
-        GdiObject o;
-        o.kind = GdiObject::Pen;
-        o.pen = makePen(r.u32(a + 4), r.i32(a + 8), r.u32(a + 16));
-        p.Create(o, static_cast<int>(r.u32(a)));
+      case 38:  // pen: index, style, width (x, y), colour
+        p.Create(rpMakeGdiPen(r.u32(a + 4), r.i32(a + 8), r.u32(a + 16)), static_cast<int>(r.u32(a)));
+        break;
+      case 39:  // brush: index, style, colour, hatch
+        p.Create(rpMakeGdiBrush(r.u32(a + 4), r.u32(a + 8), r.u32(a + 12)), static_cast<int>(r.u32(a)));
+        break;
+      case 82:  // font: index, height, width, escapement, orientation, weight, italic ... face
+        p.Create(rpMakeGdiFont(r.i32(a + 4), r.i32(a + 12), r.i32(a + 20), r.u8(a + 24) != 0,
+                               r.u8(a + 25) != 0, r.u8(a + 26) != 0, r.u8(a + 27),
+                               faceName(r, a + 32, true)),
+                 static_cast<int>(r.u32(a)));
+        break;
+      case 24: p.SetTextColor(r.u32(a)); break;
+      case 22: p.SetTextAlign(r.u32(a)); break;
+      case 83:
+      case 84: {  // text: bounds, mode, scales, then reference point, count, string offset, ...
+        const int n = static_cast<int>(r.u32(at + 44));
+        const qint64 text = at + r.u32(at + 48), dx = r.u32(at + 72);
+        const QString s = type == 84 ? wideText(r, text, n) : ansiText(r, text, n, p.Charset());
+        p.Text(r.i32(at + 36), r.i32(at + 40), s, advances(r, dx > 0 ? at + dx : 0, n, 4, at + size));
         break;
       }
-      case 39: {  // EMR_CREATEBRUSHINDIRECT: index, style, colour, hatch
-        GdiObject o;
-        o.kind = GdiObject::Brush;
-        o.brush = makeBrush(r.u32(a + 4), r.u32(a + 8), r.u32(a + 12));
-        p.Create(o, static_cast<int>(r.u32(a)));
+      case 81:  // bitmap: bounds, target x, y, source x, y, w, h, header and rows, ..., target w, h
+        p.Bitmap(r.i32(at + 24), r.i32(at + 28), r.i32(at + 72), r.i32(at + 76),
+                 bitmapAt(r, at + r.u32(at + 48), r.u32(at + 52), at + r.u32(at + 56), r.u32(at + 60)),
+                 QRectF(r.i32(at + 32), r.i32(at + 36), r.i32(at + 40), r.i32(at + 44)));
+        break;
+      case 76:
+      case 77: {  // bitmap: bounds, target x, y, w, h, operation, source x, y, ..., header and rows
+        const bool stretch = type == 77;
+        const double w = r.i32(at + 32), h = r.i32(at + 36);
+        p.Bitmap(r.i32(at + 24), r.i32(at + 28), w, h,
+                 bitmapAt(r, at + r.u32(at + 84), r.u32(at + 88), at + r.u32(at + 92), r.u32(at + 96)),
+                 QRectF(r.i32(at + 44), r.i32(at + 48), stretch ? r.i32(at + 100) : w, stretch ? r.i32(at + 104) : h));
         break;
       }
       case 37: p.Select(r.u32(a)); break;

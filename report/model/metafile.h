@@ -1,8 +1,9 @@
 #pragma once
 // Metafiles (placeable Windows metafiles and enhanced metafiles): their size from the header
 // bounds, and a player for the drawing records that have a plain Qt counterpart — pens, brushes,
-// lines, rectangles, ellipses, polygons and polylines, in the window's coordinate space. Records
-// without one (text, bitmaps, clipping, palettes) are skipped.
+// fonts, lines, rectangles, ellipses, polygons and polylines, text and device-independent
+// bitmaps, in the window's coordinate space. Records without one (clipping, palettes, raster
+// operations other than copying) are skipped.
 #include <QByteArray>
 #include <QRectF>
 

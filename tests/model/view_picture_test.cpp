@@ -11,6 +11,7 @@
 #include "report/model/data_set.h"
 #include "report/model/jpeg_decoder.h"
 #include "report/model/picture_view.h"
+#include "metafile_writer.h"
 #include "view_test_support.h"
 
 namespace {
@@ -30,18 +31,6 @@ QByteArray encode(const QImage& image, const char* format) {
   buffer.open(QIODevice::WriteOnly);
   image.save(&buffer, format);
   return bytes;
-}
-
-// Little-endian writers for hand-made metafiles.
-void put16(QByteArray& b, int v) {
-  char c[2];
-  qToLittleEndian<quint16>(static_cast<quint16>(v), c);
-  b.append(c, 2);
-}
-void put32(QByteArray& b, quint32 v) {
-  char c[4];
-  qToLittleEndian<quint32>(v, c);
-  b.append(c, 4);
 }
 
 // A placeable metafile of 1000 x 500 units at 1000 per inch (96 x 48 pixels) whose left half is

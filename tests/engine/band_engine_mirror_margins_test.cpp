@@ -34,11 +34,12 @@ class MirrorMargins : public EngineWithRealServices,
     }
     return device.Glyphs().value(0).Position;
   }
-  // The name of what lies under the pixel x units to the right of the paper's left edge, in the
-  // middle of the mark's height.
-  QString NameAt(int index, Extended x) const {
+  // The name of what lies x units to the right of the paper's left edge, in the middle of the
+  // mark's height, on the page drawn at `scale` from `offset` (pixels).
+  QString NameAt(int index, Extended x, Extended scale, Extended offset) const {
     const Extended y = kTop * rp01cm + 10;
-    TrpComponent* object = Report->PreviewPages()->ObjectOver(index, x, y, 1, 0, 0);
+    TrpComponent* object =
+        Report->PreviewPages()->ObjectOver(index, offset + x * scale, offset + y * scale, scale, offset, offset);
     return object ? object->Name() : QString();
   }
 };
@@ -59,13 +60,15 @@ TEST_P(MirrorMargins, EverySecondPageIsDrawnFromTheRightMargin) {
 
 TEST_P(MirrorMargins, EverySecondPageIsHitFromTheRightMargin) {
   ASSERT_TRUE(Prepare());
-  for (int index = 0; index < 4; ++index) {
-    const Extended start = LeftMarginOf(index) * rp01cm;
-    SCOPED_TRACE(index);
-    EXPECT_EQ(NameAt(index, start + 2), "Mark");
-    EXPECT_EQ(NameAt(index, start + 98), "Mark");
-    EXPECT_NE(NameAt(index, start - 2), "Mark");
-    EXPECT_NE(NameAt(index, start + 102), "Mark");
+  for (Extended scale : {1.0L, 1.5L}) {
+    for (int index = 0; index < 4; ++index) {
+      const Extended start = LeftMarginOf(index) * rp01cm;
+      SCOPED_TRACE(index);
+      EXPECT_EQ(NameAt(index, start + 2, scale, 7), "Mark");
+      EXPECT_EQ(NameAt(index, start + 98, scale, 7), "Mark");
+      EXPECT_NE(NameAt(index, start - 2, scale, 7), "Mark");
+      EXPECT_NE(NameAt(index, start + 102, scale, 7), "Mark");
+    }
   }
 }
 

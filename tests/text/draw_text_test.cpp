@@ -201,6 +201,39 @@ TEST_F(DrawTextTest, ARotatedLineRunsUpwards) {
   EXPECT_GT(ink.height(), ink.width() * 2);
 }
 
+// Each character of a rotated line sits further along the line's direction than the one before:
+// up the page at 90 degrees, down it at 270, leftwards upside down at 180.
+struct RotationCase {
+  int Rotation;
+  int DirX, DirY;  // the sign of each step between characters
+};
+
+class RotatedLine : public DrawTextTest, public ::testing::WithParamInterface<RotationCase> {};
+
+TEST_P(RotatedLine, RunsInItsDirection) {
+  const RotationCase c = GetParam();
+  TextCaptureDevice device;
+  QPainter painter(&device);
+  text.SetFont(testFont());
+  text.SetOptions(false, false, c.Rotation, true, false, false, false);
+  text.SetGaps(0, 0, 0);
+  text.SetDimensions(1, 1, 1, QRect(100, 100, 300, 300), QRect(100, 100, 300, 300));
+  text.SetText({QStringLiteral("ABCD")});
+  text.DrawText(&painter, haLeft, vaTop);
+  painter.end();
+  const QList<CapturedGlyph>& glyphs = device.Glyphs();
+  ASSERT_EQ(glyphs.size(), 4);
+  for (int i = 1; i < glyphs.size(); ++i) {
+    const QPointF step = glyphs[i].Position - glyphs[i - 1].Position;
+    EXPECT_EQ(step.x() > 0.5 ? 1 : step.x() < -0.5 ? -1 : 0, c.DirX) << "rotation " << c.Rotation << " step " << i;
+    EXPECT_EQ(step.y() > 0.5 ? 1 : step.y() < -0.5 ? -1 : 0, c.DirY) << "rotation " << c.Rotation << " step " << i;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Angles, RotatedLine,
+                         ::testing::Values(RotationCase{0, 1, 0}, RotationCase{90, 0, -1}, RotationCase{180, -1, 0},
+                                           RotationCase{270, 0, 1}, RotationCase{45, 1, -1}));
+
 // ---- justified lines span their box exactly
 
 // The glyphs drawn for `lines` in a box `width` units wide, on a capturing screen device at

@@ -59,15 +59,24 @@ class TrpRecordingPaintDevice::Engine : public QPaintEngine {
   void drawPath(const QPainterPath& path) override {
     FRecords->append(Make(drPath, path.boundingRect()));
   }
-  void drawPixmap(const QRectF& rect, const QPixmap&, const QRectF&) override {
-    FRecords->append(Make(drPixmap, rect));
+  void drawPixmap(const QRectF& rect, const QPixmap& pixmap, const QRectF& source) override {
+    TrpDrawRecord r = Make(drPixmap, rect);
+    r.Picture = part(pixmap.toImage(), source);
+    FRecords->append(r);
   }
-  void drawImage(const QRectF& rect, const QImage&, const QRectF&,
+  void drawImage(const QRectF& rect, const QImage& image, const QRectF& source,
                  Qt::ImageConversionFlags) override {
-    FRecords->append(Make(drImage, rect));
+    TrpDrawRecord r = Make(drImage, rect);
+    r.Picture = part(image, source);
+    FRecords->append(r);
   }
 
  private:
+  // The part of `image` drawn; the image itself (shared, not copied) when all of it is.
+  static QImage part(const QImage& image, const QRectF& source) {
+    const QRect drawn = source.toAlignedRect();
+    return drawn == image.rect() ? image : image.copy(drawn);
+  }
   TrpDrawRecord Make(TrpDrawKind kind, const QRectF& bounds) const {
     TrpDrawRecord r;
     r.Kind = kind;

@@ -3,6 +3,7 @@
 // its font and bounds, rectangles, lines, shapes and pictures. The recording printer back end
 // draws its pages on it, so tests can check what a page put on paper.
 #include <QColor>
+#include <QImage>
 #include <QList>
 #include <QPaintDevice>
 #include <QRectF>
@@ -23,6 +24,7 @@ struct TrpDrawRecord {
   qreal TextHeight = 0;  // ascent + descent in device pixels, before the transform
   QColor Pen;
   QColor Brush;
+  QImage Picture;  // drImage and drPixmap: the part of the picture drawn
 };
 
 class TrpRecordingPaintDevice : public QPaintDevice {

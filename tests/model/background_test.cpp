@@ -81,12 +81,32 @@ TEST_F(BackgroundTest, UnprintableBackgroundStaysOffThePrinter) {
   EXPECT_TRUE(printer.Records().isEmpty());
 }
 
-TEST_F(BackgroundTest, PrintableBackgroundReachesThePrinter) {
+TEST_F(BackgroundTest, PrintableBackgroundReachesThePrinterWithItsColourAndPicture) {
+  QImage picture(4, 4, QImage::Format_RGB32);
+  picture.fill(Qt::green);
+  picture.setPixel(0, 0, qRgb(0, 0, 255));  // a corner to tell the picture's way round
+  Page->SetBackPicture(picture);
   TrpRecordingPaintDevice printer(QSize(40, 40), 96, 96);
   QPainter painter(&printer);
   Page->Draw(painter, 1, 1, 0, 0);
   painter.end();
-  EXPECT_FALSE(printer.Records().isEmpty());
+  const Extended margin = 2 * rp01cm, side = 6 * rp01cm;
+  bool colour = false, image = false;
+  for (const TrpDrawRecord& r : printer.Records()) {
+    if (r.Kind == drRect && r.Brush == QColor(255, 0, 0)) colour = true;
+    if (r.Kind != drImage && r.Kind != drPixmap) continue;
+    image = true;
+    // Stretched over the printable area, the whole picture the right way round.
+    EXPECT_NEAR(r.Bounds.left(), double(margin), 1);
+    EXPECT_NEAR(r.Bounds.top(), double(margin), 1);
+    EXPECT_NEAR(r.Bounds.width(), double(side), 1);
+    EXPECT_NEAR(r.Bounds.height(), double(side), 1);
+    ASSERT_EQ(r.Picture.size(), QSize(4, 4));
+    EXPECT_EQ(r.Picture.pixel(0, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(r.Picture.pixel(3, 3), qRgb(0, 255, 0));
+  }
+  EXPECT_TRUE(colour) << "the background colour";
+  EXPECT_TRUE(image) << "the background picture";
 }
 
 }  // namespace

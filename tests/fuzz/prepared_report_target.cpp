@@ -1,0 +1,56 @@
+// Prepared reports from any bytes, opened as the preview opens a file (pages read when they are
+// shown), then every page drawn, at most the first 32.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <exception>
+
+#include "report/model/custom_preview_pages.h"
+#include "report/model/report.h"
+#include "tests/fuzz/fuzz_input.h"
+#include "tests/fuzz/fuzz_targets.h"
+
+namespace {
+
+// One file per process, rewritten for each input: the store reads pages lazily from a file.
+QString inputFile() {
+  static const QString name =
+      QDir::temp().filePath(QStringLiteral("stroval-fuzz-%1.rpp").arg(QCoreApplication::applicationPid()));
+  return name;
+}
+
+void drawPages(TrpCustomPreviewPages& pages) {
+  QImage image(120, 170, QImage::Format_ARGB32_Premultiplied);
+  const int count = std::min(pages.GetCount(), 32);
+  for (int i = 0; i < count; ++i) {
+    const QSizeF size = pages.GetPageSize(i);
+    const Extended scale = size.width() > 0 && size.height() > 0
+                               ? std::min(image.width() / size.width(), image.height() / size.height())
+                               : 0.1;
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    pages.DrawPage(i, painter, scale, scale, 0, 0);
+  }
+}
+
+}  // namespace
+
+int rpFuzzPreparedReport(const uint8_t* data, size_t size) {
+  {
+    QFile file(inputFile());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
+    file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
+  }
+  TrpReport report;
+  TrpCustomPreviewPages* pages = report.PreviewPages();
+  try {
+    if (!pages || !pages->LoadFromFile(inputFile(), false)) return 0;
+    drawPages(*pages);
+  } catch (const std::exception&) {
+  }
+  return 0;
+}

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "report/model/image_size_limit.h"
 #include "report/text/color_names.h"
 #include "script/class_binding.h"
 #include "script/classes_module.h"
@@ -70,7 +71,8 @@ class GraphicObject : public TscPersistentObject {
     return true;
   }
   void Resize(int width, int height) {
-    if (width < 0 || height < 0 || width > kMaxSide || height > kMaxSide)
+    if (width < 0 || height < 0 || width > kMaxSide || height > kMaxSide ||
+        (width > 0 && height > 0 && !rpImageSizeAllowed(width, height)))
       throw ScriptError(QStringLiteral("A picture of %1 x %2 is not possible").arg(width).arg(height));
     QImage resized(width, height, QImage::Format_ARGB32);
     resized.fill(Qt::white);

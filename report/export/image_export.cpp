@@ -9,6 +9,7 @@
 
 #include "report/export/export_options_dialog.h"
 #include "report/model/custom_preview_pages.h"
+#include "report/model/image_size_limit.h"
 #include "report/model/report_page.h"
 #include "report/xml/whole_file.h"
 
@@ -42,7 +43,7 @@ void TrpImageExport::StartPage(TrpReportPage& page, int index) {
   const QSizeF paper = PaperSize(page);
   const QSize pixels(static_cast<int>(std::ceil(paper.width() * static_cast<double>(scale))),
                      static_cast<int>(std::ceil(paper.height() * static_cast<double>(scale))));
-  FImage = QImage(pixels, pixels.isEmpty() ? QImage::Format_Invalid : QImage::Format_RGB32);
+  FImage = rpImageSizeAllowed(pixels) ? QImage(pixels, QImage::Format_RGB32) : QImage();
   if (FImage.isNull()) return;
   const int dotsPerMeter = static_cast<int>(std::lround(FResolution / 0.0254));
   FImage.setDotsPerMeterX(dotsPerMeter);

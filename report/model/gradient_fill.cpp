@@ -5,6 +5,7 @@
 
 #include "report/text/color_names.h"
 #include "report/model/class_info.h"
+#include "report/model/image_size_limit.h"
 #include "report/model/mul_div.h"
 #include "report/model/property_builders.h"
 
@@ -60,7 +61,7 @@ void centreStripes(const TrpGradientFill& fill, QPainter& canvas, const QRect& r
 // 156 ellipses on a bitmap of the rectangle's size, from one step inside the rectangle enlarged
 // by a quarter on every side, inwards.
 void elliptic(const TrpGradientFill& fill, QPainter& canvas, const QRect& r) {
-  if (r.width() <= 0 || r.height() <= 0) return;
+  if (r.width() <= 0 || r.height() <= 0 || !rpImageSizeAllowed(r.size())) return;
   QImage bitmap(r.size(), QImage::Format_RGB32);
   bitmap.fill(qcolor(fill.StartColor()));
   QPainter p(&bitmap);

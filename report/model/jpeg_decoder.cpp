@@ -1,5 +1,7 @@
 #include "report/model/jpeg_decoder.h"
 
+#include "report/model/image_size_limit.h"
+
 #include <csetjmp>
 #include <cstdio>
 
@@ -47,6 +49,11 @@ bool decode(jpeg_decompress_struct& info, ErrorManager& manager, const QByteArra
   else
     info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&info);
+  if (!rpImageSizeAllowed(info.output_width, info.output_height)) {
+    std::snprintf(manager.message, sizeof manager.message, "The picture is too large (%u x %u pixels)",
+                  static_cast<unsigned>(info.output_width), static_cast<unsigned>(info.output_height));
+    return false;
+  }
   image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                  QImage::Format_RGB32);
   if (image.isNull()) return false;

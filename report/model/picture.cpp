@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QtEndian>
 
+#include "report/model/image_size_limit.h"
 #include "report/model/jpeg_decoder.h"
 #include "report/model/metafile.h"
 
@@ -56,6 +57,7 @@ bool TrpPicture::HasAlpha() const { return !FMetafile && FImage.hasAlphaChannel(
 
 QImage TrpPicture::Image() const {
   if (!FMetafile) return FImage;
+  if (!rpImageSizeAllowed(Width(), Height())) return QImage();
   QImage image(Width(), Height(), QImage::Format_ARGB32_Premultiplied);
   if (image.isNull()) return image;
   image.fill(Qt::transparent);

@@ -167,6 +167,31 @@ TEST(JpegDecoder, DamagedDataGivesNoImageAndAMessage) {
   EXPECT_FALSE(error.isEmpty());
 }
 
+// A header may claim any size; nothing that large is allocated. The JPEG claims 40000 x 40000
+// pixels (6 GB decoded) over a few bytes of data; the metafile's bounds at one unit an inch make
+// it millions of pixels wide, so it is drawn into its target but never made an image of its size.
+TEST(Picture, SizesClaimedByTheFileAreCheckedBeforeAllocating) {
+  QByteArray jpeg = encode(solid(8, 8, Qt::red), "JPG");
+  const qsizetype frame = jpeg.indexOf(QByteArray("\xFF\xC0", 2));
+  ASSERT_GT(frame, 0);
+  for (const int at : {5, 7}) jpeg[frame + at] = char(0x9C), jpeg[frame + at + 1] = char(0x40);
+  QString error;
+  EXPECT_TRUE(rpDecodeJpeg(jpeg, &error).isNull());
+  EXPECT_EQ(error, "The picture is too large (40000 x 40000 pixels)");
+  TrpPicture picture;
+  EXPECT_FALSE(picture.LoadFromData(jpeg));
+
+  QByteArray wmf = placeableMetafile();
+  for (const int at : {10, 12}) wmf[at] = char(0x00), wmf[at + 1] = char(0x7D);  // right, bottom 32000
+  wmf[14] = 1, wmf[15] = 0;                                                        // one unit an inch
+  ASSERT_TRUE(picture.LoadFromData(wmf));
+  EXPECT_EQ(picture.Width(), 32000 * 96);
+  EXPECT_TRUE(picture.Image().isNull());
+  QImage target = solid(20, 10, Qt::white);
+  QPainter painter(&target);
+  picture.Draw(painter, QRect(0, 0, 20, 10), false);
+}
+
 TEST(Picture, DamagedGraphicLeavesThePictureEmpty) {
   TrpPicture picture;
   picture.SetImage(solid(4, 4, Qt::red));

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "report/model/custom_preview_pages.h"
+#include "report/model/image_size_limit.h"
 #include "report/model/report.h"
 #include "tools/stroval-report/command_line.h"
 #include "tools/stroval-report/prepared_source.h"
@@ -38,7 +39,7 @@ bool renderPage(TrpCustomPreviewPages& pages, int index, const RenderRequest& r,
   const QSizeF size = pages.GetPageSize(index);
   const QSize pixels(static_cast<int>(std::ceil(size.width() * r.Zoom)),
                      static_cast<int>(std::ceil(size.height() * r.Zoom)));
-  if (pixels.isEmpty()) return false;
+  if (!rpImageSizeAllowed(pixels)) return false;
   QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::white);
   {
@@ -67,7 +68,8 @@ int rpRunRenderCommand(const TrpCommandLine& line, QTextStream& out, QTextStream
   for (int i = 0; i < pages.GetCount(); ++i) {
     QString name;
     if (!renderPage(pages, i, request, name)) {
-      err << "stroval-report: page " << i + 1 << " could not be drawn into " << request.Directory << '\n';
+      err << "stroval-report: page " << i + 1 << " could not be drawn into " << request.Directory
+          << " (too large at this zoom, or the folder cannot be written)\n";
       return rtFailed;
     }
     out << name << '\n';

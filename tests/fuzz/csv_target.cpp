@@ -45,18 +45,21 @@ int rpFuzzCsv(const uint8_t* data, size_t size) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
     file.write(reinterpret_cast<const char*>(data + 1), static_cast<qint64>(size - 1));
   }
-  TrpCSVDataSet csv(nullptr);
-  csv.SetFileName(inputFile());
-  configure(csv, data[0]);
-  try {
-    csv.First();
-    const QStringList fields = csv.GetFieldList();
-    for (int row = 0; !csv.Eof() && row < 10000; ++row, csv.Next()) readRow(csv, fields);
-    csv.Prior();
-    readRow(csv, fields);
-    csv.First();
-    csv.RecordCount();
-  } catch (const std::exception&) {
+  {
+    TrpCSVDataSet csv(nullptr);
+    csv.SetFileName(inputFile());
+    configure(csv, data[0]);
+    try {
+      csv.First();
+      const QStringList fields = csv.GetFieldList();
+      for (int row = 0; !csv.Eof() && row < 10000; ++row, csv.Next()) readRow(csv, fields);
+      csv.Prior();
+      readRow(csv, fields);
+      csv.First();
+      csv.RecordCount();
+    } catch (const std::exception&) {
+    }
   }
+  QFile::remove(inputFile());
   return 0;
 }

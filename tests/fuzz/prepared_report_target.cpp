@@ -45,12 +45,14 @@ int rpFuzzPreparedReport(const uint8_t* data, size_t size) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
     file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
   }
-  TrpReport report;
-  TrpCustomPreviewPages* pages = report.PreviewPages();
-  try {
-    if (!pages || !pages->LoadFromFile(inputFile(), false)) return 0;
-    drawPages(*pages);
-  } catch (const std::exception&) {
+  {
+    TrpReport report;
+    TrpCustomPreviewPages* pages = report.PreviewPages();
+    try {
+      if (pages && pages->LoadFromFile(inputFile(), false)) drawPages(*pages);
+    } catch (const std::exception&) {
+    }
   }
+  QFile::remove(inputFile());
   return 0;
 }

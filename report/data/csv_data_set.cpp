@@ -30,7 +30,7 @@ QLatin1String typeName(QMetaType::Type type) {
 
 char oneCharacter(const QString& value, const char* what) {
   const QString text = value == QLatin1String("\\t") ? QStringLiteral("\t") : value;
-  if (text.size() != 1 || text[0].unicode() >= 0x40 || text[0] == u'\n' || text[0] == u'\r')
+  if (text.size() != 1 || text[0].unicode() >= 0x80 || text[0] == u'\n' || text[0] == u'\r')
     throw TrpError(QStringLiteral("The %1 of a CSV file must be one character such as , ; | or \\t, not \"%2\"")
                        .arg(QLatin1String(what), value));
   return static_cast<char>(text[0].unicode());

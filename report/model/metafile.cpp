@@ -98,10 +98,12 @@ std::shared_ptr<const TrpMetafile> TrpMetafile::Parse(const QByteArray& bytes) {
   }
   if (r.has(0, 108) && r.u32(40) == kEmfSignature && r.u32(0) == 1) {
     m->FEnhanced = true;
-    m->FBounds = QRectF(QPointF(r.i32(8), r.i32(12)), QPointF(r.i32(16) + 1, r.i32(20) + 1));
+    // In double: the header's 32-bit values may be anything, and their differences overflow int.
+    const auto at = [&r](int offset) { return static_cast<double>(r.i32(offset)); };
+    m->FBounds = QRectF(QPointF(at(8), at(12)), QPointF(at(16) + 1, at(20) + 1));
     // The frame is in hundredths of a millimetre.
-    m->FWidth = pixels(std::abs(r.i32(32) - r.i32(24)), 2540);
-    m->FHeight = pixels(std::abs(r.i32(36) - r.i32(28)), 2540);
+    m->FWidth = pixels(std::abs(at(32) - at(24)), 2540);
+    m->FHeight = pixels(std::abs(at(36) - at(28)), 2540);
     m->FRecords = static_cast<int>(r.u32(4));
     return m;
   }

@@ -5,6 +5,8 @@
 
 #include <QIODevice>
 
+#include <memory>
+
 namespace {
 
 constexpr int kBufferSize = 4096;
@@ -114,14 +116,14 @@ TrpXMLReader::Outcome TrpXMLReader::ReadElement(TrpXMLItem* item, bool readChild
 
   if (!empty) {
     for (;;) {
-      auto* child = new TrpXMLItem;
+      // Owned here until it is read whole: a damaged element below it throws.
+      auto child = std::make_unique<TrpXMLItem>();
       QString closing;
-      const Outcome outcome = ReadElement(child, readChildren, depth + 1, &closing);
+      const Outcome outcome = ReadElement(child.get(), readChildren, depth + 1, &closing);
       if (outcome == Outcome::Element) {
-        item->AddItem(child);
+        item->AddItem(child.release());
         continue;
       }
-      delete child;
       // A truncated file ends the list without a closing tag: what came before the cut is kept.
       if (outcome == Outcome::Closing &&
           closing.compare(QLatin1Char('/') + item->Name(), Qt::CaseInsensitive) != 0)

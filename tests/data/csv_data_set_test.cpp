@@ -34,6 +34,7 @@ TEST_F(CSVFiles, QuotingAndLineEndsAsWrittenByOtherPrograms) {
       {"blank lines", "name,n\n\nAnn,1\n\nBo,2\n\n", ",", "UTF-8", {"Ann", "Bo"}},
       {"semicolons", "name;n\n\"a;b\";1\n", ";", "UTF-8", {"a;b"}},
       {"tabs", "name\tn\nAnn\t1\n", "\\t", "UTF-8", {"Ann"}},
+      {"pipes", "name|n\n\"a|b\"|1\nBo|2\n", "|", "UTF-8", {"a|b", "Bo"}},
       {"code page 1252", "name,n\nJos\xE9,1\n", ",", "1252", {"José"}},
       {"empty quoted", "name,n\n\"\",1\n", ",", "UTF-8", {""}},
       {"no header, declared fields", "Ann,1\nBo,2\n", ",", "UTF-8", {"Ann", "Bo"}, false, {"name", "n:integer"}},

@@ -48,8 +48,8 @@ int rpFuzzCsv(const uint8_t* data, size_t size) {
   {
     TrpCSVDataSet csv(nullptr);
     csv.SetFileName(inputFile());
-    configure(csv, data[0]);
     try {
+      configure(csv, data[0]);
       csv.First();
       const QStringList fields = csv.GetFieldList();
       for (int row = 0; !csv.Eof() && row < 10000; ++row, csv.Next()) readRow(csv, fields);

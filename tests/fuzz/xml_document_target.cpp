@@ -1,5 +1,6 @@
 // The XML reader on any bytes, with partial loading too (the prepared-pages file mode), and a
-// round trip: what was read is written, read again and written again, and both writings agree.
+// round trip: what was read is written and read again into the same tree (names, attribute
+// texts up to the blanks around them, values).
 #include <QBuffer>
 
 #include <cstdlib>
@@ -18,6 +19,15 @@ QByteArray written(TrpXMLDocument& document) {
   out.open(QIODevice::WriteOnly);
   document.SaveToStream(&out);
   return bytes;
+}
+
+bool sameTree(const TrpXMLItem& a, const TrpXMLItem& b) {
+  if (a.Name() != b.Name() || a.Text().trimmed() != b.Text().trimmed() || a.Value() != b.Value() ||
+      a.Count() != b.Count())
+    return false;
+  for (int i = 0; i < a.Count(); ++i)
+    if (!sameTree(*a.Items(i), *b.Items(i))) return false;
+  return true;
 }
 
 // Loads every unloaded element again (what the store does when a page is shown).
@@ -48,6 +58,6 @@ int rpFuzzXmlDocument(const uint8_t* data, size_t size) {
   in.setData(first);
   in.open(QIODevice::ReadOnly);
   again.LoadFromStream(&in);  // what the writer wrote must read back
-  if (written(again) != first) std::abort();
+  if (!sameTree(*document.Root(), *again.Root())) std::abort();
   return 0;
 }

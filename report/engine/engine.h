@@ -7,11 +7,13 @@
 // store's abstract interface (TrpCustomPreviewPages).
 #include <QElapsedTimer>
 #include <QHash>
+#include <QMap>
 #include <QList>
 #include <QSet>
 
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "report/engine/band_tree.h"
@@ -136,6 +138,20 @@ class TrpEngine : public TrpCustomEngine {
   void ShowSubreports(TrpBand& band, Extended left, Extended top);
   void RunSubreport(TrpSubreport& subreport, Extended left);
   bool RevisitNextPage();
+  // The bands of a subreport's page besides its data bands (engine_subreport_bands.cpp): the
+  // title and the column header before the rows, the objects lying on the page at the
+  // subreport's corner, the summary and the column footer after them. The column header opens
+  // and the column footer closes every page and column the subreport runs over.
+  void ShowSubreportOpening(TrpReportPage& page, const QList<TrpComponent*>& loose, Extended top);
+  void ShowSubreportClosing(TrpReportPage& page);
+  void ShowSubreportColumnFooters();
+  Extended SubreportFootersHeight() const;
+  // The page's column footer at the end of a column. While side-by-side subreports run, each
+  // column they leave gets it once, after all of them, below the lowest of their rows there.
+  void ShowColumnFooter();
+  void NoteColumnBottom();
+  struct SideBySide;
+  void ShowDeferredColumnFooters(const SideBySide& run);
   void PrintSubreportsOnParent(TrpBand& band);
   void CopyToRedirection(TrpBand& band);
   void RemoveAddedObjects(TrpBand& band);
@@ -328,6 +344,21 @@ class TrpEngine : public TrpCustomEngine {
   // Inside a subreport: its left relative to the column's left, which a new column or page
   // keeps.
   Extended FSubreportLeft = 0;
+  // The subreports running now, outermost first: each page with its left relative to the
+  // column's left.
+  struct RunningSubreport {
+    TrpReportPage* Page = nullptr;
+    Extended Left = 0;
+  };
+  QList<RunningSubreport> FRunningSubreports;
+  // While subreports side by side run: the lowest output each of them left in every column
+  // (page, column), the left of those columns, and the columns whose footers wait.
+  struct SideBySide {
+    QMap<std::pair<int, int>, Extended> Bottoms;
+    QMap<std::pair<int, int>, Extended> ColumnLefts;
+    QList<std::pair<int, int>> Waiting;
+  };
+  SideBySide* FSideBySide = nullptr;
   // While a PrintOnParent subreport runs, the bands it shows are copied here instead of going to
   // the store; the copies then join the parent band for one output.
   TrpNullBand* FRedirection = nullptr;

@@ -70,7 +70,7 @@ Extended TrpEngine::FooterHeight() const {
   Extended height = 0;
   if (TrpBand* band = FindPageBand(TrpColumnFooter::StaticClassInfo())) height += band->Height();
   if (TrpBand* band = FindPageBand(TrpPageFooter::StaticClassInfo())) height += band->Height();
-  return height;
+  return height + SubreportFootersHeight();
 }
 
 Extended TrpEngine::GetPageHeight() const {
@@ -307,7 +307,8 @@ void TrpEngine::NewColumn() {
   // The pages the column's rows overflowed onto end the column first: their footers show the
   // column's totals, which this column's footer then resets.
   ForEachOverflowPage([this](int) { ShowOverflowColumnFooter(FPageCurX); });
-  ShowBand(TrpColumnFooter::StaticClassInfo());
+  ShowSubreportColumnFooters();
+  ShowColumnFooter();
   SetCurColumn(CurColumn() + 1);
   FPageCurX = ColumnPosition(CurColumn());
   SetCurX(FPageCurX);
@@ -336,7 +337,8 @@ void TrpEngine::EndPage() {
   SetCurX(FPageCurX);
   // Taken before the column footer moves CurY: an endless page ends below both footers.
   const Extended pageHeight = GetPageHeight();
-  ShowBand(TrpColumnFooter::StaticClassInfo());
+  ShowSubreportColumnFooters();
+  ShowColumnFooter();
   // A page without columns that went on below a page in columns spans all of them: a page
   // continuing after it starts below it in the first column, so the record goes. (Pages it
   // added itself have none.)

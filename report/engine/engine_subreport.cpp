@@ -1,11 +1,14 @@
 // Subreports: a subreport object inside a band runs the band tree of its page at the object's
 // position once the band is output. Subreports side by side all start at the band's page and
 // column; output then goes on below the furthest point any of them reached.
+#include <QScopeGuard>
+
 #include <algorithm>
 #include <tuple>
 
 #include "report/engine/engine.h"
 #include "report/model/band.h"
+#include "report/model/band_kinds.h"
 #include "report/model/class_cast.h"
 #include "report/model/custom_preview_pages.h"
 #include "report/model/report.h"
@@ -53,6 +56,11 @@ void TrpEngine::ShowSubreports(TrpBand& band, Extended left, Extended top) {
     SetCurX(FPageCurX + FSubreportLeft);
     SetCurY(point.Y);
   };
+  // Side by side, the columns the subreports leave are closed once, after all of them.
+  SideBySide run;
+  SideBySide* const outerRun = FSideBySide;
+  if (subreports.size() > 1) FSideBySide = &run;
+  const auto restoreRun = qScopeGuard([&] { FSideBySide = outerRun; });
   // The band's own bottom is the least that output goes on from.
   const OutputPoint start = here();
   OutputPoint furthest = start;
@@ -61,9 +69,50 @@ void TrpEngine::ShowSubreports(TrpBand& band, Extended left, Extended top) {
     goTo(start);
     SetCurY(top + subreport->Top());
     RunSubreport(*subreport, left + subreport->Left());
+    if (FSideBySide == &run) NoteColumnBottom();
     if (const OutputPoint reached = here(); reached.Beyond(furthest)) furthest = reached;
   }
+  if (FSideBySide == &run) {
+    FSideBySide = outerRun;
+    ShowDeferredColumnFooters(run);
+  }
   goTo(furthest);
+}
+
+void TrpEngine::ShowColumnFooter() {
+  const Extended x = CurX();
+  SetCurX(FPageCurX);
+  if (!FSideBySide) {
+    ShowBand(TrpColumnFooter::StaticClassInfo());
+  } else if (FindPageBand(TrpColumnFooter::StaticClassInfo())) {
+    NoteColumnBottom();
+    const std::pair<int, int> column{Store().CurPage(), CurColumn()};
+    if (!FSideBySide->Waiting.contains(column)) FSideBySide->Waiting << column;
+  }
+  SetCurX(x);
+}
+
+// The lowest output in the current column so far, among the subreports running side by side.
+void TrpEngine::NoteColumnBottom() {
+  if (!FSideBySide) return;
+  const std::pair<int, int> column{Store().CurPage(), CurColumn()};
+  Extended& bottom = FSideBySide->Bottoms[column];
+  bottom = std::max(bottom, CurY());
+  FSideBySide->ColumnLefts[column] = FPageCurX;
+}
+
+void TrpEngine::ShowDeferredColumnFooters(const SideBySide& run) {
+  const int page = Store().CurPage();
+  const Extended x = CurX(), y = CurY();
+  for (const std::pair<int, int>& column : run.Waiting) {
+    Store().SetCurPage(column.first);
+    SetCurX(run.ColumnLefts.value(column));
+    SetCurY(run.Bottoms.value(column));
+    ShowBand(TrpColumnFooter::StaticClassInfo());
+  }
+  Store().SetCurPage(page);
+  SetCurX(x);
+  SetCurY(y);
 }
 
 // Runs the subreport's page as a band tree of the current page: the page flow (headers, footers,
@@ -85,12 +134,17 @@ void TrpEngine::RunSubreport(TrpSubreport& subreport, Extended left) {
   SetCurX(left);
   try {
     Report().DoBeforePrint(&page);
+    FRunningSubreports << RunningSubreport{&page, FSubreportLeft};
+    ShowSubreportOpening(page, bands->Loose, CurY());
     for (const auto& master : bands->Masters) {
       if (Terminated()) break;
       RunDataBand(*master);
     }
+    ShowSubreportClosing(page);
+    FRunningSubreports.removeLast();
     Report().DoAfterPrint(&page);
   } catch (...) {
+    if (!FRunningSubreports.isEmpty() && FRunningSubreports.last().Page == &page) FRunningSubreports.removeLast();
     restore();
     throw;
   }
@@ -105,6 +159,9 @@ bool TrpEngine::RevisitNextPage() {
   if (Store().AddPageAction() == apAdd) return false;
   if (FKeeping && !KeptBlockFitsEmptyPage()) EndKeep(*FKeepBand);
   if (FKeeping) CutKeptBlock();
+  // The page is left as EndPage would leave it, but its own bands (footers, overlay) are there.
+  ShowSubreportColumnFooters();
+  NoteColumnBottom();
   Store().SetCurPage(Store().CurPage() + 1);
   SetCurColumn(1);
   FPageCurX = 0;

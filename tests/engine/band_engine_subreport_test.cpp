@@ -191,4 +191,93 @@ TEST_F(SubreportTest, ASubreportLyingOnThePageIsFollowedByThePageBands) {
   EXPECT_EQ(RecordsNamed(0, data->Name()).value(0).Top, 190);
 }
 
+// Besides its rows a subreport's page shows its title and column header above them, its summary
+// and column footer below them, and the objects lying on it at the subreport's corner.
+TEST_F(SubreportTest, TheShownPageBringsItsTitleHeaderObjectsSummaryAndFooter) {
+  TrpReportPage* page = AddPage();
+  TrpReportPage* shown = AddPage();
+  auto* data = AddBand<TrpMasterData>(page, 0, 20);
+  data->SetRowCount(1);
+  AddSubreport(data, shown, 50, 10);
+  auto* title = AddBand<TrpReportTitle>(shown, 0, 15);
+  auto* header = AddBand<TrpColumnHeader>(shown, 20, 10);
+  TrpMasterData* rows = AddShownRows(shown, 3, 20);
+  rows->SetTop(40);
+  auto* summary = AddBand<TrpReportSummary>(shown, 70, 12);
+  auto* footer = AddBand<TrpColumnFooter>(shown, 90, 8);
+  TrpMemoView* stamp = AddMemo(shown, QStringLiteral("stamp"), 3, 10, 5, 40);
+  auto* after = AddBand<TrpFooter>(page, 200, 10);
+  ASSERT_TRUE(Run());
+  const struct {
+    TrpComponent* band;
+    QList<double> tops;
+  } cases[] = {{data, {0}},         {title, {10}},    {header, {25}}, {rows, {35, 55, 75}},
+               {summary, {95}},     {footer, {107}},  {after, {115}}};
+  for (const auto& c : cases) {
+    const QList<FakeRecord> records = RecordsNamed(0, c.band->Name());
+    EXPECT_EQ(Tops(records), c.tops) << c.band->Name().toStdString();
+    if (c.band != data && c.band != after)
+      for (const FakeRecord& record : records) EXPECT_EQ(record.Left, 50) << c.band->Name().toStdString();
+  }
+  // The object keeps its place from the subreport's corner (50, 10), and its own place after.
+  QList<FakeRecord> stamps;
+  for (const FakeRecord& record : Store->Pages.at(0).Records)
+    for (const FakeRecord& child : record.Children)
+      if (child.Name == stamp->Name()) stamps << child;
+  ASSERT_EQ(stamps.size(), 1);
+  EXPECT_EQ(stamps[0].Left, 55);
+  EXPECT_EQ(stamps[0].Top, 13);
+  EXPECT_EQ(stamp->Left(), 5);
+  EXPECT_EQ(stamp->Top(), 3);
+  EXPECT_EQ(stamp->Parent(), shown);
+}
+
+// Two subreports side by side over two pages: every page gets the page's column footer once,
+// below the lowest rows of both, and each subreport's own column header and footer once, at its
+// left, the header at the top of each page and the footer closing its part there.
+TEST_F(SubreportTest, SideBySideSubreportsLeaveOneColumnFooterOnEachPage) {
+  TrpReportPage* page = AddPage();
+  TrpReportPage* left = AddPage();
+  TrpReportPage* right = AddPage();
+  AddBand<TrpPageHeader>(page, 0, 50);
+  auto* pageFooter = AddBand<TrpPageFooter>(page, 900, 40);
+  auto* columnFooter = AddBand<TrpColumnFooter>(page, 950, 10);
+  auto* data = AddBand<TrpMasterData>(page, 100, 20);
+  data->SetRowCount(1);
+  AddSubreport(data, left, 0, 0);
+  AddSubreport(data, right, 300, 0);
+  auto* leftHeader = AddBand<TrpColumnHeader>(left, 0, 20);
+  TrpMasterData* leftRows = AddShownRows(left, 15, 95);
+  leftRows->SetTop(30);
+  auto* leftFooter = AddBand<TrpColumnFooter>(left, 200, 10);
+  auto* rightHeader = AddBand<TrpColumnHeader>(right, 0, 20);
+  TrpMasterData* rightRows = AddShownRows(right, 12, 100);
+  rightRows->SetTop(30);
+  auto* rightFooter = AddBand<TrpColumnFooter>(right, 200, 10);
+  ASSERT_TRUE(Run());
+  ASSERT_EQ(Store->GetCount(), 2);
+  // Page 1: rows from 70 (below the headers) while they end above the footers (1046.9 - 60).
+  EXPECT_EQ(RecordsNamed(0, leftRows->Name()).size(), 9);
+  EXPECT_EQ(RecordsNamed(0, rightRows->Name()).size(), 9);
+  EXPECT_EQ(Tops(RecordsNamed(1, leftRows->Name())), (QList<double>{70, 165, 260, 355, 450, 545}));
+  EXPECT_EQ(Tops(RecordsNamed(1, rightRows->Name())), (QList<double>{70, 170, 270}));
+  const struct {
+    TrpBand* band;
+    QList<double> tops;  // on page 1 and 2
+    double left;
+  } cases[] = {
+      {columnFooter, {980, 650}, 0},  // below the right part (970 + its footer) / the left one
+      {leftHeader, {50, 50}, 0},     {rightHeader, {50, 50}, 300},
+      {leftFooter, {925, 640}, 0},   {rightFooter, {970, 370}, 300},
+      {pageFooter, {1006.93, 1006.93}, 0},
+  };
+  for (const auto& c : cases)
+    for (int i = 0; i < 2; ++i) {
+      const QList<FakeRecord> records = RecordsNamed(i, c.band->Name());
+      ASSERT_EQ(records.size(), 1) << c.band->Name().toStdString() << " on page " << i + 1;
+      EXPECT_NEAR(static_cast<double>(records[0].Top), c.tops[i], 0.01) << c.band->Name().toStdString() << " " << i + 1;
+      EXPECT_EQ(records[0].Left, c.left) << c.band->Name().toStdString();
+    }
+}
+
 }  // namespace

@@ -8,13 +8,10 @@
 #include "report/model/band_kinds.h"
 #include "report/model/class_info.h"
 #include "report/model/report_error.h"
+#include "report/model/text_mode.h"
 #include "report/res/resources.h"
 
 namespace {
-
-Extended snap(Extended value, Extended cell) {
-  return static_cast<Extended>(rpRound(value / cell)) * cell;
-}
 
 int px(Extended value) { return static_cast<int>(rpRound(value)); }
 
@@ -37,15 +34,15 @@ bool TrpBand::OnTextModePage() const {
 }
 
 void TrpBand::SetLeft(Extended value) {
-  TrpReportComponent::SetLeft(OnTextModePage() ? snap(value, rp1CharX) : value);
+  TrpReportComponent::SetLeft(OnTextModePage() ? rpSnapToColumns(value) : value);
 }
 
 void TrpBand::SetTop(Extended value) {
-  TrpReportComponent::SetTop(OnTextModePage() ? snap(value, rp1CharY) : value);
+  TrpReportComponent::SetTop(OnTextModePage() ? rpSnapToRows(value) : value);
 }
 
 void TrpBand::SetHeight(Extended value) {
-  TrpReportComponent::SetHeight(OnTextModePage() ? snap(value, rp1CharY) : value);
+  TrpReportComponent::SetHeight(OnTextModePage() ? rpSnapToRows(value) : value);
 }
 
 // --- child ---------------------------------------------------------------------------------------

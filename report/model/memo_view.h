@@ -180,6 +180,10 @@ class TrpCustomMemoView : public TrpStretcheable {
   // Applies the named style once the whole report, styles included, has been read.
   void Loaded() override;
 
+ protected:
+  // A subclass that splits itself in units of its own keeps the text still to come here.
+  void SetPartText(const QString& value) { FPartText = value; }
+
  private:
   struct SavedLook;
 

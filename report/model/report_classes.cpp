@@ -3,6 +3,7 @@
 #include "report/model/class_info.h"
 #include "report/model/class_registry.h"
 #include "report/model/dialog_controls.h"
+#include "report/model/dmp_classes.h"
 #include "report/model/memo_classes.h"
 #include "report/model/page_classes.h"
 #include "report/model/report.h"
@@ -16,4 +17,5 @@ void rpRegisterReportClasses() {
   rpRegisterViewClasses();
   rpRegisterMemoClasses();
   rpRegisterDialogControlClasses();
+  rpRegisterDMPClasses();
 }

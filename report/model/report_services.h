@@ -10,6 +10,7 @@
 #include <optional>
 
 class TrpCustomEngine;
+class TrpCustomExportFilter;
 class TrpCustomPreviewForm;
 class TrpCustomPreviewPages;
 class TrpCustomProgress;
@@ -37,6 +38,10 @@ struct TrpReportServices {
   // Prints prepared pages through the print job (dialog, ranges, copies, modes): true when the
   // pages went to the printer. The store's Print asks for it.
   std::function<bool(TrpCustomPreviewPages&)> PrintPreparedPages;
+  // The export a dot-matrix report is printed through: its output (text with the printer's own
+  // command bytes) goes to the printer unchanged. The export layer installs it; where nothing is
+  // installed such a report prints its pages' pictures like any other.
+  std::function<std::unique_ptr<TrpCustomExportFilter>()> CreateDotMatrixExport;
 };
 
 // The process-wide services; change them at start-up (tests put fakes in and take them out).

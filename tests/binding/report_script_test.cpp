@@ -18,6 +18,9 @@
 #include "report/model/report_classes.h"
 #include "report/model/report_page.h"
 #include "report/model/report_services.h"
+#include "report/model/dmp_command.h"
+#include "report/model/dmp_memo_view.h"
+#include "report/model/dmp_page.h"
 #include "report/model/styles.h"
 #include "report/model/variables.h"
 #include "report/store/xml_serializer.h"
@@ -367,7 +370,8 @@ TEST_F(ReportScript, EveryClassOfTheModuleIsKnown) {
       "TrpColumnFooter", "TrpGroupHeader", "TrpGroupFooter", "TrpReportTitle", "TrpReportSummary", "TrpChild",
       "TrpOverlay", "TrpPage", "TrpReportPage", "TrpDialogPage", "TrpDataPage", "TrpEngineOptions",
       "TrpPrintOptions", "TrpPreviewOptions", "TrpReportOptions", "TrpVariable", "TrpVariables", "TrpStyleItem",
-      "TrpStyles", "TrpArray", "TrpReport", "TrpCustomEngine", "TrpCustomOutline"};
+      "TrpStyles", "TrpArray", "TrpReport", "TrpCustomEngine", "TrpCustomOutline", "TrpDMPPage",
+      "TrpDMPMemoView", "TrpDMPLineView", "TrpDMPCommand"};
   QStringList missing;
   for (const char* name : kClasses) {
     report->SetScriptText({QStringLiteral("var x: %1;").arg(QLatin1String(name)),
@@ -380,6 +384,30 @@ TEST_F(ReportScript, EveryClassOfTheModuleIsKnown) {
     }
   }
   EXPECT_TRUE(missing.isEmpty()) << missing.join('\n').toStdString();
+}
+
+// A script reaches the text-mode objects of a dot-matrix report: a text's font styles as a set
+// (its names are the bits 1, 2, 4, ...), a command's text, and the grid constants.
+TEST_F(ReportScript, TextModeObjectsAndTheirFontStyles) {
+  auto* dmpPage = new TrpDMPPage(report.get());
+  dmpPage->SetName(QStringLiteral("TextPage"));
+  auto* rows = new TrpMasterData(dmpPage);
+  rows->SetName(QStringLiteral("Rows"));
+  auto* total = new TrpDMPMemoView(rows);
+  total->SetName(QStringLiteral("Total"));
+  auto* reset = new TrpDMPCommand(rows);
+  reset->SetName(QStringLiteral("Reset"));
+  EXPECT_EQ(runScript(*report, "PascalScript",
+                      {"var Answer: String;", "procedure Run(Sender: Variant);", "var m: TrpDMPMemoView; c: TrpDMPCommand;",
+                       "begin", "  m := Total;", "  m.FontStyle := [fsxBold, fsx12cpi];",
+                       "  if (m.FontStyle and fsxBold) <> 0 then m.Text := 'bold';", "  c := Reset; c.Command := '#27@';",
+                       "  m.Left := 2 * rp1CharX + 1;",
+                       "  Answer := m.Text + ',' + IntToStr(m.FontStyle) + ',' + IntToStr(fsxWide) + ',' + c.Command +",
+                       "    ',' + FloatToStr(m.Left / rp1CharX)", "end;", "begin end."})
+                .toStdString(),
+            "bold\r\n,129,64,#27@,2");
+  EXPECT_EQ(total->FontStyle(), (TrpDMPFontStyles{fsxBold, fsx12cpi}));
+  EXPECT_EQ(reset->Command(), QStringLiteral("#27@"));
 }
 
 // The report's limits stop a script that never returns, in its procedures and its expressions,

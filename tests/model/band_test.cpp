@@ -131,28 +131,7 @@ TEST_F(BandTest, RecordAlwaysHoldsTheTop) {
   EXPECT_TRUE(band->Diff(*same).contains(QLatin1String(" t=\"0\"")));
 }
 
-// A page of the text-mode kind, recognised by its class name.
-class TextModePage : public TrpReportPage {
- public:
-  using TrpReportPage::TrpReportPage;
-  static const TrpClassInfo& StaticClassInfo() {
-    static const TrpClassInfo info("TrpDMPPage", &TrpReportPage::StaticClassInfo(), nullptr, {});
-    return info;
-  }
-  const TrpClassInfo& ClassInfo() const override { return StaticClassInfo(); }
-};
-
-TEST_F(BandTest, BandOnATextModePageSnapsToCharacters) {
-  auto* page = new TextModePage(&Report);
-  auto* band = new TrpMasterData(page);
-  band->SetLeft(15);    // 1.56 characters
-  band->SetTop(20);     // 1.18 lines
-  band->SetHeight(30);  // 1.76 lines
-  EXPECT_MM(band->Left(), 19.2L);
-  EXPECT_MM(band->Top(), 17);
-  EXPECT_MM(band->Height(), 34);
-}
-
+// Bands on a text-mode page snap to its character grid: see dmp_objects_test.cpp.
 TEST_F(BandTest, BandOnAnOrdinaryPageKeepsItsPosition) {
   auto* band = new TrpMasterData(Page);
   band->SetLeft(15);

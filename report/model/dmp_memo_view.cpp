@@ -1,0 +1,91 @@
+#include "report/model/dmp_memo_view.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+#include "report/text/color_names.h"
+#include "report/model/class_info.h"
+#include "report/model/property_builders.h"
+#include "report/model/report_font.h"
+#include "report/res/resources.h"
+
+TrpDMPMemoView::TrpDMPMemoView(TrpComponent* owner) : TrpOnCharacterGrid<TrpCustomMemoView>(owner) {
+  // No gaps: the text starts in the object's first cell.
+  SetGapX(0);
+  SetGapY(0);
+}
+
+const TrpClassInfo& TrpDMPMemoView::StaticClassInfo() {
+  using C = TrpDMPMemoView;
+  static const TrpClassInfo info(
+      "TrpDMPMemoView", &TrpCustomMemoView::StaticClassInfo(), &Create,
+      {
+          rpPublish("StretchMode"),
+          rpPublish("TagStr"),
+          rpPublish("AutoWidth"),
+          rpPublish("AllowExpressions"),
+          rpPublish("DataField"),
+          rpPublish("DataSet"),
+          rpPublish("DataSetName"),
+          rpPublish("DisplayFormat"),
+          rpPublish("ExpressionDelimiters"),
+          rpPublish("FlowTo"),
+          rpSet<&C::FontStyle, &C::SetFontStyle>("FontStyle", rpDMPFontStylesType, TrpDMPFontStyles{}),
+          rpPublish("HAlign"),
+          rpPublish("HideZeros"),
+          rpPublish("Highlight"),
+          rpPublish("Memo"),
+          rpPublish("SuppressRepeated"),
+          rpPublish("WordWrap"),
+          rpPublish("VAlign"),
+      });
+  return info;
+}
+
+const TrpClassInfo& TrpDMPMemoView::ClassInfo() const { return StaticClassInfo(); }
+
+QString TrpDMPMemoView::GetDescription() const { return rpResources()->Get(QStringLiteral("obDMPText")); }
+
+std::vector<TrpCellLine> TrpDMPMemoView::CellLines() const {
+  std::vector<TrpCellLine> lines = rpLayOutCells(Memo(), rpColumnsOf(Width()), HAlign(), WordWrap() && !AutoWidth());
+  const int spare = rpRowsOf(Height()) - static_cast<int>(lines.size());
+  const int down = spare <= 0 ? 0 : VAlign() == vaBottom ? spare : VAlign() == vaCenter ? spare / 2 : 0;
+  for (TrpCellLine& line : lines) line.Row += down;
+  return lines;
+}
+
+Extended TrpDMPMemoView::CalcHeight() {
+  return static_cast<Extended>(rpLayOutCells(Memo(), rpColumnsOf(Width()), HAlign(), WordWrap() && !AutoWidth()).size()) *
+         rp1CharY;
+}
+
+Extended TrpDMPMemoView::CalcWidth() {
+  int widest = 0;
+  for (const QString& line : Memo()) widest = std::max(widest, rpCellWidth(line));
+  return static_cast<Extended>(widest) * rp1CharX;
+}
+
+Extended TrpDMPMemoView::DrawPart() {
+  SetText(PartText());
+  const int rows = std::max(0, rpRowsOf(Height()));
+  const std::vector<TrpCellLine> lines = rpLayOutCells(Memo(), rpColumnsOf(Width()), HAlign(), WordWrap());
+  QStringList kept, rest;
+  for (const TrpCellLine& line : lines) (line.Row < rows ? kept : rest) << line.Text;
+  SetMemo(kept);
+  SetPartText(rest.join(QStringLiteral("\r\n")));
+  // Nothing placed: the whole height is unused.
+  return kept.isEmpty() ? Height() : static_cast<Extended>(rows - kept.size()) * rp1CharY;
+}
+
+void TrpDMPMemoView::Draw(QPainter& canvas, Extended scaleX, Extended scaleY, Extended offsetX,
+                          Extended offsetY) {
+  if (AutoWidth()) SetWidth(CalcWidth());
+  TrpView::BeginDraw(canvas, scaleX, scaleY, offsetX, offsetY);
+  const double pitch = static_cast<double>(rpDMPCellWidth(FFontStyle) * scaleX);
+  const double row = static_cast<double>(rp1CharY * scaleY);
+  const QColor color = rpToQColor(Font()->Color());
+  for (const TrpCellLine& line : CellLines())
+    rpDrawCellText(canvas, QPointF(FX + line.Column * pitch, FY + line.Row * row), pitch, row, line.Text,
+                   FFontStyle, color);
+}

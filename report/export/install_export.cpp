@@ -3,6 +3,7 @@
 #include "report/export/image_export.h"
 #include "report/export/pdf_export.h"
 #include "report/export/text_export.h"
+#include "report/model/report_services.h"
 
 namespace {
 
@@ -18,4 +19,10 @@ void rpInstallExportFilters() {
   registerFilter<TrpPNGExport>();
   registerFilter<TrpJPEGExport>();
   registerFilter<TrpTextExport>();
+  // A dot-matrix report is printed as its text, with the bytes of its printer commands.
+  rpReportServices().CreateDotMatrixExport = [] {
+    auto text = std::make_unique<TrpTextExport>();
+    text->SetPrinterCommands(true);
+    return std::unique_ptr<TrpCustomExportFilter>(std::move(text));
+  };
 }

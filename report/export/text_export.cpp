@@ -6,6 +6,9 @@
 
 #include "report/export/export_options_dialog.h"
 #include "report/export/text_cells.h"
+#include "report/model/dmp_command.h"
+#include "report/model/dmp_line_view.h"
+#include "report/model/dmp_memo_view.h"
 #include "report/model/memo_view.h"
 #include "report/model/report_page.h"
 #include "report/xml/whole_file.h"
@@ -22,12 +25,44 @@ struct PlacedText {
 
 int cellsOf(double units, Extended cell) { return static_cast<int>(std::lround(units / static_cast<double>(cell))); }
 
+// What a text-mode object puts into its cells: text lines, or a printer control.
+struct CellPlacement {
+  int Column = 0, Row = 0;
+  std::vector<TrpCellLine> Lines;
+  QString Control;
+};
+
+// Printer bytes travel inside the text as characters of a private-use block, one per byte, so
+// that Finish writes them unchanged while the text around them is encoded as UTF-8.
+constexpr char16_t kByteBase = 0xF700;
+
+QString controlText(const QByteArray& bytes) {
+  QString text;
+  for (const char b : bytes) text += QChar(static_cast<char16_t>(kByteBase + static_cast<unsigned char>(b)));
+  return text;
+}
+
+QByteArray encoded(const QString& text) {
+  QByteArray out;
+  qsizetype plain = 0;
+  for (qsizetype i = 0; i <= text.size(); ++i) {
+    const bool isByte = i < text.size() && text[i].unicode() >= kByteBase && text[i].unicode() <= kByteBase + 0xFF;
+    if (i < text.size() && !isByte) continue;
+    out += text.mid(plain, i - plain).toUtf8();
+    if (isByte) out += static_cast<char>(text[i].unicode() - kByteBase);
+    plain = i + 1;
+  }
+  return out;
+}
+
 }  // namespace
 
 struct TrpTextExport::Page {
   QPointF Origin;
   std::vector<PlacedText> Texts;
+  std::vector<CellPlacement> Cells;
 };
+
 
 TrpTextExport::TrpTextExport() = default;
 TrpTextExport::~TrpTextExport() = default;
@@ -48,8 +83,24 @@ void TrpTextExport::StartPage(TrpReportPage& page, int index) {
 }
 
 void TrpTextExport::ExportObject(TrpComponent& object) {
+  if (!FPage) return;
+  // Text-mode objects lie on the character grid: they go exactly into their cells.
+  CellPlacement placed{rpColumnsOf(static_cast<Extended>(FPage->Origin.x()) + object.AbsLeft()),
+                       rpRowsOf(static_cast<Extended>(FPage->Origin.y()) + object.AbsTop()), {}, {}};
+  if (const auto* text = dynamic_cast<const TrpDMPMemoView*>(&object)) {
+    placed.Lines = text->CellLines();
+  } else if (const auto* line = dynamic_cast<const TrpDMPLineView*>(&object)) {
+    placed.Lines = line->CellLines();
+  } else if (const auto* command = dynamic_cast<const TrpDMPCommand*>(&object)) {
+    if (!FPrinterCommands) return;
+    placed.Control = controlText(command->CommandBytes());
+  }
+  if (!placed.Lines.empty() || !placed.Control.isEmpty()) {
+    FPage->Cells.push_back(std::move(placed));
+    return;
+  }
   const auto* memo = dynamic_cast<const TrpCustomMemoView*>(&object);
-  if (!memo || !FPage) return;
+  if (!memo || dynamic_cast<const TrpDMPMemoView*>(&object)) return;
   PlacedText text;
   text.Left = FPage->Origin.x() + static_cast<double>(memo->AbsLeft());
   text.Top = FPage->Origin.y() + static_cast<double>(memo->AbsTop());
@@ -78,16 +129,12 @@ void TrpTextExport::FinishPage(TrpReportPage&, int) {
     }
     const int column = cellsOf(text.Left, rp1CharX);
     const int width = std::max(1, cellsOf(text.Width, rp1CharX));
-    int line = row;
-    for (const QString& paragraph : text.Lines) {
-      const std::vector<QString> pieces =
-          text.WordWrap ? TrpTextCells::Wrap(paragraph, width) : std::vector<QString>{paragraph};
-      for (const QString& piece : pieces) {
-        const int spare = width - TrpTextCells::Width(piece);
-        const int shift = spare <= 0 ? 0 : text.Align == haRight ? spare : text.Align == haCenter ? spare / 2 : 0;
-        cells.Put(column + shift, line++, piece);
-      }
-    }
+    for (const TrpCellLine& line : rpLayOutCells(text.Lines, width, text.Align, text.WordWrap))
+      cells.Put(column + line.Column, row + line.Row, line.Text);
+  }
+  for (const CellPlacement& placed : FPage->Cells) {
+    for (const TrpCellLine& line : placed.Lines) cells.Put(placed.Column + line.Column, placed.Row + line.Row, line.Text);
+    if (!placed.Control.isEmpty()) cells.PutControl(placed.Column, placed.Row, placed.Control);
   }
   if (FPages++ > 0) FText += FPageBreaks ? QStringLiteral("\f") : QStringLiteral("\n");
   FText += cells.Text() + u'\n';
@@ -96,7 +143,7 @@ void TrpTextExport::FinishPage(TrpReportPage&, int) {
 
 bool TrpTextExport::Finish() {
   QString error;
-  const QByteArray bytes = FText.toUtf8();
+  const QByteArray bytes = encoded(FText);
   FText.clear();
   if (rpWriteWholeFile(FileName(), [&bytes](QIODevice& file) { file.write(bytes); }, error)) return true;
   SetError(QStringLiteral("Cannot write %1: %2").arg(FileName(), error));

@@ -6,6 +6,7 @@
 #include "report/model/custom_preview_pages.h"
 #include "report/model/report.h"
 #include "report/model/report_options.h"
+#include "report/model/report_services.h"
 #include "report/printer/custom_printer.h"
 #include "report/print/page_numbers.h"
 #include "report/print/print_dialog.h"
@@ -52,6 +53,7 @@ bool TrpPrintJob::Print() {
     return false;
   }
   FPages.SetPrintScale(1);
+  if (FReport.DotMatrixReport() && rpReportServices().CreateDotMatrixExport) return PrintAsText();
   OptionsRestorer restorer(FReport.PrintOptions());
   FDuplex = FReport.PrintOptions().Duplex();
   FReport.SelectPrinter();

@@ -76,6 +76,9 @@ class TrpPrintJob {
     QString Message;
   };
 
+  // A dot-matrix report: its pages as text through the installed dot-matrix export, sent to
+  // the printer unchanged (print_job_text_mode.cpp).
+  bool PrintAsText();
   bool RunJob();
   bool ShowDialog();
   void NoteSheet();

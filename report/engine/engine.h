@@ -106,7 +106,9 @@ class TrpEngine : public TrpCustomEngine {
   void InitPage();
   void ContinueInLastColumn();
   void AddPage();
-  void ShowHeaderList(bool forColumn);
+  // `takenUp`: the page or column was opened before by a subreport side by side; its bands are
+  // there, and only the running subreports' own column headers are recorded again.
+  void ShowHeaderList(bool forColumn, bool takenUp = false);
   void ShowLooseObjects();
   void FinishLastPage();
   void StoreEndlessPage(Extended contentBottom);
@@ -138,6 +140,8 @@ class TrpEngine : public TrpCustomEngine {
   void ShowSubreports(TrpBand& band, Extended left, Extended top);
   void RunSubreport(TrpSubreport& subreport, Extended left);
   bool RevisitNextPage();
+  bool RevisitNextColumn();
+  bool IsRunningSubreportHeader(const TrpBand* band) const;
   // The bands of a subreport's page besides its data bands (engine_subreport_bands.cpp): the
   // title and the column header before the rows, the objects lying on the page at the
   // subreport's corner, the summary and the column footer after them. The column header opens
@@ -357,6 +361,7 @@ class TrpEngine : public TrpCustomEngine {
     QMap<std::pair<int, int>, Extended> Bottoms;
     QMap<std::pair<int, int>, Extended> ColumnLefts;
     QList<std::pair<int, int>> Waiting;
+    QSet<std::pair<int, int>> Opened;  // columns after the first that a new column opened
   };
   SideBySide* FSideBySide = nullptr;
   // While a PrintOnParent subreport runs, the bands it shows are copied here instead of going to

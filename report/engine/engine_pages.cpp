@@ -215,10 +215,12 @@ void TrpEngine::AddPage() {
 // Shows the header list at the top of a new page, or (forColumn) of a new column, where the page
 // header, the title and the band last shown are not repeated. Every column opens with the column
 // header, below the page's title and header and above the reprinted data and group headers.
-void TrpEngine::ShowHeaderList(bool forColumn) {
+void TrpEngine::ShowHeaderList(bool forColumn, bool takenUp) {
   const bool wasFromAddPage = FCallFromAddPage;
-  // A band re-shown at the top of a page is not recorded twice there; in a new column it is.
-  FCallFromAddPage = !forColumn;
+  // A band re-shown at the top of a page is not recorded twice there; in a new column it is,
+  // unless the column was opened before.
+  const bool notTwice = !forColumn || takenUp;
+  FCallFromAddPage = notTwice;
   const Extended columnX = CurX();
   bool columnHeaderShown = false;
   auto showColumnHeader = [&] {
@@ -241,7 +243,9 @@ void TrpEngine::ShowHeaderList(bool forColumn) {
     }
     SetCurX(columnX + item.Left);
     FCallFromPHeader = pageHeader;
+    FCallFromAddPage = notTwice && !(takenUp && IsRunningSubreportHeader(band));
     ShowBand(*band);
+    FCallFromAddPage = notTwice;
     FCallFromPHeader = false;
     if (pageHeader || title) FFirstColumnY = CurY();
     if (title) {
@@ -302,6 +306,7 @@ void TrpEngine::NewColumn() {
     NewPage();
     return;
   }
+  if (RevisitNextColumn()) return;
   GiveUpOverflowedKeep();
   if (FKeeping) CutKeptBlock();
   // The pages the column's rows overflowed onto end the column first: their footers show the
@@ -310,6 +315,7 @@ void TrpEngine::NewColumn() {
   ShowSubreportColumnFooters();
   ShowColumnFooter();
   SetCurColumn(CurColumn() + 1);
+  if (FSideBySide) FSideBySide->Opened.insert({Store().CurPage(), CurColumn()});
   FPageCurX = ColumnPosition(CurColumn());
   SetCurX(FPageCurX);
   SetCurY(FFirstColumnY);

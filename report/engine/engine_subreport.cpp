@@ -168,9 +168,34 @@ bool TrpEngine::RevisitNextPage() {
   SetCurX(0);
   SetCurY(0);
   FFirstColumnY = 0;
-  ShowHeaderList(false);
+  ShowHeaderList(false, true);
   FStartNewPageBand = nullptr;
   SetCurX(FSubreportLeft);
   if (FKeeping) PasteKeptBlock(true);
   return true;
+}
+
+// The same for a column of the page that an earlier subreport side by side opened: its footer
+// waits, its headers are there; the running subreports open it with their own column headers.
+bool TrpEngine::RevisitNextColumn() {
+  if (!FSideBySide || !FSideBySide->Opened.contains({Store().CurPage(), CurColumn() + 1})) return false;
+  GiveUpOverflowedKeep();
+  if (FKeeping) CutKeptBlock();
+  ShowSubreportColumnFooters();
+  ShowColumnFooter();
+  SetCurColumn(CurColumn() + 1);
+  FPageCurX = ColumnPosition(CurColumn());
+  SetCurX(FPageCurX);
+  SetCurY(FFirstColumnY);
+  FLastBandOnPage = CurBand();
+  ShowHeaderList(true, true);
+  SetCurX(FPageCurX + FSubreportLeft);
+  if (FKeeping) PasteKeptBlock(false);
+  return true;
+}
+
+bool TrpEngine::IsRunningSubreportHeader(const TrpBand* band) const {
+  for (const RunningSubreport& running : FRunningSubreports)
+    if (band && band->Parent() == running.Page && band->InheritsFrom("TrpColumnHeader")) return true;
+  return false;
 }

@@ -216,8 +216,9 @@ TEST_F(SubreportTest, TheShownPageBringsItsTitleHeaderObjectsSummaryAndFooter) {
   for (const auto& c : cases) {
     const QList<FakeRecord> records = RecordsNamed(0, c.band->Name());
     EXPECT_EQ(Tops(records), c.tops) << c.band->Name().toStdString();
-    if (c.band != data && c.band != after)
+    if (c.band != data && c.band != after) {
       for (const FakeRecord& record : records) EXPECT_EQ(record.Left, 50) << c.band->Name().toStdString();
+    }
   }
   // The object keeps its place from the subreport's corner (50, 10), and its own place after.
   QList<FakeRecord> stamps;
@@ -278,6 +279,46 @@ TEST_F(SubreportTest, SideBySideSubreportsLeaveOneColumnFooterOnEachPage) {
       EXPECT_NEAR(static_cast<double>(records[0].Top), c.tops[i], 0.01) << c.band->Name().toStdString() << " " << i + 1;
       EXPECT_EQ(records[0].Left, c.left) << c.band->Name().toStdString();
     }
+}
+
+// On a page of two columns, subreports side by side that run into the second column: the second
+// one takes the column up again, where the page's column header is not shown twice and the
+// column's footer waits for both; each subreport opens and closes its parts with its own bands.
+TEST_F(SubreportTest, SideBySideSubreportsTakeUpTheColumnsTheFirstOpened) {
+  TrpReportPage* page = AddPage();
+  page->SetColumns(2);
+  const double second = static_cast<double>(95 * rp01cm);  // the second column's left
+  TrpReportPage* left = AddPage();
+  TrpReportPage* right = AddPage();
+  AddBand<TrpPageHeader>(page, 0, 50);
+  auto* columnHeader = AddBand<TrpColumnHeader>(page, 60, 15);
+  auto* columnFooter = AddBand<TrpColumnFooter>(page, 950, 10);
+  auto* data = AddBand<TrpMasterData>(page, 100, 20);
+  data->SetRowCount(1);
+  AddSubreport(data, left, 0, 0);
+  AddSubreport(data, right, 150, 0);
+  auto* leftHeader = AddBand<TrpColumnHeader>(left, 0, 20);
+  AddShownRows(left, 12, 100)->SetTop(30);
+  auto* leftFooter = AddBand<TrpColumnFooter>(left, 200, 10);
+  auto* rightHeader = AddBand<TrpColumnHeader>(right, 0, 20);
+  AddShownRows(right, 10, 100)->SetTop(30);
+  auto* rightFooter = AddBand<TrpColumnFooter>(right, 200, 10);
+  ASSERT_TRUE(Run());
+  ASSERT_EQ(Store->GetCount(), 1);
+  const auto places = [&](TrpBand* band) {
+    QStringList out;
+    for (const FakeRecord& r : RecordsNamed(0, band->Name()))
+      out << QStringLiteral("%1,%2").arg(static_cast<double>(r.Left), 0, 'f', 2).arg(static_cast<double>(r.Top), 0, 'f', 2);
+    return out.join(u' ');
+  };
+  const QString col2 = QString::number(second, 'f', 2);
+  const QString col2Right = QString::number(second + 150, 'f', 2);
+  EXPECT_EQ(places(columnHeader), "0.00,50.00 " + col2 + ",50.00");
+  EXPECT_EQ(places(columnFooter), "0.00,995.00 " + col2 + ",395.00");
+  EXPECT_EQ(places(leftHeader), "0.00,65.00 " + col2 + ",65.00");
+  EXPECT_EQ(places(leftFooter), "0.00,985.00 " + col2 + ",385.00");
+  EXPECT_EQ(places(rightHeader), "150.00,65.00 " + col2Right + ",65.00");
+  EXPECT_EQ(places(rightFooter), "150.00,985.00 " + col2Right + ",185.00");
 }
 
 }  // namespace

@@ -88,7 +88,10 @@ void TrpTextExport::ExportObject(TrpComponent& object) {
   CellPlacement placed{rpColumnsOf(static_cast<Extended>(FPage->Origin.x()) + object.AbsLeft()),
                        rpRowsOf(static_cast<Extended>(FPage->Origin.y()) + object.AbsTop()), {}, {}};
   if (const auto* text = dynamic_cast<const TrpDMPMemoView*>(&object)) {
+    // The text has one pitch: a text of another one keeps its place in the grid.
     placed.Lines = text->CellLines();
+    const Extended pitch = rpDMPCellWidth(text->FontStyle()) / rp1CharX;
+    for (TrpCellLine& line : placed.Lines) line.Column = static_cast<int>(rpRound(line.Column * pitch));
   } else if (const auto* line = dynamic_cast<const TrpDMPLineView*>(&object)) {
     placed.Lines = line->CellLines();
   } else if (const auto* command = dynamic_cast<const TrpDMPCommand*>(&object)) {

@@ -47,29 +47,33 @@ const TrpClassInfo& TrpDMPMemoView::ClassInfo() const { return StaticClassInfo()
 
 QString TrpDMPMemoView::GetDescription() const { return rpResources()->Get(QStringLiteral("obDMPText")); }
 
+int TrpDMPMemoView::Columns() const { return static_cast<int>(rpRound(Width() / rpDMPCellWidth(FFontStyle))); }
+
 std::vector<TrpCellLine> TrpDMPMemoView::CellLines() const {
-  std::vector<TrpCellLine> lines = rpLayOutCells(Memo(), rpColumnsOf(Width()), HAlign(), WordWrap() && !AutoWidth());
-  const int spare = rpRowsOf(Height()) - static_cast<int>(lines.size());
+  std::vector<TrpCellLine> lines = rpLayOutCells(Memo(), Columns(), HAlign(), WordWrap() && !AutoWidth());
+  const int rows = rpRowsOf(Height());
+  const int spare = rows - static_cast<int>(lines.size());
   const int down = spare <= 0 ? 0 : VAlign() == vaBottom ? spare : VAlign() == vaCenter ? spare / 2 : 0;
   for (TrpCellLine& line : lines) line.Row += down;
+  // The rows below the object's box are not printed (they would print over what lies below).
+  std::erase_if(lines, [rows](const TrpCellLine& line) { return line.Row >= rows; });
   return lines;
 }
 
 Extended TrpDMPMemoView::CalcHeight() {
-  return static_cast<Extended>(rpLayOutCells(Memo(), rpColumnsOf(Width()), HAlign(), WordWrap() && !AutoWidth()).size()) *
-         rp1CharY;
+  return static_cast<Extended>(rpLayOutCells(Memo(), Columns(), HAlign(), WordWrap() && !AutoWidth()).size()) * rp1CharY;
 }
 
 Extended TrpDMPMemoView::CalcWidth() {
   int widest = 0;
   for (const QString& line : Memo()) widest = std::max(widest, rpCellWidth(line));
-  return static_cast<Extended>(widest) * rp1CharX;
+  return static_cast<Extended>(widest) * rpDMPCellWidth(FFontStyle);
 }
 
 Extended TrpDMPMemoView::DrawPart() {
   SetText(PartText());
   const int rows = std::max(0, rpRowsOf(Height()));
-  const std::vector<TrpCellLine> lines = rpLayOutCells(Memo(), rpColumnsOf(Width()), HAlign(), WordWrap());
+  const std::vector<TrpCellLine> lines = rpLayOutCells(Memo(), Columns(), HAlign(), WordWrap());
   QStringList kept, rest;
   for (const TrpCellLine& line : lines) (line.Row < rows ? kept : rest) << line.Text;
   SetMemo(kept);

@@ -23,10 +23,11 @@ class TrpDMPMemoView : public TrpOnCharacterGrid<TrpCustomMemoView> {
 
   // The text's lines in cells, rows and columns counted from the object's top-left cell:
   // wrapped at the width in columns (WordWrap), aligned by HAlign within it and by VAlign
-  // within the height in rows.
+  // within the height in rows. Lines beyond the height are left out. Columns are cells of the
+  // pitch FontStyle chooses (rpDMPCellWidth): a wide text has half as many in its width.
   std::vector<TrpCellLine> CellLines() const;
 
-  // Whole rows and columns: the lines times rp1CharY, the widest line times rp1CharX.
+  // Whole rows and cells: the lines times rp1CharY, the widest line times the pitch.
   Extended CalcHeight() override;
   Extended CalcWidth() override;
   // A part is as many whole rows as fit into the height.
@@ -35,5 +36,7 @@ class TrpDMPMemoView : public TrpOnCharacterGrid<TrpCustomMemoView> {
             Extended offsetY) override;
 
  private:
+  int Columns() const;  // the width in cells of the pitch
+
   TrpDMPFontStyles FFontStyle;
 };

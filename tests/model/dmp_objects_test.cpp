@@ -91,6 +91,7 @@ TEST_F(DMPObjects, TextsAreLaidOutInCells) {
       {"centre", "abc", 96, 17, haCenter, vaTop, true, "0,3:abc", 17},
       {"wrapped at a space", "one two three", 76.8L, 51, haLeft, vaTop, true, "0,0:one two|1,0:three", 34},
       {"not wrapped", "one two three", 76.8L, 17, haLeft, vaTop, false, "0,0:one two three", 17},
+      {"more lines than rows", "one two three", 76.8L, 17, haLeft, vaTop, true, "0,0:one two", 34},
       {"bottom", "a\r\nb", 96, 68, haLeft, vaBottom, true, "2,0:a|3,0:b", 34},
       {"middle", "a", 96, 51, haLeft, vaCenter, true, "1,0:a", 17},
       {"wide characters", "練習字", 48, 34, haLeft, vaTop, true, "0,0:練習|1,0:字", 34},
@@ -108,6 +109,13 @@ TEST_F(DMPObjects, TextsAreLaidOutInCells) {
   }
   memo->SetText(QStringLiteral("ab\r\n練習字"));
   EXPECT_MM(memo->CalcWidth(), 6 * rp1CharX);
+  // Wide characters at double pitch: 20 columns of the grid are 10 cells of the text.
+  memo->SetFontStyle({fsxWide});
+  memo->SetBounds(0, 0, 192, 17);
+  memo->SetText(QStringLiteral("ABCD"));
+  memo->SetHAlign(haCenter);
+  EXPECT_EQ(cells(memo->CellLines()), QStringLiteral("0,3:ABCD"));
+  EXPECT_MM(memo->CalcWidth(), 4 * 2 * rp1CharX);
 }
 
 // A text split over pages gives each part the whole rows that fit into its height.

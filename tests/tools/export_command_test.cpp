@@ -43,4 +43,27 @@ TEST_F(ExportCommand, WritesEachFormatFromADefinitionOrAPreparedReport) {
   EXPECT_EQ(QImage(PathOf("d-001.png")).width(), 397);  // A4 at half the preview's resolution
 }
 
+// The dot-matrix example receipt comes out as the text a text-mode printer prints, row by row.
+TEST_F(ExportCommand, TheDotMatrixReceiptIsItsPrintedText) {
+  ASSERT_EQ(Run({"export", STROVAL_EXAMPLES_DIR "/receipt-dmp.xml", "-o", PathOf("receipt.txt")}), rtOk) << Err;
+  QFile file(PathOf("receipt.txt"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(QString::fromUtf8(file.readAll()).split(u'\n'),
+            (QStringList{"",
+                         " STROVAL STATIONERY",
+                         "         12 Brush Lane, Tainan",
+                         "",
+                         " Receipt 1024",
+                         " --------------------------------------",
+                         " 1. Practice sheets, 10 pcs          35",
+                         " 2. Practice sheets, 20 pcs          70",
+                         " 3. Practice sheets, 30 pcs         105",
+                         " 4. Practice sheets, 40 pcs         140",
+                         " --------------------------------------",
+                         " TOTAL                              350",
+                         "",
+                         "               Thank you!",
+                         ""}));
+}
+
 }  // namespace

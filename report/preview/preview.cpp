@@ -37,8 +37,10 @@ TrpPreview::TrpPreview(QWidget* parent) : QWidget(parent), FFirstPageClock(std::
 }
 
 TrpPreview::~TrpPreview() {
-  // Tabs other than the first free what they own; the first tab's report only forgets us.
-  while (FTabItems.size() > 1) FreeTab(FTabItems.size() - 1);
+  // Tabs free the reports they own (a detail tab is the first one left once the report shown
+  // first has gone with UnInit); a report shown without being owned only forgets us.
+  for (size_t i = FTabItems.size(); i-- > 0;)
+    if (i > 0 || FTabItems[i]->FreeObjects) FreeTab(i);
   if (!FTabItems.empty() && FTabItems[0]->Report && FTabItems[0]->Report->Preview() == this) {
     FCalledFromPreview = true;
     FTabItems[0]->Report->SetPreview(nullptr);

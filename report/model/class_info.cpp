@@ -105,7 +105,11 @@ std::uint32_t nextSerial() {
 TrpClassInfo::TrpClassInfo(const char* className, const TrpClassInfo* parent, TrpFactory factory,
                            std::initializer_list<TrpPropertyDescriptor> properties,
                            std::initializer_list<TrpDiffEntry> diff)
-    : FClassName(className), FParent(parent), FFactory(factory), FSerial(nextSerial()) {
+    : FClassName(className),
+      FParent(parent),
+      FFactory(factory),
+      FSerial(nextSerial()),
+      FNameHash(hashFolded(QLatin1StringView(className))) {
   if (parent) {
     FPublished = parent->FPublished;
     FAll = parent->FAll;
@@ -120,9 +124,8 @@ TrpClassInfo::TrpClassInfo(const char* className, const TrpClassInfo* parent, Tr
   FDiff.insert(FDiff.end(), diff.begin(), diff.end());
   FPublishedIndex = BuildIndex(FPublished);
   FAllIndex = BuildIndex(FAll);
-  // FAll is final now, so pointers into it stay valid.
-  FDiffPaths.reserve(FDiff.size());
-  for (const TrpDiffEntry& entry : FDiff) FDiffPaths.emplace_back(entry.Path, *this);
+  // FAll and FDiff are final now, so pointers into them stay valid.
+  FDiffRecord = std::make_unique<TrpDiffRecord>(FDiff, *this);
 }
 
 TrpClassInfo::NameIndex TrpClassInfo::BuildIndex(const std::vector<TrpPropertyDescriptor>& list) {
@@ -162,8 +165,21 @@ const TrpPropertyDescriptor* TrpClassInfo::FindAnyProperty(QAnyStringView name, 
 }
 
 bool TrpClassInfo::InheritsFrom(QAnyStringView className) const {
+  // Class tests by name run for every placed band and recorded object: an ASCII name is hashed
+  // once and compared only with the classes of the same hash.
+  const bool ascii = className.visit([](auto view) {
+    for (qsizetype i = 0; i < view.size(); ++i)
+      if (unitOf(view[i]) >= 0x80) return false;
+    return true;
+  });
+  if (!ascii) {
+    for (const TrpClassInfo* c = this; c; c = c->FParent)
+      if (sameName(c->FClassName, className)) return true;
+    return false;
+  }
+  const size_t hash = hashFolded(className);
   for (const TrpClassInfo* c = this; c; c = c->FParent)
-    if (sameName(c->FClassName, className)) return true;
+    if (c->FNameHash == hash && sameName(c->FClassName, className)) return true;
   return false;
 }
 

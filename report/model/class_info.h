@@ -9,12 +9,13 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 #include <span>
 #include <utility>
 #include <vector>
 
 #include "report/model/diff_entry.h"
-#include "report/model/diff_path.h"
+#include "report/model/diff_record.h"
 #include "report/model/property_descriptor.h"
 
 class TrpComponent;
@@ -42,9 +43,8 @@ struct TrpClassInfo {
   std::span<const TrpPropertyDescriptor> AllProperties() const { return FAll; }
   // The difference record, the parent's attributes first.
   std::span<const TrpDiffEntry> DiffEntries() const { return FDiff; }
-  // For each entry of DiffEntries(), its property path, resolved in advance as far as the class
-  // can (diff_path.h): every recorded object walks the record.
-  std::span<const TrpDiffPath> DiffPaths() const { return FDiffPaths; }
+  // DiffEntries() made ready for writing (diff_record.h): every recorded object walks the record.
+  const TrpDiffRecord& DiffRecord() const { return *FDiffRecord; }
   // A number no other class of the process has, from 1: a key that outlives no class.
   std::uint32_t Serial() const { return FSerial; }
 
@@ -68,8 +68,9 @@ struct TrpClassInfo {
   std::vector<TrpPropertyDescriptor> FPublished;
   std::vector<TrpPropertyDescriptor> FAll;
   std::vector<TrpDiffEntry> FDiff;
-  std::vector<TrpDiffPath> FDiffPaths;
+  std::unique_ptr<TrpDiffRecord> FDiffRecord;
   std::uint32_t FSerial;
+  size_t FNameHash;  // NameHash of the class name
   // Hash of the folded name, lower-case name and position in FPublished or FAll, sorted by hash:
   // dotted paths (every sub-object attribute of every recorded object) and scripts look
   // properties up by name often, so a lookup neither scans the list nor allocates a key.

@@ -1,0 +1,208 @@
+#include "report/model/diff_record.h"
+
+#include <QtGlobal>
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+
+#include "report/model/class_info.h"
+#include "report/model/component.h"
+#include "report/model/float_text.h"
+#include "report/model/property_access.h"
+#include "report/model/property_value.h"
+#include "report/xml/xml_text.h"
+
+struct TrpDiffRecord::Resolution {
+  const TrpClassInfo* Classes[kMaxSlots] = {};
+  // Per entry, its property in its slot's class; null where the slot is empty or the class has
+  // no such property.
+  std::vector<const TrpPropertyDescriptor*> Properties;
+  Resolution* Next = nullptr;
+};
+
+namespace {
+
+// The segments of `path`, split at its dots.
+std::vector<QLatin1StringView> segmentsOf(const char* path) {
+  std::vector<QLatin1StringView> segments;
+  for (const char* start = path;;) {
+    const char* dot = std::strchr(start, '.');
+    if (!dot) {
+      segments.emplace_back(start);
+      return segments;
+    }
+    segments.emplace_back(start, dot - start);
+    start = dot + 1;
+  }
+}
+
+void appendInt(QString& out, int value) {
+  char digits[16];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  out += QLatin1StringView(digits, end - digits);
+}
+
+// Appends the value as the prepared-pages store reads it back: numbers in decimal, Booleans as 1
+// or 0, texts escaped for XML.
+void appendRecordText(QString& out, TrpPropertyKind kind, const QVariant& value) {
+  switch (kind) {
+    case TrpPropertyKind::Float:
+      out += rpFloatToStr(rpVariantToFloat(value));
+      return;
+    case TrpPropertyKind::Boolean:
+      out += rpFromVariant<bool>(value) ? u'1' : u'0';
+      return;
+    case TrpPropertyKind::String:
+      out += rpStrToXML(value.toString());
+      return;
+    case TrpPropertyKind::Strings:
+      out += rpStrToXML(value.toStringList().join(QLatin1String("\r\n")));
+      return;
+    case TrpPropertyKind::Integer:
+    case TrpPropertyKind::Color:
+    case TrpPropertyKind::Enumeration:
+    case TrpPropertyKind::Set:
+      appendInt(out, rpVariantToInt(value));
+      return;
+    case TrpPropertyKind::Reference:
+    case TrpPropertyKind::Object:
+    case TrpPropertyKind::Picture:
+      return;
+  }
+}
+
+// Whether two values of the same entry are equal: through the getters when both sides have the
+// same typed comparison, as QVariant otherwise (the kind is the first side's).
+bool sameValue(const TrpPropertyDescriptor& mine, const TrpPersistent& myObject,
+               const TrpPropertyDescriptor& theirs, const TrpPersistent& theirObject) {
+  if (mine.Same && mine.Same == theirs.Same) return mine.Same(myObject, theirObject, rpUnitTolerance);
+  return rpSameValue(mine.Kind, mine.Get(myObject), theirs.Get(theirObject), rpUnitTolerance);
+}
+
+}  // namespace
+
+TrpDiffRecord::TrpDiffRecord(std::span<const TrpDiffEntry> entries, const TrpClassInfo& recordClass)
+    : FEntries(entries) {
+  // Slots are identified by their dotted path up to the entry's property; sized once, as a
+  // slot's atomic word cannot move.
+  std::vector<std::pair<QByteArray, int>> known{{QByteArray(), 0}};  // path, parent
+  std::vector<Name> vias{{}};
+  FEntryPaths.reserve(entries.size());
+  for (const TrpDiffEntry& entry : entries) {
+    const std::vector<QLatin1StringView> segments = segmentsOf(entry.Path);
+    int slot = 0;
+    QByteArray path;
+    for (size_t i = 0; i + 1 < segments.size(); ++i) {
+      path += QByteArray(segments[i].data(), segments[i].size()) + '.';
+      int found = -1;
+      for (size_t k = 0; k < known.size(); ++k)
+        if (known[k].first == path) found = static_cast<int>(k);
+      if (found < 0) {
+        found = static_cast<int>(known.size());
+        known.emplace_back(path, slot);
+        vias.push_back({segments[i], TrpClassInfo::NameHash(segments[i])});
+      }
+      slot = found;
+    }
+    FEntryPaths.push_back({slot, {segments.back(), TrpClassInfo::NameHash(segments.back())}});
+  }
+  if (known.size() > size_t{kMaxSlots})
+    qFatal("The difference record of %s passes through too many sub-objects", recordClass.ClassName());
+  FSlots = std::vector<Slot>(known.size());
+  for (size_t k = 1; k < known.size(); ++k) {
+    FSlots[k].Parent = known[k].second;
+    FSlots[k].Via = vias[k];
+  }
+}
+
+TrpDiffRecord::~TrpDiffRecord() {
+  for (Resolution* r = FResolutions.load(std::memory_order_acquire); r;) {
+    Resolution* next = r->Next;
+    delete r;
+    r = next;
+  }
+}
+
+const TrpPropertyDescriptor* TrpDiffRecord::ViaIn(const Slot& slot, const TrpClassInfo& cls) const {
+  const std::uint64_t seen = slot.Seen.load(std::memory_order_relaxed);
+  const std::span<const TrpPropertyDescriptor> all = cls.AllProperties();
+  if (seen >> 32 == cls.Serial()) {
+    const std::uint32_t position = static_cast<std::uint32_t>(seen);
+    return position == kAbsent ? nullptr : &all[position];
+  }
+  const TrpPropertyDescriptor* found = cls.FindAnyProperty(slot.Via.Text, slot.Via.Hash);
+  const std::uint32_t position = found ? static_cast<std::uint32_t>(found - all.data()) : kAbsent;
+  slot.Seen.store(std::uint64_t{cls.Serial()} << 32 | position, std::memory_order_relaxed);
+  return found;
+}
+
+void TrpDiffRecord::Fetch(const TrpPersistent& object, Walk& walk) const {
+  walk.Objects[0] = &object;
+  walk.Classes[0] = &object.ClassInfo();
+  for (size_t k = 1; k < FSlots.size(); ++k) {
+    const Slot& slot = FSlots[k];
+    walk.Objects[k] = nullptr;
+    walk.Classes[k] = nullptr;
+    const TrpPersistent* parent = walk.Objects[slot.Parent];
+    if (!parent) continue;
+    const TrpPropertyDescriptor* via = ViaIn(slot, *walk.Classes[slot.Parent]);
+    if (!via || via->Kind != TrpPropertyKind::Object) continue;
+    if (const TrpPersistent* sub = via->Object(*parent)) {
+      walk.Objects[k] = sub;
+      walk.Classes[k] = &sub->ClassInfo();
+    }
+  }
+}
+
+bool TrpDiffRecord::SameClasses(const Walk& a, const Walk& b) const {
+  for (size_t k = 0; k < FSlots.size(); ++k)
+    if (a.Classes[k] != b.Classes[k]) return false;
+  return true;
+}
+
+const TrpDiffRecord::Resolution& TrpDiffRecord::ResolutionFor(const Walk& walk) const {
+  const size_t slotCount = FSlots.size();
+  Resolution* head = FResolutions.load(std::memory_order_acquire);
+  for (const Resolution* r = head; r; r = r->Next)
+    if (std::equal(walk.Classes, walk.Classes + slotCount, r->Classes)) return *r;
+  auto* fresh = new Resolution;
+  std::copy(walk.Classes, walk.Classes + slotCount, fresh->Classes);
+  fresh->Properties.reserve(FEntryPaths.size());
+  for (const Entry& entry : FEntryPaths) {
+    const TrpClassInfo* cls = walk.Classes[entry.Slot];
+    fresh->Properties.push_back(cls ? cls->FindAnyProperty(entry.Property.Text, entry.Property.Hash) : nullptr);
+  }
+  // Another thread may publish the same combination meanwhile; either copy serves.
+  fresh->Next = head;
+  while (!FResolutions.compare_exchange_weak(fresh->Next, fresh, std::memory_order_release,
+                                             std::memory_order_acquire)) {
+  }
+  return *fresh;
+}
+
+void TrpDiffRecord::Append(const TrpComponent& object, const TrpComponent& other, size_t entryCount,
+                           QString& out) const {
+  Walk mine, theirs;
+  Fetch(object, mine);
+  Fetch(other, theirs);
+  mine.Resolved = &ResolutionFor(mine);
+  theirs.Resolved = SameClasses(mine, theirs) ? mine.Resolved : &ResolutionFor(theirs);
+  entryCount = std::min(entryCount, FEntries.size());
+  for (size_t i = 0; i < entryCount; ++i) {
+    const TrpPropertyDescriptor* property = mine.Resolved->Properties[i];
+    if (!property) continue;
+    const int slot = FEntryPaths[i].Slot;
+    const TrpPersistent& myObject = *mine.Objects[slot];
+    const TrpPropertyDescriptor* theirProperty = theirs.Resolved->Properties[i];
+    const bool differ =
+        !theirProperty || !sameValue(*property, myObject, *theirProperty, *theirs.Objects[slot]);
+    const TrpDiffEntry& entry = FEntries[i];
+    if (entry.Write ? !entry.Write(object, other, differ) : !differ) continue;
+    out += u' ';
+    out += QLatin1StringView(entry.Attribute);
+    out += QLatin1StringView("=\"");
+    appendRecordText(out, property->Kind, property->Get(myObject));
+    out += u'"';
+  }
+}

@@ -2,8 +2,11 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
+#include <string_view>
 
 #include "script/day_number.h"
 #include "script/script_error.h"
@@ -52,16 +55,47 @@ QString FloatToText(double d) {
   if (std::isnan(d)) return QStringLiteral("NAN");
   if (std::isinf(d)) return d > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
   if (d == 0) return QStringLiteral("0");
+  // Every number a report shows passes here. A number whose shortest exact text has at most 15
+  // significant digits is that text (no 15-digit rounding can fall between it and the number),
+  // laid out as %g does; others are rounded to 15 digits the slow way.
+  char scientific[40];
+  const char* end = std::to_chars(scientific, scientific + sizeof scientific, d, std::chars_format::scientific).ptr;
+  const std::string_view text(scientific, static_cast<size_t>(end - scientific));
+  const size_t e = text.find('e');
+  const bool negative = text.front() == '-';
+  std::string digits;
+  for (size_t i = negative ? 1 : 0; i < e; ++i)
+    if (text[i] != '.') digits += text[i];
+  int exponent = 0;
+  std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
+  if (digits.size() <= 15) {
+    std::string out = negative ? "-" : "";
+    if (exponent < -4 || exponent >= 15) {
+      out += digits[0];
+      if (digits.size() > 1) out += '.' + digits.substr(1);
+      out += 'E' + std::to_string(exponent);
+    } else if (exponent < 0) {
+      out += "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+    } else {
+      const size_t whole = static_cast<size_t>(exponent) + 1;
+      if (digits.size() <= whole) {
+        out += digits + std::string(whole - digits.size(), '0');
+      } else {
+        out += digits.substr(0, whole) + '.' + digits.substr(whole);
+      }
+    }
+    return QString::fromLatin1(out.data(), static_cast<qsizetype>(out.size()));
+  }
   QString s = QString::number(d, 'g', 15);
-  int e = s.indexOf(QLatin1Char('e'));
-  if (e < 0) return s;
+  const qsizetype at = s.indexOf(QLatin1Char('e'));
+  if (at < 0) return s;
   // "1e+20" -> "1E20", "1.5e-07" -> "1.5E-7"
-  QString mantissa = s.left(e);
-  QString exponent = s.mid(e + 1);
-  bool negative = exponent.startsWith(QLatin1Char('-'));
-  if (exponent.startsWith(QLatin1Char('+')) || negative) exponent.remove(0, 1);
-  while (exponent.size() > 1 && exponent.startsWith(QLatin1Char('0'))) exponent.remove(0, 1);
-  return mantissa + QLatin1Char('E') + (negative ? QStringLiteral("-") : QString()) + exponent;
+  QString mantissa = s.left(at);
+  QString power = s.mid(at + 1);
+  const bool below = power.startsWith(QLatin1Char('-'));
+  if (power.startsWith(QLatin1Char('+')) || below) power.remove(0, 1);
+  while (power.size() > 1 && power.startsWith(QLatin1Char('0'))) power.remove(0, 1);
+  return mantissa + QLatin1Char('E') + (below ? QStringLiteral("-") : QString()) + power;
 }
 
 bool TextToNumber(const QString& text, ScriptValue& result) {

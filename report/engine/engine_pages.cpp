@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "report/model/class_cast.h"
 #include "report/engine/engine.h"
 #include "report/model/band_kinds.h"
 #include "report/model/class_info.h"
@@ -32,7 +33,7 @@ bool opensPage(const TrpBand* band) {
 }  // namespace
 
 TrpBand* TrpEngine::FindPageBand(const TrpClassInfo& kind) const {
-  return FPage ? dynamic_cast<TrpBand*>(FPage->FindBand(kind)) : nullptr;
+  return FPage ? rpDynamicCast<TrpBand>(FPage->FindBand(kind)) : nullptr;
 }
 
 // A band with its chain of child bands.
@@ -97,7 +98,7 @@ void TrpEngine::ShowBand(const TrpClassInfo& bandClass) {
 
 void TrpEngine::ShowBandByName(const QString& name) {
   if (!FPage) return;
-  if (auto* band = dynamic_cast<TrpBand*>(FPage->FindObject(name))) ShowBand(*band);
+  if (auto* band = rpDynamicCast<TrpBand>(FPage->FindObject(name))) ShowBand(*band);
 }
 
 void TrpEngine::InitPage() {

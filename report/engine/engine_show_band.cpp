@@ -8,6 +8,7 @@
 #include "report/engine/engine.h"
 #include "report/engine/shift_views.h"
 #include "report/model/band_kinds.h"
+#include "report/model/class_cast.h"
 #include "report/model/class_info.h"
 #include "report/model/custom_preview_pages.h"
 #include "report/model/data_band.h"
@@ -37,7 +38,7 @@ QList<TrpReportComponent*> printedObjects(const TrpBand& band) {
   QList<TrpReportComponent*> objects;
   for (TrpComponent* child : band.Objects()) {
     if (child == band.FillMemo()) continue;
-    if (auto* object = dynamic_cast<TrpReportComponent*>(child)) objects << object;
+    if (auto* object = rpDynamicCast<TrpReportComponent>(child)) objects << object;
   }
   return objects;
 }
@@ -45,7 +46,7 @@ QList<TrpReportComponent*> printedObjects(const TrpBand& band) {
 }  // namespace
 
 bool TrpEngine::IsMultiColumn(const TrpBand& band) const {
-  const auto* data = dynamic_cast<const TrpDataBand*>(&band);
+  const auto* data = rpDynamicCast<const TrpDataBand>(&band);
   return data && data->Columns() > 1 && !band.Vertical();
 }
 
@@ -56,8 +57,8 @@ bool TrpEngine::BeginsRow(const TrpDataBand& band) const {
 // The first row of a data band and the first opening of a group header never break the page
 // for StartNewPage: they start the block anyway.
 bool TrpEngine::IsFirstRow(const TrpBand& band) const {
-  const bool rowKind = dynamic_cast<const TrpDataBand*>(&band) ||
-                       dynamic_cast<const TrpGroupHeader*>(&band);
+  const bool rowKind = rpDynamicCast<const TrpDataBand>(&band) ||
+                       rpDynamicCast<const TrpGroupHeader>(&band);
   return rowKind && band.FLineN <= 1;
 }
 
@@ -82,7 +83,7 @@ void TrpEngine::ShowBand(TrpBand& band) {
     ShowBand(*band.Child());
   }
   if (keepChild) EndKeep(band);
-  if (dynamic_cast<TrpDataBand*>(&band)) FAggregates->AddValue(band, CurVColumn());
+  if (rpDynamicCast<TrpDataBand>(&band)) FAggregates->AddValue(band, CurVColumn());
 }
 
 void TrpEngine::DoShow(TrpBand& band) {
@@ -90,7 +91,7 @@ void TrpEngine::DoShow(TrpBand& band) {
   if (band.StartNewPage() && !FCallFromAddPage && !IsFirstRow(band) && !FRedirection) {
     FStartNewPageBand = &band;
     // The numbering closes on the page being left, so the group's own first page is page 1.
-    auto* group = dynamic_cast<TrpGroupHeader*>(&band);
+    auto* group = rpDynamicCast<TrpGroupHeader>(&band);
     if (group && group->ResetPageNumbers()) Store().ResetLogicalPageNumber();
     NewPage();
   }
@@ -182,7 +183,7 @@ void TrpEngine::Stretch(TrpBand& band) {
     if (!object->Visible()) continue;
     object->GetData();
     Report().DoAfterData(object);
-    auto* stretcheable = dynamic_cast<TrpStretcheable*>(object);
+    auto* stretcheable = rpDynamicCast<TrpStretcheable>(object);
     if (!stretcheable || stretcheable->StretchMode() == smDontStretch) continue;
     const Extended height = stretcheable->CalcHeight();
     if (height > stretcheable->Height()) {
@@ -206,7 +207,7 @@ void TrpEngine::GrowToObjects(TrpBand& band) {
     band.SetHeight(bottom);
   }
   for (TrpReportComponent* object : objects) {
-    auto* stretcheable = dynamic_cast<TrpStretcheable*>(object);
+    auto* stretcheable = rpDynamicCast<TrpStretcheable>(object);
     if (stretcheable && stretcheable->Visible() && stretcheable->StretchMode() == smMaxHeight)
       stretcheable->SetHeight(band.Height() - stretcheable->Top());
   }
@@ -217,7 +218,7 @@ void TrpEngine::ShiftObjects(TrpBand& band, const QHash<TrpComponent*, Extended>
   if (growth.isEmpty()) return;
   QList<TrpView*> views;
   for (TrpComponent* child : band.Objects())
-    if (auto* view = dynamic_cast<TrpView*>(child); view && view->Visible()) views << view;
+    if (auto* view = rpDynamicCast<TrpView>(child); view && view->Visible()) views << view;
   rpShiftViews(views, growth, [](TrpView& view) -> const QList<TrpComponent*>& {
     return view.ShiftChildren();
   });
@@ -237,7 +238,7 @@ void TrpEngine::Unstretch(TrpBand& band) {
 bool TrpEngine::ResetSuppressed(TrpBand& band) {
   bool any = false;
   for (TrpComponent* child : band.Objects()) {
-    auto* memo = dynamic_cast<TrpCustomMemoView*>(child);
+    auto* memo = rpDynamicCast<TrpCustomMemoView>(child);
     if (!memo || !memo->SuppressRepeated()) continue;
     memo->ResetSuppress();
     any = true;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "report/model/class_cast.h"
 #include "report/model/band.h"
 #include "report/model/brush_fill.h"
 #include "report/model/memo_view.h"
@@ -12,7 +13,7 @@ namespace {
 
 // A brush fill as a new band has it paints nothing.
 bool paintsNothing(const TrpCustomFill& fill) {
-  const auto* brush = dynamic_cast<const TrpBrushFill*>(&fill);
+  const auto* brush = rpDynamicCast<const TrpBrushFill>(&fill);
   return brush && brush->BackColor() == clNone && brush->ForeColor() == clBlack &&
          brush->Style() == bsSolid;
 }

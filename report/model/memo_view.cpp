@@ -2,6 +2,7 @@
 #include "report/model/memo_view.h"
 
 #include "report/model/charset.h"
+#include "report/model/class_cast.h"
 #include "report/model/custom_report.h"
 #include "report/model/float_text.h"
 #include "report/model/memo_format.h"
@@ -129,7 +130,7 @@ QString TrpCustomMemoView::Diff(const TrpComponent& other) const {
   QString result = TrpStretcheable::Diff(other);
   if (FFormats->Count() == 1) {
     const TrpFormat& mine = *FFormats->Items(0);
-    const auto* theirs = dynamic_cast<const TrpCustomMemoView*>(&other);
+    const auto* theirs = rpDynamicCast<const TrpCustomMemoView>(&other);
     const TrpFormat* ref = theirs && theirs->Formats().Count() > 0 ? theirs->Formats().Items(0) : nullptr;
     // A format as created, only compared with: one for every call instead of one per record.
     static const TrpFormat defaults;

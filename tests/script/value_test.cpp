@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QPoint>
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -142,8 +143,31 @@ TEST(ValueConversion, ConvertedToTypedKinds) {
 TEST(ValueConversion, FloatText) {
   const struct { double d; const char* text; } cases[] = {
       {0, "0"}, {3, "3"}, {0.1, "0.1"}, {-2.5, "-2.5"}, {1e20, "1E20"}, {1.5e-7, "1.5E-7"},
-      {1.0 / 3, "0.333333333333333"}, {123456789012345.0, "123456789012345"}};
+      {1.0 / 3, "0.333333333333333"}, {123456789012345.0, "123456789012345"},
+      {58714921084078.25, "58714921084078.3"}, {1e15, "1E15"}, {0.0001, "0.0001"}, {1.5e-5, "1.5E-5"}};
   for (const auto& c : cases) EXPECT_EQ(FloatToText(c.d), QLatin1String(c.text)) << c.d;
+}
+
+// Numbers of every magnitude read as printf's %.15g writes them, the exponent shortened.
+TEST(ValueConversion, FloatTextIsFifteenSignificantDigits) {
+  const auto expected = [](double d) {
+    QString s = QString::number(d, 'g', 15);
+    const qsizetype e = s.indexOf(QLatin1Char('e'));
+    if (e < 0) return s;
+    QString exponent = s.mid(e + 1);
+    const bool negative = exponent.startsWith(QLatin1Char('-'));
+    if (negative || exponent.startsWith(QLatin1Char('+'))) exponent.remove(0, 1);
+    while (exponent.size() > 1 && exponent.startsWith(QLatin1Char('0'))) exponent.remove(0, 1);
+    return s.left(e) + QLatin1Char('E') + (negative ? QStringLiteral("-") : QString()) + exponent;
+  };
+  std::uint64_t state = 88172645463325252ull;
+  for (int i = 0; i < 20000; ++i) {
+    state ^= state << 13, state ^= state >> 7, state ^= state << 17;
+    const double mantissa = double(state >> 11) / double(1ull << 53);
+    const double d = (i % 2 ? -1 : 1) * std::ldexp(mantissa, int(state % 200) - 100) * (i % 3 ? 1 : 1e6);
+    const double rounded = i % 4 == 0 ? std::round(d * 100) / 100 : d;  // amounts of cents
+    ASSERT_EQ(FloatToText(rounded), expected(rounded)) << rounded;
+  }
 }
 
 TEST(ValueConversion, TextToNumber) {

@@ -8,6 +8,7 @@
 // The report's script text is compiled when a run first needs it: to call one of its procedures
 // (the report's start and stop events, objects' events, a dialog's window events) or to evaluate
 // an expression, which may call its functions.
+#include <QHash>
 #include <QString>
 
 #include <memory>
@@ -117,6 +118,12 @@ class TrpReportScript : public TrpCustomReportScript {
   bool FScriptTextCompiled = false;  // since the last PrepareScript
   QString FScriptTextError;          // why it did not compile, since the last PrepareScript
   std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);  // for work done later
+  // Names read as `alias."field"`, split once: every data field of every row is read by name.
+  struct FieldReference {
+    QString Alias, Field;
+    bool Valid = false;
+  };
+  mutable QHash<QString, FieldReference> FFieldReferences;
 };
 
 // Installs the report-script binding: every report made afterwards gets a TrpReportScript, and

@@ -33,10 +33,19 @@ bool splitFieldReference(const QString& name, QString& alias, QString& field) {
 }  // namespace
 
 bool TrpReportScript::DataSetField(const QString& name, ScriptValue& value) const {
-  QString alias, field;
-  if (!splitFieldReference(name, alias, field)) return false;
+  auto known = FFieldReferences.constFind(name);
+  if (known == FFieldReferences.cend()) {
+    // Names are those of the report's expressions; a script that makes up names as it runs
+    // cannot grow the table without bound.
+    if (FFieldReferences.size() >= 4096) FFieldReferences.clear();
+    FieldReference reference;
+    reference.Valid = splitFieldReference(name, reference.Alias, reference.Field);
+    known = FFieldReferences.insert(name, reference);
+  }
+  if (!known->Valid) return false;
+  const QString& field = known->Field;
   // Only the data sets the report lists can be read by their alias.
-  TrpDataSet* dataSet = FReport.GetDataset(alias);
+  TrpDataSet* dataSet = FReport.GetDataset(known->Alias);
   if (!dataSet) return false;
   value = dataSet->GetValue(field);
   // With ConvertNulls an empty database value reads as the empty value of its field's type.

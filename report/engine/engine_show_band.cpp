@@ -20,7 +20,10 @@
 
 namespace {
 
-bool isNullBand(const TrpBand& band) { return band.InheritsFrom("TrpNullBand"); }
+bool isNullBand(const TrpBand& band) {
+  static const TrpClassName nullBand("TrpNullBand");
+  return band.InheritsFrom(nullBand);
+}
 bool isKind(const TrpBand& band, const TrpClassInfo& kind) { return band.ClassInfo().InheritsFrom(kind); }
 
 // Bands that need no room: overlays lie over the page, the null band stays where its objects

@@ -30,7 +30,8 @@ QString TrpBand::GetDescription() const { return rpResources()->Get(GetBandName(
 
 bool TrpBand::OnTextModePage() const {
   const TrpComponent* page = Page();
-  return page && page->InheritsFrom("TrpDMPPage");
+  static const TrpClassName textModePage("TrpDMPPage");
+  return page && page->InheritsFrom(textModePage);
 }
 
 void TrpBand::SetLeft(Extended value) {

@@ -21,7 +21,8 @@ bool paintsNothing(const TrpCustomFill& fill) {
 }  // namespace
 
 void TrpBand::CreateFillMemo() {
-  if (InheritsFrom("TrpNullBand") || paintsNothing(*FFill)) return;
+  static const TrpClassName nullBand("TrpNullBand");
+  if (InheritsFrom(nullBand) || paintsNothing(*FFill)) return;
   auto* memo = static_cast<TrpMemoView*>(FillMemo());
   if (!memo) {
     memo = new TrpMemoView(this);

@@ -183,6 +183,14 @@ bool TrpClassInfo::InheritsFrom(QAnyStringView className) const {
   return false;
 }
 
+TrpClassName::TrpClassName(const char* name) : Name(name), Hash(hashFolded(QLatin1StringView(name))) {}
+
+bool TrpClassInfo::InheritsFrom(const TrpClassName& name) const {
+  for (const TrpClassInfo* c = this; c; c = c->FParent)
+    if (c->FNameHash == name.Hash && sameName(c->FClassName, QLatin1StringView(name.Name))) return true;
+  return false;
+}
+
 bool TrpClassInfo::InheritsFrom(const TrpClassInfo& other) const {
   for (const TrpClassInfo* c = this; c; c = c->FParent)
     if (c == &other) return true;

@@ -20,6 +20,14 @@
 
 class TrpComponent;
 
+// An ASCII class name that objects are tested against by name (InheritsFrom), hashed once: a
+// static of the code that asks for every band or object it handles.
+struct TrpClassName {
+  explicit TrpClassName(const char* name);
+  const char* Name;
+  size_t Hash;
+};
+
 // Creates an object of the class with the given owner (see TrpComponent's constructor).
 using TrpFactory = TrpComponent* (*)(TrpComponent* owner);
 
@@ -60,6 +68,7 @@ struct TrpClassInfo {
   // True when this class is `className` or descends from it (case-insensitive).
   bool InheritsFrom(QAnyStringView className) const;
   bool InheritsFrom(const TrpClassInfo& other) const;
+  bool InheritsFrom(const TrpClassName& name) const;
 
  private:
   const char* FClassName;

@@ -10,6 +10,21 @@
 #include "report/model/property_access.h"
 #include "report/model/report_error.h"
 
+namespace {
+
+// Classes the tree asks about by name for every placed object (hashed on first use: objects may
+// be made while other files' statics are set up).
+const TrpClassName& pageClass() {
+  static const TrpClassName name("TrpPage");
+  return name;
+}
+const TrpClassName& dialogPageClass() {
+  static const TrpClassName name("TrpDialogPage");
+  return name;
+}
+
+}  // namespace
+
 TrpComponent::TrpComponent(TrpComponent* owner) : FFont(std::make_unique<TrpFont>()) {
   // Objects created inside a report are owned by the report, whatever their depth.
   if (owner) {
@@ -91,7 +106,7 @@ QList<TrpComponent*> TrpComponent::AllObjects() const {
 
 TrpComponent* TrpComponent::Page() const {
   for (const TrpComponent* c = this; c; c = c->FParent)
-    if (c->InheritsFrom("TrpPage")) return const_cast<TrpComponent*>(c);
+    if (c->InheritsFrom(pageClass())) return const_cast<TrpComponent*>(c);
   return nullptr;
 }
 
@@ -152,12 +167,12 @@ void TrpComponent::SetBounds(Extended left, Extended top, Extended width, Extend
 
 // A dialog page is a window of its own: objects on it are placed relative to it alone.
 Extended TrpComponent::AbsLeft() const {
-  if (FParent && !FParent->InheritsFrom("TrpDialogPage")) return FLeft + FParent->AbsLeft();
+  if (FParent && !FParent->InheritsFrom(dialogPageClass())) return FLeft + FParent->AbsLeft();
   return FLeft;
 }
 
 Extended TrpComponent::AbsTop() const {
-  if (FParent && !FParent->InheritsFrom("TrpDialogPage")) return FTop + FParent->AbsTop();
+  if (FParent && !FParent->InheritsFrom(dialogPageClass())) return FTop + FParent->AbsTop();
   return FTop;
 }
 
@@ -254,7 +269,8 @@ QString TrpComponent::AllDiff(const TrpComponent* other) const {
   if (result.endsWith(QLatin1String("/>"))) result.chop(2);
   if (other) result += u' ' + InternalDiff(*other);
   // The band that carries a page's loose objects is placed by position alone.
-  if (InheritsFrom("TrpNullBand"))
+  static const TrpClassName nullBand("TrpNullBand");
+  if (InheritsFrom(nullBand))
     result += QStringLiteral(" l=\"%1\" t=\"%2\"").arg(rpFloatToStr(Left()), rpFloatToStr(Top()));
   return result;
 }

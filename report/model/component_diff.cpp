@@ -14,4 +14,7 @@ QString TrpComponent::InternalDiff(const TrpComponent& other, size_t entryCount)
 
 QString TrpComponent::Diff(const TrpComponent& other) const { return InternalDiff(other); }
 
-bool TrpComponent::DiffForcesTop() const { return InheritsFrom("TrpBand"); }
+bool TrpComponent::DiffForcesTop() const {
+  static const TrpClassName band("TrpBand");
+  return InheritsFrom(band);
+}

@@ -5,6 +5,10 @@
 
 QString TrpPersistent::ClassName() const { return QLatin1String(ClassInfo().ClassName()); }
 
+bool TrpPersistent::InheritsFrom(const TrpClassName& className) const {
+  return ClassInfo().InheritsFrom(className);
+}
+
 bool TrpPersistent::InheritsFrom(const char* className) const {
   return ClassInfo().InheritsFrom(QLatin1String(className));
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 struct TrpClassInfo;
+struct TrpClassName;
 
 class TrpPersistent {
  public:
@@ -14,6 +15,7 @@ class TrpPersistent {
   virtual const TrpClassInfo& ClassInfo() const = 0;
   QString ClassName() const;
   bool InheritsFrom(const char* className) const;
+  bool InheritsFrom(const TrpClassName& className) const;
 
   // Copies every stored published property of `source` that this object publishes under the
   // same name, defaults included, sub-objects property by property (see rpCopyProperties).

@@ -32,10 +32,16 @@ const TrpToolOption kScriptTimeout{{"script-timeout"}, "SECONDS",
                                    "Stop the report's script or an expression that runs longer than this at\n"
                                    "one go (an endless loop), with an error; no limit when not given."};
 
+const TrpToolOption kMemoryBound{{"memory-bound"}, "MIB",
+                                 "Keep at most MIB mebibytes of prepared pages in memory and the rest in\n"
+                                 "a temporary file: 64 when not given, 0 moves every page after the\n"
+                                 "second, off keeps them all in memory."};
+
 // A command's own options followed by those of the commands that open a report: the password,
-// what a definition reads its data from, and how long its script may run.
+// what a definition reads its data from, how long its script may run and how much of its pages
+// stay in memory.
 QList<TrpToolOption> withSource(QList<TrpToolOption> own) {
-  own << kPassword << kData << kConnection << kHost << kPort << kUser << kParam << kScriptTimeout;
+  own << kPassword << kData << kConnection << kHost << kPort << kUser << kParam << kScriptTimeout << kMemoryBound;
   return own;
 }
 

@@ -12,6 +12,7 @@
 #include "report/store/prepared_report_file.h"
 #include "tools/stroval-report/command_line.h"
 #include "tools/stroval-report/data_overrides.h"
+#include "tools/stroval-report/memory_bound.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ bool rpLoadDefinition(TrpReport& report, const QString& fileName, const TrpComma
     listErrors(report, fileName, err);
     return false;
   }
-  return rpApplyDataOverrides(report, line, err);
+  return rpApplyDataOverrides(report, line, err) && rpApplyMemoryBound(report, line, err);
 }
 
 bool rpPrepareDefinition(TrpReport& report, const QString& fileName, QTextStream& err) {

@@ -1,10 +1,13 @@
 // The prepared-pages store with 10,000 pages of 60 records each: records added per second, peak
 // memory with the file cache off and with pages unloaded past MaxMemSize, saving and loading the
-// prepared-report file, and random page reads (the median of single GetPage calls).
+// prepared-report file, opening it and showing its first page, a scroll to page 9,000, and random
+// page reads (the median of single GetPage calls).
 #include <benchmark/benchmark.h>
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -174,6 +177,57 @@ void LoadFromFile(benchmark::State& state) {
   state.counters["pages"] = target.pages->GetCount();
 }
 BENCHMARK(LoadFromFile)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// What the preview does on opening the saved 10,000 pages: the file read (the page index; each
+// page's records wait until the page is shown) and the first page built and drawn at 100 % into a
+// screen picture. CPU time of the whole.
+void OpenAndShowFirstPage(benchmark::State& state) {
+  ensureApplication();
+  SavedStore& s = saved();
+  if (!QFile::exists(s.file)) s.store.pages->SaveToFile(s.file);
+  QImage screen(1280, 1024, QImage::Format_RGB32);
+  double cpu = 0;
+  for (auto _ : state) {
+    Prepared target = makeReport(false, QString());
+    const double start = cpuSeconds();
+    target.pages->LoadFromFile(s.file);
+    QPainter painter(&screen);
+    target.pages->DrawPage(0, painter, 1, 1, 0, 0);
+    cpu = cpuSeconds() - start;
+    state.PauseTiming();
+    target.report.reset();
+    state.ResumeTiming();
+  }
+  state.counters["cpu_ms"] = cpu * 1000;
+}
+BENCHMARK(OpenAndShowFirstPage)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// After opening, a scroll to page 9,000: that page read from the file, built and drawn (the
+// budget of one frame is about 16 ms).
+void ShowPageAfterScroll(benchmark::State& state) {
+  ensureApplication();
+  SavedStore& s = saved();
+  if (!QFile::exists(s.file)) s.store.pages->SaveToFile(s.file);
+  QImage screen(1280, 1024, QImage::Format_RGB32);
+  std::vector<double> millis;
+  for (auto _ : state) {
+    state.PauseTiming();
+    Prepared target = makeReport(false, QString());
+    target.pages->LoadFromFile(s.file);
+    QPainter painter(&screen);
+    state.ResumeTiming();
+    const double start = cpuSeconds();
+    target.pages->DrawPage(8999, painter, 1, 1, 0, 0);
+    millis.push_back((cpuSeconds() - start) * 1000);
+    state.PauseTiming();
+    painter.end();
+    target.report.reset();
+    state.ResumeTiming();
+  }
+  std::sort(millis.begin(), millis.end());
+  state.counters["median_cpu_ms"] = millis[millis.size() / 2];
+}
+BENCHMARK(ShowPageAfterScroll)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 void RandomGetPage(benchmark::State& state) {
   ensureApplication();

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 
 #include "report/model/custom_preview_pages.h"
+#include "report/model/report_error.h"
 #include "report/model/report_page.h"
 #include "report/preview/page_text_recording.h"
 #include "report/preview/preview.h"
@@ -180,7 +181,16 @@ void TrpPreviewWorkspace::DrawPage(QPainter& canvas, int index, const QRect& bou
   canvas.drawRect(bounds.left(), bounds.top(), bounds.width() - 2, bounds.height() - 2);
   canvas.restore();
   canvas.save();
-  FPreviewPages->DrawPage(index, canvas, FZoom, FZoom, bounds.left(), bounds.top());
+  try {
+    FPreviewPages->DrawPage(index, canvas, FZoom, FZoom, bounds.left(), bounds.top());
+  } catch (const std::exception& e) {
+    // A page read from a damaged file: the sheet says so, and so does the preview's hint.
+    canvas.restore();
+    canvas.save();
+    canvas.setPen(Qt::red);
+    canvas.drawText(bounds.adjusted(8, 8, -8, -8), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, rpErrorText(e));
+    if (FPreview) FPreview->ShowHint(rpErrorText(e));
+  }
   canvas.restore();
   if (FIsThumbnail) {
     canvas.save();

@@ -5,6 +5,7 @@
 #include "report/model/engine_options.h"
 #include "report/model/picture_view.h"
 #include "report/model/report.h"
+#include "report/model/report_error.h"
 #include "report/model/report_page.h"
 #include "report/model/report_services.h"
 #include "report/store/hyperlink_url.h"
@@ -24,6 +25,9 @@ const QString kAnchors = QStringLiteral("anchors");
 TrpPreviewPages::TrpPreviewPages(TrpReport& report)
     : TrpCustomPreviewPages(report), FOutline(std::make_unique<TrpOutline>(*this)) {
   OpenURL = [](const QUrl& url) { rpOpenURLWithSystem(url); };
+  // A prepared report opened from a file reads its page index at once and each page's records
+  // when the page is first needed.
+  FDoc.SetLazyChildrenOf(QStringLiteral("previewpages"));
   Clear();
 }
 
@@ -53,7 +57,14 @@ TrpXMLItem* TrpPreviewPages::PageItem(int index) const {
   TrpXMLItem* item = pages->Items(index);
   // Every reader and writer of a page goes through here, so an unloaded page is always read back
   // before its records are looked at or changed.
-  if (!item->Loaded()) FDoc.LoadItem(item);
+  if (!item->Loaded()) {
+    try {
+      FDoc.LoadItem(item);
+    } catch (const TrpInvalidXMLException&) {
+      // Pages of a file are read as they are needed: a damaged one is found when it is reached.
+      throw TrpError(QStringLiteral("Invalid file format: page %1 cannot be read").arg(index + 1));
+    }
+  }
   return item;
 }
 

@@ -57,6 +57,7 @@ void TrpXMLDocument::LoadFromStream(QIODevice* stream, bool allowPartialLoading)
     FLoadedStream = backing;
   }
   TrpXMLReader reader(stream, false);
+  reader.SetLazyChildrenOf(FLazyChildrenOf);
   FOldVersion = reader.ReadHeader();
   backing->oldFormat = FOldVersion;
   reader.ReadRootItem(&FRoot, !allowPartialLoading);
@@ -135,7 +136,7 @@ void TrpXMLDocument::UnloadItem(TrpXMLItem* item) {
 }
 
 void TrpXMLDocument::LoadItem(TrpXMLItem* item) {
-  if (item->FLoaded || !item->FUnloadable || !item->FStream) return;
+  if (item->FLoaded || !item->FStream) return;
   QIODevice* device = item->FStream->device.get();
   device->seek(item->FOffset);
   TrpXMLReader reader(device, item->FStream->oldFormat);

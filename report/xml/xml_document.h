@@ -103,6 +103,9 @@ class TrpXMLDocument {
   // with ld="0" are not kept, and the document takes ownership of `stream` to read them later;
   // otherwise the caller keeps the stream.
   void LoadFromStream(QIODevice* stream, bool allowPartialLoading = false);
+  // With partial loading, the children of elements named `name` are read on demand too (their
+  // tags at once, their content by LoadItem), and written back as they were.
+  void SetLazyChildrenOf(const QString& name) { FLazyChildrenOf = name; }
   void SaveToStream(QIODevice* stream);
   void LoadFromFile(const QString& fileName);   // partial loading on
   void SaveToFile(const QString& fileName);     // via fileName + ".tmp", then loads it again
@@ -124,4 +127,5 @@ class TrpXMLDocument {
   bool FOldVersion = false;
   std::shared_ptr<TrpXMLBackingStream> FTempStream;    // private temporary file for unloaded subtrees
   std::shared_ptr<TrpXMLBackingStream> FLoadedStream;  // the stream a partial load reads from
+  QString FLazyChildrenOf;
 };

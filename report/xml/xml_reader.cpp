@@ -75,6 +75,67 @@ TrpXMLReader::Tag TrpXMLReader::ReadTag() {
   }
 }
 
+// An element's tag, its content passed over: read again from its offset when it is needed.
+TrpXMLReader::Outcome TrpXMLReader::ReadShallow(TrpXMLItem* item, QString* closingName) {
+  Tag tag = ReadTag();
+  if (tag.name.isEmpty()) return Outcome::EndOfStream;
+  if (tag.name.startsWith(u'/')) {
+    *closingName = tag.name;
+    return Outcome::Closing;
+  }
+  bool empty = false;
+  if (tag.name.endsWith(u'/')) {
+    tag.name.chop(1);
+    empty = true;
+  } else if (tag.text.endsWith(u'/')) {
+    tag.text.chop(1);
+    empty = true;
+  }
+  item->SetName(tag.name);
+  const int lazyMark = tag.text.toLower().indexOf(QLatin1String(" ld=\"0\""));
+  if (lazyMark >= 0) {
+    tag.text.remove(lazyMark, 7);
+    item->FUnloadable = true;
+  }
+  item->SetText(tag.text);
+  if (!empty) SkipContent();
+  item->FOffset = tag.start;
+  item->FLoaded = false;
+  return Outcome::Element;
+}
+
+// Passes over an element's content up to its closing tag, counting the tags it opens and closes;
+// whether they match is seen when the element is read.
+void TrpXMLReader::SkipContent() {
+  int open = 1;
+  char byte;
+  while (open > 0) {
+    do {
+      if (!NextByte(&byte)) throw TrpInvalidXMLException();
+    } while (byte != '<');
+    QByteArray start;  // the tag's first three bytes
+    char previous = 0, last = 0;
+    qint64 length = 0;
+    for (;;) {
+      if (!NextByte(&byte)) throw TrpInvalidXMLException();
+      if (byte == '>') break;
+      if (byte == '<') throw TrpInvalidXMLException();
+      if (start.size() < 3) start += byte;
+      previous = last;
+      last = byte;
+      ++length;
+    }
+    if (start.startsWith("!--")) {
+      // As ReadTag: the comment ended at this '>' only when "--" precedes it.
+      if (!(length >= 5 && previous == '-' && last == '-')) SkipComment(start);
+      continue;
+    }
+    const QByteArray& collected = start;
+    if (collected.startsWith('/')) --open;
+    else if (last != '/') ++open;
+  }
+}
+
 bool TrpXMLReader::ReadHeader() {
   const Tag header = ReadTag();
   if (!header.name.startsWith(QLatin1String("?xml"))) throw TrpInvalidXMLException();
@@ -115,11 +176,14 @@ TrpXMLReader::Outcome TrpXMLReader::ReadElement(TrpXMLItem* item, bool readChild
   }
 
   if (!empty) {
+    const bool shallow = !readChildren && !FLazyParent.isEmpty() &&
+                         item->Name().compare(FLazyParent, Qt::CaseInsensitive) == 0;
     for (;;) {
       // Owned here until it is read whole: a damaged element below it throws.
       auto child = std::make_unique<TrpXMLItem>();
       QString closing;
-      const Outcome outcome = ReadElement(child.get(), readChildren, depth + 1, &closing);
+      const Outcome outcome = shallow ? ReadShallow(child.get(), &closing)
+                                      : ReadElement(child.get(), readChildren, depth + 1, &closing);
       if (outcome == Outcome::Element) {
         item->AddItem(child.release());
         continue;

@@ -21,6 +21,9 @@ class TrpXMLReader {
   // Reads one element into `item` with its children. Children of elements written with ld="0" are
   // dropped when `readChildren` is false; they stay in the stream to be read on demand.
   void ReadRootItem(TrpXMLItem* item, bool readChildren);
+  // Without `readChildren`, the children of elements named `name` (any case) are read as their
+  // tags alone, their content skipped and read on demand (a prepared report's pages).
+  void SetLazyChildrenOf(const QString& name) { FLazyParent = name; }
 
   bool OldFormat() const { return FOldFormat; }
 
@@ -35,6 +38,8 @@ class TrpXMLReader {
   Outcome ReadElement(TrpXMLItem* item, bool readChildren, int depth, QString* closingName);
   Tag ReadTag();
   void SkipComment(const QByteArray& collected);
+  Outcome ReadShallow(TrpXMLItem* item, QString* closingName);
+  void SkipContent();
   bool NextByte(char* byte);
   qint64 Position() const { return FBufferStart + FBufferPos; }
 
@@ -44,4 +49,5 @@ class TrpXMLReader {
   qint64 FBufferStart;  // stream position of FBuffer[0]
   int FBufferPos = 0;
   bool FOldFormat;
+  QString FLazyParent;
 };

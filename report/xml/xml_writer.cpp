@@ -64,5 +64,8 @@ void TrpXMLWriter::WriteItem(TrpXMLItem* item, int depth) {
     WriteLine(line + "/>", depth);
   }
 
-  if (reloaded && item->Loaded()) item->Clear();
+  if (reloaded && item->Loaded()) {
+    item->Clear();
+    item->FLoaded = false;  // read on demand again, whether unloaded or read lazily
+  }
 }

@@ -75,15 +75,16 @@ TrpXMLReader::Tag TrpXMLReader::ReadTag() {
   }
 }
 
-// An element's tag, its content passed over: read again from its offset when it is needed.
-TrpXMLReader::Outcome TrpXMLReader::ReadShallow(TrpXMLItem* item, QString* closingName) {
-  Tag tag = ReadTag();
+// The next tag: the end of the stream, a closing tag (its name in `closingName`), or an element's
+// opening tag, `empty` when it closes itself ("<a/>").
+TrpXMLReader::Outcome TrpXMLReader::ReadOpening(Tag& tag, bool& empty, QString* closingName) {
+  tag = ReadTag();
   if (tag.name.isEmpty()) return Outcome::EndOfStream;
   if (tag.name.startsWith(u'/')) {
     *closingName = tag.name;
     return Outcome::Closing;
   }
-  bool empty = false;
+  empty = false;
   if (tag.name.endsWith(u'/')) {
     tag.name.chop(1);
     empty = true;
@@ -91,6 +92,14 @@ TrpXMLReader::Outcome TrpXMLReader::ReadShallow(TrpXMLItem* item, QString* closi
     tag.text.chop(1);
     empty = true;
   }
+  return Outcome::Element;
+}
+
+// An element's tag, its content passed over: read again from its offset when it is needed.
+TrpXMLReader::Outcome TrpXMLReader::ReadShallow(TrpXMLItem* item, QString* closingName) {
+  Tag tag;
+  bool empty = false;
+  if (const Outcome outcome = ReadOpening(tag, empty, closingName); outcome != Outcome::Element) return outcome;
   item->SetName(tag.name);
   const int lazyMark = tag.text.toLower().indexOf(QLatin1String(" ld=\"0\""));
   if (lazyMark >= 0) {
@@ -154,21 +163,9 @@ void TrpXMLReader::ReadRootItem(TrpXMLItem* item, bool readChildren) {
 TrpXMLReader::Outcome TrpXMLReader::ReadElement(TrpXMLItem* item, bool readChildren, int depth,
                                                 QString* closingName) {
   if (depth > kMaxDepth) throw TrpInvalidXMLException();
-  Tag tag = ReadTag();
-  if (tag.name.isEmpty()) return Outcome::EndOfStream;
-  if (tag.name.startsWith(u'/')) {
-    *closingName = tag.name;
-    return Outcome::Closing;
-  }
-
+  Tag tag;
   bool empty = false;
-  if (tag.name.endsWith(u'/')) {
-    tag.name.chop(1);
-    empty = true;
-  } else if (tag.text.endsWith(u'/')) {
-    tag.text.chop(1);
-    empty = true;
-  }
+  if (const Outcome outcome = ReadOpening(tag, empty, closingName); outcome != Outcome::Element) return outcome;
   // A lazily reloaded element keeps the name and attribute text it already has.
   if (item->Name().isEmpty()) {
     item->SetName(tag.name);

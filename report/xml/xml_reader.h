@@ -38,6 +38,7 @@ class TrpXMLReader {
   Outcome ReadElement(TrpXMLItem* item, bool readChildren, int depth, QString* closingName);
   Tag ReadTag();
   void SkipComment(const QByteArray& collected);
+  Outcome ReadOpening(Tag& tag, bool& empty, QString* closingName);
   Outcome ReadShallow(TrpXMLItem* item, QString* closingName);
   void SkipContent();
   bool NextByte(char* byte);

@@ -175,10 +175,7 @@ TEST_F(CompressedFileTest, AReportAskingForCompressionIsSavedCompressedAndLoadsB
 TEST_F(CompressedFileTest, APlainFileStillLoadsWithACompressorRegistered) {
   QTemporaryDir dir;
   const QString name = dir.filePath(QStringLiteral("plain.rpp"));
-  QFile file(name);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(Good);
-  file.close();
+  ASSERT_TRUE(WriteFile(name, Good));
   auto other = std::make_unique<TrpPreviewPages>(*Report);
   ASSERT_TRUE(other->LoadFromFile(name));
   ExpectTheSavedPages(*other);

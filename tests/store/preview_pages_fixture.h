@@ -3,6 +3,7 @@
 // installed, an error box that records, a report with its own store, the worksheet definition,
 // and the store's calls the band layout engine makes for the worksheet run.
 #include <QBuffer>
+#include <QFile>
 #include <QStringList>
 
 #include <memory>
@@ -127,6 +128,12 @@ class PreviewPagesTest : public ::testing::Test {
     buffer.open(QIODevice::WriteOnly);
     pages.SaveToStream(buffer);
     return buffer.data();
+  }
+
+  // Writes `bytes` into the file `name`; false when it cannot be written.
+  static bool WriteFile(const QString& name, const QByteArray& bytes) {
+    QFile file(name);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
   }
 
   static void Load(TrpPreviewPages& pages, const QByteArray& bytes) {

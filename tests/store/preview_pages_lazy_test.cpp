@@ -79,10 +79,7 @@ TEST_F(LazyPagesTest, ADamagedPageIsAnErrorWhenItIsReached) {
   ASSERT_TRUE(bytes.contains(good));
   bytes.replace(good, "u=\"page 30 row 1\"/></bX>");
   const QString damaged = Dir.filePath(QStringLiteral("damaged.rpp"));
-  QFile out(damaged);
-  ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-  out.write(bytes);
-  out.close();
+  ASSERT_TRUE(WriteFile(damaged, bytes));
 
   auto store = std::make_unique<TrpPreviewPages>(*Report);
   ASSERT_TRUE(store->LoadFromFile(damaged));

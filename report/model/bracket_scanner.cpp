@@ -42,14 +42,18 @@ TrpBracketSpan rpFindBracketSpan(const QString& text, qsizetype start,
 QString rpExpandBrackets(const QString& text, const TrpExpressionDelimiters& delimiters,
                          const TrpBracketEvaluator& evaluate) {
   if (delimiters.Open.isEmpty()) return text;
-  QString result = text;
+  // Built from the pieces between the brackets and the values: a value is never scanned again,
+  // so the scan goes on in `text` after each bracket.
+  QString result;
   int index = 0;
-  qsizetype i = 0;
-  while ((i = result.indexOf(delimiters.Open, i)) >= 0) {
-    const TrpBracketSpan span = rpFindBracketSpan(result, i, delimiters);
-    const QString value = evaluate(span.Expression(result), index++);
-    result.replace(span.Start, span.End - span.Start, value);
-    i = span.Start + value.size();
+  qsizetype done = 0, i = 0;
+  while ((i = text.indexOf(delimiters.Open, i)) >= 0) {
+    const TrpBracketSpan span = rpFindBracketSpan(text, i, delimiters);
+    result += QStringView(text).sliced(done, span.Start - done);
+    result += evaluate(span.Expression(text), index++);
+    done = i = span.End;
   }
+  if (done == 0) return text;
+  result += QStringView(text).sliced(done);
   return result;
 }

@@ -232,7 +232,7 @@ class TrpCustomMemoView : public TrpStretcheable {
   ScriptValue FValue;
   ScriptValue FLastValue = ScriptValue::Null();
   QString FPartText;
-  QString FSavedText;
+  QStringList FSavedMemo;  // the text as designed, put back after each output
   bool FTextSaved = false;
   std::unique_ptr<SavedLook> FSavedLook;
   QRect FTextRect;

@@ -19,6 +19,8 @@
 
 #include <QBuffer>
 
+#include <algorithm>
+
 
 namespace {
 
@@ -182,11 +184,24 @@ void TrpCustomMemoView::Loaded() {
 void TrpCustomMemoView::BeforePrint() {
   TrpStretcheable::BeforePrint();
   FTextSaved = !IsDataField();
-  if (FTextSaved) FSavedText = Text();
+  if (!FTextSaved) return;
+  // The lines are kept as they are (a shared copy) unless one holds a line break of its own: the
+  // text then comes back split at it, as its lines would be read from the text.
+  const bool ownBreaks = std::any_of(FMemo.cbegin(), FMemo.cend(), [](const QString& line) {
+    return line.contains(u'\r') || line.contains(u'\n');
+  });
+  if (!ownBreaks) {
+    FSavedMemo = FMemo;
+    return;
+  }
+  const QStringList designed = FMemo;
+  SetText(Text());
+  FSavedMemo = FMemo;
+  FMemo = designed;
 }
 
 void TrpCustomMemoView::AfterPrint() {
-  if (FTextSaved) SetText(FSavedText);
+  if (FTextSaved) FMemo = FSavedMemo;
   FTextSaved = false;
   RestoreLook();
   TrpStretcheable::AfterPrint();

@@ -62,7 +62,10 @@ bool TrpReportScript::DataSetField(const QString& name, ScriptValue& value) cons
 bool TrpReportScript::SystemVariable(const QString& name, ScriptValue& value) const {
   const QStringList& names = FReport.SysVariables();
   int index = 0;
-  while (index < names.size() && names[index].compare(name, Qt::CaseInsensitive) != 0) ++index;
+  // Case folding keeps a text's length: names of other lengths are passed over at once.
+  while (index < names.size() && (names[index].size() != name.size() ||
+                                  names[index].compare(name, Qt::CaseInsensitive) != 0))
+    ++index;
   if (index == names.size()) return false;
   const TrpCustomEngine* engine = FReport.Engine();
   const TrpCustomPreviewPages* pages = FReport.PreviewPages();

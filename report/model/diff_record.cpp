@@ -18,6 +18,14 @@ struct TrpDiffRecord::Resolution {
   // Per entry, its property in its slot's class; null where the slot is empty or the class has
   // no such property.
   std::vector<const TrpPropertyDescriptor*> Properties;
+  // The entries whose property resolved, in record order: what a record against an object of the
+  // same slot classes walks.
+  struct Step {
+    const TrpPropertyDescriptor* Property;
+    std::uint32_t Entry;
+    int Slot;
+  };
+  std::vector<Step> Steps;
   Resolution* Next = nullptr;
 };
 
@@ -171,7 +179,11 @@ const TrpDiffRecord::Resolution& TrpDiffRecord::ResolutionFor(const Walk& walk) 
   fresh->Properties.reserve(FEntryPaths.size());
   for (const Entry& entry : FEntryPaths) {
     const TrpClassInfo* cls = walk.Classes[entry.Slot];
-    fresh->Properties.push_back(cls ? cls->FindAnyProperty(entry.Property.Text, entry.Property.Hash) : nullptr);
+    const TrpPropertyDescriptor* property =
+        cls ? cls->FindAnyProperty(entry.Property.Text, entry.Property.Hash) : nullptr;
+    if (property)
+      fresh->Steps.push_back({property, static_cast<std::uint32_t>(fresh->Properties.size()), entry.Slot});
+    fresh->Properties.push_back(property);
   }
   // Another thread may publish the same combination meanwhile; either copy serves.
   fresh->Next = head;
@@ -189,6 +201,26 @@ void TrpDiffRecord::Append(const TrpComponent& object, const TrpComponent& other
   mine.Resolved = &ResolutionFor(mine);
   theirs.Resolved = SameClasses(mine, theirs) ? mine.Resolved : &ResolutionFor(theirs);
   entryCount = std::min(entryCount, FEntries.size());
+  const auto write = [&](const TrpDiffEntry& entry, const TrpPropertyDescriptor& property,
+                         const TrpPersistent& myObject, bool differ) {
+    if (entry.Write ? !entry.Write(object, other, differ) : !differ) return;
+    out += u' ';
+    out += QLatin1StringView(entry.Attribute);
+    out += QLatin1StringView("=\"");
+    appendRecordText(out, property.Kind, property.Get(myObject));
+    out += u'"';
+  };
+  if (theirs.Resolved == mine.Resolved) {
+    // Sub-objects of the same classes on both sides: each resolved property is the same on both.
+    for (const Resolution::Step& step : mine.Resolved->Steps) {
+      if (step.Entry >= entryCount) break;
+      const TrpPropertyDescriptor& property = *step.Property;
+      const TrpPersistent& myObject = *mine.Objects[step.Slot];
+      const bool differ = !sameValue(property, myObject, property, *theirs.Objects[step.Slot]);
+      write(FEntries[step.Entry], property, myObject, differ);
+    }
+    return;
+  }
   for (size_t i = 0; i < entryCount; ++i) {
     const TrpPropertyDescriptor* property = mine.Resolved->Properties[i];
     if (!property) continue;
@@ -197,12 +229,6 @@ void TrpDiffRecord::Append(const TrpComponent& object, const TrpComponent& other
     const TrpPropertyDescriptor* theirProperty = theirs.Resolved->Properties[i];
     const bool differ =
         !theirProperty || !sameValue(*property, myObject, *theirProperty, *theirs.Objects[slot]);
-    const TrpDiffEntry& entry = FEntries[i];
-    if (entry.Write ? !entry.Write(object, other, differ) : !differ) continue;
-    out += u' ';
-    out += QLatin1StringView(entry.Attribute);
-    out += QLatin1StringView("=\"");
-    appendRecordText(out, property->Kind, property->Get(myObject));
-    out += u'"';
+    write(FEntries[i], *property, myObject, differ);
   }
 }

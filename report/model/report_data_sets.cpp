@@ -43,7 +43,12 @@ TrpDataSetItem* TrpReportDataSets::Find(const TrpDataSet* dataSet) const {
 TrpDataSetItem* TrpReportDataSets::Find(const QString& name) const {
   for (const auto& item : FItems) {
     const TrpDataSet* dataSet = item->DataSet();
-    if (dataSet && dataSet->UserName().compare(name, Qt::CaseInsensitive) == 0) return item.get();
+    if (!dataSet) continue;
+    // Every data field a report reads names its data set: the name as written is met first. Case
+    // folding keeps a text's length, so names of other lengths never match.
+    const QString& userName = dataSet->UserName();
+    if (userName.size() == name.size() && (userName == name || userName.compare(name, Qt::CaseInsensitive) == 0))
+      return item.get();
   }
   return nullptr;
 }

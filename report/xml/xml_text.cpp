@@ -1,5 +1,7 @@
 #include "report/xml/xml_text.h"
 
+#include <algorithm>
+
 namespace {
 
 // Longest run of digits a character reference may carry: U+10FFFF is 1114111.
@@ -82,6 +84,11 @@ constexpr NamedEntity kNamedEntities[] = {
 }  // namespace
 
 QString rpStrToXML(const QString& text) {
+  // Most texts (every recorded text object's) need no reference: they are returned as they are.
+  const bool plain = std::none_of(text.cbegin(), text.cend(), [](QChar ch) {
+    return ch.unicode() == 0 || ch.isSurrogate() || referenceFor(ch) != nullptr;
+  });
+  if (plain) return text;
   QString out;
   out.reserve(text.size() + 16);
   const bool shortText = text.size() <= 31;

@@ -62,8 +62,27 @@ QString TrpExpressionCache::FunctionText(const QString& language, int number, co
          QStringLiteral(" end; begin end.");
 }
 
+namespace {
+
+// The expression in upper case, as QString::toUpper gives it; an ASCII text (every expression of
+// most reports, looked up once per evaluation) without a table lookup per character.
+QString upperKey(const QString& expression) {
+  bool lower = false;
+  for (const QChar c : expression) {
+    if (c.unicode() >= 0x80) return expression.toUpper();
+    lower = lower || (c >= u'a' && c <= u'z');
+  }
+  if (!lower) return expression;
+  QString key = expression;
+  for (QChar& c : key)
+    if (c >= u'a' && c <= u'z') c = QChar(c.unicode() - (u'a' - u'A'));
+  return key;
+}
+
+}  // namespace
+
 QString TrpExpressionCache::Key(const QString& expression) const {
-  QString key = FCaseSensitive ? expression : expression.toUpper();
+  QString key = FCaseSensitive ? expression : upperKey(expression);
   // A text compiled inside a procedure sees its locals: it is another function than the same
   // text compiled for the main script.
   TscScript* parent = FScript->Parent();

@@ -168,15 +168,23 @@ enum PrintEvent { kBeforePrint, kAfterPrint, kAfterData };
 // has no such event). The descriptors are looked up once per class.
 QString scriptEventOf(const TrpComponent& object, PrintEvent event) {
   static constexpr const char* kNames[] = {"OnBeforePrint", "OnAfterPrint", "OnAfterData"};
-  thread_local std::unordered_map<const TrpClassInfo*, std::array<const TrpPropertyDescriptor*, 3>> found;
+  using Events = std::array<const TrpPropertyDescriptor*, 3>;
+  thread_local std::unordered_map<const TrpClassInfo*, Events> found;
+  // The classes of one band's objects come again and again: the last one is kept at hand.
+  thread_local const TrpClassInfo* lastClass = nullptr;
+  thread_local const Events* lastEvents = nullptr;
   const TrpClassInfo& info = object.ClassInfo();
-  auto [it, added] = found.try_emplace(&info);
-  if (added)
-    for (std::size_t i = 0; i < 3; ++i) {
-      const TrpPropertyDescriptor* d = info.FindProperty(QLatin1String(kNames[i]));
-      it->second[i] = d && d->Kind == TrpPropertyKind::String ? d : nullptr;
-    }
-  const TrpPropertyDescriptor* d = it->second[event];
+  if (&info != lastClass) {
+    auto [it, added] = found.try_emplace(&info);
+    if (added)
+      for (std::size_t i = 0; i < 3; ++i) {
+        const TrpPropertyDescriptor* d = info.FindProperty(QLatin1String(kNames[i]));
+        it->second[i] = d && d->Kind == TrpPropertyKind::String ? d : nullptr;
+      }
+    lastClass = &info;
+    lastEvents = &it->second;  // entries of an unordered_map stay where they are
+  }
+  const TrpPropertyDescriptor* d = (*lastEvents)[event];
   return d ? d->Get(object).toString() : QString();
 }
 

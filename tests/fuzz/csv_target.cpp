@@ -1,22 +1,13 @@
 // CSV files from any bytes, read as a data set walks them: the first byte chooses the delimiter,
 // the header row, the encoding and whether the fields are declared with types; every row's
 // every field is read as a value and as text, then the walk steps back and starts over.
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-
 #include <exception>
 
 #include "report/data/csv_data_set.h"
+#include "tests/fuzz/fuzz_input.h"
 #include "tests/fuzz/fuzz_targets.h"
 
 namespace {
-
-QString inputFile() {
-  static const QString name =
-      QDir::temp().filePath(QStringLiteral("stroval-fuzz-%1.csv").arg(QCoreApplication::applicationPid()));
-  return name;
-}
 
 void configure(TrpCSVDataSet& csv, uint8_t choice) {
   static const char* const delimiters[] = {",", ";", "\\t", "|"};
@@ -40,14 +31,11 @@ void readRow(TrpCSVDataSet& csv, const QStringList& fields) {
 
 int rpFuzzCsv(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
-  {
-    QFile file(inputFile());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
-    file.write(reinterpret_cast<const char*>(data + 1), static_cast<qint64>(size - 1));
-  }
+  const FuzzFile input("csv", data + 1, size - 1);
+  if (!input.Written()) return 0;
   {
     TrpCSVDataSet csv(nullptr);
-    csv.SetFileName(inputFile());
+    csv.SetFileName(input.Name());
     try {
       configure(csv, data[0]);
       csv.First();
@@ -60,6 +48,5 @@ int rpFuzzCsv(const uint8_t* data, size_t size) {
     } catch (const std::exception&) {
     }
   }
-  QFile::remove(inputFile());
   return 0;
 }

@@ -8,7 +8,7 @@
 
 int rpFuzzExpression(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
-  const QString input = QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
+  const QString input = rpFuzzText(data, size);
   const qsizetype lineEnd = input.indexOf(QLatin1Char('\n'));
   TrpReport report;
   TrpMemoView* memo = rpFuzzReportWithMemo(report);

@@ -1,8 +1,5 @@
 // Prepared reports from any bytes, opened as the preview opens a file (pages read when they are
 // shown), then every page drawn, at most the first 32.
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 
@@ -15,13 +12,6 @@
 #include "tests/fuzz/fuzz_targets.h"
 
 namespace {
-
-// One file per process, rewritten for each input: the store reads pages lazily from a file.
-QString inputFile() {
-  static const QString name =
-      QDir::temp().filePath(QStringLiteral("stroval-fuzz-%1.rpp").arg(QCoreApplication::applicationPid()));
-  return name;
-}
 
 void drawPages(TrpCustomPreviewPages& pages) {
   QImage image(120, 170, QImage::Format_ARGB32_Premultiplied);
@@ -40,19 +30,16 @@ void drawPages(TrpCustomPreviewPages& pages) {
 }  // namespace
 
 int rpFuzzPreparedReport(const uint8_t* data, size_t size) {
-  {
-    QFile file(inputFile());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
-    file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
-  }
+  // The store reads pages lazily from the file, so the file outlives the report.
+  const FuzzFile input("rpp", data, size);
+  if (!input.Written()) return 0;
   {
     TrpReport report;
     TrpCustomPreviewPages* pages = report.PreviewPages();
     try {
-      if (pages && pages->LoadFromFile(inputFile(), false)) drawPages(*pages);
+      if (pages && pages->LoadFromFile(input.Name(), false)) drawPages(*pages);
     } catch (const std::exception&) {
     }
   }
-  QFile::remove(inputFile());
   return 0;
 }

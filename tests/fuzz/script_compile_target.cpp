@@ -11,7 +11,7 @@ int rpFuzzScriptCompile(const uint8_t* data, size_t size) {
   TscScript script;
   script.AddRTTI();
   script.SetSyntaxType(rpFuzzSyntax(data[0]));
-  script.SetLines(QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1))
+  script.SetLines(rpFuzzText(data, size)
                       .split(QLatin1Char('\n')));
   try {
     script.Compile();

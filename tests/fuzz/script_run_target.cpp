@@ -10,7 +10,7 @@ int rpFuzzScriptRun(const uint8_t* data, size_t size) {
   // The script is compiled, and its main block run, when the first event needs it.
   rpFuzzReportWithMemo(report)->SetOnBeforePrint(QStringLiteral("Memo1OnBeforePrint"));
   report.SetScriptLanguage(rpFuzzSyntax(data[0]));
-  report.SetScriptText(QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1))
+  report.SetScriptText(rpFuzzText(data, size)
                            .split(QLatin1Char('\n')));
   rpFuzzPrepare(report);
   return 0;

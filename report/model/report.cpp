@@ -81,7 +81,7 @@ void TrpReport::Clear() {
   FDataSetBinding.SetDataSet(nullptr);
   FDotMatrixReport = false;
   RemoveAncestor();
-  FScriptLanguage = QStringLiteral("PascalScript");
+  FScriptLanguage = DefaultScriptLanguage();
   FScriptText = {QStringLiteral("begin"), QString(), QStringLiteral("end.")};
   FSysVariables = {QStringLiteral("Date"),       QStringLiteral("Time"),        QStringLiteral("Page"),
                    QStringLiteral("Page#"),      QStringLiteral("TotalPages"),  QStringLiteral("TotalPages#"),

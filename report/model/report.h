@@ -80,7 +80,10 @@ class TrpReport : public TrpCustomReport {
   bool OldStyleProgress() const { return FOldStyleProgress; }
   void SetOldStyleProgress(bool value) { FOldStyleProgress = value; }
   QString ScriptLanguage() const override { return FScriptLanguage; }
-  void SetScriptLanguage(const QString& value) { FScriptLanguage = value; }
+  // An empty language stands for the default one: a file that names none still runs, and saving it
+  // again writes the same language it was read with.
+  void SetScriptLanguage(const QString& value) { FScriptLanguage = value.isEmpty() ? DefaultScriptLanguage() : value; }
+  static QString DefaultScriptLanguage() { return QStringLiteral("PascalScript"); }
   const QStringList& ScriptText() const { return FScriptText; }
   void SetScriptText(const QStringList& value) { FScriptText = value; }
   bool ShowProgress() const { return FShowProgress; }

@@ -28,6 +28,8 @@ TEST_F(ReportComponent, ANewReportHasItsDocumentedStart) {
   EXPECT_TRUE(report.StoreInDFM());
   EXPECT_FALSE(report.OldStyleProgress());
   EXPECT_TRUE(report.Objects().isEmpty());
+  report.SetScriptLanguage(QString());
+  EXPECT_EQ(report.ScriptLanguage(), QStringLiteral("PascalScript")) << "an empty language is the default one";
 }
 
 TEST_F(ReportComponent, ClearEmptiesTheDefinitionButKeepsTheProgramsSettings) {

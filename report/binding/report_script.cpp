@@ -22,6 +22,19 @@ namespace {
 // The run-time library's message that IgnoreDevByZero lets pass.
 const QString kDivisionByZero = QStringLiteral("Floating point division by zero");
 
+// The name between "<" and ">" when the expression is nothing but one such name the script would
+// read whole: no brackets or single quotes inside, double quotes in pairs. Empty otherwise.
+QString enclosedName(const QString& expression) {
+  if (expression.size() < 3 || !expression.startsWith(u'<') || !expression.endsWith(u'>')) return {};
+  const QStringView inner = QStringView(expression).sliced(1, expression.size() - 2);
+  int quotes = 0;
+  for (const QChar c : inner) {
+    if (c == u'<' || c == u'>' || c == u'[' || c == u']' || c == u'\'') return {};
+    if (c == u'"') ++quotes;
+  }
+  return quotes % 2 == 0 ? inner.toString() : QString();
+}
+
 }  // namespace
 
 TrpReportScript::TrpReportScript(TrpReport& report)
@@ -244,6 +257,10 @@ ScriptValue TrpReportScript::Calc(const QString& expression, TscScript* script, 
   if (!FScriptTextCompiled && HasScriptText()) CompileScriptText();
   ScriptValue value;
   if (DoGetValue(expression, value)) return value;
+  // "<Rows."amount">", as aggregates are mostly written, reads the name it encloses: the same
+  // value the script would read for it, without running a compiled expression.
+  const QString enclosed = enclosedName(expression);
+  if (!enclosed.isEmpty() && DoGetValue(enclosed, value)) return value;
   QString error;
   value = FExpressionCache.Calc(expression, error, script ? script : FScript.get());
   if (error.isEmpty()) return value;

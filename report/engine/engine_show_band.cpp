@@ -39,6 +39,7 @@ bool needsNoRoom(const TrpBand& band) {
 // sized to the band when the band is placed).
 QList<TrpReportComponent*> printedObjects(const TrpBand& band) {
   QList<TrpReportComponent*> objects;
+  objects.reserve(band.Objects().size());
   for (TrpComponent* child : band.Objects()) {
     if (child == band.FillMemo()) continue;
     if (auto* object = rpDynamicCast<TrpReportComponent>(child)) objects << object;

@@ -1,10 +1,23 @@
 #include "report/model/bracket_scanner.h"
 
 TrpExpressionDelimiters TrpExpressionDelimiters::FromText(const QString& text) {
+  // Nearly every text object keeps the usual brackets: shared copies, no splitting.
+  static const TrpExpressionDelimiters brackets;
+  if (text == QLatin1String("[,]")) return brackets;
   const qsizetype comma = text.indexOf(u',');
   if (comma < 0) return {text, QString()};
   return {text.left(comma), text.mid(comma + 1)};
 }
+
+namespace {
+
+// Whether the delimiter `what` (not empty) starts at `position`: the first character decides for
+// nearly every position.
+bool startsAt(const QString& text, qsizetype position, const QString& what) {
+  return !what.isEmpty() && text[position] == what[0] && QStringView(text).sliced(position).startsWith(what);
+}
+
+}  // namespace
 
 // Depth counts only outside quotes; a quote of one kind toggles only outside the other kind, so
 // "'" inside a double-quoted string (and the reverse) is an ordinary character.
@@ -16,13 +29,13 @@ TrpBracketSpan rpFindBracketSpan(const QString& text, qsizetype start,
   bool outsideSingle = true, outsideDouble = true;
   qsizetype j = start;
   for (; j < text.size(); ++j) {
+    const QChar c = text[j];
     if (outsideSingle && outsideDouble) {
-      if (!open.isEmpty() && QStringView(text).sliced(j).startsWith(open))
+      if (startsAt(text, j, open))
         ++depth;
-      else if (!close.isEmpty() && QStringView(text).sliced(j).startsWith(close))
+      else if (startsAt(text, j, close))
         --depth;
     }
-    const QChar c = text[j];
     if (c == u'"' && outsideSingle) outsideDouble = !outsideDouble;
     if (c == u'\'' && outsideDouble) outsideSingle = !outsideSingle;
     if (depth == 0) break;

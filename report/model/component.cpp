@@ -2,7 +2,6 @@
 
 #include <QIODevice>
 
-#include "report/model/class_cast.h"
 #include "report/model/class_info.h"
 #include "report/model/custom_report.h"
 #include "report/model/float_text.h"
@@ -12,12 +11,8 @@
 
 namespace {
 
-// Classes the tree asks about by name for every placed object (hashed on first use: objects may
-// be made while other files' statics are set up).
-const TrpClassName& pageClass() {
-  static const TrpClassName name("TrpPage");
-  return name;
-}
+// A class the tree asks about by name (hashed on first use: objects may be made while other
+// files' statics are set up).
 const TrpClassName& dialogPageClass() {
   static const TrpClassName name("TrpDialogPage");
   return name;
@@ -106,14 +101,14 @@ QList<TrpComponent*> TrpComponent::AllObjects() const {
 
 TrpComponent* TrpComponent::Page() const {
   for (const TrpComponent* c = this; c; c = c->FParent)
-    if (c->InheritsFrom(pageClass())) return const_cast<TrpComponent*>(c);
+    if (TrpComponent* page = c->AsPage()) return page;
   return nullptr;
 }
 
 // Asked for every shown object, past the band and the page on the way up.
 TrpCustomReport* TrpComponent::Report() const {
   for (const TrpComponent* c = this; c; c = c->FParent)
-    if (auto* report = rpClassCast<const TrpCustomReport>(c)) return const_cast<TrpCustomReport*>(report);
+    if (TrpCustomReport* report = c->AsReport()) return report;
   return nullptr;
 }
 

@@ -203,6 +203,12 @@ class TrpComponent : public TrpPersistent {
   virtual void Notification(TrpComponent* removed) { (void)removed; }
 
  protected:
+  // The object as a report or page, if it is one: Report() and Page() ask every object up the
+  // parent chain, several times for each object the engine shows, so the answer is one virtual
+  // call, not a class test.
+  virtual TrpCustomReport* AsReport() const { return nullptr; }
+  virtual TrpComponent* AsPage() const { return nullptr; }
+
   TrpRect FOriginalRect;
 
  private:

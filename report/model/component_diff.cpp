@@ -7,9 +7,13 @@ QString TrpComponent::InternalDiff(const TrpComponent& other) const {
 }
 
 QString TrpComponent::InternalDiff(const TrpComponent& other, size_t entryCount) const {
-  QString result;
-  ClassInfo().DiffRecord().Append(*this, other, entryCount, result);
-  return result;
+  // Written into a buffer the thread keeps, so that a record is not grown attribute by attribute
+  // into new allocations; the record itself is an exact copy (prepared pages hold many).
+  thread_local QString buffer;
+  if (buffer.capacity() > 65536) buffer = QString();
+  buffer.resize(0);
+  ClassInfo().DiffRecord().Append(*this, other, entryCount, buffer);
+  return QString(buffer.constData(), buffer.size());
 }
 
 QString TrpComponent::Diff(const TrpComponent& other) const { return InternalDiff(other); }

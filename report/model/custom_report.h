@@ -50,6 +50,9 @@ class TrpCustomReport : public TrpComponent {
     TrpComponent::Notification(removed);
   }
 
+ protected:
+  TrpCustomReport* AsReport() const override { return const_cast<TrpCustomReport*>(this); }
+
  private:
   QStringList FErrors;
   TrpComponent* FSelfValue = nullptr;

@@ -22,6 +22,7 @@ struct TrpDiffRecord::Resolution {
   // same slot classes walks.
   struct Step {
     const TrpPropertyDescriptor* Property;
+    TrpSameTest Same;  // the property's typed comparison, or null: compared as QVariant
     std::uint32_t Entry;
     int Slot;
   };
@@ -182,7 +183,8 @@ const TrpDiffRecord::Resolution& TrpDiffRecord::ResolutionFor(const Walk& walk) 
     const TrpPropertyDescriptor* property =
         cls ? cls->FindAnyProperty(entry.Property.Text, entry.Property.Hash) : nullptr;
     if (property)
-      fresh->Steps.push_back({property, static_cast<std::uint32_t>(fresh->Properties.size()), entry.Slot});
+      fresh->Steps.push_back(
+          {property, property->Same, static_cast<std::uint32_t>(fresh->Properties.size()), entry.Slot});
     fresh->Properties.push_back(property);
   }
   // Another thread may publish the same combination meanwhile; either copy serves.
@@ -212,12 +214,18 @@ void TrpDiffRecord::Append(const TrpComponent& object, const TrpComponent& other
   };
   if (theirs.Resolved == mine.Resolved) {
     // Sub-objects of the same classes on both sides: each resolved property is the same on both.
+    // Most values equal their template's, so an entry without a Write test of its own is passed
+    // over after one typed comparison.
+    const Extended tolerance = rpUnitTolerance;
     for (const Resolution::Step& step : mine.Resolved->Steps) {
       if (step.Entry >= entryCount) break;
-      const TrpPropertyDescriptor& property = *step.Property;
       const TrpPersistent& myObject = *mine.Objects[step.Slot];
-      const bool differ = !sameValue(property, myObject, property, *theirs.Objects[step.Slot]);
-      write(FEntries[step.Entry], property, myObject, differ);
+      const TrpPersistent& theirObject = *theirs.Objects[step.Slot];
+      const TrpDiffEntry& entry = FEntries[step.Entry];
+      const bool same = step.Same ? step.Same(myObject, theirObject, tolerance)
+                                  : sameValue(*step.Property, myObject, *step.Property, theirObject);
+      if (same && !entry.Write) continue;
+      write(entry, *step.Property, myObject, !same);
     }
     return;
   }

@@ -9,4 +9,7 @@ class TrpPage : public TrpComponent {
 
   static const TrpClassInfo& StaticClassInfo();
   const TrpClassInfo& ClassInfo() const override;
+
+ protected:
+  TrpComponent* AsPage() const override { return const_cast<TrpPage*>(this); }
 };

@@ -170,21 +170,29 @@ QString scriptEventOf(const TrpComponent& object, PrintEvent event) {
   static constexpr const char* kNames[] = {"OnBeforePrint", "OnAfterPrint", "OnAfterData"};
   using Events = std::array<const TrpPropertyDescriptor*, 3>;
   thread_local std::unordered_map<const TrpClassInfo*, Events> found;
-  // The classes of one band's objects come again and again: the last one is kept at hand.
-  thread_local const TrpClassInfo* lastClass = nullptr;
-  thread_local const Events* lastEvents = nullptr;
+  // The few classes of a band and its objects come again and again: the last ones are kept at
+  // hand (entries of an unordered_map stay where they are).
+  struct Recent {
+    const TrpClassInfo* Class = nullptr;
+    const Events* Found = nullptr;
+  };
+  thread_local std::array<Recent, 4> recent;
+  thread_local unsigned next = 0;
   const TrpClassInfo& info = object.ClassInfo();
-  if (&info != lastClass) {
+  const Events* events = nullptr;
+  for (const Recent& r : recent)
+    if (r.Class == &info) events = r.Found;
+  if (!events) {
     auto [it, added] = found.try_emplace(&info);
     if (added)
       for (std::size_t i = 0; i < 3; ++i) {
         const TrpPropertyDescriptor* d = info.FindProperty(QLatin1String(kNames[i]));
         it->second[i] = d && d->Kind == TrpPropertyKind::String ? d : nullptr;
       }
-    lastClass = &info;
-    lastEvents = &it->second;  // entries of an unordered_map stay where they are
+    events = &it->second;
+    recent[next++ % recent.size()] = {&info, events};
   }
-  const TrpPropertyDescriptor* d = (*lastEvents)[event];
+  const TrpPropertyDescriptor* d = (*events)[event];
   return d ? d->Get(object).toString() : QString();
 }
 

@@ -549,6 +549,8 @@ TEST_F(ReportScript, DataSetFieldsAreReadFromTheCurrentRecord) {
   report->DataSets().Add()->SetDataSetName(QStringLiteral("Customers"));
   EXPECT_EQ(calc(QStringLiteral("Customers.\"Name\"")), ScriptValue(QStringLiteral("Ann")));
   EXPECT_EQ(calc(QStringLiteral("<Customers.\"Name\"> + '!'")), ScriptValue(QStringLiteral("Ann!")));
+  EXPECT_EQ(calc(QStringLiteral("<Customers.\"Name\">")), ScriptValue(QStringLiteral("Ann")))
+      << "a field alone in angle brackets, as aggregates are written";
   EXPECT_TRUE(calc(QStringLiteral("<Other.\"Name\">")).IsNull());
 }
 

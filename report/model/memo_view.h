@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "report/text/text_font.h"
+#include "report/model/memo_text_template.h"
 #include "report/model/stretcheable.h"
 #include "script/value.h"
 
@@ -192,7 +193,7 @@ class TrpCustomMemoView : public TrpStretcheable {
   // The text rectangle for the device box and scales of a BeginDraw.
   QRect ComputeTextRect(int x, int y, Extended scaleX, Extended scaleY) const;
   QRect UnscaledTextRect() const;
-  QString CalcAndFormat(const QString& expression, const TrpFormat& format);
+  QString CalcAndFormat(const TrpMemoTextTemplate::Expression& expression, const TrpFormat& format);
   bool IsHiddenZero(const ScriptValue& value) const;
   void GetDataFromField();
   void ApplyHighlights();
@@ -233,6 +234,7 @@ class TrpCustomMemoView : public TrpStretcheable {
   ScriptValue FLastValue = ScriptValue::Null();
   QString FPartText;
   QStringList FSavedMemo;  // the text as designed, put back after each output
+  std::shared_ptr<const TrpMemoTextTemplate> FTextTemplate;  // the split of the designed text
   bool FTextSaved = false;
   std::unique_ptr<SavedLook> FSavedLook;
   QRect FTextRect;

@@ -1,13 +1,11 @@
 // Preparing a text object: evaluating its text, highlights and styles, and restoring the
 // definition after each output.
-#include "report/model/bracket_scanner.h"
 #include "report/model/custom_report.h"
 #include "report/model/data_set.h"
 #include "report/model/fill.h"
 #include "report/model/frame.h"
 #include "report/model/memo_format.h"
 #include "report/model/memo_highlight.h"
-#include "report/model/memo_inline_format.h"
 #include "report/model/memo_macros.h"
 #include "report/model/memo_saved_look.h"
 #include "report/model/memo_value_format.h"
@@ -31,10 +29,6 @@ ScriptValue evaluate(TrpComponent& object, const QString& expression) {
   return report->Calc(expression);
 }
 
-bool isMacro(const QString& expression, const char* name) {
-  return expression.trimmed().compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
-}
-
 }  // namespace
 
 bool TrpCustomMemoView::IsHiddenZero(const ScriptValue& value) const {
@@ -47,23 +41,19 @@ QString TrpCustomMemoView::FormatData(const ScriptValue& value, const TrpFormat*
   return rpFormatValue(value, format ? *format : *DisplayFormat());
 }
 
-QString TrpCustomMemoView::CalcAndFormat(const QString& expression, const TrpFormat& format) {
-  const TrpInlineFormat split = rpSplitInlineFormat(expression);
-  TrpFormat inlineFormat;
-  const TrpFormat* used = &format;
-  if (split.Kind) {
-    inlineFormat.SetKind(*split.Kind);
-    inlineFormat.SetFormatStr(split.FormatStr);
-    inlineFormat.SetDecimalSeparator(split.DecimalSeparator);
-    used = &inlineFormat;
-  }
-  // Known only when the page is drawn: left as the macro.
-  if (isMacro(split.Expression, "TOTALPAGES#")) return rpTotalPagesMacro;
-  if (isMacro(split.Expression, "COPYNAME#")) return rpCopyNameMacro;
-
+QString TrpCustomMemoView::CalcAndFormat(const TrpMemoTextTemplate::Expression& expression, const TrpFormat& format) {
+  using Macro = TrpMemoTextTemplate::Macro;
+  if (expression.Later == Macro::TotalPages) return rpTotalPagesMacro;
+  if (expression.Later == Macro::CopyName) return rpCopyNameMacro;
+  const TrpInlineFormat& split = expression.Split;
   FValue = evaluate(*this, split.Expression);
   if (IsHiddenZero(FValue)) return {};
-  return FormatData(FValue, used);
+  if (!split.Kind) return FormatData(FValue, &format);
+  TrpFormat inlineFormat;
+  inlineFormat.SetKind(*split.Kind);
+  inlineFormat.SetFormatStr(split.FormatStr);
+  inlineFormat.SetDecimalSeparator(split.DecimalSeparator);
+  return FormatData(FValue, &inlineFormat);
 }
 
 // A blob field holds the text itself. Any other field gives its value, shown through the display
@@ -94,11 +84,13 @@ void TrpCustomMemoView::GetData() {
   if (IsDataField()) {
     GetDataFromField();
   } else if (FAllowExpressions) {
-    const TrpExpressionDelimiters delimiters = TrpExpressionDelimiters::FromText(FExpressionDelimiters);
-    const QString text = Text();
-    if (!delimiters.Open.isEmpty() && text.contains(delimiters.Open)) {
+    if (!FTextTemplate || !FTextTemplate->MadeFrom(FMemo, FExpressionDelimiters))
+      FTextTemplate = std::make_shared<const TrpMemoTextTemplate>(FMemo, FExpressionDelimiters);
+    // Held here: an expression's script may change this object's text while it is expanded.
+    const std::shared_ptr<const TrpMemoTextTemplate> text = FTextTemplate;
+    if (text->HasExpressions()) {
       const int last = FFormats->Count() - 1;
-      SetText(rpExpandBrackets(text, delimiters, [&](const QString& expression, int index) {
+      SetText(text->Expand([&](const TrpMemoTextTemplate::Expression& expression, int index) {
         return CalcAndFormat(expression, *FFormats->Items(std::min(index, last)));
       }));
     }

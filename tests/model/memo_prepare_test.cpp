@@ -85,6 +85,33 @@ TEST_F(MemoPrepare, OtherDelimitersAndNoExpressions) {
   EXPECT_EQ(prepared(QStringLiteral("<%a%>")), QStringLiteral("<%a%>\r\n"));
 }
 
+// The text is split into pieces and expressions once and evaluated for every output; each way of
+// changing the text or its delimiters between outputs must be seen by the next one.
+TEST_F(MemoPrepare, EveryOutputEvaluatesTheTextAsItStandsThen) {
+  report.Values = {{"a", ScriptValue(1)}, {"b", ScriptValue("two")}};
+  const auto output = [&] {
+    memo->BeforePrint();
+    memo->GetData();
+    const QString shown = memo->Text();
+    memo->AfterPrint();
+    return shown;
+  };
+  memo->SetText(QStringLiteral("x[a]y"));
+  EXPECT_EQ(output(), QStringLiteral("x1y\r\n"));
+  report.Values[QStringLiteral("a")] = ScriptValue(2);
+  EXPECT_EQ(output(), QStringLiteral("x2y\r\n")) << "values are not kept, only the split";
+  memo->Lines()[0] = QStringLiteral("[b]");
+  EXPECT_EQ(output(), QStringLiteral("two\r\n")) << "a line changed in place";
+  memo->SetText(QStringLiteral("[a] <a>"));
+  EXPECT_EQ(output(), QStringLiteral("2 <a>\r\n"));
+  memo->SetExpressionDelimiters(QStringLiteral("<,>"));
+  EXPECT_EQ(output(), QStringLiteral("[a] 2\r\n")) << "other delimiters, same lines";
+  memo->SetMemo(QStringList{QStringLiteral("<a>"), QStringLiteral("<b>")});
+  EXPECT_EQ(output(), QStringLiteral("2\r\ntwo\r\n"));
+  memo->SetText(QStringLiteral("no brackets"));
+  EXPECT_EQ(output(), QStringLiteral("no brackets\r\n"));
+}
+
 TEST_F(MemoPrepare, EvaluationErrorsPropagate) {
   memo->SetText(QStringLiteral("[missing]"));
   EXPECT_THROW(memo->GetData(), TrpError);

@@ -1,0 +1,45 @@
+#include "report/model/memo_text_template.h"
+
+#include "report/model/bracket_scanner.h"
+
+namespace {
+
+QString joinedText(const QStringList& lines) {
+  QString text;
+  for (const QString& line : lines) {
+    text += line;
+    text += QLatin1String("\r\n");
+  }
+  return text;
+}
+
+bool isMacro(const QString& expression, QLatin1StringView name) {
+  return expression.trimmed().compare(name, Qt::CaseInsensitive) == 0;
+}
+
+TrpMemoTextTemplate::Macro macroOf(const QString& expression) {
+  if (isMacro(expression, QLatin1StringView("TOTALPAGES#"))) return TrpMemoTextTemplate::Macro::TotalPages;
+  if (isMacro(expression, QLatin1StringView("COPYNAME#"))) return TrpMemoTextTemplate::Macro::CopyName;
+  return TrpMemoTextTemplate::Macro::None;
+}
+
+}  // namespace
+
+TrpMemoTextTemplate::TrpMemoTextTemplate(const QStringList& lines, const QString& delimiters)
+    : FLines(lines), FDelimiters(delimiters) {
+  const TrpExpressionDelimiters brackets = TrpExpressionDelimiters::FromText(delimiters);
+  const QString text = joinedText(lines);
+  qsizetype done = 0, i = 0;
+  // The scan goes on after each bracket; an opening delimiter without its closing one takes the
+  // rest of the text.
+  while (!brackets.Open.isEmpty() && (i = text.indexOf(brackets.Open, i)) >= 0) {
+    const TrpBracketSpan span = rpFindBracketSpan(text, i, brackets);
+    FPieces << text.mid(done, span.Start - done);
+    Expression expression;
+    expression.Split = rpSplitInlineFormat(span.Expression(text));
+    expression.Later = macroOf(expression.Split.Expression);
+    FExpressions.push_back(std::move(expression));
+    done = i = span.End;
+  }
+  FPieces << text.mid(done);
+}

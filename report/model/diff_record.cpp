@@ -3,15 +3,13 @@
 #include <QtGlobal>
 
 #include <algorithm>
-#include <charconv>
 #include <cstring>
 
 #include "report/model/class_info.h"
 #include "report/model/component.h"
-#include "report/model/float_text.h"
+#include "report/model/record_text.h"
 #include "report/model/property_access.h"
 #include "report/model/property_value.h"
-#include "report/xml/xml_text.h"
 
 struct TrpDiffRecord::Resolution {
   const TrpClassInfo* Classes[kMaxSlots] = {};
@@ -46,33 +44,26 @@ std::vector<QLatin1StringView> segmentsOf(const char* path) {
   }
 }
 
-void appendInt(QString& out, int value) {
-  char digits[16];
-  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  out += QLatin1StringView(digits, end - digits);
-}
-
-// Appends the value as the prepared-pages store reads it back: numbers in decimal, Booleans as 1
-// or 0, texts escaped for XML.
+// Appends the value of a property without a typed writer, as its kind is written.
 void appendRecordText(QString& out, TrpPropertyKind kind, const QVariant& value) {
   switch (kind) {
     case TrpPropertyKind::Float:
-      out += rpFloatToStr(rpVariantToFloat(value));
+      rpAppendRecordText(out, rpVariantToFloat(value));
       return;
     case TrpPropertyKind::Boolean:
-      out += rpFromVariant<bool>(value) ? u'1' : u'0';
+      rpAppendRecordText(out, rpFromVariant<bool>(value));
       return;
     case TrpPropertyKind::String:
-      out += rpStrToXML(value.toString());
+      rpAppendRecordText(out, value.toString());
       return;
     case TrpPropertyKind::Strings:
-      out += rpStrToXML(value.toStringList().join(QLatin1String("\r\n")));
+      rpAppendRecordText(out, value.toStringList());
       return;
     case TrpPropertyKind::Integer:
     case TrpPropertyKind::Color:
     case TrpPropertyKind::Enumeration:
     case TrpPropertyKind::Set:
-      appendInt(out, rpVariantToInt(value));
+      rpAppendRecordText(out, rpVariantToInt(value));
       return;
     case TrpPropertyKind::Reference:
     case TrpPropertyKind::Object:
@@ -209,7 +200,10 @@ void TrpDiffRecord::Append(const TrpComponent& object, const TrpComponent& other
     out += u' ';
     out += QLatin1StringView(entry.Attribute);
     out += QLatin1StringView("=\"");
-    appendRecordText(out, property.Kind, property.Get(myObject));
+    if (property.AppendRecordText)
+      property.AppendRecordText(myObject, out);
+    else
+      appendRecordText(out, property.Kind, property.Get(myObject));
     out += u'"';
   };
   if (theirs.Resolved == mine.Resolved) {

@@ -15,6 +15,7 @@
 #include "report/model/persistent.h"
 #include "report/model/property_descriptor.h"
 #include "report/model/property_value.h"
+#include "report/model/record_text.h"
 
 namespace rp_detail {
 
@@ -118,6 +119,24 @@ bool same(const TrpPersistent& a, const TrpPersistent& b, Extended tolerance) {
     return x == y;
 }
 
+template <auto Get, TrpPropertyKind Kind>
+void appendRecord(const TrpPersistent& object, QString& out) {
+  using G = Getter<decltype(Get)>;
+  const auto& value = (static_cast<const typename G::Class&>(object).*Get)();
+  if constexpr (Kind == TrpPropertyKind::Float)
+    rpAppendRecordText(out, static_cast<Extended>(value));
+  else if constexpr (travelsAsInt(Kind))
+    rpAppendRecordText(out, asInt(value));
+  else
+    rpAppendRecordText(out, value);
+}
+
+template <auto Get>
+QString text(const TrpPersistent& object) {
+  using G = Getter<decltype(Get)>;
+  return (static_cast<const typename G::Class&>(object).*Get)();
+}
+
 template <auto Get, auto Set, TrpPropertyKind Kind>
 TrpPropertyDescriptor make(const char* name) {
   TrpPropertyDescriptor d;
@@ -125,7 +144,11 @@ TrpPropertyDescriptor make(const char* name) {
   d.Kind = Kind;
   d.Get = &get<Get>;
   if constexpr (!std::is_same_v<decltype(Set), std::nullptr_t>) d.Set = &set<Set>;
-  if constexpr (comparesTyped<Kind, ResultOf<Get>>()) d.Same = &same<Get, Kind>;
+  if constexpr (comparesTyped<Kind, ResultOf<Get>>()) {
+    d.Same = &same<Get, Kind>;
+    d.AppendRecordText = &appendRecord<Get, Kind>;
+  }
+  if constexpr (Kind == TrpPropertyKind::String && std::is_same_v<ResultOf<Get>, QString>) d.GetText = &text<Get>;
   return d;
 }
 

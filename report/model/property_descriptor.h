@@ -54,6 +54,8 @@ using TrpStoredTest = bool (*)(const TrpPersistent& object);
 using TrpSubObject = TrpPersistent* (*)(const TrpPersistent& object);
 // Whether two objects of the property's class hold the same value, floats within `tolerance`.
 using TrpSameTest = bool (*)(const TrpPersistent& a, const TrpPersistent& b, Extended tolerance);
+using TrpRecordTextWriter = void (*)(const TrpPersistent& object, QString& out);
+using TrpTextGetter = QString (*)(const TrpPersistent& object);
 
 struct TrpPropertyDescriptor {
   const char* Name = nullptr;
@@ -70,6 +72,12 @@ struct TrpPropertyDescriptor {
   // round trip (difference records compare every attribute of every recorded object). Null for
   // types that only compare as QVariant.
   TrpSameTest Same = nullptr;
+  // Appends the value as a prepared page's record writes it (record_text.h), read through the
+  // getter; null where Same is.
+  TrpRecordTextWriter AppendRecordText = nullptr;
+  // A String property's value without the QVariant round trip (print events are read for every
+  // object shown); null for other kinds.
+  TrpTextGetter GetText = nullptr;
   bool Published = true;  // false: public only (reachable by name, not listed or written)
   bool Inherit = false;   // a class-table entry that publishes an ancestor's property by name
   bool OverridesDefault = false;  // an Inherit entry that declares its own default

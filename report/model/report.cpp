@@ -193,7 +193,8 @@ QString scriptEventOf(const TrpComponent& object, PrintEvent event) {
     recent[next++ % recent.size()] = {&info, events};
   }
   const TrpPropertyDescriptor* d = (*events)[event];
-  return d ? d->Get(object).toString() : QString();
+  if (!d) return QString();
+  return d->GetText ? d->GetText(object) : d->Get(object).toString();
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "report/model/class_info.h"
 #include "report/model/custom_report.h"
+#include "report/model/page.h"
 #include "report/model/property_builders.h"
 #include "report/model/report_component.h"
 
@@ -14,15 +15,16 @@ class TestReport : public TrpCustomReport {
   TestReport() = default;
 };
 
-// Class descriptions named like the real classes the model recognises by name.
+// Class descriptions named like the real classes the model recognises by name; the pages are
+// pages in C++ as well, as every page class is.
 inline const TrpClassInfo& PageBaseInfo() {
   static const TrpClassInfo info("TrpPage", &TrpComponent::StaticClassInfo(), nullptr, {});
   return info;
 }
 
-class TestPage : public TrpComponent {
+class TestPage : public TrpPage {
  public:
-  explicit TestPage(TrpComponent* owner) : TrpComponent(owner) {}
+  explicit TestPage(TrpComponent* owner) : TrpPage(owner) {}
   static TrpComponent* Create(TrpComponent* owner) { return new TestPage(owner); }
   static const TrpClassInfo& StaticClassInfo() {
     static const TrpClassInfo info("TrpTestPage", &PageBaseInfo(), &Create,
@@ -32,9 +34,9 @@ class TestPage : public TrpComponent {
   const TrpClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 };
 
-class TestDialogPage : public TrpComponent {
+class TestDialogPage : public TrpPage {
  public:
-  explicit TestDialogPage(TrpComponent* owner) : TrpComponent(owner) {}
+  explicit TestDialogPage(TrpComponent* owner) : TrpPage(owner) {}
   static const TrpClassInfo& StaticClassInfo() {
     static const TrpClassInfo info("TrpDialogPage", &PageBaseInfo(), nullptr, {});
     return info;

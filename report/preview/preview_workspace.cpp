@@ -188,8 +188,13 @@ void TrpPreviewWorkspace::DrawPage(QPainter& canvas, int index, const QRect& bou
     canvas.restore();
     canvas.save();
     canvas.setPen(Qt::red);
-    canvas.drawText(bounds.adjusted(8, 8, -8, -8), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, rpErrorText(e));
-    if (FPreview) FPreview->ShowHint(rpErrorText(e));
+    const QString message = rpErrorText(e);
+    canvas.drawText(bounds.adjusted(8, 8, -8, -8), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, message);
+    // Shown once this paint is over: the status bar lets events run, which must not happen while
+    // the window is being painted.
+    if (FPreview)
+      QMetaObject::invokeMethod(
+          FPreview, [preview = FPreview, message] { preview->ShowHint(message); }, Qt::QueuedConnection);
   }
   canvas.restore();
   if (FIsThumbnail) {

@@ -1,8 +1,10 @@
 // The preview window's Open, Save and Print keys on the real store and print job, pressed as a
 // user presses them over the previewed worksheet: a file that is not a prepared report, a place
-// that cannot be written, a prepared report opened over the worksheet and printed, and a page
-// selection that names no page. No error may leave the window's key handler.
+// that cannot be written, a prepared report opened over the worksheet and printed, a page
+// selection that names no page, and a file with a damaged page. No error may leave the window's
+// key handler.
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,6 +19,7 @@
 #include "report/preview/install_preview.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_form.h"
+#include "report/preview/preview_workspace.h"
 #include "report/printer/printers.h"
 #include "report/services/install_report_services.h"
 #include "worksheet_report.h"
@@ -124,4 +127,44 @@ TEST_F(PreviewFileCommands, APageSelectionNamingNoPageIsAnErrorNotASilentSuccess
   EXPECT_TRUE(Laser->Documents.isEmpty());
   ASSERT_EQ(ErrorBoxes.size(), 1);
   EXPECT_TRUE(ErrorBoxes[0].endsWith(QStringLiteral("names no page to print"))) << qPrintable(ErrorBoxes[0]);
+}
+
+TEST_F(PreviewFileCommands, APageThatCannotBeReadSaysSoOnItsSheetAndInTheStatusBar) {
+  // Three sheets prepared and saved; the second one's record loses its matching closing tag, so
+  // the file opens (pages are read as they are shown) and only that page cannot be read.
+  TrpReport source;
+  source.EngineOptions().SetNewSilentMode(simSilent);
+  Build(source, {{QStringLiteral("first")}, {QStringLiteral("second")}, {QStringLiteral("third")}});
+  ASSERT_TRUE(source.PrepareReport());
+  const QString saved = Folder.filePath(QStringLiteral("three.rpp"));
+  ASSERT_TRUE(source.PreviewPages()->SaveToFile(saved));
+  QFile file(saved);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  QByteArray bytes = file.readAll();
+  const QByteArray record = "u=\"second\"/>";
+  ASSERT_TRUE(bytes.contains(record)) << bytes.constData();
+  bytes.replace(record, "u=\"second\"></zz>");
+  Dialogs.OpenAnswer = WriteFile(QStringLiteral("damaged.rpp"), bytes);
+
+  int pages = 0;
+  QString hint;
+  int redPixels = 0;
+  InThePreview([&](TrpPreviewForm& form) {
+    PressCtrl(form, Qt::Key_O);
+    pages = form.PreviewControl()->PageCount();
+    form.PreviewControl()->SetPageNo(2);
+    Settle();
+    const QImage shown = form.PreviewControl()->Workspace()->viewport()->grab().toImage();
+    for (int y = 0; y < shown.height(); ++y)
+      for (int x = 0; x < shown.width(); ++x) {
+        const QRgb p = shown.pixel(x, y);
+        redPixels += qRed(p) > 180 && qGreen(p) < 90 && qBlue(p) < 90;
+      }
+    hint = form.StatusText(2);
+  });
+  EXPECT_EQ(pages, 3);
+  EXPECT_TRUE(Dialogs.Messages.isEmpty()) << qPrintable(Dialogs.Messages.join('\n'));
+  EXPECT_TRUE(ErrorBoxes.isEmpty()) << qPrintable(ErrorBoxes.join('\n'));
+  EXPECT_EQ(hint, QStringLiteral("Invalid file format: page 2 cannot be read"));
+  EXPECT_GT(redPixels, 50) << "the message is written on the sheet";
 }

@@ -301,8 +301,14 @@ class TrpEngine : public TrpCustomEngine {
   TrpPageBands* FPageBands = nullptr;
   TrpPage* FOnlyPage = nullptr;
   QList<HeaderItem> FHeaderList;
-  // The rows enclosing the band being shown, outermost first, as "band name.row number".
-  QStringList FBandLines;
+  // The rows enclosing the band being shown, outermost first: a band's name and its row number,
+  // made "band name.row number" only when a drill-down key needs them.
+  struct BandLine {
+    QString Band;
+    int Line = 0;
+  };
+  QList<BandLine> FBandLines;
+  QStringList BandLinePath() const;
   // Above 0 while the bands asked for lie under a collapsed drill-down group.
   int FDrillHidden = 0;
   QSet<const TrpBand*> FCollapsedHeaders;  // open group headers whose occurrence is folded

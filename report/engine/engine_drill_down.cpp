@@ -14,7 +14,7 @@
 #include "report/model/report.h"
 
 QString TrpEngine::DrillKey(const TrpDataNode& node, size_t level) const {
-  QStringList parts = FBandLines;
+  QStringList parts = BandLinePath();
   for (size_t i = 0; i <= level; ++i) {
     const TrpGroupLevel& group = node.Groups[i];
     parts << group.Header->Name() + QLatin1Char('.') + QString::number(group.Occurrence);

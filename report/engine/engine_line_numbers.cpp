@@ -33,12 +33,17 @@ void TrpEngine::SetBandLine(const TrpBand& band) {
   SetCurLineThrough(band.FLineThrough);
 }
 
-void TrpEngine::PushBandLine(const TrpBand& band) {
-  FBandLines << band.Name() + QLatin1Char('.') + QString::number(band.FLineN);
-}
+void TrpEngine::PushBandLine(const TrpBand& band) { FBandLines.append({band.Name(), band.FLineN}); }
 
 void TrpEngine::PopBandLine() {
   if (!FBandLines.isEmpty()) FBandLines.removeLast();
 }
 
-QString TrpEngine::NestedLinePath() const { return FBandLines.join(QLatin1Char('.')); }
+QStringList TrpEngine::BandLinePath() const {
+  QStringList path;
+  path.reserve(FBandLines.size());
+  for (const BandLine& line : FBandLines) path << line.Band + QLatin1Char('.') + QString::number(line.Line);
+  return path;
+}
+
+QString TrpEngine::NestedLinePath() const { return BandLinePath().join(QLatin1Char('.')); }

@@ -133,7 +133,7 @@ void TrpEngine::ShowVerticalBands(TrpBand& master) {
   FVertical = &FBands.value(dynamic_cast<TrpReportPage*>(master.Page()))->Vertical;
   // The vertical rows are the same across every horizontal row: so are the drill-down keys of
   // their groups.
-  const QScopedValueRollback lines(FBandLines, QStringList());
+  const QScopedValueRollback lines(FBandLines, QList<BandLine>());
   SetCurX(0);
   SetCurVColumn(0);
   auto restore = [&] {

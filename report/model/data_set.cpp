@@ -26,6 +26,8 @@ constexpr TrpEnumValue kFieldTypes[] = {
 struct GlobalList {
   QRecursiveMutex lock;
   QList<TrpDataSet*> items;
+  // Counts the data sets freed: a data set found alive stays alive until one is.
+  std::atomic<quint64> removals{0};
 };
 
 GlobalList& globalList() {
@@ -66,6 +68,7 @@ TrpDataSet::~TrpDataSet() {
   GlobalList& list = globalList();
   QMutexLocker locker(&list.lock);
   list.items.removeAll(this);
+  list.removals.fetch_add(1, std::memory_order_release);
 }
 
 const TrpClassInfo& TrpDataSet::StaticClassInfo() {
@@ -162,8 +165,20 @@ bool TrpDataSet::HasField(const QString& field) const {
 bool rpIsLiveDataSet(const TrpDataSet* dataSet, quint64 serial) {
   if (!dataSet) return false;
   GlobalList& list = globalList();
+  // Asked for every field an expression reads: the last data set found alive is taken at its word
+  // while no data set has been freed since.
+  struct Found {
+    const TrpDataSet* DataSet = nullptr;
+    quint64 Serial = 0;
+    quint64 Removals = 0;
+  };
+  thread_local Found last;
+  const quint64 removals = list.removals.load(std::memory_order_acquire);
+  if (last.DataSet == dataSet && last.Serial == serial && last.Removals == removals) return true;
   QMutexLocker locker(&list.lock);
-  return list.items.contains(const_cast<TrpDataSet*>(dataSet)) && dataSet->Serial() == serial;
+  const bool live = list.items.contains(const_cast<TrpDataSet*>(dataSet)) && dataSet->Serial() == serial;
+  if (live) last = {dataSet, serial, removals};
+  return live;
 }
 
 QList<TrpDataSet*> rpGlobalDataSets() {

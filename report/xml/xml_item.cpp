@@ -32,7 +32,11 @@ TrpXMLItem* TrpXMLItem::Add(const QString& name) {
   return item;
 }
 
-void TrpXMLItem::AddItem(TrpXMLItem* item) { InsertItem(FItems.size(), item); }
+void TrpXMLItem::AddItem(TrpXMLItem* item) {
+  item->DetachFromParent();
+  FItems.append(item);
+  item->FParent = this;
+}
 
 void TrpXMLItem::InsertItem(int index, TrpXMLItem* item) {
   item->DetachFromParent();

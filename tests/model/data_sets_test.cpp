@@ -148,7 +148,10 @@ TEST_F(DataSetLookup, ADataSetAtTheAddressOfAFreedOneIsNotTakenForIt) {
   first->SetUserName(QStringLiteral("First"));
   page->SetDataSet(first);
   const quint64 serial = first->Serial();
+  EXPECT_TRUE(rpIsLiveDataSet(first, serial));
+  EXPECT_EQ(page->DataSet(), first) << "asked again: the answer kept for it";
   delete first;
+  EXPECT_FALSE(rpIsLiveDataSet(first, serial)) << "freed since it was found alive";
   auto* second = new TrpUserDataSet(nullptr);  // often at the same address
   EXPECT_NE(second->Serial(), serial);
   EXPECT_FALSE(rpIsLiveDataSet(second, serial));

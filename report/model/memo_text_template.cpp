@@ -1,17 +1,9 @@
 #include "report/model/memo_text_template.h"
 
 #include "report/model/bracket_scanner.h"
+#include "script/lexer.h"
 
 namespace {
-
-QString joinedText(const QStringList& lines) {
-  QString text;
-  for (const QString& line : lines) {
-    text += line;
-    text += QLatin1String("\r\n");
-  }
-  return text;
-}
 
 bool isMacro(const QString& expression, QLatin1StringView name) {
   return expression.trimmed().compare(name, Qt::CaseInsensitive) == 0;
@@ -28,7 +20,7 @@ TrpMemoTextTemplate::Macro macroOf(const QString& expression) {
 TrpMemoTextTemplate::TrpMemoTextTemplate(const QStringList& lines, const QString& delimiters)
     : FLines(lines), FDelimiters(delimiters) {
   const TrpExpressionDelimiters brackets = TrpExpressionDelimiters::FromText(delimiters);
-  const QString text = joinedText(lines);
+  const QString text = scJoinLines(lines);  // as the object's Text gives it
   qsizetype done = 0, i = 0;
   // The scan goes on after each bracket; an opening delimiter without its closing one takes the
   // rest of the text.

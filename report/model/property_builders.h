@@ -106,6 +106,12 @@ int asInt(const T& value) {
     return static_cast<int>(value);
 }
 
+// Texts of an object and of its copy mostly share their characters, and most are empty: both
+// answer before the characters are compared.
+inline bool sameText(const QString& x, const QString& y) {
+  return x.size() == y.size() && (x.isEmpty() || x.constData() == y.constData() || x == y);
+}
+
 template <auto Get, TrpPropertyKind Kind>
 bool same(const TrpPersistent& a, const TrpPersistent& b, Extended tolerance) {
   using G = Getter<decltype(Get)>;
@@ -115,6 +121,8 @@ bool same(const TrpPersistent& a, const TrpPersistent& b, Extended tolerance) {
     return std::fabs(static_cast<Extended>(x) - static_cast<Extended>(y)) <= tolerance;
   else if constexpr (travelsAsInt(Kind))
     return asInt(x) == asInt(y);
+  else if constexpr (std::is_same_v<typename G::Result, QString>)
+    return sameText(x, y);
   else
     return x == y;
 }

@@ -110,7 +110,7 @@ TscParamItem* TscProcVariable::AddParameter(const QString& name, TscVarType typ,
 // Only a running procedure lays out its frame (a recursive call asks for it), so the old
 // layout may be held by the saved frames of calls further up: it is retired, not freed.
 void TscProcVariable::layFrame() {
-  auto frame = std::make_unique<Frame>();
+  auto frame = std::make_unique<TscFrameLayout>();
   for (int i = 0; i < Count(); ++i) frame->values.push_back(&Param(i)->StoredValue());
   frame->parameters = frame->values.size();
   if (FIsFunc && FRefItem) frame->values.push_back(&FRefItem->StoredValue());
@@ -137,7 +137,7 @@ void TscProcVariable::LocalRemoved(TscCustomVariable* variable) {
   for (int i = 0; i < Count(); ++i)
     if (Param(i) == variable) return;
   ScriptValue* slot = &variable->StoredValue();
-  auto detach = [slot](Frame& frame) {
+  auto detach = [slot](TscFrameLayout& frame) {
     for (ScriptValue*& value : frame.values) {
       if (value != slot) continue;
       frame.detached.emplace_back();
@@ -145,71 +145,21 @@ void TscProcVariable::LocalRemoved(TscCustomVariable* variable) {
     }
   };
   detach(*FFrame);
-  for (const std::unique_ptr<Frame>& retired : FRetiredFrames) detach(*retired);
+  for (const std::unique_ptr<TscFrameLayout>& retired : FRetiredFrames) detach(*retired);
 }
 
-inline const TscProcVariable::Frame& TscProcVariable::frame() {
+inline const TscFrameLayout& TscProcVariable::frame() {
   if (FFrameVersion != FProgram->Version()) layFrame();
   return *FFrame;
 }
-
-// The caller's locals during a recursive call: put aside (up to eight on the C++ stack, so a
-// call allocates nothing) and put back when the inner call ends, whatever happens. Every other
-// local is copied, as a local keeps its value until assigned, so the inner call starts from the
-// caller's values. The parameters and "Result" are moved out and receive the arguments and no
-// value in one step; parameters left without an argument get their defaults afterwards.
-class TscProcVariable::SavedFrame {
- public:
-  [[gnu::always_inline]] SavedFrame(const Frame& frame, ScriptValue* args, int count)
-      : FFrame(frame) {
-    const std::size_t n = frame.count;
-    FSaved = n > kLocal ? heapStorage(n) : reinterpret_cast<ScriptValue*>(FLocal);
-    ScriptValue* const* values = frame.values.data();
-    const std::size_t replaced = frame.replaced;
-    const std::size_t arguments = std::min(std::size_t(std::max(count, 0)), frame.parameters);
-    std::size_t i = 0;
-    for (; i < arguments; ++i) {
-      ScriptValue::Relocate(FSaved + i, values[i]);
-      // Moved, not relocated: an argument computed just before is read in the widths it was
-      // written, straight from the store.
-      new (values[i]) ScriptValue(std::move(args[i]));
-    }
-    for (; i < replaced; ++i) {
-      ScriptValue::Relocate(FSaved + i, values[i]);
-      new (values[i]) ScriptValue();
-    }
-    for (; i < n; ++i) new (FSaved + i) ScriptValue(*values[i]);
-  }
-  // Each saved value goes back into its slot as it is; the saved storage is then raw.
-  [[gnu::always_inline]] ~SavedFrame() {
-    const std::size_t n = FFrame.count;
-    ScriptValue* const* values = FFrame.values.data();
-    for (std::size_t i = 0; i < n; ++i) {
-      values[i]->~ScriptValue();
-      ScriptValue::Relocate(values[i], FSaved + i);
-    }
-  }
-  SavedFrame(const SavedFrame&) = delete;
-  SavedFrame& operator=(const SavedFrame&) = delete;
-
- private:
-  [[gnu::noinline]] ScriptValue* heapStorage(std::size_t n) {
-    FHeap.reset(new unsigned char[n * sizeof(ScriptValue)]);
-    return reinterpret_cast<ScriptValue*>(FHeap.get());
-  }
-
-  static constexpr std::size_t kLocal = 8;
-  const Frame& FFrame;
-  ScriptValue* FSaved;
-  alignas(ScriptValue) unsigned char FLocal[kLocal * sizeof(ScriptValue)];
-  std::unique_ptr<unsigned char[]> FHeap;  // the storage when there are more than kLocal
-};
 
 // One running call of a procedure, for as long as it lives: the procedure is marked executing,
 // its local script is the main program's running one, and the local run flags are cleared, all
 // put back when the call ends. Termination is never undone: a terminated script stays
 // terminated for the caller. A recursive call finds the procedure marked and its local script
-// running already and leaves both to the outermost call, whose main program it uses too.
+// running already and leaves both to the outermost call, whose main program it uses too. A
+// local script without a main program above it stands for its own: it is then marked as
+// running itself, which Evaluate reads as it reads no mark, and every call takes one path.
 template <bool Recursive>
 class TscProcVariable::Activation {
  public:
@@ -218,16 +168,14 @@ class TscProcVariable::Activation {
     if (Recursive) {
       FMain = proc->FActiveMain;
     } else {
-      FMain = FLocal->FParent ? FLocal->FParent->MainProgram() : nullptr;
+      FMain = FLocal->FParent ? FLocal->FParent->MainProgram() : FLocal;
       proc->FActiveMain = FMain;
       proc->FExecuting = true;
       FIsRunning = FLocal->FIsRunning;
       FLocal->FIsRunning = true;
     }
-    if (FMain) {
-      FWasRunning = FMain->FProgRunning;
-      FMain->FProgRunning = FLocal;
-    }
+    FWasRunning = FMain->FProgRunning;
+    FMain->FProgRunning = FLocal;
     TscRunFlags& flags = *FLocal;
     FFlags = std::bit_cast<std::uint32_t>(flags);
     flags = TscRunFlags();
@@ -235,7 +183,7 @@ class TscProcVariable::Activation {
   [[gnu::always_inline]] ~Activation() {
     TscRunFlags& flags = *FLocal;
     flags = std::bit_cast<TscRunFlags>(FFlags | (std::bit_cast<std::uint32_t>(flags) & kTerminated));
-    if (FMain) FMain->FProgRunning = FWasRunning;
+    FMain->FProgRunning = FWasRunning;
     if (!Recursive) {
       FLocal->FIsRunning = FIsRunning;
       FProc->FExecuting = false;
@@ -251,7 +199,7 @@ class TscProcVariable::Activation {
   TscProcVariable* FProc;
   TscScript* FLocal;
   TscScript* FMain;
-  TscScript* FWasRunning = nullptr;
+  TscScript* FWasRunning;
   std::uint32_t FFlags;
   bool FIsRunning = false;
 };
@@ -303,18 +251,33 @@ ScriptValue TscProcVariable::GetValue() {
   return run<true>(nullptr);
 }
 
+// A recursive call: the caller's locals are put back when this call ends. The layout is taken
+// once and stays alive until then, so saving and restoring always match.
+template <std::size_t Slots>
+[[gnu::always_inline]] inline ScriptValue TscProcVariable::recurse(
+    const TscFrameLayout& layout, ScriptValue* args, int count,
+    std::vector<ScriptValue>* paramsOut) {
+  const std::size_t given = std::size_t(std::max(count, 0));
+  const std::size_t arguments = std::min(given, layout.parameters);
+  TscSavedFrame<Slots> saved(layout, args, arguments);
+  if (arguments < layout.parameters) setParameters(args, count, int(arguments));
+  return run<true>(paramsOut);
+}
+
 // Invoke, written once for both overloads; the one without paramsOut leaves out collecting.
+// A recursive call into a frame of up to four slots takes the code made for its slot count.
 [[gnu::always_inline]] inline ScriptValue TscProcVariable::call(
     ScriptValue* args, int count, std::vector<ScriptValue>* paramsOut) {
   DepthGuard depth;
   if (FExecuting) {
-    // A recursive call: the caller's locals are put back when this call ends. The layout is
-    // taken once and stays alive until then, so saving and restoring always match.
-    const Frame& layout = frame();
-    SavedFrame saved(layout, args, count);
-    if (std::size_t(std::max(count, 0)) < layout.parameters)
-      setParameters(args, count, std::max(count, 0));
-    return run<true>(paramsOut);
+    const TscFrameLayout& layout = frame();
+    switch (layout.count) {
+      case 1: return recurse<1>(layout, args, count, paramsOut);
+      case 2: return recurse<2>(layout, args, count, paramsOut);
+      case 3: return recurse<3>(layout, args, count, paramsOut);
+      case 4: return recurse<4>(layout, args, count, paramsOut);
+      default: return recurse<0>(layout, args, count, paramsOut);
+    }
   }
   // Saved frames exist only while the procedure runs: at an outermost call none can hold a
   // retired layout.

@@ -5,13 +5,13 @@
 // Locals live in the procedure's local script, one set per procedure. A recursive call saves the
 // values of the whole set before the inner call and restores them afterwards, so every level sees
 // its own values. The set is laid out once as a frame of value slots (rebuilt only when the local
-// script changes), so saving and restoring is a walk over an array. Calls nest at most
-// kMaxCallDepth deep per thread; a deeper call is a script error rather than a stack overflow of
-// the host.
-#include <deque>
+// script changes, see call_frame.h), so saving and restoring is a run over an array. Calls nest
+// at most kMaxCallDepth deep per thread; a deeper call is a script error rather than a stack
+// overflow of the host.
 #include <memory>
 #include <vector>
 
+#include "script/call_frame.h"
 #include "script/variables.h"
 
 class TscScript;
@@ -56,34 +56,24 @@ class TscProcVariable : public TscCustomVariable {
 
  private:
   friend class TscDirectCallNode;  // calls in its own frame
-  // The value slots of the parameters (in their order), of "Result" and of the other variables
-  // of the local script. A call overwrites the first `replaced` (the parameters and "Result") at
-  // once, so a recursive call moves the caller's values of those aside instead of copying them.
-  struct Frame {
-    std::vector<ScriptValue*> values;
-    std::size_t count = 0;  // values.size(), kept apart as every call reads it
-    std::size_t parameters = 0;
-    std::size_t replaced = 0;
-    // Where the slots of variables removed from the local script point instead (see
-    // LocalRemoved); a deque, so that the slots stay where they are.
-    std::deque<ScriptValue> detached;
-  };
   template <bool Recursive>
   class Activation;
-  class SavedFrame;
 
-  const Frame& frame();
+  const TscFrameLayout& frame();
   void layFrame();
   void setParameters(ScriptValue* args, int count, int from = 0);
   ScriptValue call(ScriptValue* args, int count, std::vector<ScriptValue>* paramsOut);
+  template <std::size_t Slots>
+  ScriptValue recurse(const TscFrameLayout& layout, ScriptValue* args, int count,
+                      std::vector<ScriptValue>* paramsOut);
   template <bool Recursive>
   ScriptValue run(std::vector<ScriptValue>* paramsOut);
   void collectParameters(std::vector<ScriptValue>& values);
 
   // The layout in use. A layout replaced while recursive calls still hold it (the local script
   // gained a variable during the recursion) is kept until no call can hold it any more.
-  std::unique_ptr<Frame> FFrame = std::make_unique<Frame>();
-  std::vector<std::unique_ptr<Frame>> FRetiredFrames;
+  std::unique_ptr<TscFrameLayout> FFrame = std::make_unique<TscFrameLayout>();
+  std::vector<std::unique_ptr<TscFrameLayout>> FRetiredFrames;
   int FFrameVersion = -1;
 };
 

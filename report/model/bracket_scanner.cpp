@@ -52,21 +52,27 @@ TrpBracketSpan rpFindBracketSpan(const QString& text, qsizetype start,
   return span;
 }
 
+std::vector<TrpBracketSpan> rpFindBracketSpans(const QString& text, const TrpExpressionDelimiters& delimiters) {
+  std::vector<TrpBracketSpan> spans;
+  if (delimiters.Open.isEmpty()) return spans;
+  for (qsizetype i = 0; (i = text.indexOf(delimiters.Open, i)) >= 0; i = spans.back().End)
+    spans.push_back(rpFindBracketSpan(text, i, delimiters));
+  return spans;
+}
+
 QString rpExpandBrackets(const QString& text, const TrpExpressionDelimiters& delimiters,
                          const TrpBracketEvaluator& evaluate) {
-  if (delimiters.Open.isEmpty()) return text;
-  // Built from the pieces between the brackets and the values: a value is never scanned again,
-  // so the scan goes on in `text` after each bracket.
+  const std::vector<TrpBracketSpan> spans = rpFindBracketSpans(text, delimiters);
+  if (spans.empty()) return text;
+  // Built from the pieces between the brackets and the values: a value is never scanned again.
   QString result;
-  int index = 0;
-  qsizetype done = 0, i = 0;
-  while ((i = text.indexOf(delimiters.Open, i)) >= 0) {
-    const TrpBracketSpan span = rpFindBracketSpan(text, i, delimiters);
+  qsizetype done = 0;
+  for (size_t index = 0; index < spans.size(); ++index) {
+    const TrpBracketSpan& span = spans[index];
     result += QStringView(text).sliced(done, span.Start - done);
-    result += evaluate(span.Expression(text), index++);
-    done = i = span.End;
+    result += evaluate(span.Expression(text), static_cast<int>(index));
+    done = span.End;
   }
-  if (done == 0) return text;
   result += QStringView(text).sliced(done);
   return result;
 }

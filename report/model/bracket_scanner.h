@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 struct TrpExpressionDelimiters {
   QString Open = QStringLiteral("[");
@@ -30,6 +31,10 @@ struct TrpBracketSpan {
 // The bracketed expression whose opening delimiter is at `start`.
 TrpBracketSpan rpFindBracketSpan(const QString& text, qsizetype start,
                                  const TrpExpressionDelimiters& delimiters);
+
+// Every bracketed expression of the text, left to right; the scan goes on after each closing
+// delimiter. None when the opening delimiter is empty.
+std::vector<TrpBracketSpan> rpFindBracketSpans(const QString& text, const TrpExpressionDelimiters& delimiters);
 
 // Replaces every bracketed expression by `evaluate`'s text for it, left to right; the scan goes
 // on after the inserted text, so a value is never scanned again. `evaluate` gets the expression

@@ -21,17 +21,14 @@ TrpMemoTextTemplate::TrpMemoTextTemplate(const QStringList& lines, const QString
     : FLines(lines), FDelimiters(delimiters) {
   const TrpExpressionDelimiters brackets = TrpExpressionDelimiters::FromText(delimiters);
   const QString text = scJoinLines(lines);  // as the object's Text gives it
-  qsizetype done = 0, i = 0;
-  // The scan goes on after each bracket; an opening delimiter without its closing one takes the
-  // rest of the text.
-  while (!brackets.Open.isEmpty() && (i = text.indexOf(brackets.Open, i)) >= 0) {
-    const TrpBracketSpan span = rpFindBracketSpan(text, i, brackets);
+  qsizetype done = 0;
+  for (const TrpBracketSpan& span : rpFindBracketSpans(text, brackets)) {
     FPieces << text.mid(done, span.Start - done);
     Expression expression;
     expression.Split = rpSplitInlineFormat(span.Expression(text));
     expression.Later = macroOf(expression.Split.Expression);
     FExpressions.push_back(std::move(expression));
-    done = i = span.End;
+    done = span.End;
   }
   FPieces << text.mid(done);
 }

@@ -1,6 +1,7 @@
 // Showing one band: its page break, the stretching of its objects along the shift tree, the fit
 // test against the free space, its placement and recording in the store.
 #include <QScopeGuard>
+#include <QVarLengthArray>
 
 #include <algorithm>
 
@@ -35,10 +36,13 @@ bool needsNoRoom(const TrpBand& band) {
          isKind(band, TrpColumnFooter::StaticClassInfo());
 }
 
+// Asked for in every output: held without an allocation for a band of up to 32 objects.
+using PrintedObjects = QVarLengthArray<TrpReportComponent*, 32>;
+
 // The objects of a band that take part in one output (the band's fill object does not: it is
 // sized to the band when the band is placed).
-QList<TrpReportComponent*> printedObjects(const TrpBand& band) {
-  QList<TrpReportComponent*> objects;
+PrintedObjects printedObjects(const TrpBand& band) {
+  PrintedObjects objects;
   objects.reserve(band.Objects().size());
   for (TrpComponent* child : band.Objects()) {
     if (child == band.FillMemo()) continue;
@@ -180,7 +184,7 @@ void TrpEngine::Stretch(TrpBand& band) {
   band.BeforePrint();
   Report().DoBeforePrint(&band);
   QHash<TrpComponent*, Extended> growth;
-  const QList<TrpReportComponent*> objects = printedObjects(band);
+  const PrintedObjects objects = printedObjects(band);
   for (TrpReportComponent* object : objects) {
     object->BeforePrint();
     if (band.Visible()) Report().DoBeforePrint(object);
@@ -203,7 +207,7 @@ void TrpEngine::Stretch(TrpBand& band) {
 // A stretched band takes the height of its lowest object; objects of the largest height then
 // reach its bottom.
 void TrpEngine::GrowToObjects(TrpBand& band) {
-  const QList<TrpReportComponent*> objects = printedObjects(band);
+  const PrintedObjects objects = printedObjects(band);
   if (band.Stretched()) {
     Extended bottom = 0;
     for (TrpReportComponent* object : objects)

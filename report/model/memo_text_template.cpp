@@ -31,4 +31,5 @@ TrpMemoTextTemplate::TrpMemoTextTemplate(const QStringList& lines, const QString
     done = span.End;
   }
   FPieces << text.mid(done);
+  for (const QString& piece : FPieces) FPiecesSize += piece.size();
 }

@@ -31,9 +31,12 @@ class TrpMemoTextTemplate {
   bool HasExpressions() const { return !FExpressions.empty(); }
 
   // The text with the expressions, left to right, replaced by `value(expression, number)`.
+  // Written into one allocation made for the pieces and some room for the values.
   template <class Evaluate>
   QString Expand(Evaluate&& value) const {
-    QString result = FPieces.front();
+    QString result;
+    result.reserve(FPiecesSize + 16 * static_cast<qsizetype>(FExpressions.size()));
+    result += FPieces.front();
     for (size_t i = 0; i < FExpressions.size(); ++i) {
       result += value(FExpressions[i], static_cast<int>(i));
       result += FPieces[i + 1];
@@ -45,5 +48,6 @@ class TrpMemoTextTemplate {
   QStringList FLines;
   QString FDelimiters;
   QStringList FPieces;  // around the expressions: one more than there are expressions
+  qsizetype FPiecesSize = 0;
   std::vector<Expression> FExpressions;
 };

@@ -1,6 +1,8 @@
 // Text objects: construction, text access, references, and the prepared-copy record.
 #include "report/model/memo_view.h"
 
+#include <utility>
+
 #include "report/model/charset.h"
 #include "report/model/class_cast.h"
 #include "report/model/custom_report.h"
@@ -66,6 +68,24 @@ void TrpCustomMemoView::SetText(const QString& value) {
   // A text without a break is kept as it is, without a copy.
   if (start == 0 && !value.isEmpty()) FMemo << value;
   else if (start < value.size()) FMemo << value.sliced(start);
+}
+
+// The same lines as from a copy; a text of one line, with or without its break, becomes that
+// line in its own storage (an evaluated text for every row is mostly one line).
+void TrpCustomMemoView::SetText(QString&& value) {
+  qsizetype lineEnd = 0;
+  while (lineEnd < value.size() && value[lineEnd] != u'\r' && value[lineEnd] != u'\n') ++lineEnd;
+  const qsizetype breakSize = value.size() - lineEnd;
+  const bool oneLine = breakSize == 0 || (breakSize == 1) ||
+                       (breakSize == 2 && value[lineEnd] == u'\r' && value[lineEnd + 1] == u'\n');
+  if (!oneLine) {
+    SetText(std::as_const(value));
+    return;
+  }
+  FMemo.clear();
+  if (value.isEmpty()) return;
+  value.truncate(lineEnd);
+  FMemo << std::move(value);
 }
 
 void TrpCustomMemoView::SetTextLines(const QString& value) {

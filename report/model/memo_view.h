@@ -45,6 +45,7 @@ class TrpCustomMemoView : public TrpStretcheable {
   // Every line followed by CR LF. Setting splits at CR LF, CR or LF; a final break adds no line.
   QString Text() const;
   void SetText(const QString& value);
+  void SetText(QString&& value);
   // The lines from text that has a break between lines but none after the last (the form report
   // files and prepared-page records hold, so an empty last line survives); "" is no lines.
   void SetTextLines(const QString& value);

@@ -47,6 +47,7 @@ void TrpBrushFill::Assign(const TrpPersistent& source) {
   FBackColor = other->FBackColor;
   FForeColor = other->FForeColor;
   FStyle = other->FStyle;
+  StampChange();
 }
 
 void TrpBrushFill::Draw(QPainter& canvas, const QRect& rect) const {

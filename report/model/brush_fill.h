@@ -9,16 +9,16 @@ extern const TrpEnumType rpBrushStyleType;
 
 class TrpBrushFill : public TrpCustomFill {
  public:
-  TrpBrushFill() = default;
+  TrpBrushFill() { StampChange(); }
   static const TrpClassInfo& StaticClassInfo();
   const TrpClassInfo& ClassInfo() const override;
 
   TColor BackColor() const { return FBackColor; }
-  void SetBackColor(TColor value) { FBackColor = value; }
+  void SetBackColor(TColor value) { SetStamped(FBackColor, value); }
   TColor ForeColor() const { return FForeColor; }
-  void SetForeColor(TColor value) { FForeColor = value; }
+  void SetForeColor(TColor value) { SetStamped(FForeColor, value); }
   TrpBrushStyle Style() const { return FStyle; }
-  void SetStyle(TrpBrushStyle value) { FStyle = value; }
+  void SetStyle(TrpBrushStyle value) { SetStamped(FStyle, value); }
 
   TrpFillType FillType() const override { return ftBrush; }
   TColor ViewColor() const override { return FBackColor; }

@@ -186,6 +186,31 @@ const TrpDiffRecord::Resolution& TrpDiffRecord::ResolutionFor(const Walk& walk) 
   return *fresh;
 }
 
+std::uint32_t TrpDiffRecord::SlotsFoundSame(const Walk& mine, const Walk& theirs) const {
+  std::uint32_t same = 1;  // slot 0, the object itself, stands for "no parent to ask"
+  for (size_t k = 1; k < FSlots.size(); ++k) {
+    const TrpPersistent* o = mine.Objects[k];
+    const TrpPersistent* t = theirs.Objects[k];
+    if (!o || !t || !(same >> FSlots[k].Parent & 1)) continue;
+    const TrpPersistent::RecordedSame& last = o->LastRecordedSame();
+    if (last.Record == this && last.Mine == o->ChangeStamp() && last.Theirs == t->ChangeStamp() && last.Mine != 0 &&
+        last.Theirs != 0)
+      same |= std::uint32_t{1} << k;
+  }
+  return same & ~std::uint32_t{1};
+}
+
+void TrpDiffRecord::RecordSameSlots(const Walk& mine, const Walk& theirs, std::uint32_t passed,
+                                    std::uint32_t touched) const {
+  for (size_t k = 1; k < FSlots.size(); ++k) {
+    if ((passed | touched) >> k & 1) continue;
+    const TrpPersistent* o = mine.Objects[k];
+    const TrpPersistent* t = theirs.Objects[k];
+    if (!o || !t || o->ChangeStamp() == 0 || t->ChangeStamp() == 0) continue;
+    o->LastRecordedSame() = {this, o->ChangeStamp(), t->ChangeStamp()};
+  }
+}
+
 void TrpDiffRecord::Append(const TrpComponent& object, const TrpComponent& other, size_t entryCount,
                            QString& out) const {
   Walk mine, theirs;
@@ -193,10 +218,11 @@ void TrpDiffRecord::Append(const TrpComponent& object, const TrpComponent& other
   Fetch(other, theirs);
   mine.Resolved = &ResolutionFor(mine);
   theirs.Resolved = SameClasses(mine, theirs) ? mine.Resolved : &ResolutionFor(theirs);
+  const bool wholeRecord = entryCount >= FEntries.size();
   entryCount = std::min(entryCount, FEntries.size());
   const auto write = [&](const TrpDiffEntry& entry, const TrpPropertyDescriptor& property,
                          const TrpPersistent& myObject, bool differ) {
-    if (entry.Write ? !entry.Write(object, other, differ) : !differ) return;
+    if (entry.Write ? !entry.Write(object, other, differ) : !differ) return false;
     out += u' ';
     out += QLatin1StringView(entry.Attribute);
     out += QLatin1StringView("=\"");
@@ -205,22 +231,29 @@ void TrpDiffRecord::Append(const TrpComponent& object, const TrpComponent& other
     else
       appendRecordText(out, property.Kind, property.Get(myObject));
     out += u'"';
+    return true;
   };
   if (theirs.Resolved == mine.Resolved) {
     // Sub-objects of the same classes on both sides: each resolved property is the same on both.
     // Most values equal their template's, so an entry without a Write test of its own is passed
-    // over after one typed comparison.
+    // over after one typed comparison, and a sub-object (with its own sub-objects) that was found
+    // equal to the template's in this record, neither having changed since, is passed over whole:
+    // it gives no attribute (the Write tests of sub-object entries write only what differs).
+    const std::uint32_t passed = wholeRecord ? SlotsFoundSame(mine, theirs) : 0;
+    std::uint32_t touched = 0;  // slots with an entry that differed or was written
     const Extended tolerance = rpUnitTolerance;
     for (const Resolution::Step& step : mine.Resolved->Steps) {
       if (step.Entry >= entryCount) break;
+      if (passed >> step.Slot & 1) continue;
       const TrpPersistent& myObject = *mine.Objects[step.Slot];
       const TrpPersistent& theirObject = *theirs.Objects[step.Slot];
       const TrpDiffEntry& entry = FEntries[step.Entry];
       const bool same = step.Same ? step.Same(myObject, theirObject, tolerance)
                                   : sameValue(*step.Property, myObject, *step.Property, theirObject);
       if (same && !entry.Write) continue;
-      write(entry, *step.Property, myObject, !same);
+      if (write(entry, *step.Property, myObject, !same) || !same) touched |= std::uint32_t{1} << step.Slot;
     }
+    if (wholeRecord) RecordSameSlots(mine, theirs, passed, touched);
     return;
   }
   for (size_t i = 0; i < entryCount; ++i) {

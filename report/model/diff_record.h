@@ -73,6 +73,12 @@ class TrpDiffRecord {
   const TrpPropertyDescriptor* ViaIn(const Slot& slot, const TrpClassInfo& cls) const;
   const Resolution& ResolutionFor(const Walk& walk) const;
   bool SameClasses(const Walk& a, const Walk& b) const;
+  // The sub-object slots (bits) found equal to the template's in this record before, neither
+  // side changed since (their ChangeStamp), and all their parent slots likewise.
+  std::uint32_t SlotsFoundSame(const Walk& mine, const Walk& theirs) const;
+  // Remembers on each sub-object that was compared (not `passed`) and gave nothing (not
+  // `touched`) that it equals the template's at both stamps.
+  void RecordSameSlots(const Walk& mine, const Walk& theirs, std::uint32_t passed, std::uint32_t touched) const;
 
   static constexpr std::uint32_t kAbsent = 0xFFFFFFFFu;
 

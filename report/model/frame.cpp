@@ -50,12 +50,15 @@ void TrpFrameLine::Assign(const TrpPersistent& source) {
   FColor = other->FColor;
   FStyle = other->FStyle;
   FWidth = other->FWidth;
+  StampChange();
 }
 
 // --- TrpFrame ------------------------------------------------------------------------------------
 
 TrpFrame::TrpFrame()
-    : FLines{{TrpFrameLine(this), TrpFrameLine(this), TrpFrameLine(this), TrpFrameLine(this)}} {}
+    : FLines{{TrpFrameLine(this), TrpFrameLine(this), TrpFrameLine(this), TrpFrameLine(this)}} {
+  StampChange();
+}
 
 const TrpClassInfo& TrpFrame::StaticClassInfo() {
   using C = TrpFrame;
@@ -83,16 +86,19 @@ const TrpClassInfo& TrpFrame::ClassInfo() const { return StaticClassInfo(); }
 
 void TrpFrame::SetColor(TColor value) {
   FColor = value;
+  StampChange();
   for (TrpFrameLine& l : FLines) l.SetColor(value);
 }
 
 void TrpFrame::SetStyle(TrpFrameStyle value) {
   FStyle = value;
+  StampChange();
   for (TrpFrameLine& l : FLines) l.SetStyle(value);
 }
 
 void TrpFrame::SetWidth(Extended value) {
   FWidth = value;
+  StampChange();
   for (TrpFrameLine& l : FLines) l.SetWidth(value);
 }
 
@@ -107,4 +113,5 @@ void TrpFrame::Assign(const TrpPersistent& source) {
   FTyp = other->FTyp;
   FWidth = other->FWidth;
   for (size_t i = 0; i < FLines.size(); ++i) FLines[i].Assign(other->FLines[i]);
+  StampChange();
 }

@@ -24,16 +24,16 @@ class TrpFrame;
 // One side of a frame. Each attribute is stored only where it differs from the frame's own.
 class TrpFrameLine : public TrpPersistent {
  public:
-  explicit TrpFrameLine(const TrpFrame* frame) : FFrame(frame) {}
+  explicit TrpFrameLine(const TrpFrame* frame) : FFrame(frame) { StampChange(); }
   static const TrpClassInfo& StaticClassInfo();
   const TrpClassInfo& ClassInfo() const override;
 
   TColor Color() const { return FColor; }
-  void SetColor(TColor value) { FColor = value; }
+  void SetColor(TColor value) { SetStamped(FColor, value); }
   TrpFrameStyle Style() const { return FStyle; }
-  void SetStyle(TrpFrameStyle value) { FStyle = value; }
+  void SetStyle(TrpFrameStyle value) { SetStamped(FStyle, value); }
   Extended Width() const { return FWidth; }
-  void SetWidth(Extended value) { FWidth = value; }
+  void SetWidth(Extended value) { SetStamped(FWidth, value); }
   const TrpFrame& Frame() const { return *FFrame; }
 
   void Assign(const TrpPersistent& source) override;
@@ -66,13 +66,13 @@ class TrpFrame : public TrpPersistent {
   Extended Width() const { return FWidth; }
   void SetWidth(Extended value);
   bool DropShadow() const { return FDropShadow; }
-  void SetDropShadow(bool value) { FDropShadow = value; }
+  void SetDropShadow(bool value) { SetStamped(FDropShadow, value); }
   TColor ShadowColor() const { return FShadowColor; }
-  void SetShadowColor(TColor value) { FShadowColor = value; }
+  void SetShadowColor(TColor value) { SetStamped(FShadowColor, value); }
   Extended ShadowWidth() const { return FShadowWidth; }  // report units
-  void SetShadowWidth(Extended value) { FShadowWidth = value; }
+  void SetShadowWidth(Extended value) { SetStamped(FShadowWidth, value); }
   TrpFrameTypes Typ() const { return FTyp; }
-  void SetTyp(TrpFrameTypes value) { FTyp = value; }
+  void SetTyp(TrpFrameTypes value) { SetStamped(FTyp, value); }
 
   TrpFrameLine* LeftLine() const { return Line(ftLeft); }
   TrpFrameLine* TopLine() const { return Line(ftTop); }

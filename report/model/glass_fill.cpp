@@ -64,6 +64,7 @@ void TrpGlassFill::Assign(const TrpPersistent& source) {
   FBlend = other->FBlend;
   FHatch = other->FHatch;
   FOrientation = other->FOrientation;
+  StampChange();
 }
 
 TColor TrpGlassFill::LightColor() const {

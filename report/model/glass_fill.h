@@ -7,18 +7,18 @@ extern const TrpEnumType rpFillOrientationType;
 
 class TrpGlassFill : public TrpCustomFill {
  public:
-  TrpGlassFill() = default;
+  TrpGlassFill() { StampChange(); }
   static const TrpClassInfo& StaticClassInfo();
   const TrpClassInfo& ClassInfo() const override;
 
   TColor Color() const { return FColor; }
-  void SetColor(TColor value) { FColor = value; }
+  void SetColor(TColor value) { SetStamped(FColor, value); }
   Extended Blend() const { return FBlend; }
-  void SetBlend(Extended value) { FBlend = value; }
+  void SetBlend(Extended value) { SetStamped(FBlend, value); }
   bool Hatch() const { return FHatch; }
-  void SetHatch(bool value) { FHatch = value; }
+  void SetHatch(bool value) { SetStamped(FHatch, value); }
   TrpFillOrientation Orientation() const { return FOrientation; }
-  void SetOrientation(TrpFillOrientation value) { FOrientation = value; }
+  void SetOrientation(TrpFillOrientation value) { SetStamped(FOrientation, value); }
 
   TrpFillType FillType() const override { return ftGlass; }
   TColor ViewColor() const override { return clNone; }

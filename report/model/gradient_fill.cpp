@@ -118,6 +118,7 @@ void TrpGradientFill::Assign(const TrpPersistent& source) {
   FStartColor = other->FStartColor;
   FEndColor = other->FEndColor;
   FGradientStyle = other->FGradientStyle;
+  StampChange();
 }
 
 TColor TrpGradientFill::StepColor(int step, int steps) const {

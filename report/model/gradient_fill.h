@@ -9,16 +9,16 @@ extern const TrpEnumType rpGradientStyleType;
 
 class TrpGradientFill : public TrpCustomFill {
  public:
-  TrpGradientFill() = default;
+  TrpGradientFill() { StampChange(); }
   static const TrpClassInfo& StaticClassInfo();
   const TrpClassInfo& ClassInfo() const override;
 
   TColor StartColor() const { return FStartColor; }
-  void SetStartColor(TColor value) { FStartColor = value; }
+  void SetStartColor(TColor value) { SetStamped(FStartColor, value); }
   TColor EndColor() const { return FEndColor; }
-  void SetEndColor(TColor value) { FEndColor = value; }
+  void SetEndColor(TColor value) { SetStamped(FEndColor, value); }
   TrpGradientStyle GradientStyle() const { return FGradientStyle; }
-  void SetGradientStyle(TrpGradientStyle value) { FGradientStyle = value; }
+  void SetGradientStyle(TrpGradientStyle value) { SetStamped(FGradientStyle, value); }
 
   TrpFillType FillType() const override { return ftGradient; }
   // The colour of step 127 of 255: what a view reports as its Color.

@@ -45,4 +45,5 @@ void TrpHyperlink::Assign(const TrpPersistent& source) {
   FTabCaption = other->FTabCaption;
   FValue = other->FValue;
   FValuesSeparator = other->FValuesSeparator;
+  StampChange();
 }

@@ -11,27 +11,27 @@ extern const TrpEnumType rpHyperlinkKindType;
 
 class TrpHyperlink : public TrpPersistent {
  public:
-  TrpHyperlink() = default;
+  TrpHyperlink() { StampChange(); }
   static const TrpClassInfo& StaticClassInfo();
   const TrpClassInfo& ClassInfo() const override;
 
   TrpHyperlinkKind Kind() const { return FKind; }
-  void SetKind(TrpHyperlinkKind value) { FKind = value; }
+  void SetKind(TrpHyperlinkKind value) { SetStamped(FKind, value); }
   const QString& DetailReport() const { return FDetailReport; }
-  void SetDetailReport(const QString& value) { FDetailReport = value; }
+  void SetDetailReport(const QString& value) { SetStamped(FDetailReport, value); }
   const QString& DetailPage() const { return FDetailPage; }
-  void SetDetailPage(const QString& value) { FDetailPage = value; }
+  void SetDetailPage(const QString& value) { SetStamped(FDetailPage, value); }
   const QString& Expression() const { return FExpression; }
-  void SetExpression(const QString& value) { FExpression = value; }
+  void SetExpression(const QString& value) { SetStamped(FExpression, value); }
   const QString& ReportVariable() const { return FReportVariable; }
-  void SetReportVariable(const QString& value) { FReportVariable = value; }
+  void SetReportVariable(const QString& value) { SetStamped(FReportVariable, value); }
   const QString& TabCaption() const { return FTabCaption; }
-  void SetTabCaption(const QString& value) { FTabCaption = value; }
+  void SetTabCaption(const QString& value) { SetStamped(FTabCaption, value); }
   const QString& Value() const { return FValue; }
-  void SetValue(const QString& value) { FValue = value; }
+  void SetValue(const QString& value) { SetStamped(FValue, value); }
   // Separates the pieces of Value and Expression; ";" unless set.
   const QString& ValuesSeparator() const { return FValuesSeparator; }
-  void SetValuesSeparator(const QString& value) { FValuesSeparator = value; }
+  void SetValuesSeparator(const QString& value) { SetStamped(FValuesSeparator, value); }
 
   void Assign(const TrpPersistent& source) override;
 

@@ -3,6 +3,13 @@
 #include "report/model/class_info.h"
 #include "report/model/property_access.h"
 
+#include <atomic>
+
+void TrpPersistent::StampChange() {
+  static std::atomic<std::uint64_t> last{0};
+  FChangeStamp = last.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
 QString TrpPersistent::ClassName() const { return QLatin1String(ClassInfo().ClassName()); }
 
 bool TrpPersistent::InheritsFrom(const TrpClassName& className) const {

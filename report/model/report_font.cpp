@@ -28,7 +28,7 @@ int mulDiv(int a, int b, int c) {
 const TrpEnumType rpFontStyleType{"TFontStyles", kStyles};
 const TrpEnumType rpFontPitchType{"TFontPitch", kPitches};
 
-TrpFont::TrpFont() = default;
+TrpFont::TrpFont() { StampChange(); }
 
 const TrpClassInfo& TrpFont::StaticClassInfo() {
   // The platform font's published properties; Size is reachable by name but stored as Height.
@@ -56,6 +56,7 @@ void TrpFont::Change(T& field, const T& value) {
 }
 
 void TrpFont::Changed() {
+  StampChange();
   if (FOnChange) FOnChange();
 }
 
@@ -68,7 +69,9 @@ void TrpFont::SetStyle(TFontStyles value) { Change(FStyle, value); }
 void TrpFont::SetCharset(int value) { Change(FCharset, value); }
 void TrpFont::SetPitch(TFontPitch value) { Change(FPitch, value); }
 void TrpFont::SetPixelsPerInch(int value) {
-  if (value > 0) FPixelsPerInch = value;
+  if (value <= 0 || value == FPixelsPerInch) return;
+  FPixelsPerInch = value;
+  StampChange();
 }
 
 void TrpFont::Assign(const TrpPersistent& source) {

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+#include <cstring>
 #include <functional>
 #include <memory>
 
@@ -150,4 +151,47 @@ TEST(DiffRecord, EveryClassWritesItsRecordAsReadByName) {
     }
   }
   EXPECT_GT(classes, 20);
+}
+
+// Records of the same object against the same template, one after the other, as the engine
+// writes an object for every row: a sub-object found equal to the template's is passed over while
+// neither side changed, so each single change of a sub-object attribute, on either side, must
+// show in the very next record (as highlights and styles change them, by Assign too).
+TEST(DiffRecord, RecordsOneAfterTheOtherFollowEveryChangeOfASubObject) {
+  rpRegisterReportClasses();
+  TrpReport report;
+  int changes = 0;
+  for (const TrpClassInfo* cls : rpRegisteredClasses()) {
+    if (!cls->Factory() || cls->DiffEntries().empty()) continue;
+    std::unique_ptr<TrpComponent> source(cls->Factory()(&report));
+    std::unique_ptr<TrpComponent> copy(cls->Factory()(&report));
+    changeProperty(*copy, "ParentFont");  // font attributes are recorded for an own font only
+    const auto expectRecordAsReadByName = [&](const std::string& after) {
+      const size_t count = cls->DiffEntries().size();
+      EXPECT_EQ(copy->InternalDiff(*source, count).toStdString(), recordReadByName(*copy, *source, count).toStdString())
+          << cls->ClassName() << " after " << after;
+    };
+    expectRecordAsReadByName("nothing");
+    for (TrpComponent* side : {copy.get(), source.get()}) {
+      for (const TrpDiffEntry& entry : cls->DiffEntries()) {
+        if (!std::strchr(entry.Path, '.')) continue;
+        expectRecordAsReadByName("the same again");
+        changeProperty(*side, entry.Path);
+        expectRecordAsReadByName(std::string("a change of ") + entry.Path + (side == copy.get() ? "" : " of the template"));
+        ++changes;
+      }
+    }
+    // Whole sub-objects taken over from an object of another look.
+    std::unique_ptr<TrpComponent> look(cls->Factory()(&report));
+    for (const TrpDiffEntry& entry : cls->DiffEntries()) changeProperty(*look, entry.Path);
+    for (const TrpDiffEntry& entry : cls->DiffEntries()) {
+      if (!std::strchr(entry.Path, '.')) continue;
+      TrpPersistent* mine = rpFindPropertyPath(*copy, QLatin1String(entry.Path), false).Object;
+      TrpPersistent* theirs = rpFindPropertyPath(*look, QLatin1String(entry.Path), false).Object;
+      if (!mine || !theirs) continue;
+      mine->Assign(*theirs);
+      expectRecordAsReadByName(std::string("Assign of the sub-object of ") + entry.Path);
+    }
+  }
+  EXPECT_GT(changes, 200);
 }

@@ -124,13 +124,16 @@ TrpDiffRecord::~TrpDiffRecord() {
   }
 }
 
-const TrpPropertyDescriptor* TrpDiffRecord::ViaIn(const Slot& slot, const TrpClassInfo& cls) const {
+// Mostly the property was looked up in this very class before: answered without a call.
+inline const TrpPropertyDescriptor* TrpDiffRecord::ViaIn(const Slot& slot, const TrpClassInfo& cls) const {
   const std::uint64_t seen = slot.Seen.load(std::memory_order_relaxed);
+  if (seen >> 32 != cls.Serial()) return LookUpVia(slot, cls);
+  const std::uint32_t position = static_cast<std::uint32_t>(seen);
+  return position == kAbsent ? nullptr : &cls.AllProperties()[position];
+}
+
+const TrpPropertyDescriptor* TrpDiffRecord::LookUpVia(const Slot& slot, const TrpClassInfo& cls) const {
   const std::span<const TrpPropertyDescriptor> all = cls.AllProperties();
-  if (seen >> 32 == cls.Serial()) {
-    const std::uint32_t position = static_cast<std::uint32_t>(seen);
-    return position == kAbsent ? nullptr : &all[position];
-  }
   const TrpPropertyDescriptor* found = cls.FindAnyProperty(slot.Via.Text, slot.Via.Hash);
   const std::uint32_t position = found ? static_cast<std::uint32_t>(found - all.data()) : kAbsent;
   slot.Seen.store(std::uint64_t{cls.Serial()} << 32 | position, std::memory_order_relaxed);
@@ -139,7 +142,7 @@ const TrpPropertyDescriptor* TrpDiffRecord::ViaIn(const Slot& slot, const TrpCla
 
 void TrpDiffRecord::Fetch(const TrpPersistent& object, Walk& walk) const {
   walk.Objects[0] = &object;
-  walk.Classes[0] = &object.ClassInfo();
+  walk.Classes[0] = &object.KeptClassInfo();
   for (size_t k = 1; k < FSlots.size(); ++k) {
     const Slot& slot = FSlots[k];
     walk.Objects[k] = nullptr;
@@ -150,7 +153,7 @@ void TrpDiffRecord::Fetch(const TrpPersistent& object, Walk& walk) const {
     if (!via || via->Kind != TrpPropertyKind::Object) continue;
     if (const TrpPersistent* sub = via->Object(*parent)) {
       walk.Objects[k] = sub;
-      walk.Classes[k] = &sub->ClassInfo();
+      walk.Classes[k] = &sub->KeptClassInfo();
     }
   }
 }

@@ -71,6 +71,7 @@ class TrpDiffRecord {
 
   void Fetch(const TrpPersistent& object, Walk& walk) const;
   const TrpPropertyDescriptor* ViaIn(const Slot& slot, const TrpClassInfo& cls) const;
+  const TrpPropertyDescriptor* LookUpVia(const Slot& slot, const TrpClassInfo& cls) const;
   const Resolution& ResolutionFor(const Walk& walk) const;
   bool SameClasses(const Walk& a, const Walk& b) const;
   // The sub-object slots (bits) found equal to the template's in this record before, neither

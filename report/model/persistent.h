@@ -29,6 +29,14 @@ class TrpPersistent {
   // sub-object while it and its template's are unchanged since they were last found equal.
   std::uint64_t ChangeStamp() const { return FChangeStamp; }
 
+  // ClassInfo() asked once and kept: for a fully made object only (during a base class's
+  // construction ClassInfo() answers for the base). Difference records ask it of every
+  // sub-object of every object they write.
+  const TrpClassInfo& KeptClassInfo() const {
+    if (!FKeptClassInfo) FKeptClassInfo = &ClassInfo();
+    return *FKeptClassInfo;
+  }
+
   // What a difference record last found of this object: that, at this object's stamp `Mine`,
   // every attribute the record `Record` takes from it equalled the template's, stamped `Theirs`.
   struct RecordedSame {
@@ -54,4 +62,5 @@ class TrpPersistent {
  private:
   std::uint64_t FChangeStamp = 0;
   mutable RecordedSame FRecordedSame;
+  mutable const TrpClassInfo* FKeptClassInfo = nullptr;
 };

@@ -25,6 +25,13 @@ struct TrpDiffRecord::Resolution {
     int Slot;
   };
   std::vector<Step> Steps;
+  // The steps in runs of one slot each (a sub-object's entries mostly stand together), so that a
+  // sub-object passed over costs one test.
+  struct Run {
+    int Slot;
+    std::uint32_t Begin, End;  // in Steps
+  };
+  std::vector<Run> Runs;
   Resolution* Next = nullptr;
 };
 
@@ -181,6 +188,11 @@ const TrpDiffRecord::Resolution& TrpDiffRecord::ResolutionFor(const Walk& walk) 
           {property, property->Same, static_cast<std::uint32_t>(fresh->Properties.size()), entry.Slot});
     fresh->Properties.push_back(property);
   }
+  for (std::uint32_t i = 0; i < fresh->Steps.size(); ++i) {
+    const int slot = fresh->Steps[i].Slot;
+    if (fresh->Runs.empty() || fresh->Runs.back().Slot != slot) fresh->Runs.push_back({slot, i, i});
+    fresh->Runs.back().End = i + 1;
+  }
   // Another thread may publish the same combination meanwhile; either copy serves.
   fresh->Next = head;
   while (!FResolutions.compare_exchange_weak(fresh->Next, fresh, std::memory_order_release,
@@ -245,16 +257,20 @@ void TrpDiffRecord::Append(const TrpComponent& object, const TrpComponent& other
     const std::uint32_t passed = wholeRecord ? SlotsFoundSame(mine, theirs) : 0;
     std::uint32_t touched = 0;  // slots with an entry that differed or was written
     const Extended tolerance = rpUnitTolerance;
-    for (const Resolution::Step& step : mine.Resolved->Steps) {
-      if (step.Entry >= entryCount) break;
-      if (passed >> step.Slot & 1) continue;
-      const TrpPersistent& myObject = *mine.Objects[step.Slot];
-      const TrpPersistent& theirObject = *theirs.Objects[step.Slot];
-      const TrpDiffEntry& entry = FEntries[step.Entry];
-      const bool same = step.Same ? step.Same(myObject, theirObject, tolerance)
-                                  : sameValue(*step.Property, myObject, *step.Property, theirObject);
-      if (same && !entry.Write) continue;
-      if (write(entry, *step.Property, myObject, !same) || !same) touched |= std::uint32_t{1} << step.Slot;
+    const std::vector<Resolution::Step>& steps = mine.Resolved->Steps;
+    for (const Resolution::Run& run : mine.Resolved->Runs) {
+      if (passed >> run.Slot & 1) continue;
+      const TrpPersistent& myObject = *mine.Objects[run.Slot];
+      const TrpPersistent& theirObject = *theirs.Objects[run.Slot];
+      for (std::uint32_t i = run.Begin; i < run.End; ++i) {
+        const Resolution::Step& step = steps[i];
+        if (step.Entry >= entryCount) break;
+        const TrpDiffEntry& entry = FEntries[step.Entry];
+        const bool same = step.Same ? step.Same(myObject, theirObject, tolerance)
+                                    : sameValue(*step.Property, myObject, *step.Property, theirObject);
+        if (same && !entry.Write) continue;
+        if (write(entry, *step.Property, myObject, !same) || !same) touched |= std::uint32_t{1} << run.Slot;
+      }
     }
     if (wholeRecord) RecordSameSlots(mine, theirs, passed, touched);
     return;

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -63,28 +64,46 @@ QString FloatToText(double d) {
   const std::string_view text(scientific, static_cast<size_t>(end - scientific));
   const size_t e = text.find('e');
   const bool negative = text.front() == '-';
-  std::string digits;
+  char digits[24];  // the significant digits, without the point
+  size_t digitCount = 0;
   for (size_t i = negative ? 1 : 0; i < e; ++i)
-    if (text[i] != '.') digits += text[i];
+    if (text[i] != '.') digits[digitCount++] = text[i];
   int exponent = 0;
   std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
-  if (digits.size() <= 15) {
-    std::string out = negative ? "-" : "";
+  if (digitCount <= 15) {
+    // Laid out in a buffer: at most a sign, 15 digits, 4 zeros after "0." or 14 before the point.
+    char out[48];
+    size_t n = 0;
+    if (negative) out[n++] = '-';
+    const auto put = [&](const char* from, size_t count) {
+      std::memcpy(out + n, from, count);
+      n += count;
+    };
     if (exponent < -4 || exponent >= 15) {
-      out += digits[0];
-      if (digits.size() > 1) out += '.' + digits.substr(1);
-      out += 'E' + std::to_string(exponent);
+      out[n++] = digits[0];
+      if (digitCount > 1) {
+        out[n++] = '.';
+        put(digits + 1, digitCount - 1);
+      }
+      out[n++] = 'E';
+      n = static_cast<size_t>(std::to_chars(out + n, out + sizeof out, exponent).ptr - out);
     } else if (exponent < 0) {
-      out += "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+      out[n++] = '0';
+      out[n++] = '.';
+      for (int zero = 0; zero < -exponent - 1; ++zero) out[n++] = '0';
+      put(digits, digitCount);
     } else {
       const size_t whole = static_cast<size_t>(exponent) + 1;
-      if (digits.size() <= whole) {
-        out += digits + std::string(whole - digits.size(), '0');
+      if (digitCount <= whole) {
+        put(digits, digitCount);
+        for (size_t zero = digitCount; zero < whole; ++zero) out[n++] = '0';
       } else {
-        out += digits.substr(0, whole) + '.' + digits.substr(whole);
+        put(digits, whole);
+        out[n++] = '.';
+        put(digits + whole, digitCount - whole);
       }
     }
-    return QString::fromLatin1(out.data(), static_cast<qsizetype>(out.size()));
+    return QString::fromLatin1(out, static_cast<qsizetype>(n));
   }
   QString s = QString::number(d, 'g', 15);
   const qsizetype at = s.indexOf(QLatin1Char('e'));

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "report/binding/expression_cache.h"
@@ -20,6 +21,7 @@
 #include "report/binding/script_run_limits.h"
 #include "report/binding/styles_script_object.h"
 #include "report/binding/variables_script_object.h"
+#include "report/model/shared_text_cache.h"
 #include "report/model/custom_report_script.h"
 
 class TscCustomVariable;
@@ -123,7 +125,13 @@ class TrpReportScript : public TrpCustomReportScript {
     QString Alias, Field;
     bool Valid = false;
   };
-  mutable QHash<QString, FieldReference> FFieldReferences;
+  // Node-based: a reference stays where it is while names are added.
+  mutable std::unordered_map<QString, FieldReference> FFieldReferences;
+  // The names of the report's expressions come again with the same strings.
+  mutable TrpSharedTextCache<const FieldReference*> FRecentFieldReferences;
+  // The names enclosed in "<...>" expressions, kept so that they come again as the same strings.
+  mutable TrpSharedTextCache<QString> FEnclosedNames;
+  mutable int FFieldReadDepth = 0;
 };
 
 // Installs the report-script binding: every report made afterwards gets a TrpReportScript, and

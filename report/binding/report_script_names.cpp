@@ -1,6 +1,8 @@
 // Resolving a plain name for an expression: system variables, the program's callbacks, report
 // variables, global variables and the script's own variables, in that order.
 #include "report/binding/report_script.h"
+
+#include <QScopeGuard>
 #include "report/model/custom_engine.h"
 #include "report/model/custom_preview_pages.h"
 #include "report/model/data_set.h"
@@ -33,20 +35,33 @@ bool splitFieldReference(const QString& name, QString& alias, QString& field) {
 }  // namespace
 
 bool TrpReportScript::DataSetField(const QString& name, ScriptValue& value) const {
-  auto known = FFieldReferences.constFind(name);
-  if (known == FFieldReferences.cend()) {
-    // Names are those of the report's expressions; a script that makes up names as it runs
-    // cannot grow the table without bound.
-    if (FFieldReferences.size() >= 4096) FFieldReferences.clear();
-    FieldReference reference;
-    reference.Valid = splitFieldReference(name, reference.Alias, reference.Field);
-    known = FFieldReferences.insert(name, reference);
+  const FieldReference* reference = nullptr;
+  if (const FieldReference* const* recent = FRecentFieldReferences.Find(name)) {
+    reference = *recent;
+  } else {
+    auto known = FFieldReferences.find(name);
+    if (known == FFieldReferences.end()) {
+      // Names are those of the report's expressions; a script that makes up names as it runs
+      // cannot grow the table without bound. Emptied only outside a field read: an enclosing
+      // read still holds its reference.
+      if (FFieldReferences.size() >= 4096 && FFieldReadDepth == 0) {
+        FRecentFieldReferences.Clear();
+        FFieldReferences.clear();
+      }
+      FieldReference fresh;
+      fresh.Valid = splitFieldReference(name, fresh.Alias, fresh.Field);
+      known = FFieldReferences.emplace(name, std::move(fresh)).first;
+    }
+    reference = &known->second;
+    FRecentFieldReferences.Keep(name, reference);
   }
-  if (!known->Valid) return false;
-  const QString& field = known->Field;
+  if (!reference->Valid) return false;
+  const QString& field = reference->Field;
   // Only the data sets the report lists can be read by their alias.
-  TrpDataSet* dataSet = FReport.GetDataset(known->Alias);
+  TrpDataSet* dataSet = FReport.GetDataset(reference->Alias);
   if (!dataSet) return false;
+  ++FFieldReadDepth;
+  const auto leave = qScopeGuard([this] { --FFieldReadDepth; });
   value = dataSet->GetValue(field);
   // With ConvertNulls an empty database value reads as the empty value of its field's type.
   if (value.IsNull() && FReport.EngineOptions().ConvertNulls()) {

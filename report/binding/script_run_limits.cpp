@@ -18,14 +18,15 @@ TrpScriptRunLimits::Scope::Scope(TrpScriptRunLimits& limits) : FLimits(limits) {
   if (FLimits.FDepth++ > 0) return;
   FLimits.FSteps = 0;
   FLimits.FLastPoll = 0;
-  FLimits.FClock.start();
 }
 
 TrpScriptRunLimits::Scope::~Scope() { --FLimits.FDepth; }
 
 void TrpScriptRunLimits::Step() {
   if (FDepth == 0) return;  // a script run by the program itself, not by the report
-  ++FSteps;
+  // The clock starts with the first statement: most expressions a report evaluates read a field
+  // or a variable and run none.
+  if (++FSteps == 1) FClock.start();
   const qint64 limit = FReport.ScriptStepLimit();
   if (limit > 0 && FSteps > limit)
     throw ScriptError(QStringLiteral("The script was stopped after %1 statements (the report's limit)").arg(limit));

@@ -24,8 +24,11 @@ QString TrpDictionary::UniqueName(const QString& base) const {
 }
 
 TrpComponent* TrpDictionary::GetObject(const QString& name) const {
+  if (const int* recent = FRecent.Find(name)) return FEntries[*recent].Object;
   const auto found = FIndex.constFind(name);
-  return found == FIndex.cend() ? nullptr : FEntries[*found].Object;
+  if (found == FIndex.cend()) return nullptr;
+  FRecent.Keep(name, *found);
+  return FEntries[*found].Object;
 }
 
 QString TrpDictionary::GetSourceName(const QString& name) const {
@@ -36,4 +39,5 @@ QString TrpDictionary::GetSourceName(const QString& name) const {
 void TrpDictionary::Clear() {
   FEntries.clear();
   FIndex.clear();
+  FRecent.Clear();
 }

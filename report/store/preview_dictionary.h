@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include "report/model/shared_text_cache.h"
+
 class TrpComponent;
 
 class TrpDictionary {
@@ -36,4 +38,6 @@ class TrpDictionary {
  private:
   QList<Entry> FEntries;
   QHash<QString, int> FIndex;  // alias -> position in FEntries
+  // Every object written asks for its alias, mostly with the alias string itself.
+  mutable TrpSharedTextCache<int> FRecent;
 };

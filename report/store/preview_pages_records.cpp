@@ -23,19 +23,6 @@ bool isFullPageName(const QString& name) {
   return name == QLatin1String("TrpReportPage") || name == QLatin1String("TrpDMPPage");
 }
 
-// trimmed(), without moving the text: a record starts with the blank before its first attribute,
-// and a string drops characters at its front by moving its start.
-QString trimmedInPlace(QString text) {
-  const QChar* chars = text.constData();
-  qsizetype end = text.size();
-  while (end > 0 && chars[end - 1].isSpace()) --end;
-  qsizetype start = 0;
-  while (start < end && chars[start].isSpace()) ++start;
-  text.truncate(end);
-  text.remove(0, start);
-  return text;
-}
-
 Extended floatProp(const TrpXMLItem& item, const QString& name, Extended fallback) {
   Extended value = fallback;
   if (item.PropExists(name) && rpTryStrToFloat(item.Prop(name), value)) return value;
@@ -93,7 +80,7 @@ void TrpPreviewPages::AddRecord(TrpXMLItem& parent, TrpComponent& object, bool f
   if (!object.Visible() || !object.rpComponentStyle().Has(csPreviewVisible)) return;
   const TrpComponent* source = object.AliasName().isEmpty() ? nullptr : FDictionary.GetObject(object.AliasName());
   TrpXMLItem* record = parent.Add(source && !fullPage ? object.AliasName() : object.ClassName());
-  record->SetText(trimmedInPlace(RecordText(object, source, fullPage)));
+  record->SetText(RecordText(object, source, fullPage).trimmed());
   FXMLSize += (record->Name().size() + record->Text().size()) * qint64(sizeof(QChar)) +
               qint64(sizeof(TrpXMLItem)) + 16;
   for (TrpComponent* child : object.Objects()) AddRecord(*record, *child, fullPage);

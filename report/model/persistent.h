@@ -30,8 +30,8 @@ class TrpPersistent {
   std::uint64_t ChangeStamp() const { return FChangeStamp; }
 
   // ClassInfo() asked once and kept: for a fully made object only (during a base class's
-  // construction ClassInfo() answers for the base). Difference records ask it of every
-  // sub-object of every object they write.
+  // construction ClassInfo() answers for the base). For what the engine asks of every object in
+  // every output: its print events, and its sub-objects' classes for its record.
   const TrpClassInfo& KeptClassInfo() const {
     if (!FKeptClassInfo) FKeptClassInfo = &ClassInfo();
     return *FKeptClassInfo;

@@ -178,7 +178,7 @@ QString scriptEventOf(const TrpComponent& object, PrintEvent event) {
   };
   thread_local std::array<Recent, 4> recent;
   thread_local unsigned next = 0;
-  const TrpClassInfo& info = object.ClassInfo();
+  const TrpClassInfo& info = object.KeptClassInfo();
   const Events* events = nullptr;
   for (const Recent& r : recent)
     if (r.Class == &info) events = r.Found;

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <deque>
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "script/value.h"
@@ -40,20 +41,28 @@ class TscSavedFrame {
   [[gnu::always_inline]] TscSavedFrame(const TscFrameLayout& layout, ScriptValue* args,
                                        std::size_t arguments)
       : FValues(layout.values.data()), FCount(layout.count) {
-    ScriptValue* const* const values = FValues;
-    const std::size_t count = this->count();
-    ScriptValue* const saved = count <= kLocal ? local() : heapStorage(count);
-    FSaved = saved;
-    const std::size_t replaced = layout.replaced;
-    for (std::size_t i = 0; i < count; ++i)
-      moveOut(values[i], saved + i, i < arguments ? args + i : nullptr, i < replaced);
+    if constexpr (Slots != 0) {
+      moveOutEach(std::make_index_sequence<Slots>(), args, arguments, layout.replaced);
+    } else {
+      ScriptValue* const* const values = FValues;
+      const std::size_t count = FCount;
+      ScriptValue* const saved = count <= kLocal ? local() : heapStorage(count);
+      FSaved = saved;
+      const std::size_t replaced = layout.replaced;
+      for (std::size_t i = 0; i < count; ++i)
+        moveOut(values[i], saved + i, i < arguments ? args + i : nullptr, i < replaced);
+    }
   }
   [[gnu::always_inline]] ~TscSavedFrame() {
-    ScriptValue* const* const values = FValues;
-    ScriptValue* const saved = FSaved;
-    const std::size_t count = this->count();
-    for (std::size_t i = 0; i < count; ++i) putBack(values[i], saved + i);
-    if (count > kLocal) delete[] reinterpret_cast<unsigned char*>(saved);
+    if constexpr (Slots != 0) {
+      putBackEach(std::make_index_sequence<Slots>());
+    } else {
+      ScriptValue* const* const values = FValues;
+      ScriptValue* const saved = FSaved;
+      const std::size_t count = FCount;
+      for (std::size_t i = 0; i < count; ++i) putBack(values[i], saved + i);
+      if (count > kLocal) delete[] reinterpret_cast<unsigned char*>(saved);
+    }
   }
   TscSavedFrame(const TscSavedFrame&) = delete;
   TscSavedFrame& operator=(const TscSavedFrame&) = delete;
@@ -78,14 +87,23 @@ class TscSavedFrame {
     value->~ScriptValue();
     ScriptValue::Relocate(value, saved);
   }
+  // A frame of a known slot count, slot by slot in straight code.
+  template <std::size_t... I>
+  [[gnu::always_inline]] void moveOutEach(std::index_sequence<I...>, ScriptValue* args,
+                                          std::size_t arguments, std::size_t replaced) {
+    (moveOut(FValues[I], local() + I, I < arguments ? args + I : nullptr, I < replaced), ...);
+  }
+  template <std::size_t... I>
+  [[gnu::always_inline]] void putBackEach(std::index_sequence<I...>) {
+    (putBack(FValues[I], local() + I), ...);
+  }
   [[gnu::noinline]] static ScriptValue* heapStorage(std::size_t count) {
     return reinterpret_cast<ScriptValue*>(new unsigned char[count * sizeof(ScriptValue)]);
   }
   ScriptValue* local() { return reinterpret_cast<ScriptValue*>(FLocal); }
-  std::size_t count() const { return Slots ? Slots : FCount; }
 
   ScriptValue* const* FValues;
-  std::size_t FCount;  // the layout's, read when Slots is 0
-  ScriptValue* FSaved;
+  std::size_t FCount;    // the layout's, read when Slots is 0
+  ScriptValue* FSaved;   // where the values went, when Slots is 0
   alignas(ScriptValue) unsigned char FLocal[kLocal * sizeof(ScriptValue)];
 };

@@ -38,14 +38,12 @@ void TscAssignmentStmt::SetParts(TscDesignator* designator, TscCustomVariable* e
 }
 
 void TscAssignmentStmt::Execute() {
-  RunLine();
-  if (Terminated()) return;
+  if (!StartLine()) return;
   FVar->Store(FExpr->ReadValue());
 }
 
 void TscAssignmentStmt::ExecuteCompound() {
-  RunLine();
-  if (Terminated()) return;
+  if (!StartLine()) return;
   // The target is read before the value, as in  a := a + x.
   ScriptValue old = FVar->ReadValue();
   const ScriptValue value = FExpr->ReadValue();
@@ -95,8 +93,7 @@ ScriptValue fromInt64(std::int64_t v) {
 }  // namespace
 
 void TscAssignPlusStmt::Execute() {
-  RunLine();
-  if (Terminated() || appendStored()) return;
+  if (!StartLine() || appendStored()) return;
   ScriptValue old = FVar->ReadValue();
   const ScriptValue value = FExpr->ReadValue();
   if (bothInt(old, value)) {
@@ -151,8 +148,7 @@ TscAssignmentStmt* scCreateAssignment(TscScript* program, TscDesignator* target,
 // --- calls ---
 
 void TscCallStmt::Execute() {
-  RunLine();
-  if (Terminated()) return;
+  if (!StartLine()) return;
   if (FModificator.isEmpty()) {
     FDesignator->Evaluate(false);
     return;
@@ -170,8 +166,7 @@ TscIfStmt::TscIfStmt(TscScript* program, const QString& sourcePos, const QString
       FElseStmt(std::make_unique<TscStatement>(program, sourcePos, unitName)) {}
 
 void TscIfStmt::Execute() {
-  RunLine();
-  if (Terminated()) return;
+  if (!StartLine()) return;
   // The condition's source is found once (and again should the condition be replaced).
   if (FConditionOf != FCondition.get()) {
     FConditionSource = scValueSource(FCondition.get());
@@ -188,8 +183,7 @@ TscCaseStmt::TscCaseStmt(TscScript* program, const QString& sourcePos, const QSt
       FElseStmt(std::make_unique<TscStatement>(program, sourcePos, unitName)) {}
 
 void TscCaseStmt::Execute() {
-  RunLine();
-  if (Terminated()) return;
+  if (!StartLine()) return;
   ScriptValue selector = FCondition->GetValue();
   for (TscItemList* item : FItems) {
     auto* branch = static_cast<TscCaseSelector*>(item);

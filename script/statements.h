@@ -29,11 +29,17 @@ class TscStatement : public TscItemList {
   void ExecuteList() {
     TscScript* p = FProgram;
     TscStatement* current = nullptr;
+    auto item = FItems.begin();
+    const auto end = FItems.end();
+    if (item == end) return;
     try {
-      for (TscItemList* item : FItems) {
+      // The flags after the last item are the caller's to test, so a list of one statement
+      // (most bodies and branches) runs it and returns.
+      for (;;) {
         if (p->FTerminated) return;
-        current = static_cast<TscStatement*>(item);
+        current = static_cast<TscStatement*>(*item);
         current->Execute();
+        if (++item == end) return;
         // Break, continue or exit stop the list here; termination too, as it would before the
         // next item.
         if (p->AnyRunFlag()) return;
@@ -54,6 +60,15 @@ class TscStatement : public TscItemList {
   // Inline, as every statement calls them.
   void RunLine() {
     if (TscScript* s = FProgram->LineHookScript()) s->FOnRunLine(*s, FUnitName, FSourcePos);
+  }
+  // The line hook before a statement runs; false when the statement is not to run, as the hook
+  // terminated the program. The list running the statement tested termination just before, so
+  // without a hook there is nothing new to test.
+  bool StartLine() {
+    TscScript* s = FProgram->LineHookScript();
+    if (!s) return true;
+    s->FOnRunLine(*s, FUnitName, FSourcePos);
+    return !Terminated();
   }
   bool Terminated() const { return FProgram->FTerminated; }
   // The body stopped the loop (break or exit, or termination); continue is cleared.

@@ -33,8 +33,7 @@ void TscRepeatStmt::Execute() {
 // bound, so an end of the largest integer neither wraps around nor runs for ever. Changes the
 // body makes to the variable do not change the count.
 void TscForStmt::Execute() {
-  RunLine();
-  if (Terminated()) return;
+  if (!StartLine()) return;
   const bool wide = FVariable->FTyp == fvtInt64;
   const ScriptValue first = FBeginValue->GetValue();
   const ScriptValue last = FEndValue->GetValue();
@@ -55,8 +54,7 @@ void TscForStmt::Execute() {
 }
 
 void TscVbForStmt::Execute() {
-  RunLine();
-  if (Terminated()) return;
+  if (!StartLine()) return;
   ScriptValue counter = FBeginValue->GetValue();
   const ScriptValue last = FEndValue->GetValue();
   const ScriptValue step = FStep ? FStep->GetValue() : ScriptValue(1);
@@ -82,8 +80,7 @@ TscCppForStmt::TscCppForStmt(TscScript* program, const QString& sourcePos,
       FSecondStmt(std::make_unique<TscStatement>(program, sourcePos, unitName)) {}
 
 void TscCppForStmt::Execute() {
-  RunLine();
-  if (Terminated()) return;
+  if (!StartLine()) return;
   FFirstStmt->Execute();
   while (!Terminated() && (!FExpression || FExpression->IsTrue())) {
     ExecuteList();

@@ -34,8 +34,7 @@ TscTryStmt::TscTryStmt(TscScript* program, const QString& sourcePos, const QStri
       FExceptStmt(std::make_unique<TscStatement>(program, sourcePos, unitName)) {}
 
 void TscTryStmt::Execute() {
-  RunLine();
-  if (Terminated()) return;
+  if (!StartLine()) return;
   if (!FIsExcept) {
     try {
       ExecuteList();

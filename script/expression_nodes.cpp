@@ -22,6 +22,21 @@ ScriptValue fromInt64(std::int64_t v) {
   return v >= INT32_MIN && v <= INT32_MAX ? ScriptValue(static_cast<int>(v)) : ScriptValue(v);
 }
 
+// Integer sums, differences and products: 32 bits unless the 32-bit operation overflows, which
+// the processor flags itself (cheaper than computing in 64 bits and testing the range).
+ScriptValue sumOf(int x, int y) {
+  int r;
+  return __builtin_add_overflow(x, y, &r) ? ScriptValue(std::int64_t(x) + y) : ScriptValue(r);
+}
+ScriptValue differenceOf(int x, int y) {
+  int r;
+  return __builtin_sub_overflow(x, y, &r) ? ScriptValue(std::int64_t(x) - y) : ScriptValue(r);
+}
+ScriptValue productOf(int x, int y) {
+  int r;
+  return __builtin_mul_overflow(x, y, &r) ? ScriptValue(std::int64_t(x) * y) : ScriptValue(r);
+}
+
 // The value an operand's storage holds, read in place: a constant or a plain variable without
 // a value hook; null for any other operand.
 const ScriptValue* storedValue(TscCustomVariable* storage) {
@@ -115,10 +130,10 @@ class TPlusNode : public TBinaryNode {
   TPlusNode() : TBinaryNode(opPlus) {}
   ScriptValue GetValue() override {
     int x, y;
-    if (storedIntegers(x, y)) return fromInt64(std::int64_t(x) + y);
+    if (storedIntegers(x, y)) return sumOf(x, y);
     ScriptValue a = left();
     ScriptValue b = right();
-    if (bothInt(a, b)) return fromInt64(std::int64_t(a.ToInt32()) + b.ToInt32());
+    if (bothInt(a, b)) return sumOf(a.ToInt32(), b.ToInt32());
     return ValueOps::Add(a, b);
   }
 };
@@ -139,7 +154,7 @@ class TMinusNode : public TBinaryNode {
   TMinusNode() : TBinaryNode(opMinus) {}
   ScriptValue GetValue() override {
     int x, y;
-    if (storedIntegers(x, y)) return fromInt64(std::int64_t(x) - y);
+    if (storedIntegers(x, y)) return differenceOf(x, y);
     return computed();
   }
 
@@ -147,7 +162,7 @@ class TMinusNode : public TBinaryNode {
   [[gnu::noinline]] ScriptValue computed() {
     ScriptValue a = left();
     ScriptValue b = right();
-    if (bothInt(a, b)) return fromInt64(std::int64_t(a.ToInt32()) - b.ToInt32());
+    if (bothInt(a, b)) return differenceOf(a.ToInt32(), b.ToInt32());
     return ValueOps::Subtract(a, b);
   }
 };
@@ -157,10 +172,10 @@ class TMulNode : public TBinaryNode {
   TMulNode() : TBinaryNode(opMul) {}
   ScriptValue GetValue() override {
     int x, y;
-    if (storedIntegers(x, y)) return fromInt64(std::int64_t(x) * y);
+    if (storedIntegers(x, y)) return productOf(x, y);
     ScriptValue a = left();
     ScriptValue b = right();
-    if (bothInt(a, b)) return fromInt64(std::int64_t(a.ToInt32()) * b.ToInt32());
+    if (bothInt(a, b)) return productOf(a.ToInt32(), b.ToInt32());
     return ValueOps::Multiply(a, b);
   }
 };

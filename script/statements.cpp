@@ -97,11 +97,11 @@ void TscAssignPlusStmt::Execute() {
   ScriptValue old = FVar->ReadValue();
   const ScriptValue value = FExpr->ReadValue();
   if (bothInt(old, value)) {
-    const std::int64_t sum = std::int64_t(old.ToInt32()) + value.ToInt32();
-    if (sum >= INT32_MIN && sum <= INT32_MAX)
-      FVar->Store(ScriptValue(int(sum)));
+    int sum;
+    if (!__builtin_add_overflow(old.ToInt32(), value.ToInt32(), &sum))
+      FVar->Store(ScriptValue(sum));
     else
-      FVar->TakeValue(ScriptValue(sum));
+      FVar->TakeValue(ScriptValue(std::int64_t(old.ToInt32()) + value.ToInt32()));
     return;
   }
   if (AppendInPlace(old, value)) return;

@@ -270,6 +270,59 @@ TEST_F(ExpressionTest, IntegerResultsWidenInsteadOfWrapping) {
   EXPECT_EQ(eval({op("unminus"), c(INT32_MIN)}), ScriptValue(std::int64_t(2147483648LL)));
 }
 
+// Sums, differences and products of two 32-bit integers at the edges of the range: an Integer
+// while the result fits, an Int64 beyond. Each is computed with both operands stored (read in
+// place), with a computed left operand, and as the compound assignment x := x op b.
+struct IntegerEdgeCase {
+  const char* name;
+  int a;
+  const char* spelling;
+  int b;
+  ScriptValue expected;
+};
+void PrintTo(const IntegerEdgeCase& c, std::ostream* os) { *os << c.name; }
+
+class IntegerEdgeTest : public ::testing::TestWithParam<IntegerEdgeCase> {};
+
+TEST_P(IntegerEdgeTest, FitsOrWidensAlikeOnEveryPath) {
+  const IntegerEdgeCase& t = GetParam();
+  TscScript script;
+  std::unique_ptr<TscExpression> stored(Expr(script, {c(t.a), op(t.spelling), c(t.b)}));
+  EXPECT_EQ(stored->GetValue(), t.expected);
+  std::unique_ptr<TscExpression> computed(Expr(
+      script, {op("("), c(t.a), op("+"), c(0), op(")"), op(t.spelling), c(t.b)}));
+  EXPECT_EQ(computed->GetValue(), t.expected);
+  Var(script, "x", fvtVariant, t.a);
+  Assign(*script.Statement(), script, "x", {v("x"), op(t.spelling), c(t.b)});
+  script.Execute();
+  EXPECT_EQ(script.Variable(QStringLiteral("x")), t.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, IntegerEdgeTest,
+    ::testing::Values(
+        IntegerEdgeCase{"LargestPlusZero", INT32_MAX, "+", 0, ScriptValue(INT32_MAX)},
+        IntegerEdgeCase{"LargestPlusOne", INT32_MAX, "+", 1, ScriptValue(std::int64_t(1) << 31)},
+        IntegerEdgeCase{"LowestPlusMinusOne", INT32_MIN, "+", -1,
+                        ScriptValue(-(std::int64_t(1) << 31) - 1)},
+        IntegerEdgeCase{"LowestPlusLargest", INT32_MIN, "+", INT32_MAX, ScriptValue(-1)},
+        IntegerEdgeCase{"LowestMinusZero", INT32_MIN, "-", 0, ScriptValue(INT32_MIN)},
+        IntegerEdgeCase{"LowestMinusOne", INT32_MIN, "-", 1,
+                        ScriptValue(-(std::int64_t(1) << 31) - 1)},
+        IntegerEdgeCase{"LargestMinusMinusOne", INT32_MAX, "-", -1,
+                        ScriptValue(std::int64_t(1) << 31)},
+        IntegerEdgeCase{"ZeroMinusLowest", 0, "-", INT32_MIN, ScriptValue(std::int64_t(1) << 31)},
+        IntegerEdgeCase{"MinusOneMinusLargest", -1, "-", INT32_MAX, ScriptValue(INT32_MIN)},
+        IntegerEdgeCase{"SquareThatFits", 46340, "*", 46340, ScriptValue(2147395600)},
+        IntegerEdgeCase{"SquareThatDoesNot", 46341, "*", 46341,
+                        ScriptValue(std::int64_t(2147488281LL))},
+        IntegerEdgeCase{"LowestTimesOne", INT32_MIN, "*", 1, ScriptValue(INT32_MIN)},
+        IntegerEdgeCase{"LowestTimesMinusOne", INT32_MIN, "*", -1,
+                        ScriptValue(std::int64_t(1) << 31)},
+        IntegerEdgeCase{"NegativeProductThatDoesNotFit", -65536, "*", 32769,
+                        ScriptValue(std::int64_t(-65536) * 32769)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(ExpressionTest, NestingDeeperThanTheLimitIsRefused) {
   auto e = std::make_unique<TscExpression>(&script);
   e->AddConst(ScriptValue(1));

@@ -11,7 +11,8 @@ void TscItemList::Clear() {
 }
 
 TscCustomVariable::TscCustomVariable(const QString& name, TscVarType typ, const QString& typeName)
-    : FName(name), FUppercaseName(name.toUpper()), FTyp(typ), FTypeName(typeName) {}
+    : FName(name), FUppercaseName(name.toUpper()), FTyp(typ), FTypeName(typeName),
+      FKindsStoredAsIs(kindsStoredAsIs(typ)) {}
 
 ScriptValue TscCustomVariable::GetValue() { return FValue; }
 

@@ -4,6 +4,7 @@
 // kinds. Procedures are in procedure.h, members of classes in helpers.h.
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -52,7 +53,11 @@ class TscCustomVariable : public TscItemList {
   const QString& UppercaseName() const { return FUppercaseName; }
   TscVarType Typ() const { return FTyp; }
   const QString& TypeName() const { return FTypeName; }
-  void SetType(TscVarType typ, const QString& typeName) { FTyp = typ; FTypeName = typeName; }
+  void SetType(TscVarType typ, const QString& typeName) {
+    FTyp = typ;
+    FTypeName = typeName;
+    FKindsStoredAsIs = kindsStoredAsIs(typ);
+  }
   QString FullTypeName() const { return scTypeToString(FTyp, FTypeName); }
 
   TscParamItem* Param(int index) const;
@@ -71,7 +76,7 @@ class TscCustomVariable : public TscItemList {
   // kind (any value when it is a Variant) as it is, so the interpreter stores that directly and
   // leaves conversions to TakeValue.
   void Store(ScriptValue&& value) {
-    if (FPlainStorage && !FIsReadOnly && StoresAsIs(value.Kind()))
+    if (FPlainStorage && !FIsReadOnly && (FKindsStoredAsIs >> unsigned(value.Kind()) & 1u))
       FValue = std::move(value);
     else
       TakeValue(std::move(value));
@@ -79,7 +84,7 @@ class TscCustomVariable : public TscItemList {
 
   QString FName;
   QString FUppercaseName;
-  TscVarType FTyp;
+  TscVarType FTyp;  // changed only through SetType, which keeps the kinds stored as they are
   QString FTypeName;
   ScriptValue FValue = ScriptValue::Null();
   bool FIsReadOnly = false;
@@ -98,17 +103,23 @@ class TscCustomVariable : public TscItemList {
   bool FPlainStorage = false;
 
  private:
-  bool StoresAsIs(ValueKind kind) const {
-    switch (FTyp) {
-      case fvtInt: return kind == ValueKind::Integer;
-      case fvtInt64: return kind == ValueKind::Int64;
-      case fvtFloat: return kind == ValueKind::Double || kind == ValueKind::Date;
-      case fvtBool: return kind == ValueKind::Boolean;
-      case fvtString: return kind == ValueKind::String;
-      case fvtVariant: return true;
-      default: return false;
+  // The value kinds a variable of the type keeps as they are (any kind for a Variant), one bit
+  // each, so that Store tests a kind with one shift.
+  static constexpr std::uint16_t kindBit(ValueKind kind) {
+    return std::uint16_t(1u << unsigned(kind));
+  }
+  static constexpr std::uint16_t kindsStoredAsIs(TscVarType typ) {
+    switch (typ) {
+      case fvtInt: return kindBit(ValueKind::Integer);
+      case fvtInt64: return kindBit(ValueKind::Int64);
+      case fvtFloat: return kindBit(ValueKind::Double) | kindBit(ValueKind::Date);
+      case fvtBool: return kindBit(ValueKind::Boolean);
+      case fvtString: return kindBit(ValueKind::String);
+      case fvtVariant: return 0xFFFF;
+      default: return 0;
     }
   }
+  std::uint16_t FKindsStoredAsIs;  // of FTyp, kept by the constructor and SetType
 };
 
 // A typed variable: assignment converts the value to the declared type.

@@ -223,7 +223,7 @@ void TscExpression::addOperand(TscExpressionNode* node) {
 void TscExpression::AddConst(const ScriptValue& value) { addOperand(new TscOperandNode(value)); }
 void TscExpression::AddDesignator(TscDesignator* d) {
   const bool directCall = d->FCallProc && !d->FLateBindingXmlSource;
-  addOperand(directCall ? new TscDirectCallNode(d) : new TscDesignatorNode(d));
+  addOperand(directCall ? scDirectCallNode(d) : new TscDesignatorNode(d));
 }
 void TscExpression::AddSet(TscSetExpression* set) { addOperand(new TscSetNode(set)); }
 

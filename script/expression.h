@@ -83,10 +83,21 @@ class TscDirectCallNode : public TscDesignatorNode {
   explicit TscDirectCallNode(TscDesignator* designator);  // takes ownership
   ScriptValue GetValue() override;
 
- private:
+ protected:
   TscProcVariable* FProc;
   TscCustomVariable* FArgumentSource;
 };
+
+// A direct call written in the called function's own body (a recursion): the call leaves the
+// running script as it is, which is the function's local script already.
+class TscOwnBodyCallNode : public TscDirectCallNode {
+ public:
+  using TscDirectCallNode::TscDirectCallNode;
+  ScriptValue GetValue() override;
+};
+
+// The node of a direct call (TscDesignator::FCallProc set): an own-body call where it is one.
+TscDesignatorNode* scDirectCallNode(TscDesignator* designator);  // takes ownership
 
 // A set constructor operand; its value is the set's array.
 class TscSetNode : public TscOperandNode {

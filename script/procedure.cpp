@@ -9,6 +9,7 @@
 #include <memory>
 #include <new>
 
+#include "script/designator.h"
 #include "script/expression.h"
 #include "script/script.h"
 #include "script/script_error.h"
@@ -160,12 +161,17 @@ inline const TscFrameLayout& TscProcVariable::frame() {
 // running already and leaves both to the outermost call, whose main program it uses too. A
 // local script without a main program above it stands for its own: it is then marked as
 // running itself, which Evaluate reads as it reads no mark, and every call takes one path.
-template <bool Recursive>
+// A call from the procedure's own body finds its local script running and leaves that alone
+// too.
+template <TscCallKind Kind>
 class TscProcVariable::Activation {
  public:
+  static constexpr bool kRecursive = Kind != TscCallKind::Outermost;
+  static constexpr bool kSetsRunning = Kind != TscCallKind::FromOwnBody;
+
   [[gnu::always_inline]] explicit Activation(TscProcVariable* proc)
       : FProc(proc), FLocal(proc->FProgram) {
-    if (Recursive) {
+    if (kRecursive) {
       FMain = proc->FActiveMain;
     } else {
       FMain = FLocal->FParent ? FLocal->FParent->MainProgram() : FLocal;
@@ -174,8 +180,10 @@ class TscProcVariable::Activation {
       FIsRunning = FLocal->FIsRunning;
       FLocal->FIsRunning = true;
     }
-    FWasRunning = FMain->FProgRunning;
-    FMain->FProgRunning = FLocal;
+    if (kSetsRunning) {
+      FWasRunning = FMain->FProgRunning;
+      FMain->FProgRunning = FLocal;
+    }
     TscRunFlags& flags = *FLocal;
     FFlags = std::bit_cast<std::uint32_t>(flags);
     flags = TscRunFlags();
@@ -183,8 +191,8 @@ class TscProcVariable::Activation {
   [[gnu::always_inline]] ~Activation() {
     TscRunFlags& flags = *FLocal;
     flags = std::bit_cast<TscRunFlags>(FFlags | (std::bit_cast<std::uint32_t>(flags) & kTerminated));
-    FMain->FProgRunning = FWasRunning;
-    if (!Recursive) {
+    if (kSetsRunning) FMain->FProgRunning = FWasRunning;
+    if (!kRecursive) {
       FLocal->FIsRunning = FIsRunning;
       FProc->FExecuting = false;
     }
@@ -198,8 +206,8 @@ class TscProcVariable::Activation {
       std::bit_cast<std::uint32_t>(TscRunFlags{true, false, false, false});
   TscProcVariable* FProc;
   TscScript* FLocal;
-  TscScript* FMain;
-  TscScript* FWasRunning;
+  TscScript* FMain = nullptr;
+  TscScript* FWasRunning = nullptr;
   std::uint32_t FFlags;
   bool FIsRunning = false;
 };
@@ -221,13 +229,13 @@ inline void TscProcVariable::setParameters(ScriptValue* args, int count, int fro
 // value is "Result", moved out, as it is cleared at the next entry anyway. paramsOut, when
 // given, receives every parameter's final value, taken before a recursive caller's locals come
 // back.
-template <bool Recursive>
+template <TscCallKind Kind>
 [[gnu::always_inline]] inline ScriptValue TscProcVariable::run(
     std::vector<ScriptValue>* paramsOut) {
   TscCustomVariable* result = FIsFunc ? FRefItem : nullptr;
   {
-    Activation<Recursive> activation(this);
-    if (!Recursive && result) result->StoredValue() = ScriptValue();
+    Activation<Kind> activation(this);
+    if (Kind == TscCallKind::Outermost && result) result->StoredValue() = ScriptValue();
     // The body is a plain statement list: its items run without the virtual Execute.
     FProgram->Statement()->ExecuteList();
   }
@@ -245,15 +253,15 @@ void TscProcVariable::collectParameters(std::vector<ScriptValue>& values) {
 
 ScriptValue TscProcVariable::GetValue() {
   DepthGuard depth;
-  if (!FExecuting) return run<false>(nullptr);
+  if (!FExecuting) return run<TscCallKind::Outermost>(nullptr);
   // Runs again with the parameters as they are; only "Result" starts afresh.
   if (FIsFunc && FRefItem) FRefItem->StoredValue() = ScriptValue();
-  return run<true>(nullptr);
+  return run<TscCallKind::Recursive>(nullptr);
 }
 
 // A recursive call: the caller's locals are put back when this call ends. The layout is taken
 // once and stays alive until then, so saving and restoring always match.
-template <std::size_t Slots>
+template <std::size_t Slots, TscCallKind Kind>
 [[gnu::always_inline]] inline ScriptValue TscProcVariable::recurse(
     const TscFrameLayout& layout, ScriptValue* args, int count,
     std::vector<ScriptValue>* paramsOut) {
@@ -261,42 +269,44 @@ template <std::size_t Slots>
   const std::size_t arguments = std::min(given, layout.parameters);
   TscSavedFrame<Slots> saved(layout, args, arguments);
   if (arguments < layout.parameters) setParameters(args, count, int(arguments));
-  return run<true>(paramsOut);
+  return run<Kind>(paramsOut);
 }
 
 // Invoke, written once for both overloads; the one without paramsOut leaves out collecting.
 // A recursive call into a frame of up to four slots takes the code made for its slot count.
+// Kind is Recursive, or FromOwnBody for a call written in the procedure's own body.
+template <TscCallKind Kind>
 [[gnu::always_inline]] inline ScriptValue TscProcVariable::call(
     ScriptValue* args, int count, std::vector<ScriptValue>* paramsOut) {
   DepthGuard depth;
   if (FExecuting) {
     const TscFrameLayout& layout = frame();
     switch (layout.count) {
-      case 1: return recurse<1>(layout, args, count, paramsOut);
-      case 2: return recurse<2>(layout, args, count, paramsOut);
-      case 3: return recurse<3>(layout, args, count, paramsOut);
-      case 4: return recurse<4>(layout, args, count, paramsOut);
-      default: return recurse<0>(layout, args, count, paramsOut);
+      case 1: return recurse<1, Kind>(layout, args, count, paramsOut);
+      case 2: return recurse<2, Kind>(layout, args, count, paramsOut);
+      case 3: return recurse<3, Kind>(layout, args, count, paramsOut);
+      case 4: return recurse<4, Kind>(layout, args, count, paramsOut);
+      default: return recurse<0, Kind>(layout, args, count, paramsOut);
     }
   }
   // Saved frames exist only while the procedure runs: at an outermost call none can hold a
   // retired layout.
   if (!FRetiredFrames.empty()) FRetiredFrames.clear();
   setParameters(args, count);
-  return run<false>(paramsOut);
+  return run<TscCallKind::Outermost>(paramsOut);
 }
 
 ScriptValue TscProcVariable::Invoke(ScriptValue* args, int count) {
-  return call(args, count, nullptr);
+  return call<TscCallKind::Recursive>(args, count, nullptr);
 }
 
 ScriptValue TscProcVariable::Invoke(ScriptValue* args, int count,
                                     std::vector<ScriptValue>* paramsOut) {
-  return call(args, count, paramsOut);
+  return call<TscCallKind::Recursive>(args, count, paramsOut);
 }
 
 ScriptValue TscProcVariable::Invoke1(ScriptValue* argument) {
-  return call(argument, 1, nullptr);
+  return call<TscCallKind::Recursive>(argument, 1, nullptr);
 }
 
 // A direct call in an expression. Defined with the calls, so that the call runs in this
@@ -304,5 +314,18 @@ ScriptValue TscProcVariable::Invoke1(ScriptValue* argument) {
 // keeps the processor's prediction of returns working longer.
 ScriptValue TscDirectCallNode::GetValue() {
   ScriptValue argument = FArgumentSource->ReadValue();
-  return FProc->call(&argument, 1, nullptr);
+  return FProc->call<TscCallKind::Recursive>(&argument, 1, nullptr);
+}
+
+// The same, written in the function's own body: whenever it runs, the function's local script
+// is the running one (see Activation).
+ScriptValue TscOwnBodyCallNode::GetValue() {
+  ScriptValue argument = FArgumentSource->ReadValue();
+  return FProc->call<TscCallKind::FromOwnBody>(&argument, 1, nullptr);
+}
+
+TscDesignatorNode* scDirectCallNode(TscDesignator* designator) {
+  if (designator->FCallProc->FProgram == designator->FProgram)
+    return new TscOwnBodyCallNode(designator);
+  return new TscDirectCallNode(designator);
 }

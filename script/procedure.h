@@ -16,6 +16,11 @@
 
 class TscScript;
 
+// How a call finds its procedure: not running (the outermost call), running already (a
+// recursive call, so the caller's locals are put aside), or running and called from its own
+// body, where its local script is the running one already.
+enum class TscCallKind { Outermost, Recursive, FromOwnBody };
+
 class TscProcVariable : public TscCustomVariable {
  public:
   static constexpr int kMaxCallDepth = 1000;
@@ -56,17 +61,19 @@ class TscProcVariable : public TscCustomVariable {
 
  private:
   friend class TscDirectCallNode;  // calls in its own frame
-  template <bool Recursive>
+  friend class TscOwnBodyCallNode;
+  template <TscCallKind Kind>
   class Activation;
 
   const TscFrameLayout& frame();
   void layFrame();
   void setParameters(ScriptValue* args, int count, int from = 0);
+  template <TscCallKind Kind>
   ScriptValue call(ScriptValue* args, int count, std::vector<ScriptValue>* paramsOut);
-  template <std::size_t Slots>
+  template <std::size_t Slots, TscCallKind Kind>
   ScriptValue recurse(const TscFrameLayout& layout, ScriptValue* args, int count,
                       std::vector<ScriptValue>* paramsOut);
-  template <bool Recursive>
+  template <TscCallKind Kind>
   ScriptValue run(std::vector<ScriptValue>* paramsOut);
   void collectParameters(std::vector<ScriptValue>& values);
 

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <deque>
 #include <new>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -40,12 +41,13 @@ class TscSavedFrame {
 
   [[gnu::always_inline]] TscSavedFrame(const TscFrameLayout& layout, ScriptValue* args,
                                        std::size_t arguments)
-      : FValues(layout.values.data()), FCount(layout.count) {
+      : FValues(layout.values.data()) {
     if constexpr (Slots != 0) {
       moveOutEach(std::make_index_sequence<Slots>(), args, arguments, layout.replaced);
     } else {
       ScriptValue* const* const values = FValues;
-      const std::size_t count = FCount;
+      const std::size_t count = layout.count;
+      FCount = count;
       ScriptValue* const saved = count <= kLocal ? local() : heapStorage(count);
       FSaved = saved;
       const std::size_t replaced = layout.replaced;
@@ -102,8 +104,13 @@ class TscSavedFrame {
   }
   ScriptValue* local() { return reinterpret_cast<ScriptValue*>(FLocal); }
 
+  // Kept only by a frame whose slot count is read from the layout.
+  struct None {};
+  template <class T>
+  using Counted = std::conditional_t<Slots == 0, T, None>;
+
   ScriptValue* const* FValues;
-  std::size_t FCount;    // the layout's, read when Slots is 0
-  ScriptValue* FSaved;   // where the values went, when Slots is 0
+  [[no_unique_address]] Counted<std::size_t> FCount;  // the layout's
+  [[no_unique_address]] Counted<ScriptValue*> FSaved;  // where the values went
   alignas(ScriptValue) unsigned char FLocal[kLocal * sizeof(ScriptValue)];
 };

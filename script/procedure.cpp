@@ -281,9 +281,12 @@ template <TscCallKind Kind>
   DepthGuard depth;
   if (FExecuting) {
     const TscFrameLayout& layout = frame();
+    // A function of one parameter (that and "Result"), the commonest recursion, is asked for
+    // first.
+    if (layout.count == 2) [[likely]]
+      return recurse<2, Kind>(layout, args, count, paramsOut);
     switch (layout.count) {
       case 1: return recurse<1, Kind>(layout, args, count, paramsOut);
-      case 2: return recurse<2, Kind>(layout, args, count, paramsOut);
       case 3: return recurse<3, Kind>(layout, args, count, paramsOut);
       case 4: return recurse<4, Kind>(layout, args, count, paramsOut);
       default: return recurse<0, Kind>(layout, args, count, paramsOut);

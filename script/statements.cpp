@@ -15,6 +15,17 @@ TscStatement::TscStatement(TscScript* program, const QString& sourcePos, const Q
 
 void TscStatement::Execute() { ExecuteList(); }
 
+void TscStatement::executeItems() {
+  TscScript* p = FProgram;
+  for (auto item = FItems.begin(), end = FItems.end();;) {
+    Run(static_cast<TscStatement*>(*item));
+    if (++item == end) return;
+    // Break, continue or exit stop the list here; termination too, as it would before the next
+    // item.
+    if (p->AnyRunFlag()) return;
+  }
+}
+
 bool TscStatement::LoopStopped() {
   TscScript* p = FProgram;
   if (p->FBreakCalled || p->FExitCalled || p->FTerminated) return true;

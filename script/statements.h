@@ -26,30 +26,16 @@ class TscStatement : public TscItemList {
   TscStatement* Statement(int index) const { return static_cast<TscStatement*>(Item(index)); }
   // Runs the items of this list itself, without the virtual Execute: what Execute does for a
   // plain statement list (a procedure's body, an else part).
-  void ExecuteList() {
-    TscScript* p = FProgram;
-    TscStatement* current = nullptr;
-    auto item = FItems.begin();
+  [[gnu::always_inline]] void ExecuteList() {
+    const auto first = FItems.begin();
     const auto end = FItems.end();
-    if (item == end) return;
-    try {
-      // The flags after the last item are the caller's to test, so a list of one statement
-      // (most bodies and branches) runs it and returns.
-      for (;;) {
-        if (p->FTerminated) return;
-        current = static_cast<TscStatement*>(*item);
-        current->Execute();
-        if (++item == end) return;
-        // Break, continue or exit stop the list here; termination too, as it would before the
-        // next item.
-        if (p->AnyRunFlag()) return;
-      }
-    } catch (ScriptError& e) {
-      // The innermost list an error leaves tells it the statement it came from.
-      if (e.RunPosition().isEmpty() && current && !current->FSourcePos.isEmpty())
-        e.SetRunPosition(current->FSourcePos, current->FUnitName);
-      throw;
-    }
+    if (first == end || FProgram->FTerminated) return;
+    // The flags after the last item are the caller's to test, so a list of one statement
+    // (most bodies and branches) runs it and returns, keeping nothing else across the call.
+    if (first + 1 == end)
+      Run(static_cast<TscStatement*>(*first));
+    else
+      executeItems();
   }
 
   TscScript* FProgram;
@@ -71,6 +57,19 @@ class TscStatement : public TscItemList {
     return !Terminated();
   }
   bool Terminated() const { return FProgram->FTerminated; }
+  // ExecuteList for two items and more.
+  [[gnu::noinline]] void executeItems();
+  // Runs an item of the list. The innermost list an error leaves tells it the statement it
+  // came from.
+  static void Run(TscStatement* statement) {
+    try {
+      statement->Execute();
+    } catch (ScriptError& e) {
+      if (e.RunPosition().isEmpty() && !statement->FSourcePos.isEmpty())
+        e.SetRunPosition(statement->FSourcePos, statement->FUnitName);
+      throw;
+    }
+  }
   // The body stopped the loop (break or exit, or termination); continue is cleared.
   bool LoopStopped();
 };

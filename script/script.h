@@ -194,11 +194,8 @@ class TscScript : public TscRunFlags {
   // That script, or none when there is no hook or a quiet script comes first. Inline and
   // remembered, as every statement asks before it runs.
   TscScript* LineHookScript() {
-    const unsigned generation = scLineHookGeneration.load(std::memory_order_relaxed);
-    if (FLineHookGeneration != generation) {
-      FLineHookScript = findLineHookScript();
-      FLineHookGeneration = generation;
-    }
+    if (FLineHookGeneration != scLineHookGeneration.load(std::memory_order_relaxed))
+      return rememberLineHookScript();
     return FLineHookScript;
   }
   // The line hook is not called for this script's own statements, nor for those of scripts
@@ -249,6 +246,9 @@ class TscScript : public TscRunFlags {
 
  private:
   TscScript* findLineHookScript();
+  // Finds the line hook's script again and remembers it for the current generation; apart
+  // from LineHookScript, so that a statement keeps nothing across the search.
+  [[gnu::noinline]] TscScript* rememberLineHookScript();
 
   bool FQuietLines = false;
   unsigned FLineHookGeneration = 0;

@@ -175,6 +175,13 @@ TscScript* TscScript::findLineHookScript() {
   return nullptr;
 }
 
+TscScript* TscScript::rememberLineHookScript() {
+  const unsigned generation = scLineHookGeneration.load(std::memory_order_relaxed);
+  FLineHookScript = findLineHookScript();
+  FLineHookGeneration = generation;
+  return FLineHookScript;
+}
+
 void TscScript::RunLine(const QString& unitName, const QString& position) {
   if (TscScript* s = LineHookScript()) s->FOnRunLine(*s, unitName, position);
 }

@@ -147,7 +147,9 @@ class TrpComponent : public TrpPersistent {
   void AssignAll(const TrpComponent& source);
   // The attributes in which this object differs from `other` (usually its template), as
   // ` name="value"` pairs in the order of the class's difference record.
-  virtual QString Diff(const TrpComponent& other) const;
+  QString Diff(const TrpComponent& other) const;
+  // The same as a prepared page keeps it: without the blanks around it.
+  QString RecordDiff(const TrpComponent& other) const;
   QString InternalDiff(const TrpComponent& other) const;
   // The same over the first `entryCount` entries of the class's record only.
   QString InternalDiff(const TrpComponent& other, size_t entryCount) const;
@@ -157,6 +159,8 @@ class TrpComponent : public TrpPersistent {
   // Hooks of the difference record: bands always record their top; an auto-width text object
   // never records its width.
   virtual bool DiffForcesTop() const;
+  // Appends Diff's attributes to `out`; classes with attributes beyond their record add theirs.
+  virtual void AppendDiff(const TrpComponent& other, QString& out) const;
   virtual bool DiffSkipsWidth() const { return false; }
 
   // --- streaming through the serializer (object_streamer.h) ------------------------------------

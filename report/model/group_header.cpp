@@ -35,9 +35,8 @@ const TrpClassInfo& TrpGroupHeader::StaticClassInfo() {
   return info;
 }
 
-QString TrpGroupHeader::Diff(const TrpComponent& other) const {
-  QString result = TrpBand::Diff(other);
+void TrpGroupHeader::AppendDiff(const TrpComponent& other, QString& out) const {
+  TrpBand::AppendDiff(other, out);
   // Escaped like every text of a record, so a quotation mark in the name cannot end the value.
-  if (FDrillDown) result += QLatin1String(" DrillName=\"") + rpStrToXML(FDrillName) + u'"';
-  return result;
+  if (FDrillDown) out += QLatin1String(" DrillName=\"") + rpStrToXML(FDrillName) + u'"';
 }

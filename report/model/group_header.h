@@ -27,7 +27,7 @@ class TrpGroupHeader : public TrpBand {
   void SetDrillName(const QString& value) { FDrillName = value; }
 
   // The base record, followed by DrillName when the group can be folded.
-  QString Diff(const TrpComponent& other) const override;
+  void AppendDiff(const TrpComponent& other, QString& out) const override;
 
  private:
   QString FCondition;

@@ -145,9 +145,9 @@ void TrpCustomMemoView::Notification(TrpComponent* removed) {
 
 // ---------------------------------------------------------------- prepared-copy record
 
-QString TrpCustomMemoView::Diff(const TrpComponent& other) const {
+void TrpCustomMemoView::AppendDiff(const TrpComponent& other, QString& result) const {
   // The class record holds everything up to WordWrap, the text as "u" included.
-  QString result = TrpStretcheable::Diff(other);
+  TrpStretcheable::AppendDiff(other, result);
   if (FFormats->Count() == 1) {
     const TrpFormat& mine = *FFormats->Items(0);
     const auto* theirs = rpDynamicCast<const TrpCustomMemoView>(&other);
@@ -176,5 +176,4 @@ QString TrpCustomMemoView::Diff(const TrpComponent& other) const {
   if (FLastParaBreak) result += QLatin1String(" LastParaBreak=\"1\"");
   FFirstParaBreak = FLastParaBreak;
   FLastParaBreak = false;
-  return result;
 }

@@ -172,7 +172,7 @@ class TrpCustomMemoView : public TrpStretcheable {
   // --- records ---------------------------------------------------------------------------------
   // The attributes of this prepared copy against `other`. A split text's paragraph flags move
   // on: the next part starts with this part's LastParaBreak.
-  QString Diff(const TrpComponent& other) const override;
+  void AppendDiff(const TrpComponent& other, QString& out) const override;
   bool DiffSkipsWidth() const override { return FAutoWidth; }
   void Notification(TrpComponent* removed) override;
   // The "Formats" and "Highlights" elements, written only when a list holds more than one entry

@@ -226,10 +226,11 @@ void TrpPictureView::GetData() {
   LoadPictureFromStream(buffer, true);
 }
 
-QString TrpPictureView::Diff(const TrpComponent& other) const {
+void TrpPictureView::AppendDiff(const TrpComponent& other, QString& out) const {
   // The store takes the picture and sets ImageIndex before the record is written.
   if (FPictureChanged) {
     if (TrpCustomReport* report = Report()) report->AddPicture(const_cast<TrpPictureView&>(*this));
   }
-  return u' ' + TrpView::Diff(other);
+  out += u' ';
+  TrpView::AppendDiff(other, out);
 }

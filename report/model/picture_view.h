@@ -70,7 +70,7 @@ class TrpPictureView : public TrpView {
   // from the bound large-object field.
   void GetData() override;
   // Hands a changed picture to the report's prepared-pages store first.
-  QString Diff(const TrpComponent& other) const override;
+  void AppendDiff(const TrpComponent& other, QString& out) const override;
 
  private:
   void PictureWasChanged();

@@ -163,6 +163,7 @@ class TrpPreviewPages : public TrpCustomPreviewPages {
 
   // records (preview_pages_records.cpp)
   void AddRecord(TrpXMLItem& parent, TrpComponent& object, bool fullPage);
+  // The attribute text an object is recorded with, without blanks around it.
   QString RecordText(TrpComponent& object, const TrpComponent* source, bool fullPage) const;
   const TrpClassInfo* RecordClass(const TrpXMLItem& record) const;
   Extended RecordValue(const TrpXMLItem& record, const char* shortName, const char* longName) const;

@@ -69,18 +69,18 @@ void TrpPreviewPages::AddPage(TrpReportPage& page) {
 // --- records -------------------------------------------------------------------------------------
 
 QString TrpPreviewPages::RecordText(TrpComponent& object, const TrpComponent* source, bool fullPage) const {
-  if (!source || fullPage) return object.AllDiff(nullptr);
-  if (Engine() && !Engine()->FinalPass()) return rpComponentLevelDiff(object, *source);
+  if (!source || fullPage) return object.AllDiff(nullptr).trimmed();
+  if (Engine() && !Engine()->FinalPass()) return rpComponentLevelDiff(object, *source).trimmed();
   if (object.rpComponentStyle().Has(csDefaultDiff))
-    return object.AllDiff(nullptr) + rpComponentLevelDiff(object, *source);
-  return object.Diff(*source);
+    return (object.AllDiff(nullptr) + rpComponentLevelDiff(object, *source)).trimmed();
+  return object.RecordDiff(*source);
 }
 
 void TrpPreviewPages::AddRecord(TrpXMLItem& parent, TrpComponent& object, bool fullPage) {
   if (!object.Visible() || !object.rpComponentStyle().Has(csPreviewVisible)) return;
   const TrpComponent* source = object.AliasName().isEmpty() ? nullptr : FDictionary.GetObject(object.AliasName());
   TrpXMLItem* record = parent.Add(source && !fullPage ? object.AliasName() : object.ClassName());
-  record->SetText(RecordText(object, source, fullPage).trimmed());
+  record->SetText(RecordText(object, source, fullPage));
   FXMLSize += (record->Name().size() + record->Text().size()) * qint64(sizeof(QChar)) +
               qint64(sizeof(TrpXMLItem)) + 16;
   for (TrpComponent* child : object.Objects()) AddRecord(*record, *child, fullPage);

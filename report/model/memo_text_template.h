@@ -29,6 +29,12 @@ class TrpMemoTextTemplate {
     return lines.constData() == FLines.constData() && lines.size() == FLines.size() && delimiters == FDelimiters;
   }
   bool HasExpressions() const { return !FExpressions.empty(); }
+  // The expression when the text is that one expression and its line end (as most are), else null.
+  const Expression* SoleExpression() const {
+    return FExpressions.size() == 1 && FPieces[0].isEmpty() && FPieces[1] == QLatin1String("\r\n")
+               ? &FExpressions.front()
+               : nullptr;
+  }
 
   // The text with the expressions, left to right, replaced by `value(expression, number)`.
   // Written into one allocation made for the pieces and some room for the values.

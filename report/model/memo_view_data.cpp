@@ -88,7 +88,13 @@ void TrpCustomMemoView::GetData() {
       FTextTemplate = std::make_shared<const TrpMemoTextTemplate>(FMemo, FExpressionDelimiters);
     // Held here: an expression's script may change this object's text while it is expanded.
     const std::shared_ptr<const TrpMemoTextTemplate> text = FTextTemplate;
-    if (text->HasExpressions()) {
+    if (const TrpMemoTextTemplate::Expression* sole = text->SoleExpression()) {
+      // The value becomes the text's line as it is; only a value that is empty or ends with a
+      // line end needs the text's own line end to split into the same lines.
+      QString value = CalcAndFormat(*sole, *FFormats->Items(0));
+      if (value.isEmpty() || value.endsWith(u'\r') || value.endsWith(u'\n')) value += QLatin1String("\r\n");
+      SetText(std::move(value));
+    } else if (text->HasExpressions()) {
       const int last = FFormats->Count() - 1;
       SetText(text->Expand([&](const TrpMemoTextTemplate::Expression& expression, int index) {
         return CalcAndFormat(expression, *FFormats->Items(std::min(index, last)));

@@ -112,6 +112,20 @@ TEST_F(MemoPrepare, EveryOutputEvaluatesTheTextAsItStandsThen) {
   EXPECT_EQ(output(), QStringLiteral("no brackets\r\n"));
 }
 
+// A text of one expression takes the value as its line without building the whole text: its lines
+// must be those the whole text splits into, whatever line ends the value holds.
+TEST_F(MemoPrepare, ATextOfOneExpressionHasTheLinesOfTheWholeText) {
+  for (const char* value : {"", "x", "a\r\nb", "a\r\n", "a\n", "a\r", "\r\n", "a\n\nb"}) {
+    report.Values = {{"v", ScriptValue(QString::fromLatin1(value))}, {"nothing", ScriptValue(QString())}};
+    memo->SetText(QStringLiteral("[v]"));
+    memo->GetData();
+    const QStringList alone = memo->Memo();
+    memo->SetText(QStringLiteral("[v][nothing]"));  // two expressions: the whole text is built
+    memo->GetData();
+    EXPECT_EQ(alone, memo->Memo()) << QString::fromLatin1(value).toUtf8().toPercentEncoding().constData();
+  }
+}
+
 TEST_F(MemoPrepare, EvaluationErrorsPropagate) {
   memo->SetText(QStringLiteral("[missing]"));
   EXPECT_THROW(memo->GetData(), TrpError);

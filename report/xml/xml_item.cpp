@@ -59,8 +59,12 @@ int TrpXMLItem::IndexOf(const TrpXMLItem* item) const {
 }
 
 int TrpXMLItem::Find(const QString& name) const {
-  for (int i = 0; i < FItems.size(); ++i)
-    if (FItems[i]->FName.compare(name, Qt::CaseInsensitive) == 0) return i;
+  // Case folding keeps a text's length: names of other lengths are passed over at once, and the
+  // name as written is mostly the name asked for. The store asks for its elements per record.
+  for (int i = 0; i < FItems.size(); ++i) {
+    const QString& mine = FItems[i]->FName;
+    if (mine.size() == name.size() && (mine == name || mine.compare(name, Qt::CaseInsensitive) == 0)) return i;
+  }
   return -1;
 }
 

@@ -30,8 +30,7 @@ QString TrpBand::GetDescription() const { return rpResources()->Get(GetBandName(
 
 bool TrpBand::OnTextModePage() const {
   const TrpComponent* page = Page();
-  static const TrpClassName textModePage("TrpDMPPage");
-  return page && page->InheritsFrom(textModePage);
+  return page && page->IsTextModePage();
 }
 
 void TrpBand::SetLeft(Extended value) {

@@ -53,6 +53,8 @@ class TrpComponent : public TrpPersistent {
   TrpComponent* FindObject(const QString& name) const;
   // Nearest page / report up the parent chain, the object itself included.
   TrpComponent* Page() const;
+  // Whether this is a text-mode page (its objects snap to the character grid).
+  virtual bool IsTextModePage() const { return false; }
   TrpCustomReport* Report() const;
   // Frees the children; a child inherited from an ancestor report stays and is cleared itself.
   virtual void Clear();

@@ -10,4 +10,5 @@ class TrpDMPPage : public TrpReportPage {
   static TrpComponent* Create(TrpComponent* owner) { return new TrpDMPPage(owner); }
   static const TrpClassInfo& StaticClassInfo();
   const TrpClassInfo& ClassInfo() const override;
+  bool IsTextModePage() const override { return true; }
 };

@@ -260,11 +260,8 @@ ScriptValue TrpReportScript::Calc(const QString& expression, TscScript* script, 
   // "<Rows."amount">", as aggregates are mostly written, reads the name it encloses: the same
   // value the script would read for it, without running a compiled expression.
   const QString* kept = FEnclosedNames.Find(expression);
-  if (!kept) {
-    FEnclosedNames.Keep(expression, enclosedName(expression));
-    kept = FEnclosedNames.Find(expression);
-  }
   const QString enclosed = kept ? *kept : enclosedName(expression);
+  if (!kept) FEnclosedNames.Keep(expression, enclosed);
   if (!enclosed.isEmpty() && DoGetValue(enclosed, value)) return value;
   QString error;
   value = FExpressionCache.Calc(expression, error, script ? script : FScript.get());

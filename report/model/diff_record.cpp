@@ -208,8 +208,8 @@ std::uint32_t TrpDiffRecord::SlotsFoundSame(const Walk& mine, const Walk& theirs
     const TrpPersistent* t = theirs.Objects[k];
     if (!o || !t || !(same >> FSlots[k].Parent & 1)) continue;
     const TrpPersistent::RecordedSame& last = o->LastRecordedSame();
-    if (last.Record == this && last.Mine == o->ChangeStamp() && last.Theirs == t->ChangeStamp() && last.Mine != 0 &&
-        last.Theirs != 0)
+    // Only RecordSameSlots names this record, and only for stamped objects.
+    if (last.Record == this && last.Mine == o->ChangeStamp() && last.Theirs == t->ChangeStamp())
       same |= std::uint32_t{1} << k;
   }
   return same & ~std::uint32_t{1};

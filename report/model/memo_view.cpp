@@ -76,8 +76,8 @@ void TrpCustomMemoView::SetText(QString&& value) {
   qsizetype lineEnd = 0;
   while (lineEnd < value.size() && value[lineEnd] != u'\r' && value[lineEnd] != u'\n') ++lineEnd;
   const qsizetype breakSize = value.size() - lineEnd;
-  const bool oneLine = breakSize == 0 || (breakSize == 1) ||
-                       (breakSize == 2 && value[lineEnd] == u'\r' && value[lineEnd + 1] == u'\n');
+  const bool oneLine =
+      breakSize <= 1 || (breakSize == 2 && value[lineEnd] == u'\r' && value[lineEnd + 1] == u'\n');
   if (!oneLine) {
     SetText(std::as_const(value));
     return;

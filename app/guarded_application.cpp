@@ -1,7 +1,7 @@
 #include "app/guarded_application.h"
 
 #include "app/dialogs.h"
-#include "report/model/report_error.h"
+#include "report/objects/report_error.h"
 
 namespace stroval {
 

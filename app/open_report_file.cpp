@@ -6,11 +6,11 @@
 
 #include <cstdio>
 
-#include "report/model/common_error_handler.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/preview_options.h"
-#include "report/model/report.h"
-#include "report/model/report_error.h"
+#include "report/component/report.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/objects/report_error.h"
+#include "report/options/common_error_handler.h"
+#include "report/options/preview_options.h"
 #include "report/store/prepared_report_file.h"
 
 namespace stroval {

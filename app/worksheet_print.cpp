@@ -1,7 +1,7 @@
 // The print command: the sheet turned into the report (see worksheet/worksheet_report_builder.h)
 // and shown in the report's preview.
 #include "app/worksheet_window.h"
-#include "report/model/report.h"
+#include "report/component/report.h"
 
 namespace stroval {
 

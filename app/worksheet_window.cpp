@@ -11,8 +11,8 @@
 #include "app/practice_options.h"
 #include "app/tag.h"
 #include "app/text_font.h"
+#include "report/component/report.h"
 #include "worksheet/worksheet_template.h"
-#include "report/model/report.h"
 
 namespace stroval {
 

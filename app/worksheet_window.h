@@ -4,10 +4,10 @@
 #include <memory>
 
 #include "app/dialogs.h"
-#include "worksheet/memo_table.h"
 #include "app/owned_components.h"
 #include "app/recent_files.h"
 #include "app/word_grid.h"
+#include "worksheet/memo_table.h"
 #include "worksheet/worksheet_report_builder.h"
 #include "worksheet/worksheet_sheet.h"
 

@@ -15,11 +15,11 @@
 #include <memory>
 
 #include "listing_report.h"
+#include "report/component/report.h"
 #include "report/data/csv_data_set.h"
 #include "report/data/db_connection.h"
 #include "report/data/sql_data_set.h"
-#include "report/model/engine_options.h"
-#include "report/model/report.h"
+#include "report/options/engine_options.h"
 #include "timed_prepare.h"
 
 namespace {

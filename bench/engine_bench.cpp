@@ -10,17 +10,17 @@
 #include <functional>
 #include <memory>
 
-#include "report/model/band_kinds.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/data_band.h"
-#include "report/model/data_set.h"
-#include "report/model/engine_options.h"
-#include "report/model/group_header.h"
-#include "report/model/memo_view.h"
-#include "report/model/report.h"
-#include "report/model/report_data_sets.h"
-#include "report/model/report_page.h"
 #include "listing_report.h"
+#include "report/component/report.h"
+#include "report/datasets/data_set.h"
+#include "report/datasets/report_data_sets.h"
+#include "report/memo/memo_view.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/options/engine_options.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/data_band.h"
+#include "report/pages/group_header.h"
+#include "report/pages/report_page.h"
 #include "timed_prepare.h"
 
 namespace {

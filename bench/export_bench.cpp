@@ -9,10 +9,10 @@
 #include <memory>
 
 #include "listing_report.h"
-#include "report/model/custom_export_filter.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/engine_options.h"
-#include "report/model/report.h"
+#include "report/component/report.h"
+#include "report/objects/custom_export_filter.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/options/engine_options.h"
 
 namespace {
 

@@ -23,8 +23,8 @@
 #include "child_interpreter.h"
 #include "compare_programs.h"
 #include "ratio_reporter.h"
-#include "script/compiler.h"
-#include "script/script.h"
+#include "script_engine/compiler/compiler.h"
+#include "script_engine/interpreter/script.h"
 
 namespace {
 

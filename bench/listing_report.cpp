@@ -2,13 +2,13 @@
 
 #include <QFile>
 
-#include "report/model/band_kinds.h"
-#include "report/model/data_band.h"
-#include "report/model/group_header.h"
-#include "report/model/memo_view.h"
-#include "report/model/report.h"
-#include "report/model/report_data_sets.h"
-#include "report/model/report_page.h"
+#include "report/component/report.h"
+#include "report/datasets/report_data_sets.h"
+#include "report/memo/memo_view.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/data_band.h"
+#include "report/pages/group_header.h"
+#include "report/pages/report_page.h"
 
 ListingRows::ListingRows(int count) : TrpDataSet(nullptr), FCount(count) { SetUserName(QStringLiteral("Rows")); }
 

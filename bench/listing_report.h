@@ -5,7 +5,7 @@
 // the page number.
 #include <QString>
 
-#include "report/model/data_set.h"
+#include "report/datasets/data_set.h"
 
 class TrpReport;
 

@@ -9,9 +9,9 @@
 #include <memory>
 #include <vector>
 
+#include "report/memo/memo_view.h"
+#include "report/objects/custom_report.h"
 #include "report/text/font_substitutions.h"
-#include "report/model/custom_report.h"
-#include "report/model/memo_view.h"
 
 namespace {
 

@@ -13,16 +13,16 @@
 #include <benchmark/benchmark.h>
 
 #include "fake_preview_pages.h"
-#include "report/text/font_substitutions.h"
-#include "report/services/install_report_services.h"
-#include "report/model/common_error_handler.h"
-#include "report/model/engine_options.h"
-#include "report/model/report_classes.h"
-#include "report/model/report_services.h"
+#include "report/component/report_classes.h"
+#include "report/objects/report_services.h"
+#include "report/options/common_error_handler.h"
+#include "report/options/engine_options.h"
 #include "report/preview/install_preview.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_form.h"
 #include "report/preview/preview_workspace.h"
+#include "report/services/install_report_services.h"
+#include "report/text/font_substitutions.h"
 #include "worksheet_report.h"
 
 namespace {

@@ -21,13 +21,13 @@
 #include <string>
 #include <vector>
 
-#include "report/model/band_kinds.h"
-#include "report/model/data_band.h"
-#include "report/model/engine_options.h"
-#include "report/model/memo_view.h"
-#include "report/model/report.h"
-#include "report/model/report_classes.h"
-#include "report/model/report_page.h"
+#include "report/component/report.h"
+#include "report/component/report_classes.h"
+#include "report/memo/memo_view.h"
+#include "report/options/engine_options.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/data_band.h"
+#include "report/pages/report_page.h"
 #include "report/store/preview_pages.h"
 #include "report/store/xml_serializer.h"
 

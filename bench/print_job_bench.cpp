@@ -5,8 +5,8 @@
 #include <QApplication>
 
 #include "fake_preview_pages.h"
-#include "report/model/print_options.h"
-#include "report/model/report.h"
+#include "report/component/report.h"
+#include "report/options/print_options.h"
 #include "report/print/page_numbers.h"
 #include "report/print/print_job.h"
 #include "report/printer/printers.h"

@@ -6,12 +6,12 @@
 
 #include "report/binding/aggregate.h"
 #include "report/binding/report_script.h"
-#include "report/model/band_kinds.h"
-#include "report/model/data_band.h"
-#include "report/model/report.h"
-#include "report/model/report_classes.h"
-#include "report/model/report_page.h"
-#include "report/model/variables.h"
+#include "report/component/report.h"
+#include "report/component/report_classes.h"
+#include "report/objects/variables.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/data_band.h"
+#include "report/pages/report_page.h"
 
 namespace {
 

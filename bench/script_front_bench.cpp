@@ -4,10 +4,10 @@
 
 #include <QStringList>
 
-#include "script/il_parser.h"
-#include "script/lexer.h"
-#include "script/value.h"
-#include "script/value_ops.h"
+#include "script_engine/front/il_parser.h"
+#include "script_engine/front/lexer.h"
+#include "script_engine/interpreter/value.h"
+#include "script_engine/interpreter/value_ops.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <QLatin1Char>
 
-#include "report/model/report.h"
-#include "report/model/custom_preview_pages.h"
+#include "report/component/report.h"
+#include "report/objects/custom_preview_pages.h"
 
 // Times only the preparation of a report whose building the caller did with the timer paused.
 // On success the timer is paused again and the page count is stored; a failed preparation ends

@@ -1,7 +1,7 @@
 # Fails when a source file includes a header of a layer above its own.
 #   cmake -DROOT=<source root> -DLAYERS=<folder>,<folder>,... -P check_layers.cmake
 # LAYERS lists the folders from the bottom layer up. An include names its header from the source
-# root ("report/model/band.h"); the header's layer is the folder that holds it. Includes of
+# root ("report/pages/band.h"); the header's layer is the folder that holds it. Includes of
 # anything outside the listed folders (Qt, the standard library, a file beside the includer) are
 # not layers and are passed over.
 string(REPLACE "," ";" LAYERS "${LAYERS}")

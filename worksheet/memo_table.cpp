@@ -1,6 +1,6 @@
 #include "worksheet/memo_table.h"
 
-#include "report/model/memo_view.h"
+#include "report/memo/memo_view.h"
 
 namespace stroval {
 

@@ -1,8 +1,8 @@
 #include "worksheet/report_guides.h"
 
-#include "report/model/frame.h"
-#include "report/model/line_view.h"
-#include "report/model/shape_view.h"
+#include "report/views/frame.h"
+#include "report/views/line_view.h"
+#include "report/views/shape_view.h"
 #include "worksheet/practice_colors.h"
 #include "worksheet/report_color.h"
 

@@ -2,7 +2,7 @@
 
 #include <QtGlobal>
 
-#include "report/model/report_font.h"
+#include "report/objects/report_font.h"
 #include "worksheet/report_color.h"
 
 namespace stroval {

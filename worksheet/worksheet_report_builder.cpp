@@ -1,9 +1,9 @@
 #include "worksheet/worksheet_report_builder.h"
 
-#include "report/model/class_info.h"
-#include "report/model/memo_view.h"
-#include "report/model/report.h"
-#include "report/model/report_font.h"
+#include "report/component/report.h"
+#include "report/memo/memo_view.h"
+#include "report/objects/class_info.h"
+#include "report/objects/report_font.h"
 #include "worksheet/memo_table.h"
 #include "worksheet/practice_colors.h"
 #include "worksheet/report_color.h"

@@ -2,8 +2,8 @@
 
 #include <QFile>
 
-#include "report/model/report.h"
-#include "report/model/report_classes.h"
+#include "report/component/report.h"
+#include "report/component/report_classes.h"
 #include "report/store/xml_serializer.h"
 
 // The template lives in a static library: its resources must be named to be linked in.

@@ -1,8 +1,8 @@
 #include "report/binding/aggregate.h"
 
-#include "report/model/band.h"
-#include "report/model/custom_report.h"
-#include "script/value_ops.h"
+#include "report/objects/custom_report.h"
+#include "report/pages/band.h"
+#include "script_engine/interpreter/value_ops.h"
 
 namespace {
 

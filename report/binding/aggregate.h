@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "script/value.h"
+#include "script_engine/interpreter/value.h"
 
 class TrpBand;
 class TrpComponent;

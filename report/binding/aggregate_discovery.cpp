@@ -3,14 +3,14 @@
 #include <QSet>
 
 #include "report/binding/aggregate.h"
-#include "report/model/band.h"
-#include "report/model/band_kinds.h"
-#include "report/model/bracket_scanner.h"
-#include "report/model/data_band.h"
-#include "report/model/memo_view.h"
-#include "report/model/page.h"
-#include "report/model/report.h"
-#include "report/model/variables.h"
+#include "report/component/report.h"
+#include "report/memo/bracket_scanner.h"
+#include "report/memo/memo_view.h"
+#include "report/objects/variables.h"
+#include "report/pages/band.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/data_band.h"
+#include "report/pages/page.h"
 
 namespace {
 

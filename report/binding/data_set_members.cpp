@@ -3,8 +3,8 @@
 #include "report/binding/report_class_members.h"
 
 #include "report/binding/report_member_binding.h"
-#include "report/model/data_set.h"
-#include "script/strings_object.h"
+#include "report/datasets/data_set.h"
+#include "script_engine/modules/strings_object.h"
 
 using namespace rpmembers;
 

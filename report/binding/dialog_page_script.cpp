@@ -5,12 +5,12 @@
 #include "report/binding/dialog_page_script.h"
 
 #include "report/binding/script_objects.h"
-#include "report/model/class_info.h"
-#include "report/model/dialog_controls.h"
-#include "report/model/dialog_page.h"
-#include "script/class_variable.h"
-#include "script/script.h"
-#include "script/script_error.h"
+#include "report/dialogs/dialog_controls.h"
+#include "report/dialogs/dialog_page.h"
+#include "report/objects/class_info.h"
+#include "script_engine/front/script_error.h"
+#include "script_engine/interpreter/class_variable.h"
+#include "script_engine/interpreter/script.h"
 
 namespace {
 

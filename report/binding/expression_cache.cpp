@@ -1,10 +1,10 @@
 #include "report/binding/expression_cache.h"
 
 #include "report/res/resources.h"
-#include "script/procedure.h"
-#include "script/script.h"
-#include "script/script_error.h"
-#include "script/variables.h"
+#include "script_engine/front/script_error.h"
+#include "script_engine/interpreter/procedure.h"
+#include "script_engine/interpreter/script.h"
+#include "script_engine/interpreter/variables.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "script/value.h"
+#include "script_engine/interpreter/value.h"
 
 class TscCustomVariable;
 class TscProcVariable;

@@ -7,11 +7,11 @@
 
 #include <memory>
 
-#include "report/model/image_size_limit.h"
+#include "report/objects/image_size_limit.h"
 #include "report/text/color_names.h"
-#include "script/class_binding.h"
-#include "script/classes_module.h"
-#include "script/created_objects.h"
+#include "script_engine/interpreter/created_objects.h"
+#include "script_engine/modules/class_binding.h"
+#include "script_engine/modules/classes_module.h"
 
 namespace {
 

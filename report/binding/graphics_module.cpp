@@ -4,7 +4,7 @@
 #include "report/binding/graphics_classes.h"
 
 #include "report/text/color_names.h"
-#include "script/class_binding.h"
+#include "script_engine/modules/class_binding.h"
 
 namespace {
 

@@ -3,6 +3,6 @@
 // Integer constant (clRed, clBtnFace, ...), the font, pen and brush enumerations, and the
 // graphics classes. TFont is the report's own font class (it comes with the first object that has
 // a font), so that Memo1.Font.Size and a declared TFont are one class.
-#include "script/script.h"
+#include "script_engine/interpreter/script.h"
 
 TscRTTIModule* rpCreateGraphicsModule(TscScript* script);

@@ -1,12 +1,12 @@
 // The start-up hooks of the report-script binding.
 #include "report/binding/graphics_module.h"
 #include "report/binding/report_script.h"
-#include "report/model/memo_macros.h"
-#include "report/model/report.h"
-#include "report/model/report_error.h"
-#include "report/model/report_services.h"
-#include "report/model/variables.h"
-#include "script/compiler.h"
+#include "report/component/report.h"
+#include "report/memo/memo_macros.h"
+#include "report/objects/report_error.h"
+#include "report/objects/report_services.h"
+#include "report/objects/variables.h"
+#include "script_engine/compiler/compiler.h"
 
 namespace {
 

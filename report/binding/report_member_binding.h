@@ -6,10 +6,10 @@
 #include <functional>
 
 #include "report/binding/script_objects.h"
-#include "report/model/component.h"
-#include "report/model/custom_engine.h"
-#include "report/model/report.h"
-#include "script/class_binding.h"
+#include "report/component/report.h"
+#include "report/objects/component.h"
+#include "report/objects/custom_engine.h"
+#include "script_engine/modules/class_binding.h"
 
 namespace rpmembers {
 

@@ -4,18 +4,18 @@
 
 #include "report/binding/aggregate.h"
 #include "report/binding/dialog_page_script.h"
-#include "report/model/band.h"
-#include "report/model/class_info.h"
-#include "report/model/custom_engine.h"
-#include "report/model/engine_options.h"
-#include "report/model/report.h"
-#include "report/model/variables.h"
-#include "report/model/view.h"
+#include "report/component/report.h"
+#include "report/objects/class_info.h"
+#include "report/objects/custom_engine.h"
+#include "report/objects/variables.h"
+#include "report/options/engine_options.h"
+#include "report/pages/band.h"
 #include "report/res/format_text.h"
 #include "report/res/resources.h"
-#include "script/class_variable.h"
-#include "script/script.h"
-#include "script/script_error.h"
+#include "report/views/view.h"
+#include "script_engine/front/script_error.h"
+#include "script_engine/interpreter/class_variable.h"
+#include "script_engine/interpreter/script.h"
 
 namespace {
 

@@ -21,8 +21,8 @@
 #include "report/binding/script_run_limits.h"
 #include "report/binding/styles_script_object.h"
 #include "report/binding/variables_script_object.h"
-#include "report/model/shared_text_cache.h"
-#include "report/model/custom_report_script.h"
+#include "report/objects/custom_report_script.h"
+#include "report/objects/shared_text_cache.h"
 
 class TscCustomVariable;
 

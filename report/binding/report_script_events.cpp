@@ -5,14 +5,14 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-#include "report/model/component.h"
-#include "report/model/report.h"
-#include "report/model/report_services.h"
+#include "report/component/report.h"
+#include "report/objects/component.h"
+#include "report/objects/report_services.h"
 #include "report/res/format_text.h"
 #include "report/res/resources.h"
-#include "script/procedure.h"
-#include "script/script.h"
-#include "script/script_error.h"
+#include "script_engine/front/script_error.h"
+#include "script_engine/interpreter/procedure.h"
+#include "script_engine/interpreter/script.h"
 
 namespace {
 

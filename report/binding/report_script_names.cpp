@@ -3,17 +3,17 @@
 #include "report/binding/report_script.h"
 
 #include <QScopeGuard>
-#include "report/model/custom_engine.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/data_set.h"
-#include "report/model/engine_options.h"
-#include "report/model/report.h"
-#include "report/model/report_data_sets.h"
-#include "report/model/variables.h"
-#include "script/day_number.h"
-#include "script/script.h"
-#include "script/script_error.h"
-#include "script/variables.h"
+#include "report/component/report.h"
+#include "report/datasets/data_set.h"
+#include "report/datasets/report_data_sets.h"
+#include "report/objects/custom_engine.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/objects/variables.h"
+#include "report/options/engine_options.h"
+#include "script_engine/front/script_error.h"
+#include "script_engine/interpreter/day_number.h"
+#include "script_engine/interpreter/script.h"
+#include "script_engine/interpreter/variables.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
 #include "report/binding/run_script_objects.h"
 
 #include "report/binding/script_objects.h"
-#include "report/model/band.h"
-#include "report/model/custom_engine.h"
-#include "report/model/custom_outline.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/report.h"
+#include "report/component/report.h"
+#include "report/objects/custom_engine.h"
+#include "report/objects/custom_outline.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/pages/band.h"
 #include "report/units/report_units.h"
-#include "script/class_variable.h"
-#include "script/script.h"
-#include "script/script_error.h"
+#include "script_engine/front/script_error.h"
+#include "script_engine/interpreter/class_variable.h"
+#include "script_engine/interpreter/script.h"
 
 namespace {
 

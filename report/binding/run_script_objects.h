@@ -3,7 +3,7 @@
 // prepared pages, as expressions and scripts reach them. Both follow the report: they act on the
 // engine and outline the report has when a member is used, so they stay valid however the
 // report's parts change.
-#include "script/host_class.h"
+#include "script_engine/interpreter/host_class.h"
 
 class TrpReport;
 class TscScript;

@@ -14,7 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "script/host_class.h"
+#include "script_engine/interpreter/host_class.h"
 
 class TrpComponent;
 class TrpPersistent;

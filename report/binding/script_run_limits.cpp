@@ -1,8 +1,8 @@
 #include "report/binding/script_run_limits.h"
 
-#include "report/model/custom_preview_pages.h"
-#include "report/model/report.h"
-#include "script/script_error.h"
+#include "report/component/report.h"
+#include "report/objects/custom_preview_pages.h"
+#include "script_engine/front/script_error.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QBuffer>
 #include <QByteArray>
 
-#include "script/script_streams.h"
+#include "script_engine/modules/script_streams.h"
 
 // Calls read(QIODevice&) on the bytes of `stream` from its position to its end.
 template <class Read>

@@ -2,8 +2,8 @@
 
 #include "report/binding/report_member_binding.h"
 #include "report/binding/script_stream_bridge.h"
-#include "report/model/styles.h"
-#include "script/strings_object.h"
+#include "report/memo/styles.h"
+#include "script_engine/modules/strings_object.h"
 
 using namespace rpmembers;
 

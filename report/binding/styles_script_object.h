@@ -4,7 +4,7 @@
 // script objects; a style the collection drops (Clear, LoadFromFile) is never used again.
 #include <memory>
 
-#include "script/classes_module.h"
+#include "script_engine/modules/classes_module.h"
 
 class TrpScriptObjects;
 class TrpStyles;

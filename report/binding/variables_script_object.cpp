@@ -1,9 +1,9 @@
 #include "report/binding/variables_script_object.h"
 
 #include "report/binding/script_objects.h"
-#include "report/model/variables.h"
-#include "script/class_binding.h"
-#include "script/script.h"
+#include "report/objects/variables.h"
+#include "script_engine/interpreter/script.h"
+#include "script_engine/modules/class_binding.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 // variable by name (an array's by any key): Report.Variables['Total'] := 0.
 #include <memory>
 
-#include "script/classes_module.h"
+#include "script_engine/modules/classes_module.h"
 
 class TrpVariableCollection;
 class TrpScriptObjects;

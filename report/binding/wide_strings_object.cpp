@@ -1,8 +1,8 @@
 #include "report/binding/wide_strings_object.h"
 
-#include "script/class_binding.h"
-#include "script/script.h"
-#include "script/script_streams.h"
+#include "script_engine/interpreter/script.h"
+#include "script_engine/modules/class_binding.h"
+#include "script_engine/modules/script_streams.h"
 
 namespace {
 

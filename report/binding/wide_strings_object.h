@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "script/classes_module.h"
+#include "script_engine/modules/classes_module.h"
 
 class TrpWideStringsObject : public TscPersistentObject {
  public:

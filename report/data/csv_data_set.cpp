@@ -6,9 +6,9 @@
 #include <QFileInfo>
 
 #include "report/data/data_file_path.h"
-#include "report/model/class_info.h"
-#include "report/model/property_builders.h"
-#include "report/model/report_error.h"
+#include "report/objects/class_info.h"
+#include "report/objects/property_builders.h"
+#include "report/objects/report_error.h"
 #include "report/xml/code_page.h"
 
 namespace {

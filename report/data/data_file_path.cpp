@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "report/model/report.h"
+#include "report/component/report.h"
 
 QString rpDataFilePath(const TrpComponent& object, const QString& fileName) {
   if (fileName.isEmpty() || QDir::isAbsolutePath(fileName)) return fileName;

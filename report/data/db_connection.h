@@ -10,7 +10,7 @@
 
 #include <functional>
 
-#include "report/model/dialog_component.h"
+#include "report/objects/dialog_component.h"
 
 class TrpDBConnection : public TrpDialogComponent {
  public:

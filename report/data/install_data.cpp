@@ -3,8 +3,8 @@
 #include "report/data/csv_data_set.h"
 #include "report/data/db_connection.h"
 #include "report/data/sql_data_set.h"
-#include "report/model/class_info.h"
-#include "report/model/class_registry.h"
+#include "report/objects/class_info.h"
+#include "report/objects/class_registry.h"
 
 void rpRegisterDataClasses() {
   for (const TrpClassInfo* cls : {&TrpDBConnection::StaticClassInfo(), &TrpSQLDataSet::StaticClassInfo(),

@@ -3,9 +3,9 @@
 #include <QDate>
 #include <QDateTime>
 
-#include "report/model/class_info.h"
-#include "report/model/report_error.h"
-#include "script/day_number.h"
+#include "report/objects/class_info.h"
+#include "report/objects/report_error.h"
+#include "script_engine/interpreter/day_number.h"
 
 namespace {
 

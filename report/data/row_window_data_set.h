@@ -8,7 +8,7 @@
 #include <QVariant>
 #include <QVector>
 
-#include "report/model/custom_db_data_set.h"
+#include "report/datasets/custom_db_data_set.h"
 
 class TrpRowWindowDataSet : public TrpCustomDBDataSet {
  public:

@@ -6,10 +6,10 @@
 #include <QUuid>
 
 #include "report/data/db_connection.h"
-#include "report/model/class_info.h"
-#include "report/model/custom_report.h"
-#include "report/model/property_builders.h"
-#include "report/model/report_error.h"
+#include "report/objects/class_info.h"
+#include "report/objects/custom_report.h"
+#include "report/objects/property_builders.h"
+#include "report/objects/report_error.h"
 
 namespace {
 

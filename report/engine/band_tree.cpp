@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "report/engine/shift_views.h"
-#include "report/model/band_kinds.h"
-#include "report/model/data_band.h"
-#include "report/model/group_header.h"
-#include "report/model/report_page.h"
-#include "report/model/view.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/data_band.h"
+#include "report/pages/group_header.h"
+#include "report/pages/report_page.h"
+#include "report/views/view.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "report/units/report_units.h"
-#include "script/value.h"
+#include "script_engine/interpreter/value.h"
 
 class TrpBand;
 class TrpComponent;

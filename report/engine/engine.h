@@ -18,7 +18,7 @@
 
 #include "report/engine/band_tree.h"
 #include "report/engine/vertical_copy_shift.h"
-#include "report/model/custom_engine.h"
+#include "report/objects/custom_engine.h"
 
 class TrpAggregateList;
 class TrpCustomMemoView;

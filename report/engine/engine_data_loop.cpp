@@ -4,19 +4,19 @@
 #include <climits>
 
 #include "report/binding/aggregate.h"
+#include "report/component/report.h"
+#include "report/datasets/data_set.h"
+#include "report/datasets/user_data_set.h"
 #include "report/engine/engine.h"
-#include "report/model/custom_outline.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/data_band.h"
-#include "report/model/data_set.h"
-#include "report/model/group_header.h"
-#include "report/model/memo_view.h"
-#include "report/model/report.h"
-#include "report/model/report_error.h"
-#include "report/model/report_page.h"
+#include "report/memo/memo_view.h"
+#include "report/objects/custom_outline.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/objects/report_error.h"
+#include "report/pages/data_band.h"
+#include "report/pages/group_header.h"
+#include "report/pages/report_page.h"
 #include "report/units/report_units.h"
-#include "report/model/user_data_set.h"
-#include "script/value_ops.h"
+#include "script_engine/interpreter/value_ops.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 // ShowChildIfDrillDown; the bands left out still feed their totals, so a footer of a collapsed
 // group shows the group's sums. Vertical groups fold their columns the same way, in every row.
 #include "report/binding/aggregate.h"
+#include "report/component/report.h"
 #include "report/engine/engine.h"
-#include "report/model/data_band.h"
-#include "report/model/group_header.h"
-#include "report/model/report.h"
+#include "report/pages/data_band.h"
+#include "report/pages/group_header.h"
 
 QString TrpEngine::DrillKey(const TrpDataNode& node, size_t level) const {
   QStringList parts = BandLinePath();

@@ -1,11 +1,11 @@
 // The report's own moments in a run: its start and stop events, the dialogs shown before the
 // pages, and pages whose content a program or a script builds instead of the band tree.
+#include "report/component/report.h"
+#include "report/dialogs/dialog_page.h"
 #include "report/engine/engine.h"
-#include "report/model/dialog_page.h"
-#include "report/model/report.h"
-#include "report/model/report_error.h"
-#include "report/model/report_page.h"
-#include "script/script_error.h"
+#include "report/objects/report_error.h"
+#include "report/pages/report_page.h"
+#include "script_engine/front/script_error.h"
 
 // The report's OnRunDialogs procedure decides alone when it is set: it receives one Boolean by
 // reference ("Result", true on entry) and shows what it wants. Otherwise every visible dialog

@@ -4,10 +4,10 @@
 
 #include "report/binding/aggregate.h"
 #include "report/engine/engine.h"
-#include "report/model/band.h"
-#include "report/model/custom_outline.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/report_page.h"
+#include "report/objects/custom_outline.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/pages/band.h"
+#include "report/pages/report_page.h"
 #include "report/units/report_units.h"
 
 namespace {

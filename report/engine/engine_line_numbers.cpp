@@ -3,8 +3,8 @@
 // The rows enclosing the band being shown are kept as a path of band names and row numbers
 // ("MasterData1.3"), from which drill-down keys are built.
 #include "report/engine/engine.h"
-#include "report/model/data_band.h"
-#include "report/model/group_header.h"
+#include "report/pages/data_band.h"
+#include "report/pages/group_header.h"
 
 void TrpEngine::ResetLineNumbers() {
   FBandLines.clear();

@@ -5,14 +5,14 @@
 #include <algorithm>
 #include <memory>
 
-#include "report/model/class_cast.h"
+#include "report/component/report.h"
 #include "report/engine/engine.h"
-#include "report/model/band_kinds.h"
-#include "report/model/class_info.h"
-#include "report/model/custom_outline.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/report.h"
-#include "report/model/report_page.h"
+#include "report/objects/class_cast.h"
+#include "report/objects/class_info.h"
+#include "report/objects/custom_outline.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/report_page.h"
 #include "report/units/report_units.h"
 
 namespace {

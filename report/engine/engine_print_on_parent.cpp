@@ -4,11 +4,11 @@
 #include <memory>
 
 #include "report/engine/engine.h"
-#include "report/model/band_kinds.h"
-#include "report/model/class_cast.h"
-#include "report/model/class_info.h"
-#include "report/model/stretcheable.h"
-#include "report/model/subreport.h"
+#include "report/objects/class_cast.h"
+#include "report/objects/class_info.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/subreport.h"
+#include "report/views/stretcheable.h"
 
 namespace {
 

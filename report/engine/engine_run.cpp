@@ -4,15 +4,15 @@
 #include <QDateTime>
 
 #include "report/binding/aggregate.h"
+#include "report/component/report.h"
+#include "report/datasets/data_set.h"
+#include "report/datasets/report_data_sets.h"
 #include "report/engine/engine.h"
-#include "report/model/custom_outline.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/data_band.h"
-#include "report/model/data_set.h"
-#include "report/model/engine_options.h"
-#include "report/model/report.h"
-#include "report/model/report_data_sets.h"
-#include "report/model/report_page.h"
+#include "report/objects/custom_outline.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/options/engine_options.h"
+#include "report/pages/data_band.h"
+#include "report/pages/report_page.h"
 #include "report/res/resources.h"
 
 namespace {

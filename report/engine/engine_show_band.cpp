@@ -6,18 +6,18 @@
 #include <algorithm>
 
 #include "report/binding/aggregate.h"
+#include "report/component/report.h"
 #include "report/engine/engine.h"
 #include "report/engine/shift_views.h"
-#include "report/model/band_kinds.h"
-#include "report/model/class_cast.h"
-#include "report/model/class_info.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/data_band.h"
-#include "report/model/group_header.h"
-#include "report/model/memo_view.h"
-#include "report/model/report.h"
+#include "report/memo/memo_view.h"
+#include "report/objects/class_cast.h"
+#include "report/objects/class_info.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/data_band.h"
+#include "report/pages/group_header.h"
 #include "report/units/report_units.h"
-#include "report/model/stretcheable.h"
+#include "report/views/stretcheable.h"
 
 namespace {
 

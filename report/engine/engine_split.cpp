@@ -5,11 +5,11 @@
 #include <algorithm>
 
 #include "report/engine/engine.h"
-#include "report/model/band.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/memo_view.h"
+#include "report/memo/memo_view.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/pages/band.h"
+#include "report/pages/subreport.h"
 #include "report/units/report_units.h"
-#include "report/model/subreport.h"
 
 namespace {
 

@@ -6,14 +6,14 @@
 #include <algorithm>
 #include <tuple>
 
+#include "report/component/report.h"
 #include "report/engine/engine.h"
-#include "report/model/band.h"
-#include "report/model/band_kinds.h"
-#include "report/model/class_cast.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/report.h"
-#include "report/model/report_page.h"
-#include "report/model/subreport.h"
+#include "report/objects/class_cast.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/pages/band.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/report_page.h"
+#include "report/pages/subreport.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <memory>
 
 #include "report/engine/engine.h"
-#include "report/model/band_kinds.h"
-#include "report/model/report_page.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/report_page.h"
 
 namespace {
 

@@ -12,17 +12,17 @@
 #include <vector>
 
 #include "report/binding/aggregate.h"
+#include "report/component/report.h"
 #include "report/engine/engine.h"
-#include "report/model/band_kinds.h"
-#include "report/model/class_info.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/data_band.h"
-#include "report/model/group_header.h"
-#include "report/model/report.h"
-#include "report/model/report_page.h"
+#include "report/objects/class_info.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/data_band.h"
+#include "report/pages/group_header.h"
+#include "report/pages/report_page.h"
 #include "report/units/report_units.h"
-#include "report/model/stretcheable.h"
-#include "report/model/view.h"
+#include "report/views/stretcheable.h"
+#include "report/views/view.h"
 
 namespace {
 

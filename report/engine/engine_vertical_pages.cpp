@@ -8,10 +8,10 @@
 #include <functional>
 
 #include "report/engine/engine.h"
-#include "report/model/band_kinds.h"
-#include "report/model/class_info.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/report_page.h"
+#include "report/objects/class_info.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/report_page.h"
 
 // The next page part: the page after the current one, written over when it exists, else opened.
 void TrpEngine::MoveToOverflowPage() {

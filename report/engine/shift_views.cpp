@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "report/units/report_units.h"
-#include "report/model/view.h"
+#include "report/views/view.h"
 
 void rpShiftViews(QList<TrpView*> views, const QHash<TrpComponent*, Extended>& growth,
                   const std::function<const QList<TrpComponent*>&(TrpView&)>& below,

@@ -1,10 +1,10 @@
 #include "report/engine/vertical_copy_shift.h"
 
 #include "report/engine/shift_views.h"
-#include "report/model/report_component.h"
+#include "report/objects/report_component.h"
 #include "report/units/report_units.h"
-#include "report/model/stretcheable.h"
-#include "report/model/view.h"
+#include "report/views/stretcheable.h"
+#include "report/views/view.h"
 
 namespace {
 

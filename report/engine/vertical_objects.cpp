@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "report/engine/band_tree.h"
-#include "report/model/band.h"
-#include "report/model/data_band.h"
-#include "report/model/report_component.h"
+#include "report/objects/report_component.h"
+#include "report/pages/band.h"
+#include "report/pages/data_band.h"
+#include "report/pages/subreport.h"
 #include "report/units/report_units.h"
-#include "report/model/subreport.h"
 
 namespace {
 

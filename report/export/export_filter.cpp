@@ -1,7 +1,7 @@
 #include "report/export/export_filter.h"
 
 #include "report/export/export_options_dialog.h"
-#include "report/model/report_page.h"
+#include "report/pages/report_page.h"
 #include "report/print/page_numbers.h"
 
 TModalResult TrpExportFilter::ShowModal() {

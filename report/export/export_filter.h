@@ -5,7 +5,7 @@
 #include <QPointF>
 #include <QSizeF>
 
-#include "report/model/custom_export_filter.h"
+#include "report/objects/custom_export_filter.h"
 
 class TrpExportOptionsDialog;
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "report/model/dialog_page.h"
+#include "report/dialogs/dialog_page.h"
 
 class QCheckBox;
 class QFormLayout;

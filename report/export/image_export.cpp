@@ -8,9 +8,9 @@
 #include <cmath>
 
 #include "report/export/export_options_dialog.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/image_size_limit.h"
-#include "report/model/report_page.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/objects/image_size_limit.h"
+#include "report/pages/report_page.h"
 #include "report/xml/whole_file.h"
 
 void TrpImageExport::AddOptions(TrpExportOptionsDialog& dialog) {

@@ -3,7 +3,7 @@
 #include "report/export/image_export.h"
 #include "report/export/pdf_export.h"
 #include "report/export/text_export.h"
-#include "report/model/report_services.h"
+#include "report/objects/report_services.h"
 
 namespace {
 

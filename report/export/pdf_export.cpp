@@ -7,17 +7,17 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "report/component/report.h"
 #include "report/export/export_options_dialog.h"
 #include "report/export/pdf_document.h"
-#include "report/model/custom_outline.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/hyperlink.h"
-#include "report/model/report.h"
-#include "report/model/report_options.h"
-#include "report/model/report_page.h"
-#include "report/model/view.h"
+#include "report/objects/custom_outline.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/options/report_options.h"
+#include "report/pages/report_page.h"
 #include "report/store/hyperlink_url.h"
 #include "report/store/preview_pages.h"
+#include "report/views/hyperlink.h"
+#include "report/views/view.h"
 #include "report/xml/whole_file.h"
 
 namespace {

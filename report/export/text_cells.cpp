@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "report/model/text_mode.h"
+#include "report/objects/text_mode.h"
 
 bool TrpTextCells::IsWide(char32_t c) { return rpIsWideChar(c); }
 

@@ -6,11 +6,11 @@
 
 #include "report/export/export_options_dialog.h"
 #include "report/export/text_cells.h"
-#include "report/model/dmp_command.h"
-#include "report/model/dmp_line_view.h"
-#include "report/model/dmp_memo_view.h"
-#include "report/model/memo_view.h"
-#include "report/model/report_page.h"
+#include "report/memo/memo_view.h"
+#include "report/pages/report_page.h"
+#include "report/textmode/dmp_command.h"
+#include "report/textmode/dmp_line_view.h"
+#include "report/textmode/dmp_memo_view.h"
 #include "report/xml/whole_file.h"
 
 namespace {

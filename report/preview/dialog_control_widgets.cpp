@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "report/model/dialog_controls.h"
-#include "report/model/dialog_page.h"
+#include "report/dialogs/dialog_controls.h"
+#include "report/dialogs/dialog_page.h"
 
 namespace {
 

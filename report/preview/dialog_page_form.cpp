@@ -8,12 +8,12 @@
 
 #include <stdexcept>
 
-#include "report/text/color_names.h"
-#include "report/model/custom_report_script.h"
-#include "report/model/dialog_page.h"
-#include "report/model/report.h"
+#include "report/component/report.h"
+#include "report/dialogs/dialog_page.h"
+#include "report/objects/custom_report_script.h"
 #include "report/preview/dialog_control_widgets.h"
 #include "report/preview/virtual_keys.h"
+#include "report/text/color_names.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ bool resizable(TFormBorderStyle style) { return style == bsSizeable || style == 
 
 }  // namespace
 
-TrpDialogPageForm::TrpDialogPageForm(TrpReport& report, TrpDialogPage& page, QWidget* parent)
+TrpDialogPageForm::TrpDialogPageForm(TrpCustomReport& report, TrpDialogPage& page, QWidget* parent)
     : QDialog(parent), FReport(report), FPage(page) {
   ApplyLook();
   // A script that sets ModalResult closes the window with it.

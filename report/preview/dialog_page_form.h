@@ -8,17 +8,17 @@
 
 #include <vector>
 
-#include "script/value.h"
+#include "script_engine/interpreter/value.h"
 
 class TrpComponent;
 class TrpDialogPage;
-class TrpReport;
+class TrpCustomReport;
 
 class TrpDialogPageForm : public QDialog {
   Q_OBJECT
 
  public:
-  TrpDialogPageForm(TrpReport& report, TrpDialogPage& page, QWidget* parent = nullptr);
+  TrpDialogPageForm(TrpCustomReport& report, TrpDialogPage& page, QWidget* parent = nullptr);
   ~TrpDialogPageForm() override;
 
   // Shows the window modally and returns the modal result, also kept in the page. An event
@@ -47,7 +47,7 @@ class TrpDialogPageForm : public QDialog {
   bool RunEvent(const QString& procedure);
   void RunMouseEvent(const QString& procedure, QMouseEvent* event);
 
-  TrpReport& FReport;
+  TrpCustomReport& FReport;
   TrpDialogPage& FPage;
   bool FFailed = false;
 };

@@ -2,9 +2,9 @@
 
 #include <QApplication>
 
-#include "report/model/dialog_page.h"
-#include "report/model/report.h"
-#include "report/model/report_services.h"
+#include "report/component/report.h"
+#include "report/dialogs/dialog_page.h"
+#include "report/objects/report_services.h"
 #include "report/preview/dialog_page_form.h"
 #include "report/preview/password_form.h"
 #include "report/preview/preview.h"
@@ -22,7 +22,7 @@ void rpInstallPreview() {
     if (form.exec() != QDialog::Accepted) return std::nullopt;
     return form.Password();
   };
-  services.ShowDialogPage = [](TrpReport& report, TrpDialogPage& page) {
+  services.ShowDialogPage = [](TrpCustomReport& report, TrpDialogPage& page) {
     TrpDialogPageForm form(report, page, QApplication::activeWindow());
     return form.Execute();
   };

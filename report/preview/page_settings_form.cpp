@@ -12,9 +12,9 @@
 
 #include <cmath>
 
-#include "report/model/float_text.h"
-#include "report/model/report.h"
-#include "report/model/report_page.h"
+#include "report/component/report.h"
+#include "report/objects/float_text.h"
+#include "report/pages/report_page.h"
 #include "report/preview/dialog_buttons.h"
 #include "report/preview/preview_dialogs.h"
 #include "report/printer/custom_printer.h"

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "report/model/custom_preview_pages.h"
+#include "report/objects/custom_preview_pages.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "report/model/custom_preview_pages.h"
-#include "report/model/preview_options.h"
-#include "report/model/report.h"
-#include "report/model/report_options.h"
+#include "report/component/report.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/options/preview_options.h"
+#include "report/options/report_options.h"
 #include "report/preview/preview_form.h"
 #include "report/preview/preview_workspace.h"
 #include "report/res/image_list.h"

@@ -11,8 +11,8 @@
 #include <memory>
 #include <vector>
 
-#include "report/model/custom_preview.h"
-#include "report/model/preview_options.h"
+#include "report/objects/custom_preview.h"
+#include "report/options/preview_options.h"
 #include "report/units/report_units.h"
 
 class QElapsedTimer;

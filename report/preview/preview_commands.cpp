@@ -3,10 +3,10 @@
 #include <QFileInfo>
 #include <QScopeGuard>
 
-#include "report/model/custom_export_filter.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/report.h"
-#include "report/model/report_error.h"
+#include "report/component/report.h"
+#include "report/objects/custom_export_filter.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/objects/report_error.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_dialogs.h"
 #include "report/preview/preview_workspace.h"

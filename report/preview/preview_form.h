@@ -5,7 +5,7 @@
 // command goes to the preview control.
 #include <QDialog>
 
-#include "report/model/custom_preview.h"
+#include "report/objects/custom_preview.h"
 
 class QAction;
 class QComboBox;

@@ -13,9 +13,9 @@
 
 #include <cmath>
 
-#include "report/model/custom_engine.h"
-#include "report/model/report.h"
-#include "report/model/report_options.h"
+#include "report/component/report.h"
+#include "report/objects/custom_engine.h"
+#include "report/options/report_options.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_dialogs.h"
 #include "report/preview/preview_form.h"

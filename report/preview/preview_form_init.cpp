@@ -5,12 +5,12 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "report/model/custom_export_filter.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/group_header.h"
-#include "report/model/preview_options.h"
-#include "report/model/report.h"
-#include "report/model/report_options.h"
+#include "report/component/report.h"
+#include "report/objects/custom_export_filter.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/options/preview_options.h"
+#include "report/options/report_options.h"
+#include "report/pages/group_header.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_form.h"
 #include "report/preview/preview_workspace.h"

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "report/model/custom_preview_pages.h"
+#include "report/objects/custom_preview_pages.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_form.h"
 #include "report/preview/preview_workspace.h"

@@ -9,15 +9,15 @@
 
 #include <functional>
 
-#include "report/model/engine_options.h"
-#include "report/model/hyperlink.h"
-#include "report/model/page.h"
-#include "report/model/report.h"
-#include "report/model/report_error.h"
-#include "report/model/variables.h"
+#include "report/component/report.h"
+#include "report/objects/report_error.h"
+#include "report/objects/variables.h"
+#include "report/options/engine_options.h"
+#include "report/pages/page.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_dialogs.h"
 #include "report/store/preview_pages.h"
+#include "report/views/hyperlink.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 // page, or to every page.
 #include <QScopeGuard>
 
-#include "report/model/custom_engine.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/report.h"
-#include "report/model/report_page.h"
+#include "report/component/report.h"
+#include "report/objects/custom_engine.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/pages/report_page.h"
 #include "report/preview/page_settings_form.h"
 #include "report/preview/preview.h"
 #include "report/preview/reporting_errors.h"

@@ -2,10 +2,10 @@
 #include <QSplitter>
 #include <QTreeWidget>
 
-#include "report/model/custom_outline.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/preview_options.h"
-#include "report/model/report.h"
+#include "report/component/report.h"
+#include "report/objects/custom_outline.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/options/preview_options.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_form.h"
 #include "report/preview/preview_workspace.h"

@@ -4,10 +4,10 @@
 #include <QElapsedTimer>
 #include <QScopeGuard>
 
-#include "report/model/custom_engine.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/report.h"
-#include "report/model/page.h"
+#include "report/component/report.h"
+#include "report/objects/custom_engine.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/pages/page.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_form.h"
 #include "report/preview/preview_workspace.h"

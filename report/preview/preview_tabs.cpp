@@ -3,8 +3,8 @@
 #include <QFileInfo>
 #include <QTabBar>
 
-#include "report/model/report.h"
-#include "report/model/report_options.h"
+#include "report/component/report.h"
+#include "report/options/report_options.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_workspace.h"
 

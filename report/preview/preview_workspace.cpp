@@ -6,9 +6,9 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 
-#include "report/model/custom_preview_pages.h"
-#include "report/model/report_error.h"
-#include "report/model/report_page.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/objects/report_error.h"
+#include "report/pages/report_page.h"
 #include "report/preview/page_text_recording.h"
 #include "report/preview/preview.h"
 #include "report/preview/text_search_state.h"

@@ -9,9 +9,9 @@
 
 #include <memory>
 
-#include "report/units/report_units.h"
 #include "report/preview/page_list.h"
 #include "report/preview/scroll_win.h"
+#include "report/units/report_units.h"
 
 class QPainter;
 class TrpComponent;

@@ -1,6 +1,6 @@
 // The search step of the main workspace: pages are recorded one at a time and their text runs
 // searched in drawing order; a hit is scrolled into view and marked.
-#include "report/model/custom_preview_pages.h"
+#include "report/objects/custom_preview_pages.h"
 #include "report/preview/page_text_recording.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_dialogs.h"

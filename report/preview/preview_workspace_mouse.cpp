@@ -6,12 +6,12 @@
 #include <QGuiApplication>
 #include <QToolTip>
 
-#include "report/model/custom_preview_pages.h"
-#include "report/model/view.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/objects/report_error.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_workspace.h"
-#include "report/model/report_error.h"
 #include "report/store/preview_pages.h"
+#include "report/views/view.h"
 
 namespace {
 

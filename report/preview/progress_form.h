@@ -6,7 +6,7 @@
 #include <QFrame>
 #include <QPointer>
 
-#include "report/model/custom_preview.h"
+#include "report/objects/custom_preview.h"
 
 class QLabel;
 class QProgressBar;

@@ -4,7 +4,7 @@
 // message ("Loading file...") goes, and the error is shown, headed by `what`.
 #include <exception>
 
-#include "report/model/report_error.h"
+#include "report/objects/report_error.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_dialogs.h"
 

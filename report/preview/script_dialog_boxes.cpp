@@ -6,7 +6,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-#include "report/model/dialog_page.h"
+#include "report/dialogs/dialog_page.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // The dialogs of report scripts in a program with windows: ShowMessage and MessageDlg as message
 // boxes, InputBox and InputQuery as input boxes, TOpenDialog and TSaveDialog as file dialogs, and
 // Application.Minimize/Restore on the active window. Installed with the preview.
-#include "script/system_dialogs.h"
+#include "script_engine/modules/system_dialogs.h"
 
 class TrpScriptDialogBoxes : public TscSystemDialogs {
  public:

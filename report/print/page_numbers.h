@@ -1,6 +1,6 @@
 #pragma once
 // The page-range text of a print job ("1, 3-5, 8-") turned into the page numbers to print.
-#include "report/model/report_error.h"
+#include "report/objects/report_error.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,9 +2,9 @@
 // items of the printer and mode lists.
 #include "report/print/print_dialog.h"
 
-#include "report/model/print_options.h"
-#include "report/printer/custom_printer.h"
+#include "report/options/print_options.h"
 #include "report/print/print_dialog_pictures.h"
+#include "report/printer/custom_printer.h"
 #include "report/printer/printers.h"
 #include "report/res/image_list.h"
 #include "report/res/resources.h"

@@ -5,7 +5,7 @@
 // printing to a file. It reads the report's print options when shown and writes the choices
 // back when closed with OK; any other close makes the printer current again that was current
 // when the dialog was created.
-#include "report/model/duplex_mode.h"
+#include "report/options/duplex_mode.h"
 
 #include <QDialog>
 #include <QString>

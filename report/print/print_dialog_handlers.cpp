@@ -2,9 +2,9 @@
 // choices, the properties button, printing to a file, and ending the dialog.
 #include "report/print/print_dialog.h"
 
-#include "report/model/custom_preview_pages.h"
-#include "report/model/print_options.h"
-#include "report/model/report.h"
+#include "report/component/report.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/options/print_options.h"
 #include "report/printer/custom_printer.h"
 #include "report/printer/paper_table.h"
 #include "report/printer/printers.h"

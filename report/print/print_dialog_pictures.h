@@ -1,7 +1,7 @@
 #pragma once
 // The pictures of the print dialog, drawn on transparent ground: one 64 x 32 picture per print
 // mode, and the 92 x 53 picture of collated or uncollated copies.
-#include "report/model/print_options.h"
+#include "report/options/print_options.h"
 
 #include <QImage>
 

@@ -4,10 +4,10 @@
 // pages, reverse order, copies and collation), sets paper, orientation, source and duplex per
 // page, and draws each page on the printer in one of four modes: one page per sheet, one page
 // scaled to a chosen sheet, a big page split over several sheets, or small pages joined on one.
-#include "report/model/duplex_mode.h"
-#include "report/model/print_options.h"
-#include "report/units/report_units.h"
+#include "report/options/duplex_mode.h"
+#include "report/options/print_options.h"
 #include "report/printer/printer_orientation.h"
+#include "report/units/report_units.h"
 
 #include <QList>
 #include <QPointF>

@@ -1,6 +1,6 @@
 #include "report/print/print_job_install.h"
 
-#include "report/model/report_services.h"
+#include "report/objects/report_services.h"
 #include "report/print/print_job.h"
 
 void rpInstallPrintJob() {

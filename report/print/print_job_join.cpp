@@ -1,10 +1,10 @@
 // Small pages joined on one sheet, in cells of the first page's size, row by row.
 #include "report/print/print_job.h"
 
-#include "report/model/custom_preview_pages.h"
-#include "report/model/report.h"
-#include "report/printer/custom_printer.h"
+#include "report/component/report.h"
+#include "report/objects/custom_preview_pages.h"
 #include "report/print/sheet_layout.h"
+#include "report/printer/custom_printer.h"
 
 #include <algorithm>
 #include <utility>

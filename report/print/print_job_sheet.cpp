@@ -1,8 +1,8 @@
 // One page per sheet: as it is (pmDefault) or scaled to the chosen sheet (pmScale).
 #include "report/print/print_job.h"
 
-#include "report/model/custom_preview_pages.h"
-#include "report/model/report.h"
+#include "report/component/report.h"
+#include "report/objects/custom_preview_pages.h"
 #include "report/printer/custom_printer.h"
 
 #include <algorithm>

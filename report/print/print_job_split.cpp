@@ -2,11 +2,11 @@
 // splicing line, which stays blank on the later tile so that the sheets can be glued together.
 #include "report/print/print_job.h"
 
-#include "report/model/custom_preview_pages.h"
-#include "report/model/report.h"
+#include "report/component/report.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/print/sheet_layout.h"
 #include "report/printer/custom_printer.h"
 #include "report/printer/printer_canvas.h"
-#include "report/print/sheet_layout.h"
 
 #include <QPainter>
 

@@ -2,9 +2,9 @@
 // drawing one page, and what follows a printed page.
 #include "report/print/print_job.h"
 
-#include "report/model/custom_preview_pages.h"
-#include "report/model/report.h"
-#include "report/model/report_page.h"
+#include "report/component/report.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/pages/report_page.h"
 #include "report/printer/custom_printer.h"
 #include "report/printer/printer_canvas.h"
 

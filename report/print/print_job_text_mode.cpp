@@ -8,11 +8,11 @@
 
 #include <algorithm>
 
-#include "report/model/custom_export_filter.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/report.h"
-#include "report/model/report_options.h"
-#include "report/model/report_services.h"
+#include "report/component/report.h"
+#include "report/objects/custom_export_filter.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/objects/report_services.h"
+#include "report/options/report_options.h"
 #include "report/print/print_job.h"
 #include "report/printer/custom_printer.h"
 #include "report/printer/printer_error_box.h"

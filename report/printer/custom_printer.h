@@ -2,9 +2,9 @@
 // One printer of the printer list: its papers and paper sources, resolution, current page
 // geometry (millimetres) and drawing surface. TrpPrinter drives a real printer, TrpVirtualPrinter
 // stands in when the system has none.
-#include "report/units/report_units.h"
 #include "report/printer/printer_orientation.h"
 #include "report/printer/tagged_strings.h"
+#include "report/units/report_units.h"
 
 #include <QByteArray>
 #include <QPoint>

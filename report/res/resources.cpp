@@ -6,7 +6,7 @@
 #include "report/xml/code_page.h"
 #include "report/xml/xml_document.h"
 #include "report/xml/xml_text.h"
-#include "script/script_messages.h"
+#include "script_engine/front/script_messages.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

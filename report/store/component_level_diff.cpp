@@ -1,7 +1,7 @@
 #include "report/store/component_level_diff.h"
 
-#include "report/model/class_info.h"
-#include "report/model/component.h"
+#include "report/objects/class_info.h"
+#include "report/objects/component.h"
 
 // The base record is the start of every class's record.
 QString rpComponentLevelDiff(const TrpComponent& object, const TrpComponent& source) {

@@ -1,6 +1,6 @@
 #include "report/store/install_preview_pages.h"
 
-#include "report/model/report_services.h"
+#include "report/objects/report_services.h"
 #include "report/store/preview_pages.h"
 
 void rpInstallPreviewPages() {

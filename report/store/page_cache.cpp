@@ -1,6 +1,6 @@
 #include "report/store/page_cache.h"
 
-#include "report/model/report_page.h"
+#include "report/pages/report_page.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>

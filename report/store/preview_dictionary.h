@@ -6,7 +6,7 @@
 #include <QList>
 #include <QString>
 
-#include "report/model/shared_text_cache.h"
+#include "report/objects/shared_text_cache.h"
 
 class TrpComponent;
 

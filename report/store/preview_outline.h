@@ -4,7 +4,7 @@
 // engine descends into an item while the bands below it are shown.
 #include <memory>
 
-#include "report/model/custom_outline.h"
+#include "report/objects/custom_outline.h"
 #include "report/xml/xml_document.h"
 
 class TrpPreviewPages;

@@ -1,15 +1,15 @@
 // The store's life cycle, its elements, passes and logical page numbers, anchors and pictures.
 #include "report/store/preview_pages.h"
 
-#include "report/model/custom_engine.h"
-#include "report/model/engine_options.h"
-#include "report/model/picture_view.h"
-#include "report/model/report.h"
-#include "report/model/report_error.h"
-#include "report/model/report_page.h"
-#include "report/model/report_services.h"
+#include "report/component/report.h"
+#include "report/objects/custom_engine.h"
+#include "report/objects/report_error.h"
+#include "report/objects/report_services.h"
+#include "report/options/engine_options.h"
+#include "report/pages/report_page.h"
 #include "report/store/hyperlink_url.h"
 #include "report/store/preview_outline.h"
+#include "report/views/picture_view.h"
 
 #include <QBuffer>
 

@@ -15,7 +15,7 @@
 #include <memory>
 #include <vector>
 
-#include "report/model/custom_preview_pages.h"
+#include "report/objects/custom_preview_pages.h"
 #include "report/store/page_cache.h"
 #include "report/store/picture_cache.h"
 #include "report/store/preview_dictionary.h"

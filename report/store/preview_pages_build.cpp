@@ -2,14 +2,14 @@
 // kept in the most-recently-used page cache.
 #include "report/store/preview_pages.h"
 
-#include "report/model/class_registry.h"
-#include "report/model/memo_view.h"
-#include "report/model/picture_view.h"
-#include "report/model/preview_options.h"
-#include "report/model/report.h"
-#include "report/model/report_error.h"
-#include "report/model/report_page.h"
+#include "report/component/report.h"
+#include "report/memo/memo_view.h"
+#include "report/objects/class_registry.h"
+#include "report/objects/report_error.h"
+#include "report/options/preview_options.h"
+#include "report/pages/report_page.h"
 #include "report/store/xml_serializer.h"
+#include "report/views/picture_view.h"
 
 #include <QBuffer>
 #include <QRegularExpression>

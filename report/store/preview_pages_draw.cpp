@@ -2,10 +2,10 @@
 // the visible area reaches and that is meant for this kind of device.
 #include "report/store/preview_pages.h"
 
+#include "report/memo/memo_view.h"
+#include "report/pages/report_page.h"
 #include "report/text/draw_text.h"
-#include "report/model/memo_view.h"
-#include "report/model/report_page.h"
-#include "report/model/view.h"
+#include "report/views/view.h"
 
 #include <QPaintEngine>
 #include <QPainter>

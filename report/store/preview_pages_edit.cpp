@@ -2,8 +2,8 @@
 // stored in full, and appending the pages of another report.
 #include "report/store/preview_pages.h"
 
-#include "report/model/report.h"
-#include "report/model/report_page.h"
+#include "report/component/report.h"
+#include "report/pages/report_page.h"
 #include "report/store/preview_outline.h"
 #include "report/store/xml_serializer.h"
 #include "report/xml/xml_text.h"

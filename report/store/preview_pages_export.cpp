@@ -2,11 +2,11 @@
 // time, each with the objects on it that are meant for export.
 #include "report/store/preview_pages.h"
 
-#include "report/model/custom_export_filter.h"
-#include "report/model/custom_preview.h"
-#include "report/model/report.h"
-#include "report/model/report_page.h"
-#include "report/model/view.h"
+#include "report/component/report.h"
+#include "report/objects/custom_export_filter.h"
+#include "report/objects/custom_preview.h"
+#include "report/pages/report_page.h"
+#include "report/views/view.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 // notifications, and what its hyperlink does on a click.
 #include "report/store/preview_pages.h"
 
-#include "report/model/group_header.h"
-#include "report/model/hyperlink.h"
-#include "report/model/report.h"
-#include "report/model/report_page.h"
-#include "report/model/view.h"
+#include "report/component/report.h"
+#include "report/pages/group_header.h"
+#include "report/pages/report_page.h"
 #include "report/store/hyperlink_url.h"
+#include "report/views/hyperlink.h"
+#include "report/views/view.h"
 
 namespace {
 

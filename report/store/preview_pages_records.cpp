@@ -2,15 +2,15 @@
 // the engine asks about the page being written.
 #include "report/store/preview_pages.h"
 
-#include "report/model/band.h"
-#include "report/model/band_kinds.h"
-#include "report/model/class_info.h"
-#include "report/model/class_registry.h"
-#include "report/model/custom_engine.h"
-#include "report/model/engine_options.h"
-#include "report/model/float_text.h"
-#include "report/model/report.h"
-#include "report/model/report_page.h"
+#include "report/component/report.h"
+#include "report/objects/class_info.h"
+#include "report/objects/class_registry.h"
+#include "report/objects/custom_engine.h"
+#include "report/objects/float_text.h"
+#include "report/options/engine_options.h"
+#include "report/pages/band.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/report_page.h"
 #include "report/store/component_level_diff.h"
 
 #include <cmath>

@@ -2,10 +2,10 @@
 // written and read, with an alias in the dictionary for every copied object.
 #include "report/store/preview_pages.h"
 
-#include "report/model/class_registry.h"
-#include "report/model/memo_view.h"
-#include "report/model/report_error.h"
-#include "report/model/report_page.h"
+#include "report/memo/memo_view.h"
+#include "report/objects/class_registry.h"
+#include "report/objects/report_error.h"
+#include "report/pages/report_page.h"
 #include "report/store/xml_serializer.h"
 
 #include <cmath>

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "report/model/object_attributes.h"
+#include "report/objects/object_attributes.h"
 
 class TrpReadDescriptions {
  public:

@@ -2,7 +2,7 @@
 // The object serializer: report objects to XML elements and back, driven by each class's property
 // descriptors. It writes and reads report-definition files, single objects as one-line strings,
 // and is the object streamer that report objects reach for SaveToStream / LoadFromStream.
-#include "report/model/object_attributes.h"
+#include "report/objects/object_attributes.h"
 
 #include <QList>
 #include <QString>

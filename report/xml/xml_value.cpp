@@ -1,8 +1,8 @@
 #include "report/xml/xml_value.h"
 
 #include "report/xml/xml_text.h"
-#include "script/day_number.h"
-#include "script/value.h"
+#include "script_engine/interpreter/day_number.h"
+#include "script_engine/interpreter/value.h"
 
 #include <QLocale>
 

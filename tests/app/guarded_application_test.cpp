@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/guarded_application.h"
-#include "report/model/report_error.h"
+#include "report/objects/report_error.h"
 
 // Qt's libraries are built without exception support: an error unwinding through Qt's event
 // delivery leaves what Qt made on the way (the event's points, accessibility state) unfreed. Those

@@ -8,12 +8,12 @@
 #include <gtest/gtest.h>
 
 #include "app/open_report_file.h"
-#include "report/model/common_error_handler.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/memo_view.h"
-#include "report/model/report.h"
-#include "report/model/report_page.h"
-#include "report/model/report_services.h"
+#include "report/component/report.h"
+#include "report/memo/memo_view.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/objects/report_services.h"
+#include "report/options/common_error_handler.h"
+#include "report/pages/report_page.h"
 #include "report/preview/install_preview.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_form.h"

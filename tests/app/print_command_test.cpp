@@ -2,7 +2,7 @@
 // everything 532 units lower), run through whatever engine and preview are installed.
 #include "app/panel.h"
 #include "print_fixture.h"
-#include "report/model/report_font.h"
+#include "report/objects/report_font.h"
 
 namespace {
 

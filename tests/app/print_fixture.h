@@ -6,11 +6,11 @@
 #include <QTimer>
 
 #include "idle_engine.h"
-#include "report/model/common_error_handler.h"
-#include "report/model/custom_preview.h"
-#include "report/model/memo_view.h"
-#include "report/model/report.h"
-#include "report/model/report_services.h"
+#include "report/component/report.h"
+#include "report/memo/memo_view.h"
+#include "report/objects/custom_preview.h"
+#include "report/objects/report_services.h"
+#include "report/options/common_error_handler.h"
 #include "window_fixture.h"
 
 // One text object as the engine saw it.

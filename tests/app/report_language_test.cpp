@@ -8,7 +8,7 @@
 
 #include "app/report_language.h"
 #include "qstring_printer.h"
-#include "report/model/report.h"
+#include "report/component/report.h"
 #include "report/preview/preview_form.h"
 #include "report/preview/progress_form.h"
 #include "report/print/print_dialog.h"

@@ -3,19 +3,20 @@
 #include <QBuffer>
 #include <QFile>
 
-#include "report/model/band_kinds.h"
-#include "report/model/brush_fill.h"
-#include "report/model/data_page.h"
-#include "report/model/frame.h"
-#include "report/model/memo_view.h"
-#include "report/model/preview_options.h"
-#include "report/model/print_options.h"
-#include "report/model/report.h"
-#include "report/model/report_data_sets.h"
-#include "report/model/report_options.h"
-#include "report/model/report_page.h"
-#include "app/worksheet_report.h"
+#include "report/component/report.h"
+#include "report/datasets/report_data_sets.h"
+#include "report/memo/memo_view.h"
+#include "report/options/preview_options.h"
+#include "report/options/print_options.h"
+#include "report/options/report_options.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/data_page.h"
+#include "report/pages/report_page.h"
+#include "report/views/brush_fill.h"
+#include "report/views/frame.h"
 #include "window_fixture.h"
+#include "worksheet/worksheet_report_builder.h"
+#include "worksheet/worksheet_template.h"
 
 namespace {
 

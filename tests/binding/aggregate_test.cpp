@@ -5,13 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "report/binding/aggregate.h"
-#include "report/model/band_kinds.h"
-#include "report/model/data_band.h"
-#include "report/model/group_header.h"
-#include "report/model/memo_view.h"
-#include "report/model/report.h"
-#include "report/model/report_page.h"
-#include "report/model/variables.h"
+#include "report/component/report.h"
+#include "report/memo/memo_view.h"
+#include "report/objects/variables.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/data_band.h"
+#include "report/pages/group_header.h"
+#include "report/pages/report_page.h"
 
 namespace {
 

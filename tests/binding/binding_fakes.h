@@ -9,7 +9,7 @@
 
 #include "idle_engine.h"
 #include "idle_preview_pages.h"
-#include "report/model/report.h"
+#include "report/component/report.h"
 
 class BindingFakeEngine : public IdleEngine {
  public:

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "report/binding/expression_cache.h"
-#include "script/compiler.h"
-#include "script/script.h"
+#include "script_engine/compiler/compiler.h"
+#include "script_engine/interpreter/script.h"
 
 namespace {
 

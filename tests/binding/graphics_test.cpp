@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "report/binding/graphics_module.h"
-#include "script/compiler.h"
-#include "script/script.h"
-#include "script/script_error.h"
+#include "script_engine/compiler/compiler.h"
+#include "script_engine/front/script_error.h"
+#include "script_engine/interpreter/script.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "report/model/report_error.h"
-#include "report/model/variables.h"
+#include "report/objects/report_error.h"
+#include "report/objects/variables.h"
 #include "report/xml/xml_document.h"
 
 namespace {

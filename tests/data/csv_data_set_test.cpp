@@ -2,7 +2,7 @@
 // fields, byte-order marks and line ends, other delimiters and 8-bit code pages, declared types
 // read the same way everywhere, and a walk that steps back and starts over.
 #include "data_report_fixture.h"
-#include "script/day_number.h"
+#include "script_engine/interpreter/day_number.h"
 
 namespace {
 

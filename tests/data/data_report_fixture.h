@@ -13,18 +13,18 @@
 
 #include <memory>
 
+#include "report/component/report.h"
 #include "report/data/csv_data_set.h"
 #include "report/data/db_connection.h"
 #include "report/data/sql_data_set.h"
-#include "report/model/band_kinds.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/data_band.h"
-#include "report/model/engine_options.h"
-#include "report/model/group_header.h"
-#include "report/model/memo_view.h"
-#include "report/model/report.h"
-#include "report/model/report_data_sets.h"
-#include "report/model/report_page.h"
+#include "report/datasets/report_data_sets.h"
+#include "report/memo/memo_view.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/options/engine_options.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/data_band.h"
+#include "report/pages/group_header.h"
+#include "report/pages/report_page.h"
 #include "report/services/install_report_services.h"
 
 class DataReportTest : public ::testing::Test {

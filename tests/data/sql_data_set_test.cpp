@@ -6,8 +6,8 @@
 
 #include "data_report_fixture.h"
 #include "private_postgres_server.h"
-#include "report/model/picture_view.h"
-#include "script/day_number.h"
+#include "report/views/picture_view.h"
+#include "script_engine/interpreter/day_number.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <gtest/gtest.h>
 
 #include "preview_snapshot.h"
-#include "report/model/engine_options.h"
-#include "report/model/preview_options.h"
-#include "report/model/report.h"
-#include "report/model/report_services.h"
+#include "report/component/report.h"
+#include "report/objects/report_services.h"
+#include "report/options/engine_options.h"
+#include "report/options/preview_options.h"
 #include "report/preview/install_preview.h"
 #include "report/preview/preview_form.h"
 #include "report/services/install_report_services.h"

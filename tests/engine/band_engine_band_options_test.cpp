@@ -2,7 +2,7 @@
 // child shown for an invisible band, and a band split over pages whose objects that cannot be
 // cut move down whole.
 #include "real_services_fixture.h"
-#include "report/model/shape_view.h"
+#include "report/views/shape_view.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 
 #include "real_services_fixture.h"
-#include "report/model/memo_format.h"
-#include "report/model/report_options.h"
-#include "report/model/user_data_set.h"
+#include "report/datasets/user_data_set.h"
+#include "report/memo/memo_format.h"
+#include "report/options/report_options.h"
 
 namespace {
 

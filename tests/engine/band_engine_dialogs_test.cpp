@@ -2,8 +2,8 @@
 // the test's), or the report's OnRunDialogs procedure decides; a dialog not confirmed ends the run
 // without pages.
 #include "real_services_fixture.h"
-#include "report/model/dialog_page.h"
-#include "script/script.h"
+#include "report/dialogs/dialog_page.h"
+#include "script_engine/interpreter/script.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ class Dialogs : public EngineWithRealServices {
     EngineWithRealServices::SetUp();
     TrpReportPage* page = NewPage(QStringLiteral("Page1"));
     AddBand<TrpMasterData>(page, "Rows", 0, 20)->SetRowCount(2);
-    rpReportServices().ShowDialogPage = [this](TrpReport&, TrpDialogPage& dialog) {
+    rpReportServices().ShowDialogPage = [this](TrpCustomReport&, TrpDialogPage& dialog) {
       Shown << dialog.Name();
       return Answers.isEmpty() ? mrOk : Answers.takeFirst();
     };

@@ -1,7 +1,7 @@
 // The report's start and stop events and pages built by program, run through the report's real
 // script: the events fire once each around the pages, a manual build replaces the band tree.
 #include "real_services_fixture.h"
-#include "script/script.h"
+#include "script_engine/interpreter/script.h"
 
 namespace {
 

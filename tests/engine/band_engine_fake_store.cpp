@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "report/model/band_kinds.h"
-#include "report/model/class_info.h"
-#include "report/model/custom_engine.h"
-#include "report/model/memo_view.h"
-#include "report/model/report.h"
-#include "report/model/report_page.h"
+#include "report/component/report.h"
+#include "report/memo/memo_view.h"
+#include "report/objects/class_info.h"
+#include "report/objects/custom_engine.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/report_page.h"
 
 // ---------------------------------------------------------------- outline
 

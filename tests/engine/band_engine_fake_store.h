@@ -9,8 +9,8 @@
 #include <memory>
 #include <stdexcept>
 
-#include "report/model/custom_outline.h"
-#include "report/model/custom_preview_pages.h"
+#include "report/objects/custom_outline.h"
+#include "report/objects/custom_preview_pages.h"
 #include "report/units/report_units.h"
 
 class TrpReportPage;

@@ -12,18 +12,18 @@
 
 #include "band_engine_fake_store.h"
 #include "qstring_printer.h"
+#include "report/component/report.h"
+#include "report/datasets/data_set.h"
+#include "report/datasets/user_data_set.h"
 #include "report/engine/engine.h"
 #include "report/engine/install_engine.h"
-#include "report/model/band_kinds.h"
-#include "report/model/data_band.h"
-#include "report/model/data_set.h"
-#include "report/model/engine_options.h"
-#include "report/model/group_header.h"
-#include "report/model/memo_view.h"
-#include "report/model/report.h"
-#include "report/model/report_page.h"
-#include "report/model/report_services.h"
-#include "report/model/user_data_set.h"
+#include "report/memo/memo_view.h"
+#include "report/objects/report_services.h"
+#include "report/options/engine_options.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/data_band.h"
+#include "report/pages/group_header.h"
+#include "report/pages/report_page.h"
 
 // A report whose expressions are answered by the test.
 class EngineReport : public TrpReport {

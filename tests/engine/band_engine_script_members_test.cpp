@@ -2,7 +2,7 @@
 // values each expression gives in a text object, in PascalScript and JScript, the wording of
 // Report.Calc's errors, Terminated set by a start event, and the objects a script moves and hides.
 #include "real_services_fixture.h"
-#include "script/script.h"
+#include "script_engine/interpreter/script.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Subreports end to end: the engine with the report's real script binding and prepared-pages
 // store, read back page by page.
 #include "real_services_fixture.h"
-#include "report/model/subreport.h"
+#include "report/pages/subreport.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Subreports: the band tree of another page run inside a band, side by side, over pages, and
 // printed on the parent band.
 #include "band_engine_fixture.h"
-#include "report/model/subreport.h"
+#include "report/pages/subreport.h"
 
 namespace {
 

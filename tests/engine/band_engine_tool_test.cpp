@@ -6,15 +6,15 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include "cli/report_tool.h"
 #include "qstring_printer.h"
-#include "report/model/band_kinds.h"
-#include "report/model/data_band.h"
-#include "report/model/dialog_page.h"
-#include "report/model/memo_view.h"
-#include "report/model/report.h"
-#include "report/model/report_page.h"
-#include "report/model/report_services.h"
-#include "tools/stroval-report/report_tool.h"
+#include "report/component/report.h"
+#include "report/dialogs/dialog_page.h"
+#include "report/memo/memo_view.h"
+#include "report/objects/report_services.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/data_band.h"
+#include "report/pages/report_page.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Drill-down groups and vertical bands: vertical groups fold their columns in every row, and rows
 // left out under a folded horizontal group still count in the totals of each vertical column.
+#include "report/views/shape_view.h"
 #include "vertical_bands_fixture.h"
-#include "report/model/shape_view.h"
 
 namespace {
 

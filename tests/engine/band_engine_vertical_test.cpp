@@ -2,8 +2,8 @@
 // objects lie on, prepared with the real script binding and store and read back page by page.
 #include <QBuffer>
 
+#include "report/pages/subreport.h"
 #include "vertical_bands_fixture.h"
-#include "report/model/subreport.h"
 
 namespace {
 

@@ -6,13 +6,13 @@
 #include <QBuffer>
 
 #include "qstring_printer.h"
+#include "report/component/report.h"
+#include "report/component/report_classes.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/objects/report_services.h"
+#include "report/options/engine_options.h"
+#include "report/pages/report_page.h"
 #include "report/services/install_report_services.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/engine_options.h"
-#include "report/model/report.h"
-#include "report/model/report_classes.h"
-#include "report/model/report_page.h"
-#include "report/model/report_services.h"
 #include "worksheet_report.h"
 
 namespace {

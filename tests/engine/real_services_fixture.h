@@ -3,16 +3,16 @@
 // prepared-pages store, with a data set "Rows" the tests fill; builders for pages, named bands
 // and text objects, since these tests read objects back from the store by name; and readers of
 // the prepared pages as the store rebuilds them.
-#include "report/services/install_report_services.h"
 #include "band_engine_fixture.h"
 #include "report/binding/report_script.h"
-#include "report/model/custom_outline.h"
-#include "report/model/report_classes.h"
-#include "report/model/report_data_sets.h"
+#include "report/component/report_classes.h"
+#include "report/datasets/report_data_sets.h"
+#include "report/objects/custom_outline.h"
+#include "report/services/install_report_services.h"
 #include "report/store/install_preview_pages.h"
 #include "report/store/preview_pages.h"
 #include "report/store/xml_serializer.h"
-#include "script/compiler.h"
+#include "script_engine/compiler/compiler.h"
 
 // A band as it came back from the store: where it was placed and the texts of its text objects.
 struct PreparedBand {

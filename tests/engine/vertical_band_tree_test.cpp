@@ -2,12 +2,12 @@
 // horizontal bands that lie within them, and those objects lent to the vertical bands for a run.
 #include <gtest/gtest.h>
 
+#include "report/component/report.h"
 #include "report/engine/band_tree.h"
-#include "report/model/band_kinds.h"
-#include "report/model/data_band.h"
-#include "report/model/memo_view.h"
-#include "report/model/report.h"
-#include "report/model/report_page.h"
+#include "report/memo/memo_view.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/data_band.h"
+#include "report/pages/report_page.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Text objects from any bytes: the first byte chooses the display format's kind and the script
 // syntax, the first line is the format string, the rest is the object's text with its [expressions],
 // evaluated and formatted as the report prepares.
-#include "report/model/memo_format.h"
+#include "report/memo/memo_format.h"
 #include "tests/fuzz/fuzz_input.h"
 #include "tests/fuzz/fuzz_report.h"
 #include "tests/fuzz/fuzz_targets.h"

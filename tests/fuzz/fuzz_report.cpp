@@ -2,9 +2,9 @@
 
 #include <exception>
 
-#include "report/model/band_kinds.h"
-#include "report/model/engine_options.h"
-#include "report/model/report_page.h"
+#include "report/options/engine_options.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/report_page.h"
 
 TrpMemoView* rpFuzzReportWithMemo(TrpReport& report) {
   report.EngineOptions().SetNewSilentMode(simSilent);

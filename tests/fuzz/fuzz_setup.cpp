@@ -1,6 +1,6 @@
 #include <QGuiApplication>
 
-#include "report/model/common_error_handler.h"
+#include "report/options/common_error_handler.h"
 #include "report/services/install_report_services.h"
 #include "tests/fuzz/fuzz_targets.h"
 

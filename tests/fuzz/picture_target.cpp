@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "report/model/picture.h"
+#include "report/views/picture.h"
 #include "tests/fuzz/fuzz_input.h"
 #include "tests/fuzz/fuzz_targets.h"
 

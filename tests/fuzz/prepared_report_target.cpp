@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <exception>
 
-#include "report/model/custom_preview_pages.h"
-#include "report/model/report.h"
+#include "report/component/report.h"
+#include "report/objects/custom_preview_pages.h"
 #include "tests/fuzz/fuzz_input.h"
 #include "tests/fuzz/fuzz_targets.h"
 

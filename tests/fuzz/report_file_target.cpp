@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <exception>
 
-#include "report/model/engine_options.h"
-#include "report/model/report.h"
+#include "report/component/report.h"
+#include "report/options/engine_options.h"
 #include "tests/fuzz/fuzz_input.h"
 #include "tests/fuzz/fuzz_targets.h"
 

@@ -2,7 +2,7 @@
 // registered module in scope as in a report's script.
 #include <exception>
 
-#include "script/script.h"
+#include "script_engine/interpreter/script.h"
 #include "tests/fuzz/fuzz_input.h"
 #include "tests/fuzz/fuzz_targets.h"
 

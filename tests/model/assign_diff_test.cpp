@@ -1,7 +1,7 @@
 // Copying objects (Assign, AssignAll) and the difference record against a template (Diff).
 #include <gtest/gtest.h>
 
-#include "report/model/report_error.h"
+#include "report/objects/report_error.h"
 #include "test_classes.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <QPainter>
 
 #include "pages_fixture.h"
-#include "report/model/frame.h"
-#include "report/model/picture_view.h"
 #include "report/printer/recording_paint_device.h"
+#include "report/views/frame.h"
+#include "report/views/picture_view.h"
 
 namespace {
 

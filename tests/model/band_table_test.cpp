@@ -5,11 +5,11 @@
 
 #include <memory>
 
-#include "report/model/band_kinds.h"
-#include "report/model/band_table.h"
-#include "report/model/class_info.h"
-#include "report/model/data_band.h"
-#include "report/model/group_header.h"
+#include "report/objects/class_info.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/band_table.h"
+#include "report/pages/data_band.h"
+#include "report/pages/group_header.h"
 
 namespace {
 

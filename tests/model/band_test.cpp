@@ -4,14 +4,14 @@
 #include <QPainter>
 
 #include "pages_fixture.h"
-#include "report/model/band_kinds.h"
-#include "report/model/brush_fill.h"
-#include "report/model/class_info.h"
-#include "report/model/data_band.h"
-#include "report/model/gradient_fill.h"
-#include "report/model/group_header.h"
-#include "report/model/property_access.h"
-#include "report/model/report_error.h"
+#include "report/objects/class_info.h"
+#include "report/objects/property_access.h"
+#include "report/objects/report_error.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/data_band.h"
+#include "report/pages/group_header.h"
+#include "report/views/brush_fill.h"
+#include "report/views/gradient_fill.h"
 
 namespace {
 

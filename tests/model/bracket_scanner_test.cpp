@@ -1,5 +1,5 @@
 // Finding the expressions embedded in a text: nesting, quotes, custom delimiters, unclosed ones.
-#include "report/model/bracket_scanner.h"
+#include "report/memo/bracket_scanner.h"
 
 #include <QStringList>
 

@@ -1,10 +1,10 @@
 // Data bands: columns across the page, the data-set link, the row count; the group header's
 // drill-down record.
 #include "pages_fixture.h"
-#include "report/model/class_info.h"
-#include "report/model/data_band.h"
-#include "report/model/data_set.h"
-#include "report/model/group_header.h"
+#include "report/datasets/data_set.h"
+#include "report/objects/class_info.h"
+#include "report/pages/data_band.h"
+#include "report/pages/group_header.h"
 #include "report/xml/xml_text.h"
 
 namespace {

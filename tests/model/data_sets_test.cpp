@@ -1,12 +1,12 @@
 // Data sets as a report definition sees them: the record range, names and user names, the name
 // lookup through the global list or the report's own list, the report's lookups, and bindings to
 // data sets that are freed.
-#include "report/model/custom_db_data_set.h"
-#include "report/model/data_band.h"
-#include "report/model/data_set.h"
-#include "report/model/engine_options.h"
-#include "report/model/report_data_sets.h"
-#include "report/model/user_data_set.h"
+#include "report/datasets/custom_db_data_set.h"
+#include "report/datasets/data_set.h"
+#include "report/datasets/report_data_sets.h"
+#include "report/datasets/user_data_set.h"
+#include "report/options/engine_options.h"
+#include "report/pages/data_band.h"
 #include "report_fixture.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <functional>
 #include <limits>
 
-#include "report/model/float_text.h"
-#include "report/model/property_access.h"
-#include "report/model/property_value.h"
+#include "report/objects/float_text.h"
+#include "report/objects/property_access.h"
+#include "report/objects/property_value.h"
 #include "test_classes.h"
 
 namespace {

@@ -9,14 +9,14 @@
 #include <functional>
 #include <memory>
 
-#include "report/model/class_info.h"
-#include "report/model/class_registry.h"
-#include "report/model/component.h"
-#include "report/model/float_text.h"
-#include "report/model/property_access.h"
-#include "report/model/property_value.h"
-#include "report/model/report.h"
-#include "report/model/report_classes.h"
+#include "report/component/report.h"
+#include "report/component/report_classes.h"
+#include "report/objects/class_info.h"
+#include "report/objects/class_registry.h"
+#include "report/objects/component.h"
+#include "report/objects/float_text.h"
+#include "report/objects/property_access.h"
+#include "report/objects/property_value.h"
 #include "report/xml/xml_text.h"
 
 namespace {

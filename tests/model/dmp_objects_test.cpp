@@ -9,13 +9,13 @@
 
 #include "pages_fixture.h"
 #include "qstring_printer.h"
-#include "report/model/band_kinds.h"
-#include "report/model/class_info.h"
-#include "report/model/data_band.h"
-#include "report/model/dmp_command.h"
-#include "report/model/dmp_line_view.h"
-#include "report/model/dmp_memo_view.h"
-#include "report/model/dmp_page.h"
+#include "report/objects/class_info.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/data_band.h"
+#include "report/textmode/dmp_command.h"
+#include "report/textmode/dmp_line_view.h"
+#include "report/textmode/dmp_memo_view.h"
+#include "report/textmode/dmp_page.h"
 #include "text_capture_device.h"
 
 namespace {

@@ -1,10 +1,10 @@
 // The band's fill object: made only for a fill that paints, once, inside the gaps, first among
 // the band's children.
 #include "pages_fixture.h"
-#include "report/model/band_kinds.h"
-#include "report/model/brush_fill.h"
-#include "report/model/gradient_fill.h"
-#include "report/model/memo_view.h"
+#include "report/memo/memo_view.h"
+#include "report/pages/band_kinds.h"
+#include "report/views/brush_fill.h"
+#include "report/views/gradient_fill.h"
 
 namespace {
 

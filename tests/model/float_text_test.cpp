@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "report/model/float_text.h"
+#include "report/objects/float_text.h"
 
 struct FloatTextCase {
   Extended Value;

@@ -1,7 +1,7 @@
 // Fonts: defaults, following the parent's font, and character sets.
 #include <gtest/gtest.h>
 
-#include "report/model/charset.h"
+#include "report/objects/charset.h"
 #include "report/xml/code_page.h"
 #include "test_classes.h"
 

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "report/model/report_error.h"
+#include "report/objects/report_error.h"
 #include "test_classes.h"
 
 namespace {

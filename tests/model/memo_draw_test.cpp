@@ -1,5 +1,5 @@
 // Drawing a text object, checked from the positions of the characters actually drawn.
-#include "report/model/memo_view.h"
+#include "report/memo/memo_view.h"
 
 #include <QMap>
 #include <QPainter>
@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "memo_test_support.h"
+#include "report/datasets/data_set.h"
 #include "report/text/draw_text.h"
-#include "report/model/data_set.h"
 #include "text_capture_device.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // Measuring and splitting a text object, with "Arial" resolved to the installed metric twin
 // "Liberation Sans" as at start-up.
-#include "report/model/memo_view.h"
+#include "report/memo/memo_view.h"
 
 #include <QFontInfo>
 
@@ -8,7 +8,7 @@
 
 #include "memo_test_support.h"
 #include "report/text/draw_text.h"
-#include "report/model/frame.h"
+#include "report/views/frame.h"
 
 namespace {
 

@@ -1,19 +1,19 @@
 // Preparing a text object: embedded expressions with their formats, macros, zeros, highlights,
 // styles, repeated values, flowing text, and the definition restored after each output.
-#include "report/model/memo_view.h"
+#include "report/memo/memo_view.h"
 
 #include <gtest/gtest.h>
 
 #include "memo_test_support.h"
-#include "report/model/brush_fill.h"
-#include "report/model/class_info.h"
-#include "report/model/frame.h"
-#include "report/model/memo_format.h"
-#include "report/model/memo_highlight.h"
-#include "report/model/memo_macros.h"
-#include "report/model/memo_value_format.h"
-#include "report/model/property_builders.h"
-#include "report/model/styles.h"
+#include "report/memo/memo_format.h"
+#include "report/memo/memo_highlight.h"
+#include "report/memo/memo_macros.h"
+#include "report/memo/memo_value_format.h"
+#include "report/memo/styles.h"
+#include "report/objects/class_info.h"
+#include "report/objects/property_builders.h"
+#include "report/views/brush_fill.h"
+#include "report/views/frame.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Right-to-left text objects, checked on the pixels they paint.
-#include "report/model/memo_view.h"
+#include "report/memo/memo_view.h"
 
 #include <QImage>
 #include <QPainter>

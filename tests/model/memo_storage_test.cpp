@@ -1,22 +1,22 @@
 // What a text object writes to report files and to prepared pages, and how its text and
 // references are held.
-#include "report/model/memo_view.h"
+#include "report/memo/memo_view.h"
 
 #include <gtest/gtest.h>
 
 #include "memo_test_support.h"
-#include "report/model/class_info.h"
-#include "report/model/frame.h"
-#include "report/model/hyperlink.h"
-#include "report/model/line_view.h"
-#include "report/model/memo_format.h"
-#include "report/model/memo_highlight.h"
-#include "report/model/property_access.h"
+#include "report/memo/memo_classes.h"
+#include "report/memo/memo_format.h"
+#include "report/memo/memo_highlight.h"
+#include "report/objects/class_info.h"
+#include "report/objects/class_registry.h"
+#include "report/objects/object_attributes.h"
+#include "report/objects/property_access.h"
+#include "report/views/frame.h"
+#include "report/views/hyperlink.h"
+#include "report/views/line_view.h"
 #include "report/xml/xml_document.h"
 #include "report/xml/xml_text.h"
-#include "report/model/class_registry.h"
-#include "report/model/memo_classes.h"
-#include "report/model/object_attributes.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <QStringList>
 
 #include "qstring_printer.h"
-#include "report/model/custom_report.h"
-#include "report/model/report_error.h"
-#include "script/value.h"
+#include "report/objects/custom_report.h"
+#include "report/objects/report_error.h"
+#include "script_engine/interpreter/value.h"
 
 class CalcTableReport : public TrpCustomReport {
  public:

@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "metafile_writer.h"
-#include "report/model/picture_view.h"
+#include "report/views/picture_view.h"
 #include "view_test_support.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "report/model/report_error.h"
+#include "report/objects/report_error.h"
 #include "test_classes.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // Nested collections of report files: one "item" element per item, and inherited items that
 // carry only what differs from the ancestor's item of the same name.
 #include "qstring_printer.h"
-#include "report/model/class_info.h"
-#include "report/model/object_attributes.h"
-#include "report/model/property_builders.h"
+#include "report/objects/class_info.h"
+#include "report/objects/object_attributes.h"
+#include "report/objects/property_builders.h"
 #include "report/xml/xml_document.h"
 
 #include <gtest/gtest.h>

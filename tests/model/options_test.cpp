@@ -1,14 +1,14 @@
 // The four option records of a report: initial values, declared defaults, Clear and Assign.
 #include <gtest/gtest.h>
 
-#include "report/model/class_info.h"
-#include "report/model/date_time_days.h"
-#include "report/model/engine_options.h"
-#include "report/model/preview_options.h"
-#include "report/model/print_options.h"
-#include "report/model/property_access.h"
-#include "report/model/property_value.h"
-#include "report/model/report_options.h"
+#include "report/objects/class_info.h"
+#include "report/objects/property_access.h"
+#include "report/objects/property_value.h"
+#include "report/options/date_time_days.h"
+#include "report/options/engine_options.h"
+#include "report/options/preview_options.h"
+#include "report/options/print_options.h"
+#include "report/options/report_options.h"
 
 namespace {
 

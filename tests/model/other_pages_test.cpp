@@ -5,13 +5,13 @@
 
 #include <memory>
 
-#include "report/model/page_classes.h"
-#include "report/model/class_info.h"
-#include "report/model/class_registry.h"
-#include "report/model/custom_report.h"
-#include "report/model/data_page.h"
-#include "report/model/dialog_page.h"
-#include "report/model/report_page.h"
+#include "report/dialogs/dialog_page.h"
+#include "report/objects/class_info.h"
+#include "report/objects/class_registry.h"
+#include "report/objects/custom_report.h"
+#include "report/pages/data_page.h"
+#include "report/pages/page_classes.h"
+#include "report/pages/report_page.h"
 
 namespace {
 

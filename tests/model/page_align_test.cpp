@@ -1,8 +1,8 @@
 // Page alignment: bands follow the printable width, or the column width on a page of columns.
 #include "pages_fixture.h"
-#include "report/model/band_kinds.h"
-#include "report/model/data_band.h"
-#include "report/model/view.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/data_band.h"
+#include "report/views/view.h"
 
 namespace {
 

@@ -4,15 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include "report/model/band_kinds.h"
-#include "report/model/custom_report.h"
-#include "report/model/data_band.h"
-#include "report/model/gradient_fill.h"
-#include "report/model/group_header.h"
-#include "report/model/page_classes.h"
-#include "report/model/report_page.h"
-#include "report/model/subreport.h"
+#include "report/objects/custom_report.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/data_band.h"
+#include "report/pages/group_header.h"
+#include "report/pages/page_classes.h"
+#include "report/pages/report_page.h"
+#include "report/pages/subreport.h"
 #include "report/store/xml_serializer.h"
+#include "report/views/gradient_fill.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Report page options: columns, runs, the data-set link, bands and declared defaults.
 #include "pages_fixture.h"
-#include "report/model/band_kinds.h"
-#include "report/model/class_info.h"
-#include "report/model/data_set.h"
-#include "report/model/property_access.h"
+#include "report/datasets/data_set.h"
+#include "report/objects/class_info.h"
+#include "report/objects/property_access.h"
+#include "report/pages/band_kinds.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // A report with one report page, for tests that place bands on a page.
 #include <gtest/gtest.h>
 
-#include "report/model/custom_report.h"
-#include "report/model/report_page.h"
+#include "report/objects/custom_report.h"
+#include "report/pages/report_page.h"
 
 class PageTest : public ::testing::Test {
  protected:

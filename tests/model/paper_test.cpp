@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "pages_fixture.h"
-#include "report/model/property_access.h"
+#include "report/objects/property_access.h"
 #include "report/printer/printers.h"
 #include "report/printer/recording_printer_backend.h"
 

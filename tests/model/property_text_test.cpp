@@ -1,9 +1,9 @@
 // Property values as report-file text, per kind.
 #include <gtest/gtest.h>
 
-#include "report/model/property_text.h"
-#include "report/model/property_value.h"
-#include "report/model/report_options.h"
+#include "report/objects/property_text.h"
+#include "report/objects/property_value.h"
+#include "report/options/report_options.h"
 #include "test_classes.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The class registry: classes by name, creation by name, designer creation.
 #include <gtest/gtest.h>
 
-#include "report/model/class_registry.h"
+#include "report/objects/class_registry.h"
 #include "test_classes.h"
 
 namespace {

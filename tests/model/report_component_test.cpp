@@ -3,13 +3,13 @@
 #include <QSettings>
 
 #include "qstring_printer.h"
+#include "report/datasets/report_data_sets.h"
+#include "report/objects/report_services.h"
+#include "report/options/engine_options.h"
+#include "report/options/print_options.h"
+#include "report/options/report_options.h"
 #include "report/printer/custom_printer.h"
 #include "report/printer/printers.h"
-#include "report/model/engine_options.h"
-#include "report/model/print_options.h"
-#include "report/model/report_data_sets.h"
-#include "report/model/report_options.h"
-#include "report/model/report_services.h"
 #include "report_fixture.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <QBuffer>
 
 #include "qstring_printer.h"
-#include "report/model/custom_compressor.h"
-#include "report/model/custom_crypter.h"
-#include "report/model/report_options.h"
+#include "report/objects/custom_compressor.h"
+#include "report/objects/custom_crypter.h"
+#include "report/options/report_options.h"
 #include "report_fixture.h"
 
 namespace {

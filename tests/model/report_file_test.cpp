@@ -5,13 +5,13 @@
 #include <QTemporaryDir>
 
 #include "qstring_printer.h"
-#include "report/model/data_page.h"
-#include "report/model/engine_options.h"
-#include "report/model/object_streamer.h"
-#include "report/model/preview_options.h"
-#include "report/model/report_options.h"
-#include "report/model/report_password.h"
-#include "report/model/report_services.h"
+#include "report/objects/object_streamer.h"
+#include "report/objects/report_password.h"
+#include "report/objects/report_services.h"
+#include "report/options/engine_options.h"
+#include "report/options/preview_options.h"
+#include "report/options/report_options.h"
+#include "report/pages/data_page.h"
 #include "report_fixture.h"
 
 namespace {

@@ -4,14 +4,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "qstring_printer.h"
 #include "idle_engine.h"
-#include "report/model/engine_options.h"
-#include "report/model/report_error.h"
-#include "report/model/report_services.h"
+#include "qstring_printer.h"
+#include "report/memo/styles.h"
+#include "report/objects/report_error.h"
+#include "report/objects/report_services.h"
+#include "report/objects/variables.h"
+#include "report/options/engine_options.h"
 #include "report_fixture.h"
-#include "report/model/styles.h"
-#include "report/model/variables.h"
 
 namespace {
 

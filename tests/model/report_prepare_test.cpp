@@ -5,13 +5,13 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include "qstring_printer.h"
 #include "idle_engine.h"
-#include "report/model/data_set.h"
-#include "report/model/engine_options.h"
-#include "report/model/preview_options.h"
-#include "report/model/report_data_sets.h"
-#include "report/model/report_services.h"
+#include "qstring_printer.h"
+#include "report/datasets/data_set.h"
+#include "report/datasets/report_data_sets.h"
+#include "report/objects/report_services.h"
+#include "report/options/engine_options.h"
+#include "report/options/preview_options.h"
 #include "report_fixture.h"
 
 namespace {

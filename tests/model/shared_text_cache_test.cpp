@@ -1,5 +1,5 @@
 // Answers kept for the very strings they were asked with.
-#include "report/model/shared_text_cache.h"
+#include "report/objects/shared_text_cache.h"
 
 #include <gtest/gtest.h>
 

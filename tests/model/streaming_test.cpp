@@ -3,8 +3,8 @@
 
 #include <QBuffer>
 
-#include "report/model/object_streamer.h"
-#include "report/model/report_error.h"
+#include "report/objects/object_streamer.h"
+#include "report/objects/report_error.h"
 #include "test_classes.h"
 
 namespace {

@@ -2,10 +2,10 @@
 // report files, and style files that replace the styles only when they read completely.
 #include <QTemporaryDir>
 
-#include "report/model/brush_fill.h"
-#include "report/model/frame.h"
-#include "report/model/styles.h"
-#include "report/model/variables.h"
+#include "report/memo/styles.h"
+#include "report/objects/variables.h"
+#include "report/views/brush_fill.h"
+#include "report/views/frame.h"
 #include "report_fixture.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <QPainter>
 
 #include "pages_fixture.h"
-#include "report/model/brush_fill.h"
-#include "report/model/frame.h"
-#include "report/model/subreport.h"
+#include "report/pages/subreport.h"
+#include "report/views/brush_fill.h"
+#include "report/views/frame.h"
 
 namespace {
 

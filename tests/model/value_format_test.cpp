@@ -1,7 +1,7 @@
 // Values shown through display formats: number pictures, printf-like formats, date-times,
 // Booleans, the format's own separators, inline formats, and the fall-back to plain text.
-#include "report/model/memo_inline_format.h"
-#include "report/model/memo_value_format.h"
+#include "report/memo/memo_inline_format.h"
+#include "report/memo/memo_value_format.h"
 
 #include <QDateTime>
 
@@ -10,9 +10,9 @@
 #include <gtest/gtest.h>
 
 #include "qstring_printer.h"
-#include "script/compiler.h"
-#include "script/day_number.h"
-#include "script/script.h"
+#include "script_engine/compiler/compiler.h"
+#include "script_engine/interpreter/day_number.h"
+#include "script_engine/interpreter/script.h"
 
 namespace {
 

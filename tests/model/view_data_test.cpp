@@ -6,13 +6,13 @@
 
 #include <thread>
 
-#include "report/model/data_set.h"
-#include "report/model/expand_variables.h"
-#include "report/model/frame.h"
-#include "report/model/gradient_fill.h"
-#include "report/model/hyperlink.h"
-#include "report/model/report_error.h"
-#include "report/model/view.h"
+#include "report/datasets/data_set.h"
+#include "report/objects/expand_variables.h"
+#include "report/objects/report_error.h"
+#include "report/views/frame.h"
+#include "report/views/gradient_fill.h"
+#include "report/views/hyperlink.h"
+#include "report/views/view.h"
 #include "view_test_support.h"
 
 namespace {

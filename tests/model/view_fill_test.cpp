@@ -2,12 +2,12 @@
 // halves and hatch, switching fill kinds, and what each fill writes.
 #include <gtest/gtest.h>
 
-#include "report/model/brush_fill.h"
-#include "report/model/class_info.h"
-#include "report/model/glass_fill.h"
-#include "report/model/gradient_fill.h"
-#include "report/model/property_access.h"
-#include "report/model/view.h"
+#include "report/objects/class_info.h"
+#include "report/objects/property_access.h"
+#include "report/views/brush_fill.h"
+#include "report/views/glass_fill.h"
+#include "report/views/gradient_fill.h"
+#include "report/views/view.h"
 #include "view_test_support.h"
 
 namespace {

@@ -2,9 +2,9 @@
 // the double style, and which frame attributes are written.
 #include <gtest/gtest.h>
 
-#include "report/model/frame.h"
-#include "report/model/property_access.h"
-#include "report/model/view.h"
+#include "report/objects/property_access.h"
+#include "report/views/frame.h"
+#include "report/views/view.h"
 #include "view_test_support.h"
 
 namespace {

@@ -2,9 +2,9 @@
 // share of the box, the pen width, and the stretchable base's measuring hooks.
 #include <gtest/gtest.h>
 
-#include "report/model/frame.h"
-#include "report/model/stretcheable.h"
-#include "report/model/view.h"
+#include "report/views/frame.h"
+#include "report/views/stretcheable.h"
+#include "report/views/view.h"
 #include "view_test_support.h"
 
 namespace {

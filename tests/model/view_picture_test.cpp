@@ -8,10 +8,10 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
-#include "report/model/data_set.h"
-#include "report/model/jpeg_decoder.h"
-#include "report/model/picture_view.h"
 #include "metafile_writer.h"
+#include "report/datasets/data_set.h"
+#include "report/views/jpeg_decoder.h"
+#include "report/views/picture_view.h"
 #include "view_test_support.h"
 
 namespace {

@@ -2,14 +2,14 @@
 // axis-parallel and diagonal lines, arrow heads and the designer's creation flags.
 #include <gtest/gtest.h>
 
-#include "report/model/class_registry.h"
-#include "report/model/frame.h"
-#include "report/model/glass_fill.h"
-#include "report/model/gradient_fill.h"
-#include "report/model/line_arrow.h"
-#include "report/model/line_view.h"
-#include "report/model/shape_view.h"
-#include "report/model/view_classes.h"
+#include "report/objects/class_registry.h"
+#include "report/views/frame.h"
+#include "report/views/glass_fill.h"
+#include "report/views/gradient_fill.h"
+#include "report/views/line_arrow.h"
+#include "report/views/line_view.h"
+#include "report/views/shape_view.h"
+#include "report/views/view_classes.h"
 #include "view_test_support.h"
 
 namespace {

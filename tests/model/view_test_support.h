@@ -4,8 +4,8 @@
 #include <QImage>
 #include <QPainter>
 
-#include "report/model/custom_report.h"
-#include "report/model/report_component.h"
+#include "report/objects/custom_report.h"
+#include "report/objects/report_component.h"
 
 class ViewTestReport : public TrpCustomReport {
  public:

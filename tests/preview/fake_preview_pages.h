@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "idle_preview_pages.h"
-#include "report/model/report.h"
-#include "report/model/report_page.h"
+#include "report/component/report.h"
+#include "report/pages/report_page.h"
 
 class FakePreviewPages : public IdlePreviewPages {
  public:

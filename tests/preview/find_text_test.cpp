@@ -7,9 +7,9 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include "preview_window_fixture.h"
 #include "report/preview/search_dialog.h"
 #include "report/preview/text_search_state.h"
-#include "preview_window_fixture.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "report/model/custom_preview_pages.h"
+#include "preview_window_fixture.h"
+#include "report/objects/custom_preview_pages.h"
 #include "report/preview/page_settings_form.h"
 #include "report/printer/custom_printer.h"
-#include "preview_window_fixture.h"
 
 namespace {
 

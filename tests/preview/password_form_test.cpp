@@ -11,12 +11,12 @@
 
 #include <gtest/gtest.h>
 
-#include "report/model/engine_options.h"
-#include "report/model/report.h"
-#include "report/model/report_classes.h"
-#include "report/model/report_options.h"
-#include "report/model/report_page.h"
-#include "report/model/report_services.h"
+#include "report/component/report.h"
+#include "report/component/report_classes.h"
+#include "report/objects/report_services.h"
+#include "report/options/engine_options.h"
+#include "report/options/report_options.h"
+#include "report/pages/report_page.h"
 #include "report/preview/install_preview.h"
 #include "report/preview/password_form.h"
 #include "report/services/install_report_services.h"

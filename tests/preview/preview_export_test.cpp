@@ -8,7 +8,7 @@
 
 #include "preview_window_fixture.h"
 #include "report/export/export_options_dialog.h"
-#include "report/model/preview_options.h"
+#include "report/options/preview_options.h"
 #include "worksheet_report.h"
 
 namespace {

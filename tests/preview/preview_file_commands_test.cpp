@@ -11,11 +11,11 @@
 #include <gtest/gtest.h>
 
 #include "preview_window_fixture.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/engine_options.h"
-#include "report/model/print_options.h"
-#include "report/model/report.h"
-#include "report/model/report_services.h"
+#include "report/component/report.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/objects/report_services.h"
+#include "report/options/engine_options.h"
+#include "report/options/print_options.h"
 #include "report/preview/install_preview.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_form.h"

@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "fake_preview_pages.h"
-#include "report/model/preview_options.h"
-#include "report/model/report.h"
-#include "report/model/report_classes.h"
+#include "report/component/report.h"
+#include "report/component/report_classes.h"
+#include "report/options/preview_options.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_dialogs.h"
 #include "report/preview/preview_workspace.h"

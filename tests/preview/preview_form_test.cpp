@@ -10,7 +10,7 @@
 #include <QToolButton>
 
 #include "preview_fixture.h"
-#include "report/model/report_services.h"
+#include "report/objects/report_services.h"
 #include "report/preview/install_preview.h"
 #include "report/preview/preview_form.h"
 

@@ -6,13 +6,13 @@
 #include <QUrl>
 
 #include "preview_window_fixture.h"
-#include "report/model/band_kinds.h"
-#include "report/model/data_band.h"
-#include "report/model/hyperlink.h"
-#include "report/model/variables.h"
+#include "report/objects/variables.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/data_band.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_workspace.h"
 #include "report/store/preview_pages.h"
+#include "report/views/hyperlink.h"
 
 namespace {
 

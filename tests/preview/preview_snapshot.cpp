@@ -8,8 +8,8 @@
 #include <QStyle>
 #include <QTimer>
 
-#include "report/model/custom_engine.h"
-#include "report/model/report.h"
+#include "report/component/report.h"
+#include "report/objects/custom_engine.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_form.h"
 #include "report/preview/preview_workspace.h"

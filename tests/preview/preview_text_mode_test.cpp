@@ -1,11 +1,11 @@
 // A dot-matrix report in the preview window: its texts and lines are drawn as characters in the
 // cells of their positions, its printer commands leave no ink.
 #include "preview_window_fixture.h"
-#include "report/model/band_kinds.h"
-#include "report/model/dmp_command.h"
-#include "report/model/dmp_line_view.h"
-#include "report/model/dmp_memo_view.h"
-#include "report/model/dmp_page.h"
+#include "report/pages/band_kinds.h"
+#include "report/textmode/dmp_command.h"
+#include "report/textmode/dmp_line_view.h"
+#include "report/textmode/dmp_memo_view.h"
+#include "report/textmode/dmp_page.h"
 
 namespace {
 

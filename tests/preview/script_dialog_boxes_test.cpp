@@ -11,11 +11,11 @@
 
 #include <gtest/gtest.h>
 
-#include "report/model/dialog_page.h"
+#include "report/dialogs/dialog_page.h"
 #include "report/preview/install_preview.h"
-#include "script/compiler.h"
-#include "script/script.h"
-#include "script/system_dialogs.h"
+#include "script_engine/compiler/compiler.h"
+#include "script_engine/interpreter/script.h"
+#include "script_engine/modules/system_dialogs.h"
 
 namespace {
 

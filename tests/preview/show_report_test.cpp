@@ -7,21 +7,21 @@
 
 #include <gtest/gtest.h>
 
-#include "report/services/install_report_services.h"
-#include "report/model/common_error_handler.h"
-#include "report/model/engine_options.h"
-#include "report/model/memo_view.h"
-#include "report/model/preview_options.h"
-#include "report/model/report.h"
-#include "report/model/custom_preview_pages.h"
-#include "report/model/custom_report_script.h"
-#include "report/model/report_classes.h"
-#include "report/model/report_services.h"
+#include "preview_snapshot.h"
+#include "report/component/report.h"
+#include "report/component/report_classes.h"
+#include "report/memo/memo_view.h"
+#include "report/objects/custom_preview_pages.h"
+#include "report/objects/custom_report_script.h"
+#include "report/objects/report_services.h"
+#include "report/options/common_error_handler.h"
+#include "report/options/engine_options.h"
+#include "report/options/preview_options.h"
 #include "report/preview/install_preview.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_form.h"
 #include "report/preview/preview_workspace.h"
-#include "preview_snapshot.h"
+#include "report/services/install_report_services.h"
 #include "worksheet_report.h"
 
 namespace {

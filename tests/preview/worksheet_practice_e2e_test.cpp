@@ -17,12 +17,12 @@
 #include "app/practice_options.h"
 #include "app/worksheet_window.h"
 #include "preview_snapshot.h"
-#include "worksheet_window_driver.h"
-#include "report/units/report_units.h"
-#include "report/model/report_services.h"
+#include "report/objects/report_services.h"
 #include "report/preview/install_preview.h"
 #include "report/services/install_report_services.h"
+#include "report/units/report_units.h"
 #include "worksheet/practice_colors.h"
+#include "worksheet_window_driver.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "fake_preview_pages.h"
 
-#include "report/model/report.h"
+#include "report/component/report.h"
 
 #include <QFont>
 #include <QPainter>

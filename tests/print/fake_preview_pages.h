@@ -3,7 +3,7 @@
 // frame of its size with its page number and copy number ("p2c1") written in it. Every drawing
 // call is logged with its scale and offset.
 #include "idle_preview_pages.h"
-#include "report/model/report_page.h"
+#include "report/pages/report_page.h"
 
 #include <QList>
 #include <QSizeF>

@@ -2,9 +2,9 @@
 // writes, the printer and mode choices, printing to a file.
 #include "print_job_fixture.h"
 
-#include "report/printer/custom_printer.h"
 #include "report/print/print_dialog.h"
 #include "report/print/print_dialog_pictures.h"
+#include "report/printer/custom_printer.h"
 
 #include <QCheckBox>
 #include <QComboBox>

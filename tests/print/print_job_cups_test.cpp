@@ -1,24 +1,24 @@
 // The print job through a real spooler: a private CUPS scheduler with a cups-pdf queue. The
 // queue re-encodes fonts, so the PDF that arrives is checked as a picture (pdftoppm), not as
 // text. Skipped where that scheduler cannot run (not root, cups or cups-pdf missing).
-#include "fake_preview_pages.h"
 #include "cups_server_fixture.h"
+#include "fake_preview_pages.h"
 #include "worksheet_report.h"
 
+#include "cli/report_tool.h"
+#include "report/component/report_classes.h"
+#include "report/objects/report_services.h"
+#include "report/options/engine_options.h"
 #include "report/services/install_report_services.h"
-#include "report/model/engine_options.h"
-#include "report/model/report_classes.h"
-#include "report/model/report_services.h"
-#include "tools/stroval-report/report_tool.h"
 
 #include <QTextStream>
 
-#include "report/model/print_options.h"
-#include "report/model/report.h"
-#include "report/model/report_options.h"
-#include "report/printer/custom_printer.h"
+#include "report/component/report.h"
+#include "report/options/print_options.h"
+#include "report/options/report_options.h"
 #include "report/print/print_dialog.h"
 #include "report/print/print_job.h"
+#include "report/printer/custom_printer.h"
 #include "report/printer/printers.h"
 #include "report/printer/qt_printer_backend.h"
 

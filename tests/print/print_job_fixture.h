@@ -5,8 +5,8 @@
 #include "fake_preview_pages.h"
 #include "printer_fixture.h"
 
-#include "report/model/print_options.h"
-#include "report/model/report.h"
+#include "report/component/report.h"
+#include "report/options/print_options.h"
 #include "report/print/print_job.h"
 #include "report/printer/printers.h"
 

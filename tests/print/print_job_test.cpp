@@ -2,8 +2,8 @@
 // which source, and the printer's state afterwards.
 #include "print_job_fixture.h"
 
-#include "report/model/report_options.h"
-#include "report/model/report_services.h"
+#include "report/objects/report_services.h"
+#include "report/options/report_options.h"
 #include "report/print/print_job_install.h"
 
 namespace {

@@ -4,11 +4,11 @@
 #include "print_job_fixture.h"
 #include "worksheet_report.h"
 
+#include "cli/report_tool.h"
+#include "report/component/report_classes.h"
+#include "report/objects/report_services.h"
+#include "report/options/engine_options.h"
 #include "report/services/install_report_services.h"
-#include "report/model/engine_options.h"
-#include "report/model/report_classes.h"
-#include "report/model/report_services.h"
-#include "tools/stroval-report/report_tool.h"
 
 #include <QProcess>
 #include <QRegularExpression>

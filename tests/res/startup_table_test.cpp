@@ -1,7 +1,7 @@
 #include "report/res/resources.h"
 #include "report/res/startup_strings.h"
 
-#include "script/script_messages.h"
+#include "script_engine/front/script_messages.h"
 
 #include <QSet>
 

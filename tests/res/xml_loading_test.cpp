@@ -2,7 +2,7 @@
 
 #include "report/xml/code_page.h"
 #include "report/xml/xml_document.h"
-#include "script/script_messages.h"
+#include "script_engine/front/script_messages.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -5,10 +5,10 @@
 #include <QPainter>
 #include <QUrl>
 
-#include "report/model/hyperlink.h"
-#include "report/model/report_services.h"
-#include "report/model/shape_view.h"
+#include "report/objects/report_services.h"
 #include "report/store/hyperlink_url.h"
+#include "report/views/hyperlink.h"
+#include "report/views/shape_view.h"
 
 class PagesDrawTest : public PreviewPagesTest {
  protected:

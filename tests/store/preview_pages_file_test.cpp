@@ -6,9 +6,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "report/model/custom_compressor.h"
-#include "report/model/report_error.h"
-#include "report/model/report_options.h"
+#include "report/objects/custom_compressor.h"
+#include "report/objects/report_error.h"
+#include "report/options/report_options.h"
 
 class PreparedFileTest : public PreviewPagesTest {
  protected:

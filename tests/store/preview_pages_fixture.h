@@ -11,14 +11,14 @@
 
 #include <gtest/gtest.h>
 
-#include "report/model/band_kinds.h"
-#include "report/model/common_error_handler.h"
-#include "report/model/engine_options.h"
-#include "report/model/memo_view.h"
-#include "report/model/preview_options.h"
-#include "report/model/report.h"
-#include "report/model/report_classes.h"
-#include "report/model/report_page.h"
+#include "report/component/report.h"
+#include "report/component/report_classes.h"
+#include "report/memo/memo_view.h"
+#include "report/options/common_error_handler.h"
+#include "report/options/engine_options.h"
+#include "report/options/preview_options.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/report_page.h"
 #include "report/store/preview_outline.h"
 #include "report/store/preview_pages.h"
 #include "report/store/xml_serializer.h"

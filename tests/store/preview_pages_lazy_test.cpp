@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "report/model/report_error.h"
+#include "report/objects/report_error.h"
 
 class LazyPagesTest : public PreviewPagesTest {
  protected:

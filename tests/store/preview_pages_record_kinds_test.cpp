@@ -9,15 +9,15 @@
 #include <functional>
 
 #include "idle_engine.h"
-#include "report/model/brush_fill.h"
-#include "report/model/frame.h"
-#include "report/model/gradient_fill.h"
-#include "report/model/group_header.h"
-#include "report/model/hyperlink.h"
-#include "report/model/line_view.h"
-#include "report/model/memo_format.h"
-#include "report/model/picture_view.h"
-#include "report/model/shape_view.h"
+#include "report/memo/memo_format.h"
+#include "report/pages/group_header.h"
+#include "report/views/brush_fill.h"
+#include "report/views/frame.h"
+#include "report/views/gradient_fill.h"
+#include "report/views/hyperlink.h"
+#include "report/views/line_view.h"
+#include "report/views/picture_view.h"
+#include "report/views/shape_view.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <QImage>
 
 #include "idle_engine.h"
-#include "report/model/picture_view.h"
-#include "report/model/report_services.h"
-#include "report/model/shape_view.h"
+#include "report/objects/report_services.h"
 #include "report/store/install_preview_pages.h"
+#include "report/views/picture_view.h"
+#include "report/views/shape_view.h"
 
 namespace {
 

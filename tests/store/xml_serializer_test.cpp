@@ -1,8 +1,8 @@
 #include "report/store/xml_serializer.h"
 
-#include "report/model/class_registry.h"
-#include "report/xml/xml_document.h"
 #include "qstring_printer.h"
+#include "report/objects/class_registry.h"
+#include "report/xml/xml_document.h"
 #include "test_classes.h"
 
 #include <QBuffer>

@@ -2,7 +2,7 @@
 // An engine that lays out nothing: every layout call does nothing and every height and aggregate
 // is empty. Tests that only need the report to have an engine derive from it and write Run (and
 // whatever else they watch).
-#include "report/model/custom_engine.h"
+#include "report/objects/custom_engine.h"
 
 class IdleEngine : public TrpCustomEngine {
  public:

@@ -4,7 +4,7 @@
 // override only the calls that test watches.
 #include <QSizeF>
 
-#include "report/model/custom_preview_pages.h"
+#include "report/objects/custom_preview_pages.h"
 
 class IdlePreviewPages : public TrpCustomPreviewPages {
  public:

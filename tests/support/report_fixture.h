@@ -8,15 +8,15 @@
 
 #include <gtest/gtest.h>
 
-#include "report/model/band_kinds.h"
-#include "report/model/common_error_handler.h"
-#include "report/model/line_view.h"
-#include "report/model/memo_view.h"
-#include "report/model/report.h"
-#include "report/model/report_classes.h"
-#include "report/model/report_page.h"
-#include "report/model/shape_view.h"
+#include "report/component/report.h"
+#include "report/component/report_classes.h"
+#include "report/memo/memo_view.h"
+#include "report/options/common_error_handler.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/report_page.h"
 #include "report/store/xml_serializer.h"
+#include "report/views/line_view.h"
+#include "report/views/shape_view.h"
 
 // Lets failure messages carry Qt texts: `EXPECT_TRUE(...) << text`.
 inline std::ostream& operator<<(std::ostream& os, const QString& text) { return os << text.toStdString(); }

@@ -4,11 +4,11 @@
 // that publishes geometry, font and a few properties of each kind.
 #include <QString>
 
-#include "report/model/class_info.h"
-#include "report/model/custom_report.h"
-#include "report/model/page.h"
-#include "report/model/property_builders.h"
-#include "report/model/report_component.h"
+#include "report/objects/class_info.h"
+#include "report/objects/custom_report.h"
+#include "report/objects/property_builders.h"
+#include "report/objects/report_component.h"
+#include "report/pages/page.h"
 
 class TestReport : public TrpCustomReport {
  public:

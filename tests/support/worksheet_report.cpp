@@ -1,9 +1,9 @@
 #include "worksheet_report.h"
 
-#include "report/model/band_kinds.h"
-#include "report/model/memo_view.h"
-#include "report/model/report.h"
-#include "report/model/report_page.h"
+#include "report/component/report.h"
+#include "report/memo/memo_view.h"
+#include "report/pages/band_kinds.h"
+#include "report/pages/report_page.h"
 
 #include <QList>
 

@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "report/text/font_substitutions.h"
 #include "qstring_printer.h"
+#include "report/text/font_substitutions.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "qstring_printer.h"
-#include "report/model/frame.h"
-#include "report/model/line_view.h"
-#include "report/model/memo_view.h"
-#include "report/model/report.h"
-#include "report/model/report_font.h"
-#include "report/model/shape_view.h"
+#include "report/component/report.h"
+#include "report/memo/memo_view.h"
+#include "report/objects/report_font.h"
+#include "report/views/frame.h"
+#include "report/views/line_view.h"
+#include "report/views/shape_view.h"
 #include "worksheet/practice_colors.h"
 #include "worksheet/report_color.h"
 #include "worksheet/report_guides.h"

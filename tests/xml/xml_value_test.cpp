@@ -1,7 +1,7 @@
 #include "report/xml/xml_value.h"
 
-#include "script/day_number.h"
-#include "script/value.h"
+#include "script_engine/interpreter/day_number.h"
+#include "script_engine/interpreter/value.h"
 
 #include <QLocale>
 

@@ -1,3 +1,3 @@
 #pragma once
-// The engine may include the model below it.
-#include "report/model/band.h"
+// The engine may include the pages below it.
+#include "report/pages/band.h"

@@ -1,7 +1,0 @@
-#pragma once
-// How a visual object places itself inside its parent (TrpComponent::AlignChildren).
-#include "report/model/property_descriptor.h"
-
-enum TrpAlign { baNone, baLeft, baRight, baCenter, baWidth, baBottom, baClient };
-
-extern const TrpEnumType rpAlignType;

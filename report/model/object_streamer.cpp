@@ -1,8 +1,0 @@
-#include "report/model/object_streamer.h"
-
-namespace {
-TrpObjectStreamer* gStreamer = nullptr;
-}
-
-TrpObjectStreamer* rpObjectStreamer() { return gStreamer; }
-void rpSetObjectStreamer(TrpObjectStreamer* streamer) { gStreamer = streamer; }

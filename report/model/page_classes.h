@@ -1,7 +1,0 @@
-#pragma once
-// Start-up registration of the pages, bands and subreports with the class registry, so that the
-// serializer can create them by element name.
-
-// Registers TrpReportPage, TrpDataPage, TrpDialogPage, TrpSubreport, TrpNullBand and the
-// eighteen band kinds.
-void rpRegisterPageClasses();

@@ -1,4 +1,0 @@
-#pragma once
-// A model header that reaches up into the engine: the layer check must refuse it.
-#include "report/engine/engine.h"
-#include <QString>

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "report/dialogs/dialog_controls.h"
 #include "report/dialogs/dialog_page.h"
 #include "report/objects/class_info.h"
 #include "report/objects/class_registry.h"
@@ -50,8 +51,10 @@ TEST(DialogPage, NewDialogIsACentredDialogWindow) {
   EXPECT_TRUE(page.InheritsFrom("TrpPage"));
 }
 
+// The dialog page registers with its controls, in the dialogs' layer above the pages.
 TEST(PageClasses, AreCreatedByNameOnceRegistered) {
   rpRegisterPageClasses();
+  rpRegisterDialogClasses();
   TrpCustomReport report;
   for (const char* name :
        {"TrpReportPage", "TrpDataPage", "TrpDialogPage", "TrpSubreport", "TrpNullBand",

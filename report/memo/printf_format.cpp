@@ -1,3 +1,10 @@
+// The display format's conversions over the directive reader the script's Format uses too.
+//
+// This differs from the script's Format (script_engine/modules/format_text.cpp) in: exactly one
+// value, so no "n:" index and no "*"; only the conversions d, u, x, f, e, g and n; u refuses a
+// negative value; g always writes at most its precision (15 by default) significant digits;
+// widths up to 1024 and precisions up to 64, digits 0-9 only; a bad format raises
+// TrpFormatMismatch.
 #include "report/memo/printf_format.h"
 
 #include <QRegularExpression>
@@ -6,6 +13,8 @@
 #include <cstdio>
 #include <optional>
 #include <variant>
+
+#include "script_engine/modules/printf_reader.h"
 
 namespace {
 
@@ -17,18 +26,7 @@ struct Conversion {
 };
 
 // Bounds that keep a hostile format from asking for huge buffers.
-constexpr int kMaxWidth = 1024;
-constexpr int kMaxPrecision = 64;
-
-int readNumber(const QString& f, qsizetype& i, int limit) {
-  int n = 0;
-  while (i < f.size() && f[i].isDigit() && f[i].unicode() < 128) {
-    n = n * 10 + (f[i].unicode() - '0');
-    if (n > limit) throw TrpFormatMismatch();
-    ++i;
-  }
-  return n;
-}
+constexpr TscPrintfRules kRules{1024, 64, false};
 
 // Splits the format into the text before, the one conversion, and the text after ("%%" becomes
 // "%" in both texts).
@@ -37,35 +35,26 @@ struct Parsed {
   Conversion conversion;
 };
 
+Conversion conversionOf(const TscPrintfDirective& d) {
+  Conversion c;
+  c.leftJustify = d.LeftJustify;
+  c.width = std::max(d.Width, 0);
+  if (d.Precision >= 0) c.precision = d.Precision;
+  const char16_t t = d.Type.toLower().unicode();
+  if (t > 127) throw TrpFormatMismatch();
+  c.type = static_cast<char>(t);
+  return c;
+}
+
 Parsed parse(const QString& f) {
   Parsed result;
-  bool found = false;
-  for (qsizetype i = 0; i < f.size(); ++i) {
-    QString& out = found ? result.after : result.before;
-    if (f[i] != u'%') {
-      out += f[i];
-      continue;
-    }
-    if (++i >= f.size()) throw TrpFormatMismatch();
-    if (f[i] == u'%') {
-      out += u'%';
-      continue;
-    }
-    if (found) throw TrpFormatMismatch();  // a second value is asked for
-    Conversion& c = result.conversion;
-    if (f[i] == u'-') c.leftJustify = true, ++i;
-    c.width = readNumber(f, i, kMaxWidth);
-    if (i < f.size() && f[i] == u'.') {
-      ++i;
-      c.precision = readNumber(f, i, kMaxPrecision);
-    }
-    if (i >= f.size()) throw TrpFormatMismatch();
-    const char16_t t = QChar(f[i]).toLower().unicode();
-    if (t > 127) throw TrpFormatMismatch();
-    c.type = static_cast<char>(t);
-    found = true;
-  }
-  if (!found) throw TrpFormatMismatch();
+  TscPrintfReader reader(f, kRules);
+  if (!reader.ReadText(result.before) || reader.AtEnd()) throw TrpFormatMismatch();
+  TscPrintfDirective d;
+  if (!reader.ReadDirective(d)) throw TrpFormatMismatch();
+  result.conversion = conversionOf(d);
+  // A second directive asks for a second value.
+  if (!reader.ReadText(result.after) || !reader.AtEnd()) throw TrpFormatMismatch();
   return result;
 }
 

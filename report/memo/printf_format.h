@@ -1,10 +1,10 @@
 #pragma once
 // printf-like formatting of one value, as display formats write it ("%2.2f", "%5d", "%.3e",
-// "Total: %n"). The format is parsed here: a format string read from a report file is never
-// handed to a C library formatter. Conversions: d, u, x (integers), f, e, g, n (floats), each
-// with an optional "-" (left-justify), width and ".precision"; "%%" is a percent sign. A format
-// that does not hold exactly one conversion fitting the value raises TrpFormatMismatch, and the
-// caller shows the value's plain text instead.
+// "Total: %n"). The format is read by the script's directive reader (printf_reader.h): a format
+// string read from a report file is never handed to a C library formatter. Conversions: d, u, x
+// (integers), f, e, g, n (floats), each with an optional "-" (left-justify), width and
+// ".precision"; "%%" is a percent sign. A format that does not hold exactly one conversion
+// fitting the value raises TrpFormatMismatch, and the caller shows the value's plain text instead.
 #include <QString>
 
 #include <cstdint>

@@ -1,3 +1,7 @@
+// This differs from the printf-like parsers (script_engine/modules/printf_reader.h) in: only
+// "%d", "%s" and "%%", without flags, width or precision; a placeholder without a value stays as
+// it stands and any other "%" sequence is copied; it never raises. Translated texts keep their
+// placeholders readable even when a caller passes fewer values.
 #include "report/res/format_text.h"
 
 #include <QMetaType>

@@ -1,8 +1,16 @@
 // Format: "%[index:][-][width][.precision]type" directives over an argument array.
+//
+// This differs from a text object's display format (report/memo/printf_format.cpp) in: any number
+// of directives over a list of arguments, with "n:" indexes and "*" widths and precisions; the
+// further conversions m (currency), p (pointer) and s (text); u and x show a negative 32-bit
+// value as its unsigned complement; g without a precision, or with 15 or more, writes the
+// shortest text; widths and precisions up to a million, any Unicode decimal digit; a bad directive or a missing
+// argument raises a script error.
 #include <cmath>
 
 #include "script_engine/front/script_error.h"
 #include "script_engine/modules/format_picture.h"
+#include "script_engine/modules/printf_reader.h"
 #include "script_engine/modules/system_locale.h"
 
 namespace {
@@ -10,18 +18,15 @@ namespace {
 // Widths and precisions beyond this are refused instead of building huge texts.
 constexpr int kMaxWidth = 1024 * 1024;
 constexpr int kDefaultPrecision = 15;
+constexpr TscPrintfRules kRules{kMaxWidth, kMaxWidth, true};
 
 [[noreturn]] void invalid(const QString& format) {
   throw ScriptError(QStringLiteral("Format '%1' invalid or incompatible with argument").arg(format));
 }
 
-struct Directive {
-  bool left = false;
-  int width = -1, precision = -1;
-  QChar type;
-};
+using Directive = TscPrintfDirective;
 
-class FormatReader {
+class FormatReader : private TscPrintfArguments {
  public:
   FormatReader(const QString& f, const std::vector<ScriptValue>& a, const TscLocaleFormat& l)
       : F(f), A(a), L(l) {}
@@ -32,7 +37,8 @@ class FormatReader {
     if (argIndex >= A.size()) invalid(F);
     return A[argIndex++];
   }
-  int number(int& i);  // digits or "*"; -1 when absent
+  void SelectArgument(int index) override { argIndex = std::size_t(index); }
+  int TakeCount() override { return next().ToInt32(); }
   QString convert(const Directive& d, const ScriptValue& v) const;
   QString decimal(double v, int precision, bool groups) const;
   QString scientific(double v, int precision) const;
@@ -42,22 +48,6 @@ class FormatReader {
   const TscLocaleFormat& L;
   std::size_t argIndex = 0;
 };
-
-int FormatReader::number(int& i) {
-  if (i < F.size() && F[i] == QLatin1Char('*')) {
-    ++i;
-    const int v = next().ToInt32();
-    if (v > kMaxWidth) invalid(F);
-    return v;
-  }
-  int v = -1;
-  while (i < F.size() && F[i].isDigit()) {
-    v = std::max(v, 0) * 10 + F[i].digitValue();
-    if (v > kMaxWidth) invalid(F);
-    ++i;
-  }
-  return v;
-}
 
 QString FormatReader::decimal(double v, int precision, bool groups) const {
   QString t = QString::number(std::fabs(v), 'f', std::min(precision, 18));
@@ -84,30 +74,30 @@ QString FormatReader::scientific(double v, int precision) const {
 }
 
 QString FormatReader::convert(const Directive& d, const ScriptValue& v) const {
-  switch (d.type.toLower().unicode()) {
+  switch (d.Type.toLower().unicode()) {
     case 'd':
     case 'u':
     case 'x': {
       if (!v.IsInteger() && v.Kind() != ValueKind::Boolean) invalid(F);
       std::int64_t n = v.ToInt64();
-      const bool hex = d.type.toLower() == QLatin1Char('x');
-      if ((d.type.toLower() == QLatin1Char('u') || hex) && n < 0 && n >= INT32_MIN) n += 4294967296LL;
+      const bool hex = d.Type.toLower() == QLatin1Char('x');
+      if ((d.Type.toLower() == QLatin1Char('u') || hex) && n < 0 && n >= INT32_MIN) n += 4294967296LL;
       QString digits = hex ? QString::number(qulonglong(n), 16).toUpper() : QString::number(n < 0 ? -n : n);
-      digits = digits.rightJustified(std::max(d.precision, 0), QLatin1Char('0'));
+      digits = digits.rightJustified(std::max(d.Precision, 0), QLatin1Char('0'));
       return (n < 0 ? QStringLiteral("-") : QString()) + digits;
     }
-    case 'f': return decimal(v.ToDouble(), d.precision < 0 ? 2 : d.precision, false);
-    case 'n': return decimal(v.ToDouble(), d.precision < 0 ? 2 : d.precision, true);
+    case 'f': return decimal(v.ToDouble(), d.Precision < 0 ? 2 : d.Precision, false);
+    case 'n': return decimal(v.ToDouble(), d.Precision < 0 ? 2 : d.Precision, true);
     case 'm': {
       const double x = v.ToDouble();
-      const QString t = decimal(std::fabs(x), d.precision < 0 ? L.CurrencyDecimals : d.precision, true);
+      const QString t = decimal(std::fabs(x), d.Precision < 0 ? L.CurrencyDecimals : d.Precision, true);
       return (x < 0 ? QStringLiteral("-") : QString()) + L.CurrencyString + t;
     }
-    case 'e': return scientific(v.ToDouble(), d.precision < 0 ? kDefaultPrecision : d.precision);
+    case 'e': return scientific(v.ToDouble(), d.Precision < 0 ? kDefaultPrecision : d.Precision);
     case 'g': {
       const double x = v.ToDouble();
-      if (d.precision < 0 || d.precision >= kDefaultPrecision) return scFloatToStr(x, L);
-      QString t = QString::number(x, 'g', std::max(d.precision, 1));
+      if (d.Precision < 0 || d.Precision >= kDefaultPrecision) return scFloatToStr(x, L);
+      QString t = QString::number(x, 'g', std::max(d.Precision, 1));
       t.replace(QLatin1Char('e'), QLatin1Char('E')).replace(QLatin1Char('.'), L.DecimalSeparator);
       return t;
     }
@@ -116,45 +106,25 @@ QString FormatReader::convert(const Directive& d, const ScriptValue& v) const {
       const QString t = v.IsDate() ? scFormatDateTime(QStringLiteral("c"), v.ToDouble(), L)
                         : v.Kind() == ValueKind::Double ? scFloatToStr(v.ToDouble(), L)
                                                         : v.ToText();
-      return d.precision >= 0 ? t.left(d.precision) : t;
+      return d.Precision >= 0 ? t.left(d.Precision) : t;
     }
     default: invalid(F);
   }
 }
 
 QString FormatReader::run() {
+  TscPrintfReader reader(F, kRules, this);
   QString out;
-  for (int i = 0; i < F.size(); ++i) {
-    if (F[i] != QLatin1Char('%')) { out += F[i]; continue; }
-    if (++i >= F.size()) invalid(F);
-    if (F[i] == QLatin1Char('%')) { out += F[i]; continue; }
+  for (;;) {
+    if (!reader.ReadText(out)) invalid(F);
+    if (reader.AtEnd()) return out;
     Directive d;
-    const int start = i;
-    const int n = number(i);
-    bool flags = i == start;  // nothing read yet: flags and width follow
-    if (i < F.size() && F[i] == QLatin1Char(':')) {  // an argument index
-      argIndex = std::size_t(std::max(n, 0));
-      ++i;
-      flags = true;
-    }
-    if (flags) {
-      if (i < F.size() && F[i] == QLatin1Char('-')) { d.left = true; ++i; }
-      d.width = number(i);
-    } else {
-      d.width = n;
-    }
-    if (i < F.size() && F[i] == QLatin1Char('.')) {
-      ++i;
-      d.precision = std::max(number(i), 0);
-    }
-    if (i >= F.size()) invalid(F);
-    d.type = F[i];
+    if (!reader.ReadDirective(d)) invalid(F);
     QString t = convert(d, next());
-    if (d.width > t.size())
-      t = d.left ? t.leftJustified(d.width, QLatin1Char(' ')) : t.rightJustified(d.width, QLatin1Char(' '));
+    if (d.Width > t.size())
+      t = d.LeftJustify ? t.leftJustified(d.Width, QLatin1Char(' ')) : t.rightJustified(d.Width, QLatin1Char(' '));
     out += t;
   }
-  return out;
 }
 
 }  // namespace

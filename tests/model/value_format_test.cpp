@@ -72,7 +72,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(NumberCase{"%d and %d", 5, "5"}, NumberCase{"no conversion", 5, "5"},
                       NumberCase{"%s", 5, "5"}, NumberCase{"%x", 1.5, "1.5"}, NumberCase{"%u", -3, "-3"},
                       NumberCase{"%999999999d", 5, "5"}, NumberCase{"%.9999f", 1.5, "1.5"},
-                      NumberCase{"%n%n%n%n", 1, "1"}, NumberCase{"%", 1, "1"}));
+                      NumberCase{"%n%n%n%n", 1, "1"}, NumberCase{"%", 1, "1"},
+                      // One value: no argument index and no "*"; bounded widths and precisions.
+                      NumberCase{"%0:d", 5, "5"}, NumberCase{"%*d", 5, "5"}, NumberCase{"%.*f", 1.5, "1.5"},
+                      NumberCase{"%1025d", 5, "5"}, NumberCase{"%.65f", 1.5, "1.5"},
+                      NumberCase{"%\u0663d", 5, "5"}, NumberCase{"%5", 5, "5"}));
 
 TEST(NumericSeparators, TheFormatsSeparatorsReplaceTheSystems) {
   if (rpSystemDecimalSeparator() != u'.' || rpSystemThousandSeparator() != u',') GTEST_SKIP();

@@ -89,9 +89,23 @@ TEST_F(SystemFormat, FormatDirectives) {
   });
 }
 
+// Indexes and "*" are read in the order written: an index moves the argument a "*" takes next.
+TEST_F(SystemFormat, IndexesAndArgumentCounts) {
+  ExpectAll(kPascal, {
+      {"Format('%-*d|', [4, 7])", "7   |"},
+      {"Format('%.*f', [1, 2.26])", "2.3"},
+      {"Format('%*d|', [-3, 7])", "7|"},
+      {"Format('%1:-3s|%0:s', ['a', 'b'])", "b  |a"},
+      {"Format('%:s', ['a'])", "a"},
+      {"Format('%2:*d', [0, 0, 3, 5])", "  5"},
+      {"Format('%\u0663d', [7])", "  7"},  // any decimal digit counts
+  });
+}
+
 TEST_F(SystemFormat, BadDirectivesAreErrors) {
   for (const char* call : {"Format('%d', ['x'])", "Format('%d %d', [1])", "Format('%q', [1])",
-                           "Format('%', [1])", "Format('%99999999d', [1])"})
+                           "Format('%', [1])", "Format('%99999999d', [1])", "Format('%5', [1])",
+                           "Format('%*d', [2000000, 1])", "Format('%.1048577f', [1])", "Format('%3:d', [1])"})
     EXPECT_THROW(EvaluateIn(kPascal, QString::fromLatin1(call)), ScriptError) << call;
 }
 

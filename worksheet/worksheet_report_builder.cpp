@@ -26,13 +26,13 @@ Extended CellTop(int row) { return row * kCellPitchY + kCellTopOffset; }
 
 // What an earlier building added: its text objects and its guide objects.
 bool IsGenerated(const TrpComponent* object) {
-  if (object->InheritsFrom("TrpMemoView")) return object->Tag() == kGeneratedMemoTag;
+  if (object->InheritsFrom(TrpMemoView::StaticClassInfo())) return object->Tag() == kGeneratedMemoTag;
   return object->Tag() == kGuideObjectTag;
 }
 
 // What the copy step copies: every text object, and the guides.
 bool IsCopied(const TrpComponent* object) {
-  return object->InheritsFrom("TrpMemoView") || object->Tag() == kGuideObjectTag;
+  return object->InheritsFrom(TrpMemoView::StaticClassInfo()) || object->Tag() == kGuideObjectTag;
 }
 
 void RemoveGenerated(TrpReport& report) {
@@ -99,7 +99,7 @@ void CopyLower(TrpReport& report, TrpComponent& page) {
     copy->CreateUniqueName();
     copy->Assign(*source);
     copy->SetBounds(source->Left(), source->Top() + kCopyOffset, source->Width(), source->Height());
-    copy->SetTag(source->InheritsFrom("TrpMemoView") ? kGeneratedMemoTag : kGuideObjectTag);
+    copy->SetTag(source->InheritsFrom(TrpMemoView::StaticClassInfo()) ? kGeneratedMemoTag : kGuideObjectTag);
   }
 }
 

@@ -158,7 +158,7 @@ TrpAggregateItem* TrpAggregateList::AddCall(const QString& callText, const QStri
   item->CallText = call;
   item->MemoName = memoName;
   item->ParentBand = parentBand;
-  item->IsPageFooter = parentBand && parentBand->InheritsFrom("TrpPageFooter");
+  item->IsPageFooter = parentBand && parentBand->InheritsFrom(TrpPageFooter::StaticClassInfo());
   if (function != agCount) item->Expression = args.value(0);
   item->Band = dataBand;
   const QString bandName = args.value(bandArg);
@@ -212,8 +212,8 @@ void TrpAggregateList::AddItems(TrpPage& page) {
   if (!firstDataBand) return;
   for (TrpComponent* object : page.Objects()) {
     auto* band = dynamic_cast<TrpBand*>(object);
-    if (band && (band->InheritsFrom("TrpPageFooter") || band->InheritsFrom("TrpColumnFooter") ||
-                 band->InheritsFrom("TrpReportSummary")))
+    if (band && (band->InheritsFrom(TrpPageFooter::StaticClassInfo()) || band->InheritsFrom(TrpColumnFooter::StaticClassInfo()) ||
+                 band->InheritsFrom(TrpReportSummary::StaticClassInfo())))
       addBand(band, firstDataBand);
   }
 }

@@ -152,7 +152,7 @@ namespace {
 // object has what TObject gives (ClassName, Free) and goes where a TObject is asked for.
 const TscHostClass& rootParent(const TrpClassInfo& info) {
   const TscGeneralClasses& classes = scGeneralClasses();
-  return qstrcmp(info.ClassName(), "TrpComponent") == 0 ? classes.Component : classes.Persistent;
+  return &info == &TrpComponent::StaticClassInfo() ? classes.Component : classes.Persistent;
 }
 
 }  // namespace

@@ -6,11 +6,13 @@
 #include <QFileInfo>
 
 #include "report/component/report.h"
+#include "report/datasets/data_set.h"
 #include "report/datasets/report_data_sets.h"
 #include "report/memo/styles.h"
 #include "report/objects/class_info.h"
 #include "report/objects/custom_compressor.h"
 #include "report/objects/custom_crypter.h"
+#include "report/objects/dialog_component.h"
 #include "report/objects/object_attributes.h"
 #include "report/objects/report_password.h"
 #include "report/objects/report_services.h"
@@ -297,7 +299,7 @@ void TrpReport::SaveToFile(const QString& fileName) {
 
 void TrpReport::CheckDataPage() {
   for (const TrpComponent* child : Objects())
-    if (child->InheritsFrom("TrpDataPage")) return;
+    if (child->InheritsFrom(TrpDataPage::StaticClassInfo())) return;
   const QList<TrpComponent*> pages = Objects();
   auto* dataPage = new TrpDataPage(this);
   if (FindObject(QStringLiteral("Data")) || FindComponent(QStringLiteral("Data")))
@@ -312,7 +314,7 @@ void TrpReport::CheckDataPage() {
   int left = 60;
   for (TrpComponent* component : Components()) {
     const bool dataComponent =
-        component->InheritsFrom("TrpDialogComponent") || component->InheritsFrom("TrpDataSet");
+        component->InheritsFrom(TrpDialogComponent::StaticClassInfo()) || component->InheritsFrom(TrpDataSet::StaticClassInfo());
     if (!dataComponent || component->Parent() == dataPage) continue;
     component->SetParent(dataPage);
     component->SetLeft(left);

@@ -21,10 +21,7 @@
 
 namespace {
 
-bool isNullBand(const TrpBand& band) {
-  static const TrpClassName nullBand("TrpNullBand");
-  return band.InheritsFrom(nullBand);
-}
+bool isNullBand(const TrpBand& band) { return band.InheritsFrom(TrpNullBand::StaticClassInfo()); }
 bool isKind(const TrpBand& band, const TrpClassInfo& kind) { return band.ClassInfo().InheritsFrom(kind); }
 
 // Bands that need no room: overlays lie over the page, the null band stays where its objects
@@ -158,7 +155,7 @@ bool TrpEngine::MakeRoomFor(TrpBand& band) {
     if (const VerticalOutput* output = VerticalOutputOf(band)) output->Shift.MoveOwnAgain();
     AttachVerticalCopies(band);
   }
-  const bool childOfPageHeader = FCallFromPHeader && band.InheritsFrom("TrpChild");
+  const bool childOfPageHeader = FCallFromPHeader && band.InheritsFrom(TrpChild::StaticClassInfo());
   if (!childOfPageHeader) {
     FPendingHeight = band.Height();
     NewColumnFor(band.Height());

@@ -196,6 +196,6 @@ bool TrpEngine::RevisitNextColumn() {
 
 bool TrpEngine::IsRunningSubreportHeader(const TrpBand* band) const {
   for (const RunningSubreport& running : FRunningSubreports)
-    if (band && band->Parent() == running.Page && band->InheritsFrom("TrpColumnHeader")) return true;
+    if (band && band->Parent() == running.Page && band->InheritsFrom(TrpColumnHeader::StaticClassInfo())) return true;
   return false;
 }

@@ -27,7 +27,7 @@
 namespace {
 
 bool isFooter(const TrpBand& band) {
-  return band.InheritsFrom("TrpFooter") || band.InheritsFrom("TrpGroupFooter");
+  return band.InheritsFrom(TrpFooter::StaticClassInfo()) || band.InheritsFrom(TrpGroupFooter::StaticClassInfo());
 }
 
 // How an object stretches: smDontStretch for objects that cannot.

@@ -124,8 +124,8 @@ TrpEngine::OverflowPageEnd& TrpEngine::OverflowEndOf(int part) {
 // page's footers end each overflow page as they end the page, below the column's own content
 // and at the page's bottom; the other bands lie level with their page.
 Extended TrpEngine::OverflowPartTop(const TrpBand& band, int part) {
-  if (band.InheritsFrom("TrpColumnFooter")) return Store().GetLastY(FPageCurX);
-  if (FEndingPage && band.InheritsFrom("TrpPageFooter"))
+  if (band.InheritsFrom(TrpColumnFooter::StaticClassInfo())) return Store().GetLastY(FPageCurX);
+  if (FEndingPage && band.InheritsFrom(TrpPageFooter::StaticClassInfo()))
     return OverflowEndOf(part).Height - band.Height();
   return band.Top();
 }

@@ -5,6 +5,7 @@
 #include "report/engine/band_tree.h"
 #include "report/objects/report_component.h"
 #include "report/pages/band.h"
+#include "report/pages/band_kinds.h"
 #include "report/pages/data_band.h"
 #include "report/pages/subreport.h"
 #include "report/units/report_units.h"
@@ -46,7 +47,7 @@ void rpFindVerticalObjects(const QList<TrpBand*>& vertical, const QList<TrpBand*
   std::stable_sort(byLeft.begin(), byLeft.end(),
                    [](const TrpBand* a, const TrpBand* b) { return a->Left() < b->Left(); });
   for (TrpBand* origin : horizontal) {
-    if (origin->InheritsFrom("TrpNullBand")) continue;
+    if (origin->InheritsFrom(TrpNullBand::StaticClassInfo())) continue;
     for (TrpComponent* child : origin->Objects()) {
       TrpReportComponent* object = movableObject(*origin, child);
       if (!object) continue;

@@ -2,6 +2,7 @@
 
 #include "report/objects/class_info.h"
 #include "report/objects/component.h"
+#include "report/objects/custom_report.h"
 #include "report/objects/float_text.h"
 #include "report/objects/property_access.h"
 #include "report/objects/property_text.h"
@@ -160,7 +161,7 @@ void applyAttribute(TrpAttributeList::Attribute& attribute, TrpPersistent& objec
     }
     return;
   }
-  if (last.compare(QLatin1String("Name"), Qt::CaseInsensitive) == 0 && target->InheritsFrom("TrpCustomReport"))
+  if (last.compare(QLatin1String("Name"), Qt::CaseInsensitive) == 0 && target->InheritsFrom(TrpCustomReport::StaticClassInfo()))
     return;
   const TrpPropertyDescriptor* p = target->ClassInfo().FindProperty(last);
   if (!p || p->IsReadOnly()) return;

@@ -12,6 +12,8 @@ void TrpPersistent::StampChange() {
 
 QString TrpPersistent::ClassName() const { return QLatin1String(ClassInfo().ClassName()); }
 
+bool TrpPersistent::InheritsFrom(const TrpClassInfo& cls) const { return ClassInfo().InheritsFrom(cls); }
+
 bool TrpPersistent::InheritsFrom(const TrpClassName& className) const {
   return ClassInfo().InheritsFrom(className);
 }

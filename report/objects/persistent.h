@@ -16,6 +16,10 @@ class TrpPersistent {
 
   virtual const TrpClassInfo& ClassInfo() const = 0;
   QString ClassName() const;
+  // True when the object's class is `cls` or descends from it: a few pointer comparisons along
+  // the class chain, for the tests the engine makes of every band and object.
+  bool InheritsFrom(const TrpClassInfo& cls) const;
+  // The same by name, for classes of a layer above the caller's and names read from outside.
   bool InheritsFrom(const char* className) const;
   bool InheritsFrom(const TrpClassName& className) const;
 

@@ -7,6 +7,7 @@
 #include "report/memo/memo_view.h"
 #include "report/objects/class_cast.h"
 #include "report/pages/band.h"
+#include "report/pages/band_kinds.h"
 #include "report/views/brush_fill.h"
 
 namespace {
@@ -21,8 +22,7 @@ bool paintsNothing(const TrpCustomFill& fill) {
 }  // namespace
 
 void TrpBand::CreateFillMemo() {
-  static const TrpClassName nullBand("TrpNullBand");
-  if (InheritsFrom(nullBand) || paintsNothing(*FFill)) return;
+  if (InheritsFrom(TrpNullBand::StaticClassInfo()) || paintsNothing(*FFill)) return;
   auto* memo = static_cast<TrpMemoView*>(FillMemo());
   if (!memo) {
     memo = new TrpMemoView(this);

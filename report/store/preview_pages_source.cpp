@@ -5,6 +5,8 @@
 #include "report/memo/memo_view.h"
 #include "report/objects/class_registry.h"
 #include "report/objects/report_error.h"
+#include "report/pages/band.h"
+#include "report/pages/page.h"
 #include "report/pages/report_page.h"
 #include "report/store/xml_serializer.h"
 
@@ -14,7 +16,7 @@ namespace {
 
 // Alias base: "b" for bands, else the lower-case first letter of the object's base name.
 QString aliasBase(const TrpComponent& object) {
-  if (object.InheritsFrom("TrpBand")) return QStringLiteral("b");
+  if (object.InheritsFrom(TrpBand::StaticClassInfo())) return QStringLiteral("b");
   const QString base = object.BaseName();
   return base.isEmpty() ? QStringLiteral("o") : base.left(1).toLower();
 }
@@ -38,7 +40,7 @@ QString millimetres(Extended value) {
 }  // namespace
 
 void TrpPreviewPages::SetDescription(const TrpComponent& copy) {
-  FDescriptions.insert(&copy, copy.rpComponentStyle().Has(csDefaultDiff) && !copy.InheritsFrom("TrpPage")
+  FDescriptions.insert(&copy, copy.rpComponentStyle().Has(csDefaultDiff) && !copy.InheritsFrom(TrpPage::StaticClassInfo())
                                   ? copy.ClassName()
                                   : TrpXMLSerializer().WriteComponentStr(copy));
 }

@@ -25,7 +25,7 @@ TrpComponent* scopeOf(TrpComponent* object) {
   return object;
 }
 
-bool isReport(const TrpComponent& object) { return object.InheritsFrom("TrpCustomReport"); }
+bool isReport(const TrpComponent& object) { return object.InheritsFrom(TrpCustomReport::StaticClassInfo()); }
 
 }  // namespace
 

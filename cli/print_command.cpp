@@ -103,16 +103,18 @@ void applyOptions(TrpReport& report, const PrintRequest& r) {
 }
 
 // The job's messages go to the error stream while the command runs.
-class ErrorsToStream {
+class ErrorsToStream : public TrpErrorBox {
  public:
-  explicit ErrorsToStream(QTextStream& err)
-      : FPrevious(rpSetPrinterErrorBox([&err](const QString&, const QString& text) {
-          err << "stroval-report: " << text << '\n';
-        })) {}
-  ~ErrorsToStream() { rpSetPrinterErrorBox(std::move(FPrevious)); }
+  explicit ErrorsToStream(QTextStream& err) : FErr(err), FPrevious(rpSetPrinterErrorBox(this)) {}
+  ~ErrorsToStream() override { rpSetPrinterErrorBox(FPrevious); }
+  ErrorsToStream(const ErrorsToStream&) = delete;
+  ErrorsToStream& operator=(const ErrorsToStream&) = delete;
+
+  void ShowError(const QString&, const QString& text) override { FErr << "stroval-report: " << text << '\n'; }
 
  private:
-  TrpErrorBox FPrevious;
+  QTextStream& FErr;
+  TrpErrorBox* FPrevious;
 };
 
 // The PDF printer stands in for the system's printers while a pdf command runs.

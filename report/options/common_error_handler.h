@@ -4,19 +4,12 @@
 #include <QString>
 
 #include "report/objects/report_error.h"
+#include "report/res/error_box.h"
 
 class TrpEngineOptions;
 
-// Shows an error message to the user. The program installs one that opens a message box; tests
-// install one that records.
-class TrpErrorBox {
- public:
-  virtual ~TrpErrorBox() = default;
-  virtual void ShowError(const QString& caption, const QString& text) = 0;
-};
-
-// The installed error box (none: a stop-icon message box when a widget application runs,
-// otherwise the standard error stream). The installer keeps ownership.
+// The installed box for the report's errors (none: rpShowError's message box or standard error
+// stream). The installer keeps ownership.
 void rpSetErrorBox(TrpErrorBox* box);
 TrpErrorBox* rpErrorBox();
 

@@ -1,14 +1,14 @@
 #pragma once
-// The printer layer's error box ("Printer selected is not valid"). Shown as a message box titled
-// with the UI string "mbError"; tests and callers without a window replace it.
+// The printer layer's errors ("Printer selected is not valid"), shown through their own installed
+// error box (error_box.h): a program lists them where it lists a job's outcome, apart from the
+// report's errors.
 #include <QString>
 
-#include <functional>
+#include "report/res/error_box.h"
 
-using TrpErrorBox = std::function<void(const QString& title, const QString& text)>;
-
-// Installs `box` and returns the one it replaces; an empty function restores the message box.
-TrpErrorBox rpSetPrinterErrorBox(TrpErrorBox box);
+// Installs `box` (not owned) and returns the one it replaces; none puts rpShowError's message box
+// back.
+TrpErrorBox* rpSetPrinterErrorBox(TrpErrorBox* box);
 void rpPrinterErrorBox(const QString& text);
 
 // The message of a printer that reports no resolution or cannot be used.

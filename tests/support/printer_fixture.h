@@ -12,12 +12,8 @@
 
 class PrinterFixture : public ::testing::Test {
  protected:
-  PrinterFixture() {
-    FPrevious = rpSetPrinterErrorBox([this](const QString& title, const QString& text) {
-      ErrorBoxes.append(title + QStringLiteral(": ") + text);
-    });
-  }
-  ~PrinterFixture() override { rpSetPrinterErrorBox(std::move(FPrevious)); }
+  PrinterFixture() { FPrevious = rpSetPrinterErrorBox(&FBox); }
+  ~PrinterFixture() override { rpSetPrinterErrorBox(FPrevious); }
 
   // A real printer of the back end, initialised.
   std::unique_ptr<TrpPrinter> OpenPrinter(const QString& name) {
@@ -31,5 +27,16 @@ class PrinterFixture : public ::testing::Test {
   QStringList ErrorBoxes;
 
  private:
-  TrpErrorBox FPrevious;
+  class RecordingBox : public TrpErrorBox {
+   public:
+    explicit RecordingBox(QStringList& shown) : FShown(shown) {}
+    void ShowError(const QString& caption, const QString& text) override {
+      FShown.append(caption + QStringLiteral(": ") + text);
+    }
+
+   private:
+    QStringList& FShown;
+  };
+  RecordingBox FBox{ErrorBoxes};
+  TrpErrorBox* FPrevious = nullptr;
 };

@@ -76,9 +76,9 @@ ScriptValue callEngine(TscHostObject* instance, const TscHostClass*, const QStri
     if (!band) throw ScriptError(QStringLiteral("ShowBand needs a band"));
     engine.ShowBand(*band);
   } else if (name == QLatin1String("ADDANCHOR")) {
-    if (TrpCustomPreviewPages* pages = engine.PreviewPages()) pages->AddAnchor(args.at(0).ToText());
+    if (TrpPageAnchors* pages = engine.PreviewPages()) pages->AddAnchor(args.at(0).ToText());
   } else if (name == QLatin1String("GETANCHORPAGE")) {
-    const TrpCustomPreviewPages* pages = engine.PreviewPages();
+    const TrpPageAnchors* pages = engine.PreviewPages();
     return ScriptValue(pages ? pages->GetAnchorPage(args.at(0).ToText()) : 1);
   }
   return ScriptValue();

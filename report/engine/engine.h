@@ -4,7 +4,7 @@
 // stretches objects and bands to their content, moves to a new column or page when a band does
 // not fit, keeps blocks of bands together, splits bands that cannot fit anywhere, and makes pages
 // of endless height exactly as tall as what was placed on them. It writes only through the
-// store's abstract interface (TrpCustomPreviewPages).
+// store's abstract interfaces (TrpPageBuilder, TrpPageAnchors, TrpCustomPreviewPages).
 #include <QElapsedTimer>
 #include <QHash>
 #include <QMap>
@@ -25,6 +25,8 @@ class TrpCustomMemoView;
 class TrpDataSet;
 class TrpCustomOutline;
 class TrpNullBand;
+class TrpPageAnchors;
+class TrpPageBuilder;
 class TrpReportPage;
 class TrpStretcheable;
 class TrpSubreport;
@@ -289,6 +291,10 @@ class TrpEngine : public TrpCustomEngine {
   void PasteKeptBlock(bool toNewPage);
   void ShiftKeptOutline(Extended top);
 
+  // The store as the page building writes into it, its anchors and page numbers, and the whole
+  // of it (the current page, reading back and storing a page again).
+  TrpPageBuilder& Builder() const;
+  TrpPageAnchors& Anchors() const;
   TrpCustomPreviewPages& Store() const;
   TrpCustomOutline* Outline() const;
 

@@ -186,7 +186,7 @@ void TrpEngine::ShowRow(TrpDataNode& node, int line) {
   StartBandLine(band, line);
   if (BeginsRow(band)) {
     node.RowTop = CurY();
-    node.RowPosition = Store().GetCurPosition();
+    node.RowPosition = Builder().GetCurPosition();
   }
   ShowBand(band);
   const bool outlined = AddBandOutline(band);
@@ -235,9 +235,9 @@ void TrpEngine::EndRowOfColumns(TrpDataNode& node) {
   }
   const Extended rowHeight = band.FMaxY - node.RowTop;
   SetCurY(node.RowTop);
-  Store().CutObjects(node.RowPosition);
+  Builder().CutObjects(node.RowPosition);
   NewColumnFor(rowHeight);
-  Store().PasteObjects(CurX(), CurY());
+  Builder().PasteObjects(CurX(), CurY());
   SetCurY(CurY() + rowHeight);
 }
 

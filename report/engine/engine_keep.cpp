@@ -23,8 +23,8 @@ void climbOutline(TrpCustomOutline& outline, int levels) {
 
 TrpEngine::KeepMark TrpEngine::MarkHere() const {
   const TrpCustomOutline* outline = Outline();
-  return KeepMark{Store().GetCurPosition(), CurY(), outline ? outline->GetCurPosition() : -1,
-                  FOutlineDepth, Store().GetAnchorCurPosition(), Store().CurPage(), CurColumn()};
+  return KeepMark{Builder().GetCurPosition(), CurY(), outline ? outline->GetCurPosition() : -1,
+                  FOutlineDepth, Anchors().GetAnchorCurPosition(), Store().CurPage(), CurColumn()};
 }
 
 void TrpEngine::StartKeep(TrpBand& band) { StartKeep(band, MarkHere()); }
@@ -76,7 +76,7 @@ bool TrpEngine::KeptBlockFitsEmptyPage() const {
 }
 
 void TrpEngine::CutKeptBlock() {
-  Store().CutObjects(FKeepPosition);
+  Builder().CutObjects(FKeepPosition);
   FKeepCut = true;
   FKeepHeight = CurY() - FKeepCurY;
   // The block's height comes back with it when it is pasted.
@@ -115,12 +115,12 @@ void TrpEngine::PasteKeptBlock(bool toNewPage) {
   if (!FKeepCut) return;
   if (FKeptHeaderAbove) ShowBand(*FKeptHeaderAbove);
   const Extended top = CurY();
-  Store().PasteObjects(CurX(), top);
+  Builder().PasteObjects(CurX(), top);
   if (toNewPage) {
     ShiftKeptOutline(top);
     // Like the outline entries, an anchor keeps its place within the block.
-    const int firstTop = Store().AnchorTopAt(FKeepAnchor + 1);
-    Store().ShiftAnchors(FKeepAnchor, static_cast<int>(rpRound(top + firstTop - FKeepCurY)));
+    const int firstTop = Anchors().AnchorTopAt(FKeepAnchor + 1);
+    Anchors().ShiftAnchors(FKeepAnchor, static_cast<int>(rpRound(top + firstTop - FKeepCurY)));
   }
   // Not the page's lowest bottom: a page taken up again by a subreport side by side may hold
   // lower output of its neighbour.

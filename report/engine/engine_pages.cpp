@@ -121,7 +121,7 @@ void TrpEngine::InitPage() {
   if (TrpCustomOutline* outline = Outline()) outline->LevelRoot();
   FOutlineDepth = 0;
   FOutlinePageEntry = -1;
-  if (FPage->ResetPageNumbers()) Store().ResetLogicalPageNumber();
+  if (FPage->ResetPageNumbers()) Anchors().ResetLogicalPageNumber();
   if (FPage->PrintOnPreviousPage() && Store().GetCount() > 0) {
     // Continue below the lowest band of the last page.
     Store().SetCurPage(Store().GetCount() - 1);
@@ -143,8 +143,8 @@ void TrpEngine::InitPage() {
 void TrpEngine::ContinueInLastColumn() {
   int column = 1;
   Extended recorded = 0;
-  if (!Store().GetLastColumnPos(column, recorded) || column > FPage->Columns()) {
-    SetCurY(Store().GetLastY(0));
+  if (!Builder().GetLastColumnPos(column, recorded) || column > FPage->Columns()) {
+    SetCurY(Builder().GetLastY(0));
     return;
   }
   const Extended own = ColumnPosition(column);
@@ -155,8 +155,8 @@ void TrpEngine::ContinueInLastColumn() {
   // starting at or right of it need only clear that column's bands. A column starting further
   // left may lie beside an earlier, longer column: it starts below the bands of all columns.
   const bool besideRecordedOnly = own >= recorded - rpUnitTolerance;
-  SetCurY(besideRecordedOnly ? std::max(Store().GetLastY(recorded), Store().GetLastY(own))
-                             : Store().GetLastY(0));
+  SetCurY(besideRecordedOnly ? std::max(Builder().GetLastY(recorded), Builder().GetLastY(own))
+                             : Builder().GetLastY(0));
 }
 
 // The page's loose objects go out through a temporary null band that stays at the top-left corner
@@ -202,7 +202,7 @@ void TrpEngine::AddPageOutline() {
 
 void TrpEngine::AddPage() {
   FPrevFooterHeight = 0;
-  Store().AddPage(*FPage);
+  Builder().AddPage(*FPage);
   ++FPagesShown;
   SetCurY(0);
   FFirstColumnY = 0;
@@ -349,8 +349,8 @@ void TrpEngine::EndPage() {
   // A page without columns that went on below a page in columns spans all of them: a page
   // continuing after it starts below it in the first column, so the record goes. (Pages it
   // added itself have none.)
-  if (FPage->Columns() > 1) Store().UpdatePageLastColumn(CurColumn(), false, FPageCurX);
-  else if (FPage->PrintOnPreviousPage()) Store().UpdatePageLastColumn(1, true, 0);
+  if (FPage->Columns() > 1) Builder().UpdatePageLastColumn(CurColumn(), false, FPageCurX);
+  else if (FPage->PrintOnPreviousPage()) Builder().UpdatePageLastColumn(1, true, 0);
   if (!FIsLastPage) {
     SetCurColumn(1);
     FPageCurX = 0;
@@ -367,7 +367,7 @@ void TrpEngine::ShowPageFooter(Extended pageHeight) {
   auto* footer = static_cast<TrpPageFooter*>(FindPageBand(TrpPageFooter::StaticClassInfo()));
   const bool footerWanted = footer && (!FIsFirstPage || footer->PrintOnFirstPage()) &&
                             (!FIsLastPage || footer->PrintOnLastPage());
-  if (!footerWanted || Store().BandExists(*footer)) return;
+  if (!footerWanted || Builder().BandExists(*footer)) return;
   SetCurY(pageHeight - footer->Height());
   ShowBand(*footer);
   if (FIsLastPage) FPrevFooterHeight = footer->Height();
@@ -395,7 +395,7 @@ void TrpEngine::FinishLastPage() {
     const Extended width =
         (FPage->LeftMargin() + FPage->RightMargin()) * rp01cm + PageWidth();
     if (FPage->EndlessHeight()) SetPageHeight(GetPageHeight());
-    Store().UpdatePageDimensions(*FPage, width, height);
+    Builder().UpdatePageDimensions(*FPage, width, height);
   }
   EndPage();
 }

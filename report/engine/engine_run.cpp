@@ -46,6 +46,10 @@ TrpEngine::TrpEngine(TrpReport& report)
 
 TrpEngine::~TrpEngine() = default;
 
+TrpPageBuilder& TrpEngine::Builder() const { return *PreviewPages(); }
+
+TrpPageAnchors& TrpEngine::Anchors() const { return *PreviewPages(); }
+
 TrpCustomPreviewPages& TrpEngine::Store() const { return *PreviewPages(); }
 
 TrpCustomOutline* TrpEngine::Outline() const { return PreviewPages()->Outline(); }
@@ -113,7 +117,7 @@ bool TrpEngine::Run(bool runDialogs, bool clearLastReport, TrpPage* page) {
     // A cancelled dialog ends the run before anything is prepared.
     if (!runDialogs || RunDialogs()) {
       for (TrpReportPage* source : ReportPages()) {
-        Store().AddSourcePage(*source);
+        Builder().AddSourcePage(*source);
         // After the source page is registered, so that the objects keep their aliases.
         AttachVerticalObjects(*source);
         FAggregates->AddItems(*source);
@@ -133,13 +137,13 @@ void TrpEngine::RunPass() {
   SetFinalPass(!GetDoublePass());
   SetTotalPages(0);
   const LastColumnRecord startColumn = TakeLastColumnRecord();
-  Store().BeginPass();
+  Builder().BeginPass();
   RunReportPages();
   if (!GetDoublePass() || Terminated()) return;
   // The first pass only counted the pages; the final one writes them again knowing the total.
   SetTotalPages(Store().GetCount());
   Store().SetCurPage(Store().GetCount() - 1);
-  Store().ClearFirstPassPages();
+  Builder().ClearFirstPassPages();
   // The first pass moved the page it started on to the column it left that page in; the final
   // pass starts again in the column the page had before.
   RestoreLastColumnRecord(startColumn);
@@ -153,7 +157,7 @@ TrpEngine::LastColumnRecord TrpEngine::TakeLastColumnRecord() {
   LastColumnRecord record;
   if (Store().GetCount() == 0) return record;
   Store().SetCurPage(Store().GetCount() - 1);
-  record.Kept = Store().GetLastColumnPos(record.Column, record.Position);
+  record.Kept = Builder().GetLastColumnPos(record.Column, record.Position);
   return record;
 }
 
@@ -161,7 +165,7 @@ TrpEngine::LastColumnRecord TrpEngine::TakeLastColumnRecord() {
 // (none when the pass began on an empty store).
 void TrpEngine::RestoreLastColumnRecord(const LastColumnRecord& record) {
   if (Store().CurPage() < 0) return;
-  Store().UpdatePageLastColumn(record.Column, !record.Kept, record.Position);
+  Builder().UpdatePageLastColumn(record.Column, !record.Kept, record.Position);
 }
 
 void TrpEngine::Finalize() {
@@ -169,7 +173,7 @@ void TrpEngine::Finalize() {
   Report().EndDrillAllRequest();
   Report().DataSets().Finalize();
   DetachVerticalObjects();
-  Store().Finish();
+  Builder().Finish();
   SetCurBand(nullptr);
   SetRunning(false);
 }
@@ -188,7 +192,7 @@ void TrpEngine::RunReportPages() {
   }
   // The last group of logical page numbers learns its page count, which the final pass of a
   // double-pass report shows as TotalPages.
-  Store().ResetLogicalPageNumber();
+  Anchors().ResetLogicalPageNumber();
 }
 
 void TrpEngine::RunEachReportPage() {

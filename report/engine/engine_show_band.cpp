@@ -97,7 +97,7 @@ void TrpEngine::DoShow(TrpBand& band) {
     FStartNewPageBand = &band;
     // The numbering closes on the page being left, so the group's own first page is page 1.
     auto* group = rpDynamicCast<TrpGroupHeader>(&band);
-    if (group && group->ResetPageNumbers()) Store().ResetLogicalPageNumber();
+    if (group && group->ResetPageNumbers()) Anchors().ResetLogicalPageNumber();
     NewPage();
   }
   Stretch(band);
@@ -171,7 +171,7 @@ void TrpEngine::Place(TrpBand& band) {
   }
   band.CreateFillMemo();
   if (!band.Visible()) return;
-  if (FRedirection || !(FCallFromAddPage && Store().BandExists(band))) RecordBand(band);
+  if (FRedirection || !(FCallFromAddPage && Builder().BandExists(band))) RecordBand(band);
   if (!isNullBand(band)) SetCurY(CurY() + band.Height());
   FIsFirstBand = false;
 }

@@ -116,7 +116,7 @@ TrpEngine::VerticalOutput* TrpEngine::VerticalOutputOf(const TrpBand& band) cons
 void TrpEngine::RecordBand(TrpBand& band) {
   if (FRedirection) CopyToRedirection(band);
   else if (const VerticalOutput* output = VerticalOutputOf(band)) RecordVerticalParts(band, *output);
-  else Store().AddObject(band);
+  else Builder().AddObject(band);
 }
 
 // Runs the vertical band tree across `master`, collecting the copies of the vertical bands'
@@ -372,7 +372,7 @@ void TrpEngine::RecordVerticalParts(TrpBand& master, const VerticalOutput& outpu
     last = std::max(last, parts.last());
   }
   if (last == 0) {
-    Store().AddObject(master);
+    Builder().AddObject(master);
     return;
   }
   const int startPage = Store().CurPage();
@@ -391,7 +391,7 @@ void TrpEngine::RecordVerticalParts(TrpBand& master, const VerticalOutput& outpu
       if (part > 0 && !parts.contains(part)) continue;
       showPart(part);
       if (part > 0) master.SetTop(OverflowPartTop(master, part));
-      Store().AddObject(master);
+      Builder().AddObject(master);
     }
   } catch (...) {
     putBack();

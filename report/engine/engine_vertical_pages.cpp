@@ -17,7 +17,7 @@
 void TrpEngine::MoveToOverflowPage() {
   const int count = Store().GetCount();
   Store().SetAddPageAction(apWriteOver);
-  Store().AddPage(*FPage);
+  Builder().AddPage(*FPage);
   if (Store().GetCount() > count) StartOverflowPage();
 }
 
@@ -102,7 +102,7 @@ void TrpEngine::ShowOverflowColumnFooter(Extended columnX) {
   TrpBand* const columnFooter = FindPageBand(TrpColumnFooter::StaticClassInfo());
   if (!columnFooter) return;
   SetCurX(columnX);
-  SetCurY(Store().GetLastY(columnX));
+  SetCurY(Builder().GetLastY(columnX));
   ShowBand(*columnFooter);
 }
 
@@ -114,7 +114,7 @@ TrpEngine::OverflowPageEnd& TrpEngine::OverflowEndOf(int part) {
   OverflowPageEnd& end = FOverflowEnds[index];
   if (end.Known) return end;
   const bool endless = FPage->EndlessHeight();
-  end.Content = endless ? Store().GetLastY(0) : 0;
+  end.Content = endless ? Builder().GetLastY(0) : 0;
   end.Height = endless ? FooterHeight() + end.Content : PageHeight();
   end.Known = true;
   return end;
@@ -124,7 +124,7 @@ TrpEngine::OverflowPageEnd& TrpEngine::OverflowEndOf(int part) {
 // page's footers end each overflow page as they end the page, below the column's own content
 // and at the page's bottom; the other bands lie level with their page.
 Extended TrpEngine::OverflowPartTop(const TrpBand& band, int part) {
-  if (band.InheritsFrom(TrpColumnFooter::StaticClassInfo())) return Store().GetLastY(FPageCurX);
+  if (band.InheritsFrom(TrpColumnFooter::StaticClassInfo())) return Builder().GetLastY(FPageCurX);
   if (FEndingPage && band.InheritsFrom(TrpPageFooter::StaticClassInfo()))
     return OverflowEndOf(part).Height - band.Height();
   return band.Top();

@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "report/export/export_options_dialog.h"
-#include "report/objects/custom_preview_pages.h"
+#include "report/objects/page_reader.h"
 #include "report/objects/image_size_limit.h"
 #include "report/pages/report_page.h"
 #include "report/xml/whole_file.h"

@@ -11,11 +11,10 @@
 #include "report/export/export_options_dialog.h"
 #include "report/export/pdf_document.h"
 #include "report/objects/custom_outline.h"
-#include "report/objects/custom_preview_pages.h"
+#include "report/objects/page_reader.h"
 #include "report/options/report_options.h"
 #include "report/pages/report_page.h"
 #include "report/store/hyperlink_url.h"
-#include "report/store/preview_pages.h"
 #include "report/views/hyperlink.h"
 #include "report/views/view.h"
 #include "report/xml/whole_file.h"
@@ -113,18 +112,20 @@ void TrpPDFExport::ExportObject(TrpComponent& object) {
   pending.Link.Page = d->Pages - 1;
   pending.Link.Rect = QRectF(QPointF(left * kPointsPerUnit, d->Up(top + static_cast<double>(view->Height()))),
                              QPointF((left + static_cast<double>(view->Width())) * kPointsPerUnit, d->Up(top)));
-  auto* store = dynamic_cast<TrpPreviewPages*>(PreviewPages());
+  TrpPageReader* pages = PreviewPages();
   switch (hyperlink.Kind()) {
     case hkURL:
       // The same addresses the preview opens: web pages and mail.
       if (!rpIsSafeHyperlinkURL(value)) return;
       pending.Link.URL = value;
       break;
-    case hkAnchor:
-      if (!store || store->FindAnchor(value) < 0) return;
-      pending.TargetIndex = store->GetAnchorPage(value) - 1;
-      pending.TargetTop = store->GetAnchorTop(value);
+    case hkAnchor: {
+      int page = 0, top = 0;
+      if (!pages || !pages->AnchorTarget(value, page, top)) return;
+      pending.TargetIndex = page;
+      pending.TargetTop = top;
       break;
+    }
     case hkPageNumber: {
       bool ok = false;
       pending.TargetIndex = value.toInt(&ok) - 1;

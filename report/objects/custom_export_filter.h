@@ -13,7 +13,7 @@
 #include "report/objects/modal_result.h"
 
 class TrpComponent;
-class TrpCustomPreviewPages;
+class TrpPageReader;
 class TrpReport;
 class TrpReportPage;
 
@@ -48,8 +48,9 @@ class TrpCustomExportFilter {
 
   // --- what to export, set before the store's Export -------------------------------------------
   TrpReport* Report() const { return FReport; }
-  TrpCustomPreviewPages* PreviewPages() const { return FPages; }
-  void SetSource(TrpReport* report, TrpCustomPreviewPages* pages) { FReport = report, FPages = pages; }
+  // The pages, as a filter reads them.
+  TrpPageReader* PreviewPages() const { return FPages; }
+  void SetSource(TrpReport* report, TrpPageReader* pages) { FReport = report, FPages = pages; }
   const QString& FileName() const { return FFileName; }
   void SetFileName(const QString& value) { FFileName = value; }
   // The page shown when the export was asked for (0-based), for "current page" selections.
@@ -66,7 +67,7 @@ class TrpCustomExportFilter {
 
  private:
   TrpReport* FReport = nullptr;
-  TrpCustomPreviewPages* FPages = nullptr;
+  TrpPageReader* FPages = nullptr;
   QString FFileName;
   int FCurPage = 0;
   QString FPageNumbers;

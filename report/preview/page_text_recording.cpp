@@ -55,7 +55,7 @@ TrpPageTextRecording::TrpPageTextRecording(QSize pixels)
 
 TrpPageTextRecording::~TrpPageTextRecording() = default;
 
-std::unique_ptr<TrpPageTextRecording> TrpPageTextRecording::Record(TrpCustomPreviewPages& pages, int index) {
+std::unique_ptr<TrpPageTextRecording> TrpPageTextRecording::Record(TrpPageReader& pages, int index) {
   const QSizeF size = pages.GetPageSize(index);
   auto recording = std::make_unique<TrpPageTextRecording>(
       QSize(static_cast<int>(std::ceil(size.width())) + 1, static_cast<int>(std::ceil(size.height())) + 1));

@@ -16,7 +16,7 @@
 #include "report/text/text_object_listener.h"
 
 class QTextItem;
-class TrpCustomPreviewPages;
+class TrpPageReader;
 
 struct TrpTextRun {
   QString Text;
@@ -30,7 +30,7 @@ class TrpPageTextRecording : public QPaintDevice, public TrpTextObjectListener {
   ~TrpPageTextRecording() override;
 
   // Page `index` of `pages` drawn at zoom 1, without offset: bounds in page pixels.
-  static std::unique_ptr<TrpPageTextRecording> Record(TrpCustomPreviewPages& pages, int index);
+  static std::unique_ptr<TrpPageTextRecording> Record(TrpPageReader& pages, int index);
 
   const std::vector<TrpTextRun>& Runs() const { return FRuns; }
   QPaintEngine* paintEngine() const override;

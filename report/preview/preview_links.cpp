@@ -8,15 +8,16 @@
 #include <QUrl>
 
 #include <functional>
+#include <utility>
 
 #include "report/component/report.h"
+#include "report/objects/custom_preview_pages.h"
 #include "report/objects/report_error.h"
 #include "report/objects/variables.h"
 #include "report/options/engine_options.h"
 #include "report/pages/page.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_dialogs.h"
-#include "report/store/preview_pages.h"
 #include "report/views/hyperlink.h"
 
 namespace {
@@ -52,13 +53,14 @@ std::unique_ptr<TrpReport> prepareDetail(const TrpReport& parent, const std::fun
 }  // namespace
 
 void TrpPreview::InstallLinkHandlers(TrpCustomPreviewPages* pages) {
-  auto* store = dynamic_cast<TrpPreviewPages*>(pages);
-  if (!store) return;
-  store->OnNavigate = [this](int page, int top) { SetPosition(page + 1, top); };
-  // A program (or a test) may have given its own way of opening addresses.
-  if (!store->OpenURL) store->OpenURL = [](const QUrl& url) { QDesktopServices::openUrl(url); };
-  store->OnDetailReport = [this](const TrpHyperlink& link) { OpenDetailReport(link); };
-  store->OnDetailPage = [this](const TrpHyperlink& link) { OpenDetailPage(link); };
+  if (!pages) return;
+  TrpPageLinkHandlers handlers;
+  handlers.Navigate = [this](int page, int top) { SetPosition(page + 1, top); };
+  // Kept by the store when a program (or a test) gave its own way of opening addresses.
+  handlers.OpenURL = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+  handlers.DetailReport = [this](const TrpHyperlink& link) { OpenDetailReport(link); };
+  handlers.DetailPage = [this](const TrpHyperlink& link) { OpenDetailPage(link); };
+  pages->SetLinkHandlers(std::move(handlers));
 }
 
 void TrpPreview::OpenDetailReport(const TrpHyperlink& link) {

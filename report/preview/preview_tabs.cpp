@@ -4,6 +4,7 @@
 #include <QTabBar>
 
 #include "report/component/report.h"
+#include "report/objects/custom_preview_pages.h"
 #include "report/options/report_options.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_workspace.h"

@@ -15,7 +15,7 @@
 
 class QPainter;
 class TrpComponent;
-class TrpCustomPreviewPages;
+class TrpPageReader;
 class TrpPageTextRecording;
 class TrpPreview;
 
@@ -26,8 +26,8 @@ class TrpPreviewWorkspace : public TrpScrollWin {
   ~TrpPreviewWorkspace() override;
 
   // --- what the control sets -------------------------------------------------------------------
-  TrpCustomPreviewPages* PreviewPages() const { return FPreviewPages; }
-  void SetPreviewPages(TrpCustomPreviewPages* value) { FPreviewPages = value; }
+  TrpPageReader* PreviewPages() const { return FPreviewPages; }
+  void SetPreviewPages(TrpPageReader* value) { FPreviewPages = value; }
   Extended Zoom() const { return FZoom; }
   void SetZoom(Extended value) { FZoom = value; }
   int PageNo() const { return FPageNo; }
@@ -110,11 +110,9 @@ class TrpPreviewWorkspace : public TrpScrollWin {
   void ScrollToFoundText();
   void DrawActiveFrame(QPainter& canvas);
   bool IsVisible(const QRect& bounds, const QRegion& exposed) const;
-  TrpComponent* ObjectAt(int page, QPoint at);
   // The store's mouse path for `event` at `at` on `page`: the objects' and the report's handlers,
   // hyperlinks, and the cursor to show. An exception of a handler (a failing script procedure)
-  // ends here, shown in the status line: it must not leave a Qt event handler. Pages that are no
-  // store of prepared pages have plain hit testing only.
+  // ends here, shown in the status line: it must not leave a Qt event handler.
   TrpComponent* MouseEventAt(int page, QPoint at, int event, Qt::CursorShape& cursor, bool& modified,
                              Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers shift = {});
   bool ToggleDrillDownAt(int page, QPoint at);
@@ -122,7 +120,7 @@ class TrpPreviewWorkspace : public TrpScrollWin {
   void ShowObjectHint(TrpComponent* object, QPoint at);
 
   TrpPreview* FPreview;
-  TrpCustomPreviewPages* FPreviewPages = nullptr;
+  TrpPageReader* FPreviewPages = nullptr;
   TrpPageList FPageList;
   QColor FActiveFrameColor{255, 199, 60};
   QColor FBackColor{128, 128, 128};

@@ -6,11 +6,10 @@
 #include <QGuiApplication>
 #include <QToolTip>
 
-#include "report/objects/custom_preview_pages.h"
+#include "report/objects/page_reader.h"
 #include "report/objects/report_error.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_workspace.h"
-#include "report/store/preview_pages.h"
 #include "report/views/view.h"
 
 namespace {
@@ -39,23 +38,15 @@ bool cursorOf(int code, Qt::CursorShape& shape) {
 
 }  // namespace
 
-TrpComponent* TrpPreviewWorkspace::ObjectAt(int page, QPoint at) {
-  // A point above the first page has no page, hence no object.
-  if (page < 0 || page >= FPageList.Count() || !FPreviewPages) return nullptr;
-  const QRect bounds = ScreenBounds(page);
-  return FPreviewPages->ObjectOver(page, at.x(), at.y(), FZoom, bounds.left(), bounds.top());
-}
-
 TrpComponent* TrpPreviewWorkspace::MouseEventAt(int page, QPoint at, int event, Qt::CursorShape& cursor,
                                                bool& modified, Qt::MouseButton button, Qt::KeyboardModifiers shift) {
   modified = false;
-  auto* store = dynamic_cast<TrpPreviewPages*>(FPreviewPages);
-  if (!store) return ObjectAt(page, at);
-  if (page < 0 || page >= FPageList.Count()) return nullptr;
+  // A point above the first page has no page, hence no object.
+  if (page < 0 || page >= FPageList.Count() || !FPreviewPages) return nullptr;
   const QRect bounds = ScreenBounds(page);
   try {
-    return store->ObjectOver(page, at.x(), at.y(), static_cast<TrpPreviewMouseEvent>(event), FZoom, bounds.left(),
-                             bounds.top(), cursor, &modified, button, shift);
+    return FPreviewPages->MouseEventAt(page, at.x(), at.y(), static_cast<TrpPreviewMouseEvent>(event), FZoom,
+                                       bounds.left(), bounds.top(), cursor, &modified, button, shift);
   } catch (const std::exception& e) {
     if (FPreview) FPreview->ShowHint(rpErrorText(e));
     return nullptr;

@@ -244,6 +244,13 @@ int TrpPreviewPages::GetAnchorTop(const QString& text) const {
   return Element(kAnchors, false)->Items(index)->Prop(QStringLiteral("top")).toInt();
 }
 
+bool TrpPreviewPages::AnchorTarget(const QString& text, int& page, int& top) const {
+  if (FindAnchor(text) < 0) return false;
+  page = GetAnchorPage(text) - 1;
+  top = GetAnchorTop(text);
+  return true;
+}
+
 // --- pictures ------------------------------------------------------------------------------------
 
 void TrpPreviewPages::AddPicture(TrpPictureView& picture) {

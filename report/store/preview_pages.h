@@ -29,15 +29,12 @@ class TrpOutline;
 class TrpView;
 struct TrpClassInfo;
 
-// The mouse events the preview hands to ObjectOver.
-enum TrpPreviewMouseEvent { meMove, meDown, meUp, meClick, meDoubleClick };
-
 class TrpPreviewPages : public TrpCustomPreviewPages {
  public:
   explicit TrpPreviewPages(TrpReport& report);
   ~TrpPreviewPages() override;
 
-  // --- the pages -------------------------------------------------------------------------------
+  // --- reading (TrpPageReader) ------------------------------------------------------------------
   int GetCount() const override;
   // The page stays owned by the store; the pointer stays valid while the page is cached and, once
   // dropped from the cache, until control returns to the event loop (see TrpPageCache). Callers
@@ -46,11 +43,9 @@ class TrpPreviewPages : public TrpCustomPreviewPages {
   // Page `index` rebuilt from its records (or from the cache); none for an index out of range.
   std::shared_ptr<TrpReportPage> GetPageShared(int index);
   QSizeF GetPageSize(int index) override;
-  void Clear() override;
-  void Initialize() override;
   void ClearPageCache() override;
 
-  // --- building ----------------------------------------------------------------------------------
+  // --- building (TrpPageBuilder) -----------------------------------------------------------------
   void AddObject(TrpComponent& object) override;
   void AddPage(TrpReportPage& page) override;
   void AddSourcePage(TrpReportPage& page) override;
@@ -59,52 +54,50 @@ class TrpPreviewPages : public TrpCustomPreviewPages {
   void ClearFirstPassPages() override;
   void CutObjects(int position) override;
   void Finish() override;
-  void IncLogicalPageNumber() override;
-  void ResetLogicalPageNumber() override;
   void PasteObjects(Extended x, Extended y) override;
-  void ShiftAnchors(int from, int newTop) override;
-  void AddAnchor(const QString& text) override;
-  int AnchorTopAt(int index) const override;
   void UpdatePageDimensions(TrpReportPage& page, Extended width, Extended height) override;
   void UpdatePageLastColumn(int column, bool reset, Extended columnPosition) override;
   bool GetLastColumnPos(int& column, Extended& columnPosition) const override;
   void AddPicture(TrpPictureView& picture) override;
   bool BandExists(TrpBand& band) override;
   int GetCurPosition() const override;
-  int GetAnchorCurPosition() const override;
   Extended GetLastY(Extended columnPosition = 0) const override;
+
+  // --- anchors and page numbers (TrpPageAnchors) -----------------------------------------------
+  void IncLogicalPageNumber() override;
+  void ResetLogicalPageNumber() override;
   int GetLogicalPageNo() const override;
   int GetLogicalTotalPages() const override;
-
-  // --- anchors ---------------------------------------------------------------------------------
+  void ShiftAnchors(int from, int newTop) override;
+  void AddAnchor(const QString& text) override;
+  int AnchorTopAt(int index) const override;
+  int GetAnchorCurPosition() const override;
   // The index of the last anchor named `text` (ignoring case), or -1.
   int FindAnchor(const QString& text) const;
   // The 1-based page of anchor `text`; 1 when there is none.
   int GetAnchorPage(const QString& text) const override;
   // The position (report units) of anchor `text`; 0 when there is none.
   int GetAnchorTop(const QString& text) const;
+  bool AnchorTarget(const QString& text, int& page, int& top) const override;
 
-  // --- editing ---------------------------------------------------------------------------------
+  // --- editing (TrpPageEditor) ----------------------------------------------------------------
   void AddEmptyPage(int index) override;
   void DeletePage(int index) override;
   void ModifyPage(int index, TrpReportPage& page) override;
   void AddFrom(TrpReport& report) override;
 
-  // --- drawing and the mouse -------------------------------------------------------------------
+  // --- drawing and the mouse (TrpPageReader) ---------------------------------------------------
   void DrawPage(int index, QPainter& canvas, Extended scaleX, Extended scaleY, Extended offsetX,
                 Extended offsetY) override;
   TrpComponent* ObjectOver(int index, Extended x, Extended y, Extended scale, Extended offsetX,
                            Extended offsetY) override;
   bool ToggleDrillDown(int index, Extended x, Extended y, Extended scale, Extended offsetX,
                        Extended offsetY) override;
-  // The preview's mouse event at (x, y): mouse enter / leave / move / up / click notifications to
-  // the object under the pointer (its own handlers and the report's),
-  // the cursor to show over it, and the action of its hyperlink on a click. A click handler that
-  // changed the object has the page stored again in full and sets `modified`, so the preview
-  // redraws it. Returns the object under the pointer.
-  TrpView* ObjectOver(int index, Extended x, Extended y, TrpPreviewMouseEvent event, Extended scale,
-                      Extended offsetX, Extended offsetY, Qt::CursorShape& cursor, bool* modified = nullptr,
-                      Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers shift = {});
+  TrpComponent* MouseEventAt(int index, Extended x, Extended y, TrpPreviewMouseEvent event, Extended scale,
+                             Extended offsetX, Extended offsetY, Qt::CursorShape& cursor, bool* modified = nullptr,
+                             Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers shift = {}) override;
+  // Sets the four callbacks below; OpenURL only when none was set.
+  void SetLinkHandlers(TrpPageLinkHandlers handlers) override;
   // Where a hyperlink of kind anchor or page number leads: a 0-based page and a position in
   // report units. The preview installs it.
   std::function<void(int page, int top)> OnNavigate;
@@ -115,7 +108,11 @@ class TrpPreviewPages : public TrpCustomPreviewPages {
   // preview installs what opens them in a tab of their own.
   std::function<void(const TrpHyperlink&)> OnDetailReport, OnDetailPage;
 
-  // --- files -----------------------------------------------------------------------------------
+  TrpCustomOutline* Outline() const override;
+
+  // --- files (TrpPageFiles) --------------------------------------------------------------------
+  void Clear() override;
+  void Initialize() override;
   // A damaged document raises TrpError ("Invalid file format" and what was wrong) and leaves the
   // store empty.
   void LoadFromStream(QIODevice& stream, bool allowPartialLoading = false) override;
@@ -129,8 +126,6 @@ class TrpPreviewPages : public TrpCustomPreviewPages {
   // report's export progress; false with the filter's Error when it failed, or when cancelled.
   // Refused while the engine runs.
   bool Export(TrpCustomExportFilter& filter) override;
-
-  TrpCustomOutline* Outline() const override;
 
   // --- parts, for the preview and the tests ----------------------------------------------------
   TrpXMLDocument& XMLDocument() const { return FDoc; }

@@ -2,6 +2,8 @@
 // notifications, and what its hyperlink does on a click.
 #include "report/store/preview_pages.h"
 
+#include <utility>
+
 #include "report/component/report.h"
 #include "report/pages/group_header.h"
 #include "report/pages/report_page.h"
@@ -66,9 +68,10 @@ TrpComponent* TrpPreviewPages::ObjectOver(int index, Extended x, Extended y, Ext
   return page ? HitTest(*page, index, x, y, scale, offsetX, offsetY) : nullptr;
 }
 
-TrpView* TrpPreviewPages::ObjectOver(int index, Extended x, Extended y, TrpPreviewMouseEvent event, Extended scale,
-                                     Extended offsetX, Extended offsetY, Qt::CursorShape& cursor, bool* modified,
-                                     Qt::MouseButton button, Qt::KeyboardModifiers shift) {
+TrpComponent* TrpPreviewPages::MouseEventAt(int index, Extended x, Extended y, TrpPreviewMouseEvent event,
+                                            Extended scale, Extended offsetX, Extended offsetY,
+                                            Qt::CursorShape& cursor, bool* modified, Qt::MouseButton button,
+                                            Qt::KeyboardModifiers shift) {
   if (modified) *modified = false;
   if (EngineRunning()) return nullptr;
   const std::shared_ptr<TrpReportPage> page = GetPageShared(index);
@@ -119,6 +122,13 @@ TrpView* TrpPreviewPages::ObjectOver(int index, Extended x, Extended y, TrpPrevi
   return hit;
 }
 
+void TrpPreviewPages::SetLinkHandlers(TrpPageLinkHandlers handlers) {
+  OnNavigate = std::move(handlers.Navigate);
+  if (!OpenURL) OpenURL = std::move(handlers.OpenURL);
+  OnDetailReport = std::move(handlers.DetailReport);
+  OnDetailPage = std::move(handlers.DetailPage);
+}
+
 void TrpPreviewPages::FollowHyperlink(TrpView& view) {
   const TrpHyperlink& link = *view.Hyperlink();
   const QString value = link.Value().trimmed();
@@ -128,9 +138,11 @@ void TrpPreviewPages::FollowHyperlink(TrpView& view) {
       // Files come from anywhere: only web and mail addresses go to the system's handler.
       if (rpIsSafeHyperlinkURL(value) && OpenURL) OpenURL(QUrl(value, QUrl::StrictMode));
       break;
-    case hkAnchor:
-      if (OnNavigate && FindAnchor(value) >= 0) OnNavigate(GetAnchorPage(value) - 1, GetAnchorTop(value));
+    case hkAnchor: {
+      int page = 0, top = 0;
+      if (OnNavigate && AnchorTarget(value, page, top)) OnNavigate(page, top);
       break;
+    }
     case hkPageNumber: {
       bool ok = false;
       const int page = value.toInt(&ok);

@@ -120,6 +120,13 @@ class FakeStore : public TrpCustomPreviewPages {
     unused();
     return false;
   }
+  TrpComponent* MouseEventAt(int, Extended, Extended, TrpPreviewMouseEvent, Extended, Extended, Extended,
+                             Qt::CursorShape&, bool*, Qt::MouseButton, Qt::KeyboardModifiers) override {
+    unused();
+    return nullptr;
+  }
+  bool AnchorTarget(const QString&, int&, int&) const override { unused(); return false; }
+  void SetLinkHandlers(TrpPageLinkHandlers) override { unused(); }
   void AddFrom(TrpReport&) override { unused(); }
   void LoadFromStream(QIODevice&, bool) override { unused(); }
   void SaveToStream(QIODevice&) override { unused(); }

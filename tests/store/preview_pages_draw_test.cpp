@@ -87,9 +87,9 @@ TEST_F(PagesDrawTest, ClickOnAWebLinkOpensIt) {
   Pages->OpenURL = [&](const QUrl& url) { opened.append(url); };
   const QPoint p = At(110, 60, 1);
   Qt::CursorShape cursor = Qt::ArrowCursor;
-  Pages->ObjectOver(0, p.x(), p.y(), meMove, 1, 0, 0, cursor);
+  Pages->MouseEventAt(0, p.x(), p.y(), meMove, 1, 0, 0, cursor);
   EXPECT_EQ(cursor, Qt::PointingHandCursor);
-  Pages->ObjectOver(0, p.x(), p.y(), meClick, 1, 0, 0, cursor);
+  Pages->MouseEventAt(0, p.x(), p.y(), meClick, 1, 0, 0, cursor);
   ASSERT_EQ(opened.size(), 1);
   EXPECT_EQ(opened[0], QUrl(QStringLiteral("https://example.org/")));
 }
@@ -102,8 +102,8 @@ TEST_F(PagesDrawTest, ClickOnAFileLinkFromAFileOpensNothing) {
   Pages->OpenURL = [&](const QUrl& url) { opened.append(url); };
   const QPoint p = At(110, 60, 1);
   Qt::CursorShape cursor = Qt::ArrowCursor;
-  Pages->ObjectOver(0, p.x(), p.y(), meMove, 1, 0, 0, cursor);
-  Pages->ObjectOver(0, p.x(), p.y(), meClick, 1, 0, 0, cursor);
+  Pages->MouseEventAt(0, p.x(), p.y(), meMove, 1, 0, 0, cursor);
+  Pages->MouseEventAt(0, p.x(), p.y(), meClick, 1, 0, 0, cursor);
   EXPECT_TRUE(opened.isEmpty());
 }
 
@@ -117,8 +117,8 @@ TEST_F(PagesDrawTest, AnchorLinkMovesThePreview) {
   Pages->OnNavigate = [&](int p, int t) { page = p, top = t; };
   const QPoint p = At(110, 60, 1);
   Qt::CursorShape cursor = Qt::ArrowCursor;
-  Pages->ObjectOver(0, p.x(), p.y(), meMove, 1, 0, 0, cursor);
-  Pages->ObjectOver(0, p.x(), p.y(), meClick, 1, 0, 0, cursor);
+  Pages->MouseEventAt(0, p.x(), p.y(), meMove, 1, 0, 0, cursor);
+  Pages->MouseEventAt(0, p.x(), p.y(), meClick, 1, 0, 0, cursor);
   EXPECT_EQ(page, 0);
   EXPECT_EQ(top, 0);
 }

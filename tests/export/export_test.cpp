@@ -113,6 +113,29 @@ TEST_F(PdfExport, BookmarksNestAsTheOutlineAndLinksAreAnnotations) {
   EXPECT_EQ(xml.count(QRegularExpression(QStringLiteral("<a href=\"[^\"]*#1\">Page \\d</a>"))), 4) << xml;
 }
 
+// The store's anchors reach the PDF filter through the pages it is handed: a link to an anchor
+// jumps to the anchor's page.
+TEST_F(PdfExport, AnAnchorLinkJumpsToTheAnchorsPage) {
+  Rows = std::make_unique<ListingRows>(220);
+  Report = std::make_unique<TrpReport>();
+  Report->EngineOptions().SetNewSilentMode(simSilent);
+  rpBuildListing(*Report);
+  for (TrpComponent* object : Report->AllObjects())
+    if (auto* memo = dynamic_cast<TrpMemoView*>(object);
+        memo && memo->Memo().join(QString()).startsWith(QLatin1String("Page "))) {
+      memo->Hyperlink()->SetKind(hkAnchor);
+      memo->Hyperlink()->SetValue(QStringLiteral("third"));
+    }
+  ASSERT_TRUE(Report->PrepareReport()) << Report->Errors().join('\n');
+  TrpCustomPreviewPages& pages = *Report->PreviewPages();
+  ASSERT_EQ(pages.GetCount(), 4);
+  pages.SetCurPage(2);
+  pages.AddAnchor(QStringLiteral("Third"));
+  const QString pdf = Export(QStringLiteral("TrpPDFExport"), QStringLiteral("anchor.pdf"));
+  const QString xml = Tool("pdftohtml", {QStringLiteral("-xml"), QStringLiteral("-i"), QStringLiteral("-stdout"), pdf});
+  EXPECT_EQ(xml.count(QRegularExpression(QStringLiteral("<a href=\"[^\"]*#3\">Page \\d</a>"))), 4) << xml;
+}
+
 // pdftoppm's picture of a page at 96 pixels per inch against the page drawn as the preview draws
 // it at 100 %.
 TEST_F(PdfExport, PagesRenderAsThePreviewDrawsThem) {

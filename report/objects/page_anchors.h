@@ -17,7 +17,8 @@ class TrpPageAnchors {
   virtual int AnchorTopAt(int index) const = 0;
   // The index of the last anchor added; -1 when there is none.
   virtual int GetAnchorCurPosition() const = 0;
-  // The page number (from 1) of the last anchor named `text` (ignoring case); 1 when there is none.
+  // The page number (from 1) of the last anchor named `text` (ignoring case); 1 when there is
+  // none.
   virtual int GetAnchorPage(const QString& text) const = 0;
 
   virtual void IncLogicalPageNumber() = 0;

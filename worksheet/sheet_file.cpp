@@ -5,7 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "report/xml/whole_file.h"
+#include "script_engine/files/whole_file.h"
 
 namespace stroval {
 
@@ -153,7 +153,7 @@ std::optional<WorksheetSheet> SheetFromJson(const QByteArray& json, QString& err
 
 bool SaveSheetFile(const WorksheetSheet& sheet, const QString& fileName, QString& error) {
   const QByteArray bytes = SheetToJson(sheet);
-  return rpWriteWholeFile(fileName, [&bytes](QIODevice& device) { device.write(bytes); }, error);
+  return scWriteWholeFile(fileName, [&bytes](QIODevice& device) { device.write(bytes); }, error);
 }
 
 std::optional<WorksheetSheet> LoadSheetFile(const QString& fileName, QString& error) {

@@ -24,8 +24,8 @@
 #include "report/options/report_options.h"
 #include "report/pages/data_page.h"
 #include "report/res/resources.h"
-#include "report/xml/whole_file.h"
 #include "report/xml/xml_document.h"
+#include "script_engine/files/whole_file.h"
 
 namespace {
 
@@ -288,7 +288,7 @@ bool TrpReport::LoadFromFile(const QString& fileName, bool exceptionIfNotFound) 
 
 void TrpReport::SaveToFile(const QString& fileName) {
   if (!FParentReport.isEmpty()) FParentReport = relativeParent(FParentReport, fileName);
-  TrpWholeFile file(fileName);
+  TscWholeFile file(fileName);
   if (!file.Open())
     throw TrpError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.Error()));
   SaveToStream(file.Device(), true);

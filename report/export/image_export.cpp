@@ -11,7 +11,7 @@
 #include "report/objects/page_reader.h"
 #include "report/objects/image_size_limit.h"
 #include "report/pages/report_page.h"
-#include "report/xml/whole_file.h"
+#include "script_engine/files/whole_file.h"
 
 void TrpImageExport::AddOptions(TrpExportOptionsDialog& dialog) {
   dialog.AddNumber(QStringLiteral("Resolution"), FResolution, 10, kMaxResolution);
@@ -68,7 +68,7 @@ void TrpImageExport::FinishPage(TrpReportPage&, int index) {
   const bool encoded = writer.write(FImage);
   FImage = QImage();
   QString error = writer.errorString();
-  if (encoded && rpWriteWholeFile(name, [&bytes](QIODevice& file) { file.write(bytes); }, error))
+  if (encoded && scWriteWholeFile(name, [&bytes](QIODevice& file) { file.write(bytes); }, error))
     FWritten.append(name);
   else
     SetError(QStringLiteral("Cannot write %1: %2").arg(name, error));

@@ -17,7 +17,7 @@
 #include "report/store/hyperlink_url.h"
 #include "report/views/hyperlink.h"
 #include "report/views/view.h"
-#include "report/xml/whole_file.h"
+#include "script_engine/files/whole_file.h"
 
 namespace {
 
@@ -213,7 +213,7 @@ bool TrpPDFExport::Finish() {
     return false;
   }
   d.reset();
-  if (rpWriteWholeFile(FileName(), [&document](QIODevice& file) { file.write(document); }, error)) return true;
+  if (scWriteWholeFile(FileName(), [&document](QIODevice& file) { file.write(document); }, error)) return true;
   SetError(QStringLiteral("Cannot write %1: %2").arg(FileName(), error));
   return false;
 }

@@ -11,7 +11,7 @@
 #include "report/textmode/dmp_command.h"
 #include "report/textmode/dmp_line_view.h"
 #include "report/textmode/dmp_memo_view.h"
-#include "report/xml/whole_file.h"
+#include "script_engine/files/whole_file.h"
 
 namespace {
 
@@ -148,7 +148,7 @@ bool TrpTextExport::Finish() {
   QString error;
   const QByteArray bytes = encoded(FText);
   FText.clear();
-  if (rpWriteWholeFile(FileName(), [&bytes](QIODevice& file) { file.write(bytes); }, error)) return true;
+  if (scWriteWholeFile(FileName(), [&bytes](QIODevice& file) { file.write(bytes); }, error)) return true;
   SetError(QStringLiteral("Cannot write %1: %2").arg(FileName(), error));
   return false;
 }

@@ -6,8 +6,8 @@
 #include "report/memo/styles.h"
 #include "report/objects/object_attributes.h"
 #include "report/objects/report_error.h"
-#include "report/xml/whole_file.h"
 #include "report/xml/xml_document.h"
+#include "script_engine/files/whole_file.h"
 
 namespace {
 
@@ -58,6 +58,6 @@ void TrpStyles::SaveToStream(QIODevice& stream) const {
 void TrpStyles::SaveToFile(const QString& fileName) const {
   QString error;
   const auto write = [this](QIODevice& file) { SaveToStream(file); };
-  if (!rpWriteWholeFile(fileName, write, error))
+  if (!scWriteWholeFile(fileName, write, error))
     throw TrpError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, error));
 }

@@ -1,5 +1,4 @@
 #include "report/objects/variables.h"
-#include "report/xml/whole_file.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -11,6 +10,7 @@
 #include "report/objects/property_builders.h"
 #include "report/objects/report_error.h"
 #include "report/xml/xml_document.h"
+#include "script_engine/files/whole_file.h"
 #include "script_engine/front/script_error.h"
 
 namespace {
@@ -180,7 +180,7 @@ void TrpVariables::SaveToFile(const QString& fileName) const {
   // A failed write keeps the old file.
   QString error;
   const auto write = [&buffer](QIODevice& file) { file.write(buffer.data()); };
-  if (!rpWriteWholeFile(fileName, write, error))
+  if (!scWriteWholeFile(fileName, write, error))
     throw TrpError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, error));
 }
 

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "report/xml/whole_file.h"
+#include "script_engine/files/whole_file.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ class PdfDevice : public TrpPrinterDevice {
     FFileName = fileName;
     FSettings = settings;
     // The document goes beside the file and replaces it only when it is complete.
-    FFile = std::make_unique<TrpWholeFile>(fileName);
+    FFile = std::make_unique<TscWholeFile>(fileName);
     if (!FFile->Open()) {
       const QString why = FFile->Error();
       FFile.reset();
@@ -105,7 +105,7 @@ class PdfDevice : public TrpPrinterDevice {
     const bool painted = FPainter && FPainter->end();
     FPainter.reset();
     FWriter.reset();
-    const std::unique_ptr<TrpWholeFile> file = std::move(FFile);
+    const std::unique_ptr<TscWholeFile> file = std::move(FFile);
     if (!painted) return Failed(QStringLiteral("Cannot write %1").arg(FFileName));
     if (!file->Commit()) return Failed(QStringLiteral("Cannot write %1: %2").arg(FFileName, file->Error()));
     return true;
@@ -148,7 +148,7 @@ class PdfDevice : public TrpPrinterDevice {
 
   QString FFileName;
   TrpDeviceSettings FSettings;
-  std::unique_ptr<TrpWholeFile> FFile;
+  std::unique_ptr<TscWholeFile> FFile;
   std::unique_ptr<QPdfWriter> FWriter;
   std::unique_ptr<QPainter> FPainter;
   std::unique_ptr<QFile> FRaw;

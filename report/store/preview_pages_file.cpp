@@ -2,7 +2,6 @@
 // the dictionary and the picture cache written beside it; read back with every page number and
 // index checked, so that a damaged file is an error and never a crash.
 #include "report/store/preview_pages.h"
-#include "report/xml/whole_file.h"
 
 #include "report/component/report.h"
 #include "report/objects/class_registry.h"
@@ -15,6 +14,7 @@
 #include "report/store/preview_outline.h"
 #include "report/store/xml_serializer.h"
 #include "report/xml/xml_text.h"
+#include "script_engine/files/whole_file.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -118,7 +118,7 @@ bool TrpPreviewPages::SaveToFile(const QString& fileName) {
   // reading from it (its handle stays open).
   QString error;
   try {
-    return rpWriteWholeFile(fileName, [this](QIODevice& file) { SaveToStream(file); }, error);
+    return scWriteWholeFile(fileName, [this](QIODevice& file) { SaveToStream(file); }, error);
   } catch (const std::exception&) {
     return false;
   }

@@ -2,12 +2,13 @@
 
 #include "report/xml/xml_reader.h"
 #include "report/xml/xml_writer.h"
+#include "script_engine/files/whole_file.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryFile>
 
-#include <cstdio>
 #include <stdexcept>
 
 // A stream that unloaded subtrees are read back from: the file a document was loaded from, or the
@@ -84,28 +85,15 @@ void TrpXMLDocument::LoadFromFile(const QString& fileName) {
 }
 
 void TrpXMLDocument::SaveToFile(const QString& fileName) {
-  // Written beside the target first: the document may be reading its pages lazily from the very
-  // file being replaced, and a failed write must leave that file intact.
-  const QString tempName = fileName + QLatin1String(".tmp");
-  {
-    QFile out(tempName);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-      fail(QStringLiteral("Cannot create file \"%1\"").arg(tempName));
-    try {
-      SaveToStream(&out);
-    } catch (...) {
-      out.remove();
-      throw;
-    }
-    if (!out.flush()) {
-      out.remove();
-      fail(QStringLiteral("Cannot write file \"%1\"").arg(tempName));
-    }
-  }
-  DropBackingStream();
-  if (std::rename(QFile::encodeName(tempName).constData(), QFile::encodeName(fileName).constData()) != 0)
-    fail(QStringLiteral("Cannot replace file \"%1\"").arg(fileName));
-  LoadFromFile(fileName);
+  // Written whole: the document may be reading its pages lazily from the very file being
+  // replaced, and a failed write must leave that file intact.
+  TscWholeFile file(fileName);
+  if (!file.Open()) fail(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.Error()));
+  SaveToStream(&file.Device());  // an exception leaves through the destructor, which replaces nothing
+  if (!file.Commit()) fail(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, file.Error()));
+  // The new file backs the pages still to be read. A device or pipe written directly cannot be
+  // read back: the document keeps the streams it had.
+  if (QFileInfo(fileName).isFile()) LoadFromFile(fileName);
 }
 
 std::shared_ptr<TrpXMLBackingStream> TrpXMLDocument::TempStream() {

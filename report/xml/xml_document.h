@@ -108,7 +108,7 @@ class TrpXMLDocument {
   void SetLazyChildrenOf(const QString& name) { FLazyChildrenOf = name; }
   void SaveToStream(QIODevice* stream);
   void LoadFromFile(const QString& fileName);   // partial loading on
-  void SaveToFile(const QString& fileName);     // via fileName + ".tmp", then loads it again
+  void SaveToFile(const QString& fileName);     // written whole (TscWholeFile), then loaded again
 
   void UnloadItem(TrpXMLItem* item);
   void LoadItem(TrpXMLItem* item);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <utility>
 
+#include "script_engine/files/whole_file.h"
 #include "script_engine/front/script_error.h"
 
 namespace {
@@ -231,10 +232,9 @@ void TscXMLDocument::SaveToStream(QIODevice& device) const {
 }
 
 void TscXMLDocument::SaveToFile(const QString& fileName) const {
-  QFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly))
-    throw ScriptError(QStringLiteral("Cannot create file \"%1\": %2").arg(fileName, file.errorString()));
-  SaveToStream(file);
+  QString error;
+  if (!scWriteWholeFile(fileName, [this](QIODevice& file) { SaveToStream(file); }, error))
+    throw ScriptError(QStringLiteral("Cannot create file \"%1\": %2").arg(fileName, error));
 }
 
 namespace {

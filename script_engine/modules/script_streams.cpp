@@ -1,11 +1,11 @@
 // The streams of the script classes, and the file helpers they share with string lists.
 #include "script_engine/modules/script_streams.h"
 
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
 
+#include "script_engine/files/whole_file.h"
 #include "script_engine/front/script_error.h"
 #include "script_engine/modules/classes_module.h"
 
@@ -129,8 +129,7 @@ QByteArray scReadFile(const QString& fileName) {
 }
 
 void scWriteFile(const QString& fileName, const QByteArray& bytes) {
-  // Written beside the file and put in its place at the end: a failed write leaves the old file.
-  QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-    throw ScriptError(QStringLiteral("Cannot create file \"%1\": %2").arg(fileName, file.errorString()));
+  QString error;
+  if (!scWriteWholeFile(fileName, [&bytes](QIODevice& file) { file.write(bytes); }, error))
+    throw ScriptError(QStringLiteral("Cannot create file \"%1\": %2").arg(fileName, error));
 }

@@ -1,14 +1,14 @@
-#include "report/xml/whole_file.h"
+#include "script_engine/files/whole_file.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
-TrpWholeFile::TrpWholeFile(const QString& fileName) : FFileName(fileName) {}
+TscWholeFile::TscWholeFile(const QString& fileName) : FFileName(fileName) {}
 
-TrpWholeFile::~TrpWholeFile() { Cancel(); }
+TscWholeFile::~TscWholeFile() { Cancel(); }
 
-bool TrpWholeFile::Open() {
+bool TscWholeFile::Open() {
   Cancel();
   const QFileInfo target(FFileName);
   QFileDevice* device = nullptr;
@@ -26,12 +26,12 @@ bool TrpWholeFile::Open() {
   return false;
 }
 
-QIODevice& TrpWholeFile::Device() {
+QIODevice& TscWholeFile::Device() {
   if (FBeside) return *FBeside;
   return *FDirect;
 }
 
-bool TrpWholeFile::Commit() {
+bool TscWholeFile::Commit() {
   if (FBeside) {
     // The last buffered bytes are flushed here, where a failure is seen: commit() flushes them
     // too, but overlooks a failure of that last write and renames a cut file over the target.
@@ -57,15 +57,15 @@ bool TrpWholeFile::Commit() {
   return false;
 }
 
-void TrpWholeFile::Cancel() {
+void TscWholeFile::Cancel() {
   if (FBeside) FBeside->cancelWriting();
   FBeside.reset();
   FDirect.reset();
 }
 
-bool rpWriteWholeFile(const QString& fileName, const std::function<void(QIODevice&)>& write,
+bool scWriteWholeFile(const QString& fileName, const std::function<void(QIODevice&)>& write,
                       QString& error) {
-  TrpWholeFile file(fileName);
+  TscWholeFile file(fileName);
   if (!file.Open()) {
     error = file.Error();
     return false;

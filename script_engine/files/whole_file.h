@@ -1,10 +1,10 @@
 #pragma once
-// Writing a file whole or not at all. Every save of a report definition, prepared report,
-// variables file or PDF goes through here: the content is written beside the target and renamed
-// over it only once every byte is on disk, so a full disk, a size limit or a failed write leaves
-// the old file as it was. A target that exists but is no regular file (a device such as
-// /dev/null, a pipe) cannot be replaced by a rename: it is written directly, and a write error
-// there is still an error.
+// Writing a file whole or not at all. Every file the system saves goes through here: report
+// definitions, prepared reports, variables files, PDFs, XML documents and the files a script
+// writes. The content is written beside the target and renamed over it only once every byte is on
+// disk, so a full disk, a size limit or a failed write leaves the old file as it was. A target
+// that exists but is no regular file (a device such as /dev/null, a pipe) cannot be replaced by a
+// rename: it is written directly, and a write error there is still an error.
 #include <QString>
 
 #include <functional>
@@ -14,13 +14,13 @@ class QFile;
 class QIODevice;
 class QSaveFile;
 
-class TrpWholeFile {
+class TscWholeFile {
  public:
-  explicit TrpWholeFile(const QString& fileName);
+  explicit TscWholeFile(const QString& fileName);
   // Without a successful Commit nothing replaces the target.
-  ~TrpWholeFile();
-  TrpWholeFile(const TrpWholeFile&) = delete;
-  TrpWholeFile& operator=(const TrpWholeFile&) = delete;
+  ~TscWholeFile();
+  TscWholeFile(const TscWholeFile&) = delete;
+  TscWholeFile& operator=(const TscWholeFile&) = delete;
 
   bool Open();
   // The device to write to, once open.
@@ -40,5 +40,5 @@ class TrpWholeFile {
 
 // Opens `fileName`, calls `write` with the open device and commits. False with `error` set when
 // the file could not be created or written; an exception from `write` replaces nothing and goes on.
-bool rpWriteWholeFile(const QString& fileName, const std::function<void(QIODevice&)>& write,
+bool scWriteWholeFile(const QString& fileName, const std::function<void(QIODevice&)>& write,
                       QString& error);

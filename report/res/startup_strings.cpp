@@ -1,13 +1,17 @@
 #include "report/res/startup_strings.h"
 
 #include "report/xml/xml_text.h"
+#include "script_engine/front/script_messages.h"
 
 #include <QString>
+
+#include <iterator>
+#include <vector>
 
 namespace {
 
 // English texts of the report subsystem. A leading "!" is kept here and dropped by the lookup.
-constexpr TrpStartupString kStrings[] = {
+constexpr TrpStartupString kStringsBeforeCompilerMessages[] = {
     // Preview window, outline, status texts, print dialog, print job and printer layer,
     // find dialog, page settings dialog.
     {"1", "OK"},
@@ -175,24 +179,12 @@ constexpr TrpStartupString kStrings[] = {
     {"clExprError", "Error in expression"},
     {"crFillMx", "Filling the cross-tab..."},
     {"crBuildMx", "Building the cross-tab..."},
-    // Script compiler messages, copied into the script engine by UpdateFSResources.
-    {"SLangNotFound", "Language '%s' not found"},
-    {"SInvalidLanguage", "Invalid language definition"},
-    {"SIdRedeclared", "Identifier redeclared: "},
-    {"SUnknownType", "Unknown type: "},
-    {"SIncompatibleTypes", "Incompatible types"},
-    {"SIdUndeclared", "Undeclared identifier: "},
-    {"SClassRequired", "Class type required"},
-    {"SIndexRequired", "Index required"},
-    {"SStringError", "Strings do not have properties or methods"},
-    {"SClassError", "Class %s does not have a default property"},
-    {"SArrayRequired", "Array type required"},
-    {"SVarRequired", "Variable required"},
-    {"SNotEnoughParams", "Not enough actual parameters"},
-    {"STooManyParams", "Too many actual parameters"},
-    {"SLeftCantAssigned", "Left side cannot be assigned to"},
-    {"SForError", "For loop variable must be numeric variable"},
-    {"SEventError", "Event handler must be a procedure"},
+};
+
+// The script compiler's messages stand between the two parts. Their English texts are written
+// once, in the script engine's table (scMessages::BuiltInTexts); a language file translates them
+// here as any other entry, and UpdateFSResources copies the table's texts back into the engine.
+constexpr TrpStartupString kStringsAfterCompilerMessages[] = {
     // Object tree, aggregates, styles, pictures.
     {"clCantRen", "Could not rename %s, it was introduced in the ancestor report"},
     {"rave0", "Sum"},
@@ -253,9 +245,18 @@ constexpr TrpStartupString kStrings[] = {
     {"rpEditAlias", "Edit Aliases..."},
 };
 
+std::vector<TrpStartupString> buildStartupStrings() {
+  std::vector<TrpStartupString> strings(std::begin(kStringsBeforeCompilerMessages),
+                                        std::end(kStringsBeforeCompilerMessages));
+  for (const scMessages::BuiltInText& m : scMessages::BuiltInTexts()) strings.push_back({m.name, m.text});
+  strings.insert(strings.end(), std::begin(kStringsAfterCompilerMessages),
+                 std::end(kStringsAfterCompilerMessages));
+  return strings;
+}
+
 QByteArray buildStartupXML() {
   QString xml = QStringLiteral("<?xml version=\"1.1\" encoding=\"utf-8\"?><Resources CodePage=\"1252\">");
-  for (const auto& s : kStrings) {
+  for (const auto& s : rpStartupStrings()) {
     xml += QStringLiteral("<StrRes Name=\"") + rpStrToXML(QString::fromUtf8(s.name)) +
            QStringLiteral("\" Text=\"") + rpStrToXML(QString::fromUtf8(s.text)) + QStringLiteral("\"/>");
   }
@@ -265,7 +266,10 @@ QByteArray buildStartupXML() {
 
 }  // namespace
 
-std::span<const TrpStartupString> rpStartupStrings() { return kStrings; }
+std::span<const TrpStartupString> rpStartupStrings() {
+  static const std::vector<TrpStartupString> strings = buildStartupStrings();
+  return strings;
+}
 
 const QByteArray& rpStartupXML() {
   static const QByteArray xml = buildStartupXML();

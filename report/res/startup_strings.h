@@ -8,7 +8,8 @@ struct TrpStartupString {
   const char* text;  // UTF-8, unescaped
 };
 
-// The start-up entries in the order they are written into the start-up XML text.
+// The start-up entries in the order they are written into the start-up XML text; the script
+// compiler's messages among them take their English texts from the script engine's table.
 std::span<const TrpStartupString> rpStartupStrings();
 
 // The start-up table as one line of UTF-8 XML: the declaration, a `Resources` root with

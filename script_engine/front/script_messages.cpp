@@ -4,12 +4,10 @@
 
 namespace {
 
-struct DefaultMessage {
-  const char* name;
-  const char* text;
-};
+using scMessages::BuiltInText;
 
-constexpr DefaultMessage kDefaults[] = {
+// The texts a user sees unless a language file translates them.
+constexpr BuiltInText kDefaults[] = {
     {"SLangNotFound", "Language '%s' not found"},
     {"SInvalidLanguage", "Invalid language definition"},
     {"SIdRedeclared", "Identifier redeclared: "},
@@ -18,7 +16,7 @@ constexpr DefaultMessage kDefaults[] = {
     {"SIdUndeclared", "Undeclared identifier: "},
     {"SClassRequired", "Class type required"},
     {"SIndexRequired", "Index required"},
-    {"SStringError", "Strings doesn't have properties or methods"},
+    {"SStringError", "Strings do not have properties or methods"},
     {"SClassError", "Class %s does not have a default property"},
     {"SArrayRequired", "Array type required"},
     {"SVarRequired", "Variable required"},
@@ -41,6 +39,8 @@ QHash<QString, QString>& table() {
 }  // namespace
 
 namespace scMessages {
+
+std::span<const BuiltInText> BuiltInTexts() { return kDefaults; }
 
 const QStringList& Names() {
   static const QStringList names = [] {

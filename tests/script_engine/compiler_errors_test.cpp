@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(Pascal, CompileError, testing::Values(
                      {"var c: TCounter;", "begin c.Items.Value end."},
                      "Index required", "2:20"},
     CompileErrorCase{"PropertyOfString", kPascal, {"var s: String;", "begin s.Length end."},
-                     "Strings doesn't have properties or methods", "2:15"},
+                     "Strings do not have properties or methods", "2:15"},
     CompileErrorCase{"IndexOnInteger", kPascal, {"var i: Integer;", "begin i[1] := 2 end."},
                      "Array type required", "2:9"},
     CompileErrorCase{"WithOverInteger", kPascal, {"var i: Integer;", "begin with i do end."},

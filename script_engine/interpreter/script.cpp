@@ -26,15 +26,14 @@ std::vector<TscRTTIModuleFactory>& moduleList() {
 
 const void* scModuleMarker() { return &kModuleMarker; }
 
-void scAddRTTIModule(TscRTTIModuleFactory factory) {
-  auto& list = moduleList();
-  if (std::find(list.begin(), list.end(), factory) == list.end()) list.push_back(factory);
-}
-
 void scInsertRTTIModule(std::size_t position, TscRTTIModuleFactory factory) {
   auto& list = moduleList();
   if (std::find(list.begin(), list.end(), factory) != list.end()) return;
   list.insert(list.begin() + std::ptrdiff_t(std::min(position, list.size())), factory);
+}
+
+void scAddRTTIModule(TscRTTIModuleFactory factory) {
+  scInsertRTTIModule(moduleList().size(), factory);
 }
 
 void scRemoveRTTIModule(TscRTTIModuleFactory factory) {
